@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the program (run as root).
+set -euo pipefail
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev            # widgets, printing, QtTest
+    libsqlcipher-dev        # the encrypted database engine
+    sqlcipher               # command-line client, used by the tests to inspect files
+    fonts-noto-cjk          # Chinese names on screen and in reports
+    poppler-utils           # pdftotext, used by the report tests
+    libc-bin                # iconv's Big5-HKSCS conversion
+)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,64 @@
+#include "common/codepage.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace codepage {
+namespace {
+
+class Converter {
+public:
+    Converter()
+        : m_handle(iconv_open("BIG5-HKSCS", "UTF-8"))
+    {
+        if (m_handle == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("the Big5-HKSCS conversion is not available");
+    }
+    ~Converter() { iconv_close(m_handle); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    std::optional<QByteArray> convert(const QByteArray& utf8)
+    {
+        iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+        QByteArray out(utf8.size() * 2 + 8, Qt::Uninitialized);
+        char* in = const_cast<char*>(utf8.constData());
+        size_t inLeft = static_cast<size_t>(utf8.size());
+        char* outPtr = out.data();
+        size_t outLeft = static_cast<size_t>(out.size());
+        if (iconv(m_handle, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
+            return std::nullopt;
+        // Flush any pending shift state (the encoding composes a few character pairs).
+        if (iconv(m_handle, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))
+            return std::nullopt;
+        out.truncate(out.size() - static_cast<qsizetype>(outLeft));
+        return out;
+    }
+
+private:
+    iconv_t m_handle;
+};
+
+} // namespace
+
+std::optional<QByteArray> encode(const QString& text)
+{
+    thread_local Converter converter;
+    return converter.convert(text.toUtf8());
+}
+
+int byteLength(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    const auto bytes = encode(text);
+    return bytes ? static_cast<int>(bytes->size()) : -1;
+}
+
+bool canEncode(const QString& text)
+{
+    return byteLength(text) >= 0;
+}
+
+} // namespace codepage

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The program's fixed legacy code page, Big5-HKSCS. Length limits of free-text columns count
+// bytes in it (a Chinese character takes two), and the return text image is written in it.
+namespace codepage {
+
+// The text in the code page, or nothing when some character cannot be encoded.
+std::optional<QByteArray> encode(const QString& text);
+
+// Byte length in the code page, or -1 when some character cannot be encoded.
+int byteLength(const QString& text);
+
+bool canEncode(const QString& text);
+
+} // namespace codepage

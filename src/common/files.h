@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// File names in the program folder are matched without regard to case, so that
+// "TEMP73D.MDB" and "temp73d.mdb" name one file on every file system.
+namespace files {
+
+// The path of the entry in the folder whose name matches without regard to case; when there is
+// none, the folder joined with the name as given (the spelling under which it will be created).
+QString inFolder(const QString& folder, const QString& name);
+
+bool exists(const QString& folder, const QString& name);
+
+// Deletes every entry of the folder whose name matches without regard to case. Returns false
+// when one of them could not be deleted.
+bool remove(const QString& folder, const QString& name);
+
+} // namespace files

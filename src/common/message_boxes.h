@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The program's three message boxes; each beeps first and waits for the user.
+void showError(const QString& text);       // "Error", exclamation, OK
+void showInformation(const QString& text); // "INFORMATION", information icon, OK
+bool confirm(const QString& text);         // "CONFIRMATION", Yes (default) and No; true for Yes
+// A box with only OK and the program's own title, for unexpected engine errors.
+void showPlain(const QString& text);
+
+// The program's own title.
+inline const QString programTitle = QStringLiteral("XW73D");

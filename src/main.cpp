@@ -1,0 +1,45 @@
+#include "platform/desktop_services.h"
+#include "platform/program_folder.h"
+#include "startup/run_state.h"
+#include "startup/shell.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("xw73d"));
+    QApplication::setApplicationVersion(QStringLiteral("3.4"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Program folder holding the database."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption medium(QStringLiteral("medium"),
+                                    QStringLiteral("Folder of the removable medium."),
+                                    QStringLiteral("DIR"));
+    parser.addOption(dataDir);
+    parser.addOption(medium);
+    parser.process(app);
+
+    platform::DesktopServices services;
+    platform::setServices(&services);
+
+    RunState state;
+    state.programFolder = platform::programFolder(parser.value(dataDir));
+    if (state.programFolder.isEmpty()) {
+        std::fprintf(stderr, "xw73d: the program folder cannot be created\n");
+        return 1;
+    }
+    state.mediumFolder = platform::mediumFolder(parser.value(medium));
+
+    Shell shell(state);
+    shell.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,54 @@
+#include "platform/desktop_services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdlib>
+
+namespace platform {
+
+void DesktopServices::beep()
+{
+    QApplication::beep();
+}
+
+bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString& text)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (kind) {
+    case BoxKind::Error:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case BoxKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case BoxKind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    case BoxKind::Plain:
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return true;
+}
+
+void DesktopServices::endAtOnce(int exitCode)
+{
+    std::_Exit(exitCode);
+}
+
+WaitCursor::WaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace platform

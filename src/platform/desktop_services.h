@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace platform {
+
+// The real services: Qt message boxes, the system beep and an immediate process end.
+class DesktopServices : public Services {
+public:
+    void beep() override;
+    bool showBox(BoxKind kind, const QString& title, const QString& text) override;
+    void endAtOnce(int exitCode) override;
+};
+
+// Shows the hourglass pointer for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace platform

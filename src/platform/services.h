@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The few platform services that screens must not call directly, so that tests can stand in for
+// them: the message boxes, the beep and the immediate end of the process.
+namespace platform {
+
+enum class BoxKind { Error, Information, Confirmation, Plain };
+
+class Services {
+public:
+    virtual ~Services() = default;
+    virtual void beep() = 0;
+    // Shows a modal box and returns true for OK or Yes.
+    virtual bool showBox(BoxKind kind, const QString& title, const QString& text) = 0;
+    // Ends the process without running any further screen event. A test stand-in records the
+    // request and returns, so callers return straight after calling it.
+    virtual void endAtOnce(int exitCode) = 0;
+};
+
+Services& services();
+// Installs the services for the rest of the run (or until replaced); returns the previous ones.
+Services* setServices(Services* services);
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#include "platform/widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace widgets {
+
+QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
+                         const QString& accessibleName)
+{
+    auto* field = named(new QLineEdit(parent), name);
+    field->setEchoMode(QLineEdit::Password);
+    field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    field->setMaxLength(maxLength);
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* created = named(new QPushButton(caption, parent), name);
+    created->setAutoDefault(false);
+    return created;
+}
+
+QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    if (buddy->accessibleName().isEmpty())
+        buddy->setAccessibleName(text);
+    return label;
+}
+
+} // namespace widgets

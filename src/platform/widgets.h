@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Small builders shared by the screens. Every control carries its name as object name, so that
+// tests and screen readers find it.
+namespace widgets {
+
+template <class Widget> Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// A text field that shows every character as "*".
+QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
+                         const QString& accessibleName);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption);
+// A label that names the field beside it, for the mnemonic and for screen readers.
+QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy);
+
+} // namespace widgets

@@ -1,0 +1,53 @@
+#include "startup/fConvert.h"
+
+#include "common/message_boxes.h"
+#include "platform/services.h"
+#include "platform/widgets.h"
+#include "startup/run_state.h"
+#include "startup/startup.h"
+#include "store/engine_error.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+fConvert::fConvert(RunState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("fConvert"));
+    setWindowTitle(QStringLiteral("Converting Database"));
+    Label1 = widgets::named(
+        new QLabel(QStringLiteral("The program is now converting the database.  Please Wait !"),
+                   this),
+        "Label1");
+    ProgressBar1 = widgets::named(new QProgressBar(this), "ProgressBar1");
+    ProgressBar1->setAccessibleName(QStringLiteral("Conversion progress"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar1);
+}
+
+void fConvert::load()
+{
+    ProgressBar1->hide();
+    StartupPath path;
+    try {
+        path = prepareWorkingDatabase(m_state.programFolder);
+    } catch (const EngineError& error) {
+        showError(error.description());
+        platform::services().endAtOnce(1);
+        return;
+    }
+    if (path == StartupPath::NeedsConversion) {
+        // Converting older databases is not available yet; the old file is left as it is.
+        showError(QStringLiteral("The working database xw73d.mdb was written by an earlier "
+                                 "version of the program and must be converted before use. "
+                                 "This version cannot convert it yet; the file has not been "
+                                 "changed."));
+        platform::services().endAtOnce(1);
+        return;
+    }
+    close();
+    emit loginRequired(path != StartupPath::PasswordProtected);
+}

@@ -1,0 +1,65 @@
+#include "startup/paths.h"
+
+#include "common/files.h"
+#include "startup/run_state.h"
+#include "store/engine_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QStringList workFiles{
+    QStringLiteral("temp73d.mdb"),   QStringLiteral("temp73d.mdb-journal"),
+    QStringLiteral("temp73dc.mdb"),  QStringLiteral("temp73dc.mdb-journal"),
+    QStringLiteral("~~log~~.mdb"),   QStringLiteral("~~log~~.mdb-journal"),
+};
+
+QString joined(const QString& folder, const QString& name)
+{
+    return QDir::toNativeSeparators(folder + u'/' + name);
+}
+
+} // namespace
+
+QString DoubleBackslashes(const QString& text)
+{
+    QString doubled = text;
+    return doubled.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
+}
+
+QString firstLine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromLocal8Bit(line);
+}
+
+void SetUpPaths(RunState& state)
+{
+    const QString folder = state.programFolder;
+    if (files::exists(folder, QStringLiteral("path.ini"))) {
+        const QString target = firstLine(files::inFolder(folder, QStringLiteral("path.ini")));
+        state.imagePath = joined(target, QStringLiteral("_xw73d.txt"));
+        if (!QFileInfo(target).isDir() && !QDir().mkdir(target))
+            throw EngineError(76, QObject::tr("The folder '%1' named in path.ini cannot be "
+                                              "created.")
+                                      .arg(target));
+    } else {
+        state.imagePath = joined(folder, QStringLiteral("_a.txt"));
+    }
+    state.escapedImagePath = DoubleBackslashes(state.imagePath);
+}
+
+void DeleteTempFiles(const QString& programFolder)
+{
+    for (const QString& name : workFiles)
+        if (!files::remove(programFolder, name))
+            throw EngineError(75, QObject::tr("The work file '%1' in '%2' cannot be deleted.")
+                                      .arg(name, programFolder));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QString>
+#include <optional>
+
+// What the program holds for the whole run. The login connection is the one open of the working
+// database; every screen works through it.
+struct RunState {
+    QString programFolder;
+    QString mediumFolder; // where "drive A" points on this system
+    std::optional<Database> login;
+    QString loginPassword;
+    QString workingPath;
+    QString returnYear;
+    QString imagePath;
+    QString escapedImagePath;
+
+    Database& db() { return *login; }
+};

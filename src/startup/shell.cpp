@@ -1,0 +1,51 @@
+#include "startup/shell.h"
+
+#include "employer/fSubInfo.h"
+#include "startup/fChgPwd.h"
+#include "startup/fConvert.h"
+#include "startup/fLogin.h"
+#include "startup/run_state.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+Shell::Shell(RunState& state, QObject* parent)
+    : QObject(parent)
+    , m_state(state)
+{
+}
+
+void Shell::start()
+{
+    auto* convert = new fConvert(m_state);
+    convert->setAttribute(Qt::WA_DeleteOnClose);
+    connect(convert, &fConvert::loginRequired, this, &Shell::showLogin);
+    convert->load();
+}
+
+void Shell::showLogin(bool withDefaultPassword)
+{
+    auto* login = new fLogin(m_state);
+    connect(login, &fLogin::loggedIn, this, &Shell::showEmployerScreen);
+    connect(login, &fLogin::changePasswordRequested, this, &Shell::showPasswordChange);
+    login->show();
+    if (withDefaultPassword) {
+        login->txtLogin->setText(QStringLiteral("qvz"));
+        login->cmdLoginOk->click();
+    }
+}
+
+void Shell::showPasswordChange()
+{
+    auto* change = new fChgPwd(m_state);
+    connect(change, &fChgPwd::declined, this, [this] { showLogin(false); });
+    connect(change, &fChgPwd::passwordChanged, this, &Shell::showEmployerScreen);
+    change->show();
+}
+
+void Shell::showEmployerScreen()
+{
+    m_employer = new fSubInfo(m_state);
+    m_employer->setAttribute(Qt::WA_DeleteOnClose);
+    m_employer->show();
+}

@@ -1,0 +1,306 @@
+#include "store/database.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlite3.h>
+
+namespace {
+
+constexpr qint64 smallestPage = 512;
+
+QString fileName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+EngineError damaged(const QString& path)
+{
+    return EngineError(engine::Damaged, QObject::tr("The database file '%1' is damaged and cannot "
+                                                    "be opened. Restore it from a backup copy.")
+                                            .arg(fileName(path)));
+}
+
+EngineError describe(int rc, const QString& path, const char* detail)
+{
+    using namespace engine;
+    const QString name = fileName(path);
+    switch (rc & 0xff) {
+    case SQLITE_NOTADB:
+        return EngineError(NotValidPassword, QObject::tr("Not a valid password."));
+    case SQLITE_CORRUPT:
+        return damaged(path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return EngineError(InUse, QObject::tr("The database file '%1' is in use by another copy "
+                                              "of the program or by another program. Close it "
+                                              "and try again.")
+                                      .arg(name));
+    case SQLITE_FULL:
+        return EngineError(DiskFull, QObject::tr("There is not enough space on the disk to "
+                                                 "write '%1'.")
+                                         .arg(name));
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return EngineError(ReadOnly, QObject::tr("The database file '%1' cannot be changed: the "
+                                                 "file or its folder is read-only.")
+                                         .arg(name));
+    case SQLITE_CANTOPEN:
+        return EngineError(CannotReach, QObject::tr("The database file '%1' cannot be opened: "
+                                                    "its folder cannot be reached or written.")
+                                            .arg(name));
+    case SQLITE_IOERR:
+        return EngineError(DiskError, QObject::tr("A disk error occurred while reading or "
+                                                  "writing '%1'.")
+                                          .arg(name));
+    default:
+        return EngineError(Reserved, QObject::tr("The database engine reported an error: %1.")
+                                         .arg(QString::fromUtf8(detail)));
+    }
+}
+
+sqlite3* openHandle(const QString& path, int flags)
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const EngineError error = describe(rc, path, db ? sqlite3_errmsg(db) : "");
+        sqlite3_close(db);
+        throw error;
+    }
+    sqlite3_extended_result_codes(db, 0);
+    return db;
+}
+
+void applyKey(sqlite3* db, const QString& key)
+{
+    const QByteArray bytes = key.toUtf8();
+    sqlite3_key(db, bytes.constData(), static_cast<int>(bytes.size()));
+}
+
+} // namespace
+
+bool isPlainDatabaseFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+Database::Database(sqlite3* db, QString path)
+    : m_db(db)
+    , m_path(std::move(path))
+{
+}
+
+Database::Database(Database&& other) noexcept
+    : m_db(std::exchange(other.m_db, nullptr))
+    , m_path(std::move(other.m_path))
+{
+}
+
+Database& Database::operator=(Database&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_db = std::exchange(other.m_db, nullptr);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::close() noexcept
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+Database Database::open(const QString& path, const OpenOptions& options)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw EngineError(engine::FileNotFound,
+                          QObject::tr("Could not find the file '%1'.").arg(path));
+    // Engine files are whole pages; anything else was cut short.
+    if (info.size() % smallestPage != 0)
+        throw damaged(path);
+    const bool plain = info.size() == 0 || isPlainDatabaseFile(path);
+    const int flags = options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    Database db(openHandle(path, flags), path);
+    if (!plain && options.password)
+        applyKey(db.m_db, *options.password);
+    if (options.exclusive)
+        db.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+    const int rc = sqlite3_exec(db.m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr,
+                                nullptr);
+    if (rc == SQLITE_NOTADB && plain)
+        throw damaged(path);
+    if (rc != SQLITE_OK)
+        db.fail(rc);
+    // Taking the write lock once keeps every other process out until this connection closes.
+    if (options.exclusive && !options.readOnly)
+        db.exec(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
+    return db;
+}
+
+Database Database::create(const QString& path, int formatVersion,
+                          const std::optional<QString>& key)
+{
+    if (QFileInfo::exists(path))
+        throw EngineError(engine::AlreadyExists,
+                          QObject::tr("The database '%1' already exists.").arg(path));
+    Database db(openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path);
+    if (key)
+        applyKey(db.m_db, *key);
+    db.exec(QStringLiteral("PRAGMA user_version=%1").arg(formatVersion));
+    return db;
+}
+
+void Database::fail(int rc) const
+{
+    throw describe(rc, m_path, sqlite3_errmsg(m_db));
+}
+
+void Database::exec(const QString& sql)
+{
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+Statement Database::prepare(const QString& sql)
+{
+    return Statement(*this, sql);
+}
+
+void Database::changePassword(const QString& newPassword)
+{
+    const QByteArray bytes = newPassword.toUtf8();
+    const int rc = sqlite3_rekey(m_db, bytes.constData(), static_cast<int>(bytes.size()));
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+QString Database::formatVersion()
+{
+    Statement query(*this, QStringLiteral("PRAGMA user_version"));
+    const int version = query.next() ? query.value(0).toInt() : 0;
+    return QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
+}
+
+qint64 Database::lastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+int Database::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
+Statement::Statement(Database& db, const QString& sql)
+    : m_db(&db)
+{
+    const int rc = sqlite3_prepare_v2(db.handle(), sql.toUtf8().constData(), -1, &m_stmt, nullptr);
+    if (rc != SQLITE_OK)
+        db.fail(rc);
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : m_db(other.m_db)
+    , m_stmt(std::exchange(other.m_stmt, nullptr))
+{
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+Statement& Statement::bind(int position, const QVariant& value)
+{
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, position);
+    } else if (value.typeId() == QMetaType::QString) {
+        const QByteArray text = value.toString().toUtf8();
+        rc = sqlite3_bind_text(m_stmt, position, text.constData(), static_cast<int>(text.size()),
+                               SQLITE_TRANSIENT);
+    } else if (value.typeId() == QMetaType::Double) {
+        rc = sqlite3_bind_double(m_stmt, position, value.toDouble());
+    } else {
+        rc = sqlite3_bind_int64(m_stmt, position, value.toLongLong());
+    }
+    if (rc != SQLITE_OK)
+        m_db->fail(rc);
+    return *this;
+}
+
+bool Statement::next()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        m_db->fail(rc);
+    return false;
+}
+
+void Statement::run()
+{
+    while (next()) {
+    }
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+QVariant Statement::value(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, column));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)));
+    }
+    }
+}
+
+Transaction::Transaction(Database& db)
+    : m_db(db)
+{
+    m_db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        sqlite3_exec(m_db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    m_db.exec(QStringLiteral("COMMIT"));
+    m_done = true;
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "store/engine_error.h"
+
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A small RAII layer over the encrypted database engine. Every value travels as a bound
+// parameter; failures become EngineError with a number and a user-readable description.
+
+struct OpenOptions {
+    std::optional<QString> password; // ignored for a file that carries no password
+    bool exclusive = true;
+    bool readOnly = false;
+};
+
+// Format versions recorded in each file: 30 ("3.0") for the working database, 20 ("2.0") for
+// the submission and log files.
+inline constexpr int workingFormat = 30;
+inline constexpr int submissionFormat = 20;
+
+class Statement;
+
+class Database {
+public:
+    static Database open(const QString& path, const OpenOptions& options = {});
+    // Creates a new file; fails when one exists. A key encrypts it; without one it is plain.
+    static Database create(const QString& path, int formatVersion,
+                           const std::optional<QString>& key);
+
+    Database(Database&& other) noexcept;
+    Database& operator=(Database&& other) noexcept;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+    ~Database();
+
+    void exec(const QString& sql);
+    Statement prepare(const QString& sql);
+    void changePassword(const QString& newPassword);
+    QString formatVersion();
+    qint64 lastInsertRowId() const;
+    int changes() const;
+    const QString& path() const { return m_path; }
+    sqlite3* handle() const { return m_db; }
+
+    // Raises the error for a failed engine call on this connection.
+    [[noreturn]] void fail(int rc) const;
+
+private:
+    Database(sqlite3* db, QString path);
+    void close() noexcept;
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+class Statement {
+public:
+    Statement(Database& db, const QString& sql);
+    Statement(Statement&& other) noexcept;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    Statement& operator=(Statement&&) = delete;
+    ~Statement();
+
+    Statement& bind(int position, const QVariant& value); // positions count from 1
+    bool next();                                          // true while a row is available
+    void run();                                           // runs to completion
+    void reset();
+    int columnCount() const;
+    QVariant value(int column) const;
+
+private:
+    Database* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// All or nothing: rolled back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+// True when the file starts with the header of an engine file that carries no password.
+bool isPlainDatabaseFile(const QString& path);

@@ -1,0 +1,42 @@
+#include "common/codepage.h"
+
+#include <QTest>
+
+class TestCodePage : public QObject {
+    Q_OBJECT
+private slots:
+    void byteLength_data();
+    void byteLength();
+    void encodesChineseAsTwoBytes();
+};
+
+void TestCodePage::byteLength_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("ascii") << QStringLiteral("CHAN TAI MAN") << 12;
+    QTest::newRow("chinese") << QStringLiteral("陳大文") << 6;
+    QTest::newRow("mixed") << QStringLiteral("A陳1") << 4;
+    QTest::newRow("hong kong supplement") << QStringLiteral("啱") << 2;
+    QTest::newRow("twenty-five chinese") << QString(25, QChar(0x9673)) << 50;
+    QTest::newRow("emoji cannot be encoded") << QStringLiteral("A\U0001F600") << -1;
+    QTest::newRow("arabic cannot be encoded") << QStringLiteral("\u0627") << -1;
+}
+
+void TestCodePage::byteLength()
+{
+    QFETCH(QString, text);
+    QFETCH(int, bytes);
+    QCOMPARE(codepage::byteLength(text), bytes);
+    QCOMPARE(codepage::canEncode(text), bytes >= 0);
+}
+
+void TestCodePage::encodesChineseAsTwoBytes()
+{
+    // 陳 is B3AF in Big5.
+    QCOMPARE(codepage::encode(QStringLiteral("陳")).value(), QByteArray("\xB3\xAF"));
+}
+
+QTEST_APPLESS_MAIN(TestCodePage)
+#include "tst_codepage.moc"

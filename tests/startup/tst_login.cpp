@@ -1,0 +1,317 @@
+#include "startup/fChgPwd.h"
+#include "startup/fLogin.h"
+#include "startup/run_state.h"
+#include "startup/shell.h"
+#include "startup/startup.h"
+#include "store/schema.h"
+#include "support/scripted_services.h"
+#include "support/screens.h"
+#include "support/temp_folder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QString retry = QStringLiteral("Login attempt failed.  Try again?   (Incorrect Password.)");
+const QString tooShort =
+    QStringLiteral("New password is too short.  Please type as least three characters!");
+const QString invalid =
+    QStringLiteral("Password contains invalid characters.  Please retype new password.");
+const QString notMatched =
+    QStringLiteral("New password is not matched.  Please retype new password!");
+const QString oldNotMatched =
+    QStringLiteral("Old password is not matched.  Please retype old password!");
+
+// One run of the program up to the employer screen, in its own program folder.
+struct Run {
+    explicit Run(const QString& folder)
+    {
+        state.programFolder = folder;
+        shell = std::make_unique<Shell>(state);
+        shell->start();
+    }
+    ~Run()
+    {
+        closeAllScreens();
+        shell.reset();
+        state.login.reset();
+    }
+    fLogin* login() const { return visibleScreen<fLogin>("fLogin"); }
+    fChgPwd* change() const { return visibleScreen<fChgPwd>("fChgPwd"); }
+    bool atEmployerScreen() const { return visibleScreen<QWidget>("fSubInfo") != nullptr; }
+
+    void typePassword(const QString& password)
+    {
+        QTest::keyClicks(login()->txtLogin, password);
+        QTest::keyClick(login()->txtLogin, Qt::Key_Return);
+    }
+
+    ScriptedServices services;
+    RunState state;
+    std::unique_ptr<Shell> shell;
+};
+
+void createDatabase(const QString& folder)
+{
+    QCOMPARE(prepareWorkingDatabase(folder), StartupPath::Created);
+}
+
+} // namespace
+
+class TestLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunEntersWithoutTyping();
+    void laterRunWaitsForThePassword();
+    void threeWrongPasswordsEndTheRun();
+    void passwordFieldTakesTenCharacters();
+    void quitEndsAtOnce();
+    void escapeQuitsToo();
+    void damagedDatabaseAtLoginEnds();
+    void refusedNewPasswords_data();
+    void refusedNewPasswords();
+    void wrongOldPasswordClearsAllThree();
+    void changedPasswordIsNeededNextTime();
+    void twoRefusalsThenTheEnd();
+    void declineReturnsToAFreshLogin();
+    void changeFieldsTakeEightCharacters();
+};
+
+void TestLogin::firstRunEntersWithoutTyping()
+{
+    TempFolder folder;
+    Run run(folder.path());
+    QVERIFY(run.services.boxes.isEmpty());
+    QVERIFY(run.atEmployerScreen());
+    QCOMPARE(visibleScreen<QWidget>("fSubInfo")->windowTitle(),
+             QStringLiteral("Common data for XW73D records"));
+    QVERIFY(run.state.login.has_value());
+    QCOMPARE(run.login(), nullptr);
+}
+
+void TestLogin::laterRunWaitsForThePassword()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    QVERIFY(run.login());
+    QCOMPARE(run.login()->windowTitle(), QStringLiteral("Login Window"));
+    QVERIFY(run.login()->txtLogin->text().isEmpty());
+    QVERIFY(activate(run.login()));
+    QCOMPARE(QApplication::focusWidget(), run.login()->txtLogin);
+    run.typePassword(QStringLiteral("qvz"));
+    QVERIFY(run.services.boxes.isEmpty());
+    QVERIFY(run.atEmployerScreen());
+    QVERIFY(run.state.login.has_value());
+}
+
+void TestLogin::threeWrongPasswordsEndTheRun()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    run.typePassword(QStringLiteral("abc"));
+    QCOMPARE(run.services.texts(), QStringList{retry});
+    QCOMPARE(run.services.boxes.last().title, QStringLiteral("Error"));
+    QCOMPARE(run.services.beeps, 1);
+    QVERIFY(run.login()->txtLogin->text().isEmpty());
+    QVERIFY(!run.services.ended);
+    run.typePassword(QStringLiteral("QVZ"));
+    QCOMPARE(run.services.texts(), (QStringList{retry, retry}));
+    run.typePassword(QStringLiteral("qvz "));
+    QCOMPARE(run.services.texts(), (QStringList{retry, retry, QStringLiteral("Login failed.")}));
+    QVERIFY(run.services.ended);
+    QVERIFY(!run.state.login.has_value());
+}
+
+void TestLogin::passwordFieldTakesTenCharacters()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    QTest::keyClicks(run.login()->txtLogin, QStringLiteral("abcdefghijkl"));
+    QCOMPARE(run.login()->txtLogin->text(), QStringLiteral("abcdefghij"));
+    QCOMPARE(run.login()->txtLogin->displayText(), QString(10, u'*'));
+}
+
+void TestLogin::quitEndsAtOnce()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    QVERIFY(activate(run.login()));
+    QTest::keyClick(run.login(), Qt::Key_Q, Qt::AltModifier);
+    QTRY_VERIFY(run.services.ended); // a mnemonic clicks the button after a short animation
+    QCOMPARE(run.services.exitCode, 0);
+    QVERIFY(run.services.boxes.isEmpty());
+}
+
+void TestLogin::escapeQuitsToo()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    QTest::keyClick(run.login()->txtLogin, Qt::Key_Escape);
+    QVERIFY(run.services.ended);
+}
+
+void TestLogin::damagedDatabaseAtLoginEnds()
+{
+    TempFolder folder;
+    {
+        QFile file(folder.file(schema::workingFile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, '\x5a')); // whole pages of noise look like a locked file
+    }
+    Run run(folder.path());
+    QVERIFY(run.login());
+    run.typePassword(QStringLiteral("qvz"));
+    QCOMPARE(run.services.texts(), QStringList{retry});
+    QVERIFY(!run.services.ended);
+}
+
+void TestLogin::refusedNewPasswords_data()
+{
+    QTest::addColumn<QString>("newPassword");
+    QTest::addColumn<QString>("retyped");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("two characters") << "ab" << "ab" << tooShort;
+    QTest::newRow("empty") << "" << "" << tooShort;
+    QTest::newRow("space") << "ab cd" << "ab cd" << invalid;
+    QTest::newRow("hyphen") << "ab-cd" << "ab-cd" << invalid;
+    QTest::newRow("other case retyped") << "Ab12" << "ab12" << notMatched;
+    QTest::newRow("retyped shorter") << "abcd" << "abc" << notMatched;
+}
+
+void TestLogin::refusedNewPasswords()
+{
+    QFETCH(QString, newPassword);
+    QFETCH(QString, retyped);
+    QFETCH(QString, message);
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    run.login()->cmdChange->click();
+    fChgPwd* change = run.change();
+    QVERIFY(change);
+    QCOMPARE(change->windowTitle(), QStringLiteral("Change of Password"));
+    QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
+    QTest::keyClicks(change->Text2, newPassword);
+    QTest::keyClicks(change->Text3, retyped);
+    QVERIFY(activate(change));
+    QTest::keyClick(change->Text3, Qt::Key_Return);
+    QCOMPARE(run.services.texts(), QStringList{message});
+    QCOMPARE(change->Text1->text(), QStringLiteral("qvz"));
+    QVERIFY(change->Text2->text().isEmpty());
+    QVERIFY(change->Text3->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), change->Text2);
+    run.state.login.reset();
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
+    Database::open(folder.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+}
+
+void TestLogin::wrongOldPasswordClearsAllThree()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    run.login()->cmdChange->click();
+    fChgPwd* change = run.change();
+    QTest::keyClicks(change->Text1, QStringLiteral("xyz"));
+    QTest::keyClicks(change->Text2, QStringLiteral("abcd"));
+    QTest::keyClicks(change->Text3, QStringLiteral("abcd"));
+    QVERIFY(activate(change));
+    change->cmdYes->click();
+    QCOMPARE(run.services.texts(), QStringList{oldNotMatched});
+    for (QLineEdit* field : {change->Text1, change->Text2, change->Text3})
+        QVERIFY(field->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), change->Text1);
+}
+
+void TestLogin::changedPasswordIsNeededNextTime()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    {
+        Run run(folder.path());
+        run.login()->cmdChange->click();
+        fChgPwd* change = run.change();
+        QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
+        QTest::keyClicks(change->Text2, QStringLiteral("Ab12"));
+        QTest::keyClicks(change->Text3, QStringLiteral("Ab12"));
+        QTest::keyClick(change->Text3, Qt::Key_Return);
+        QVERIFY(run.services.boxes.isEmpty());
+        QVERIFY(run.atEmployerScreen());
+        QVERIFY(run.state.login.has_value());
+    }
+    Run next(folder.path());
+    next.typePassword(QStringLiteral("qvz"));
+    QCOMPARE(next.services.texts(), QStringList{retry});
+    next.typePassword(QStringLiteral("Ab12"));
+    QVERIFY(next.atEmployerScreen());
+}
+
+void TestLogin::twoRefusalsThenTheEnd()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    run.login()->cmdChange->click();
+    fChgPwd* change = run.change();
+    QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
+    change->cmdYes->click(); // too short
+    QTest::keyClicks(change->Text1, QStringLiteral("wrong"));
+    QTest::keyClicks(change->Text2, QStringLiteral("abcd"));
+    QTest::keyClicks(change->Text3, QStringLiteral("abcd"));
+    change->cmdYes->click(); // old password wrong
+    QVERIFY(!run.services.ended);
+    QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
+    QTest::keyClicks(change->Text2, QStringLiteral("abcd"));
+    QTest::keyClicks(change->Text3, QStringLiteral("abcd"));
+    change->cmdYes->click();
+    QCOMPARE(run.services.texts(),
+             (QStringList{tooShort, oldNotMatched, QStringLiteral("Change password failed.")}));
+    QVERIFY(run.services.ended);
+    run.state.login.reset();
+    Database::open(folder.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+}
+
+void TestLogin::declineReturnsToAFreshLogin()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    run.typePassword(QStringLiteral("bad"));
+    run.typePassword(QStringLiteral("bad"));
+    run.login()->cmdChange->click();
+    QVERIFY(run.change());
+    QVERIFY(activate(run.change()));
+    QTest::keyClick(run.change(), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(run.change(), nullptr);
+    QVERIFY(run.login());
+    // A fresh login screen has three attempts again.
+    run.typePassword(QStringLiteral("bad"));
+    run.typePassword(QStringLiteral("bad"));
+    QVERIFY(!run.services.ended);
+    run.typePassword(QStringLiteral("qvz"));
+    QVERIFY(run.atEmployerScreen());
+}
+
+void TestLogin::changeFieldsTakeEightCharacters()
+{
+    TempFolder folder;
+    createDatabase(folder.path());
+    Run run(folder.path());
+    run.login()->cmdChange->click();
+    for (QLineEdit* field : {run.change()->Text1, run.change()->Text2, run.change()->Text3}) {
+        QTest::keyClicks(field, QStringLiteral("123456789"));
+        QCOMPARE(field->text(), QStringLiteral("12345678"));
+        QCOMPARE(field->displayText(), QString(8, u'*'));
+    }
+}
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"

@@ -1,0 +1,300 @@
+#include "store/columns.h"
+#include "store/database.h"
+#include "store/rows.h"
+#include "store/schema.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+Database openWorking(const TempFolder& folder, const QString& password = schema::defaultPassword)
+{
+    return Database::open(folder.file(schema::workingFile), OpenOptions{password, true, false});
+}
+
+void createWorking(const TempFolder& folder)
+{
+    CreateDB(folder.path(), 1);
+    CreateEmployer(folder.path(), 1);
+    CreateEmployee(folder.path(), 1);
+}
+
+int errorNumber(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EngineError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+QStringList tableColumns(Database& db, const char* table)
+{
+    QStringList names;
+    Statement info = db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    while (info.next())
+        names << info.value(1).toString();
+    return names;
+}
+
+QStringList definedColumns(Columns columns)
+{
+    QStringList names;
+    for (const ColumnDef& column : columns)
+        names << QLatin1String(column.name);
+    return names;
+}
+
+int rowCount(Database& db, const char* table)
+{
+    Statement count = db.prepare(QStringLiteral("select count(*) from %1").arg(table));
+    count.next();
+    return count.value(0).toInt();
+}
+
+// Runs the sqlcipher command-line client on the file with an optional key.
+QString sqlcipherOutput(const QString& path, const QString& key, const QString& sql)
+{
+    QProcess client;
+    client.start(QStringLiteral("sqlcipher"), {path});
+    const QString script =
+        (key.isEmpty() ? QString() : QStringLiteral("PRAGMA key='%1';\n").arg(key)) + sql + '\n';
+    client.write(script.toUtf8());
+    client.closeWriteChannel();
+    client.waitForFinished();
+    return QString::fromUtf8(client.readAllStandardOutput() + client.readAllStandardError());
+}
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+private slots:
+    void freshDatabaseHoldsBothTablesAndTheirFirstRows();
+    void freshDatabaseIsEncrypted();
+    void externalClientNeedsTheKey();
+    void plainFileOpensWithAPassword();
+    void createForConversionReplacesALeftover();
+    void refusesValuesTheColumnCannotHold_data();
+    void refusesValuesTheColumnCannotHold();
+    void refusedRowWritesNothing();
+    void passwordChangeTakesEffect();
+    void exclusiveOpenKeepsOthersOut();
+    void damagedFilesAreReported_data();
+    void damagedFilesAreReported();
+    void transactionIsAllOrNothing();
+};
+
+void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows()
+{
+    TempFolder folder;
+    createWorking(folder);
+    Database db = openWorking(folder);
+    QCOMPARE(db.formatVersion(), QStringLiteral("3.0"));
+    QCOMPARE(tableColumns(db, "employer"), definedColumns(employerColumns()));
+    QCOMPARE(tableColumns(db, "employee"), definedColumns(employeeColumns()));
+    QCOMPARE(tableColumns(db, "employee").size(), 81);
+    QCOMPARE(rowCount(db, "employer"), 1);
+    QCOMPARE(rowCount(db, "employee"), 1);
+
+    Statement employer =
+        db.prepare(QStringLiteral("select %1 from employer").arg(columnList(employerColumns())));
+    QVERIFY(employer.next());
+    const RowValues boss = readRow(employer, employerColumns());
+    QCOMPARE(boss[0].toString(), QStringLiteral("3.4e"));
+    for (qsizetype i = 1; i < boss.size(); ++i)
+        QVERIFY2(boss[i].isNull(), employerColumns()[i].name);
+
+    Statement employee =
+        db.prepare(QStringLiteral("select %1 from employee").arg(columnList(employeeColumns())));
+    QVERIFY(employee.next());
+    const RowValues placeholder = readRow(employee, employeeColumns());
+    QCOMPARE(placeholder[1].toString(), QStringLiteral("H"));
+    for (qsizetype i = 0; i < placeholder.size(); ++i)
+        if (i != 1)
+            QVERIFY2(placeholder[i].isNull(), employeeColumns()[i].name);
+}
+
+void TestStore::freshDatabaseIsEncrypted()
+{
+    TempFolder folder;
+    createWorking(folder);
+    QVERIFY(!isPlainDatabaseFile(folder.file(schema::workingFile)));
+    QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
+             int(engine::NotValidPassword));
+    QCOMPARE(errorNumber([&] { openWorking(folder, QStringLiteral("QVZ")); }),
+             int(engine::NotValidPassword));
+}
+
+void TestStore::externalClientNeedsTheKey()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
+        QSKIP("the sqlcipher client is not installed");
+    TempFolder folder;
+    createWorking(folder);
+    const QString path = folder.file(schema::workingFile);
+    QVERIFY(!sqlcipherOutput(path, QString(), QStringLiteral("select * from employer;"))
+                 .contains(QStringLiteral("3.4e")));
+    QCOMPARE(sqlcipherOutput(path, QStringLiteral("qvz"), QStringLiteral("select * from employer;"))
+                 .trimmed(),
+             QStringLiteral("3.4e||||||"));
+}
+
+void TestStore::plainFileOpensWithAPassword()
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("plain.mdb"));
+    {
+        Database db = Database::create(path, submissionFormat, std::nullopt);
+        db.exec(createTableSql("employer", employerColumns()));
+    }
+    QVERIFY(isPlainDatabaseFile(path));
+    Database db = Database::open(path, OpenOptions{QStringLiteral("qvz"), true, false});
+    QCOMPARE(db.formatVersion(), QStringLiteral("2.0"));
+    QCOMPARE(rowCount(db, "employer"), 0);
+}
+
+void TestStore::createForConversionReplacesALeftover()
+{
+    TempFolder folder;
+    QFile leftover(folder.file(QStringLiteral("XW73DNEW.MDB")));
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+    leftover.write("an old half-written file");
+    leftover.close();
+    CreateDB(folder.path(), 0);
+    CreateEmployer(folder.path(), 0);
+    CreateEmployee(folder.path(), 0);
+    Database db = Database::open(schema::targetPath(folder.path(), 0),
+                                 OpenOptions{schema::defaultPassword, true, false});
+    QCOMPARE(rowCount(db, "employee"), 1);
+    QVERIFY(!QFile::exists(folder.file(schema::workingFile)));
+}
+
+void TestStore::refusesValuesTheColumnCannotHold_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("error");
+    const QVariant empty = QString(QLatin1String(""));
+    for (const ColumnDef& column : employerColumns())
+        QTest::addRow("employer %s empty", column.name) << "employer" << column.name << empty
+                                                        << int(engine::ZeroLength);
+    QTest::newRow("Status empty") << "employee" << "Status" << empty << int(engine::ZeroLength);
+    QTest::newRow("SheetNo empty") << "employee" << "SheetNo" << empty << int(engine::ZeroLength);
+    QTest::newRow("Surname empty") << "employee" << "Surname" << empty << 0;
+    QTest::newRow("Remark empty") << "employee" << "Remark" << empty << 0;
+    QTest::newRow("Surname of 20") << "employee" << "Surname" << QVariant(QString(20, 'A')) << 0;
+    QTest::newRow("Surname of 21") << "employee" << "Surname" << QVariant(QString(21, 'A'))
+                                   << int(engine::FieldTooSmall);
+    QTest::newRow("25 Chinese characters") << "employee" << "ChineseName"
+                                           << QVariant(QString(25, QChar(0x9673))) << 0;
+    QTest::newRow("26 Chinese characters") << "employee" << "ChineseName"
+                                           << QVariant(QString(26, QChar(0x9673)))
+                                           << int(engine::FieldTooSmall);
+    QTest::newRow("12 Chinese in a 20-byte surname")
+        << "employee" << "Surname" << QVariant(QString(11, QChar(0x9673))) << int(engine::FieldTooSmall);
+    QTest::newRow("character outside the code page")
+        << "employee" << "Remark" << QVariant(QStringLiteral("\U0001F600")) << int(engine::FieldTooSmall);
+    QTest::newRow("flag of 256") << "employee" << "QFlag" << QVariant(256) << int(engine::InvalidArgument);
+    QTest::newRow("flag of 1") << "employee" << "QFlag" << QVariant(1) << 0;
+    QTest::newRow("ID as text") << "employee" << "ID" << QVariant(QStringLiteral("x"))
+                                << int(engine::InvalidArgument);
+}
+
+void TestStore::refusesValuesTheColumnCannotHold()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QFETCH(QVariant, value);
+    QFETCH(int, error);
+    const Columns columns = table == "employer" ? employerColumns() : employeeColumns();
+    QCOMPARE(errorNumber([&] { checkValue(::column(columns, column), value); }), error);
+}
+
+void TestStore::refusedRowWritesNothing()
+{
+    TempFolder folder;
+    createWorking(folder);
+    Database db = openWorking(folder);
+    RowValues row = emptyRow(employeeColumns());
+    row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
+    row[columnIndex(employeeColumns(), "Surname")] = QStringLiteral("CHAN");
+    row[columnIndex(employeeColumns(), "Remark")] = QString(61, 'x');
+    QCOMPARE(errorNumber([&] { insertRow(db, table::employee, employeeColumns(), row); }),
+             int(engine::FieldTooSmall));
+    QCOMPARE(rowCount(db, "employee"), 1);
+    row[columnIndex(employeeColumns(), "Remark")] = QString(60, 'x');
+    insertRow(db, table::employee, employeeColumns(), row);
+    QCOMPARE(rowCount(db, "employee"), 2);
+}
+
+void TestStore::passwordChangeTakesEffect()
+{
+    TempFolder folder;
+    createWorking(folder);
+    openWorking(folder).changePassword(QStringLiteral("Ab12"));
+    QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::NotValidPassword));
+    QCOMPARE(errorNumber([&] { openWorking(folder, QStringLiteral("ab12")); }),
+             int(engine::NotValidPassword));
+    Database db = openWorking(folder, QStringLiteral("Ab12"));
+    QCOMPARE(rowCount(db, "employer"), 1);
+}
+
+void TestStore::exclusiveOpenKeepsOthersOut()
+{
+    TempFolder folder;
+    createWorking(folder);
+    Database first = openWorking(folder);
+    QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::InUse));
+    QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
+             int(engine::InUse));
+}
+
+void TestStore::damagedFilesAreReported_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("cut inside a page") << QByteArray(1500, 'x');
+    QTest::newRow("plain header, garbage after")
+        << QByteArray("SQLite format 3\0", 16) + QByteArray(1008, '\x7f');
+}
+
+void TestStore::damagedFilesAreReported()
+{
+    QFETCH(QByteArray, content);
+    TempFolder folder;
+    QFile file(folder.file(schema::workingFile));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::Damaged));
+}
+
+void TestStore::transactionIsAllOrNothing()
+{
+    TempFolder folder;
+    createWorking(folder);
+    Database db = openWorking(folder);
+    RowValues row = emptyRow(employeeColumns());
+    row[1] = QStringLiteral("O");
+    {
+        Transaction transaction(db);
+        insertRow(db, table::employee, employeeColumns(), row);
+        insertRow(db, table::employee, employeeColumns(), row);
+    }
+    QCOMPARE(rowCount(db, "employee"), 1);
+    {
+        Transaction transaction(db);
+        insertRow(db, table::employee, employeeColumns(), row);
+        transaction.commit();
+    }
+    QCOMPARE(rowCount(db, "employee"), 2);
+}
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "tst_store.moc"

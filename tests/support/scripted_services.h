@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+// Stands in for the message boxes, the beep and the process end: records every box with its
+// title and text, answers confirmations from a script, and notes an end of the program.
+class ScriptedServices : public platform::Services {
+public:
+    struct Box {
+        platform::BoxKind kind;
+        QString title;
+        QString text;
+    };
+
+    ScriptedServices() { m_previous = platform::setServices(this); }
+    ~ScriptedServices() override { platform::setServices(m_previous); }
+    ScriptedServices(const ScriptedServices&) = delete;
+    ScriptedServices& operator=(const ScriptedServices&) = delete;
+
+    void beep() override { ++beeps; }
+    bool showBox(platform::BoxKind kind, const QString& title, const QString& text) override
+    {
+        boxes.append({kind, title, text});
+        if (onBox)
+            onBox(boxes.last());
+        if (kind != platform::BoxKind::Confirmation)
+            return true;
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    void endAtOnce(int exitCode) override
+    {
+        ended = true;
+        this->exitCode = exitCode;
+    }
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Box& box : boxes)
+            all << box.text;
+        return all;
+    }
+    QString lastText() const { return boxes.isEmpty() ? QString() : boxes.last().text; }
+    void clear()
+    {
+        boxes.clear();
+        beeps = 0;
+    }
+
+    QList<Box> boxes;
+    QList<bool> answers; // answers to the next confirmations, in order; No when none is left
+    std::function<void(const Box&)> onBox; // runs while the box is "open"
+    int beeps = 0;
+    bool ended = false;
+    int exitCode = -1;
+
+private:
+    platform::Services* m_previous = nullptr;
+};
