@@ -7,8 +7,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xw73d"));
     QApplication::setApplicationVersion(QStringLiteral("3.4"));

@@ -10,8 +10,7 @@ namespace {
 class Converter {
 public:
     Converter()
-        : m_handle(iconv_open("BIG5-HKSCS", "UTF-8"))
-    {
+        : m_handle(iconv_open("BIG5-HKSCS", "UTF-8")) {
         if (m_handle == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error("the Big5-HKSCS conversion is not available");
     }
@@ -19,8 +18,7 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    std::optional<QByteArray> convert(const QByteArray& utf8)
-    {
+    std::optional<QByteArray> convert(const QByteArray& utf8) {
         iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
         QByteArray out(utf8.size() * 2 + 8, Qt::Uninitialized);
         char* in = const_cast<char*>(utf8.constData());
@@ -42,22 +40,19 @@ private:
 
 } // namespace
 
-std::optional<QByteArray> encode(const QString& text)
-{
+std::optional<QByteArray> encode(const QString& text) {
     thread_local Converter converter;
     return converter.convert(text.toUtf8());
 }
 
-int byteLength(const QString& text)
-{
+int byteLength(const QString& text) {
     if (text.isEmpty())
         return 0;
     const auto bytes = encode(text);
     return bytes ? static_cast<int>(bytes->size()) : -1;
 }
 
-bool canEncode(const QString& text)
-{
+bool canEncode(const QString& text) {
     return byteLength(text) >= 0;
 }
 

@@ -6,8 +6,7 @@
 namespace files {
 namespace {
 
-QStringList matches(const QString& folder, const QString& name)
-{
+QStringList matches(const QString& folder, const QString& name) {
     QStringList found;
     const QDir dir(folder);
     for (const QString& entry : dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
@@ -19,19 +18,16 @@ QStringList matches(const QString& folder, const QString& name)
 
 } // namespace
 
-QString inFolder(const QString& folder, const QString& name)
-{
+QString inFolder(const QString& folder, const QString& name) {
     const QStringList found = matches(folder, name);
     return found.isEmpty() ? QDir(folder).filePath(name) : found.first();
 }
 
-bool exists(const QString& folder, const QString& name)
-{
+bool exists(const QString& folder, const QString& name) {
     return !matches(folder, name).isEmpty();
 }
 
-bool remove(const QString& folder, const QString& name)
-{
+bool remove(const QString& folder, const QString& name) {
     bool removed = true;
     for (const QString& path : matches(folder, name))
         removed = QFile::remove(path) && removed;

@@ -5,8 +5,7 @@
 
 namespace {
 
-bool allDigits(const QString& text)
-{
+bool allDigits(const QString& text) {
     if (text.isEmpty())
         return false;
     for (QChar c : text)
@@ -15,8 +14,7 @@ bool allDigits(const QString& text)
     return true;
 }
 
-QString withoutCommas(const QString& text)
-{
+QString withoutCommas(const QString& text) {
     QString plain = text;
     plain.remove(u',');
     return plain;
@@ -24,8 +22,7 @@ QString withoutCommas(const QString& text)
 
 } // namespace
 
-bool IsInvalidDate(const QString& ddmmyyyy)
-{
+bool IsInvalidDate(const QString& ddmmyyyy) {
     if (ddmmyyyy.size() != 8 || !allDigits(ddmmyyyy))
         return true;
     const int day = ddmmyyyy.mid(0, 2).toInt();
@@ -34,8 +31,7 @@ bool IsInvalidDate(const QString& ddmmyyyy)
     return !QDate::isValid(year, month, day);
 }
 
-std::int32_t AmountToLong(const QVariant& amount)
-{
+std::int32_t AmountToLong(const QVariant& amount) {
     if (amount.isNull())
         return 0;
     const QString plain = withoutCommas(amount.toString()).trimmed();
@@ -48,13 +44,11 @@ std::int32_t AmountToLong(const QVariant& amount)
     return static_cast<std::int32_t>(value);
 }
 
-std::int16_t LenWithoutCommas(const QString& text)
-{
+std::int16_t LenWithoutCommas(const QString& text) {
     return static_cast<std::int16_t>(text.size() - text.count(u','));
 }
 
-QString groupDigits(long long value)
-{
+QString groupDigits(long long value) {
     const bool negative = value < 0;
     QString digits = QString::number(negative ? -value : value);
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
@@ -62,8 +56,7 @@ QString groupDigits(long long value)
     return negative ? u'-' + digits : digits;
 }
 
-QString FormatAmount(const QString& text)
-{
+QString FormatAmount(const QString& text) {
     QString plain = withoutCommas(text).trimmed();
     if (plain.isEmpty())
         return QString();

@@ -4,30 +4,25 @@
 
 namespace {
 
-bool box(platform::BoxKind kind, const QString& title, const QString& text)
-{
+bool box(platform::BoxKind kind, const QString& title, const QString& text) {
     platform::services().beep();
     return platform::services().showBox(kind, title, text);
 }
 
 } // namespace
 
-void showError(const QString& text)
-{
+void showError(const QString& text) {
     box(platform::BoxKind::Error, QStringLiteral("Error"), text);
 }
 
-void showInformation(const QString& text)
-{
+void showInformation(const QString& text) {
     box(platform::BoxKind::Information, QStringLiteral("INFORMATION"), text);
 }
 
-bool confirm(const QString& text)
-{
+bool confirm(const QString& text) {
     return box(platform::BoxKind::Confirmation, QStringLiteral("CONFIRMATION"), text);
 }
 
-void showPlain(const QString& text)
-{
+void showPlain(const QString& text) {
     platform::services().showBox(platform::BoxKind::Plain, programTitle, text);
 }

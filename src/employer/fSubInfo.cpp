@@ -4,8 +4,7 @@
 
 fSubInfo::fSubInfo(RunState& state, QWidget* parent)
     : QWidget(parent)
-    , m_state(state)
-{
+    , m_state(state) {
     setObjectName(QStringLiteral("fSubInfo"));
     setWindowTitle(QStringLiteral("Common data for XW73D records"));
 }

@@ -6,13 +6,11 @@
 
 namespace platform {
 
-void DesktopServices::beep()
-{
+void DesktopServices::beep() {
     QApplication::beep();
 }
 
-bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString& text)
-{
+bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString& text) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);
@@ -36,18 +34,15 @@ bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString&
     return true;
 }
 
-void DesktopServices::endAtOnce(int exitCode)
-{
+void DesktopServices::endAtOnce(int exitCode) {
     std::_Exit(exitCode);
 }
 
-WaitCursor::WaitCursor()
-{
+WaitCursor::WaitCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-WaitCursor::~WaitCursor()
-{
+WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 

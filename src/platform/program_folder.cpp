@@ -6,8 +6,7 @@
 
 namespace platform {
 
-QString programFolder(const QString& requested)
-{
+QString programFolder(const QString& requested) {
     const QString folder = requested.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                : requested;
@@ -16,8 +15,7 @@ QString programFolder(const QString& requested)
     return QDir(folder).absolutePath();
 }
 
-QString mediumFolder(const QString& requested)
-{
+QString mediumFolder(const QString& requested) {
     if (!requested.isEmpty())
         return QDir(requested).absolutePath();
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {

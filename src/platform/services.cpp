@@ -8,15 +8,13 @@ namespace {
 Services* installed = nullptr;
 } // namespace
 
-Services& services()
-{
+Services& services() {
     if (!installed)
         throw std::logic_error("no platform services installed");
     return *installed;
 }
 
-Services* setServices(Services* services)
-{
+Services* setServices(Services* services) {
     Services* previous = installed;
     installed = services;
     return previous;

@@ -6,8 +6,7 @@
 namespace widgets {
 
 QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
-                         const QString& accessibleName)
-{
+                         const QString& accessibleName) {
     auto* field = named(new QLineEdit(parent), name);
     field->setEchoMode(QLineEdit::Password);
     field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
@@ -16,19 +15,24 @@ QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
     return field;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* created = named(new QPushButton(caption, parent), name);
     created->setAutoDefault(false);
     return created;
 }
 
-QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
-{
+QString spokenText(const QString& caption) {
+    QString spoken = caption;
+    spoken.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    spoken.remove(u'&');
+    return spoken.replace(QChar(1), u'&');
+}
+
+QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     if (buddy->accessibleName().isEmpty())
-        buddy->setAccessibleName(text);
+        buddy->setAccessibleName(spokenText(text));
     return label;
 }
 

@@ -11,8 +11,7 @@ class QWidget;
 // tests and screen readers find it.
 namespace widgets {
 
-template <class Widget> Widget* named(Widget* widget, const char* name)
-{
+template <class Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
@@ -21,6 +20,8 @@ template <class Widget> Widget* named(Widget* widget, const char* name)
 QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
                          const QString& accessibleName);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
+// A caption as a screen reader should speak it: mnemonic markers dropped, "&&" read as "&".
+QString spokenText(const QString& caption);
 // A label that names the field beside it, for the mnemonic and for screen readers.
 QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy);
 

@@ -14,8 +14,7 @@
 
 fChgPwd::fChgPwd(RunState& state, QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
-{
+    , m_state(state) {
     setObjectName(QStringLiteral("fChgPwd"));
     setWindowTitle(QStringLiteral("Change of Password"));
     Text1 = widgets::passwordField(this, "Text1", 8, QStringLiteral("Old Password"));
@@ -43,8 +42,7 @@ fChgPwd::fChgPwd(RunState& state, QWidget* parent)
     connect(cmdNo, &QPushButton::clicked, this, &fChgPwd::cmdNo_Click);
 }
 
-void fChgPwd::cmdYes_Click()
-{
+void fChgPwd::cmdYes_Click() {
     if (m_attemptsLeft == 0) {
         showError(QStringLiteral("Change password failed."));
         platform::services().endAtOnce(1);
@@ -62,8 +60,7 @@ void fChgPwd::cmdYes_Click()
 }
 
 // Opens with the old password and sets the new one; false after a refusal has been shown.
-bool fChgPwd::changePassword()
-{
+bool fChgPwd::changePassword() {
     m_state.login.reset();
     try {
         m_state.login = Database::open(schema::targetPath(m_state.programFolder, 1),
@@ -86,27 +83,23 @@ bool fChgPwd::changePassword()
     return true;
 }
 
-void fChgPwd::retypeNew(const QString& message)
-{
+void fChgPwd::retypeNew(const QString& message) {
     showError(message);
     Text2->clear();
     Text3->clear();
     Text2->setFocus();
 }
 
-void fChgPwd::cmdNo_Click()
-{
+void fChgPwd::cmdNo_Click() {
     emit declined();
     leave();
 }
 
-void fChgPwd::reject()
-{
+void fChgPwd::reject() {
     cmdNo_Click();
 }
 
-void fChgPwd::leave()
-{
+void fChgPwd::leave() {
     hide();
     deleteLater();
 }

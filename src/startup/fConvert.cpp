@@ -13,8 +13,7 @@
 
 fConvert::fConvert(RunState& state, QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
-{
+    , m_state(state) {
     setObjectName(QStringLiteral("fConvert"));
     setWindowTitle(QStringLiteral("Converting Database"));
     Label1 = widgets::named(
@@ -28,8 +27,7 @@ fConvert::fConvert(RunState& state, QWidget* parent)
     layout->addWidget(ProgressBar1);
 }
 
-void fConvert::load()
-{
+void fConvert::load() {
     ProgressBar1->hide();
     StartupPath path;
     try {

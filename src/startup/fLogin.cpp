@@ -16,8 +16,7 @@ using widgets::named;
 
 fLogin::fLogin(RunState& state, QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
-{
+    , m_state(state) {
     setObjectName(QStringLiteral("fLogin"));
     setWindowTitle(QStringLiteral("Login Window"));
 
@@ -45,8 +44,7 @@ fLogin::fLogin(RunState& state, QWidget* parent)
     connect(cmdLoginCancel, &QPushButton::clicked, this, &fLogin::cmdLoginCancel_Click);
 }
 
-void fLogin::cmdLoginOk_Click()
-{
+void fLogin::cmdLoginOk_Click() {
     const QString password = txtLogin->text();
     --m_attemptsLeft;
     m_state.login.reset();
@@ -66,19 +64,16 @@ void fLogin::cmdLoginOk_Click()
     leave();
 }
 
-void fLogin::leave()
-{
+void fLogin::leave() {
     hide();
     deleteLater();
 }
 
-void fLogin::reject()
-{
+void fLogin::reject() {
     cmdLoginCancel_Click();
 }
 
-void fLogin::loginFailed(int number, const QString& description)
-{
+void fLogin::loginFailed(int number, const QString& description) {
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
         showError(description + u' ' + QString::number(number));
         platform::services().endAtOnce(1);
@@ -94,13 +89,11 @@ void fLogin::loginFailed(int number, const QString& description)
     platform::services().endAtOnce(1);
 }
 
-void fLogin::cmdChange_Click()
-{
+void fLogin::cmdChange_Click() {
     emit changePasswordRequested();
     leave();
 }
 
-void fLogin::cmdLoginCancel_Click()
-{
+void fLogin::cmdLoginCancel_Click() {
     platform::services().endAtOnce(0);
 }

@@ -2,8 +2,7 @@
 
 namespace {
 
-bool allowedInPassword(QChar c)
-{
+bool allowedInPassword(QChar c) {
     const char16_t code = c.unicode();
     return (code >= u'0' && code <= u'9') || (code >= u'A' && code <= u'Z') ||
            (code >= u'a' && code <= u'z') || code == 8;
@@ -11,8 +10,7 @@ bool allowedInPassword(QChar c)
 
 } // namespace
 
-std::optional<QString> newPasswordRefusal(const QString& newPassword, const QString& retyped)
-{
+std::optional<QString> newPasswordRefusal(const QString& newPassword, const QString& retyped) {
     if (newPassword.size() < 3)
         return QStringLiteral("New password is too short.  Please type as least three characters!");
     for (QChar c : newPassword)

@@ -11,26 +11,23 @@
 namespace {
 
 const QStringList workFiles{
-    QStringLiteral("temp73d.mdb"),   QStringLiteral("temp73d.mdb-journal"),
-    QStringLiteral("temp73dc.mdb"),  QStringLiteral("temp73dc.mdb-journal"),
-    QStringLiteral("~~log~~.mdb"),   QStringLiteral("~~log~~.mdb-journal"),
+    QStringLiteral("temp73d.mdb"),  QStringLiteral("temp73d.mdb-journal"),
+    QStringLiteral("temp73dc.mdb"), QStringLiteral("temp73dc.mdb-journal"),
+    QStringLiteral("~~log~~.mdb"),  QStringLiteral("~~log~~.mdb-journal"),
 };
 
-QString joined(const QString& folder, const QString& name)
-{
+QString joined(const QString& folder, const QString& name) {
     return QDir::toNativeSeparators(folder + u'/' + name);
 }
 
 } // namespace
 
-QString DoubleBackslashes(const QString& text)
-{
+QString DoubleBackslashes(const QString& text) {
     QString doubled = text;
     return doubled.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
 }
 
-QString firstLine(const QString& path)
-{
+QString firstLine(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -40,8 +37,7 @@ QString firstLine(const QString& path)
     return QString::fromLocal8Bit(line);
 }
 
-void SetUpPaths(RunState& state)
-{
+void SetUpPaths(RunState& state) {
     const QString folder = state.programFolder;
     if (files::exists(folder, QStringLiteral("path.ini"))) {
         const QString target = firstLine(files::inFolder(folder, QStringLiteral("path.ini")));
@@ -56,8 +52,7 @@ void SetUpPaths(RunState& state)
     state.escapedImagePath = DoubleBackslashes(state.imagePath);
 }
 
-void DeleteTempFiles(const QString& programFolder)
-{
+void DeleteTempFiles(const QString& programFolder) {
     for (const QString& name : workFiles)
         if (!files::remove(programFolder, name))
             throw EngineError(75, QObject::tr("The work file '%1' in '%2' cannot be deleted.")

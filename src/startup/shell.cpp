@@ -11,20 +11,16 @@
 
 Shell::Shell(RunState& state, QObject* parent)
     : QObject(parent)
-    , m_state(state)
-{
-}
+    , m_state(state) {}
 
-void Shell::start()
-{
+void Shell::start() {
     auto* convert = new fConvert(m_state);
     convert->setAttribute(Qt::WA_DeleteOnClose);
     connect(convert, &fConvert::loginRequired, this, &Shell::showLogin);
     convert->load();
 }
 
-void Shell::showLogin(bool withDefaultPassword)
-{
+void Shell::showLogin(bool withDefaultPassword) {
     auto* login = new fLogin(m_state);
     connect(login, &fLogin::loggedIn, this, &Shell::showEmployerScreen);
     connect(login, &fLogin::changePasswordRequested, this, &Shell::showPasswordChange);
@@ -35,16 +31,14 @@ void Shell::showLogin(bool withDefaultPassword)
     }
 }
 
-void Shell::showPasswordChange()
-{
+void Shell::showPasswordChange() {
     auto* change = new fChgPwd(m_state);
     connect(change, &fChgPwd::declined, this, [this] { showLogin(false); });
     connect(change, &fChgPwd::passwordChanged, this, &Shell::showEmployerScreen);
     change->show();
 }
 
-void Shell::showEmployerScreen()
-{
+void Shell::showEmployerScreen() {
     m_employer = new fSubInfo(m_state);
     m_employer->setAttribute(Qt::WA_DeleteOnClose);
     m_employer->show();

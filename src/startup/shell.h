@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-
 struct RunState;
 #include "employer/fSubInfo.h"
 

@@ -4,15 +4,13 @@
 #include "store/database.h"
 #include "store/schema.h"
 
-bool needsConversion(const QString& formatVersion, const QVariant& versionMarker)
-{
+bool needsConversion(const QString& formatVersion, const QVariant& versionMarker) {
     if (formatVersion.toDouble() != 3.0)
         return true;
     return !versionMarker.isNull() && versionMarker.toString() < QStringLiteral("3.2");
 }
 
-StartupPath prepareWorkingDatabase(const QString& programFolder)
-{
+StartupPath prepareWorkingDatabase(const QString& programFolder) {
     if (!files::exists(programFolder, schema::workingFile)) {
         CreateDB(programFolder, 1);
         CreateEmployer(programFolder, 1);

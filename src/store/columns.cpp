@@ -5,14 +5,14 @@
 
 namespace {
 
-constexpr ColumnDef text(const char* name, int width, bool emptyAllowed = true)
-{
+constexpr ColumnDef text(const char* name, int width, bool emptyAllowed = true) {
     return {name, ColumnType::Text, width, emptyAllowed};
 }
 
 constexpr std::array employer{
-    text("Version", 10, false),   text("ReturnYear", 4, false), text("Session", 1, false),
-    text("BRN", 8, false),        text("Name", 70, false),      text("Designation", 25, false),
+    text("Version", 10, false),       text("ReturnYear", 4, false),
+    text("Session", 1, false),        text("BRN", 8, false),
+    text("Name", 70, false),          text("Designation", 25, false),
     text("SubmissionDate", 8, false),
 };
 
@@ -101,37 +101,31 @@ constexpr std::array employee{
 };
 static_assert(employee.size() == 81);
 
-
 } // namespace
 
-Columns employerColumns()
-{
+Columns employerColumns() {
     return employer;
 }
 
-Columns employeeColumns()
-{
+Columns employeeColumns() {
     return employee;
 }
 
-int columnIndex(Columns columns, const QString& name)
-{
+int columnIndex(Columns columns, const QString& name) {
     for (std::size_t i = 0; i < columns.size(); ++i)
         if (name.compare(QLatin1String(columns[i].name), Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     return -1;
 }
 
-const ColumnDef& column(Columns columns, const QString& name)
-{
+const ColumnDef& column(Columns columns, const QString& name) {
     const int at = columnIndex(columns, name);
     if (at < 0)
         throw std::out_of_range("no such column");
     return columns[static_cast<std::size_t>(at)];
 }
 
-Columns yearDependentColumns()
-{
+Columns yearDependentColumns() {
     // Pages 2 to 4 hold every column from the start of the period of employment to the end.
     return Columns(employee).subspan(static_cast<std::size_t>(columnIndex(employee, "EDay1")));
 }

@@ -10,20 +10,17 @@ namespace {
 
 constexpr qint64 smallestPage = 512;
 
-QString fileName(const QString& path)
-{
+QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-EngineError damaged(const QString& path)
-{
+EngineError damaged(const QString& path) {
     return EngineError(engine::Damaged, QObject::tr("The database file '%1' is damaged and cannot "
                                                     "be opened. Restore it from a backup copy.")
                                             .arg(fileName(path)));
 }
 
-EngineError describe(int rc, const QString& path, const char* detail)
-{
+EngineError describe(int rc, const QString& path, const char* detail) {
     using namespace engine;
     const QString name = fileName(path);
     switch (rc & 0xff) {
@@ -60,8 +57,7 @@ EngineError describe(int rc, const QString& path, const char* detail)
     }
 }
 
-sqlite3* openHandle(const QString& path, int flags)
-{
+sqlite3* openHandle(const QString& path, int flags) {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -73,16 +69,14 @@ sqlite3* openHandle(const QString& path, int flags)
     return db;
 }
 
-void applyKey(sqlite3* db, const QString& key)
-{
+void applyKey(sqlite3* db, const QString& key) {
     const QByteArray bytes = key.toUtf8();
     sqlite3_key(db, bytes.constData(), static_cast<int>(bytes.size()));
 }
 
 } // namespace
 
-bool isPlainDatabaseFile(const QString& path)
-{
+bool isPlainDatabaseFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -91,18 +85,13 @@ bool isPlainDatabaseFile(const QString& path)
 
 Database::Database(sqlite3* db, QString path)
     : m_db(db)
-    , m_path(std::move(path))
-{
-}
+    , m_path(std::move(path)) {}
 
 Database::Database(Database&& other) noexcept
     : m_db(std::exchange(other.m_db, nullptr))
-    , m_path(std::move(other.m_path))
-{
-}
+    , m_path(std::move(other.m_path)) {}
 
-Database& Database::operator=(Database&& other) noexcept
-{
+Database& Database::operator=(Database&& other) noexcept {
     if (this != &other) {
         close();
         m_db = std::exchange(other.m_db, nullptr);
@@ -111,20 +100,17 @@ Database& Database::operator=(Database&& other) noexcept
     return *this;
 }
 
-Database::~Database()
-{
+Database::~Database() {
     close();
 }
 
-void Database::close() noexcept
-{
+void Database::close() noexcept {
     if (m_db)
         sqlite3_close_v2(m_db);
     m_db = nullptr;
 }
 
-Database Database::open(const QString& path, const OpenOptions& options)
-{
+Database Database::open(const QString& path, const OpenOptions& options) {
     const QFileInfo info(path);
     if (!info.exists())
         throw EngineError(engine::FileNotFound,
@@ -139,8 +125,8 @@ Database Database::open(const QString& path, const OpenOptions& options)
         applyKey(db.m_db, *options.password);
     if (options.exclusive)
         db.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
-    const int rc = sqlite3_exec(db.m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr,
-                                nullptr);
+    const int rc =
+        sqlite3_exec(db.m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_NOTADB && plain)
         throw damaged(path);
     if (rc != SQLITE_OK)
@@ -152,8 +138,7 @@ Database Database::open(const QString& path, const OpenOptions& options)
 }
 
 Database Database::create(const QString& path, int formatVersion,
-                          const std::optional<QString>& key)
-{
+                          const std::optional<QString>& key) {
     if (QFileInfo::exists(path))
         throw EngineError(engine::AlreadyExists,
                           QObject::tr("The database '%1' already exists.").arg(path));
@@ -164,51 +149,43 @@ Database Database::create(const QString& path, int formatVersion,
     return db;
 }
 
-void Database::fail(int rc) const
-{
+void Database::fail(int rc) const {
     throw describe(rc, m_path, sqlite3_errmsg(m_db));
 }
 
-void Database::exec(const QString& sql)
-{
+void Database::exec(const QString& sql) {
     const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
 }
 
-Statement Database::prepare(const QString& sql)
-{
+Statement Database::prepare(const QString& sql) {
     return Statement(*this, sql);
 }
 
-void Database::changePassword(const QString& newPassword)
-{
+void Database::changePassword(const QString& newPassword) {
     const QByteArray bytes = newPassword.toUtf8();
     const int rc = sqlite3_rekey(m_db, bytes.constData(), static_cast<int>(bytes.size()));
     if (rc != SQLITE_OK)
         fail(rc);
 }
 
-QString Database::formatVersion()
-{
+QString Database::formatVersion() {
     Statement query(*this, QStringLiteral("PRAGMA user_version"));
     const int version = query.next() ? query.value(0).toInt() : 0;
     return QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
 }
 
-qint64 Database::lastInsertRowId() const
-{
+qint64 Database::lastInsertRowId() const {
     return sqlite3_last_insert_rowid(m_db);
 }
 
-int Database::changes() const
-{
+int Database::changes() const {
     return sqlite3_changes(m_db);
 }
 
 Statement::Statement(Database& db, const QString& sql)
-    : m_db(&db)
-{
+    : m_db(&db) {
     const int rc = sqlite3_prepare_v2(db.handle(), sql.toUtf8().constData(), -1, &m_stmt, nullptr);
     if (rc != SQLITE_OK)
         db.fail(rc);
@@ -216,17 +193,13 @@ Statement::Statement(Database& db, const QString& sql)
 
 Statement::Statement(Statement&& other) noexcept
     : m_db(other.m_db)
-    , m_stmt(std::exchange(other.m_stmt, nullptr))
-{
-}
+    , m_stmt(std::exchange(other.m_stmt, nullptr)) {}
 
-Statement::~Statement()
-{
+Statement::~Statement() {
     sqlite3_finalize(m_stmt);
 }
 
-Statement& Statement::bind(int position, const QVariant& value)
-{
+Statement& Statement::bind(int position, const QVariant& value) {
     int rc = SQLITE_OK;
     if (value.isNull()) {
         rc = sqlite3_bind_null(m_stmt, position);
@@ -244,8 +217,7 @@ Statement& Statement::bind(int position, const QVariant& value)
     return *this;
 }
 
-bool Statement::next()
-{
+bool Statement::next() {
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -254,25 +226,21 @@ bool Statement::next()
     return false;
 }
 
-void Statement::run()
-{
+void Statement::run() {
     while (next()) {
     }
 }
 
-void Statement::reset()
-{
+void Statement::reset() {
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
 }
 
-int Statement::columnCount() const
-{
+int Statement::columnCount() const {
     return sqlite3_column_count(m_stmt);
 }
 
-QVariant Statement::value(int column) const
-{
+QVariant Statement::value(int column) const {
     switch (sqlite3_column_type(m_stmt, column)) {
     case SQLITE_NULL:
         return QVariant();
@@ -288,19 +256,16 @@ QVariant Statement::value(int column) const
 }
 
 Transaction::Transaction(Database& db)
-    : m_db(db)
-{
+    : m_db(db) {
     m_db.exec(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     if (!m_done)
         sqlite3_exec(m_db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-void Transaction::commit()
-{
+void Transaction::commit() {
     m_db.exec(QStringLiteral("COMMIT"));
     m_done = true;
 }

@@ -36,9 +36,7 @@ public:
     EngineError(int number, QString description)
         : m_number(number)
         , m_description(std::move(description))
-        , m_what(m_description.toStdString())
-    {
-    }
+        , m_what(m_description.toStdString()) {}
     int number() const { return m_number; }
     const QString& description() const { return m_description; }
     const char* what() const noexcept override { return m_what.c_str(); }

@@ -6,13 +6,11 @@
 
 namespace {
 
-QString quoted(const char* name)
-{
+QString quoted(const char* name) {
     return u'"' + QLatin1String(name) + u'"';
 }
 
-void checkText(const ColumnDef& column, const QString& text)
-{
+void checkText(const ColumnDef& column, const QString& text) {
     const QString name = QLatin1String(column.name);
     if (text.isEmpty() && !column.emptyAllowed)
         throw EngineError(engine::ZeroLength,
@@ -32,8 +30,7 @@ void checkText(const ColumnDef& column, const QString& text)
                               .arg(bytes));
 }
 
-void checkNumber(const ColumnDef& column, const QVariant& value)
-{
+void checkNumber(const ColumnDef& column, const QVariant& value) {
     bool ok = false;
     const qlonglong number = value.toLongLong(&ok);
     const qlonglong low = column.type == ColumnType::Byte ? 0 : INT32_MIN;
@@ -46,16 +43,14 @@ void checkNumber(const ColumnDef& column, const QVariant& value)
                               .arg(high));
 }
 
-void checkRow(Columns columns, const RowValues& values)
-{
+void checkRow(Columns columns, const RowValues& values) {
     if (values.size() != static_cast<qsizetype>(columns.size()))
         throw EngineError(engine::InvalidArgument, QObject::tr("A row has the wrong width."));
     for (std::size_t i = 0; i < columns.size(); ++i)
         checkValue(columns[i], values[static_cast<qsizetype>(i)]);
 }
 
-Statement& bindRow(Statement& statement, const RowValues& values)
-{
+Statement& bindRow(Statement& statement, const RowValues& values) {
     for (qsizetype i = 0; i < values.size(); ++i)
         statement.bind(static_cast<int>(i + 1), values[i]);
     return statement;
@@ -63,8 +58,7 @@ Statement& bindRow(Statement& statement, const RowValues& values)
 
 } // namespace
 
-void checkValue(const ColumnDef& column, const QVariant& value)
-{
+void checkValue(const ColumnDef& column, const QVariant& value) {
     if (value.isNull())
         return;
     if (column.type == ColumnType::Text)
@@ -73,8 +67,7 @@ void checkValue(const ColumnDef& column, const QVariant& value)
         checkNumber(column, value);
 }
 
-QString createTableSql(const char* tableName, Columns columns)
-{
+QString createTableSql(const char* tableName, Columns columns) {
     QStringList definitions;
     for (const ColumnDef& column : columns)
         definitions << quoted(column.name) + (column.type == ColumnType::Text
@@ -84,21 +77,18 @@ QString createTableSql(const char* tableName, Columns columns)
         .arg(QLatin1String(tableName), definitions.join(QStringLiteral(", ")));
 }
 
-QString columnList(Columns columns)
-{
+QString columnList(Columns columns) {
     QStringList names;
     for (const ColumnDef& column : columns)
         names << quoted(column.name);
     return names.join(QStringLiteral(", "));
 }
 
-RowValues emptyRow(Columns columns)
-{
+RowValues emptyRow(Columns columns) {
     return RowValues(static_cast<qsizetype>(columns.size()));
 }
 
-RowValues readRow(Statement& query, Columns columns, int firstColumn)
-{
+RowValues readRow(Statement& query, Columns columns, int firstColumn) {
     RowValues values;
     values.reserve(static_cast<qsizetype>(columns.size()));
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -106,28 +96,26 @@ RowValues readRow(Statement& query, Columns columns, int firstColumn)
     return values;
 }
 
-qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values)
-{
+qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values) {
     checkRow(columns, values);
     QStringList marks;
     for (std::size_t i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
-    Statement insert = db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(QLatin1String(tableName), columnList(columns),
-                                           marks.join(u',')));
+    Statement insert =
+        db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(QLatin1String(tableName), columnList(columns), marks.join(u',')));
     bindRow(insert, values).run();
     return db.lastInsertRowId();
 }
 
 void updateRow(Database& db, const char* tableName, Columns columns, qint64 rowId,
-               const RowValues& values)
-{
+               const RowValues& values) {
     checkRow(columns, values);
     QStringList assignments;
     for (const ColumnDef& column : columns)
         assignments << quoted(column.name) + QStringLiteral("=?");
-    Statement update = db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
-                                      .arg(QLatin1String(tableName),
-                                           assignments.join(QStringLiteral(", "))));
+    Statement update =
+        db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
+                       .arg(QLatin1String(tableName), assignments.join(QStringLiteral(", "))));
     bindRow(update, values).bind(static_cast<int>(values.size() + 1), rowId).run();
 }

@@ -5,8 +5,7 @@
 
 namespace schema {
 
-QString targetPath(const QString& folder, int first)
-{
+QString targetPath(const QString& folder, int first) {
     return files::inFolder(folder, first != 0 ? workingFile : conversionFile);
 }
 
@@ -14,15 +13,13 @@ QString targetPath(const QString& folder, int first)
 
 namespace {
 
-Database openTarget(const QString& folder, int first)
-{
+Database openTarget(const QString& folder, int first) {
     return Database::open(schema::targetPath(folder, first),
                           OpenOptions{schema::defaultPassword, true, false});
 }
 
 void createWithFirstRow(const QString& folder, int first, const char* tableName, Columns columns,
-                        const char* markedColumn, const QString& mark)
-{
+                        const char* markedColumn, const QString& mark) {
     Database db = openTarget(folder, first);
     Transaction transaction(db);
     db.exec(createTableSql(tableName, columns));
@@ -34,8 +31,7 @@ void createWithFirstRow(const QString& folder, int first, const char* tableName,
 
 } // namespace
 
-void CreateDB(const QString& folder, int first)
-{
+void CreateDB(const QString& folder, int first) {
     if (first == 0) {
         files::remove(folder, schema::conversionFile);
         files::remove(folder, schema::conversionFile + QStringLiteral("-journal"));
@@ -43,14 +39,12 @@ void CreateDB(const QString& folder, int first)
     Database::create(schema::targetPath(folder, first), workingFormat, schema::defaultPassword);
 }
 
-void CreateEmployer(const QString& folder, int first)
-{
+void CreateEmployer(const QString& folder, int first) {
     createWithFirstRow(folder, first, table::employer, employerColumns(), "Version",
                        schema::currentVersion);
 }
 
-void CreateEmployee(const QString& folder, int first)
-{
+void CreateEmployee(const QString& folder, int first) {
     createWithFirstRow(folder, first, table::employee, employeeColumns(), "Status",
                        QStringLiteral("H"));
 }

@@ -10,8 +10,7 @@ private slots:
     void encodesChineseAsTwoBytes();
 };
 
-void TestCodePage::byteLength_data()
-{
+void TestCodePage::byteLength_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("bytes");
     QTest::newRow("empty") << QString() << 0;
@@ -24,16 +23,14 @@ void TestCodePage::byteLength_data()
     QTest::newRow("arabic cannot be encoded") << QStringLiteral("\u0627") << -1;
 }
 
-void TestCodePage::byteLength()
-{
+void TestCodePage::byteLength() {
     QFETCH(QString, text);
     QFETCH(int, bytes);
     QCOMPARE(codepage::byteLength(text), bytes);
     QCOMPARE(codepage::canEncode(text), bytes >= 0);
 }
 
-void TestCodePage::encodesChineseAsTwoBytes()
-{
+void TestCodePage::encodesChineseAsTwoBytes() {
     // 陳 is B3AF in Big5.
     QCOMPARE(codepage::encode(QStringLiteral("陳")).value(), QByteArray("\xB3\xAF"));
 }

@@ -21,13 +21,13 @@ private slots:
 
 // Every day code from 00 to 32 of every month code from 00 to 13, over four centuries, checked
 // against the standard library's calendar.
-void TestHelpers::isInvalidDateMatchesTheCalendar()
-{
+void TestHelpers::isInvalidDateMatchesTheCalendar() {
     using namespace std::chrono;
     for (int y = 1800; y <= 2200; ++y)
         for (unsigned m = 0; m <= 13; ++m)
             for (unsigned d = 0; d <= 32; ++d) {
-                const bool real = m >= 1 && m <= 12 && d >= 1 && year_month_day{year{y}, month{m}, day{d}}.ok();
+                const bool real =
+                    m >= 1 && m <= 12 && d >= 1 && year_month_day{year{y}, month{m}, day{d}}.ok();
                 const QString text = QStringLiteral("%1%2%3")
                                          .arg(d, 2, 10, QLatin1Char('0'))
                                          .arg(m, 2, 10, QLatin1Char('0'))
@@ -37,8 +37,7 @@ void TestHelpers::isInvalidDateMatchesTheCalendar()
             }
 }
 
-void TestHelpers::isInvalidDate_data()
-{
+void TestHelpers::isInvalidDate_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("invalid");
     QTest::newRow("leap day of a leap century") << "29022000" << false;
@@ -54,15 +53,13 @@ void TestHelpers::isInvalidDate_data()
     QTest::newRow("last day of the return year") << "31032001" << false;
 }
 
-void TestHelpers::isInvalidDate()
-{
+void TestHelpers::isInvalidDate() {
     QFETCH(QString, text);
     QFETCH(bool, invalid);
     QCOMPARE(IsInvalidDate(text), invalid);
 }
 
-void TestHelpers::amountToLong_data()
-{
+void TestHelpers::amountToLong_data() {
     QTest::addColumn<QVariant>("amount");
     QTest::addColumn<int>("value");
     QTest::newRow("null") << QVariant() << 0;
@@ -74,21 +71,18 @@ void TestHelpers::amountToLong_data()
     QTest::newRow("leading zeros") << QVariant(QStringLiteral("000123")) << 123;
 }
 
-void TestHelpers::amountToLong()
-{
+void TestHelpers::amountToLong() {
     QFETCH(QVariant, amount);
     QFETCH(int, value);
     QCOMPARE(AmountToLong(amount), value);
 }
 
-void TestHelpers::amountToLongRefusesWhatIsNoAmount()
-{
+void TestHelpers::amountToLongRefusesWhatIsNoAmount() {
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, AmountToLong(QStringLiteral("2,147,483,648")));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, AmountToLong(QStringLiteral("12a")));
 }
 
-void TestHelpers::lenWithoutCommas_data()
-{
+void TestHelpers::lenWithoutCommas_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("length");
     QTest::newRow("empty") << "" << 0;
@@ -97,31 +91,38 @@ void TestHelpers::lenWithoutCommas_data()
     QTest::newRow("nine digits") << "999,999,999" << 9;
 }
 
-void TestHelpers::lenWithoutCommas()
-{
+void TestHelpers::lenWithoutCommas() {
     QFETCH(QString, text);
     QFETCH(int, length);
     QCOMPARE(int(LenWithoutCommas(text)), length);
 }
 
-void TestHelpers::formatAmount_data()
-{
+void TestHelpers::formatAmount_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("formatted");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("four digits") << "1234" << "1,234";
-    QTest::newRow("zero") << "0" << "0";
-    QTest::newRow("zeros") << "000" << "0";
-    QTest::newRow("leading zeros") << "000123" << "123";
-    QTest::newRow("twelve nines") << "999999999999" << "999,999,999,999";
-    QTest::newRow("regrouped") << "123,4567" << "1,234,567";
-    QTest::newRow("already grouped") << "1,234,567" << "1,234,567";
-    QTest::newRow("three digits") << "999" << "999";
-    QTest::newRow("lone comma") << "," << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("four digits") << "1234"
+                                 << "1,234";
+    QTest::newRow("zero") << "0"
+                          << "0";
+    QTest::newRow("zeros") << "000"
+                           << "0";
+    QTest::newRow("leading zeros") << "000123"
+                                   << "123";
+    QTest::newRow("twelve nines") << "999999999999"
+                                  << "999,999,999,999";
+    QTest::newRow("regrouped") << "123,4567"
+                               << "1,234,567";
+    QTest::newRow("already grouped") << "1,234,567"
+                                     << "1,234,567";
+    QTest::newRow("three digits") << "999"
+                                  << "999";
+    QTest::newRow("lone comma") << ","
+                                << "";
 }
 
-void TestHelpers::formatAmount()
-{
+void TestHelpers::formatAmount() {
     QFETCH(QString, text);
     QFETCH(QString, formatted);
     QCOMPARE(FormatAmount(text), formatted);

@@ -4,8 +4,8 @@
 #include "startup/shell.h"
 #include "startup/startup.h"
 #include "store/schema.h"
-#include "support/scripted_services.h"
 #include "support/screens.h"
+#include "support/scripted_services.h"
 #include "support/temp_folder.h"
 
 #include <QLineEdit>
@@ -27,14 +27,12 @@ const QString oldNotMatched =
 
 // One run of the program up to the employer screen, in its own program folder.
 struct Run {
-    explicit Run(const QString& folder)
-    {
+    explicit Run(const QString& folder) {
         state.programFolder = folder;
         shell = std::make_unique<Shell>(state);
         shell->start();
     }
-    ~Run()
-    {
+    ~Run() {
         closeAllScreens();
         shell.reset();
         state.login.reset();
@@ -43,8 +41,7 @@ struct Run {
     fChgPwd* change() const { return visibleScreen<fChgPwd>("fChgPwd"); }
     bool atEmployerScreen() const { return visibleScreen<QWidget>("fSubInfo") != nullptr; }
 
-    void typePassword(const QString& password)
-    {
+    void typePassword(const QString& password) {
         QTest::keyClicks(login()->txtLogin, password);
         QTest::keyClick(login()->txtLogin, Qt::Key_Return);
     }
@@ -54,8 +51,7 @@ struct Run {
     std::unique_ptr<Shell> shell;
 };
 
-void createDatabase(const QString& folder)
-{
+void createDatabase(const QString& folder) {
     QCOMPARE(prepareWorkingDatabase(folder), StartupPath::Created);
 }
 
@@ -80,8 +76,7 @@ private slots:
     void changeFieldsTakeEightCharacters();
 };
 
-void TestLogin::firstRunEntersWithoutTyping()
-{
+void TestLogin::firstRunEntersWithoutTyping() {
     TempFolder folder;
     Run run(folder.path());
     QVERIFY(run.services.boxes.isEmpty());
@@ -92,8 +87,7 @@ void TestLogin::firstRunEntersWithoutTyping()
     QCOMPARE(run.login(), nullptr);
 }
 
-void TestLogin::laterRunWaitsForThePassword()
-{
+void TestLogin::laterRunWaitsForThePassword() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -108,8 +102,7 @@ void TestLogin::laterRunWaitsForThePassword()
     QVERIFY(run.state.login.has_value());
 }
 
-void TestLogin::threeWrongPasswordsEndTheRun()
-{
+void TestLogin::threeWrongPasswordsEndTheRun() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -127,8 +120,7 @@ void TestLogin::threeWrongPasswordsEndTheRun()
     QVERIFY(!run.state.login.has_value());
 }
 
-void TestLogin::passwordFieldTakesTenCharacters()
-{
+void TestLogin::passwordFieldTakesTenCharacters() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -137,8 +129,7 @@ void TestLogin::passwordFieldTakesTenCharacters()
     QCOMPARE(run.login()->txtLogin->displayText(), QString(10, u'*'));
 }
 
-void TestLogin::quitEndsAtOnce()
-{
+void TestLogin::quitEndsAtOnce() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -149,8 +140,7 @@ void TestLogin::quitEndsAtOnce()
     QVERIFY(run.services.boxes.isEmpty());
 }
 
-void TestLogin::escapeQuitsToo()
-{
+void TestLogin::escapeQuitsToo() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -158,8 +148,7 @@ void TestLogin::escapeQuitsToo()
     QVERIFY(run.services.ended);
 }
 
-void TestLogin::damagedDatabaseAtLoginEnds()
-{
+void TestLogin::damagedDatabaseAtLoginEnds() {
     TempFolder folder;
     {
         QFile file(folder.file(schema::workingFile));
@@ -173,21 +162,25 @@ void TestLogin::damagedDatabaseAtLoginEnds()
     QVERIFY(!run.services.ended);
 }
 
-void TestLogin::refusedNewPasswords_data()
-{
+void TestLogin::refusedNewPasswords_data() {
     QTest::addColumn<QString>("newPassword");
     QTest::addColumn<QString>("retyped");
     QTest::addColumn<QString>("message");
-    QTest::newRow("two characters") << "ab" << "ab" << tooShort;
-    QTest::newRow("empty") << "" << "" << tooShort;
-    QTest::newRow("space") << "ab cd" << "ab cd" << invalid;
-    QTest::newRow("hyphen") << "ab-cd" << "ab-cd" << invalid;
-    QTest::newRow("other case retyped") << "Ab12" << "ab12" << notMatched;
-    QTest::newRow("retyped shorter") << "abcd" << "abc" << notMatched;
+    QTest::newRow("two characters") << "ab"
+                                    << "ab" << tooShort;
+    QTest::newRow("empty") << ""
+                           << "" << tooShort;
+    QTest::newRow("space") << "ab cd"
+                           << "ab cd" << invalid;
+    QTest::newRow("hyphen") << "ab-cd"
+                            << "ab-cd" << invalid;
+    QTest::newRow("other case retyped") << "Ab12"
+                                        << "ab12" << notMatched;
+    QTest::newRow("retyped shorter") << "abcd"
+                                     << "abc" << notMatched;
 }
 
-void TestLogin::refusedNewPasswords()
-{
+void TestLogin::refusedNewPasswords() {
     QFETCH(QString, newPassword);
     QFETCH(QString, retyped);
     QFETCH(QString, message);
@@ -213,8 +206,7 @@ void TestLogin::refusedNewPasswords()
     Database::open(folder.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
 }
 
-void TestLogin::wrongOldPasswordClearsAllThree()
-{
+void TestLogin::wrongOldPasswordClearsAllThree() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -231,8 +223,7 @@ void TestLogin::wrongOldPasswordClearsAllThree()
     QCOMPARE(QApplication::focusWidget(), change->Text1);
 }
 
-void TestLogin::changedPasswordIsNeededNextTime()
-{
+void TestLogin::changedPasswordIsNeededNextTime() {
     TempFolder folder;
     createDatabase(folder.path());
     {
@@ -254,8 +245,7 @@ void TestLogin::changedPasswordIsNeededNextTime()
     QVERIFY(next.atEmployerScreen());
 }
 
-void TestLogin::twoRefusalsThenTheEnd()
-{
+void TestLogin::twoRefusalsThenTheEnd() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -279,8 +269,7 @@ void TestLogin::twoRefusalsThenTheEnd()
     Database::open(folder.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
 }
 
-void TestLogin::declineReturnsToAFreshLogin()
-{
+void TestLogin::declineReturnsToAFreshLogin() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
@@ -300,8 +289,7 @@ void TestLogin::declineReturnsToAFreshLogin()
     QVERIFY(run.atEmployerScreen());
 }
 
-void TestLogin::changeFieldsTakeEightCharacters()
-{
+void TestLogin::changeFieldsTakeEightCharacters() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());

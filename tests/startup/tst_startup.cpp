@@ -14,15 +14,13 @@
 
 namespace {
 
-QByteArray digest(const QString& path)
-{
+QByteArray digest(const QString& path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
 }
 
-int startupError(const QString& folder)
-{
+int startupError(const QString& folder) {
     try {
         prepareWorkingDatabase(folder);
     } catch (const EngineError& error) {
@@ -32,8 +30,7 @@ int startupError(const QString& folder)
 }
 
 // A database left by an earlier version: no password, the given format and version marker.
-void writeOldDatabase(const QString& path, int format, const QVariant& version)
-{
+void writeOldDatabase(const QString& path, int format, const QVariant& version) {
     Database db = Database::create(path, format, std::nullopt);
     db.exec(createTableSql("employer", employerColumns()));
     RowValues row = emptyRow(employerColumns());
@@ -41,8 +38,7 @@ void writeOldDatabase(const QString& path, int format, const QVariant& version)
     insertRow(db, table::employer, employerColumns(), row);
 }
 
-void writeFile(const QString& path, const QByteArray& content)
-{
+void writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -67,8 +63,7 @@ private slots:
     void deleteTempFilesIgnoresCase();
 };
 
-void TestStartup::needsConversion_data()
-{
+void TestStartup::needsConversion_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QVariant>("marker");
     QTest::addColumn<bool>("convert");
@@ -84,16 +79,14 @@ void TestStartup::needsConversion_data()
     QTest::newRow("unknown format") << "0.0" << QVariant() << true;
 }
 
-void TestStartup::needsConversion()
-{
+void TestStartup::needsConversion() {
     QFETCH(QString, format);
     QFETCH(QVariant, marker);
     QFETCH(bool, convert);
     QCOMPARE(::needsConversion(format, marker), convert);
 }
 
-void TestStartup::firstRunCreatesThenLaterRunsAskForThePassword()
-{
+void TestStartup::firstRunCreatesThenLaterRunsAskForThePassword() {
     TempFolder folder;
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
     QVERIFY(QFile::exists(folder.file("xw73d.mdb")));
@@ -102,8 +95,7 @@ void TestStartup::firstRunCreatesThenLaterRunsAskForThePassword()
     QCOMPARE(digest(folder.file("xw73d.mdb")), created);
 }
 
-void TestStartup::oldDatabasesAreFoundByFormatAndMarker_data()
-{
+void TestStartup::oldDatabasesAreFoundByFormatAndMarker_data() {
     QTest::addColumn<int>("format");
     QTest::addColumn<QVariant>("marker");
     QTest::addColumn<int>("path");
@@ -116,8 +108,7 @@ void TestStartup::oldDatabasesAreFoundByFormatAndMarker_data()
     QTest::newRow("no marker") << 30 << QVariant() << int(StartupPath::Current);
 }
 
-void TestStartup::oldDatabasesAreFoundByFormatAndMarker()
-{
+void TestStartup::oldDatabasesAreFoundByFormatAndMarker() {
     QFETCH(int, format);
     QFETCH(QVariant, marker);
     QFETCH(int, path);
@@ -130,8 +121,7 @@ void TestStartup::oldDatabasesAreFoundByFormatAndMarker()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"XW73D.MDB"});
 }
 
-void TestStartup::damagedDatabaseIsReportedAndLeftAlone()
-{
+void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     TempFolder folder;
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
     QFile file(folder.file("xw73d.mdb"));
@@ -142,15 +132,15 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone()
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
     QCOMPARE(digest(folder.file("xw73d.mdb")), before);
 
-    writeFile(folder.file("xw73d.mdb"), QByteArray("SQLite format 3\0", 16) + QByteArray(4080, 'z'));
+    writeFile(folder.file("xw73d.mdb"),
+              QByteArray("SQLite format 3\0", 16) + QByteArray(4080, 'z'));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
 
     writeFile(folder.file("xw73d.mdb"), QByteArray("not even a database"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
 }
 
-void TestStartup::databaseInUseByAnotherProcessIsLeftAlone()
-{
+void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     TempFolder folder;
     prepareWorkingDatabase(folder.path());
     const QString path = folder.file("xw73d.mdb");
@@ -169,25 +159,26 @@ void TestStartup::databaseInUseByAnotherProcessIsLeftAlone()
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
 }
 
-void TestStartup::doubleBackslashes_data()
-{
+void TestStartup::doubleBackslashes_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("doubled");
-    QTest::newRow("none") << "/home/a/_a.txt" << "/home/a/_a.txt";
-    QTest::newRow("drive path") << "D:\\RETURN\\_xw73d.txt" << "D:\\\\RETURN\\\\_xw73d.txt";
-    QTest::newRow("two together") << "a\\\\b" << "a\\\\\\\\b";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("none") << "/home/a/_a.txt"
+                          << "/home/a/_a.txt";
+    QTest::newRow("drive path") << "D:\\RETURN\\_xw73d.txt"
+                                << "D:\\\\RETURN\\\\_xw73d.txt";
+    QTest::newRow("two together") << "a\\\\b"
+                                  << "a\\\\\\\\b";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
-void TestStartup::doubleBackslashes()
-{
+void TestStartup::doubleBackslashes() {
     QFETCH(QString, text);
     QFETCH(QString, doubled);
     QCOMPARE(DoubleBackslashes(text), doubled);
 }
 
-void TestStartup::imagePathWithoutPathIni()
-{
+void TestStartup::imagePathWithoutPathIni() {
     TempFolder folder;
     RunState state;
     state.programFolder = folder.path();
@@ -196,8 +187,7 @@ void TestStartup::imagePathWithoutPathIni()
     QCOMPARE(state.escapedImagePath, DoubleBackslashes(state.imagePath));
 }
 
-void TestStartup::imagePathFromPathIniCreatesTheFolder()
-{
+void TestStartup::imagePathFromPathIniCreatesTheFolder() {
     TempFolder folder;
     const QString target = folder.file("RETURN");
     writeFile(folder.file("PATH.INI"), (target + "\r\nsecond line ignored\r\n").toLocal8Bit());
@@ -208,8 +198,7 @@ void TestStartup::imagePathFromPathIniCreatesTheFolder()
     QVERIFY(QFileInfo(target).isDir());
 }
 
-void TestStartup::deleteTempFilesIgnoresCase()
-{
+void TestStartup::deleteTempFilesIgnoresCase() {
     TempFolder folder;
     const QStringList work{"TEMP73D.MDB", "temp73dc.mdb", "~~LOG~~.mdb", "temp73d.mdb-journal"};
     for (const QString& name : work)

@@ -11,20 +11,17 @@
 
 namespace {
 
-Database openWorking(const TempFolder& folder, const QString& password = schema::defaultPassword)
-{
+Database openWorking(const TempFolder& folder, const QString& password = schema::defaultPassword) {
     return Database::open(folder.file(schema::workingFile), OpenOptions{password, true, false});
 }
 
-void createWorking(const TempFolder& folder)
-{
+void createWorking(const TempFolder& folder) {
     CreateDB(folder.path(), 1);
     CreateEmployer(folder.path(), 1);
     CreateEmployee(folder.path(), 1);
 }
 
-int errorNumber(const std::function<void()>& action)
-{
+int errorNumber(const std::function<void()>& action) {
     try {
         action();
     } catch (const EngineError& error) {
@@ -33,8 +30,7 @@ int errorNumber(const std::function<void()>& action)
     return 0;
 }
 
-QStringList tableColumns(Database& db, const char* table)
-{
+QStringList tableColumns(Database& db, const char* table) {
     QStringList names;
     Statement info = db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(table));
     while (info.next())
@@ -42,24 +38,21 @@ QStringList tableColumns(Database& db, const char* table)
     return names;
 }
 
-QStringList definedColumns(Columns columns)
-{
+QStringList definedColumns(Columns columns) {
     QStringList names;
     for (const ColumnDef& column : columns)
         names << QLatin1String(column.name);
     return names;
 }
 
-int rowCount(Database& db, const char* table)
-{
+int rowCount(Database& db, const char* table) {
     Statement count = db.prepare(QStringLiteral("select count(*) from %1").arg(table));
     count.next();
     return count.value(0).toInt();
 }
 
 // Runs the sqlcipher command-line client on the file with an optional key.
-QString sqlcipherOutput(const QString& path, const QString& key, const QString& sql)
-{
+QString sqlcipherOutput(const QString& path, const QString& key, const QString& sql) {
     QProcess client;
     client.start(QStringLiteral("sqlcipher"), {path});
     const QString script =
@@ -90,8 +83,7 @@ private slots:
     void transactionIsAllOrNothing();
 };
 
-void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows()
-{
+void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows() {
     TempFolder folder;
     createWorking(folder);
     Database db = openWorking(folder);
@@ -120,8 +112,7 @@ void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows()
             QVERIFY2(placeholder[i].isNull(), employeeColumns()[i].name);
 }
 
-void TestStore::freshDatabaseIsEncrypted()
-{
+void TestStore::freshDatabaseIsEncrypted() {
     TempFolder folder;
     createWorking(folder);
     QVERIFY(!isPlainDatabaseFile(folder.file(schema::workingFile)));
@@ -131,8 +122,7 @@ void TestStore::freshDatabaseIsEncrypted()
              int(engine::NotValidPassword));
 }
 
-void TestStore::externalClientNeedsTheKey()
-{
+void TestStore::externalClientNeedsTheKey() {
     if (QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
         QSKIP("the sqlcipher client is not installed");
     TempFolder folder;
@@ -145,8 +135,7 @@ void TestStore::externalClientNeedsTheKey()
              QStringLiteral("3.4e||||||"));
 }
 
-void TestStore::plainFileOpensWithAPassword()
-{
+void TestStore::plainFileOpensWithAPassword() {
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("plain.mdb"));
     {
@@ -159,8 +148,7 @@ void TestStore::plainFileOpensWithAPassword()
     QCOMPARE(rowCount(db, "employer"), 0);
 }
 
-void TestStore::createForConversionReplacesALeftover()
-{
+void TestStore::createForConversionReplacesALeftover() {
     TempFolder folder;
     QFile leftover(folder.file(QStringLiteral("XW73DNEW.MDB")));
     QVERIFY(leftover.open(QIODevice::WriteOnly));
@@ -175,40 +163,50 @@ void TestStore::createForConversionReplacesALeftover()
     QVERIFY(!QFile::exists(folder.file(schema::workingFile)));
 }
 
-void TestStore::refusesValuesTheColumnCannotHold_data()
-{
+void TestStore::refusesValuesTheColumnCannotHold_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("error");
     const QVariant empty = QString(QLatin1String(""));
     for (const ColumnDef& column : employerColumns())
-        QTest::addRow("employer %s empty", column.name) << "employer" << column.name << empty
-                                                        << int(engine::ZeroLength);
-    QTest::newRow("Status empty") << "employee" << "Status" << empty << int(engine::ZeroLength);
-    QTest::newRow("SheetNo empty") << "employee" << "SheetNo" << empty << int(engine::ZeroLength);
-    QTest::newRow("Surname empty") << "employee" << "Surname" << empty << 0;
-    QTest::newRow("Remark empty") << "employee" << "Remark" << empty << 0;
-    QTest::newRow("Surname of 20") << "employee" << "Surname" << QVariant(QString(20, 'A')) << 0;
-    QTest::newRow("Surname of 21") << "employee" << "Surname" << QVariant(QString(21, 'A'))
-                                   << int(engine::FieldTooSmall);
-    QTest::newRow("25 Chinese characters") << "employee" << "ChineseName"
-                                           << QVariant(QString(25, QChar(0x9673))) << 0;
-    QTest::newRow("26 Chinese characters") << "employee" << "ChineseName"
-                                           << QVariant(QString(26, QChar(0x9673)))
-                                           << int(engine::FieldTooSmall);
+        QTest::addRow("employer %s empty", column.name)
+            << "employer" << column.name << empty << int(engine::ZeroLength);
+    QTest::newRow("Status empty") << "employee"
+                                  << "Status" << empty << int(engine::ZeroLength);
+    QTest::newRow("SheetNo empty") << "employee"
+                                   << "SheetNo" << empty << int(engine::ZeroLength);
+    QTest::newRow("Surname empty") << "employee"
+                                   << "Surname" << empty << 0;
+    QTest::newRow("Remark empty") << "employee"
+                                  << "Remark" << empty << 0;
+    QTest::newRow("Surname of 20") << "employee"
+                                   << "Surname" << QVariant(QString(20, 'A')) << 0;
+    QTest::newRow("Surname of 21")
+        << "employee"
+        << "Surname" << QVariant(QString(21, 'A')) << int(engine::FieldTooSmall);
+    QTest::newRow("25 Chinese characters")
+        << "employee"
+        << "ChineseName" << QVariant(QString(25, QChar(0x9673))) << 0;
+    QTest::newRow("26 Chinese characters")
+        << "employee"
+        << "ChineseName" << QVariant(QString(26, QChar(0x9673))) << int(engine::FieldTooSmall);
     QTest::newRow("12 Chinese in a 20-byte surname")
-        << "employee" << "Surname" << QVariant(QString(11, QChar(0x9673))) << int(engine::FieldTooSmall);
+        << "employee"
+        << "Surname" << QVariant(QString(11, QChar(0x9673))) << int(engine::FieldTooSmall);
     QTest::newRow("character outside the code page")
-        << "employee" << "Remark" << QVariant(QStringLiteral("\U0001F600")) << int(engine::FieldTooSmall);
-    QTest::newRow("flag of 256") << "employee" << "QFlag" << QVariant(256) << int(engine::InvalidArgument);
-    QTest::newRow("flag of 1") << "employee" << "QFlag" << QVariant(1) << 0;
-    QTest::newRow("ID as text") << "employee" << "ID" << QVariant(QStringLiteral("x"))
+        << "employee"
+        << "Remark" << QVariant(QStringLiteral("\U0001F600")) << int(engine::FieldTooSmall);
+    QTest::newRow("flag of 256") << "employee"
+                                 << "QFlag" << QVariant(256) << int(engine::InvalidArgument);
+    QTest::newRow("flag of 1") << "employee"
+                               << "QFlag" << QVariant(1) << 0;
+    QTest::newRow("ID as text") << "employee"
+                                << "ID" << QVariant(QStringLiteral("x"))
                                 << int(engine::InvalidArgument);
 }
 
-void TestStore::refusesValuesTheColumnCannotHold()
-{
+void TestStore::refusesValuesTheColumnCannotHold() {
     QFETCH(QString, table);
     QFETCH(QString, column);
     QFETCH(QVariant, value);
@@ -217,8 +215,7 @@ void TestStore::refusesValuesTheColumnCannotHold()
     QCOMPARE(errorNumber([&] { checkValue(::column(columns, column), value); }), error);
 }
 
-void TestStore::refusedRowWritesNothing()
-{
+void TestStore::refusedRowWritesNothing() {
     TempFolder folder;
     createWorking(folder);
     Database db = openWorking(folder);
@@ -234,8 +231,7 @@ void TestStore::refusedRowWritesNothing()
     QCOMPARE(rowCount(db, "employee"), 2);
 }
 
-void TestStore::passwordChangeTakesEffect()
-{
+void TestStore::passwordChangeTakesEffect() {
     TempFolder folder;
     createWorking(folder);
     openWorking(folder).changePassword(QStringLiteral("Ab12"));
@@ -246,8 +242,7 @@ void TestStore::passwordChangeTakesEffect()
     QCOMPARE(rowCount(db, "employer"), 1);
 }
 
-void TestStore::exclusiveOpenKeepsOthersOut()
-{
+void TestStore::exclusiveOpenKeepsOthersOut() {
     TempFolder folder;
     createWorking(folder);
     Database first = openWorking(folder);
@@ -256,16 +251,14 @@ void TestStore::exclusiveOpenKeepsOthersOut()
              int(engine::InUse));
 }
 
-void TestStore::damagedFilesAreReported_data()
-{
+void TestStore::damagedFilesAreReported_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("cut inside a page") << QByteArray(1500, 'x');
     QTest::newRow("plain header, garbage after")
         << QByteArray("SQLite format 3\0", 16) + QByteArray(1008, '\x7f');
 }
 
-void TestStore::damagedFilesAreReported()
-{
+void TestStore::damagedFilesAreReported() {
     QFETCH(QByteArray, content);
     TempFolder folder;
     QFile file(folder.file(schema::workingFile));
@@ -275,8 +268,7 @@ void TestStore::damagedFilesAreReported()
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::Damaged));
 }
 
-void TestStore::transactionIsAllOrNothing()
-{
+void TestStore::transactionIsAllOrNothing() {
     TempFolder folder;
     createWorking(folder);
     Database db = openWorking(folder);

@@ -5,8 +5,7 @@
 #include <QWidget>
 
 // Finds the visible top-level screen with the given object name.
-template <class Screen> Screen* visibleScreen(const char* name)
-{
+template <class Screen> Screen* visibleScreen(const char* name) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->isVisible() && widget->objectName() == QLatin1String(name))
             return qobject_cast<Screen*>(widget);
@@ -14,8 +13,7 @@ template <class Screen> Screen* visibleScreen(const char* name)
 }
 
 // Closes and deletes every top-level window a test left behind.
-inline void closeAllScreens()
-{
+inline void closeAllScreens() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         widget->hide();
         widget->deleteLater();
@@ -23,8 +21,7 @@ inline void closeAllScreens()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-inline bool activate(QWidget* window)
-{
+inline bool activate(QWidget* window) {
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
 }

@@ -22,8 +22,7 @@ public:
     ScriptedServices& operator=(const ScriptedServices&) = delete;
 
     void beep() override { ++beeps; }
-    bool showBox(platform::BoxKind kind, const QString& title, const QString& text) override
-    {
+    bool showBox(platform::BoxKind kind, const QString& title, const QString& text) override {
         boxes.append({kind, title, text});
         if (onBox)
             onBox(boxes.last());
@@ -31,22 +30,19 @@ public:
             return true;
         return answers.isEmpty() ? false : answers.takeFirst();
     }
-    void endAtOnce(int exitCode) override
-    {
+    void endAtOnce(int exitCode) override {
         ended = true;
         this->exitCode = exitCode;
     }
 
-    QStringList texts() const
-    {
+    QStringList texts() const {
         QStringList all;
         for (const Box& box : boxes)
             all << box.text;
         return all;
     }
     QString lastText() const { return boxes.isEmpty() ? QString() : boxes.last().text; }
-    void clear()
-    {
+    void clear() {
         boxes.clear();
         beeps = 0;
     }

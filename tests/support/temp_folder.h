@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <QString>
+#include <QTemporaryDir>
 
 // A fresh program folder for one test.
 class TempFolder {

@@ -1,0 +1,408 @@
+// Construction of the editor's four pages and its command buttons. Fields are created in
+// reading order, which is the order the Tab key follows.
+#include "records/fXW73D.h"
+
+#include "platform/widgets.h"
+#include "records/field_edit.h"
+#include "records/navigator.h"
+#include "store/columns.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using widgets::named;
+
+namespace {
+
+const std::array<const char*, 14> incomeColumns{
+    "aIncome", "bIncome", "cIncome", "dIncome",  "eIncome",  "fIncome",  "gIncome",
+    "hIncome", "iIncome", "jIncome", "kIncome1", "kIncome2", "kIncome3", "lIncome"};
+const std::array<const char*, 14> periodColumns{
+    "aPeriod", "bPeriod", "cPeriod", "dPeriod",  "ePeriod",  "fPeriod",  "gPeriod",
+    "hPeriod", "iPeriod", "jPeriod", "kPeriod1", "kPeriod2", "kPeriod3", "lPeriod"};
+const std::array<const char*, 12> incomeNames{"a. Salary/Wages",
+                                              "b. Leave Pay",
+                                              "c. Director's Fee",
+                                              "d. Commission/Fees",
+                                              "e. Bonus",
+                                              "f. Back pay, Terminal Awards, and Gratuities, etc.",
+                                              "g. Certain Payments from Retirement Schemes",
+                                              "h. Salaries Tax paid by Employer",
+                                              "i. Education Benefits",
+                                              "j. Gain realized under share option scheme",
+                                              "k. Any other rewards, allowances or perquisites",
+                                              "l. Pensions"};
+const std::array<const char*, 4> rentNames{
+    "Rent paid to landlord by employer", "Rent paid to landlord by employee",
+    "Rent refunded to employee", "Rent paid to employer by employee"};
+
+QLabel* text(QWidget* parent, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A caption beside its field, forwarding the mnemonic and naming the field for screen readers.
+QLabel* caption(QWidget* parent, const QString& words, QWidget* field) {
+    QLabel* label = widgets::labelFor(parent, words, field);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString withDots(const char* name) {
+    return QLatin1String(name) + QStringLiteral(" ") + QString(12, u'.');
+}
+
+// The income line's index among the fourteen amounts -> its line letter's caption index.
+int lineOf(int income) {
+    return income < 10 ? income : (income < 13 ? 10 : 11);
+}
+
+} // namespace
+
+FieldEdit* fXW73D::boundField(QWidget* parent, const char* control, int element, const char* column,
+                              const QString& spokenName) {
+    const QString name = element < 0
+                             ? QLatin1String(control)
+                             : QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(element);
+    auto* edit = new FieldEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(::column(employeeColumns(), QLatin1String(column)).width);
+    if (!spokenName.isEmpty())
+        edit->setAccessibleName(spokenName);
+    m_bound.insert(QString::fromLatin1(column).toLower(), edit);
+    return edit;
+}
+
+void fXW73D::buildScreen() {
+    Data1 = named(new Navigator(this), "Data1");
+    auto* tabs = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        lPage[i] = new QLabel(QStringLiteral("Page %1").arg(i + 1), this);
+        lPage[i]->setObjectName(QStringLiteral("lPage(%1)").arg(i));
+        lPage[i]->setAlignment(Qt::AlignCenter);
+        lPage[i]->setCursor(Qt::PointingHandCursor);
+        lPage[i]->installEventFilter(this);
+        tabs->addWidget(lPage[i]);
+    }
+    Picture4 = named(new QLabel(this), "Picture4");
+    Picture4->setScaledContents(true);
+    Picture4->setFixedHeight(6);
+
+    m_pages = named(new QStackedWidget(this), "pages");
+    const std::array<QWidget*, 4> built{buildPage1(), buildPage2(), buildPage3(), buildPage4()};
+    for (int i = 0; i < 4; ++i) {
+        Picture1[i] = built[i];
+        Picture1[i]->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
+        m_pages->addWidget(Picture1[i]);
+    }
+    tStatus = boundField(this, "tStatus", -1, "Status");
+    tID = boundField(this, "tID", -1, "ID");
+    tStatus->hide();
+    tID->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tabs);
+    layout->addWidget(Picture4);
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(Data1);
+    layout->addWidget(buildCommands());
+}
+
+QWidget* fXW73D::buildPage1() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    fraEntry = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
+    auto* types = new QHBoxLayout(fraEntry);
+    const std::array<const char*, 3> typeNames{"Original", "Replacement", "Supplementary"};
+    for (int i = 0; i < 3; ++i) {
+        optStatus[i] = new QRadioButton(QLatin1String(typeNames[i]), fraEntry);
+        optStatus[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
+        optStatus[i]->installEventFilter(this);
+        types->addWidget(optStatus[i]);
+    }
+    tSheetNo = boundField(page, "tSheetNo", -1, "SheetNo");
+    int row = 0;
+    grid->addWidget(fraEntry, row, 0, 1, 2);
+    grid->addWidget(caption(page, QStringLiteral("Sheet Number"), tSheetNo), row, 2);
+    grid->addWidget(tSheetNo, row++, 3);
+
+    auto addRow = [&](const QString& words, QWidget* field, QWidget* after = nullptr) {
+        grid->addWidget(caption(page, words, field), row, 0);
+        grid->addWidget(field, row, 1, 1, after ? 2 : 3);
+        if (after)
+            grid->addWidget(after, row, 3);
+        ++row;
+    };
+    auto identity = [&](int index, const QString& words, const char* number, const char* check) {
+        tHKID[index] = boundField(page, "tHKID", index, number, words);
+        tChkDigit[index] = boundField(page, "tChkDigit", index, check,
+                                      words + QStringLiteral(", check character"));
+        auto* box = new QWidget(page);
+        auto* line = new QHBoxLayout(box);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->addWidget(tHKID[index]);
+        line->addWidget(text(box, QStringLiteral("(")));
+        line->addWidget(tChkDigit[index]);
+        line->addWidget(text(box, QStringLiteral(")")));
+        line->addStretch();
+        tChkDigit[index]->setMaximumWidth(30);
+        grid->addWidget(caption(page, words, tHKID[index]), row, 0);
+        grid->addWidget(box, row++, 1, 1, 3);
+    };
+
+    tPage1[0] = boundField(page, "tPage1", 0, "Surname");
+    addRow(QStringLiteral("Surname"), tPage1[0]);
+    tPage1[1] = boundField(page, "tPage1", 1, "FirstName");
+    addRow(QStringLiteral("Other Names in Full"), tPage1[1]);
+    identity(0, QStringLiteral("H.K. Identity Card Number"), "HKID", "ChkDigit");
+    tPage1[2] = boundField(page, "tPage1", 2, "Passport");
+    addRow(QStringLiteral("Passport No. && Country of Issue"), tPage1[2],
+           text(page, QStringLiteral("(if Employee has no H.K. Identity Card)")));
+    tSex = boundField(page, "tSex", -1, "Sex");
+    addRow(QStringLiteral("Sex (M or F)"), tSex);
+    tMStatus = boundField(page, "tMStatus", -1, "MStatus");
+    addRow(QStringLiteral("Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"),
+           tMStatus);
+    tPage1[3] = boundField(page, "tPage1", 3, "SpouseName");
+    addRow(QStringLiteral("If married, full name of spouse"), tPage1[3]);
+    identity(1, QStringLiteral("Spouse's H.K. Identity Card Number"), "SpouseHKID",
+             "SpouseChkDigit");
+    tPage1[4] = boundField(page, "tPage1", 4, "SpousePassport",
+                           QStringLiteral("Spouse's Passport Number & Country of Issue"));
+    addRow(QStringLiteral("Passport Number && Country of Issue"), tPage1[4]);
+    tChineseName = boundField(page, "tChineseName", -1, "ChineseName");
+    addRow(QStringLiteral("Full Name in Chinese"), tChineseName);
+    const QString address = QStringLiteral("Residential Address (HK,KLN, NT not required)");
+    tPage1[5] =
+        boundField(page, "tPage1", 5, "RAddress1", QStringLiteral("Residential Address, line 1"));
+    addRow(address, tPage1[5]);
+    tPage1[6] =
+        boundField(page, "tPage1", 6, "RAddress2", QStringLiteral("Residential Address, line 2"));
+    grid->addWidget(tPage1[6], row++, 1, 1, 3);
+    tAreaCode = boundField(page, "tAreaCode", -1, "RAreaCode");
+    addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"), tAreaCode);
+    tPage1[7] = boundField(page, "tPage1", 7, "CAddress");
+    addRow(QStringLiteral("Correspondence Address"), tPage1[7]);
+    tPage1[8] = boundField(page, "tPage1", 8, "Capacity");
+    addRow(QStringLiteral("Capacity in which employed"), tPage1[8]);
+    tPage1[9] = boundField(page, "tPage1", 9, "PEmployer");
+    addRow(QStringLiteral("If part time, the name of his/her principal employer"), tPage1[9]);
+    for (FieldEdit* single : {tSex, tMStatus, tAreaCode})
+        single->setMaximumWidth(30);
+    grid->setRowStretch(row, 1);
+    return page;
+}
+
+QWidget* fXW73D::buildPage2() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < 4; ++i) {
+        lYear1[i] = new QLabel(page);
+        lYear1[i]->setObjectName(QStringLiteral("lYear1(%1)").arg(i));
+    }
+    auto yearLine = [&](const QString& words, QLabel* from, QLabel* to) {
+        auto* line = new QHBoxLayout;
+        line->addWidget(text(page, words));
+        line->addWidget(from);
+        line->addWidget(text(page, QStringLiteral("to 31 March")));
+        line->addWidget(to);
+        line->addStretch();
+        return line;
+    };
+    int row = 0;
+    grid->addLayout(yearLine(QStringLiteral("Period of employment for the year from 1 April"),
+                             lYear1[0], lYear1[1]),
+                    row++, 0, 1, 4);
+
+    const std::array<const char*, 6> dateColumns{"EDay1", "EMonth1", "EYear1",
+                                                 "EDay2", "EMonth2", "EYear2"};
+    const std::array<const char*, 3> partNames{"day", "month", "year"};
+    auto* dates = new QHBoxLayout;
+    for (int i = 0; i < 6; ++i) {
+        const QString spoken = QStringLiteral("Period of employment %1, %2")
+                                   .arg(i < 3 ? QStringLiteral("from") : QStringLiteral("to"),
+                                        QLatin1String(partNames[i % 3]));
+        tddmmyy[i] = boundField(page, "tddmmyy", i, dateColumns[i], spoken);
+        tddmmyy[i]->setMaximumWidth(i % 3 == 2 ? 60 : 36);
+        dates->addWidget(tddmmyy[i]);
+        if (i % 3 != 2)
+            dates->addWidget(text(page, QStringLiteral("/")));
+        else
+            dates->addWidget(text(page, QStringLiteral("(Day/Month/Year)")));
+        if (i == 2)
+            dates->addWidget(text(page, QStringLiteral("to")));
+    }
+    dates->addStretch();
+    grid->addLayout(dates, row++, 0, 1, 4);
+    grid->addLayout(yearLine(QStringLiteral("Particulars of Income accruing for the year from 1 "
+                                            "April"),
+                             lYear1[2], lYear1[3]),
+                    row++, 0, 1, 4);
+    grid->addWidget(text(page, QStringLiteral("Particulars")), row, 0);
+    grid->addWidget(text(page, QStringLiteral("Period")), row, 1);
+    grid->addWidget(text(page, QStringLiteral("Amount (HK$)")), row, 2);
+    grid->addWidget(text(page, QStringLiteral("EXCLUDE CENTS")), row++, 3);
+
+    for (int i = 0; i < 14; ++i) {
+        const int line = lineOf(i);
+        const QString name = QLatin1String(incomeNames[line]);
+        const int periodElement = i < 9 ? i : i + 1;
+        if (i >= 10 && i <= 12) {
+            if (i == 10)
+                grid->addWidget(text(page, name), row++, 0, 1, 4);
+            const int item = i - 10;
+            const QString spoken = QStringLiteral("%1, nature %2").arg(name).arg(item + 1);
+            tNature[item] =
+                boundField(page, "tNature", item,
+                           item == 0 ? "kNature1" : (item == 1 ? "kNature2" : "kNature3"), spoken);
+            auto* nature = new QHBoxLayout;
+            nature->addWidget(text(page, QStringLiteral("Nature")));
+            nature->addWidget(tNature[item]);
+            grid->addLayout(nature, row, 0);
+        } else {
+            grid->addWidget(text(page, withDots(incomeNames[line])), row, 0);
+        }
+        const QString itemName =
+            i >= 10 && i <= 12 ? QStringLiteral("%1, item %2").arg(name).arg(i - 9) : name;
+        tPeriod[periodElement] = boundField(page, "tPeriod", periodElement, periodColumns[i],
+                                            itemName + QStringLiteral(", period"));
+        tIncome[i] =
+            boundField(page, "tIncome", i, incomeColumns[i], itemName + QStringLiteral(", amount"));
+        tIncome[i]->setAlignment(Qt::AlignRight);
+        grid->addWidget(tPeriod[periodElement], row, 1);
+        grid->addWidget(tIncome[i], row++, 2);
+    }
+    tTotal = named(new FieldEdit(page), "tTotal");
+    tTotal->setReadOnly(true);
+    tTotal->setFocusPolicy(Qt::NoFocus);
+    tTotal->setAlignment(Qt::AlignRight);
+    grid->addWidget(caption(page, QStringLiteral("Total"), tTotal), row, 1, Qt::AlignRight);
+    grid->addWidget(tTotal, row++, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
+    return page;
+}
+
+QWidget* fXW73D::buildPage3() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    tQFlag = boundField(page, "tQFlag", -1, "QFlag",
+                        QStringLiteral("Particulars of Place of Residence provided"));
+    tQFlag->setMaximumWidth(30);
+    grid->addWidget(
+        caption(page, QStringLiteral("Particulars of Place of Residence provided"), tQFlag), row,
+        0);
+    grid->addWidget(tQFlag, row++, 1);
+    grid->addWidget(text(page, QStringLiteral("(0=No Place of Residence provided, 1=Place of "
+                                              "Residence provided by Employer)")),
+                    row++, 0, 1, 3);
+    for (int place = 0; place < 2; ++place) {
+        const QString prefix = QStringLiteral("Q%1").arg(place + 1);
+        const QString heading = QStringLiteral("Address %1").arg(place + 1);
+        const auto columnName = [&](const char* suffix) {
+            return (prefix + QLatin1String(suffix)).toLatin1();
+        };
+        const int first = place * 4;
+        const QByteArray names[4] = {columnName("Address1"), columnName("Address2"),
+                                     columnName("Nature"), columnName("Period")};
+        tPage3[first] = boundField(page, "tPage3", first, names[0].constData(),
+                                   heading + QStringLiteral(", line 1"));
+        tPage3[first + 1] = boundField(page, "tPage3", first + 1, names[1].constData(),
+                                       heading + QStringLiteral(", line 2"));
+        tPage3[first + 2] = boundField(page, "tPage3", first + 2, names[2].constData(),
+                                       heading + QStringLiteral(", nature"));
+        tPage3[first + 3] = boundField(page, "tPage3", first + 3, names[3].constData(),
+                                       heading + QStringLiteral(", period provided"));
+        grid->addWidget(caption(page, heading, tPage3[first]), row, 0);
+        grid->addWidget(tPage3[first], row++, 1, 1, 2);
+        grid->addWidget(tPage3[first + 1], row++, 1, 1, 2);
+        grid->addWidget(caption(page, QStringLiteral("Nature"), tPage3[first + 2]), row, 0);
+        grid->addWidget(tPage3[first + 2], row++, 1, 1, 2);
+        grid->addWidget(caption(page, QStringLiteral("Period provided"), tPage3[first + 3]), row,
+                        0);
+        grid->addWidget(tPage3[first + 3], row++, 1, 1, 2);
+        for (int rent = 0; rent < 4; ++rent) {
+            const QByteArray rentColumn = columnName("Rent") + QByteArray::number(rent + 1);
+            FieldEdit*& field = tRent1[first + rent];
+            field = boundField(page, "tRent1", first + rent, rentColumn.constData(),
+                               heading + QStringLiteral(", ") +
+                                   QString::fromLatin1(rentNames[rent]).toLower());
+            field->setAlignment(Qt::AlignRight);
+            field->setMaximumWidth(120);
+            grid->addWidget(caption(page, QLatin1String(rentNames[rent]), field), row, 0);
+            auto* amount = new QHBoxLayout;
+            amount->addWidget(text(page, QStringLiteral("HK$")));
+            amount->addWidget(field);
+            amount->addStretch();
+            grid->addLayout(amount, row++, 1, 1, 2);
+        }
+    }
+    grid->setRowStretch(row, 1);
+    return page;
+}
+
+QWidget* fXW73D::buildPage4() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    const QString question = QStringLiteral(
+        "Whether the employee was wholly or partly paid by an overseas company either in Hong "
+        "Kong or overseas (0=NO, 1=YES)");
+    tOSeaFlag = boundField(page, "tOSeaFlag", -1, "OSeaFlag");
+    tOSeaFlag->setMaximumWidth(30);
+    grid->addWidget(caption(page, question, tOSeaFlag), row, 0);
+    grid->addWidget(tOSeaFlag, row++, 1);
+    grid->addWidget(text(page, QStringLiteral("If yes, please state:")), row++, 0, 1, 2);
+    const std::array<std::pair<const char*, const char*>, 5> fields{{
+        {"OSeaAmount", "Amount (if known) (This amount must also be included in Page 2)"},
+        {"OSeaName", "Name of overseas company"},
+        {"OSeaAddress", "Address"},
+        {"FileNo", "Employee's Tax File Number in XWD"},
+        {"Remark", "Remarks"},
+    }};
+    for (int i = 0; i < 5; ++i) {
+        tPage4[i] = boundField(page, "tPage4", i, fields[i].first);
+        grid->addWidget(caption(page, QLatin1String(fields[i].second), tPage4[i]), row, 0);
+        grid->addWidget(tPage4[i], row++, 1);
+    }
+    grid->addWidget(text(page, QStringLiteral("(Please check the correctness of the information "
+                                              "entered, then click the 'Update' button to save "
+                                              "the record.)")),
+                    row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    return page;
+}
+
+QWidget* fXW73D::buildCommands() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    cNew = widgets::button(box, "cNew", QStringLiteral("&Create new    record"));
+    cUpdate = widgets::button(box, "cUpdate", QStringLiteral("&Update"));
+    cDelete = widgets::button(box, "cDelete", QStringLiteral("&Delete"));
+    cExit = widgets::button(box, "cExit", QStringLiteral("&Quit"));
+    cNameSearch = widgets::button(box, "cNameSearch", QStringLiteral("Name &Search"));
+    cSort = widgets::button(box, "cSort", QStringLiteral("Sor&t"));
+    cPrint = widgets::button(box, "cPrint", QStringLiteral("&Print"));
+    cPrintAll = widgets::button(box, "cPrintAll", QStringLiteral("Print &All"));
+    cSaveFloppy = widgets::button(box, "cSaveFloppy", QStringLiteral("Save to &Floppy"));
+    const std::array<QPushButton*, 9> order{cNew,  cUpdate, cDelete,   cExit,      cNameSearch,
+                                            cSort, cPrint,  cPrintAll, cSaveFloppy};
+    for (int i = 0; i < 9; ++i) {
+        order[i]->setAccessibleName(widgets::spokenText(order[i]->text()));
+        grid->addWidget(order[i], i / 5, i % 5);
+    }
+    return box;
+}

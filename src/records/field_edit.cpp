@@ -1,0 +1,87 @@
+#include "records/field_edit.h"
+
+#include "common/codepage.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace {
+constexpr QChar backspaceKey(8);
+const QColor greyBackground(224, 224, 224);
+} // namespace
+
+FieldEdit::FieldEdit(QWidget* parent)
+    : QLineEdit(parent) {}
+
+void FieldEdit::setGreyed(bool greyed) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base,
+                     greyed ? greyBackground : QApplication::palette(this).color(QPalette::Base));
+    setPalette(colours);
+}
+
+// One typed character: a single code unit, or a surrogate pair for characters beyond the basic
+// plane (the filter sees its first unit).
+bool FieldEdit::accepts(const QString& character) {
+    const QChar key = character.at(0);
+    if (key != backspaceKey && !codepage::canEncode(character)) {
+        platform::services().beep();
+        return false;
+    }
+    return !m_keyFilter || m_keyFilter(key);
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    const bool typed = event->key() == Qt::Key_Backspace ||
+                       (!event->text().isEmpty() && event->text().at(0).isPrint() &&
+                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+    if (typed) {
+        const QString key =
+            event->key() == Qt::Key_Backspace ? QString(backspaceKey) : event->text();
+        if (!accepts(key)) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void FieldEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (committed.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // Each committed character passes the filter on the text as it stands before it.
+    QInputMethodEvent preeditOnly(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&preeditOnly);
+    for (qsizetype at = 0; at < committed.size(); ++at) {
+        const qsizetype units =
+            committed.at(at).isHighSurrogate() && at + 1 < committed.size() ? 2 : 1;
+        const QString character = committed.mid(at, units);
+        at += units - 1;
+        if (accepts(character))
+            insert(character);
+    }
+    event->accept();
+}
+
+void FieldEdit::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    emit keyReleased(event->key());
+}
+
+void FieldEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit gotFocus();
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit lostFocus();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+// A text field whose typed characters pass a filter before they are inserted: keys typed on the
+// keyboard and text committed by an input method alike. A character the legacy code page
+// cannot hold is refused like any refused key. Paste is not filtered; the leave and save checks
+// catch what it brings.
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using KeyFilter = std::function<bool(QChar key)>;
+
+    explicit FieldEdit(QWidget* parent = nullptr);
+
+    // Decides on one character (backspace arrives as code 8); false discards it. The filter
+    // does its own beeping and messages.
+    void setKeyFilter(KeyFilter filter) { m_keyFilter = std::move(filter); }
+
+    // Sets the background the field shows while an indicator leaves it enabled or greys it.
+    void setGreyed(bool greyed);
+
+signals:
+    void gotFocus();
+    // Only for focus moves inside the window: a message box or another window taking the
+    // focus does not count as leaving the field.
+    void lostFocus();
+    void keyReleased(int key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool accepts(const QString& character);
+
+    KeyFilter m_keyFilter;
+};

@@ -1,0 +1,131 @@
+#include "records/name_list.h"
+
+#include <QTest>
+
+namespace {
+
+QStringList texts(const NameList& list) {
+    QStringList all;
+    for (const NameListEntry& entry : list.entries)
+        all << (entry.level == 1 ? entry.text : QStringLiteral("  ") + entry.text);
+    return all;
+}
+
+QStringList letters(QChar from, QChar to) {
+    QStringList all;
+    for (char16_t c = from.unicode(); c <= to.unicode(); ++c)
+        all << QString(QChar(c));
+    return all;
+}
+
+} // namespace
+
+class TestNameList : public QObject {
+    Q_OBJECT
+private slots:
+    void namesStandUnderTheirLetters();
+    void emptyTableGivesTheLetters();
+    void oddSurnamesDoNotHideOthers();
+    void missingFirstNameIsReported();
+    void takeToken_data();
+    void takeToken();
+    void splitNameEntry_data();
+    void splitNameEntry();
+};
+
+void TestNameList::namesStandUnderTheirLetters() {
+    const NameList list = buildNameList({{QStringLiteral("SMITH"), QStringLiteral("JOHN")},
+                                         {QStringLiteral("SMITH"), QStringLiteral("PETER")},
+                                         {QStringLiteral("WONG"), QStringLiteral("ANNA")}});
+    const QStringList expected =
+        letters(u'A', u'S') + QStringList{"  SMITH, JOHN", "  SMITH, PETER"} + letters(u'T', u'W') +
+        QStringList{"  WONG, ANNA"} + letters(u'X', u'Z');
+    QCOMPARE(texts(list), expected);
+}
+
+void TestNameList::emptyTableGivesTheLetters() {
+    QCOMPARE(texts(buildNameList({})), letters(u'A', u'Z'));
+}
+
+void TestNameList::oddSurnamesDoNotHideOthers() {
+    const NameList list = buildNameList({{QStringLiteral("1ST COMPANY"), QStringLiteral("LTD")},
+                                         {QVariant(), QStringLiteral("NOBODY")},
+                                         {QStringLiteral("chan"), QStringLiteral("tai man")},
+                                         {QStringLiteral("O'BRIEN"), QStringLiteral("JAMES")},
+                                         {QStringLiteral("ZHANG"), QStringLiteral("WEI")},
+                                         {QStringLiteral("\u9673"), QStringLiteral("X")}});
+    const QStringList all = texts(list);
+    QCOMPARE(all.size(), 26 + 3);
+    QCOMPARE(all.indexOf("  chan, tai man"), all.indexOf("C") + 1);
+    QCOMPARE(all.indexOf("  O'BRIEN, JAMES"), all.indexOf("O") + 1);
+    QCOMPARE(all.last(), QStringLiteral("  ZHANG, WEI"));
+}
+
+void TestNameList::missingFirstNameIsReported() {
+    const NameList list = buildNameList(
+        {{QStringLiteral("LEE"), QVariant()}, {QStringLiteral("LEE"), QStringLiteral("")}});
+    QCOMPARE(list.withoutFirstName, QStringList{"LEE"});
+    QVERIFY(texts(list).contains("  LEE, "));
+}
+
+void TestNameList::takeToken_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("token");
+    QTest::addColumn<QString>("rest");
+    QTest::newRow("plain") << "SMITH, JOHN"
+                           << "SMITH"
+                           << " JOHN";
+    QTest::newRow("no delimiter") << "  SMITH  "
+                                  << "SMITH"
+                                  << "";
+    QTest::newRow("comma inside quotes") << "\"A,B\", C"
+                                         << "A,B"
+                                         << " C";
+    QTest::newRow("unclosed quote") << "\"A,B"
+                                    << "A,B"
+                                    << "";
+    QTest::newRow("second comma stays") << "A, B, C"
+                                        << "A"
+                                        << " B, C";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void TestNameList::takeToken() {
+    QFETCH(QString, text);
+    QFETCH(QString, token);
+    QFETCH(QString, rest);
+    QCOMPARE(::takeToken(text, u','), token);
+    QCOMPARE(text, rest);
+}
+
+void TestNameList::splitNameEntry_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<bool>("hasFirstName");
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("two names") << "SMITH, PETER"
+                               << "SMITH" << true << "PETER";
+    QTest::newRow("apostrophe") << "O'BRIEN, JAMES"
+                                << "O'BRIEN" << true << "JAMES";
+    QTest::newRow("empty other names") << "LEE, "
+                                       << "LEE" << true << "";
+    QTest::newRow("no comma") << "LEE"
+                              << "LEE" << false << "";
+}
+
+void TestNameList::splitNameEntry() {
+    QFETCH(QString, entry);
+    QFETCH(QString, surname);
+    QFETCH(bool, hasFirstName);
+    QFETCH(QString, firstName);
+    const ChosenName chosen = ::splitNameEntry(entry);
+    QCOMPARE(chosen.surname, surname);
+    QCOMPARE(chosen.firstName.has_value(), hasFirstName);
+    if (hasFirstName)
+        QCOMPARE(*chosen.firstName, firstName);
+}
+
+QTEST_APPLESS_MAIN(TestNameList)
+#include "tst_name_list.moc"
