@@ -114,10 +114,11 @@ void TestSheetNumbers::secondSortWritesTheSameNumbers() {
             "BEGIN INSERT INTO written VALUES (NEW.SheetNo); END");
     QCOMPARE(numberOriginalRecords(db), 2);
     QCOMPARE(sheetNumbers(db), (QStringList{"2", "4", "1"}));
-    QCOMPARE(column(db, "SELECT SheetNo FROM written ORDER BY rowid"), (QStringList{"1", "2"}));
+    QCOMPARE(column(db, "SELECT SheetNo FROM written ORDER BY SheetNo"), (QStringList{"1", "2"}));
 }
 
-// The engine refuses the third write halfway through the sort; the two before it are undone.
+// The engine refuses the number 3 halfway through the sort; the numbers written before it are
+// undone.
 void TestSheetNumbers::failedSortChangesNothing() {
     TempFolder folder;
     Database db = createWorking(folder);
