@@ -106,6 +106,7 @@ void fXW73D::wireFrame() {
 
 void fXW73D::load() {
     m_records.setSource(RecordSource::ByName);
+    resize(sizeHint().expandedTo(QSize(760, 0)));
     show();
     reloadRecordList();
     m_nameSearch = new fNameSearch(*this);

@@ -133,12 +133,9 @@ QWidget* fXW73D::buildPage1() {
     grid->addWidget(caption(page, QStringLiteral("Sheet Number"), tSheetNo), row, 2);
     grid->addWidget(tSheetNo, row++, 3);
 
-    auto addRow = [&](const QString& words, QWidget* field, QWidget* after = nullptr) {
+    auto addRow = [&](const QString& words, QWidget* field) {
         grid->addWidget(caption(page, words, field), row, 0);
-        grid->addWidget(field, row, 1, 1, after ? 2 : 3);
-        if (after)
-            grid->addWidget(after, row, 3);
-        ++row;
+        grid->addWidget(field, row++, 1, 1, 3);
     };
     auto identity = [&](int index, const QString& words, const char* number, const char* check) {
         tHKID[index] = boundField(page, "tHKID", index, number, words);
@@ -163,8 +160,9 @@ QWidget* fXW73D::buildPage1() {
     addRow(QStringLiteral("Other Names in Full"), tPage1[1]);
     identity(0, QStringLiteral("H.K. Identity Card Number"), "HKID", "ChkDigit");
     tPage1[2] = boundField(page, "tPage1", 2, "Passport");
-    addRow(QStringLiteral("Passport No. && Country of Issue"), tPage1[2],
-           text(page, QStringLiteral("(if Employee has no H.K. Identity Card)")));
+    addRow(QStringLiteral("Passport No. && Country of Issue"), tPage1[2]);
+    grid->addWidget(text(page, QStringLiteral("(if Employee has no H.K. Identity Card)")), row++, 1,
+                    1, 3);
     tSex = boundField(page, "tSex", -1, "Sex");
     addRow(QStringLiteral("Sex (M or F)"), tSex);
     tMStatus = boundField(page, "tMStatus", -1, "MStatus");
@@ -210,9 +208,10 @@ QWidget* fXW73D::buildPage2() {
     }
     auto yearLine = [&](const QString& words, QLabel* from, QLabel* to) {
         auto* line = new QHBoxLayout;
-        line->addWidget(text(page, words));
+        line->setSpacing(6);
+        line->addWidget(new QLabel(words, page));
         line->addWidget(from);
-        line->addWidget(text(page, QStringLiteral("to 31 March")));
+        line->addWidget(new QLabel(QStringLiteral("to 31 March"), page));
         line->addWidget(to);
         line->addStretch();
         return line;
