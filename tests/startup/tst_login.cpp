@@ -41,6 +41,17 @@ struct Run {
     fChgPwd* change() const { return visibleScreen<fChgPwd>("fChgPwd"); }
     bool atEmployerScreen() const { return visibleScreen<QWidget>("fSubInfo") != nullptr; }
 
+    // Opens the password change screen if needed and types the three passwords.
+    fChgPwd* typeChange(const QString& old, const QString& fresh, const QString& retyped) {
+        if (!change())
+            login()->cmdChange->click();
+        fChgPwd* screen = change();
+        QTest::keyClicks(screen->Text1, old);
+        QTest::keyClicks(screen->Text2, fresh);
+        QTest::keyClicks(screen->Text3, retyped);
+        return screen;
+    }
+
     void typePassword(const QString& password) {
         QTest::keyClicks(login()->txtLogin, password);
         QTest::keyClick(login()->txtLogin, Qt::Key_Return);
@@ -191,9 +202,7 @@ void TestLogin::refusedNewPasswords() {
     fChgPwd* change = run.change();
     QVERIFY(change);
     QCOMPARE(change->windowTitle(), QStringLiteral("Change of Password"));
-    QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
-    QTest::keyClicks(change->Text2, newPassword);
-    QTest::keyClicks(change->Text3, retyped);
+    run.typeChange(QStringLiteral("qvz"), newPassword, retyped);
     QVERIFY(activate(change));
     QTest::keyClick(change->Text3, Qt::Key_Return);
     QCOMPARE(run.services.texts(), QStringList{message});
@@ -210,11 +219,8 @@ void TestLogin::wrongOldPasswordClearsAllThree() {
     TempFolder folder;
     createDatabase(folder.path());
     Run run(folder.path());
-    run.login()->cmdChange->click();
-    fChgPwd* change = run.change();
-    QTest::keyClicks(change->Text1, QStringLiteral("xyz"));
-    QTest::keyClicks(change->Text2, QStringLiteral("abcd"));
-    QTest::keyClicks(change->Text3, QStringLiteral("abcd"));
+    fChgPwd* change =
+        run.typeChange(QStringLiteral("xyz"), QStringLiteral("abcd"), QStringLiteral("abcd"));
     QVERIFY(activate(change));
     change->cmdYes->click();
     QCOMPARE(run.services.texts(), QStringList{oldNotMatched});
@@ -228,11 +234,8 @@ void TestLogin::changedPasswordIsNeededNextTime() {
     createDatabase(folder.path());
     {
         Run run(folder.path());
-        run.login()->cmdChange->click();
-        fChgPwd* change = run.change();
-        QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
-        QTest::keyClicks(change->Text2, QStringLiteral("Ab12"));
-        QTest::keyClicks(change->Text3, QStringLiteral("Ab12"));
+        fChgPwd* change =
+            run.typeChange(QStringLiteral("qvz"), QStringLiteral("Ab12"), QStringLiteral("Ab12"));
         QTest::keyClick(change->Text3, Qt::Key_Return);
         QVERIFY(run.services.boxes.isEmpty());
         QVERIFY(run.atEmployerScreen());
@@ -253,14 +256,10 @@ void TestLogin::twoRefusalsThenTheEnd() {
     fChgPwd* change = run.change();
     QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
     change->cmdYes->click(); // too short
-    QTest::keyClicks(change->Text1, QStringLiteral("wrong"));
-    QTest::keyClicks(change->Text2, QStringLiteral("abcd"));
-    QTest::keyClicks(change->Text3, QStringLiteral("abcd"));
+    run.typeChange(QStringLiteral("wrong"), QStringLiteral("abcd"), QStringLiteral("abcd"));
     change->cmdYes->click(); // old password wrong
     QVERIFY(!run.services.ended);
-    QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
-    QTest::keyClicks(change->Text2, QStringLiteral("abcd"));
-    QTest::keyClicks(change->Text3, QStringLiteral("abcd"));
+    run.typeChange(QStringLiteral("qvz"), QStringLiteral("abcd"), QStringLiteral("abcd"));
     change->cmdYes->click();
     QCOMPARE(run.services.texts(),
              (QStringList{tooShort, oldNotMatched, QStringLiteral("Change password failed.")}));
