@@ -1,0 +1,179 @@
+// Measures start-up to an open, verified login connection on a working database of N records:
+// the probe that finds the password-protected file, the open with the password (key derivation
+// included) and the reads of both tables that the login makes. Reports medians and the peak
+// resident memory of the measured part.
+#include "command_line.h"
+#include "process_memory.h"
+#include "record_generator.h"
+
+#include "startup/startup.h"
+#include "store/schema.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+struct Request {
+    QString existingFolder; // empty: generate a database in a temporary folder
+    int records = 50'000;
+    int repeat = 5;
+    quint32 seed = 1;
+};
+
+struct StartupTimes {
+    qint64 probe = 0; // nanoseconds of each phase
+    qint64 open = 0;
+    qint64 read = 0;
+    qint64 total() const { return probe + open + read; }
+};
+
+std::optional<Request> readRequest(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Times start-up to an open, verified login connection."));
+    parser.addHelpOption();
+    const QCommandLineOption records(QStringLiteral("records"),
+                                     QStringLiteral("Records to generate (default 50000)."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"),
+                                    QStringLiteral("Measured start-ups (default 5)."),
+                                    QStringLiteral("R"), QStringLiteral("5"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed of the generator (default 1)."),
+                                  QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QStringLiteral("Measure the working database already in DIR (made by make_database, "
+                       "password qvz) instead of generating one; it is not changed."),
+        QStringLiteral("DIR"));
+    parser.addOptions({records, repeat, seed, dataDir});
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 0, 10'000'000);
+    const auto times = bench::wholeNumber(parser, repeat, 1, 1000);
+    const auto seedValue = bench::wholeNumber(parser, seed, 0, UINT32_MAX);
+    if (!count || !times || !seedValue)
+        return std::nullopt;
+    return Request{parser.value(dataDir), static_cast<int>(*count), static_cast<int>(*times),
+                   static_cast<quint32>(*seedValue)};
+}
+
+qint64 singleValue(Database& db, const QString& sql) {
+    Statement query = db.prepare(sql);
+    if (!query.next())
+        throw std::runtime_error("a read of the working database returned no row");
+    return query.value(0).toLongLong();
+}
+
+// The reads the login makes, checked so that a wrong key or an empty file cannot pass.
+void verifyTables(Database& login) {
+    if (singleValue(login, QStringLiteral("select count(*) from employer")) != 1)
+        throw std::runtime_error("the employer table does not hold exactly one row");
+    if (singleValue(login, QStringLiteral("select max(rowid) from employee")) < 1)
+        throw std::runtime_error("the employee table is empty");
+}
+
+StartupTimes measureStartup(const QString& folder) {
+    StartupTimes times;
+    QElapsedTimer clock;
+    clock.start();
+    if (prepareWorkingDatabase(folder) != StartupPath::PasswordProtected)
+        throw std::runtime_error("start-up did not find a password-protected working database");
+    times.probe = clock.nsecsElapsed();
+    Database login =
+        Database::open(schema::targetPath(folder, 1), OpenOptions{schema::defaultPassword});
+    times.open = clock.nsecsElapsed() - times.probe;
+    verifyTables(login);
+    times.read = clock.nsecsElapsed() - times.probe - times.open;
+    return times;
+}
+
+qint64 median(QList<qint64> values) {
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+qint64 medianOf(const QList<StartupTimes>& runs, qint64 (*phase)(const StartupTimes&)) {
+    QList<qint64> values;
+    for (const StartupTimes& run : runs)
+        values << phase(run);
+    return median(values);
+}
+
+void generate(const QString& folder, const Request& request) {
+    QElapsedTimer clock;
+    clock.start();
+    generator::makeWorkingDatabase(folder, request.records, request.seed);
+    bench::say(QStringLiteral("generated %1 records (seed %2) in %3")
+                   .arg(request.records)
+                   .arg(request.seed)
+                   .arg(bench::milliseconds(clock.nsecsElapsed())));
+}
+
+void report(const QList<StartupTimes>& runs) {
+    QStringList each;
+    for (const StartupTimes& run : runs)
+        each << bench::milliseconds(run.total());
+    bench::say(QStringLiteral("start-ups: %1").arg(each.join(QStringLiteral(", "))));
+    bench::say(
+        QStringLiteral("median start-up %1 (probe %2, open with password %3, reads %4)")
+            .arg(
+                bench::milliseconds(
+                    medianOf(runs, [](const StartupTimes& t) { return t.total(); })),
+                bench::milliseconds(medianOf(runs, [](const StartupTimes& t) { return t.probe; })),
+                bench::milliseconds(medianOf(runs, [](const StartupTimes& t) { return t.open; })),
+                bench::milliseconds(medianOf(runs, [](const StartupTimes& t) { return t.read; }))));
+}
+
+int run(const Request& request) {
+    QTemporaryDir temporary;
+    QString folder = request.existingFolder;
+    if (folder.isEmpty()) {
+        if (!temporary.isValid())
+            throw std::runtime_error("no temporary folder");
+        folder = temporary.path();
+        generate(folder, request);
+    }
+    bench::say(QStringLiteral("database %1: %2 bytes")
+                   .arg(schema::targetPath(folder, 1))
+                   .arg(QFileInfo(schema::targetPath(folder, 1)).size()));
+    const long long before = memory::peakResidentKiB();
+    const bool reset = memory::resetPeakResident();
+    QList<StartupTimes> runs;
+    for (int i = 0; i < request.repeat; ++i)
+        runs << measureStartup(folder);
+    report(runs);
+    const long long peak = memory::peakResidentKiB();
+    bench::say(reset ? QStringLiteral("peak resident memory during the start-ups: %1 KiB (peak "
+                                      "before them: %2 KiB)")
+                           .arg(peak)
+                           .arg(before)
+                     : QStringLiteral("peak resident memory of the whole run (could not be reset "
+                                      "before the start-ups): %1 KiB")
+                           .arg(peak));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("startup_bench"));
+    const std::optional<Request> request = readRequest(app);
+    if (!request)
+        return 2;
+    try {
+        return run(*request);
+    } catch (const EngineError& error) {
+        bench::complain(
+            QStringLiteral("%1 (error %2)").arg(error.description()).arg(error.number()));
+    } catch (const std::exception& error) {
+        bench::complain(QString::fromUtf8(error.what()));
+    }
+    return 1;
+}
