@@ -1,0 +1,95 @@
+// Measures the record editor on a large database: opening it up to the first record shown,
+// moving to the next record, rebuilding the name list, and the resident memory while it runs.
+// Runs on the offscreen platform unless another one is asked for.
+#include "command_line.h"
+#include "process_memory.h"
+#include "record_generator.h"
+
+#include "platform/services.h"
+#include "records/fNameSearch.h"
+#include "records/fXW73D.h"
+#include "records/navigator.h"
+#include "startup/run_state.h"
+#include "store/schema.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+// Answers every box at once, so the measurement never waits for a person.
+class Unattended : public platform::Services {
+public:
+    void beep() override {}
+    bool showBox(platform::BoxKind, const QString&, const QString&) override { return true; }
+    void endAtOnce(int) override {}
+};
+
+qint64 median(std::vector<qint64> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    parser.addOption(records);
+    parser.addHelpOption();
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 1, 1000000);
+    if (!count)
+        return 2;
+
+    Unattended services;
+    platform::setServices(&services);
+    QTemporaryDir folder;
+    bench::say(QStringLiteral("generating %1 records...").arg(*count));
+    generator::makeWorkingDatabase(folder.path(), static_cast<int>(*count), 1);
+    memory::resetPeakResident();
+
+    RunState state;
+    state.programFolder = folder.path();
+    QElapsedTimer timer;
+    timer.start();
+    state.login = Database::open(schema::targetPath(folder.path(), 1),
+                                 OpenOptions{schema::defaultPassword, true, false});
+    fXW73D editor(state);
+    editor.setReturnYearSource([] { return QStringLiteral("2000"); });
+    editor.load();
+    QCoreApplication::processEvents();
+    bench::say(QStringLiteral("login and editor open on its first record: %1")
+                   .arg(bench::milliseconds(timer.nsecsElapsed())));
+
+    std::vector<qint64> moves;
+    for (int i = 0; i < 200; ++i) {
+        timer.restart();
+        editor.Data1->nextButton->click();
+        moves.push_back(timer.nsecsElapsed());
+    }
+    bench::say(QStringLiteral("next record (median of 200): %1")
+                   .arg(bench::milliseconds(median(moves))));
+
+    std::vector<qint64> rebuilds;
+    editor.cNameSearch->click();
+    for (int i = 0; i < 5; ++i) {
+        timer.restart();
+        editor.nameSearch()->FillNameList();
+        editor.nameSearch()->ExpandNameList();
+        rebuilds.push_back(timer.nsecsElapsed());
+    }
+    bench::say(QStringLiteral("name list rebuilt and expanded (median of 5): %1")
+                   .arg(bench::milliseconds(median(rebuilds))));
+    bench::say(QStringLiteral("peak resident memory while editing: %1 MB")
+                   .arg(memory::peakResidentKiB() / 1024.0, 0, 'f', 1));
+    return 0;
+}
