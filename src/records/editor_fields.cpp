@@ -1,6 +1,5 @@
 #include "records/editor_fields.h"
 
-
 namespace {
 
 constexpr EditorField fields[]{

@@ -117,11 +117,10 @@ bool isSurnameCharacter(QChar c) {
     return isLetter(c.unicode()) || c == u'-' || c == u'\'' || c == u'.';
 }
 
-// A day or month written with two digits: 5 becomes 05.
+// A day or month written with two digits: 5 becomes 05. Whatever else a pasted number turns
+// into (a sign, say) is left for the date check to refuse.
 QString twoDigits(const QString& numeric) {
-    const qint64 value = qRound64(numeric.toDouble());
-    const QString digits = QString::number(qAbs(value)).rightJustified(2, u'0');
-    return value < 0 ? u'-' + digits : digits;
+    return QString::number(qRound64(numeric.toDouble())).rightJustified(2, u'0');
 }
 
 bool isCompleteButNoDate(const QString& day, const QString& month, const QString& year) {

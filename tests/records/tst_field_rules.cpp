@@ -427,6 +427,8 @@ void TestFieldRules::leave_data() {
         fails(badId, 1, Restore::EntryValue, ""));
     row("identity number: last six not numeric", "identity number", "AB12345X", "AB123456",
         fails(badId, 1, Restore::EntryValue, "AB123456"));
+    row("identity number: second a digit, rest numeric", "identity number", "a1234567", "B7",
+        fails(badId, 1, Restore::EntryValue, "B7"));
     row("identity number: second a digit", "identity number", "A1B23456", "",
         fails(badId, 1, Restore::EntryValue, ""));
 }
@@ -467,6 +469,9 @@ void TestFieldRules::datePartLeave_data() {
     row("day 0 completes an impossible date", 0, {"0", "02", "2001", "", "", ""}, "",
         fails(invalidDate, 2, Restore::Clear, ""));
     row("day 1 completes a real date", 0, {"1", "02", "2001", "", "", ""}, "", passes("01"));
+    row("pasted sign makes no date", 0, {"-5", "02", "2001", "", "", ""}, "",
+        fails(invalidDate, 2, Restore::Clear, ""));
+    row("pasted exponent read as a number", 1, {"", "1e1", "", "", "", ""}, "", passes("10"));
     row("incomplete date not tested", 2, {"31", "02", "20", "", "", ""}, "", passes("20"));
     row("end date checked too", 4, {"01", "04", "1999", "30", "2", "2000"}, "",
         fails(invalidDate, 2, Restore::Clear, ""));

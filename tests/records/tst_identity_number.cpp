@@ -80,6 +80,7 @@ void TestIdentityNumber::isValidIdentityNumber_data() {
     QTest::newRow("first character a digit") << "1A23456" << false;
     QTest::newRow("last six not numeric") << "AB12345X" << false;
     QTest::newRow("second character a digit") << "A1B23456" << false;
+    QTest::newRow("second character a digit, rest numeric") << "A1234567" << false;
     QTest::newRow("three letters") << "ABC12345" << false;
     QTest::newRow("digits only") << "12345678" << false;
     QTest::newRow("digit run with one E") << "A1234E5" << true;
