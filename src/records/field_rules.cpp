@@ -4,7 +4,6 @@
 #include "common/helpers.h"
 #include "records/identity_number.h"
 
-#include <QtMath>
 #include <qnamespace.h>
 #include <string_view>
 

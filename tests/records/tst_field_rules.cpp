@@ -124,10 +124,8 @@ private slots:
     void dependentsFollowIndicatorChanges();
     void leave_data();
     void leave();
-    void datePartLeave_data();
-    void datePartLeave();
-    void incomeAmountLeave_data();
-    void incomeAmountLeave();
+    void leaveWithSiblings_data();
+    void leaveWithSiblings();
     void rentLeave_data();
     void rentLeave();
     void total_data();
@@ -443,100 +441,93 @@ void TestFieldRules::leave() {
     compareLeave(check(text, entryValue), expected, text);
 }
 
-void TestFieldRules::datePartLeave_data() {
+// The date parts and the income amounts are checked together with their sibling fields:
+// texts[element] is the field being left.
+void TestFieldRules::leaveWithSiblings_data() {
+    QTest::addColumn<QString>("rule");
     QTest::addColumn<int>("element");
-    QTest::addColumn<QStringList>("parts");
+    QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("entryValue");
     QTest::addColumn<LeaveVerdict>("expected");
-    auto row = [](const char* name, int element, const QStringList& parts,
+    auto row = [](const char* rule, const char* name, int element, const QStringList& texts,
                   const QString& entryValue, const LeaveVerdict& expected) {
-        QTest::newRow(name) << element << parts << entryValue << expected;
+        QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(rule, name)))
+            << rule << element << texts << entryValue << expected;
     };
-    row("day made two digits", 0, {"5", "", "", "", "", ""}, "", passes("05"));
-    row("end month made two digits", 4, {"", "", "", "", "4", ""}, "", passes("04"));
-    row("year kept as typed", 2, {"", "", "2000", "", "", ""}, "", passes("2000"));
-    row("empty", 1, {"", "", "", "", "", ""}, "03", passes(""));
-    row("blanks only", 3, {"", "", "", "  ", "", ""}, "", passes("  "));
-    row("not numeric", 0, {"1a", "04", "1999", "", "", ""}, "12",
+    const char* date = "date";
+    const char* amount = "amount";
+    row(date, "day made two digits", 0, {"5", "", "", "", "", ""}, "", passes("05"));
+    row(date, "end month made two digits", 4, {"", "", "", "", "4", ""}, "", passes("04"));
+    row(date, "year kept as typed", 2, {"", "", "2000", "", "", ""}, "", passes("2000"));
+    row(date, "empty", 1, {"", "", "", "", "", ""}, "03", passes(""));
+    row(date, "blanks only", 3, {"", "", "", "  ", "", ""}, "", passes("  "));
+    row(date, "not numeric", 0, {"1a", "04", "1999", "", "", ""}, "12",
         fails(notNumeric, 2, Restore::EntryValue, "12"));
-    row("not numeric year", 5, {"", "", "", "", "", "20-1"}, "",
+    row(date, "not numeric year", 5, {"", "", "", "", "", "20-1"}, "",
         fails(notNumeric, 2, Restore::EntryValue, ""));
-    row("leap day", 2, {"29", "02", "2000", "", "", ""}, "", passes("2000"));
-    row("31 February, left from the year", 2, {"31", "02", "2000", "", "", ""}, "20",
+    row(date, "leap day", 2, {"29", "02", "2000", "", "", ""}, "", passes("2000"));
+    row(date, "31 February, left from the year", 2, {"31", "02", "2000", "", "", ""}, "20",
         fails(invalidDate, 2, Restore::Clear, ""));
-    row("29 February of a common year, left from the day", 0, {"29", "02", "2001", "", "", ""}, "",
+    row(date, "29 February of a common year, left from the day", 0,
+        {"29", "02", "2001", "", "", ""}, "", fails(invalidDate, 2, Restore::Clear, ""));
+    row(date, "day 0 completes an impossible date", 0, {"0", "02", "2001", "", "", ""}, "",
         fails(invalidDate, 2, Restore::Clear, ""));
-    row("day 0 completes an impossible date", 0, {"0", "02", "2001", "", "", ""}, "",
+    row(date, "day 1 completes a real date", 0, {"1", "02", "2001", "", "", ""}, "", passes("01"));
+    row(date, "pasted sign makes no date", 0, {"-5", "02", "2001", "", "", ""}, "",
         fails(invalidDate, 2, Restore::Clear, ""));
-    row("day 1 completes a real date", 0, {"1", "02", "2001", "", "", ""}, "", passes("01"));
-    row("pasted sign makes no date", 0, {"-5", "02", "2001", "", "", ""}, "",
+    row(date, "pasted exponent read as a number", 1, {"", "1e1", "", "", "", ""}, "", passes("10"));
+    row(date, "incomplete date not tested", 2, {"31", "02", "20", "", "", ""}, "", passes("20"));
+    row(date, "end date checked too", 4, {"01", "04", "1999", "30", "2", "2000"}, "",
         fails(invalidDate, 2, Restore::Clear, ""));
-    row("pasted exponent read as a number", 1, {"", "1e1", "", "", "", ""}, "", passes("10"));
-    row("incomplete date not tested", 2, {"31", "02", "20", "", "", ""}, "", passes("20"));
-    row("end date checked too", 4, {"01", "04", "1999", "30", "2", "2000"}, "",
-        fails(invalidDate, 2, Restore::Clear, ""));
-    row("end date invalid while leaving a start part", 0, {"1", "", "", "31", "04", "2000"}, "",
-        fails(invalidDate, 2, Restore::Clear, ""));
-    row("both dates real", 5, {"01", "04", "1999", "31", "03", "2000"}, "", passes("2000"));
-}
-
-void TestFieldRules::datePartLeave() {
-    QFETCH(int, element);
-    QFETCH(QStringList, parts);
-    QFETCH(QString, entryValue);
-    QFETCH(LeaveVerdict, expected);
-    std::array<QString, 6> six;
-    std::copy(parts.begin(), parts.end(), six.begin());
-    compareLeave(fieldrules::datePartLeave(element, six, entryValue), expected, six[element]);
-}
-
-void TestFieldRules::incomeAmountLeave_data() {
-    QTest::addColumn<int>("element");
-    QTest::addColumn<QStringList>("amounts");
-    QTest::addColumn<QString>("entryValue");
-    QTest::addColumn<LeaveVerdict>("expected");
-    auto row = [](const char* name, int element, const QStringList& amounts,
-                  const QString& entryValue, const LeaveVerdict& expected) {
-        QTest::newRow(name) << element << amounts << entryValue << expected;
-    };
-    row("formatted on leaving", 0, fourteenAmounts({{0, "1234567"}}), "", passes("1,234,567"));
-    row("largest total alone", 0, fourteenAmounts({{0, "999999999"}}), "", passes("999,999,999"));
-    row("largest total over fourteen lines", 13,
+    row(date, "end date invalid while leaving a start part", 0, {"1", "", "", "31", "04", "2000"},
+        "", fails(invalidDate, 2, Restore::Clear, ""));
+    row(date, "both dates real", 5, {"01", "04", "1999", "31", "03", "2000"}, "", passes("2000"));
+    row(amount, "formatted on leaving", 0, fourteenAmounts({{0, "1234567"}}), "",
+        passes("1,234,567"));
+    row(amount, "largest total alone", 0, fourteenAmounts({{0, "999999999"}}), "",
+        passes("999,999,999"));
+    row(amount, "largest total over fourteen lines", 13,
         fourteenAmounts(
             {{0, "999,999,986"}, {5, "1"}, {9, "1"}, {10, "1"}, {11, "1"}, {12, "1"}, {13, "8"}}),
         "", passes("8"));
-    row("one over the limit", 5, fourteenAmounts({{0, "999,999,999"}, {5, "1"}}), "",
+    row(amount, "one over the limit", 5, fourteenAmounts({{0, "999,999,999"}, {5, "1"}}), "",
         fails(tooLarge, 2, Restore::EntryValue, ""));
-    row("over the limit restores and formats the entry value", 5,
+    row(amount, "over the limit restores and formats the entry value", 5,
         fourteenAmounts({{0, "999,999,999"}, {5, "1001"}}), "1000",
         fails(tooLarge, 2, Restore::EntryValue, "1,000"));
-    row("a sum that would wrap 32 bits", 4,
+    row(amount, "a sum that would wrap 32 bits", 4,
         fourteenAmounts({{0, "999,999,999"},
                          {1, "999,999,999"},
                          {2, "999,999,999"},
                          {3, "999,999,999"},
                          {4, "294,967,305"}}),
         "", fails(tooLarge, 2, Restore::EntryValue, ""));
-    row("every line full", 13, QStringList(14, "999,999,999"), "999",
+    row(amount, "every line full", 13, QStringList(14, "999,999,999"), "999",
         fails(tooLarge, 2, Restore::EntryValue, "999"));
-    row("eleven pasted digits", 2, fourteenAmounts({{2, "99999999999"}}), "5",
+    row(amount, "eleven pasted digits", 2, fourteenAmounts({{2, "99999999999"}}), "5",
         fails(tooLarge, 2, Restore::EntryValue, "5"));
-    row("pasted text that is no amount", 1, fourteenAmounts({{1, "12a"}}), "12",
+    row(amount, "pasted text that is no amount", 1, fourteenAmounts({{1, "12a"}}), "12",
         fails(notNumeric, 2, Restore::EntryValue, "12"));
-    row("pasted negative amount", 1, fourteenAmounts({{1, "-5"}}), "",
+    row(amount, "pasted negative amount", 1, fourteenAmounts({{1, "-5"}}), "",
         fails(notNumeric, 2, Restore::EntryValue, ""));
-    row("empty", 3, fourteenAmounts({{0, "5"}}), "7", passes(""));
-    row("lone comma", 3, fourteenAmounts({{3, ","}}), "", passes(""));
-    row("leading zeros", 3, fourteenAmounts({{3, "000123"}}), "", passes("123"));
+    row(amount, "empty", 3, fourteenAmounts({{0, "5"}}), "7", passes(""));
+    row(amount, "lone comma", 3, fourteenAmounts({{3, ","}}), "", passes(""));
+    row(amount, "leading zeros", 3, fourteenAmounts({{3, "000123"}}), "", passes("123"));
 }
 
-void TestFieldRules::incomeAmountLeave() {
+void TestFieldRules::leaveWithSiblings() {
+    QFETCH(QString, rule);
     QFETCH(int, element);
-    QFETCH(QStringList, amounts);
+    QFETCH(QStringList, texts);
     QFETCH(QString, entryValue);
     QFETCH(LeaveVerdict, expected);
-    compareLeave(fieldrules::incomeAmountLeave(element, amounts, entryValue), expected,
-                 amounts[element]);
+    if (rule == u"date") {
+        std::array<QString, 6> parts;
+        std::copy(texts.begin(), texts.end(), parts.begin());
+        compareLeave(datePartLeave(element, parts, entryValue), expected, texts[element]);
+    } else {
+        compareLeave(incomeAmountLeave(element, texts, entryValue), expected, texts[element]);
+    }
 }
 
 void TestFieldRules::rentLeave_data() {
