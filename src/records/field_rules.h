@@ -33,6 +33,9 @@ struct ChangeVerdict {
 
 // The outcome of leaving a field. newText is the text the field holds afterwards (normalised on
 // success; on failure already the restored or cleared text, formatted where the field formats).
+// Failure: show `page` if it is hidden, show the message in the error box, set newText and give
+// the focus back. Success: set newText when textChanged, then apply `dependents` to the fields
+// of dependentFields(); with focusFirstDependent show `page` if hidden and focus the first one.
 struct LeaveVerdict {
     bool ok = true;
     QString message;
