@@ -1,0 +1,197 @@
+#include "records/editor_fields.h"
+#include "store/columns.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QString columnOf(const char* control, int element) {
+    const EditorField* field = findField(control, element);
+    return field ? QString::fromLatin1(field->column) : QString();
+}
+
+QStringList columnsOf(const std::vector<const EditorField*>& fields) {
+    QStringList columns;
+    for (const EditorField* field : fields)
+        columns << field->column;
+    return columns;
+}
+
+} // namespace
+
+class TestEditorFields : public QObject {
+    Q_OBJECT
+private slots:
+    void everyEmployeeColumnIsBoundOnce();
+    void limitsMatchTheColumnWidths();
+    void eachControlElementIsOneField();
+    void controlArraysHaveTheirElements_data();
+    void controlArraysHaveTheirElements();
+    void incomeLinesKeepTheirLetter();
+    void rentsFollowTheirPlaceOfResidence();
+    void pagesTwoToFourHoldTheYearDependentColumns();
+    void byteGuardCoversTheFreeTextControls();
+    void indicatorsGovernTheirFields();
+    void accessibleNamesTellFieldsApart();
+    void columnLookupIgnoresCase();
+};
+
+void TestEditorFields::everyEmployeeColumnIsBoundOnce() {
+    QHash<QString, int> bindings;
+    for (const EditorField& field : editorFields()) {
+        QVERIFY2(columnIndex(employeeColumns(), field.column) >= 0, field.column);
+        ++bindings[QString::fromLatin1(field.column).toLower()];
+    }
+    for (const ColumnDef& column : employeeColumns())
+        QVERIFY2(bindings.value(QString::fromLatin1(column.name).toLower()) == 1, column.name);
+    QCOMPARE(editorFields().size(), employeeColumns().size());
+}
+
+// A field takes as many characters as its column holds bytes; the one-digit indicators are
+// byte columns and the record identifier is set by the program only.
+void TestEditorFields::limitsMatchTheColumnWidths() {
+    for (const EditorField& field : editorFields()) {
+        const ColumnDef& def = column(employeeColumns(), field.column);
+        const int expected = def.type == ColumnType::Text   ? def.width
+                             : def.type == ColumnType::Byte ? 1
+                                                            : 0;
+        QVERIFY2(field.limit == expected, field.column);
+    }
+}
+
+void TestEditorFields::eachControlElementIsOneField() {
+    QSet<QPair<QString, int>> seen;
+    for (const EditorField& field : editorFields()) {
+        const QPair<QString, int> key{field.control, field.element};
+        QVERIFY2(!seen.contains(key), field.control);
+        seen.insert(key);
+        QCOMPARE(findField(field.control, field.element), &field);
+    }
+}
+
+void TestEditorFields::controlArraysHaveTheirElements_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QList<int>>("elements");
+    QTest::addColumn<int>("page");
+    auto upTo = [](int last) {
+        QList<int> elements;
+        for (int i = 0; i <= last; ++i)
+            elements << i;
+        return elements;
+    };
+    QTest::newRow("tPage1") << "tPage1" << upTo(9) << 1;
+    QTest::newRow("tHKID") << "tHKID" << upTo(1) << 1;
+    QTest::newRow("tChkDigit") << "tChkDigit" << upTo(1) << 1;
+    QTest::newRow("tddmmyy") << "tddmmyy" << upTo(5) << 2;
+    QTest::newRow("tIncome") << "tIncome" << upTo(13) << 2;
+    QTest::newRow("tPeriod without element 9")
+        << "tPeriod" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14} << 2;
+    QTest::newRow("tNature") << "tNature" << upTo(2) << 2;
+    QTest::newRow("tPage3") << "tPage3" << upTo(7) << 3;
+    QTest::newRow("tRent1") << "tRent1" << upTo(7) << 3;
+    QTest::newRow("tPage4") << "tPage4" << upTo(4) << 4;
+    QTest::newRow("tSheetNo") << "tSheetNo" << QList<int>{-1} << 1;
+    QTest::newRow("tQFlag") << "tQFlag" << QList<int>{-1} << 3;
+    QTest::newRow("tOSeaFlag") << "tOSeaFlag" << QList<int>{-1} << 4;
+    QTest::newRow("tStatus hidden") << "tStatus" << QList<int>{-1} << 0;
+}
+
+void TestEditorFields::controlArraysHaveTheirElements() {
+    QFETCH(QString, control);
+    QFETCH(QList<int>, elements);
+    QFETCH(int, page);
+    QList<int> found;
+    for (const EditorField& field : editorFields())
+        if (control == QLatin1String(field.control)) {
+            found << field.element;
+            QCOMPARE(field.page, page);
+        }
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, elements);
+}
+
+// From line j on the period element is the amount element plus one; the columns must still
+// pair each amount with the period and nature of its own line.
+void TestEditorFields::incomeLinesKeepTheirLetter() {
+    for (int line = 0; line < 14; ++line) {
+        const QString amount = columnOf("tIncome", line);
+        const int periodElement = line < 9 ? line : line + 1;
+        QCOMPARE(columnOf("tPeriod", periodElement), QString(amount).replace("Income", "Period"));
+        if (line >= 10 && line <= 12)
+            QCOMPARE(columnOf("tNature", line - 10), QString(amount).replace("Income", "Nature"));
+    }
+    QCOMPARE(columnOf("tIncome", 9), QStringLiteral("jIncome"));
+    QCOMPARE(columnOf("tPeriod", 10), QStringLiteral("jPeriod"));
+    QCOMPARE(columnOf("tIncome", 13), QStringLiteral("lIncome"));
+}
+
+void TestEditorFields::rentsFollowTheirPlaceOfResidence() {
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(columnOf("tRent1", i), QStringLiteral("Q%1Rent%2").arg(i / 4 + 1).arg(i % 4 + 1));
+    QCOMPARE(columnOf("tPage3", 3), QStringLiteral("Q1Period"));
+    QCOMPARE(columnOf("tPage3", 4), QStringLiteral("Q2Address1"));
+}
+
+void TestEditorFields::pagesTwoToFourHoldTheYearDependentColumns() {
+    QSet<QString> onLaterPages;
+    for (const EditorField& field : editorFields())
+        if (field.page >= 2)
+            onLaterPages.insert(field.column);
+    QSet<QString> yearDependent;
+    for (const ColumnDef& column : yearDependentColumns())
+        yearDependent.insert(column.name);
+    QCOMPARE(onLaterPages, yearDependent);
+}
+
+void TestEditorFields::byteGuardCoversTheFreeTextControls() {
+    const QSet<QString> guarded{"tChineseName", "tPage1", "tPage3", "tPage4", "tNature"};
+    for (const EditorField& field : editorFields())
+        QVERIFY2(usesByteGuard(field.rule) == guarded.contains(field.control),
+                 qPrintable(QStringLiteral("%1 %2").arg(field.control).arg(field.element)));
+}
+
+void TestEditorFields::indicatorsGovernTheirFields() {
+    QCOMPARE(columnsOf(dependentFields(RuleKind::MaritalStatus)),
+             QStringList({"SpouseName", "SpousePassport", "SpouseHKID", "SpouseChkDigit"}));
+    QCOMPARE(columnsOf(dependentFields(RuleKind::OverseasIndicator)),
+             QStringList({"OSeaAmount", "OSeaName", "OSeaAddress"}));
+
+    QSet<QString> pageThree;
+    for (const EditorField& field : editorFields())
+        if (field.page == 3 && field.rule != RuleKind::ResidenceIndicator)
+            pageThree.insert(field.column);
+    const QStringList residence = columnsOf(dependentFields(RuleKind::ResidenceIndicator));
+    QCOMPARE(residence.size(), 16);
+    QCOMPARE(QSet<QString>(residence.begin(), residence.end()), pageThree);
+    QVERIFY(dependentFields(RuleKind::Sex).empty());
+}
+
+void TestEditorFields::accessibleNamesTellFieldsApart() {
+    QSet<QString> names;
+    for (const EditorField& field : editorFields()) {
+        const QString name = QString::fromUtf8(field.accessibleName);
+        QVERIFY2(!name.isEmpty() && !names.contains(name), field.column);
+        names.insert(name);
+    }
+    QCOMPARE(QString(findField("tddmmyy", 0)->accessibleName),
+             QStringLiteral("Period of employment from, day"));
+    QCOMPARE(QString(findField("tIncome", 10)->accessibleName),
+             QStringLiteral("k. Any other rewards, allowances or perquisites, amount 1"));
+    QCOMPARE(QString(findField("tNature", 0)->accessibleName),
+             QStringLiteral("k. Any other rewards, allowances or perquisites, nature 1"));
+    QCOMPARE(QString(findField("tRent1", 0)->accessibleName),
+             QStringLiteral("Address 1, rent paid to landlord by employer"));
+}
+
+void TestEditorFields::columnLookupIgnoresCase() {
+    const EditorField* surname = fieldForColumn("SURNAME");
+    QVERIFY(surname);
+    QCOMPARE(QString(surname->control), QStringLiteral("tPage1"));
+    QCOMPARE(surname->element, 0);
+    QVERIFY(!fieldForColumn("Total"));
+    QVERIFY(!findField("tPeriod", 9));
+}
+
+QTEST_APPLESS_MAIN(TestEditorFields)
+#include "tst_editor_fields.moc"
