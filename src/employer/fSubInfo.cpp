@@ -122,14 +122,18 @@ void fSubInfo::createFields() {
 
 void fSubInfo::layOut() {
     const int digit = fontMetrics().horizontalAdvance(u'0');
-    for (const auto& [field, digits] : {std::pair{tReturnYear, 8}, std::pair{tSession, 4},
-                                        std::pair{tBRN, 12}, std::pair{tSubDate, 12}})
-        field->setMaximumWidth(digit * digits);
+    for (const auto& [field, digits] : {std::pair{tReturnYear, 7}, std::pair{tSession, 3},
+                                        std::pair{tBRN, 11}, std::pair{tSubDate, 11}})
+        field->setFixedWidth(digit * digits);
+    tName->setMinimumWidth(digit * 40);
+    setMinimumWidth(digit * 90); // room for the wrapped captions at any font size
 
     auto* grid = new QGridLayout(this);
     int row = 0;
     const auto addRow = [&](const QString& caption, QWidget* field, QLayout* beside = nullptr) {
-        grid->addWidget(widgets::labelFor(this, caption, field), row, 0);
+        QLabel* label = widgets::labelFor(this, caption, field);
+        label->setWordWrap(true);
+        grid->addWidget(label, row, 0);
         if (beside)
             grid->addLayout(beside, row++, 1);
         else
@@ -157,7 +161,8 @@ void fSubInfo::layOut() {
                                               "XW73D records.")),
                     row++, 0, 1, 2);
     grid->addLayout(line({cContinue, cQuit}, Qt::AlignRight), row, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
     setTabOrders({tReturnYear, tSession, tBRN, tName, tSubDate, tDesignation, cContinue, cQuit});
 }
 
