@@ -314,14 +314,14 @@ void fSubInfo::limitedText_Change(QLineEdit* field, int bytes) {
 void fSubInfo::leaveCheck(Check check, Qt::FocusReason reason) {
     if (m_checking)
         return;
-    const QPointer<QWidget> clicked = QApplication::focusWidget();
+    const QPointer<QWidget> movingTo = QApplication::focusWidget();
     const int shownBefore = m_messagesShown;
     {
         const QScopedValueRollback checking(m_checking, true);
         (this->*check)();
     }
-    if (reason == Qt::MouseFocusReason && m_messagesShown != shownBefore && clicked)
-        new PressDropper(clicked);
+    if (reason == Qt::MouseFocusReason && m_messagesShown != shownBefore && movingTo)
+        new PressDropper(movingTo);
 }
 
 bool fSubInfo::CheckReturnYear() {
