@@ -1,6 +1,7 @@
 #include "startup/shell.h"
 
 #include "employer/fSubInfo.h"
+#include "platform/services.h"
 #include "startup/fChgPwd.h"
 #include "startup/fConvert.h"
 #include "startup/fLogin.h"
@@ -41,5 +42,10 @@ void Shell::showPasswordChange() {
 void Shell::showEmployerScreen() {
     m_employer = new fSubInfo(m_state);
     m_employer->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_employer->load()) {
+        // The screen has shown its error and closed; without a window the run cannot go on.
+        platform::services().endAtOnce(1);
+        return;
+    }
     m_employer->show();
 }
