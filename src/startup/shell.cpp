@@ -1,7 +1,9 @@
 #include "startup/shell.h"
 
 #include "employer/fSubInfo.h"
+#include "platform/entry_field.h"
 #include "platform/services.h"
+#include "records/fXW73D.h"
 #include "startup/fChgPwd.h"
 #include "startup/fConvert.h"
 #include "startup/fLogin.h"
@@ -47,5 +49,20 @@ void Shell::showEmployerScreen() {
         platform::services().endAtOnce(1);
         return;
     }
+    connect(m_employer, &fSubInfo::continued, this, &Shell::showEditor);
     m_employer->show();
+}
+
+void Shell::showEditor() {
+    auto* editor = new fXW73D(m_state);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<fSubInfo> employer = m_employer;
+    editor->setReturnYearSource(
+        [employer] { return employer ? employer->tReturnYear->text() : QString(); });
+    // The employer screen stays loaded, hidden, while the editor runs; it goes with the editor.
+    connect(editor, &fXW73D::closed, this, [employer] {
+        if (employer)
+            employer->close();
+    });
+    editor->load();
 }

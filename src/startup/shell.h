@@ -19,6 +19,7 @@ private:
     void showLogin(bool withDefaultPassword);
     void showPasswordChange();
     void showEmployerScreen();
+    void showEditor();
 
     RunState& m_state;
     QPointer<fSubInfo> m_employer;

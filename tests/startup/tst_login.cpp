@@ -1,3 +1,6 @@
+#include "employer/fSubInfo.h"
+#include "platform/entry_field.h"
+#include "records/fXW73D.h"
 #include "startup/fChgPwd.h"
 #include "startup/fLogin.h"
 #include "startup/run_state.h"
@@ -72,6 +75,7 @@ class TestLogin : public QObject {
     Q_OBJECT
 private slots:
     void firstRunEntersWithoutTyping();
+    void commonDataLeadsToTheEditor();
     void laterRunWaitsForThePassword();
     void threeWrongPasswordsEndTheRun();
     void passwordFieldTakesTenCharacters();
@@ -96,6 +100,30 @@ void TestLogin::firstRunEntersWithoutTyping() {
              QStringLiteral("Common data for XW73D records"));
     QVERIFY(run.state.login.has_value());
     QCOMPARE(run.login(), nullptr);
+}
+
+void TestLogin::commonDataLeadsToTheEditor() {
+    TempFolder folder;
+    Run run(folder.path());
+    auto* employer = visibleScreen<fSubInfo>("fSubInfo");
+    QVERIFY(employer);
+    QVERIFY(activate(employer));
+    QTest::keyClicks(employer->tReturnYear, QStringLiteral("2001"));
+    QTest::keyClicks(employer->tSession, QStringLiteral("a"));
+    QTest::keyClicks(employer->tBRN, QStringLiteral("123"));
+    QTest::keyClicks(employer->tName, QStringLiteral("ACME LIMITED"));
+    QTest::keyClicks(employer->tSubDate, QStringLiteral("01052001"));
+    QTest::keyClicks(employer->tDesignation, QStringLiteral("Manager"));
+    QTest::keyClick(employer->tDesignation, Qt::Key_Return);
+    QCOMPARE(run.services.texts(), QStringList{"No record found. Please add new record!"});
+    auto* editor = visibleScreen<fXW73D>("fXW73D");
+    QVERIFY(editor);
+    QVERIFY(!employer->isVisible());
+    QCOMPARE(editor->returnYear(), QStringLiteral("2001"));
+    const QPointer<fSubInfo> employerLeft(employer);
+    editor->close();
+    QTRY_VERIFY(employerLeft.isNull()); // the hidden employer screen goes with the editor
+    QVERIFY(!run.services.ended);
 }
 
 void TestLogin::laterRunWaitsForThePassword() {
