@@ -262,8 +262,9 @@ void fSubInfo::cContinue_Click() {
     }
     if (!save())
         return;
-    emit continued();
+    // Hidden first, so that the editor's first message does not stand over this screen.
     hide();
+    emit continued();
 }
 
 void fSubInfo::cQuit_Click() {
