@@ -10,11 +10,33 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
     return !versionMarker.isNull() && versionMarker.toString() < QStringLiteral("3.2");
 }
 
-StartupPath prepareWorkingDatabase(const QString& programFolder) {
-    if (!files::exists(programFolder, schema::workingFile)) {
+namespace {
+
+// A half-made working database would only fail again at the next start: it goes.
+void createWorkingDatabase(const QString& programFolder) {
+    try {
         CreateDB(programFolder, 1);
         CreateEmployer(programFolder, 1);
         CreateEmployee(programFolder, 1);
+    } catch (const EngineError&) {
+        files::remove(programFolder, schema::workingFile);
+        files::remove(programFolder, schema::workingFile + QStringLiteral("-journal"));
+        throw;
+    }
+}
+
+EngineError notAWorkingDatabase() {
+    return EngineError(engine::Damaged,
+                       QObject::tr("The file 'xw73d.mdb' in the program folder is damaged or is "
+                                   "not a database of this program. Restore it from a backup "
+                                   "copy or move it away."));
+}
+
+} // namespace
+
+StartupPath prepareWorkingDatabase(const QString& programFolder) {
+    if (!files::exists(programFolder, schema::workingFile)) {
+        createWorkingDatabase(programFolder);
         return StartupPath::Created;
     }
     try {
@@ -29,6 +51,8 @@ StartupPath prepareWorkingDatabase(const QString& programFolder) {
     } catch (const EngineError& error) {
         if (error.number() == engine::NotValidPassword)
             return StartupPath::PasswordProtected;
+        if (error.number() == engine::Reserved)
+            throw notAWorkingDatabase(); // a database file, but without the employer table
         throw;
     }
 }

@@ -4,6 +4,7 @@
 #include "startup/startup.h"
 #include "store/rows.h"
 #include "store/schema.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 #include <QCryptographicHash>
@@ -56,6 +57,8 @@ private slots:
     void oldDatabasesAreFoundByFormatAndMarker();
     void damagedDatabaseIsReportedAndLeftAlone();
     void databaseInUseByAnotherProcessIsLeftAlone();
+    void failedCreationLeavesNoHalfMadeFile_data();
+    void failedCreationLeavesNoHalfMadeFile();
     void doubleBackslashes_data();
     void doubleBackslashes();
     void imagePathWithoutPathIni();
@@ -138,6 +141,10 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
 
     writeFile(folder.file("xw73d.mdb"), QByteArray("not even a database"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
+
+    writeFile(folder.file("xw73d.mdb"),
+              QByteArray()); // an empty file is an engine file without tables
+    QCOMPARE(startupError(folder.path()), int(engine::Damaged));
 }
 
 void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
@@ -157,6 +164,23 @@ void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     QVERIFY(holder.waitForFinished(10000));
     QCOMPARE(digest(path), before);
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
+}
+
+void TestStartup::failedCreationLeavesNoHalfMadeFile_data() {
+    QTest::addColumn<int>("limit");
+    QTest::newRow("nothing can be written") << 1;
+    QTest::newRow("the file is started, then the disk is full") << 2048;
+}
+
+void TestStartup::failedCreationLeavesNoHalfMadeFile() {
+    QFETCH(int, limit);
+    TempFolder folder;
+    {
+        const FileSizeLimit full(limit);
+        QCOMPARE(startupError(folder.path()), int(engine::DiskError)); // the write is refused
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
 }
 
 void TestStartup::doubleBackslashes_data() {
