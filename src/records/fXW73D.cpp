@@ -129,12 +129,7 @@ void fXW73D::reloadRecordList() {
         m_nextId = 1;
         m_rememberedId = 1;
         m_tracking = false;
-        m_records.setSource(RecordSource::Placeholder);
-        m_records.refresh();
-        showCurrentRow();
-        m_placeholderSource = true;
-        showInformation(QStringLiteral("No record found. Please add new record!"));
-        newRecordState();
+        enterNoRecordMode(QStringLiteral("No record found. Please add new record!"));
         return;
     }
     m_nextId = static_cast<qint32>(m_records.value(QStringLiteral("ID")).toLongLong() + 1);

@@ -140,7 +140,8 @@ private:
     void cExit_Click();
     bool passesPageChecks();
     void showSavedRecord();
-    void enterNoRecordMode();
+    // Binds the placeholder row, tells the user and starts the first record.
+    void enterNoRecordMode(const QString& message);
     void cancelEntry();
     void offerToQuit();
     void quitProgram();

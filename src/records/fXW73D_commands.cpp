@@ -139,7 +139,8 @@ void fXW73D::cDelete_Click() {
                                       m_records.value(QStringLiteral("FirstName")).toString());
         m_records.deleteCurrent();
         if (m_records.isEmpty()) {
-            enterNoRecordMode();
+            enterNoRecordMode(
+                QStringLiteral("No record remain at database. Please add new record!"));
             return;
         }
         if (m_records.isEof())
@@ -148,12 +149,12 @@ void fXW73D::cDelete_Click() {
     });
 }
 
-void fXW73D::enterNoRecordMode() {
+void fXW73D::enterNoRecordMode(const QString& message) {
     m_records.setSource(RecordSource::Placeholder);
     m_records.refresh();
     showCurrentRow();
     m_placeholderSource = true;
-    showInformation(QStringLiteral("No record remain at database. Please add new record!"));
+    showInformation(message);
     newRecordState();
 }
 

@@ -50,6 +50,15 @@ void typeAll(const EditorScreen& editor, const Typing& typing) {
         editor.retype(column, text);
 }
 
+// Create new record (Alt+C), then the complete record typed into it.
+bool typeNewRecord(const EditorScreen& editor) {
+    editor.press(Qt::Key_C);
+    if (!QTest::qWaitFor([&] { return editor->commandState() == fXW73D::CommandState::NewRecord; }))
+        return false;
+    typeAll(editor, completeTyping);
+    return true;
+}
+
 // Chinese arrives from an input method as committed text, not as key presses.
 void commitText(FieldEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
@@ -293,9 +302,7 @@ void TestEditorCommands::pageChecksStopTheSave() {
     db.addEmployee(completeRecord(1, "AU", "Ming"));
     EditorScreen editor(db);
     QVERIFY(activate(editor.get()));
-    editor.press(Qt::Key_C);
-    QTRY_COMPARE(editor->commandState(), fXW73D::CommandState::NewRecord);
-    typeAll(editor, completeTyping);
+    QVERIFY(typeNewRecord(editor));
     if (status == u'S')
         QTest::mouseClick(editor->optStatus[2], Qt::LeftButton);
     typeAll(editor, changes);
@@ -353,9 +360,7 @@ void TestEditorCommands::refusedSaveKeepsTheEdit() {
     EditorScreen editor(db);
     QVERIFY(activate(editor.get()));
     if (newRecord) {
-        editor.press(Qt::Key_C);
-        QTRY_COMPARE(editor->commandState(), fXW73D::CommandState::NewRecord);
-        typeAll(editor, completeTyping);
+        QVERIFY(typeNewRecord(editor));
     }
     editor.retype("CAddress", "12 Harbour Road");
     db.state.db().exec(obstacle);
@@ -388,9 +393,7 @@ void TestEditorCommands::secondNewRecordGetsTheNextIdentifier() {
     EditorScreen editor(db);
     QVERIFY(activate(editor.get()));
     for (const QString surname : {"MAK", "HO"}) {
-        editor.press(Qt::Key_C);
-        QTRY_COMPARE(editor->commandState(), fXW73D::CommandState::NewRecord);
-        typeAll(editor, completeTyping);
+        QVERIFY(typeNewRecord(editor));
         editor.retype("Surname", surname);
         editor.press(Qt::Key_U);
         QTRY_COMPARE(editor->commandState(), fXW73D::CommandState::Browsing);

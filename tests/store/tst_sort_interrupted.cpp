@@ -71,8 +71,8 @@ struct Run {
 // for the numbering to finish first.
 Run sortAndKill(const QString& path, int delayMs) {
     QProcess sorter;
-    sorter.start(QCoreApplication::applicationDirPath() + QStringLiteral("/sort_database"),
-                 {path, schema::defaultPassword});
+    sorter.start(QCoreApplication::applicationDirPath() + QStringLiteral("/hold_database"),
+                 {path, schema::defaultPassword, QStringLiteral("sort")});
     if (!sorter.waitForReadyRead(10000) || sorter.readLine().trimmed() != "open")
         return {false, -1};
     QElapsedTimer timer;
