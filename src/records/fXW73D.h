@@ -144,7 +144,7 @@ private:
     void enterNoRecordMode(const QString& message);
     void cancelEntry();
     void offerToQuit();
-    void quitProgram();
+    bool quitProgram();
     void removeIncompleteLastRow();
     // Runs one step; an engine error is shown in the error box and false returned.
     bool attempt(const std::function<void()>& step);

@@ -188,18 +188,19 @@ void fXW73D::cancelEntry() {
     RemoveReportTempFiles(m_state.programFolder);
 }
 
-// In an empty database the only ways on are a first record or the end of the program.
+// In an empty database the only ways on are a first record or the end of the program; a quit
+// that fails also leads back to the first record, never to browsing the placeholder row.
 void fXW73D::offerToQuit() {
-    if (confirm(QStringLiteral("Do you want to quit the program?")))
-        quitProgram();
-    else
-        newRecordState();
+    if (confirm(QStringLiteral("Do you want to quit the program?")) && quitProgram())
+        return;
+    newRecordState();
 }
 
-void fXW73D::quitProgram() {
+bool fXW73D::quitProgram() {
     if (!attempt([this] { DeleteTempFiles(m_state.programFolder); }))
-        return;
+        return false;
     platform::services().endAtOnce(0);
+    return true;
 }
 
 // A row stored without an identifier never went through Update: it is incomplete and goes.

@@ -567,19 +567,24 @@ void TestEditorCommands::deleteTakesTheNameOutOfTheSearchList() {
 void TestEditorCommands::withoutRecordsCancelAsksToQuit_data() {
     QTest::addColumn<bool>("startEmpty"); // else the only record is deleted
     QTest::addColumn<bool>("quit");
-    QTest::newRow("valid: empty at start, stay") << true << false;
-    QTest::newRow("valid: empty at start, quit") << true << true;
-    QTest::newRow("valid: only record deleted, stay") << false << false;
-    QTest::newRow("valid: only record deleted, quit") << false << true;
+    QTest::addColumn<bool>("blocked"); // a work file that cannot be deleted
+    QTest::newRow("valid: empty at start, stay") << true << false << false;
+    QTest::newRow("valid: empty at start, quit") << true << true << false;
+    QTest::newRow("valid: only record deleted, stay") << false << false << false;
+    QTest::newRow("valid: only record deleted, quit") << false << true << false;
+    QTest::newRow("invalid: quit stopped by a work file") << true << true << true;
 }
 
 void TestEditorCommands::withoutRecordsCancelAsksToQuit() {
     QFETCH(bool, startEmpty);
     QFETCH(bool, quit);
+    QFETCH(bool, blocked);
     ScriptedServices services;
     services.answers = startEmpty ? QList<bool>{quit} : QList<bool>{true, quit};
     WorkingDatabase db;
     createFiles(db.folder.path(), workFiles);
+    if (blocked)
+        QVERIFY(QDir(db.folder.path()).mkpath(QStringLiteral("TEMP73D.MDB-JOURNAL/inside")));
     if (!startEmpty)
         db.addEmployee(completeRecord(1, "AU", "Ming"));
     EditorScreen editor(db);
@@ -596,10 +601,14 @@ void TestEditorCommands::withoutRecordsCancelAsksToQuit() {
     editor.retype("Surname", "ZEE");
     services.clear();
     editor.press(Qt::Key_C);
-    QTRY_COMPARE(services.texts(), QStringList{"Do you want to quit the program?"});
-    QCOMPARE(services.ended, quit);
-    QCOMPARE(workFilesLeft(db.folder.path()), quit ? QStringList{} : workFiles);
-    if (!quit) {
+    QTRY_VERIFY(!services.boxes.isEmpty());
+    QCOMPARE(services.boxes.first().text, QStringLiteral("Do you want to quit the program?"));
+    const bool ended = quit && !blocked;
+    QCOMPARE(services.ended, ended);
+    QCOMPARE(services.boxes.size(), blocked ? 2 : 1);
+    if (!blocked)
+        QCOMPARE(workFilesLeft(db.folder.path()), ended ? QStringList{} : workFiles);
+    if (!ended) {
         QCOMPARE(editor->commandState(), fXW73D::CommandState::NewRecord);
         QCOMPARE(editor->Data1->caption(), QStringLiteral("New Record"));
         QVERIFY(editor->tPage1[0]->text().isEmpty());
