@@ -170,21 +170,16 @@ void fXW73D::cExit_Click() {
 void fXW73D::cancelEntry() {
     m_records.cancelUpdate();
     m_records.refresh();
-    const std::optional<qint64> id = identifier(m_rememberedId);
-    if (id)
+    // A new record begun on a row stored without identifier has nothing to return to: the list
+    // then stays on its first row rather than failing on every Cancel.
+    if (const std::optional<qint64> id = identifier(m_rememberedId))
         m_records.findFirstById(*id);
     showCurrentRow();
-    // With no record left there is nothing to go back to. Without a remembered record but with
-    // records in the list, the first of them is shown rather than failing on every Cancel.
-    if (!id && m_placeholderSource) {
-        offerToQuit();
-        return;
-    }
-    endOfEditState();
     if (m_placeholderSource) {
         offerToQuit();
         return;
     }
+    endOfEditState();
     RemoveReportTempFiles(m_state.programFolder);
 }
 

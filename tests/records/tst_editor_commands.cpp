@@ -143,6 +143,7 @@ private slots:
     void sortNumbersOriginalsInNameOrder();
     void cancelOfAnEditRestoresTheSavedRecord();
     void cancelOfANewRecordShowsTheRecordBefore();
+    void cancelOfANewRecordBegunOnARowWithoutIdentifier();
     void deleteMovesToAnotherRecord_data();
     void deleteMovesToAnotherRecord();
     void deleteTakesTheNameOutOfTheSearchList();
@@ -494,6 +495,24 @@ void TestEditorCommands::cancelOfANewRecordShowsTheRecordBefore() {
     QCOMPARE(filesIn(reportTemp.path()), (QStringList{"CRW.TXT", "other.tmp"}));
     QVERIFY(services.boxes.isEmpty());
     QVERIFY(!services.ended);
+}
+
+// A row left by an earlier version without identifier: Cancel returns to the list's first row
+// instead of failing to find the row it came from.
+void TestEditorCommands::cancelOfANewRecordBegunOnARowWithoutIdentifier() {
+    ScriptedServices services;
+    WorkingDatabase db;
+    db.addEmployee({{"Status", "O"}, {"Surname", "AA"}, {"FirstName", "No Id"}});
+    db.addEmployee(completeRecord(1, "BO", "Lam"));
+    EditorScreen editor(db);
+    QVERIFY(activate(editor.get()));
+    QCOMPARE(editor->Data1->caption(), QStringLiteral("AA, No Id"));
+    editor.press(Qt::Key_C);
+    QTRY_COMPARE(editor->commandState(), fXW73D::CommandState::NewRecord);
+    editor.press(Qt::Key_C);
+    QTRY_COMPARE(editor->commandState(), fXW73D::CommandState::Browsing);
+    QCOMPARE(editor->Data1->caption(), QStringLiteral("AA, No Id"));
+    QVERIFY(services.boxes.isEmpty());
 }
 
 void TestEditorCommands::deleteMovesToAnotherRecord_data() {
