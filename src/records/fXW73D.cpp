@@ -5,11 +5,9 @@
 #include "records/fNameSearch.h"
 #include "records/field_edit.h"
 #include "records/navigator.h"
-#include "startup/paths.h"
 #include "startup/run_state.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,6 +44,7 @@ fXW73D::fXW73D(RunState& state, QWidget* parent)
     setWindowTitle(QStringLiteral("XW73D 3.4"));
     buildScreen();
     wireFrame();
+    wireCommands();
     applyCommandState(CommandState::Browsing);
     cUpdate->setEnabled(false);
 }
@@ -131,12 +130,7 @@ void fXW73D::reloadRecordList() {
         m_nextId = 1;
         m_rememberedId = 1;
         m_tracking = false;
-        m_records.setSource(RecordSource::Placeholder);
-        m_records.refresh();
-        showCurrentRow();
-        m_placeholderSource = true;
-        showInformation(QStringLiteral("No record found. Please add new record!"));
-        newRecordState();
+        enterNoRecordMode(QStringLiteral("No record found. Please add new record!"));
         return;
     }
     m_nextId = static_cast<qint32>(m_records.value(QStringLiteral("ID")).toLongLong() + 1);
@@ -358,28 +352,4 @@ bool fXW73D::eventFilter(QObject* watched, QEvent* event) {
             showPage(2);
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void fXW73D::closeEvent(QCloseEvent* event) {
-    try {
-        // A row stored without an identifier is an incomplete one: it goes.
-        if (m_records.editMode() != EditMode::None)
-            m_records.cancelUpdate();
-        if (!m_records.isEmpty()) {
-            m_records.moveLast();
-            if (m_records.value(QStringLiteral("ID")).isNull() &&
-                m_records.value(QStringLiteral("Status")).toString().trimmed() !=
-                    QStringLiteral("H"))
-                m_records.deleteCurrent();
-        }
-        m_records.setSource(RecordSource::None);
-        m_records.refresh();
-        DeleteTempFiles(m_state.programFolder);
-    } catch (const EngineError& error) {
-        showError(error.description());
-    }
-    if (m_nameSearch)
-        m_nameSearch->close();
-    emit closed();
-    event->accept();
 }

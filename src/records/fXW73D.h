@@ -48,6 +48,11 @@ public:
     void setTracking(bool on) { m_tracking = on; }
     CommandState commandState() const { return m_commandState; }
     qint32 nextRecordId() const { return m_nextId; }
+    // How many original records the last sort numbered; the save reads it as their count.
+    qint32 sheetCounter() const { return m_sheetCounter; }
+
+    // Commands that other commands press too (Print All and the save sort first).
+    void cSort_Click();
 
     RecordSet& records() { return m_records; }
     // The field bound to a column (names compare without regard to case), or null.
@@ -126,6 +131,23 @@ private:
     void tStatus_Change();
     void activation();
     void cNameSearch_Click();
+
+    // The record commands (fXW73D_commands.cpp).
+    void wireCommands();
+    void cNew_Click();
+    void cUpdate_Click();
+    void cDelete_Click();
+    void cExit_Click();
+    bool passesPageChecks();
+    void showSavedRecord();
+    // Binds the placeholder row, tells the user and starts the first record.
+    void enterNoRecordMode(const QString& message);
+    void cancelEntry();
+    void offerToQuit();
+    bool quitProgram();
+    void removeIncompleteLastRow();
+    // Runs one step; an engine error is shown in the error box and false returned.
+    bool attempt(const std::function<void()>& step);
 
     RunState& m_state;
     RecordSet m_records;

@@ -1,5 +1,8 @@
-// Opens a database exclusively, says "open" and keeps it until its standard input closes.
+// Opens a database exclusively and says "open". Then it keeps the database until its standard
+// input closes, or, given "sort" as third argument, numbers the original records as the Sort
+// command does, says "done" with their count and ends (a test kills it part-way).
 #include "store/database.h"
+#include "store/sheet_numbers.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -8,11 +11,17 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc < 3)
         return 2;
+    const bool sort = argc > 3 && qstrcmp(argv[3], "sort") == 0;
     try {
         Database db = Database::open(QString::fromLocal8Bit(argv[1]),
                                      OpenOptions{QString::fromLocal8Bit(argv[2]), true, false});
         std::puts("open");
         std::fflush(stdout);
+        if (sort) {
+            std::printf("done %d\n", numberOriginalRecords(db));
+            std::fflush(stdout);
+            return 0;
+        }
         while (std::getchar() != EOF) {
         }
     } catch (const EngineError& error) {

@@ -1,0 +1,135 @@
+#include "startup/startup.h"
+#include "store/columns.h"
+#include "store/rows.h"
+#include "store/schema.h"
+#include "support/temp_folder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+constexpr int recordCount = 20000;
+const QString oldNumber = QStringLiteral("0");
+
+// Originals whose name order differs from the order they were added, all carrying the number
+// "0", and one replacement with its own number.
+void fillDatabase(const QString& path) {
+    Database db = Database::open(path, OpenOptions{schema::defaultPassword, true, false});
+    Transaction transaction(db);
+    RowValues row = emptyRow(employeeColumns());
+    const auto set = [&](const char* column, const QVariant& value) {
+        row[columnIndex(employeeColumns(), QLatin1String(column))] = value;
+    };
+    for (int i = 0; i < recordCount; ++i) {
+        set("ID", i + 1);
+        set("Status", i == 0 ? QStringLiteral("R") : QStringLiteral("O"));
+        set("SheetNo", i == 0 ? QStringLiteral("77") : oldNumber);
+        set("Surname", QStringLiteral("S%1").arg((i * 7919) % recordCount, 6, 10, QChar(u'0')));
+        set("FirstName", QStringLiteral("Name %1").arg(i));
+        insertRow(db, table::employee, employeeColumns(), row);
+    }
+    transaction.commit();
+}
+
+enum class Outcome { Old, New, Mixed };
+
+// Opens the database with the password, as the next run's login would, and reads the numbers.
+Outcome readOutcome(const QString& path, int* rows) {
+    Database db = Database::open(path, OpenOptions{schema::defaultPassword, true, false});
+    Statement read = db.prepare(
+        QStringLiteral("SELECT Status, SheetNo FROM employee WHERE Status <> 'H' "
+                       "ORDER BY Surname COLLATE NOCASE, FirstName COLLATE NOCASE, rowid"));
+    int original = 0;
+    bool allOld = true;
+    bool allNew = true;
+    *rows = 0;
+    while (read.next()) {
+        ++*rows;
+        const QString number = read.value(1).toString();
+        if (read.value(0).toString() != u'O') {
+            allOld = allOld && number == QStringLiteral("77");
+            allNew = allNew && number == QStringLiteral("77");
+            continue;
+        }
+        ++original;
+        allOld = allOld && number == oldNumber;
+        allNew = allNew && number == QString::number(original);
+    }
+    return allOld ? Outcome::Old : (allNew ? Outcome::New : Outcome::Mixed);
+}
+
+struct Run {
+    bool finished; // the helper said "done" before it was killed
+    qint64 elapsedMs;
+};
+
+// Starts the numbering in another process and kills it after the delay; a negative delay waits
+// for the numbering to finish first.
+Run sortAndKill(const QString& path, int delayMs) {
+    QProcess sorter;
+    sorter.start(QCoreApplication::applicationDirPath() + QStringLiteral("/hold_database"),
+                 {path, schema::defaultPassword, QStringLiteral("sort")});
+    if (!sorter.waitForReadyRead(10000) || sorter.readLine().trimmed() != "open")
+        return {false, -1};
+    QElapsedTimer timer;
+    timer.start();
+    if (delayMs < 0)
+        sorter.waitForReadyRead(30000);
+    else
+        QThread::msleep(static_cast<unsigned long>(delayMs));
+    sorter.kill();
+    sorter.waitForFinished(10000);
+    const bool finished = sorter.readAll().contains("done");
+    return {finished, timer.elapsed()};
+}
+
+} // namespace
+
+class TestSortInterrupted : public QObject {
+    Q_OBJECT
+private slots:
+    void killedSortIsAllOrNothing();
+};
+
+void TestSortInterrupted::killedSortIsAllOrNothing() {
+    TempFolder folder;
+    prepareWorkingDatabase(folder.path());
+    const QString path = schema::targetPath(folder.path(), 1);
+    fillDatabase(path);
+    const QString pristine = folder.file(QStringLiteral("pristine.mdb"));
+    QVERIFY(QFile::copy(path, pristine));
+
+    // How long one whole numbering takes here, so that the kills land across it.
+    const Run whole = sortAndKill(path, -1);
+    QVERIFY(whole.finished);
+    int rows = 0;
+    QCOMPARE(readOutcome(path, &rows), Outcome::New);
+    const int span = int(std::max<qint64>(whole.elapsedMs, 20));
+
+    int old = 0;
+    int renumbered = 0;
+    for (int step = 0; step < 10; ++step) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::copy(pristine, path));
+        const int delay = span * step / 8 + step % 3; // from at once to after the end
+        const Run run = sortAndKill(path, delay);
+        QVERIFY(run.elapsedMs >= 0);
+        const Outcome outcome = readOutcome(path, &rows);
+        QCOMPARE(rows, recordCount);
+        QVERIFY2(outcome != Outcome::Mixed,
+                 qPrintable(QStringLiteral("killed after %1 ms").arg(delay)));
+        if (run.finished)
+            QCOMPARE(outcome, Outcome::New);
+        (outcome == Outcome::Old ? old : renumbered) += 1;
+    }
+    qInfo("whole numbering %lld ms; after the kills: %d as before, %d renumbered", whole.elapsedMs,
+          old, renumbered);
+    QVERIFY(old > 0); // at least one kill came before the numbering was committed
+}
+
+QTEST_GUILESS_MAIN(TestSortInterrupted)
+#include "tst_sort_interrupted.moc"
