@@ -10,12 +10,12 @@
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using KeyFilter = std::function<bool(QChar key)>;
+    using KeyFilter = std::function<bool(char32_t key)>;
 
     explicit FieldEdit(QWidget* parent = nullptr);
 
-    // Decides on one character (backspace arrives as code 8); false discards it. The filter
-    // does its own beeping and messages.
+    // Decides on one character, a whole code point (backspace arrives as code 8); false
+    // discards it. The filter does its own beeping and messages.
     void setKeyFilter(KeyFilter filter) { m_keyFilter = std::move(filter); }
 
     // Sets the background the field shows while an indicator leaves it enabled or greys it.
