@@ -152,6 +152,7 @@ void fXW73D::showCurrentRow() {
         m_records.editMode() != EditMode::None || (!m_records.isEof() && !m_records.isBof());
     for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it)
         it.value()->setText(hasRow ? displayText(m_records.value(it.key())) : QString());
+    enterFocusedFieldAgain();
     reposition();
 }
 

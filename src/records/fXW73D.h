@@ -129,13 +129,15 @@ private:
     void fieldEntered(const EditorField& entry, const QString& text);
     void fieldLeft(const EditorField& entry);
     void fieldKeyReleased(const EditorField& entry, int key);
-    void refuseLeave(FieldEdit* edit, const fieldrules::LeaveVerdict& verdict);
+    void refuseLeave(const EditorField& entry, FieldEdit* edit,
+                     const fieldrules::LeaveVerdict& verdict);
     void acceptLeave(const EditorField& entry, FieldEdit* edit,
                      const fieldrules::LeaveVerdict& verdict);
     void setDependents(const EditorField& indicator, bool enabled, bool clear = false);
     void followAmounts();
     QString* entryValue(const EditorField& entry);
     void switchToPage(int page);
+    void enterFocusedFieldAgain();
     void checkFieldLeftBySwitch();
     void setReadingTabOrder();
     void applyCommandState(CommandState state);

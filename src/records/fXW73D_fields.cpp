@@ -178,6 +178,13 @@ void fXW73D::fieldEntered(const EditorField& entry, const QString& text) {
     }
 }
 
+// A row shown while a field keeps the focus: what that field would restore is the new row's.
+void fXW73D::enterFocusedFieldAgain() {
+    for (const EditorField& entry : editorFields())
+        if (entry.page > 0 && field(QLatin1String(entry.column)) == focusWidget())
+            fieldEntered(entry, focusWidget()->property("text").toString());
+}
+
 void fXW73D::fieldLeft(const EditorField& entry) {
     // A refused field taking the focus back passes through other fields: they are not left.
     if (m_refusing)
@@ -195,7 +202,7 @@ void fXW73D::fieldLeft(const EditorField& entry) {
     if (verdict->ok)
         acceptLeave(entry, edit, *verdict);
     else
-        refuseLeave(edit, *verdict);
+        refuseLeave(entry, edit, *verdict);
 }
 
 void fXW73D::checkFieldLeftBySwitch() {
@@ -203,14 +210,15 @@ void fXW73D::checkFieldLeftBySwitch() {
         fieldLeft(*left);
 }
 
-void fXW73D::refuseLeave(FieldEdit* edit, const LeaveVerdict& verdict) {
+void fXW73D::refuseLeave(const EditorField& entry, FieldEdit* edit, const LeaveVerdict& verdict) {
     const QScopedValueRollback refusing(m_refusing, true);
     if (!isPageVisible(verdict.page))
         showPage(verdict.page);
     showError(verdict.message);
-    // The text first: the field then enters with it, so it is also its entry value again.
     edit->setText(verdict.newText);
     edit->setFocus();
+    // The field is entered again with the text it got back, whichever way the focus came.
+    fieldEntered(entry, edit->text());
 }
 
 void fXW73D::acceptLeave(const EditorField& entry, FieldEdit* edit, const LeaveVerdict& verdict) {
@@ -248,4 +256,12 @@ void fXW73D::followAmounts() {
     tTotal->setText(QString::number(sumOfAmounts(textsOf(tIncome))));
 }
 
-void fXW73D::setReadingTabOrder() {}
+// The pages are built in reading order, so Tab follows it from field to field; the record
+// control, built first, goes after the fields as it sits below them, then the commands.
+void fXW73D::setReadingTabOrder() {
+    const std::array<QWidget*, 6> order{tPage4.back(),         Data1->firstButton,
+                                        Data1->previousButton, Data1->nextButton,
+                                        Data1->lastButton,     cNew};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}

@@ -76,18 +76,33 @@ void FieldEdit::keyReleaseEvent(QKeyEvent* event) {
     emit keyReleased(event->key());
 }
 
+namespace {
+// The focus moving to or from another window, a message box or a menu: not a move between the
+// window's fields.
+bool isWindowSwitch(const QFocusEvent* event) {
+    return event->reason() == Qt::ActiveWindowFocusReason ||
+           event->reason() == Qt::PopupFocusReason;
+}
+} // namespace
+
 void FieldEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // Entering a field by Tab leaves its text unselected, the caret at its end: a key typed
     // next adds to the text instead of replacing it.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         deselect();
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        emit gotFocus();
+    // Coming back to the window enters a field only when the focus was given to it meanwhile
+    // (the first field of a window being shown, or one given the focus behind a message box).
+    if (m_entered && isWindowSwitch(event))
+        return;
+    m_entered = true;
+    emit gotFocus();
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        emit lostFocus();
+    if (!m_entered || isWindowSwitch(event))
+        return;
+    m_entered = false;
+    emit lostFocus();
 }

@@ -22,9 +22,9 @@ public:
     void setGreyed(bool greyed);
 
 signals:
+    // Entering and leaving the field within its window: a message box or another window taking
+    // the focus for a while neither leaves the field nor enters it again.
     void gotFocus();
-    // Only for focus moves inside the window: a message box or another window taking the
-    // focus does not count as leaving the field.
     void lostFocus();
     void keyReleased(int key);
 
@@ -39,4 +39,5 @@ private:
     bool accepts(const QString& character);
 
     KeyFilter m_keyFilter;
+    bool m_entered = false; // the field has been entered and not left since
 };
