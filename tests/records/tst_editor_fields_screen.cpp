@@ -133,6 +133,11 @@ void TestEditorFieldsScreen::chineseNameTakesTwentyFiveCharactersFromAnInputMeth
     OpenEditor editor(db);
     QVERIFY(editor.isActive());
     enter(editor->tChineseName);
+    // A character the code page lacks is refused like a refused key.
+    commitFromInputMethod(editor->tChineseName, QStringLiteral("\U0001F600"));
+    QCOMPARE(editor->tChineseName->text(), QString());
+    QCOMPARE(services.beeps, 1);
+    services.clear();
     for (int word = 0; word < 5; ++word)
         commitFromInputMethod(editor->tChineseName, QString(5, chan[0]));
     QCOMPARE(editor->tChineseName->text(), QString(25, chan[0]));
@@ -638,14 +643,27 @@ void TestEditorFieldsScreen::twoRefusedFieldsDoNotTakeTheFocusFromEachOther() {
 
 void TestEditorFieldsScreen::tabFollowsTheReadingOrderOfEachPage_data() {
     QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("maritalStatus");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("page 1") << 1 << QStringList{"optStatus(1)", "tSheetNo",     "tPage1(0)",
-                                                "tPage1(1)",    "tHKID(0)",     "tChkDigit(0)",
-                                                "tPage1(2)",    "tSex",         "tMStatus",
-                                                "tPage1(3)",    "tHKID(1)",     "tChkDigit(1)",
-                                                "tPage1(4)",    "tChineseName", "tPage1(5)",
-                                                "tPage1(6)",    "tAreaCode",    "tPage1(7)",
-                                                "tPage1(8)",    "tPage1(9)"};
+    QTest::addColumn<QString>("lastSpoken");
+    const QString lastOfPage1 =
+        QStringLiteral("If part time, the name of his/her principal employer");
+    QTest::newRow("page 1, replacement, married")
+        << 1 << "R"
+        << "2"
+        << QStringList{"optStatus(1)", "tSheetNo",     "tPage1(0)", "tPage1(1)",    "tHKID(0)",
+                       "tChkDigit(0)", "tPage1(2)",    "tSex",      "tMStatus",     "tPage1(3)",
+                       "tHKID(1)",     "tChkDigit(1)", "tPage1(4)", "tChineseName", "tPage1(5)",
+                       "tPage1(6)",    "tAreaCode",    "tPage1(7)", "tPage1(8)",    "tPage1(9)"}
+        << lastOfPage1;
+    QTest::newRow("page 1, original, single: disabled fields skipped")
+        << 1 << "O"
+        << "1"
+        << QStringList{"optStatus(0)", "tPage1(0)", "tPage1(1)", "tHKID(0)",     "tChkDigit(0)",
+                       "tPage1(2)",    "tSex",      "tMStatus",  "tChineseName", "tPage1(5)",
+                       "tPage1(6)",    "tAreaCode", "tPage1(7)", "tPage1(8)",    "tPage1(9)"}
+        << lastOfPage1;
     QStringList page2{"tddmmyy(0)", "tddmmyy(1)", "tddmmyy(2)",
                       "tddmmyy(3)", "tddmmyy(4)", "tddmmyy(5)"};
     for (int amount = 0; amount < 14; ++amount) {
@@ -654,7 +672,8 @@ void TestEditorFieldsScreen::tabFollowsTheReadingOrderOfEachPage_data() {
         page2 << QStringLiteral("tPeriod(%1)").arg(amount < 9 ? amount : amount + 1)
               << QStringLiteral("tIncome(%1)").arg(amount);
     }
-    QTest::newRow("page 2") << 2 << page2;
+    QTest::newRow("page 2") << 2 << "R"
+                            << "2" << page2 << "l. Pensions, amount";
     QStringList page3{"tQFlag"};
     for (int place = 0; place < 2; ++place) {
         for (int line = 0; line < 4; ++line)
@@ -662,22 +681,28 @@ void TestEditorFieldsScreen::tabFollowsTheReadingOrderOfEachPage_data() {
         for (int rent = 0; rent < 4; ++rent)
             page3 << QStringLiteral("tRent1(%1)").arg(place * 4 + rent);
     }
-    QTest::newRow("page 3") << 3 << page3;
-    QTest::newRow("page 4") << 4 << QStringList{"tOSeaFlag", "tPage4(0)", "tPage4(1)",
-                                                "tPage4(2)", "tPage4(3)", "tPage4(4)"};
+    QTest::newRow("page 3") << 3 << "R"
+                            << "2" << page3 << "Address 2, rent paid to employer by employee";
+    QTest::newRow("page 4") << 4 << "R"
+                            << "2" << QStringList{"tOSeaFlag", "tPage4(0)", "tPage4(1)",
+                                                  "tPage4(2)", "tPage4(3)", "tPage4(4)"}
+                            << "Remarks";
 }
 
 // Tab from the page's first field through every enabled field, the record control and the
 // commands, and round to the first field; each field has a name a screen reader speaks.
 void TestEditorFieldsScreen::tabFollowsTheReadingOrderOfEachPage() {
     QFETCH(int, page);
+    QFETCH(QString, status);
+    QFETCH(QString, maritalStatus);
     QFETCH(QStringList, order);
+    QFETCH(QString, lastSpoken);
     ScriptedServices services;
     WorkingDatabase db;
     db.addEmployee({{"ID", 1},
-                    {"Status", "R"},
+                    {"Status", status},
                     {"Surname", "CHAN"},
-                    {"MStatus", "2"},
+                    {"MStatus", maritalStatus},
                     {"QFlag", 1},
                     {"OSeaFlag", 1}});
     OpenEditor editor(db);
@@ -699,6 +724,7 @@ void TestEditorFieldsScreen::tabFollowsTheReadingOrderOfEachPage() {
     QCOMPARE(visited, expected);
     QCOMPARE(spoken.size(), order.size() - (page == 1 ? 1 : 0));
     QVERIFY(!spoken.contains(QString()));
+    QCOMPARE(editor.field(order.last())->accessibleName(), lastSpoken);
     QVERIFY(services.boxes.isEmpty());
     QVERIFY(!editor.isEditing());
 }
