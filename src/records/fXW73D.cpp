@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 
 namespace {
@@ -45,6 +46,7 @@ fXW73D::fXW73D(RunState& state, QWidget* parent)
     buildScreen();
     wireFrame();
     wireCommands();
+    wireFieldRules();
     applyCommandState(CommandState::Browsing);
     cUpdate->setEnabled(false);
 }
@@ -66,12 +68,6 @@ FieldEdit* fXW73D::field(const QString& column) const {
 }
 
 void fXW73D::wireFrame() {
-    // Until a field has rules of its own, typing into it marks the record as changed.
-    for (FieldEdit* edit : std::as_const(m_bound))
-        connect(edit, &QLineEdit::textChanged, this, [this] {
-            if (m_tracking)
-                markRecordChanged();
-        });
     connect(tStatus, &QLineEdit::textChanged, this, &fXW73D::tStatus_Change);
     for (int i = 0; i < 3; ++i)
         connect(optStatus[i], &QRadioButton::clicked, this, [this, i] { optStatus_Click(i); });
@@ -150,6 +146,7 @@ void fXW73D::showCurrentRow() {
         m_records.editMode() != EditMode::None || (!m_records.isEof() && !m_records.isBof());
     for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it)
         it.value()->setText(hasRow ? displayText(m_records.value(it.key())) : QString());
+    enterFocusedFieldAgain();
     reposition();
 }
 
@@ -215,6 +212,16 @@ bool fXW73D::showRecordNamed(const QString& surname, const std::optional<QString
 }
 
 void fXW73D::showPage(int page) {
+    {
+        // A field that loses the focus as its page goes is checked once the switch is done.
+        const QScopedValueRollback switching(m_switchingPage, true);
+        switchToPage(page);
+    }
+    if (!m_switchingPage)
+        checkFieldLeftBySwitch();
+}
+
+void fXW73D::switchToPage(int page) {
     Picture4->setPixmap(tabPicture(page - 1));
     m_pages->setCurrentIndex(page - 1);
     for (int i = 0; i < 4; ++i) {

@@ -17,7 +17,11 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class fNameSearch;
+struct EditorField;
 struct RunState;
+namespace fieldrules {
+struct LeaveVerdict;
+}
 
 // "XW73D 3.4": the record editor, the program's main screen. It shows one employee record on
 // four pages of fields bound to the columns of the editor's record set, and carries the
@@ -119,10 +123,28 @@ private:
     QWidget* buildPage3();
     QWidget* buildPage4();
     QWidget* buildCommands();
-    FieldEdit* boundField(QWidget* parent, const char* control, int element, const char* column,
-                          const QString& spokenName = QString());
+    FieldEdit* boundField(QWidget* parent, const char* control, int element = -1);
 
     void wireFrame();
+    // The entry rules of the fields (fXW73D_fields.cpp).
+    void wireFieldRules();
+    void wireField(const EditorField& entry, FieldEdit* edit);
+    bool fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key);
+    void fieldChanged(const EditorField& entry, FieldEdit* edit, const QString& text);
+    void fieldEntered(const EditorField& entry, const QString& text);
+    void fieldLeft(const EditorField& entry);
+    void fieldKeyReleased(const EditorField& entry, int key);
+    void refuseLeave(const EditorField& entry, FieldEdit* edit,
+                     const fieldrules::LeaveVerdict& verdict);
+    void acceptLeave(const EditorField& entry, FieldEdit* edit,
+                     const fieldrules::LeaveVerdict& verdict);
+    void setDependents(const EditorField& indicator, bool enabled, bool clear = false);
+    void followAmounts();
+    QString* entryValue(const EditorField& entry);
+    void switchToPage(int page);
+    void enterFocusedFieldAgain();
+    void checkFieldLeftBySwitch();
+    void setReadingTabOrder();
     void applyCommandState(CommandState state);
     void reposition();
     void rememberCurrentId();
@@ -162,4 +184,14 @@ private:
     bool m_placeholderSource = false;
     bool m_tracking = false;
     qint32 m_sheetCounter = 0;
+
+    // What the field rules keep between entering a field and leaving it.
+    QString m_lastAccepted;               // one slot for every byte-guarded field
+    QString m_identityEntry;              // shared by both identity numbers
+    std::array<QString, 6> m_dateEntries; // all six date parts, when any of them got the focus
+    QString m_amountEntry;                // shared by the fourteen income amounts
+    QHash<const EditorField*, QString> m_entryValues; // surname, sex, area code, indicators
+    bool m_refusing = false;                          // a refused field is taking the focus back
+    bool m_switchingPage = false;                     // a page switch is moving the focus
+    const EditorField* m_leftBySwitch = nullptr;
 };

@@ -3,9 +3,9 @@
 #include "records/fXW73D.h"
 
 #include "platform/widgets.h"
+#include "records/editor_fields.h"
 #include "records/field_edit.h"
 #include "records/navigator.h"
-#include "store/columns.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,12 +20,6 @@ using widgets::named;
 
 namespace {
 
-const std::array<const char*, 14> incomeColumns{
-    "aIncome", "bIncome", "cIncome", "dIncome",  "eIncome",  "fIncome",  "gIncome",
-    "hIncome", "iIncome", "jIncome", "kIncome1", "kIncome2", "kIncome3", "lIncome"};
-const std::array<const char*, 14> periodColumns{
-    "aPeriod", "bPeriod", "cPeriod", "dPeriod",  "ePeriod",  "fPeriod",  "gPeriod",
-    "hPeriod", "iPeriod", "jPeriod", "kPeriod1", "kPeriod2", "kPeriod3", "lPeriod"};
 const std::array<const char*, 12> incomeNames{"a. Salary/Wages",
                                               "b. Leave Pay",
                                               "c. Director's Fee",
@@ -66,17 +60,20 @@ int lineOf(int income) {
 
 } // namespace
 
-FieldEdit* fXW73D::boundField(QWidget* parent, const char* control, int element, const char* column,
-                              const QString& spokenName) {
+// A field of the editor's field table: its column, character limit and spoken name all come
+// from that one table.
+FieldEdit* fXW73D::boundField(QWidget* parent, const char* control, int element) {
+    const EditorField* entry = findField(QLatin1String(control), element);
+    Q_ASSERT(entry);
     const QString name = element < 0
                              ? QLatin1String(control)
                              : QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(element);
     auto* edit = new FieldEdit(parent);
     edit->setObjectName(name);
-    edit->setMaxLength(::column(employeeColumns(), QLatin1String(column)).width);
-    if (!spokenName.isEmpty())
-        edit->setAccessibleName(spokenName);
-    m_bound.insert(QString::fromLatin1(column).toLower(), edit);
+    if (entry->limit > 0)
+        edit->setMaxLength(entry->limit);
+    edit->setAccessibleName(QLatin1String(entry->accessibleName));
+    m_bound.insert(QString::fromLatin1(entry->column).toLower(), edit);
     return edit;
 }
 
@@ -102,8 +99,8 @@ void fXW73D::buildScreen() {
         Picture1[i]->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
         m_pages->addWidget(Picture1[i]);
     }
-    tStatus = boundField(this, "tStatus", -1, "Status");
-    tID = boundField(this, "tID", -1, "ID");
+    tStatus = boundField(this, "tStatus");
+    tID = boundField(this, "tID");
     tStatus->hide();
     tID->hide();
 
@@ -127,7 +124,7 @@ QWidget* fXW73D::buildPage1() {
         optStatus[i]->installEventFilter(this);
         types->addWidget(optStatus[i]);
     }
-    tSheetNo = boundField(page, "tSheetNo", -1, "SheetNo");
+    tSheetNo = boundField(page, "tSheetNo");
     int row = 0;
     grid->addWidget(fraEntry, row, 0, 1, 2);
     grid->addWidget(caption(page, QStringLiteral("Sheet Number"), tSheetNo), row, 2);
@@ -137,10 +134,9 @@ QWidget* fXW73D::buildPage1() {
         grid->addWidget(caption(page, words, field), row, 0);
         grid->addWidget(field, row++, 1, 1, 3);
     };
-    auto identity = [&](int index, const QString& words, const char* number, const char* check) {
-        tHKID[index] = boundField(page, "tHKID", index, number, words);
-        tChkDigit[index] = boundField(page, "tChkDigit", index, check,
-                                      words + QStringLiteral(", check character"));
+    auto identity = [&](int index, const QString& words) {
+        tHKID[index] = boundField(page, "tHKID", index);
+        tChkDigit[index] = boundField(page, "tChkDigit", index);
         auto* box = new QWidget(page);
         auto* line = new QHBoxLayout(box);
         line->setContentsMargins(0, 0, 0, 0);
@@ -154,43 +150,39 @@ QWidget* fXW73D::buildPage1() {
         grid->addWidget(box, row++, 1, 1, 3);
     };
 
-    tPage1[0] = boundField(page, "tPage1", 0, "Surname");
+    tPage1[0] = boundField(page, "tPage1", 0);
     addRow(QStringLiteral("Surname"), tPage1[0]);
-    tPage1[1] = boundField(page, "tPage1", 1, "FirstName");
+    tPage1[1] = boundField(page, "tPage1", 1);
     addRow(QStringLiteral("Other Names in Full"), tPage1[1]);
-    identity(0, QStringLiteral("H.K. Identity Card Number"), "HKID", "ChkDigit");
-    tPage1[2] = boundField(page, "tPage1", 2, "Passport");
+    identity(0, QStringLiteral("H.K. Identity Card Number"));
+    tPage1[2] = boundField(page, "tPage1", 2);
     addRow(QStringLiteral("Passport No. && Country of Issue"), tPage1[2]);
     grid->addWidget(text(page, QStringLiteral("(if Employee has no H.K. Identity Card)")), row++, 1,
                     1, 3);
-    tSex = boundField(page, "tSex", -1, "Sex");
+    tSex = boundField(page, "tSex");
     addRow(QStringLiteral("Sex (M or F)"), tSex);
-    tMStatus = boundField(page, "tMStatus", -1, "MStatus");
+    tMStatus = boundField(page, "tMStatus");
     addRow(QStringLiteral("Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"),
            tMStatus);
-    tPage1[3] = boundField(page, "tPage1", 3, "SpouseName");
+    tPage1[3] = boundField(page, "tPage1", 3);
     addRow(QStringLiteral("If married, full name of spouse"), tPage1[3]);
-    identity(1, QStringLiteral("Spouse's H.K. Identity Card Number"), "SpouseHKID",
-             "SpouseChkDigit");
-    tPage1[4] = boundField(page, "tPage1", 4, "SpousePassport",
-                           QStringLiteral("Spouse's Passport Number & Country of Issue"));
+    identity(1, QStringLiteral("Spouse's H.K. Identity Card Number"));
+    tPage1[4] = boundField(page, "tPage1", 4);
     addRow(QStringLiteral("Passport Number && Country of Issue"), tPage1[4]);
-    tChineseName = boundField(page, "tChineseName", -1, "ChineseName");
+    tChineseName = boundField(page, "tChineseName");
     addRow(QStringLiteral("Full Name in Chinese"), tChineseName);
     const QString address = QStringLiteral("Residential Address (HK,KLN, NT not required)");
-    tPage1[5] =
-        boundField(page, "tPage1", 5, "RAddress1", QStringLiteral("Residential Address, line 1"));
+    tPage1[5] = boundField(page, "tPage1", 5);
     addRow(address, tPage1[5]);
-    tPage1[6] =
-        boundField(page, "tPage1", 6, "RAddress2", QStringLiteral("Residential Address, line 2"));
+    tPage1[6] = boundField(page, "tPage1", 6);
     grid->addWidget(tPage1[6], row++, 1, 1, 3);
-    tAreaCode = boundField(page, "tAreaCode", -1, "RAreaCode");
+    tAreaCode = boundField(page, "tAreaCode");
     addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"), tAreaCode);
-    tPage1[7] = boundField(page, "tPage1", 7, "CAddress");
+    tPage1[7] = boundField(page, "tPage1", 7);
     addRow(QStringLiteral("Correspondence Address"), tPage1[7]);
-    tPage1[8] = boundField(page, "tPage1", 8, "Capacity");
+    tPage1[8] = boundField(page, "tPage1", 8);
     addRow(QStringLiteral("Capacity in which employed"), tPage1[8]);
-    tPage1[9] = boundField(page, "tPage1", 9, "PEmployer");
+    tPage1[9] = boundField(page, "tPage1", 9);
     addRow(QStringLiteral("If part time, the name of his/her principal employer"), tPage1[9]);
     for (FieldEdit* single : {tSex, tMStatus, tAreaCode})
         single->setMaximumWidth(30);
@@ -221,15 +213,9 @@ QWidget* fXW73D::buildPage2() {
                              lYear1[0], lYear1[1]),
                     row++, 0, 1, 4);
 
-    const std::array<const char*, 6> dateColumns{"EDay1", "EMonth1", "EYear1",
-                                                 "EDay2", "EMonth2", "EYear2"};
-    const std::array<const char*, 3> partNames{"day", "month", "year"};
     auto* dates = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
-        const QString spoken = QStringLiteral("Period of employment %1, %2")
-                                   .arg(i < 3 ? QStringLiteral("from") : QStringLiteral("to"),
-                                        QLatin1String(partNames[i % 3]));
-        tddmmyy[i] = boundField(page, "tddmmyy", i, dateColumns[i], spoken);
+        tddmmyy[i] = boundField(page, "tddmmyy", i);
         tddmmyy[i]->setMaximumWidth(i % 3 == 2 ? 60 : 36);
         dates->addWidget(tddmmyy[i]);
         if (i % 3 != 2)
@@ -258,10 +244,7 @@ QWidget* fXW73D::buildPage2() {
             if (i == 10)
                 grid->addWidget(text(page, name), row++, 0, 1, 4);
             const int item = i - 10;
-            const QString spoken = QStringLiteral("%1, nature %2").arg(name).arg(item + 1);
-            tNature[item] =
-                boundField(page, "tNature", item,
-                           item == 0 ? "kNature1" : (item == 1 ? "kNature2" : "kNature3"), spoken);
+            tNature[item] = boundField(page, "tNature", item);
             auto* nature = new QHBoxLayout;
             nature->addWidget(text(page, QStringLiteral("Nature")));
             nature->addWidget(tNature[item]);
@@ -269,12 +252,8 @@ QWidget* fXW73D::buildPage2() {
         } else {
             grid->addWidget(text(page, withDots(incomeNames[line])), row, 0);
         }
-        const QString itemName =
-            i >= 10 && i <= 12 ? QStringLiteral("%1, item %2").arg(name).arg(i - 9) : name;
-        tPeriod[periodElement] = boundField(page, "tPeriod", periodElement, periodColumns[i],
-                                            itemName + QStringLiteral(", period"));
-        tIncome[i] =
-            boundField(page, "tIncome", i, incomeColumns[i], itemName + QStringLiteral(", amount"));
+        tPeriod[periodElement] = boundField(page, "tPeriod", periodElement);
+        tIncome[i] = boundField(page, "tIncome", i);
         tIncome[i]->setAlignment(Qt::AlignRight);
         grid->addWidget(tPeriod[periodElement], row, 1);
         grid->addWidget(tIncome[i], row++, 2);
@@ -296,8 +275,7 @@ QWidget* fXW73D::buildPage3() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     int row = 0;
-    tQFlag = boundField(page, "tQFlag", -1, "QFlag",
-                        QStringLiteral("Particulars of Place of Residence provided"));
+    tQFlag = boundField(page, "tQFlag");
     tQFlag->setMaximumWidth(30);
     grid->addWidget(
         caption(page, QStringLiteral("Particulars of Place of Residence provided"), tQFlag), row,
@@ -307,22 +285,10 @@ QWidget* fXW73D::buildPage3() {
                                               "Residence provided by Employer)")),
                     row++, 0, 1, 3);
     for (int place = 0; place < 2; ++place) {
-        const QString prefix = QStringLiteral("Q%1").arg(place + 1);
         const QString heading = QStringLiteral("Address %1").arg(place + 1);
-        const auto columnName = [&](const char* suffix) {
-            return (prefix + QLatin1String(suffix)).toLatin1();
-        };
         const int first = place * 4;
-        const QByteArray names[4] = {columnName("Address1"), columnName("Address2"),
-                                     columnName("Nature"), columnName("Period")};
-        tPage3[first] = boundField(page, "tPage3", first, names[0].constData(),
-                                   heading + QStringLiteral(", line 1"));
-        tPage3[first + 1] = boundField(page, "tPage3", first + 1, names[1].constData(),
-                                       heading + QStringLiteral(", line 2"));
-        tPage3[first + 2] = boundField(page, "tPage3", first + 2, names[2].constData(),
-                                       heading + QStringLiteral(", nature"));
-        tPage3[first + 3] = boundField(page, "tPage3", first + 3, names[3].constData(),
-                                       heading + QStringLiteral(", period provided"));
+        for (int line = first; line < first + 4; ++line)
+            tPage3[line] = boundField(page, "tPage3", line);
         grid->addWidget(caption(page, heading, tPage3[first]), row, 0);
         grid->addWidget(tPage3[first], row++, 1, 1, 2);
         grid->addWidget(tPage3[first + 1], row++, 1, 1, 2);
@@ -332,11 +298,7 @@ QWidget* fXW73D::buildPage3() {
                         0);
         grid->addWidget(tPage3[first + 3], row++, 1, 1, 2);
         for (int rent = 0; rent < 4; ++rent) {
-            const QByteArray rentColumn = columnName("Rent") + QByteArray::number(rent + 1);
-            FieldEdit*& field = tRent1[first + rent];
-            field = boundField(page, "tRent1", first + rent, rentColumn.constData(),
-                               heading + QStringLiteral(", ") +
-                                   QString::fromLatin1(rentNames[rent]).toLower());
+            FieldEdit* field = tRent1[first + rent] = boundField(page, "tRent1", first + rent);
             field->setAlignment(Qt::AlignRight);
             field->setMaximumWidth(120);
             grid->addWidget(caption(page, QLatin1String(rentNames[rent]), field), row, 0);
@@ -358,21 +320,17 @@ QWidget* fXW73D::buildPage4() {
     const QString question = QStringLiteral(
         "Whether the employee was wholly or partly paid by an overseas company either in Hong "
         "Kong or overseas (0=NO, 1=YES)");
-    tOSeaFlag = boundField(page, "tOSeaFlag", -1, "OSeaFlag");
+    tOSeaFlag = boundField(page, "tOSeaFlag");
     tOSeaFlag->setMaximumWidth(30);
     grid->addWidget(caption(page, question, tOSeaFlag), row, 0);
     grid->addWidget(tOSeaFlag, row++, 1);
     grid->addWidget(text(page, QStringLiteral("If yes, please state:")), row++, 0, 1, 2);
-    const std::array<std::pair<const char*, const char*>, 5> fields{{
-        {"OSeaAmount", "Amount (if known) (This amount must also be included in Page 2)"},
-        {"OSeaName", "Name of overseas company"},
-        {"OSeaAddress", "Address"},
-        {"FileNo", "Employee's Tax File Number in XWD"},
-        {"Remark", "Remarks"},
-    }};
+    const std::array<const char*, 5> captions{
+        "Amount (if known) (This amount must also be included in Page 2)",
+        "Name of overseas company", "Address", "Employee's Tax File Number in XWD", "Remarks"};
     for (int i = 0; i < 5; ++i) {
-        tPage4[i] = boundField(page, "tPage4", i, fields[i].first);
-        grid->addWidget(caption(page, QLatin1String(fields[i].second), tPage4[i]), row, 0);
+        tPage4[i] = boundField(page, "tPage4", i);
+        grid->addWidget(caption(page, QLatin1String(captions[i]), tPage4[i]), row, 0);
         grid->addWidget(tPage4[i], row++, 1);
     }
     grid->addWidget(text(page, QStringLiteral("(Please check the correctness of the information "

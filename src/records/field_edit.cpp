@@ -24,10 +24,10 @@ void FieldEdit::setGreyed(bool greyed) {
 }
 
 // One typed character: a single code unit, or a surrogate pair for characters beyond the basic
-// plane (the filter sees its first unit).
+// plane; the filter sees the whole code point.
 bool FieldEdit::accepts(const QString& character) {
-    const QChar key = character.at(0);
-    if (key != backspaceKey && !codepage::canEncode(character)) {
+    const char32_t key = character.toUcs4().value(0);
+    if (key != backspaceKey.unicode() && !codepage::canEncode(character)) {
         platform::services().beep();
         return false;
     }
@@ -35,8 +35,10 @@ bool FieldEdit::accepts(const QString& character) {
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    // A character beyond the basic plane arrives as a surrogate pair: judge its code point.
+    const char32_t first = event->text().toUcs4().value(0);
     const bool typed = event->key() == Qt::Key_Backspace ||
-                       (!event->text().isEmpty() && event->text().at(0).isPrint() &&
+                       (first != 0 && QChar::isPrint(first) &&
                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
     if (typed) {
         const QString key =
@@ -74,14 +76,33 @@ void FieldEdit::keyReleaseEvent(QKeyEvent* event) {
     emit keyReleased(event->key());
 }
 
+namespace {
+// The focus moving to or from another window, a message box or a menu: not a move between the
+// window's fields.
+bool isWindowSwitch(const QFocusEvent* event) {
+    return event->reason() == Qt::ActiveWindowFocusReason ||
+           event->reason() == Qt::PopupFocusReason;
+}
+} // namespace
+
 void FieldEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        emit gotFocus();
+    // Entering a field by Tab leaves its text unselected, the caret at its end: a key typed
+    // next adds to the text instead of replacing it.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        deselect();
+    // Coming back to the window enters a field only when the focus was given to it meanwhile
+    // (the first field of a window being shown, or one given the focus behind a message box).
+    if (m_entered && isWindowSwitch(event))
+        return;
+    m_entered = true;
+    emit gotFocus();
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        emit lostFocus();
+    if (!m_entered || isWindowSwitch(event))
+        return;
+    m_entered = false;
+    emit lostFocus();
 }

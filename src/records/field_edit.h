@@ -10,21 +10,21 @@
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using KeyFilter = std::function<bool(QChar key)>;
+    using KeyFilter = std::function<bool(char32_t key)>;
 
     explicit FieldEdit(QWidget* parent = nullptr);
 
-    // Decides on one character (backspace arrives as code 8); false discards it. The filter
-    // does its own beeping and messages.
+    // Decides on one character, a whole code point (backspace arrives as code 8); false
+    // discards it. The filter does its own beeping and messages.
     void setKeyFilter(KeyFilter filter) { m_keyFilter = std::move(filter); }
 
     // Sets the background the field shows while an indicator leaves it enabled or greys it.
     void setGreyed(bool greyed);
 
 signals:
+    // Entering and leaving the field within its window: a message box or another window taking
+    // the focus for a while neither leaves the field nor enters it again.
     void gotFocus();
-    // Only for focus moves inside the window: a message box or another window taking the
-    // focus does not count as leaving the field.
     void lostFocus();
     void keyReleased(int key);
 
@@ -39,4 +39,5 @@ private:
     bool accepts(const QString& character);
 
     KeyFilter m_keyFilter;
+    bool m_entered = false; // the field has been entered and not left since
 };
