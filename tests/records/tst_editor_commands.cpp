@@ -411,10 +411,12 @@ void TestEditorCommands::sortNumbersOriginalsInNameOrder_data() {
     QTest::addColumn<QStringList>("records"); // "Status|SheetNo|Surname", IDs 1, 2, 3...
     QTest::addColumn<QStringList>("numbers"); // by ID
     QTest::addColumn<int>("counted");
-    QTest::newRow("valid: case is ignored")
-        << QStringList{"O| |Wong", "O| |Chan", "O| |cheung"} << QStringList{"3", "1", "2"} << 3;
+    // Surnames as Update stores them: leaving a lower-case surname would upper-case it and start
+    // an edit. The order's indifference to case is the numbering's own test.
+    QTest::newRow("valid: name order")
+        << QStringList{"O| |WONG", "O| |CHAN", "O| |CHEUNG"} << QStringList{"3", "1", "2"} << 3;
     QTest::newRow("valid: replacement keeps its number")
-        << QStringList{"O|4|Au", "R|7|Bo", "O|9|Cy"} << QStringList{"1", "7", "2"} << 2;
+        << QStringList{"O|4|AU", "R|7|BO", "O|9|CY"} << QStringList{"1", "7", "2"} << 2;
     QTest::newRow("boundary: no original record")
         << QStringList{"R|3|Au", "S|5|Bo"} << QStringList{"3", "5"} << 0;
 }
