@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "records/fNameSearch.h"
 #include "records/fXW73D.h"
+#include "records/field_edit.h"
 #include "records/navigator.h"
 #include "startup/run_state.h"
 #include "store/schema.h"
@@ -76,8 +77,8 @@ int main(int argc, char* argv[]) {
         editor.Data1->nextButton->click();
         moves.push_back(timer.nsecsElapsed());
     }
-    bench::say(QStringLiteral("next record (median of 200): %1")
-                   .arg(bench::milliseconds(median(moves))));
+    bench::say(
+        QStringLiteral("next record (median of 200): %1").arg(bench::milliseconds(median(moves))));
 
     std::vector<qint64> rebuilds;
     editor.cNameSearch->click();
@@ -89,6 +90,24 @@ int main(int argc, char* argv[]) {
     }
     bench::say(QStringLiteral("name list rebuilt and expanded (median of 5): %1")
                    .arg(bench::milliseconds(median(rebuilds))));
+    std::vector<qint64> updates;
+    for (int i = 0; i < 5; ++i) {
+        editor.field(QStringLiteral("CAddress"))->setText(QStringLiteral("FLAT %1").arg(i));
+        timer.restart();
+        editor.cUpdate->click();
+        updates.push_back(timer.nsecsElapsed());
+    }
+    bench::say(QStringLiteral("update of one record with refresh and name list (median of 5): %1")
+                   .arg(bench::milliseconds(median(updates))));
+
+    std::vector<qint64> sorts;
+    for (int i = 0; i < 3; ++i) {
+        timer.restart();
+        editor.cSort->click();
+        sorts.push_back(timer.nsecsElapsed());
+    }
+    bench::say(QStringLiteral("sort of all records: first %1, again without changes %2")
+                   .arg(bench::milliseconds(sorts.front()), bench::milliseconds(sorts.back())));
     bench::say(QStringLiteral("peak resident memory while editing: %1 MB")
                    .arg(memory::peakResidentKiB() / 1024.0, 0, 'f', 1));
     return 0;

@@ -120,16 +120,16 @@ void fXW73D::activation() {
 
 void fXW73D::reloadRecordList() {
     m_tracking = false;
-    m_records.setSource(RecordSource::ByIdDescending);
-    m_records.refresh();
-    if (m_records.isEmpty()) {
+    // The highest identifier is read directly rather than by ordering every record by it.
+    const std::optional<qint64> highest = m_records.highestId();
+    if (!highest) {
         m_nextId = 1;
         m_rememberedId = 1;
         m_tracking = false;
         enterNoRecordMode(QStringLiteral("No record found. Please add new record!"));
         return;
     }
-    m_nextId = static_cast<qint32>(m_records.value(QStringLiteral("ID")).toLongLong() + 1);
+    m_nextId = static_cast<qint32>(*highest + 1);
     m_tracking = false;
     m_records.setSource(RecordSource::ByName);
     m_records.refresh();

@@ -108,7 +108,8 @@ void fXW73D::showSavedRecord() {
         m_placeholderSource = false;
     }
     m_records.refresh();
-    if (m_nameSearch) {
+    // A hidden name list is rebuilt anyway when its window is next shown.
+    if (m_nameSearch && m_nameSearch->isVisible()) {
         m_nameSearch->FillNameList();
         m_nameSearch->ExpandNameList();
     }
@@ -117,9 +118,10 @@ void fXW73D::showSavedRecord() {
     showCurrentRow();
 }
 
+// The numbering walks the table in name order itself, so only the reload after it is needed to
+// show the new numbers.
 void fXW73D::cSort_Click() {
     m_tracking = false;
-    attempt([this] { reloadRecordList(); });
     m_sheetCounter = 0;
     {
         platform::WaitCursor hourglass;

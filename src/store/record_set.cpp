@@ -20,8 +20,6 @@ RecordSet::RecordSet(Database& db)
 QString RecordSet::selectionSql(const QString& what) const {
     const QString select = QStringLiteral("select %1 from employee ").arg(what);
     switch (m_source) {
-    case RecordSource::ByIdDescending:
-        return select + QStringLiteral("where Status <> 'H' order by ID desc, rowid");
     case RecordSource::ByName:
         return select + QStringLiteral("where Status <> 'H' order by Surname collate nocase, "
                                        "FirstName collate nocase, rowid");
@@ -150,6 +148,15 @@ bool RecordSet::findFirstByName(const QString& surname, const std::optional<QStr
     if (firstName)
         matches.bind(2, *firstName);
     return findFirstAmong(matches);
+}
+
+std::optional<qint64> RecordSet::highestId() const {
+    Statement read =
+        m_db.prepare(QStringLiteral("select count(*), max(ID) from employee where Status <> 'H'"));
+    read.next();
+    if (read.value(0).toLongLong() == 0)
+        return std::nullopt;
+    return read.value(1).toLongLong();
 }
 
 QList<NameEntry> RecordSet::names() const {

@@ -10,10 +10,9 @@
 // current row, and an edit buffer. Only the row keys of the selection are held in memory; the
 // current row is read when it becomes current, so large tables browse without loading them.
 enum class RecordSource {
-    None,           // released: no rows
-    ByIdDescending, // every real record, highest ID first
-    ByName,         // every real record by surname and other names, case ignored
-    Placeholder,    // only the placeholder row
+    None,        // released: no rows
+    ByName,      // every real record by surname and other names, case ignored
+    Placeholder, // only the placeholder row
 };
 
 enum class EditMode { None, Edit, Add };
@@ -58,6 +57,9 @@ public:
     // Names compare as the table's text columns do, without regard to case; a missing first
     // name matches only rows without one.
     bool findFirstByName(const QString& surname, const std::optional<QString>& firstName);
+
+    // The highest identifier among the real records, or nothing when there is no real record.
+    std::optional<qint64> highestId() const;
 
     // Surname and other names of every row of the selection, in its order, in one read.
     QList<NameEntry> names() const;

@@ -104,6 +104,7 @@ void TestSheetNumbers::numbersOriginalsInNameOrder() {
     QCOMPARE(placeholderRows(db), QStringList{"H/-"});
 }
 
+// A second sort gives the same numbers; only numbers that change are written again.
 void TestSheetNumbers::secondSortWritesTheSameNumbers() {
     TempFolder folder;
     Database db = createWorking(folder);
@@ -114,6 +115,10 @@ void TestSheetNumbers::secondSortWritesTheSameNumbers() {
             "BEGIN INSERT INTO written VALUES (NEW.SheetNo); END");
     QCOMPARE(numberOriginalRecords(db), 2);
     QCOMPARE(sheetNumbers(db), (QStringList{"2", "4", "1"}));
+    QCOMPARE(column(db, "SELECT SheetNo FROM written"), QStringList());
+    db.exec("UPDATE employee SET Surname = 'Au' WHERE Surname = 'Wong'");
+    QCOMPARE(numberOriginalRecords(db), 2);
+    QCOMPARE(sheetNumbers(db), (QStringList{"1", "4", "2"}));
     QCOMPARE(column(db, "SELECT SheetNo FROM written ORDER BY SheetNo"), (QStringList{"1", "2"}));
 }
 
