@@ -125,14 +125,14 @@ Database Database::open(const QString& path, const OpenOptions& options) {
         applyKey(db.m_db, *options.password);
     if (options.exclusive)
         db.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
-    // Room for a large working database's pages, so browsing and renumbering stay in memory.
-    db.exec(QStringLiteral("PRAGMA cache_size=-16384"));
     const int rc =
         sqlite3_exec(db.m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_NOTADB && plain)
         throw damaged(path);
     if (rc != SQLITE_OK)
         db.fail(rc);
+    // Room for a large working database's pages, so browsing and renumbering stay in memory.
+    db.exec(QStringLiteral("PRAGMA cache_size=-16384"));
     // Taking the write lock once keeps every other process out until this connection closes.
     if (options.exclusive && !options.readOnly)
         db.exec(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));

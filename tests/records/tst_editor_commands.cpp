@@ -245,6 +245,9 @@ void TestEditorCommands::typedRecordIsSavedAsTyped() {
     QCOMPARE(editor->cExit->text(), QStringLiteral("&Quit"));
     QVERIFY(editor->isPageVisible(1));
     QCOMPARE(editor->nextRecordId(), 2);
+    editor->cNameSearch->click();
+    QVERIFY(QTest::qWaitForWindowActive(editor->nameSearch()));
+    QTRY_COMPARE(editor->nameSearch()->Outline1->topLevelItemCount(), 26);
     QCOMPARE(editor->nameSearch()->Outline1->topLevelItem(2)->child(0)->text(0),
              QStringLiteral("CHAN, Tai Man"));
     QCOMPARE(services.boxes.size(), 1);
