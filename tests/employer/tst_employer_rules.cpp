@@ -10,139 +10,94 @@ const QString badFileNumber = QStringLiteral("' is not a valid file number. Plea
 const QString badDate =
     QStringLiteral("Invalid date format.  Please fill in with format, DDMMYYYY.");
 const QString beforeYearEnd = QStringLiteral("The date of submission should later than 31 Mar, ");
+const QChar chen(0x9673); // two bytes in the code page
 } // namespace
 
 class TestEmployerRules : public QObject {
     Q_OBJECT
 private slots:
-    void returnYear_data();
-    void returnYear();
-    void yearChangeIsAskedOnlyOverAnEnteredYear_data();
+    void refusal_data();
+    void refusal();
     void yearChangeIsAskedOnlyOverAnEnteredYear();
-    void section_data();
-    void section();
     void fileNumber_data();
     void fileNumber();
     void everyCheckDigitHasOneMatch();
-    void submissionDate_data();
-    void submissionDate();
-    void byteLimit_data();
-    void byteLimit();
+    void typingAndLength_data();
+    void typingAndLength();
     void firstBlankFollowsTheOrderGiven();
-    void digitsOnlyTyping_data();
-    void digitsOnlyTyping();
 };
 
-void TestEmployerRules::returnYear_data() {
-    QTest::addColumn<QString>("year");
+// The year, the section letter and the submission date (checked against the year 2001).
+void TestEmployerRules::refusal_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("refusal"); // empty: accepted
-    QTest::newRow("valid: empty is left for Continue") << ""
-                                                       << "";
-    QTest::newRow("valid: 1997") << "1997"
-                                 << "";
-    QTest::newRow("valid: 2001") << "2001"
-                                 << "";
-    QTest::newRow("boundary: 1996") << "1996" << tooEarly;
-    QTest::newRow("invalid: three digits") << "199" << fourDigits;
-    QTest::newRow("invalid: three digits and a space") << "200 " << fourDigits;
-    QTest::newRow("invalid: one digit") << "7" << fourDigits;
-    QTest::newRow("invalid: 0000") << "0000" << tooEarly;
-    QTest::newRow("invalid: letters") << "20a1"
-                                      << "'20a1" + notAYear;
-    QTest::newRow("invalid: exponent") << "2e10"
-                                       << "'2e10" + notAYear;
-    QTest::newRow("invalid: spaces only") << "  "
-                                          << "'  " + notAYear;
-    QTest::newRow("invalid: negative") << "-200" << tooEarly;
+    const auto row = [](const char* name, const char* field, const QString& text,
+                        const QString& refusal = {}) {
+        QTest::newRow(name) << field << text << refusal;
+    };
+    row("year, valid: empty is left for Continue", "year", "");
+    row("year, boundary: 1997", "year", "1997");
+    row("year, boundary: 1996", "year", "1996", tooEarly);
+    row("year, invalid: negative", "year", "-200", tooEarly);
+    row("year, invalid: three digits", "year", "199", fourDigits);
+    row("year, invalid: three digits and a space", "year", "200 ", fourDigits);
+    row("year, invalid: letters", "year", "20a1", "'20a1" + notAYear);
+    row("year, invalid: exponent", "year", "2e10", "'2e10" + notAYear);
+
+    const auto section = [](const QString& text) { return "'6" + text + "1" + badFileNumber; };
+    row("section, valid: empty", "section", "");
+    row("section, valid: lower case", "section", "a");
+    row("section, boundary: Z", "section", "Z");
+    row("section, boundary: after Z", "section", "[", section("["));
+    row("section, invalid: digit", "section", "1", section("1"));
+    row("section, invalid: accented letter", "section", "É", section("É"));
+
+    row("date, boundary: 31 March of the year", "date", "31032001");
+    row("date, boundary: 30 March of the year", "date", "30032001", beforeYearEnd + "2001");
+    row("date, valid: a later year", "date", "01052002");
+    row("date, invalid: empty", "date", "", beforeYearEnd + "2001");
+    row("date, invalid: day 32", "date", "32012001", badDate);
+    row("date, invalid: 29 February 2001", "date", "29022001", badDate);
+    row("date, invalid: seven digits", "date", "3103200", badDate);
 }
 
-void TestEmployerRules::returnYear() {
-    QFETCH(QString, year);
+void TestEmployerRules::refusal() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
     QFETCH(QString, refusal);
-    QCOMPARE(returnYearRefusal(year).value_or(QString()), refusal);
-}
-
-void TestEmployerRules::yearChangeIsAskedOnlyOverAnEnteredYear_data() {
-    QTest::addColumn<QString>("remembered");
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<bool>("asked");
-    QTest::newRow("first year typed") << ""
-                                      << "2001" << false;
-    QTest::newRow("same year") << "2001"
-                               << "2001" << false;
-    QTest::newRow("changed year") << "2001"
-                                  << "2002" << true;
-    QTest::newRow("year emptied") << "2001"
-                                  << "" << true;
+    const std::optional<QString> verdict = field == u"year" ? returnYearRefusal(text)
+                                           : field == u"section"
+                                               ? sectionRefusal(text)
+                                               : submissionDateRefusal(text, "2001");
+    QCOMPARE(verdict.value_or(QString()), refusal);
 }
 
 void TestEmployerRules::yearChangeIsAskedOnlyOverAnEnteredYear() {
-    QFETCH(QString, remembered);
-    QFETCH(QString, year);
-    QFETCH(bool, asked);
-    QCOMPARE(yearChangeNeedsConsent(remembered, year), asked);
-}
-
-void TestEmployerRules::section_data() {
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("refusal");
-    QTest::newRow("valid: empty") << ""
-                                  << "";
-    QTest::newRow("valid: A") << "A"
-                              << "";
-    QTest::newRow("valid: Z") << "Z"
-                              << "";
-    QTest::newRow("valid: lower case") << "a"
-                                       << "";
-    QTest::newRow("invalid: digit") << "1"
-                                    << "'611' is not a valid file number. Please enter again!";
-    QTest::newRow("invalid: space") << " "
-                                    << "'6 1' is not a valid file number. Please enter again!";
-    QTest::newRow("invalid: after Z") << "["
-                                      << "'6[1' is not a valid file number. Please enter again!";
-    QTest::newRow("invalid: accented letter")
-        << "É"
-        << "'6É1' is not a valid file number. Please enter again!";
-}
-
-void TestEmployerRules::section() {
-    QFETCH(QString, section);
-    QFETCH(QString, refusal);
-    QCOMPARE(sectionRefusal(section).value_or(QString()), refusal);
+    QVERIFY(!yearChangeNeedsConsent("", "2001"));
+    QVERIFY(!yearChangeNeedsConsent("2001", "2001"));
+    QVERIFY(yearChangeNeedsConsent("2001", "2002"));
+    QVERIFY(yearChangeNeedsConsent("2001", ""));
 }
 
 void TestEmployerRules::fileNumber_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("valid: empty is left for Continue") << ""
-                                                       << "" << true;
-    QTest::newRow("valid: 123 zero-filled") << "123"
-                                            << "00000123" << true;
-    QTest::newRow("valid: 00000123") << "00000123"
-                                     << "00000123" << true;
-    QTest::newRow("valid: 10000008") << "10000008"
-                                     << "10000008" << true;
-    QTest::newRow("valid: all weights") << "12345676"
-                                        << "12345676" << true;
-    QTest::newRow("valid: spaces around") << " 123 "
-                                          << "00000123" << true;
-    QTest::newRow("invalid: 121 check digit") << "121"
-                                              << "00000121" << false;
-    QTest::newRow("invalid: 00000121") << "00000121"
-                                       << "00000121" << false;
-    QTest::newRow("invalid: 10000007") << "10000007"
-                                       << "10000007" << false;
-    QTest::newRow("invalid: 0") << "0"
-                                << "0" << false;
-    QTest::newRow("invalid: 00000000") << "00000000"
-                                       << "00000000" << false;
-    QTest::newRow("invalid: not a number") << "12a4"
-                                           << "12a4" << false;
-    QTest::newRow("invalid: fraction below one") << "0.5"
-                                                 << "0.5" << false;
-    QTest::newRow("invalid: negative") << "-123"
-                                       << "-00000123" << false;
+    const auto row = [](const char* name, const char* typed, const char* shown, bool accepted) {
+        QTest::newRow(name) << typed << shown << accepted;
+    };
+    row("valid: empty is left for Continue", "", "", true);
+    row("valid: zero-filled", "123", "00000123", true);
+    row("valid: spaces around", " 123 ", "00000123", true);
+    row("valid: first weight", "10000008", "10000008", true);
+    row("valid: all weights", "12345676", "12345676", true);
+    row("invalid: check digit, zero-filled", "121", "00000121", false);
+    row("invalid: check digit of the first weight", "10000007", "10000007", false);
+    row("invalid: zero", "0", "0", false);
+    row("invalid: fraction below one", "0.5", "0.5", false);
+    row("invalid: not a number", "12a4", "12a4", false);
+    row("invalid: negative", "-123", "-00000123", false);
 }
 
 void TestEmployerRules::fileNumber() {
@@ -167,78 +122,35 @@ void TestEmployerRules::everyCheckDigitHasOneMatch() {
     QVERIFY(!hasValidCheckDigit(QStringLiteral("1234567")));
 }
 
-void TestEmployerRules::submissionDate_data() {
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<QString>("refusal");
-    QTest::newRow("boundary: 31 March of the year") << "31032001"
-                                                    << "2001"
-                                                    << "";
-    QTest::newRow("boundary: 30 March of the year") << "30032001"
-                                                    << "2001" << beforeYearEnd + "2001";
-    QTest::newRow("valid: a later year") << "01052002"
-                                         << "2001"
-                                         << "";
-    QTest::newRow("invalid: day 32") << "32012001"
-                                     << "2001" << badDate;
-    QTest::newRow("invalid: 29 February 2001") << "29022001"
-                                               << "2001" << badDate;
-    QTest::newRow("invalid: seven digits") << "3103200"
-                                           << "2001" << badDate;
-    QTest::newRow("invalid: empty date") << ""
-                                         << "2001" << beforeYearEnd + "2001";
-    QTest::newRow("invalid: 1 January of the year") << "01012001"
-                                                    << "2001" << beforeYearEnd + "2001";
-    QTest::newRow("valid: 1 April of the year before a later year") << "01042001"
-                                                                    << "2000"
-                                                                    << "";
-}
-
-void TestEmployerRules::submissionDate() {
-    QFETCH(QString, date);
-    QFETCH(QString, year);
-    QFETCH(QString, refusal);
-    QCOMPARE(submissionDateRefusal(date, year).value_or(QString()), refusal);
-}
-
-void TestEmployerRules::byteLimit_data() {
+// What the digit fields take as typed, and what fits the 70 bytes of the name.
+void TestEmployerRules::typingAndLength_data() {
+    QTest::addColumn<bool>("digitsOnly");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("valid: 70 letters") << QString(70, u'A') << true;
-    QTest::newRow("valid: 35 Chinese characters") << QString(35, QChar(0x9673)) << true;
-    QTest::newRow("boundary: 36 Chinese characters") << QString(36, QChar(0x9673)) << false;
-    QTest::newRow("boundary: 34 Chinese and 3 letters")
-        << QString(34, QChar(0x9673)) + "ABC" << false;
-    QTest::newRow("invalid: a character outside the code page")
-        << QStringLiteral("A\u0627") << false;
+    QTest::addColumn<bool>("accepted");
+    const auto row = [](const char* name, bool digitsOnly, const QString& text, bool accepted) {
+        QTest::newRow(name) << digitsOnly << text << accepted;
+    };
+    row("digits, valid: 0 to 9", true, "0123456789", true);
+    row("digits, invalid: letter", true, "a", false);
+    row("digits, invalid: full-width digit", true, "\uFF11", false);
+    row("digits, invalid: Arabic-Indic digit", true, "\u0661", false);
+    row("name, boundary: 35 Chinese characters", false, QString(35, chen), true);
+    row("name, boundary: 36 Chinese characters", false, QString(36, chen), false);
+    row("name, boundary: 34 Chinese and 3 letters", false, QString(34, chen) + "ABC", false);
+    row("name, invalid: outside the code page", false, "A\u0627", false);
 }
 
-void TestEmployerRules::byteLimit() {
+void TestEmployerRules::typingAndLength() {
+    QFETCH(bool, digitsOnly);
     QFETCH(QString, text);
-    QFETCH(bool, fits);
-    QCOMPARE(fitsInBytes(text, 70), fits);
+    QFETCH(bool, accepted);
+    QCOMPARE(digitsOnly ? onlyDigits(text) : fitsInBytes(text, 70), accepted);
 }
 
 void TestEmployerRules::firstBlankFollowsTheOrderGiven() {
     QCOMPARE(firstBlank({QStringLiteral("2001"), QStringLiteral("A")}), -1);
     QCOMPARE(firstBlank({QStringLiteral("2001"), QStringLiteral("  "), QString()}), 1);
     QCOMPARE(firstBlank({QString(), QString()}), 0);
-}
-
-void TestEmployerRules::digitsOnlyTyping_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("valid: digits") << "0123456789" << true;
-    QTest::newRow("invalid: letter") << "a" << false;
-    QTest::newRow("invalid: space") << " " << false;
-    QTest::newRow("invalid: full-width digit") << "\uFF11" << false;
-    QTest::newRow("invalid: Arabic-Indic digit") << "\u0661" << false;
-}
-
-void TestEmployerRules::digitsOnlyTyping() {
-    QFETCH(QString, typed);
-    QFETCH(bool, accepted);
-    QCOMPARE(onlyDigits(typed), accepted);
 }
 
 QTEST_APPLESS_MAIN(TestEmployerRules)
