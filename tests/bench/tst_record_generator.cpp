@@ -6,7 +6,7 @@
 #include "records/identity_number.h"
 #include "records/page_checks.h"
 #include "store/schema.h"
-#include "support/temp_folder.h"
+#include "support/working_database.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -16,15 +16,6 @@ using namespace generator;
 namespace {
 
 constexpr int sampleYear = 2001; // not the default, so that no check leans on it
-
-QList<RowValues> readRows(Database& db, const char* tableName, Columns columns) {
-    Statement query = db.prepare(QStringLiteral("select %1 from %2 order by rowid")
-                                     .arg(columnList(columns), QLatin1String(tableName)));
-    QList<RowValues> rows;
-    while (query.next())
-        rows << readRow(query, columns);
-    return rows;
-}
 
 } // namespace
 
@@ -126,8 +117,8 @@ void TestRecordGenerator::databaseHoldsTheRowsOfItsSeed() {
     }
     Database db = Database::open(path, OpenOptions{schema::defaultPassword});
     QVERIFY_THROWS_EXCEPTION(EngineError, fillDatabase(db, 5, 3));
-    QCOMPARE(readRows(db, table::employer, employerColumns()), {m_employer});
-    QList<RowValues> stored = readRows(db, table::employee, employeeColumns());
+    QCOMPARE(tableRows(db, table::employer, employerColumns()), {m_employer});
+    QList<RowValues> stored = tableRows(db, table::employee, employeeColumns());
     QCOMPARE(stored.takeFirst()[1], QVariant("H")); // the placeholder
     QCOMPARE(stored, m_employees);
     RecordGenerator other(5, sampleYear);

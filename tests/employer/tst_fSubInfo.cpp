@@ -32,15 +32,6 @@ const QChar chen(0x9673); // a Chinese character, two bytes in the code page
 const RowValues completeEmployer{"3.4e",    "2001",    "B", "00000123", "ACME TRADING LTD",
                                  "Manager", "01052001"};
 
-QList<RowValues> rows(Database& db, const char* tableName, Columns columns) {
-    Statement query = db.prepare(QStringLiteral("select %1 from %2 order by rowid")
-                                     .arg(columnList(columns), QLatin1String(tableName)));
-    QList<RowValues> all;
-    while (query.next())
-        all << readRow(query, columns);
-    return all;
-}
-
 // An employee row with a value in every column; the placeholder has no ID.
 RowValues filledEmployee(const QString& status, int id) {
     RowValues row;
@@ -53,14 +44,12 @@ RowValues filledEmployee(const QString& status, int id) {
     return row;
 }
 
-void commitInput(QWidget* field, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(field, &event);
-}
-
-// Types each character as one key (QTest::keyClicks knows only Latin-1).
-void typeKeys(QWidget* field, const QString& keys) {
+// Types each character as one key (QTest::keyClicks knows only Latin-1), after moving the
+// focus into the field and selecting its text so that the keys replace it.
+void typeInto(QLineEdit* field, const QString& keys, bool replace = true) {
+    field->setFocus(Qt::OtherFocusReason);
+    if (replace)
+        field->selectAll();
     for (const char32_t character : keys.toUcs4()) {
         const bool ascii = character >= 0x20 && character < 0x7f;
         const auto key = ascii ? Qt::Key(QChar::toUpper(character)) : Qt::Key_unknown;
@@ -69,25 +58,14 @@ void typeKeys(QWidget* field, const QString& keys) {
     }
 }
 
-// Replaces the field's text by typed keys, after moving the focus into it.
-void typeInto(QLineEdit* field, const QString& keys) {
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-    typeKeys(field, keys);
-}
-
-void leave(QWidget* field) {
-    QTest::keyClick(field, Qt::Key_Tab);
-}
-
 // Writes beyond the first byte of any file fail while it lives, as on a full disk.
 class FileSizeLimit {
 public:
-    FileSizeLimit() {
+    explicit FileSizeLimit(bool on = true) {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_previous);
         rlimit tight = m_previous;
-        tight.rlim_cur = 1;
+        tight.rlim_cur = on ? 1 : m_previous.rlim_cur;
         setrlimit(RLIMIT_FSIZE, &tight);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
@@ -110,20 +88,10 @@ struct Screen {
         return activate(screen.get());
     }
     Database& db() { return data.state.db(); }
-    RowValues employer() { return rows(db(), table::employer, employerColumns()).value(0); }
-    QList<RowValues> employees() { return rows(db(), table::employee, employeeColumns()); }
+    RowValues employer() { return tableRows(db(), table::employer, employerColumns()).value(0); }
+    QList<RowValues> employees() { return tableRows(db(), table::employee, employeeColumns()); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     EntryField* field(const QString& name) const { return screen->findChild<EntryField*>(name); }
-    // Fills every field by typed keys, the section and file number with valid ones.
-    void fill(const QString& year, const QString& name, const QString& date) {
-        for (const auto& [field, text] : {std::pair{screen->tReturnYear, year},
-                                          {screen->tSession, QStringLiteral("b")},
-                                          {screen->tBRN, QStringLiteral("123")},
-                                          {screen->tName, name},
-                                          {screen->tSubDate, date},
-                                          {screen->tDesignation, QStringLiteral("Manager")}})
-            typeInto(field, text);
-    }
 
     ScriptedServices services;
     WorkingDatabase data;
@@ -142,7 +110,6 @@ private slots:
     void keysReachTheRules();
     void leaveChecks_data();
     void leaveChecks();
-    void windowActivationRunsNoCheck();
     void yearChange_data();
     void yearChange();
     void continueChecksAndSaves_data();
@@ -188,28 +155,25 @@ void TestSubInfo::loadFailureIsShownAndCloses() {
 void TestSubInfo::textsNamesAndTabOrder() {
     Screen s;
     QVERIFY(s.open());
-    QCOMPARE(s.screen->windowTitle(), QStringLiteral("Common data for XW73D records"));
-    QStringList labels;
+    QStringList texts{s.screen->windowTitle(),          s.screen->tSession->accessibleName(),
+                      s.screen->tBRN->accessibleName(), s.screen->tName->accessibleName(),
+                      s.screen->cContinue->text(),      s.screen->cQuit->text()};
     for (const QLabel* label : s.screen->findChildren<QLabel*>())
-        labels << label->text();
+        texts << label->text();
     for (const char* text :
-         {"Please enter the following information and click the 'Continue' button to go to next "
+         {"Common data for XW73D records", "Employer's File Number, section",
+          "Employer's File Number, number", "Name of Employer", "&Continue", "&Quit",
+          "Please enter the following information and click the 'Continue' button to go to next "
           "screen.",
           "Employer's Return for the year ended 31 March", "Employer's File Number      6", "1-",
           "(as shown at the top left hand corner of the address box on X.W.D. Form 73C)",
-          "Name of Employer", "Date of Submission of XW73D", "(Day Month Year e.g. 01052002)",
+          "Date of Submission of XW73D", "(Day Month Year e.g. 01052002)",
           "Designation (State: Proprietor/Precedent Partner/ Secretary/Manager/Liquidator/"
           "Principal Officer)",
           "The inputted data in this screen will be used as common data for the inputted XW73D "
           "records.  Any amendment of the data in this screen will automatically amend the data "
           "of the inputted XW73D records."})
-        QVERIFY2(labels.contains(QLatin1String(text)), text);
-    QCOMPARE(s.screen->tSession->accessibleName(),
-             QStringLiteral("Employer's File Number, section"));
-    QCOMPARE(s.screen->tBRN->accessibleName(), QStringLiteral("Employer's File Number, number"));
-    QCOMPARE(s.screen->tName->accessibleName(), QStringLiteral("Name of Employer"));
-    QCOMPARE(s.screen->cContinue->text(), QStringLiteral("&Continue"));
-    QCOMPARE(s.screen->cQuit->text(), QStringLiteral("&Quit"));
+        QVERIFY2(texts.contains(QLatin1String(text)), text);
     QVERIFY(s.screen->cContinue->isDefault());
     QStringList order; // each field with its length limit
     for (int i = 0; i < 8; ++i) {
@@ -234,6 +198,7 @@ void TestSubInfo::keysReachTheRules_data() {
                         const QString& input, const QString& after, int beeps) {
         QTest::newRow(name) << field << before << committed << input << after << beeps;
     };
+    const QString fullName(35, chen);
     row("year, invalid: letter", "tReturnYear", "", false, "20a01", "2001", 1);
     row("year, invalid: committed Chinese", "tReturnYear", "20", true, "年", "20", 1);
     row("file number, invalid: hyphen", "tBRN", "", false, "12-3", "123", 1);
@@ -242,13 +207,10 @@ void TestSubInfo::keysReachTheRules_data() {
     row("name, valid: letters and Chinese", "tName", "", false, "Acme 陳", "Acme 陳", 0);
     row("name, valid: committed Chinese", "tName", "", true, "陳大文", "陳大文", 0);
     row("name, invalid: outside the code page", "tName", "", false, "A\u0627B", "AB", 1);
-    row("name, invalid: committed emoji", "tName", "A", true, "\U0001F600", "A", 1);
-    row("name, boundary: a letter over 70 bytes", "tName", QString(35, chen), false, "A",
-        QString(35, chen), 1);
-    row("name, boundary: Chinese committed over 70 bytes", "tName", QString(35, chen), true, chen,
-        QString(35, chen), 1);
-    row("designation, boundary: over 25 bytes", "tDesignation", QString(12, chen), true, chen,
-        QString(12, chen), 1);
+    row("name, boundary: a letter over 70 bytes", "tName", fullName, false, "A", fullName, 1);
+    row("name, boundary: committed over 70 bytes", "tName", fullName, true, chen, fullName, 1);
+    row("designation, boundary: committed over 25 bytes", "tDesignation", QString(12, chen), true,
+        chen, QString(12, chen), 1);
 }
 
 void TestSubInfo::keysReachTheRules() {
@@ -262,10 +224,12 @@ void TestSubInfo::keysReachTheRules() {
     QVERIFY(s.open());
     EntryField* edit = s.field(field);
     typeInto(edit, before);
+    QInputMethodEvent commit;
+    commit.setCommitString(input);
     if (committed)
-        commitInput(edit, input);
+        QApplication::sendEvent(edit, &commit);
     else
-        typeKeys(edit, input);
+        typeInto(edit, input, false);
     QCOMPARE(edit->text(), after);
     QCOMPARE(s.services.beeps, beeps);
     QTest::keyClick(edit, Qt::Key_Backspace); // taken by every typing rule
@@ -291,8 +255,6 @@ void TestSubInfo::leaveChecks_data() {
     row("year, valid: the same year", "tReturnYear", "2001", "", "", "2001");
     row("year, boundary: 1996", "tReturnYear", "1996", "Input year must be later than 1996.",
         "1996", "2001");
-    row("year, invalid: three digits", "tReturnYear", "200",
-        "Invalid year. Please enter a 4-digit year.", "200", "2001");
     row("year, invalid: pasted letters", "tReturnYear", "20a1",
         "'20a1' is not a valid year. Please enter again!", "20a1", "2001", true);
     row("section, valid: lower case", "tSession", "a", "", "", "A");
@@ -300,7 +262,6 @@ void TestSubInfo::leaveChecks_data() {
     row("file number, valid: zero-filled", "tBRN", "458", "", "", "00000458");
     row("file number, invalid: check digit", "tBRN", "121", "'00000121" + badFileNumber, "00000121",
         "00000123");
-    row("file number, invalid: zero", "tBRN", "0", "'0" + badFileNumber, "0", "00000123");
 }
 
 void TestSubInfo::leaveChecks() {
@@ -315,38 +276,18 @@ void TestSubInfo::leaveChecks() {
     EntryField* edit = s.field(field);
     QString shownDuringBox;
     s.services.onBox = [&](const ScriptedServices::Box&) { shownDuringBox = edit->text(); };
+    typeInto(edit, pasted ? QString() : typed);
     if (pasted) {
         QGuiApplication::clipboard()->setText(typed);
-        edit->setFocus();
-        edit->selectAll();
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), typed); // past the key filter
-    } else {
-        typeInto(edit, typed);
     }
-    leave(edit);
+    QTest::keyClick(edit, Qt::Key_Tab);
     QCOMPARE(edit->text(), after);
     QCOMPARE(s.services.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(shownDuringBox, during);
     QCOMPARE(s.focus(), message.isEmpty() ? edit->nextInFocusChain() : edit);
     QCOMPARE(s.data.state.returnYear, QStringLiteral("2001"));
-}
-
-// A message box or another window takes the activation away and gives it back; that is no
-// leaving of the field.
-void TestSubInfo::windowActivationRunsNoCheck() {
-    Screen s(completeEmployer);
-    QVERIFY(s.open());
-    typeInto(s.screen->tReturnYear, QStringLiteral("199"));
-    QWidget other;
-    other.show();
-    QVERIFY(activate(&other));
-    QVERIFY(activate(s.screen.get()));
-    QCOMPARE(s.focus(), s.screen->tReturnYear);
-    QVERIFY(s.services.boxes.isEmpty());
-    typeInto(s.screen->tReturnYear, QStringLiteral("2002"));
-    leave(s.screen->tReturnYear);
-    QCOMPARE(s.services.texts(), QStringList{yearQuestion}); // 2001 is still the year it had
 }
 
 // A changed year clears pages 2 to 4 of every record once the user agrees and the clearing
@@ -375,11 +316,16 @@ void TestSubInfo::yearChange() {
     QVERIFY(s.open());
     s.services.answers = {answer};
     typeInto(s.screen->tReturnYear, QStringLiteral("2002"));
+    // Another window taking the activation away and giving it back is no leaving of the field.
+    QWidget other;
+    other.show();
+    QVERIFY(activate(&other));
+    QVERIFY(activate(s.screen.get()));
+    QCOMPARE(s.focus(), s.screen->tReturnYear);
+    QVERIFY(s.services.boxes.isEmpty());
     {
-        std::optional<FileSizeLimit> full;
-        if (diskFull)
-            full.emplace();
-        leave(s.screen->tReturnYear);
+        const FileSizeLimit full(diskFull);
+        QTest::keyClick(s.screen->tReturnYear, Qt::Key_Tab);
     }
     QCOMPARE(s.services.texts(), messages);
     QCOMPARE(s.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
@@ -398,7 +344,7 @@ void TestSubInfo::yearChange() {
         }
     // The year now remembered asks nothing when it is left again.
     s.screen->tReturnYear->setFocus();
-    leave(s.screen->tReturnYear);
+    QTest::keyClick(s.screen->tReturnYear, Qt::Key_Tab);
     QCOMPARE(s.services.boxes.size(), messages.size());
 }
 
@@ -433,29 +379,24 @@ void TestSubInfo::continueChecksAndSaves() {
     Screen s({"3.2", {}, {}, {}, {}, {}, {}});
     const RowValues before = s.employer();
     QVERIFY(s.open());
-    s.fill(year, name, date);
+    const QStringList texts{year, "b", "123", name, date, "Manager"};
+    const char* const fields[]{"tReturnYear", "tSession", "tBRN",
+                               "tName",       "tSubDate", "tDesignation"};
+    for (int i = 0; i < 6; ++i)
+        typeInto(s.field(fields[i]), texts[i]);
     QSignalSpy continued(s.screen.get(), &fSubInfo::continued);
     {
-        std::optional<FileSizeLimit> full;
-        if (diskFull)
-            full.emplace();
+        const FileSizeLimit full(diskFull);
         QTest::keyClick(s.screen->tDesignation, Qt::Key_Return);
     }
-    if (message.isEmpty()) {
-        QVERIFY(s.services.boxes.isEmpty());
-        QCOMPARE(continued.size(), 1);
-        QVERIFY(!s.screen->isVisible());
-        QCOMPARE(s.data.state.returnYear, year);
-        QCOMPARE(s.employer(),
-                 (RowValues{"3.4e", year, "B", "00000123", name, "Manager", "31032001"}));
-        return;
-    }
-    QCOMPARE(s.services.texts(), QStringList{message});
-    QCOMPARE(s.focus()->objectName(), focused);
+    const RowValues saved{"3.4e", year, "B", "00000123", name, "Manager", "31032001"};
+    QCOMPARE(s.services.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(continued.size(), message.isEmpty() ? 1 : 0);
+    QCOMPARE(s.screen->isVisible(), !message.isEmpty());
+    QCOMPARE(s.employer(), message.isEmpty() ? saved : before);
     QCOMPARE(s.screen->tSubDate->text(), date); // the date is not put back
-    QVERIFY(continued.isEmpty());
-    QVERIFY(s.screen->isVisible());
-    QCOMPARE(s.employer(), before);
+    if (!message.isEmpty())
+        QCOMPARE(s.focus()->objectName(), focused);
 }
 
 void TestSubInfo::clickOnContinueAfterARefusalShowsOneMessage() {
