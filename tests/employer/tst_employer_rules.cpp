@@ -16,25 +16,22 @@ const QChar chen(0x9673); // two bytes in the code page
 class TestEmployerRules : public QObject {
     Q_OBJECT
 private slots:
-    void refusal_data();
-    void refusal();
+    void check_data();
+    void check();
     void yearChangeIsAskedOnlyOverAnEnteredYear();
-    void fileNumber_data();
-    void fileNumber();
     void everyCheckDigitHasOneMatch();
-    void typingAndLength_data();
-    void typingAndLength();
     void firstBlankFollowsTheOrderGiven();
 };
 
-// The year, the section letter and the submission date (checked against the year 2001).
-void TestEmployerRules::refusal_data() {
-    QTest::addColumn<QString>("field");
+// What each check makes of a text: its refusal, or nothing when it accepts the text (a file
+// number shows its text as written afterwards). The date is checked against the year 2001.
+void TestEmployerRules::check_data() {
+    QTest::addColumn<QString>("check");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("refusal"); // empty: accepted
-    const auto row = [](const char* name, const char* field, const QString& text,
-                        const QString& refusal = {}) {
-        QTest::newRow(name) << field << text << refusal;
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const char* check, const QString& text,
+                        const QString& expected = {}) {
+        QTest::newRow(name) << check << text << expected;
     };
     row("year, valid: empty is left for Continue", "year", "");
     row("year, boundary: 1997", "year", "1997");
@@ -45,13 +42,26 @@ void TestEmployerRules::refusal_data() {
     row("year, invalid: letters", "year", "20a1", "'20a1" + notAYear);
     row("year, invalid: exponent", "year", "2e10", "'2e10" + notAYear);
 
-    const auto section = [](const QString& text) { return "'6" + text + "1" + badFileNumber; };
+    const auto badSection = [](const QString& text) { return "'6" + text + "1" + badFileNumber; };
     row("section, valid: empty", "section", "");
     row("section, valid: lower case", "section", "a");
     row("section, boundary: Z", "section", "Z");
-    row("section, boundary: after Z", "section", "[", section("["));
-    row("section, invalid: digit", "section", "1", section("1"));
-    row("section, invalid: accented letter", "section", "É", section("É"));
+    row("section, boundary: after Z", "section", "[", badSection("["));
+    row("section, invalid: digit", "section", "1", badSection("1"));
+    row("section, invalid: accented letter", "section", "É", badSection("É"));
+
+    const auto badNumber = [](const QString& shown) { return u'\'' + shown + badFileNumber; };
+    row("file number, valid: empty is left for Continue", "file number", "", "");
+    row("file number, valid: zero-filled", "file number", "123", "00000123");
+    row("file number, valid: spaces around", "file number", " 123 ", "00000123");
+    row("file number, valid: first weight", "file number", "10000008", "10000008");
+    row("file number, valid: all weights", "file number", "12345676", "12345676");
+    row("file number, invalid: check digit", "file number", "121", badNumber("00000121"));
+    row("file number, invalid: first weight", "file number", "10000007", badNumber("10000007"));
+    row("file number, invalid: zero", "file number", "0", badNumber("0"));
+    row("file number, invalid: fraction below one", "file number", "0.5", badNumber("0.5"));
+    row("file number, invalid: not a number", "file number", "12a4", badNumber("12a4"));
+    row("file number, invalid: negative", "file number", "-123", badNumber("-00000123"));
 
     row("date, boundary: 31 March of the year", "date", "31032001");
     row("date, boundary: 30 March of the year", "date", "30032001", beforeYearEnd + "2001");
@@ -60,17 +70,34 @@ void TestEmployerRules::refusal_data() {
     row("date, invalid: day 32", "date", "32012001", badDate);
     row("date, invalid: 29 February 2001", "date", "29022001", badDate);
     row("date, invalid: seven digits", "date", "3103200", badDate);
+
+    row("typed digits, valid: 0 to 9", "digits", "0123456789");
+    row("typed digits, invalid: letter", "digits", "a", "refused");
+    row("typed digits, invalid: full-width digit", "digits", "\uFF11", "refused");
+    row("typed digits, invalid: Arabic-Indic digit", "digits", "\u0661", "refused");
+    row("70 bytes, boundary: 35 Chinese characters", "70 bytes", QString(35, chen));
+    row("70 bytes, boundary: 36 Chinese characters", "70 bytes", QString(36, chen), "refused");
+    row("70 bytes, boundary: 34 Chinese and 3 letters", "70 bytes", QString(34, chen) + "ABC",
+        "refused");
+    row("70 bytes, invalid: outside the code page", "70 bytes", "A\u0627", "refused");
 }
 
-void TestEmployerRules::refusal() {
-    QFETCH(QString, field);
+void TestEmployerRules::check() {
+    QFETCH(QString, check);
     QFETCH(QString, text);
-    QFETCH(QString, refusal);
-    const std::optional<QString> verdict = field == u"year" ? returnYearRefusal(text)
-                                           : field == u"section"
-                                               ? sectionRefusal(text)
-                                               : submissionDateRefusal(text, "2001");
-    QCOMPARE(verdict.value_or(QString()), refusal);
+    QFETCH(QString, expected);
+    const FileNumberVerdict fileNumber = checkFileNumber(text);
+    const QString refused = QStringLiteral("refused");
+    const QHash<QString, QString> verdicts{
+        {"year", returnYearRefusal(text).value_or(QString())},
+        {"section", sectionRefusal(text).value_or(QString())},
+        {"file number", fileNumber.refusal.value_or(fileNumber.text)},
+        {"date", submissionDateRefusal(text, "2001").value_or(QString())},
+        {"digits", onlyDigits(text) ? QString() : refused},
+        {"70 bytes", fitsInBytes(text, 70) ? QString() : refused},
+    };
+    QVERIFY(verdicts.contains(check));
+    QCOMPARE(verdicts.value(check), expected);
 }
 
 void TestEmployerRules::yearChangeIsAskedOnlyOverAnEnteredYear() {
@@ -78,36 +105,6 @@ void TestEmployerRules::yearChangeIsAskedOnlyOverAnEnteredYear() {
     QVERIFY(!yearChangeNeedsConsent("2001", "2001"));
     QVERIFY(yearChangeNeedsConsent("2001", "2002"));
     QVERIFY(yearChangeNeedsConsent("2001", ""));
-}
-
-void TestEmployerRules::fileNumber_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("accepted");
-    const auto row = [](const char* name, const char* typed, const char* shown, bool accepted) {
-        QTest::newRow(name) << typed << shown << accepted;
-    };
-    row("valid: empty is left for Continue", "", "", true);
-    row("valid: zero-filled", "123", "00000123", true);
-    row("valid: spaces around", " 123 ", "00000123", true);
-    row("valid: first weight", "10000008", "10000008", true);
-    row("valid: all weights", "12345676", "12345676", true);
-    row("invalid: check digit, zero-filled", "121", "00000121", false);
-    row("invalid: check digit of the first weight", "10000007", "10000007", false);
-    row("invalid: zero", "0", "0", false);
-    row("invalid: fraction below one", "0.5", "0.5", false);
-    row("invalid: not a number", "12a4", "12a4", false);
-    row("invalid: negative", "-123", "-00000123", false);
-}
-
-void TestEmployerRules::fileNumber() {
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(bool, accepted);
-    const FileNumberVerdict verdict = checkFileNumber(typed);
-    QCOMPARE(verdict.text, shown);
-    QCOMPARE(verdict.refusal.value_or(QString()),
-             accepted ? QString() : u'\'' + shown + badFileNumber);
 }
 
 // Of the ten numbers that share their first seven digits exactly one is valid.
@@ -120,31 +117,6 @@ void TestEmployerRules::everyCheckDigitHasOneMatch() {
     }
     QVERIFY(hasValidCheckDigit(QStringLiteral("98765434"))); // 72+8+14+18+30+28+24 = 194
     QVERIFY(!hasValidCheckDigit(QStringLiteral("1234567")));
-}
-
-// What the digit fields take as typed, and what fits the 70 bytes of the name.
-void TestEmployerRules::typingAndLength_data() {
-    QTest::addColumn<bool>("digitsOnly");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
-    const auto row = [](const char* name, bool digitsOnly, const QString& text, bool accepted) {
-        QTest::newRow(name) << digitsOnly << text << accepted;
-    };
-    row("digits, valid: 0 to 9", true, "0123456789", true);
-    row("digits, invalid: letter", true, "a", false);
-    row("digits, invalid: full-width digit", true, "\uFF11", false);
-    row("digits, invalid: Arabic-Indic digit", true, "\u0661", false);
-    row("name, boundary: 35 Chinese characters", false, QString(35, chen), true);
-    row("name, boundary: 36 Chinese characters", false, QString(36, chen), false);
-    row("name, boundary: 34 Chinese and 3 letters", false, QString(34, chen) + "ABC", false);
-    row("name, invalid: outside the code page", false, "A\u0627", false);
-}
-
-void TestEmployerRules::typingAndLength() {
-    QFETCH(bool, digitsOnly);
-    QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    QCOMPARE(digitsOnly ? onlyDigits(text) : fitsInBytes(text, 70), accepted);
 }
 
 void TestEmployerRules::firstBlankFollowsTheOrderGiven() {
