@@ -333,15 +333,12 @@ void TestSubInfo::yearChange() {
     QCOMPARE(s.data.state.returnYear, year);
     QCOMPARE(s.focus(), year == u"2001" ? s.screen->tReturnYear : s.screen->tSession);
     QCOMPARE(s.employer(), completeEmployer); // the year is saved by Continue only
-    const QList<RowValues> after = s.employees();
-    QCOMPARE(after.size(), 3);
+    QList<RowValues> cleared = before;
     const int firstCleared = columnIndex(employeeColumns(), QStringLiteral("EDay1"));
-    for (qsizetype row = 0; row < after.size(); ++row)
-        for (int col = 0; col < int(employeeColumns().size()); ++col) {
-            const bool cleared = year == u"2002" && col >= firstCleared;
-            QVERIFY2(after[row][col] == (cleared ? QVariant() : before[row][col]),
-                     employeeColumns()[col].name);
-        }
+    for (RowValues& row : cleared)
+        for (qsizetype col = firstCleared; col < row.size() && year == u"2002"; ++col)
+            row[col] = QVariant();
+    QCOMPARE(s.employees(), cleared);
     // The year now remembered asks nothing when it is left again.
     s.screen->tReturnYear->setFocus();
     QTest::keyClick(s.screen->tReturnYear, Qt::Key_Tab);
