@@ -172,38 +172,24 @@ void TestStore::refusesValuesTheColumnCannotHold_data() {
     for (const ColumnDef& column : employerColumns())
         QTest::addRow("employer %s empty", column.name)
             << "employer" << column.name << empty << int(engine::ZeroLength);
-    QTest::newRow("Status empty") << "employee"
-                                  << "Status" << empty << int(engine::ZeroLength);
-    QTest::newRow("SheetNo empty") << "employee"
-                                   << "SheetNo" << empty << int(engine::ZeroLength);
-    QTest::newRow("Surname empty") << "employee"
-                                   << "Surname" << empty << 0;
-    QTest::newRow("Remark empty") << "employee"
-                                  << "Remark" << empty << 0;
-    QTest::newRow("Surname of 20") << "employee"
-                                   << "Surname" << QVariant(QString(20, 'A')) << 0;
-    QTest::newRow("Surname of 21")
-        << "employee"
-        << "Surname" << QVariant(QString(21, 'A')) << int(engine::FieldTooSmall);
-    QTest::newRow("25 Chinese characters")
-        << "employee"
-        << "ChineseName" << QVariant(QString(25, QChar(0x9673))) << 0;
-    QTest::newRow("26 Chinese characters")
-        << "employee"
-        << "ChineseName" << QVariant(QString(26, QChar(0x9673))) << int(engine::FieldTooSmall);
-    QTest::newRow("12 Chinese in a 20-byte surname")
-        << "employee"
-        << "Surname" << QVariant(QString(11, QChar(0x9673))) << int(engine::FieldTooSmall);
-    QTest::newRow("character outside the code page")
-        << "employee"
-        << "Remark" << QVariant(QStringLiteral("\U0001F600")) << int(engine::FieldTooSmall);
-    QTest::newRow("flag of 256") << "employee"
-                                 << "QFlag" << QVariant(256) << int(engine::InvalidArgument);
-    QTest::newRow("flag of 1") << "employee"
-                               << "QFlag" << QVariant(1) << 0;
-    QTest::newRow("ID as text") << "employee"
-                                << "ID" << QVariant(QStringLiteral("x"))
-                                << int(engine::InvalidArgument);
+    const auto row = [](const char* name, const char* column, const QVariant& value, int error) {
+        QTest::newRow(name) << "employee" << column << value << error;
+    };
+    const QChar chen(0x9673);
+    row("Status empty", "Status", empty, engine::ZeroLength);
+    row("SheetNo empty", "SheetNo", empty, engine::ZeroLength);
+    row("Surname empty", "Surname", empty, 0);
+    row("Remark empty", "Remark", empty, 0);
+    row("Surname of 20", "Surname", QString(20, 'A'), 0);
+    row("Surname of 21", "Surname", QString(21, 'A'), engine::FieldTooSmall);
+    row("25 Chinese characters", "ChineseName", QString(25, chen), 0);
+    row("26 Chinese characters", "ChineseName", QString(26, chen), engine::FieldTooSmall);
+    row("12 Chinese in a 20-byte surname", "Surname", QString(11, chen), engine::FieldTooSmall);
+    row("character outside the code page", "Remark", QStringLiteral("\U0001F600"),
+        engine::FieldTooSmall);
+    row("flag of 256", "QFlag", 256, engine::InvalidArgument);
+    row("flag of 1", "QFlag", 1, 0);
+    row("ID as text", "ID", QStringLiteral("x"), engine::InvalidArgument);
 }
 
 void TestStore::refusesValuesTheColumnCannotHold() {
