@@ -13,11 +13,7 @@
 
 using namespace generator;
 
-namespace {
-
 constexpr int sampleYear = 2001; // not the default, so that no check leans on it
-
-} // namespace
 
 class TestRecordGenerator : public QObject {
     Q_OBJECT
@@ -108,7 +104,6 @@ void TestRecordGenerator::sampleHoldsTheVariety() {
 void TestRecordGenerator::databaseHoldsTheRowsOfItsSeed() {
     TempFolder folder;
     const QString path = makeWorkingDatabase(folder.path(), 2000, 4, sampleYear);
-    QCOMPARE(path, folder.file(schema::workingFile));
     try {
         makeWorkingDatabase(folder.path(), 5, 2);
         QFAIL("a second database was made");

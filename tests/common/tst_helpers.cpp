@@ -100,26 +100,19 @@ void TestHelpers::lenWithoutCommas() {
 void TestHelpers::formatAmount_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("formatted");
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("four digits") << "1234"
-                                 << "1,234";
-    QTest::newRow("zero") << "0"
-                          << "0";
-    QTest::newRow("zeros") << "000"
-                           << "0";
-    QTest::newRow("leading zeros") << "000123"
-                                   << "123";
-    QTest::newRow("twelve nines") << "999999999999"
-                                  << "999,999,999,999";
-    QTest::newRow("regrouped") << "123,4567"
-                               << "1,234,567";
-    QTest::newRow("already grouped") << "1,234,567"
-                                     << "1,234,567";
-    QTest::newRow("three digits") << "999"
-                                  << "999";
-    QTest::newRow("lone comma") << ","
-                                << "";
+    const auto row = [](const char* name, const char* text, const char* formatted) {
+        QTest::newRow(name) << QString(text) << QString(formatted);
+    };
+    row("empty", "", "");
+    row("four digits", "1234", "1,234");
+    row("zero", "0", "0");
+    row("zeros", "000", "0");
+    row("leading zeros", "000123", "123");
+    row("twelve nines", "999999999999", "999,999,999,999");
+    row("regrouped", "123,4567", "1,234,567");
+    row("already grouped", "1,234,567", "1,234,567");
+    row("three digits", "999", "999");
+    row("lone comma", ",", "");
 }
 
 void TestHelpers::formatAmount() {
