@@ -40,17 +40,11 @@ void TestHelpers::isInvalidDateMatchesTheCalendar() {
 void TestHelpers::isInvalidDate_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("invalid");
-    QTest::newRow("leap day of a leap century") << "29022000" << false;
-    QTest::newRow("leap day of a common century") << "29021900" << true;
-    QTest::newRow("31 April") << "31042001" << true;
-    QTest::newRow("day 00") << "00012001" << true;
-    QTest::newRow("month 13") << "01132001" << true;
-    QTest::newRow("month 00") << "01002001" << true;
+    // Real and impossible days are all in the calendar test; these texts are no dates at all.
     QTest::newRow("seven characters") << "0101200" << true;
     QTest::newRow("nine characters") << "010120011" << true;
     QTest::newRow("empty") << "" << true;
     QTest::newRow("letters") << "0a012001" << true;
-    QTest::newRow("last day of the return year") << "31032001" << false;
 }
 
 void TestHelpers::isInvalidDate() {
