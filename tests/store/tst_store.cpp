@@ -2,7 +2,7 @@
 #include "store/database.h"
 #include "store/rows.h"
 #include "store/schema.h"
-#include "support/temp_folder.h"
+#include "support/working_database.h"
 
 #include <QFile>
 #include <QProcess>
@@ -15,11 +15,14 @@ Database openWorking(const TempFolder& folder, const QString& password = schema:
     return Database::open(folder.file(schema::workingFile), OpenOptions{password, true, false});
 }
 
-void createWorking(const TempFolder& folder) {
-    CreateDB(folder.path(), 1);
-    CreateEmployer(folder.path(), 1);
-    CreateEmployee(folder.path(), 1);
-}
+// A program folder holding a freshly created working database.
+struct WorkingFolder : TempFolder {
+    WorkingFolder() {
+        CreateDB(path(), 1);
+        CreateEmployer(path(), 1);
+        CreateEmployee(path(), 1);
+    }
+};
 
 int errorNumber(const std::function<void()>& action) {
     try {
@@ -84,37 +87,22 @@ private slots:
 };
 
 void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database db = openWorking(folder);
     QCOMPARE(db.formatVersion(), QStringLiteral("3.0"));
     QCOMPARE(tableColumns(db, "employer"), definedColumns(employerColumns()));
     QCOMPARE(tableColumns(db, "employee"), definedColumns(employeeColumns()));
     QCOMPARE(tableColumns(db, "employee").size(), 81);
-    QCOMPARE(rowCount(db, "employer"), 1);
-    QCOMPARE(rowCount(db, "employee"), 1);
-
-    Statement employer =
-        db.prepare(QStringLiteral("select %1 from employer").arg(columnList(employerColumns())));
-    QVERIFY(employer.next());
-    const RowValues boss = readRow(employer, employerColumns());
-    QCOMPARE(boss[0].toString(), QStringLiteral("3.4e"));
-    for (qsizetype i = 1; i < boss.size(); ++i)
-        QVERIFY2(boss[i].isNull(), employerColumns()[i].name);
-
-    Statement employee =
-        db.prepare(QStringLiteral("select %1 from employee").arg(columnList(employeeColumns())));
-    QVERIFY(employee.next());
-    const RowValues placeholder = readRow(employee, employeeColumns());
-    QCOMPARE(placeholder[1].toString(), QStringLiteral("H"));
-    for (qsizetype i = 0; i < placeholder.size(); ++i)
-        if (i != 1)
-            QVERIFY2(placeholder[i].isNull(), employeeColumns()[i].name);
+    RowValues employer = emptyRow(employerColumns());
+    employer[0] = QStringLiteral("3.4e");
+    QCOMPARE(tableRows(db, table::employer, employerColumns()), {employer});
+    RowValues placeholder = emptyRow(employeeColumns());
+    placeholder[1] = QStringLiteral("H");
+    QCOMPARE(tableRows(db, table::employee, employeeColumns()), {placeholder});
 }
 
 void TestStore::freshDatabaseIsEncrypted() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     QVERIFY(!isPlainDatabaseFile(folder.file(schema::workingFile)));
     QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
              int(engine::NotValidPassword));
@@ -125,8 +113,7 @@ void TestStore::freshDatabaseIsEncrypted() {
 void TestStore::externalClientNeedsTheKey() {
     if (QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
         QSKIP("the sqlcipher client is not installed");
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     const QString path = folder.file(schema::workingFile);
     QVERIFY(!sqlcipherOutput(path, QString(), QStringLiteral("select * from employer;"))
                  .contains(QStringLiteral("3.4e")));
@@ -202,8 +189,7 @@ void TestStore::refusesValuesTheColumnCannotHold() {
 }
 
 void TestStore::refusedRowWritesNothing() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database db = openWorking(folder);
     RowValues row = emptyRow(employeeColumns());
     row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
@@ -218,8 +204,7 @@ void TestStore::refusedRowWritesNothing() {
 }
 
 void TestStore::passwordChangeTakesEffect() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     openWorking(folder).changePassword(QStringLiteral("Ab12"));
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::NotValidPassword));
     QCOMPARE(errorNumber([&] { openWorking(folder, QStringLiteral("ab12")); }),
@@ -229,8 +214,7 @@ void TestStore::passwordChangeTakesEffect() {
 }
 
 void TestStore::exclusiveOpenKeepsOthersOut() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database first = openWorking(folder);
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::InUse));
     QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
@@ -255,8 +239,7 @@ void TestStore::damagedFilesAreReported() {
 }
 
 void TestStore::transactionIsAllOrNothing() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database db = openWorking(folder);
     RowValues row = emptyRow(employeeColumns());
     row[1] = QStringLiteral("O");
