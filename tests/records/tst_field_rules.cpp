@@ -268,7 +268,6 @@ void TestFieldRules::leave_data() {
     LeaveVerdict married = passes("2", Dependents::Enable);
     married.focusFirstDependent = true;
     married.page = 1;
-    const LeaveVerdict clears = passes("0", Dependents::ClearAndDisable);
 
     one("surname: upper-cased", "surname", " o'brien-smith. ", "", passes("O'BRIEN-SMITH."));
     one("surname: empty", "surname", "", "LEE", passes(""));
@@ -285,12 +284,12 @@ void TestFieldRules::leave_data() {
         passes("1", Dependents::ClearAndDisable));
     one("marital status, invalid: 3", "marital status", "3", "1",
         restores("Invalid Marital Status. Please enter '1', '2' or leave blank.", 1, "1"));
-    one("residence: none provided", "residence", "0", "1", clears);
+    one("residence: none provided", "residence", "0", "1",
+        passes("0", Dependents::ClearAndDisable));
     one("residence: provided", "residence", "1", "0", passes("1", Dependents::Enable));
     one("residence: empty", "residence", "", "1", passes(""));
     one("residence, invalid: 2", "residence", "2", "1",
         restores("Invalid Place of Residence indicator. Please enter '0' or '1'.", 3, "1"));
-    one("overseas: none", "overseas", "0", "", clears);
     one("overseas, invalid: 9", "overseas", "9", "0",
         restores("Invalid overseas company indicator. Please enter '0' or '1'.", 4, "0"));
     one("identity number: trimmed and upper-cased", "identity number", " a1234e5 ", "",
