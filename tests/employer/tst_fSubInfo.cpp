@@ -98,6 +98,11 @@ struct Screen {
     std::unique_ptr<fSubInfo> screen;
 };
 
+// The columns of the tables, named where they are taken apart.
+using KeyCase = std::tuple<QString, QString, bool, QString, QString, int>;
+using LeaveCase = std::tuple<QString, QString, bool, QString, QString, QString>;
+using ContinueCase = std::tuple<QString, QString, QString, bool, QString, QString>;
+
 } // namespace
 
 class TestSubInfo : public QObject {
@@ -182,40 +187,30 @@ void TestSubInfo::loadFailureIsShownAndCloses() {
     QVERIFY(!s.screen->isVisible());
 }
 
-// Typed keys, or text committed by an input method, after the field was filled with `before`.
+// Keys typed, or text committed by an input method, after the field was filled with `before`.
 void TestSubInfo::keysReachTheRules_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<bool>("committed");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("beeps");
-    const auto row = [](const char* name, const char* field, const QString& before, bool committed,
-                        const QString& input, const QString& after, int beeps) {
-        QTest::newRow(name) << field << before << committed << input << after << beeps;
+    QTest::addColumn<KeyCase>("keyCase");
+    const auto row = [](const char* name, const KeyCase& keyCase) {
+        QTest::newRow(name) << keyCase;
     };
     const QString fullName(35, chen);
-    row("year, invalid: letter", "tReturnYear", "", false, "20a01", "2001", 1);
-    row("year, invalid: committed Chinese", "tReturnYear", "20", true, "年", "20", 1);
-    row("file number, invalid: hyphen", "tBRN", "", false, "12-3", "123", 1);
-    row("date, invalid: slashes", "tSubDate", "", false, "01/05/2002", "01052002", 2);
-    row("section, valid: lower case raised", "tSession", "", false, "a", "A", 0);
-    row("name, valid: letters and Chinese", "tName", "", false, "Acme 陳", "Acme 陳", 0);
-    row("name, valid: committed Chinese", "tName", "", true, "陳大文", "陳大文", 0);
-    row("name, invalid: outside the code page", "tName", "", false, "A\u0627B", "AB", 1);
-    row("name, boundary: a letter over 70 bytes", "tName", fullName, false, "A", fullName, 1);
-    row("name, boundary: committed over 70 bytes", "tName", fullName, true, chen, fullName, 1);
-    row("designation, boundary: committed over 25 bytes", "tDesignation", QString(12, chen), true,
-        chen, QString(12, chen), 1);
+    row("year, invalid: letter", {"tReturnYear", "", false, "20a01", "2001", 1});
+    row("year, invalid: committed Chinese", {"tReturnYear", "20", true, "年", "20", 1});
+    row("file number, invalid: hyphen", {"tBRN", "", false, "12-3", "123", 1});
+    row("date, invalid: slashes", {"tSubDate", "", false, "01/05/2002", "01052002", 2});
+    row("section, valid: lower case raised", {"tSession", "", false, "a", "A", 0});
+    row("name, valid: letters and Chinese", {"tName", "", false, "Acme 陳", "Acme 陳", 0});
+    row("name, valid: committed Chinese", {"tName", "", true, "陳大文", "陳大文", 0});
+    row("name, invalid: outside the code page", {"tName", "", false, "A\u0627B", "AB", 1});
+    row("name, boundary: a letter over 70 bytes", {"tName", fullName, false, "A", fullName, 1});
+    row("name, boundary: committed over 70 bytes", {"tName", fullName, true, chen, fullName, 1});
+    row("designation, boundary: committed over 25 bytes",
+        {"tDesignation", QString(12, chen), true, chen, QString(12, chen), 1});
 }
 
 void TestSubInfo::keysReachTheRules() {
-    QFETCH(QString, field);
-    QFETCH(QString, before);
-    QFETCH(bool, committed);
-    QFETCH(QString, input);
-    QFETCH(QString, after);
-    QFETCH(int, beeps);
+    QFETCH(KeyCase, keyCase);
+    const auto& [field, before, committed, input, after, beeps] = keyCase;
     Screen s;
     QVERIFY(s.open());
     EntryField* edit = s.field(field);
@@ -237,34 +232,25 @@ void TestSubInfo::keysReachTheRules() {
 // Leaving the year, the section or the file number checks it: a refusal shows its message, puts
 // back the value the field had when it got the focus and keeps the focus there.
 void TestSubInfo::leaveChecks_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("pasted");
-    QTest::addColumn<QString>("message"); // empty: accepted
-    QTest::addColumn<QString>("during");  // the field's text while the message is shown
-    QTest::addColumn<QString>("after");
-    const auto row = [](const char* name, const char* field, const char* typed,
-                        const QString& message, const char* during, const char* after,
-                        bool pasted = false) {
-        QTest::newRow(name) << field << typed << pasted << message << during << after;
+    QTest::addColumn<LeaveCase>("leaveCase");
+    const auto row = [](const char* name, const LeaveCase& leaveCase) {
+        QTest::newRow(name) << leaveCase;
     };
-    row("year, valid: the same year", "tReturnYear", "2001", "", "", "2001");
-    row("year, invalid: pasted letters", "tReturnYear", "20a1",
-        "'20a1' is not a valid year. Please enter again!", "20a1", "2001", true);
-    row("section, valid: lower case", "tSession", "a", "", "", "A");
-    row("section, invalid: digit", "tSession", "1", "'611" + badFileNumber, "1", "B");
-    row("file number, valid: zero-filled", "tBRN", "458", "", "", "00000458");
-    row("file number, invalid: check digit", "tBRN", "121", "'00000121" + badFileNumber, "00000121",
-        "00000123");
+    row("year, valid: the same year", {"tReturnYear", "2001", false, "", "", "2001"});
+    row("year, invalid: pasted letters",
+        {"tReturnYear", "20a1", true, "'20a1' is not a valid year. Please enter again!", "20a1",
+         "2001"});
+    row("section, valid: lower case", {"tSession", "a", false, "", "", "A"});
+    row("section, invalid: digit", {"tSession", "1", false, "'611" + badFileNumber, "1", "B"});
+    row("file number, valid: zero-filled", {"tBRN", "458", false, "", "", "00000458"});
+    row("file number, invalid: check digit",
+        {"tBRN", "121", false, "'00000121" + badFileNumber, "00000121", "00000123"});
 }
 
 void TestSubInfo::leaveChecks() {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(bool, pasted);
-    QFETCH(QString, message);
-    QFETCH(QString, during);
-    QFETCH(QString, after);
+    QFETCH(LeaveCase, leaveCase);
+    // `during` is the field's text while the message is shown; no message: the text is accepted.
+    const auto& [field, typed, pasted, message, during, after] = leaveCase;
     Screen s(completeEmployer);
     QVERIFY(s.open());
     EntryField* edit = s.field(field);
@@ -340,33 +326,22 @@ void TestSubInfo::yearChange() {
 }
 
 void TestSubInfo::continueChecksAndSaves_data() {
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<bool>("diskFull");
-    QTest::addColumn<QString>("message"); // empty: saved
-    QTest::addColumn<QString>("focused");
-    const auto row = [](const char* name, const char* year, const QString& employer,
-                        const char* date, const QString& message, const char* focused,
-                        bool diskFull = false) {
-        QTest::newRow(name) << year << employer << date << diskFull << message << focused;
+    QTest::addColumn<ContinueCase>("continueCase");
+    const auto row = [](const char* name, const ContinueCase& continueCase) {
+        QTest::newRow(name) << continueCase;
     };
     const QString late = QStringLiteral("The date of submission should later than 31 Mar, ");
-    row("valid: saved", "2001", "陳氏貿易有限公司", "31032001", "", "");
-    row("boundary: 30 March", "2001", "ACME", "30032001", late + "2001", "tSubDate");
-    row("invalid: no year, no date", "", "ACME", "", late, "tSubDate");
-    row("invalid: no year", "", "ACME", "31032001", missingData, "tReturnYear");
-    row("invalid: blank name", "2001", "   ", "31032001", missingData, "tName");
-    row("invalid: full disk", "2001", "ACME", "31032001", diskError, "tDesignation", true);
+    row("valid: saved", {"2001", "陳氏貿易有限公司", "31032001", false, "", ""});
+    row("boundary: 30 March", {"2001", "ACME", "30032001", false, late + "2001", "tSubDate"});
+    row("invalid: no year, no date", {"", "ACME", "", false, late, "tSubDate"});
+    row("invalid: no year", {"", "ACME", "31032001", false, missingData, "tReturnYear"});
+    row("invalid: blank name", {"2001", "   ", "31032001", false, missingData, "tName"});
+    row("invalid: full disk", {"2001", "ACME", "31032001", true, diskError, "tDesignation"});
 }
 
 void TestSubInfo::continueChecksAndSaves() {
-    QFETCH(QString, year);
-    QFETCH(QString, name);
-    QFETCH(QString, date);
-    QFETCH(bool, diskFull);
-    QFETCH(QString, message);
-    QFETCH(QString, focused);
+    QFETCH(ContinueCase, continueCase);
+    const auto& [year, name, date, diskFull, message, focused] = continueCase;
     Screen s({"3.2", {}, {}, {}, {}, {}, {}});
     const RowValues before = s.employer();
     QVERIFY(s.open());

@@ -94,6 +94,12 @@ LeaveVerdict leave(const QString& rule, int element, const QStringList& texts,
     return datePartLeave(element, parts, entryValue);
 }
 
+// The columns of the tables, named where they are taken apart.
+using KeyCase =
+    std::tuple<QString, int, QString, QString, QString, KeyVerdict, KeyVerdict, QString>;
+using ChangeCase = std::tuple<QString, int, QString, QString, ChangeVerdict>;
+using LeaveCase = std::tuple<QString, int, QStringList, QString, LeaveVerdict>;
+
 } // namespace
 
 class TestFieldRules : public QObject {
@@ -112,19 +118,12 @@ private slots:
 
 // Every key of `taken` gets the verdict `takes`, every key of `refused` the verdict `refuses`.
 void TestFieldRules::keyFilter_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("element");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("taken");
-    QTest::addColumn<QString>("refused");
-    QTest::addColumn<KeyVerdict>("refuses");
-    QTest::addColumn<KeyVerdict>("takes");
-    QTest::addColumn<QString>("entryValue");
+    QTest::addColumn<KeyCase>("keyCase");
     auto row = [](const char* name, const char* control, int element, const QString& before,
                   const QString& taken, const QString& refused, const KeyVerdict& refuses = beeps(),
                   const KeyVerdict& takes = ::takes(), const QString& entryValue = QString()) {
-        QTest::newRow(name) << control << element << before << taken << refused << refuses << takes
-                            << entryValue;
+        QTest::newRow(name) << KeyCase{control, element, before, taken,
+                                       refused, refuses, takes,  entryValue};
     };
     const QString x44 = QString(44, u'x');
     const KeyVerdict noPeriod = reports(periodMessage);
@@ -175,14 +174,8 @@ void TestFieldRules::keyFilter_data() {
 }
 
 void TestFieldRules::keyFilter() {
-    QFETCH(QString, control);
-    QFETCH(int, element);
-    QFETCH(QString, before);
-    QFETCH(QString, taken);
-    QFETCH(QString, refused);
-    QFETCH(KeyVerdict, refuses);
-    QFETCH(KeyVerdict, takes);
-    QFETCH(QString, entryValue);
+    QFETCH(KeyCase, keyCase);
+    const auto& [control, element, before, taken, refused, refuses, takes, entryValue] = keyCase;
     const EditorField* field = findField(control, element);
     QVERIFY(field);
     for (const char32_t key : taken.toUcs4())
@@ -202,14 +195,10 @@ void TestFieldRules::backspaceIsAlwaysTaken() {
 }
 
 void TestFieldRules::change_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("element");
-    QTest::addColumn<QString>("newText");
-    QTest::addColumn<QString>("lastAccepted");
-    QTest::addColumn<ChangeVerdict>("expected");
+    QTest::addColumn<ChangeCase>("changeCase");
     auto row = [](const char* name, const char* control, int element, const QString& newText,
                   const QString& lastAccepted, const ChangeVerdict& expected) {
-        QTest::newRow(name) << control << element << newText << lastAccepted << expected;
+        QTest::newRow(name) << ChangeCase{control, element, newText, lastAccepted, expected};
     };
     const QString name25 = chan.repeated(25);
     const QString address44 = chan.repeated(22);
@@ -231,35 +220,28 @@ void TestFieldRules::change_data() {
 }
 
 void TestFieldRules::change() {
-    QFETCH(QString, control);
-    QFETCH(int, element);
-    QFETCH(QString, newText);
-    QFETCH(QString, lastAccepted);
-    QFETCH(ChangeVerdict, expected);
+    QFETCH(ChangeCase, changeCase);
+    const auto& [control, element, newText, lastAccepted, expected] = changeCase;
     const EditorField* field = findField(control, element);
     QVERIFY(field);
     QCOMPARE(describe(applyChange(*field, newText, lastAccepted)), describe(expected));
 }
 
 void TestFieldRules::leave_data() {
-    QTest::addColumn<QString>("rule");
-    QTest::addColumn<int>("element");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("entryValue");
-    QTest::addColumn<LeaveVerdict>("expected");
+    QTest::addColumn<LeaveCase>("leaveCase");
     const auto one = [](const char* name, const char* rule, const QString& text,
                         const QString& entryValue, const LeaveVerdict& expected) {
-        QTest::newRow(name) << rule << 0 << QStringList{text} << entryValue << expected;
+        QTest::newRow(name) << LeaveCase{rule, 0, {text}, entryValue, expected};
     };
     const auto date = [](const char* name, int element, const QStringList& parts,
                          const LeaveVerdict& expected, const QString& entryValue = {}) {
-        QTest::newRow(name) << "date" << element << parts << entryValue << expected;
+        QTest::newRow(name) << LeaveCase{"date", element, parts, entryValue, expected};
     };
     const auto amount = [](const char* name, int element,
                            std::initializer_list<std::pair<int, QString>> lines,
                            const LeaveVerdict& expected, const QString& entryValue = {}) {
-        QTest::newRow(name) << "amount" << element << fourteenAmounts(lines) << entryValue
-                            << expected;
+        QTest::newRow(name) << LeaveCase{"amount", element, fourteenAmounts(lines), entryValue,
+                                         expected};
     };
     const auto restores = [](const QString& message, int page, const QString& entryValue) {
         return fails(message, page, Restore::EntryValue, entryValue);
@@ -330,11 +312,8 @@ void TestFieldRules::leave_data() {
 }
 
 void TestFieldRules::leave() {
-    QFETCH(QString, rule);
-    QFETCH(int, element);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, entryValue);
-    QFETCH(LeaveVerdict, expected);
+    QFETCH(LeaveCase, leaveCase);
+    const auto& [rule, element, texts, entryValue, expected] = leaveCase;
     const LeaveVerdict verdict = ::leave(rule, element, texts, entryValue);
     QCOMPARE(describe(verdict), describe(expected));
     QCOMPARE(verdict.textChanged, verdict.newText != texts[element]);
