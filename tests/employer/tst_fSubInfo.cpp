@@ -102,6 +102,7 @@ struct Screen {
 using KeyCase = std::tuple<QString, QString, bool, QString, QString, int>;
 using LeaveCase = std::tuple<QString, QString, bool, QString, QString, QString>;
 using ContinueCase = std::tuple<QString, QString, QString, bool, QString, QString>;
+using YearCase = std::tuple<bool, bool, QStringList, QString>;
 
 } // namespace
 
@@ -273,21 +274,16 @@ void TestSubInfo::leaveChecks() {
 // A changed year clears pages 2 to 4 of every record once the user agrees and the clearing
 // succeeds; otherwise the old year comes back.
 void TestSubInfo::yearChange_data() {
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("diskFull");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("year");
-    QTest::newRow("valid: answered Yes") << true << false << QStringList{yearQuestion} << "2002";
-    QTest::newRow("invalid: answered No") << false << false << QStringList{yearQuestion} << "2001";
+    QTest::addColumn<YearCase>("yearCase");
+    QTest::newRow("valid: answered Yes") << YearCase{true, false, {yearQuestion}, "2002"};
+    QTest::newRow("invalid: answered No") << YearCase{false, false, {yearQuestion}, "2001"};
     QTest::newRow("invalid: Yes on a full disk")
-        << true << true << QStringList{yearQuestion, diskError} << "2001";
+        << YearCase{true, true, {yearQuestion, diskError}, "2001"};
 }
 
 void TestSubInfo::yearChange() {
-    QFETCH(bool, answer);
-    QFETCH(bool, diskFull);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, year);
+    QFETCH(YearCase, yearCase);
+    const auto& [answer, diskFull, messages, year] = yearCase;
     Screen s(completeEmployer);
     updateRow(s.db(), table::employee, employeeColumns(), 1, filledEmployee("H", 0));
     insertRow(s.db(), table::employee, employeeColumns(), filledEmployee("O", 1));

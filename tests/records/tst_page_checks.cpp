@@ -51,6 +51,9 @@ QString describe(const std::optional<PageFailure>& failure) {
         .arg(failure->focusColumn, failure->clearFocusField ? " emptied" : "", failure->message);
 }
 
+// The changes to the complete record, the return year, the visible page and the failure.
+using RecordCase = std::tuple<QStringList, QString, int, QString>;
+
 } // namespace
 
 class TestPageChecks : public QObject {
@@ -64,13 +67,10 @@ private slots:
 };
 
 void TestPageChecks::checkRecord_data() {
-    QTest::addColumn<QStringList>("changes");
-    QTest::addColumn<QString>("returnYear");
-    QTest::addColumn<int>("visiblePage");
-    QTest::addColumn<QString>("failure");
+    QTest::addColumn<RecordCase>("recordCase");
     const auto row = [](const char* name, const QStringList& changes, const QString& failure,
                         int visiblePage = 1, const char* year = "2000") {
-        QTest::newRow(name) << changes << QString(year) << visiblePage << failure;
+        QTest::newRow(name) << RecordCase{changes, year, visiblePage, failure};
     };
 
     row("valid: the whole return year", {}, "");
@@ -140,10 +140,8 @@ void TestPageChecks::checkRecord_data() {
 }
 
 void TestPageChecks::checkRecord() {
-    QFETCH(QStringList, changes);
-    QFETCH(QString, returnYear);
-    QFETCH(int, visiblePage);
-    QFETCH(QString, failure);
+    QFETCH(RecordCase, recordCase);
+    const auto& [changes, returnYear, visiblePage, failure] = recordCase;
     QCOMPARE(describe(::checkRecord(changed(changes), returnYear, visiblePage)), failure);
 }
 
