@@ -37,7 +37,7 @@ void TestIdentityNumber::check_data() {
     QTest::newRow("identity, boundary: six and nine characters, empty")
         << identity << QStringList{"A12345", "AB1234567", ""} << false;
     QTest::newRow("identity, invalid: digit for a letter, three letters, last six not numeric")
-        << identity << QStringList{"1A23456", "A1234567", "ABC12345", "AB12345X"} << false;
+        << identity << QStringList{"1A23456", "A1234567", "ABC123456", "AB12345X"} << false;
 }
 
 void TestIdentityNumber::check() {
