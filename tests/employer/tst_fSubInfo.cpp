@@ -13,6 +13,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace {
 

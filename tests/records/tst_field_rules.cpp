@@ -2,6 +2,7 @@
 #include "records/field_rules.h"
 
 #include <QTest>
+#include <tuple>
 
 using namespace fieldrules;
 using Restore = LeaveVerdict::Restore;

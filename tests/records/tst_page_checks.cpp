@@ -1,6 +1,7 @@
 #include "records/page_checks.h"
 
 #include <QTest>
+#include <tuple>
 
 namespace {
 
