@@ -8,10 +8,6 @@ using namespace fieldrules;
 using Restore = LeaveVerdict::Restore;
 using Dependents = LeaveVerdict::Dependents;
 
-Q_DECLARE_METATYPE(KeyVerdict)
-Q_DECLARE_METATYPE(ChangeVerdict)
-Q_DECLARE_METATYPE(LeaveVerdict)
-
 namespace {
 
 const QString chan = QStringLiteral("\u9673"); // a Chinese character, two bytes in the code page
