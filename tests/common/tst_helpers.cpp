@@ -40,17 +40,11 @@ void TestHelpers::isInvalidDateMatchesTheCalendar() {
 void TestHelpers::isInvalidDate_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("invalid");
-    QTest::newRow("leap day of a leap century") << "29022000" << false;
-    QTest::newRow("leap day of a common century") << "29021900" << true;
-    QTest::newRow("31 April") << "31042001" << true;
-    QTest::newRow("day 00") << "00012001" << true;
-    QTest::newRow("month 13") << "01132001" << true;
-    QTest::newRow("month 00") << "01002001" << true;
+    // Real and impossible days are all in the calendar test; these texts are no dates at all.
     QTest::newRow("seven characters") << "0101200" << true;
     QTest::newRow("nine characters") << "010120011" << true;
     QTest::newRow("empty") << "" << true;
     QTest::newRow("letters") << "0a012001" << true;
-    QTest::newRow("last day of the return year") << "31032001" << false;
 }
 
 void TestHelpers::isInvalidDate() {
@@ -100,26 +94,19 @@ void TestHelpers::lenWithoutCommas() {
 void TestHelpers::formatAmount_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("formatted");
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("four digits") << "1234"
-                                 << "1,234";
-    QTest::newRow("zero") << "0"
-                          << "0";
-    QTest::newRow("zeros") << "000"
-                           << "0";
-    QTest::newRow("leading zeros") << "000123"
-                                   << "123";
-    QTest::newRow("twelve nines") << "999999999999"
-                                  << "999,999,999,999";
-    QTest::newRow("regrouped") << "123,4567"
-                               << "1,234,567";
-    QTest::newRow("already grouped") << "1,234,567"
-                                     << "1,234,567";
-    QTest::newRow("three digits") << "999"
-                                  << "999";
-    QTest::newRow("lone comma") << ","
-                                << "";
+    const auto row = [](const char* name, const char* text, const char* formatted) {
+        QTest::newRow(name) << QString(text) << QString(formatted);
+    };
+    row("empty", "", "");
+    row("four digits", "1234", "1,234");
+    row("zero", "0", "0");
+    row("zeros", "000", "0");
+    row("leading zeros", "000123", "123");
+    row("twelve nines", "999999999999", "999,999,999,999");
+    row("regrouped", "123,4567", "1,234,567");
+    row("already grouped", "1,234,567", "1,234,567");
+    row("three digits", "999", "999");
+    row("lone comma", ",", "");
 }
 
 void TestHelpers::formatAmount() {

@@ -72,24 +72,15 @@ void TestNameList::takeToken_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("rest");
-    QTest::newRow("plain") << "SMITH, JOHN"
-                           << "SMITH"
-                           << " JOHN";
-    QTest::newRow("no delimiter") << "  SMITH  "
-                                  << "SMITH"
-                                  << "";
-    QTest::newRow("comma inside quotes") << "\"A,B\", C"
-                                         << "A,B"
-                                         << " C";
-    QTest::newRow("unclosed quote") << "\"A,B"
-                                    << "A,B"
-                                    << "";
-    QTest::newRow("second comma stays") << "A, B, C"
-                                        << "A"
-                                        << " B, C";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
+    const auto row = [](const char* name, const char* text, const char* token, const char* rest) {
+        QTest::newRow(name) << QString(text) << QString(token) << QString(rest);
+    };
+    row("plain", "SMITH, JOHN", "SMITH", " JOHN");
+    row("no delimiter", "  SMITH  ", "SMITH", "");
+    row("comma inside quotes", "\"A,B\", C", "A,B", " C");
+    row("unclosed quote", "\"A,B", "A,B", "");
+    row("second comma stays", "A, B, C", "A", " B, C");
+    row("empty", "", "", "");
 }
 
 void TestNameList::takeToken() {
@@ -105,14 +96,14 @@ void TestNameList::splitNameEntry_data() {
     QTest::addColumn<QString>("surname");
     QTest::addColumn<bool>("hasFirstName");
     QTest::addColumn<QString>("firstName");
-    QTest::newRow("two names") << "SMITH, PETER"
-                               << "SMITH" << true << "PETER";
-    QTest::newRow("apostrophe") << "O'BRIEN, JAMES"
-                                << "O'BRIEN" << true << "JAMES";
-    QTest::newRow("empty other names") << "LEE, "
-                                       << "LEE" << true << "";
-    QTest::newRow("no comma") << "LEE"
-                              << "LEE" << false << "";
+    const auto row = [](const char* name, const char* entry, const char* surname, bool has,
+                        const char* firstName) {
+        QTest::newRow(name) << QString(entry) << QString(surname) << has << QString(firstName);
+    };
+    row("two names", "SMITH, PETER", "SMITH", true, "PETER");
+    row("apostrophe", "O'BRIEN, JAMES", "O'BRIEN", true, "JAMES");
+    row("empty other names", "LEE, ", "LEE", true, "");
+    row("no comma", "LEE", "LEE", false, "");
 }
 
 void TestNameList::splitNameEntry() {

@@ -1,6 +1,7 @@
 #include "records/page_checks.h"
 
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -31,7 +32,28 @@ QStringList period(const QString& start, const QString& end) {
             "EDay2=" + end.mid(0, 2),   "EMonth2=" + end.mid(2, 2),   "EYear2=" + end.mid(4)};
 }
 
-const QString invalidDate = QStringLiteral("Invalid date. Please enter again.");
+const QString noSheetNumber = QStringLiteral(" SheetNo: Please enter sheet number.");
+const QString noPeriod = QStringLiteral(": Please enter period of employment.");
+const QString noStart = QStringLiteral("2 EYear1 emptied: Invalid date. Please enter again.");
+const QString noEnd = QStringLiteral("2 EYear2 emptied: Invalid date. Please enter again.");
+const QString startTooEarly =
+    QStringLiteral("2 EDay1: Start date should not be earlier than 01 April ");
+const QString startNotBeforeEnd =
+    QStringLiteral("2 EDay1: Start date must be earlier than end date.");
+const QString noResidenceAddress =
+    QStringLiteral("3 Q1Address1: Please enter address of Place of Residence.");
+
+// A failure as "page focus-column[ emptied]: message"; empty when the record passes.
+QString describe(const std::optional<PageFailure>& failure) {
+    if (!failure)
+        return {};
+    return QStringLiteral("%1 %2%3: %4")
+        .arg(failure->page)
+        .arg(failure->focusColumn, failure->clearFocusField ? " emptied" : "", failure->message);
+}
+
+// The changes to the complete record, the return year, the visible page and the failure.
+using RecordCase = std::tuple<QStringList, QString, int, QString>;
 
 } // namespace
 
@@ -40,151 +62,95 @@ class TestPageChecks : public QObject {
 private slots:
     void checkRecord_data();
     void checkRecord();
+    void visiblePageIsCheckedFirst();
     void upperCasedNames_data();
     void upperCasedNames();
-
-private:
-    static void passes(const char* name, const QStringList& changes, const QString& year = "2000");
-    static void fails(const char* name, const QStringList& changes, int page,
-                      const QString& message, const QString& focus, bool clear = false,
-                      int visiblePage = 1, const QString& year = "2000");
 };
 
-void TestPageChecks::passes(const char* name, const QStringList& changes, const QString& year) {
-    QTest::newRow(name) << changes << year << 1 << 0 << QString() << QString() << false;
-}
-
-void TestPageChecks::fails(const char* name, const QStringList& changes, int page,
-                           const QString& message, const QString& focus, bool clear,
-                           int visiblePage, const QString& year) {
-    QTest::newRow(name) << changes << year << visiblePage << page << message << focus << clear;
-}
-
 void TestPageChecks::checkRecord_data() {
-    QTest::addColumn<QStringList>("changes");
-    QTest::addColumn<QString>("returnYear");
-    QTest::addColumn<int>("visiblePage");
-    QTest::addColumn<int>("page"); // 0: the record passes
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<bool>("clear");
+    QTest::addColumn<RecordCase>("recordCase");
+    const auto row = [](const char* name, const QStringList& changes, const QString& failure,
+                        int visiblePage = 1, const char* year = "2000") {
+        QTest::newRow(name) << RecordCase{changes, year, visiblePage, failure};
+    };
 
-    passes("valid: the whole return year", {});
-    passes("valid: original without sheet number", {"SheetNo="});
-    passes("valid: replacement with sheet number", {"Status=R", "SheetNo=7"});
-    passes("valid: address on the second line only", {"RAddress1= ", "RAddress2=Flat A"});
-    passes("valid: married without spouse details", {"MStatus=2"});
-    passes("valid: residence given in full",
-           {"QFlag=1", "Q1Address2=Flat B", "Q1Nature=Flat", "Q1Period=1999-2000"});
-    passes("valid: overseas company named", {"OSeaFlag=1", "OSeaName=Acme Ltd"});
-    passes("boundary: two-day period at the start", period("01041999", "02041999"));
-    passes("boundary: leap day as end", period("01041999", "29022000"));
-    passes("valid: later return year", period("01042023", "31032024"), "2024");
+    row("valid: the whole return year", {}, "");
+    row("valid: replacement with sheet number", {"Status=R", "SheetNo=7"}, "");
+    row("valid: address on the second line only", {"RAddress1= ", "RAddress2=Flat A"}, "");
+    row("valid: residence given in full",
+        {"QFlag=1", "Q1Address2=Flat B", "Q1Nature=Flat", "Q1Period=1999-2000"}, "");
+    row("valid: overseas company named", {"OSeaFlag=1", "OSeaName=Acme Ltd"}, "");
+    row("boundary: two-day period at the start", period("01041999", "02041999"), "");
+    row("boundary: leap day as end", period("01041999", "29022000"), "");
+    row("valid: later return year", period("01042023", "31032024"), "", 1, "2024");
 
-    fails("invalid: supplementary without sheet number", {"Status=S", "SheetNo= "}, 1,
-          "Please enter sheet number.", "SheetNo");
-    fails("invalid: replacement without sheet number", {"Status=R", "SheetNo="}, 1,
-          "Please enter sheet number.", "SheetNo");
-    fails("invalid: no surname", {"Surname=  "}, 1, "Please enter surname.", "Surname");
-    fails("invalid: no other names", {"FirstName="}, 1, "Please enter other names.", "FirstName");
-    fails("invalid: no sex", {"Sex="}, 1, "Please enter sex.", "Sex");
-    fails("invalid: no residential address", {"RAddress1= ", "RAddress2= "}, 1,
-          "Please enter residential address.", "RAddress1");
-    fails("invalid: no area code", {"RAreaCode="}, 1, "Please enter Area Code.", "RAreaCode");
-    fails("invalid: no capacity", {"Capacity= "}, 1, "Please enter capacity.", "Capacity");
-    fails("order: sheet number before surname", {"Status=S", "SheetNo=", "Surname="}, 1,
-          "Please enter sheet number.", "SheetNo");
-    fails("order: sex before capacity", {"Sex=", "Capacity="}, 1, "Please enter sex.", "Sex");
+    row("invalid: supplementary without sheet number", {"Status=S", "SheetNo= "},
+        "1" + noSheetNumber);
+    row("invalid: replacement without sheet number", {"Status=R", "SheetNo="}, "1" + noSheetNumber);
+    row("order: sheet number before surname", {"Status=S", "SheetNo=", "Surname="},
+        "1" + noSheetNumber);
+    row("invalid: no surname", {"Surname=  "}, "1 Surname: Please enter surname.");
+    row("invalid: no other names", {"FirstName="}, "1 FirstName: Please enter other names.");
+    row("invalid: no sex", {"Sex="}, "1 Sex: Please enter sex.");
+    row("invalid: no residential address", {"RAddress1= ", "RAddress2= "},
+        "1 RAddress1: Please enter residential address.");
+    row("invalid: no area code", {"RAreaCode="}, "1 RAreaCode: Please enter Area Code.");
+    row("invalid: no capacity", {"Capacity= "}, "1 Capacity: Please enter capacity.");
 
     for (const char* part : {"EDay1", "EMonth1", "EYear1", "EDay2", "EMonth2", "EYear2"})
-        fails(qPrintable(QStringLiteral("invalid: no %1").arg(part)), {QString(part) + "= "}, 2,
-              "Please enter period of employment.", part);
-    fails("order: first empty part in field order", {"EDay2=", "EMonth1="}, 2,
-          "Please enter period of employment.", "EMonth1");
-    fails("invalid: start day of one digit", {"EDay1=1"}, 2, invalidDate, "EYear1", true);
-    fails("invalid: 31 April as start", period("31041999", "31032000"), 2, invalidDate, "EYear1",
-          true);
-    fails("invalid: letters in the start day", {"EDay1=ab"}, 2, invalidDate, "EYear1", true);
-    fails("invalid: 29 February 1999 as end", period("01041999", "29021999"), 2, invalidDate,
-          "EYear2", true);
-    fails("order: start date tested before end date", period("00041999", "32032000"), 2,
-          invalidDate, "EYear1", true);
-    fails("invalid: start year 0000", {"EYear1=0000"}, 2, invalidDate, "EYear1", true);
-    fails("invalid: end year 0000", {"EYear2=0000"}, 2, invalidDate, "EYear2", true);
-    fails("order: invalid date before the window", period("31021999", "01042000"), 2, invalidDate,
-          "EYear1", true);
-    fails("boundary: start on 31 March", period("31031999", "31032000"), 2,
-          "Start date should not be earlier than 01 April 1999.", "EDay1");
-    fails("boundary: end on 1 April", period("01041999", "01042000"), 2,
-          "End date should not be later than 31 March 2000.", "EDay2");
-    fails("order: early start before late end", period("31031999", "01042000"), 2,
-          "Start date should not be earlier than 01 April 1999.", "EDay1");
-    fails("boundary: one-day period", period("15061999", "15061999"), 2,
-          "Start date must be earlier than end date.", "EDay1");
-    fails("order: window before start after end", period("01021999", "01011999"), 2,
-          "Start date should not be earlier than 01 April 1999.", "EDay1");
-    fails("invalid: start after end inside the year", period("01022000", "01012000"), 2,
-          "Start date must be earlier than end date.", "EDay1");
-    fails("invalid: period of another return year", {}, 2,
-          "Start date should not be earlier than 01 April 2023.", "EDay1", false, 1, "2024");
+        row(qPrintable(QStringLiteral("invalid: no %1").arg(part)), {QString(part) + "= "},
+            "2 " + QString(part) + noPeriod);
+    row("order: first empty part in field order", {"EDay2=", "EMonth1="}, "2 EMonth1" + noPeriod);
+    row("invalid: start day of one digit", {"EDay1=1"}, noStart);
+    row("invalid: 31 April as start", period("31041999", "31032000"), noStart);
+    row("invalid: 29 February 1999 as end", period("01041999", "29021999"), noEnd);
+    row("invalid: start year 0000", {"EYear1=0000"}, noStart);
+    row("invalid: end year 0000", {"EYear2=0000"}, noEnd);
+    row("order: start date tested before end date", period("00041999", "32032000"), noStart);
+    row("order: invalid date before the window", period("31021999", "01042000"), noStart);
+    row("boundary: start on 31 March", period("31031999", "31032000"), startTooEarly + "1999.");
+    row("boundary: end on 1 April", period("01041999", "01042000"),
+        "2 EDay2: End date should not be later than 31 March 2000.");
+    row("boundary: one-day period", period("15061999", "15061999"), startNotBeforeEnd);
+    row("invalid: start after end inside the year", period("01022000", "01012000"),
+        startNotBeforeEnd);
+    row("order: early start before late end", period("31031999", "01042000"),
+        startTooEarly + "1999.");
+    row("order: window before start after end", period("01021999", "01011999"),
+        startTooEarly + "1999.");
+    row("invalid: period of another return year", {}, startTooEarly + "2023.", 1, "2024");
 
-    fails("invalid: no residence indicator", {"QFlag="}, 3,
-          "Please enter Place of Residence indicator.", "QFlag");
-    fails("invalid: residence without address", {"QFlag=1", "Q1Nature=Flat", "Q1Period=1999"}, 3,
-          "Please enter address of Place of Residence.", "Q1Address1");
-    fails("invalid: only the second place given",
-          {"QFlag=1", "Q2Address1=Flat C", "Q2Nature=Flat", "Q2Period=1999"}, 3,
-          "Please enter address of Place of Residence.", "Q1Address1");
-    fails("invalid: residence without nature", {"QFlag=1", "Q1Address2=Flat B", "Q1Period=1999"}, 3,
-          "Please enter nature of Place of Residence.", "Q1Nature");
-    fails("invalid: residence without period", {"QFlag=1", "Q1Address1=Flat B", "Q1Nature=Flat"}, 3,
-          "Please enter period of Place of Residence.", "Q1Period");
+    row("invalid: no residence indicator", {"QFlag="},
+        "3 QFlag: Please enter Place of Residence indicator.");
+    row("invalid: residence without address", {"QFlag=1", "Q1Nature=Flat", "Q1Period=1999"},
+        noResidenceAddress);
+    row("invalid: only the second place given",
+        {"QFlag=1", "Q2Address1=Flat C", "Q2Nature=Flat", "Q2Period=1999"}, noResidenceAddress);
+    row("invalid: residence without nature", {"QFlag=1", "Q1Address2=Flat B", "Q1Period=1999"},
+        "3 Q1Nature: Please enter nature of Place of Residence.");
+    row("invalid: residence without period", {"QFlag=1", "Q1Address1=Flat B", "Q1Nature=Flat"},
+        "3 Q1Period: Please enter period of Place of Residence.");
+    row("invalid: no overseas indicator", {"OSeaFlag="},
+        "4 OSeaFlag: Please enter overseas company indicator.");
+    row("invalid: overseas company without name", {"OSeaFlag=1", "OSeaName= "},
+        "4 OSeaName: Please enter name of overseas company.");
 
-    fails("invalid: no overseas indicator", {"OSeaFlag="}, 4,
-          "Please enter overseas company indicator.", "OSeaFlag");
-    fails("invalid: overseas company without name", {"OSeaFlag=1", "OSeaName= "}, 4,
-          "Please enter name of overseas company.", "OSeaName");
-
-    fails("order: page 3 visible and incomplete comes before no surname", {"Surname=", "QFlag="}, 3,
-          "Please enter Place of Residence indicator.", "QFlag", false, 3);
-    fails("order: page 3 visible and complete, no surname", {"Surname="}, 1,
-          "Please enter surname.", "Surname", false, 3);
-    fails("order: page 1 visible comes first", {"Surname=", "EDay1=", "QFlag=", "OSeaFlag="}, 1,
-          "Please enter surname.", "Surname", false, 1);
-    fails("order: page 2 visible comes first", {"Surname=", "EDay1="}, 2,
-          "Please enter period of employment.", "EDay1", false, 2);
-    fails("order: page 4 visible comes first", {"Surname=", "QFlag=", "OSeaFlag="}, 4,
-          "Please enter overseas company indicator.", "OSeaFlag", false, 4);
-    fails("order: page 4 visible, then page 1", {"Surname=", "EDay1=", "QFlag="}, 1,
-          "Please enter surname.", "Surname", false, 4);
-    fails("order: page 2 visible, then page 3 before 4", {"QFlag=", "OSeaFlag="}, 3,
-          "Please enter Place of Residence indicator.", "QFlag", false, 2);
-    fails("order: page 3 visible, then page 2 before 4", {"EDay1=", "OSeaFlag="}, 2,
-          "Please enter period of employment.", "EDay1", false, 3);
-    fails("order: page 4 visible, then page 2 before 3", {"EDay1=", "QFlag="}, 2,
-          "Please enter period of employment.", "EDay1", false, 4);
+    row("order: the visible page first", {"Surname=", "QFlag="},
+        "3 QFlag: Please enter Place of Residence indicator.", 3);
+    row("order: then the others in page order", {"EDay1=", "QFlag="}, "2 EDay1" + noPeriod, 4);
 }
 
 void TestPageChecks::checkRecord() {
-    QFETCH(QStringList, changes);
-    QFETCH(QString, returnYear);
-    QFETCH(int, visiblePage);
-    QFETCH(int, page);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-    QFETCH(bool, clear);
+    QFETCH(RecordCase, recordCase);
+    const auto& [changes, returnYear, visiblePage, failure] = recordCase;
+    QCOMPARE(describe(::checkRecord(changed(changes), returnYear, visiblePage)), failure);
+}
 
-    const std::optional<PageFailure> failure =
-        ::checkRecord(changed(changes), returnYear, visiblePage);
-    if (page == 0) {
-        QVERIFY2(!failure, failure ? qPrintable(failure->message) : "");
-        return;
-    }
-    QVERIFY(failure);
-    QCOMPARE(failure->message, message);
-    QCOMPARE(failure->page, page);
-    QCOMPARE(failure->focusColumn, focus);
-    QCOMPARE(failure->clearFocusField, clear);
+void TestPageChecks::visiblePageIsCheckedFirst() {
+    QCOMPARE(checkOrder(1), (std::array{1, 2, 3, 4}));
+    QCOMPARE(checkOrder(2), (std::array{2, 1, 3, 4}));
+    QCOMPARE(checkOrder(3), (std::array{3, 1, 2, 4}));
+    QCOMPARE(checkOrder(4), (std::array{4, 1, 2, 3}));
 }
 
 void TestPageChecks::upperCasedNames_data() {
@@ -199,7 +165,6 @@ void TestPageChecks::upperCasedNames_data() {
     QTest::newRow("other names and passports keep their case")
         << FieldTexts{{"FirstName", "tai man"}, {"Passport", "x1 uk"}, {"Surname", "Mc Lee"}}
         << FieldTexts{{"Surname", "MC LEE"}};
-    QTest::newRow("fields the screen did not give") << FieldTexts{} << FieldTexts{};
 }
 
 void TestPageChecks::upperCasedNames() {

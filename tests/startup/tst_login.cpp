@@ -28,10 +28,17 @@ const QString notMatched =
 const QString oldNotMatched =
     QStringLiteral("Old password is not matched.  Please retype old password!");
 
-// One run of the program up to the employer screen, in its own program folder.
+void createDatabase(const QString& folder) {
+    QCOMPARE(prepareWorkingDatabase(folder), StartupPath::Created);
+}
+
+// One run of the program up to the employer screen. Without a folder it is a later run: the
+// working database already exists, in a program folder of the run's own.
 struct Run {
-    explicit Run(const QString& folder) {
-        state.programFolder = folder;
+    explicit Run(const QString& folder = QString()) {
+        if (folder.isEmpty())
+            createDatabase(own.path());
+        state.programFolder = folder.isEmpty() ? own.path() : folder;
         shell = std::make_unique<Shell>(state);
         shell->start();
     }
@@ -60,53 +67,42 @@ struct Run {
         QTest::keyClick(login()->txtLogin, Qt::Key_Return);
     }
 
+    TempFolder own;
     ScriptedServices services;
     RunState state;
     std::unique_ptr<Shell> shell;
 };
-
-void createDatabase(const QString& folder) {
-    QCOMPARE(prepareWorkingDatabase(folder), StartupPath::Created);
-}
 
 } // namespace
 
 class TestLogin : public QObject {
     Q_OBJECT
 private slots:
-    void firstRunEntersWithoutTyping();
-    void commonDataLeadsToTheEditor();
+    void firstRunEntersWithoutTypingAndGoesOnToTheEditor();
     void laterRunWaitsForThePassword();
     void threeWrongPasswordsEndTheRun();
-    void passwordFieldTakesTenCharacters();
+    void quitEndsAtOnce_data();
     void quitEndsAtOnce();
-    void escapeQuitsToo();
     void damagedDatabaseAtLoginEnds();
     void refusedNewPasswords_data();
     void refusedNewPasswords();
-    void wrongOldPasswordClearsAllThree();
     void changedPasswordIsNeededNextTime();
     void twoRefusalsThenTheEnd();
     void declineReturnsToAFreshLogin();
-    void changeFieldsTakeEightCharacters();
+    void passwordFieldsLimitAndHideTheirText();
 };
 
-void TestLogin::firstRunEntersWithoutTyping() {
+// The first run asks no password: the employer screen comes up, and its common data lead on to
+// the record editor.
+void TestLogin::firstRunEntersWithoutTypingAndGoesOnToTheEditor() {
     TempFolder folder;
     Run run(folder.path());
     QVERIFY(run.services.boxes.isEmpty());
-    QVERIFY(run.atEmployerScreen());
-    QCOMPARE(visibleScreen<QWidget>("fSubInfo")->windowTitle(),
-             QStringLiteral("Common data for XW73D records"));
     QVERIFY(run.state.login.has_value());
     QCOMPARE(run.login(), nullptr);
-}
-
-void TestLogin::commonDataLeadsToTheEditor() {
-    TempFolder folder;
-    Run run(folder.path());
     auto* employer = visibleScreen<fSubInfo>("fSubInfo");
     QVERIFY(employer);
+    QCOMPARE(employer->windowTitle(), QStringLiteral("Common data for XW73D records"));
     QVERIFY(activate(employer));
     QTest::keyClicks(employer->tReturnYear, QStringLiteral("2001"));
     QTest::keyClicks(employer->tSession, QStringLiteral("a"));
@@ -127,9 +123,7 @@ void TestLogin::commonDataLeadsToTheEditor() {
 }
 
 void TestLogin::laterRunWaitsForThePassword() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+    Run run;
     QVERIFY(run.login());
     QCOMPARE(run.login()->windowTitle(), QStringLiteral("Login Window"));
     QVERIFY(run.login()->txtLogin->text().isEmpty());
@@ -142,9 +136,7 @@ void TestLogin::laterRunWaitsForThePassword() {
 }
 
 void TestLogin::threeWrongPasswordsEndTheRun() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+    Run run;
     run.typePassword(QStringLiteral("abc"));
     QCOMPARE(run.services.texts(), QStringList{retry});
     QCOMPARE(run.services.boxes.last().title, QStringLiteral("Error"));
@@ -159,32 +151,23 @@ void TestLogin::threeWrongPasswordsEndTheRun() {
     QVERIFY(!run.state.login.has_value());
 }
 
-void TestLogin::passwordFieldTakesTenCharacters() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
-    QTest::keyClicks(run.login()->txtLogin, QStringLiteral("abcdefghijkl"));
-    QCOMPARE(run.login()->txtLogin->text(), QStringLiteral("abcdefghij"));
-    QCOMPARE(run.login()->txtLogin->displayText(), QString(10, u'*'));
+void TestLogin::quitEndsAtOnce_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Alt+Q") << false;
+    QTest::newRow("Escape") << true;
 }
 
 void TestLogin::quitEndsAtOnce() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+    QFETCH(bool, escape);
+    Run run;
     QVERIFY(activate(run.login()));
-    QTest::keyClick(run.login(), Qt::Key_Q, Qt::AltModifier);
+    if (escape)
+        QTest::keyClick(run.login()->txtLogin, Qt::Key_Escape);
+    else
+        QTest::keyClick(run.login(), Qt::Key_Q, Qt::AltModifier);
     QTRY_VERIFY(run.services.ended); // a mnemonic clicks the button after a short animation
     QCOMPARE(run.services.exitCode, 0);
     QVERIFY(run.services.boxes.isEmpty());
-}
-
-void TestLogin::escapeQuitsToo() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
-    QTest::keyClick(run.login()->txtLogin, Qt::Key_Escape);
-    QVERIFY(run.services.ended);
 }
 
 void TestLogin::damagedDatabaseAtLoginEnds() {
@@ -201,60 +184,48 @@ void TestLogin::damagedDatabaseAtLoginEnds() {
     QVERIFY(!run.services.ended);
 }
 
+// A refusal empties the new password twice, and the old one too when that was wrong; the
+// focus goes to the first emptied field and the password stays as it was.
 void TestLogin::refusedNewPasswords_data() {
+    QTest::addColumn<QString>("oldPassword");
     QTest::addColumn<QString>("newPassword");
     QTest::addColumn<QString>("retyped");
     QTest::addColumn<QString>("message");
-    QTest::newRow("two characters") << "ab"
-                                    << "ab" << tooShort;
-    QTest::newRow("empty") << ""
-                           << "" << tooShort;
-    QTest::newRow("space") << "ab cd"
-                           << "ab cd" << invalid;
-    QTest::newRow("hyphen") << "ab-cd"
-                            << "ab-cd" << invalid;
-    QTest::newRow("other case retyped") << "Ab12"
-                                        << "ab12" << notMatched;
-    QTest::newRow("retyped shorter") << "abcd"
-                                     << "abc" << notMatched;
+    const auto row = [](const char* name, const char* fresh, const char* retyped,
+                        const QString& message, const char* old = "qvz") {
+        QTest::newRow(name) << old << fresh << retyped << message;
+    };
+    row("two characters", "ab", "ab", tooShort);
+    row("empty", "", "", tooShort);
+    row("space", "ab cd", "ab cd", invalid);
+    row("hyphen", "ab-cd", "ab-cd", invalid);
+    row("other case retyped", "Ab12", "ab12", notMatched);
+    row("retyped shorter", "abcd", "abc", notMatched);
+    row("wrong old password", "abcd", "abcd", oldNotMatched, "xyz");
 }
 
 void TestLogin::refusedNewPasswords() {
+    QFETCH(QString, oldPassword);
     QFETCH(QString, newPassword);
     QFETCH(QString, retyped);
     QFETCH(QString, message);
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+    Run run;
     run.login()->cmdChange->click();
     fChgPwd* change = run.change();
     QVERIFY(change);
     QCOMPARE(change->windowTitle(), QStringLiteral("Change of Password"));
-    run.typeChange(QStringLiteral("qvz"), newPassword, retyped);
+    run.typeChange(oldPassword, newPassword, retyped);
     QVERIFY(activate(change));
     QTest::keyClick(change->Text3, Qt::Key_Return);
     QCOMPARE(run.services.texts(), QStringList{message});
-    QCOMPARE(change->Text1->text(), QStringLiteral("qvz"));
+    const bool oldWrong = message == oldNotMatched;
+    QCOMPARE(change->Text1->text(), oldWrong ? QString() : oldPassword);
     QVERIFY(change->Text2->text().isEmpty());
     QVERIFY(change->Text3->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), change->Text2);
+    QCOMPARE(QApplication::focusWidget(), oldWrong ? change->Text1 : change->Text2);
     run.state.login.reset();
-    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
-    Database::open(folder.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
-}
-
-void TestLogin::wrongOldPasswordClearsAllThree() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
-    fChgPwd* change =
-        run.typeChange(QStringLiteral("xyz"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    QVERIFY(activate(change));
-    change->cmdYes->click();
-    QCOMPARE(run.services.texts(), QStringList{oldNotMatched});
-    for (QLineEdit* field : {change->Text1, change->Text2, change->Text3})
-        QVERIFY(field->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), change->Text1);
+    QCOMPARE(prepareWorkingDatabase(run.own.path()), StartupPath::PasswordProtected);
+    Database::open(run.own.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
 }
 
 void TestLogin::changedPasswordIsNeededNextTime() {
@@ -277,9 +248,7 @@ void TestLogin::changedPasswordIsNeededNextTime() {
 }
 
 void TestLogin::twoRefusalsThenTheEnd() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+    Run run;
     run.login()->cmdChange->click();
     fChgPwd* change = run.change();
     QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
@@ -293,13 +262,11 @@ void TestLogin::twoRefusalsThenTheEnd() {
              (QStringList{tooShort, oldNotMatched, QStringLiteral("Change password failed.")}));
     QVERIFY(run.services.ended);
     run.state.login.reset();
-    Database::open(folder.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+    Database::open(run.own.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
 }
 
 void TestLogin::declineReturnsToAFreshLogin() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+    Run run;
     run.typePassword(QStringLiteral("bad"));
     run.typePassword(QStringLiteral("bad"));
     run.login()->cmdChange->click();
@@ -316,10 +283,12 @@ void TestLogin::declineReturnsToAFreshLogin() {
     QVERIFY(run.atEmployerScreen());
 }
 
-void TestLogin::changeFieldsTakeEightCharacters() {
-    TempFolder folder;
-    createDatabase(folder.path());
-    Run run(folder.path());
+// The login field takes ten characters, the password change fields eight; all show asterisks.
+void TestLogin::passwordFieldsLimitAndHideTheirText() {
+    Run run;
+    QTest::keyClicks(run.login()->txtLogin, QStringLiteral("abcdefghijkl"));
+    QCOMPARE(run.login()->txtLogin->text(), QStringLiteral("abcdefghij"));
+    QCOMPARE(run.login()->txtLogin->displayText(), QString(10, u'*'));
     run.login()->cmdChange->click();
     for (QLineEdit* field : {run.change()->Text1, run.change()->Text2, run.change()->Text3}) {
         QTest::keyClicks(field, QStringLiteral("123456789"));

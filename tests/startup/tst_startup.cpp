@@ -186,14 +186,11 @@ void TestStartup::failedCreationLeavesNoHalfMadeFile() {
 void TestStartup::doubleBackslashes_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("doubled");
-    QTest::newRow("none") << "/home/a/_a.txt"
-                          << "/home/a/_a.txt";
-    QTest::newRow("drive path") << "D:\\RETURN\\_xw73d.txt"
-                                << "D:\\\\RETURN\\\\_xw73d.txt";
-    QTest::newRow("two together") << "a\\\\b"
-                                  << "a\\\\\\\\b";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("none") << QString("/home/a/_a.txt") << QString("/home/a/_a.txt");
+    QTest::newRow("drive path") << QString("D:\\RETURN\\_xw73d.txt")
+                                << QString("D:\\\\RETURN\\\\_xw73d.txt");
+    QTest::newRow("two together") << QString("a\\\\b") << QString("a\\\\\\\\b");
+    QTest::newRow("empty") << QString() << QString();
 }
 
 void TestStartup::doubleBackslashes() {

@@ -2,7 +2,7 @@
 #include "store/database.h"
 #include "store/rows.h"
 #include "store/schema.h"
-#include "support/temp_folder.h"
+#include "support/working_database.h"
 
 #include <QFile>
 #include <QProcess>
@@ -15,11 +15,14 @@ Database openWorking(const TempFolder& folder, const QString& password = schema:
     return Database::open(folder.file(schema::workingFile), OpenOptions{password, true, false});
 }
 
-void createWorking(const TempFolder& folder) {
-    CreateDB(folder.path(), 1);
-    CreateEmployer(folder.path(), 1);
-    CreateEmployee(folder.path(), 1);
-}
+// A program folder holding a freshly created working database.
+struct WorkingFolder : TempFolder {
+    WorkingFolder() {
+        CreateDB(path(), 1);
+        CreateEmployer(path(), 1);
+        CreateEmployee(path(), 1);
+    }
+};
 
 int errorNumber(const std::function<void()>& action) {
     try {
@@ -84,37 +87,22 @@ private slots:
 };
 
 void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database db = openWorking(folder);
     QCOMPARE(db.formatVersion(), QStringLiteral("3.0"));
     QCOMPARE(tableColumns(db, "employer"), definedColumns(employerColumns()));
     QCOMPARE(tableColumns(db, "employee"), definedColumns(employeeColumns()));
     QCOMPARE(tableColumns(db, "employee").size(), 81);
-    QCOMPARE(rowCount(db, "employer"), 1);
-    QCOMPARE(rowCount(db, "employee"), 1);
-
-    Statement employer =
-        db.prepare(QStringLiteral("select %1 from employer").arg(columnList(employerColumns())));
-    QVERIFY(employer.next());
-    const RowValues boss = readRow(employer, employerColumns());
-    QCOMPARE(boss[0].toString(), QStringLiteral("3.4e"));
-    for (qsizetype i = 1; i < boss.size(); ++i)
-        QVERIFY2(boss[i].isNull(), employerColumns()[i].name);
-
-    Statement employee =
-        db.prepare(QStringLiteral("select %1 from employee").arg(columnList(employeeColumns())));
-    QVERIFY(employee.next());
-    const RowValues placeholder = readRow(employee, employeeColumns());
-    QCOMPARE(placeholder[1].toString(), QStringLiteral("H"));
-    for (qsizetype i = 0; i < placeholder.size(); ++i)
-        if (i != 1)
-            QVERIFY2(placeholder[i].isNull(), employeeColumns()[i].name);
+    RowValues employer = emptyRow(employerColumns());
+    employer[0] = QStringLiteral("3.4e");
+    QCOMPARE(tableRows(db, table::employer, employerColumns()), {employer});
+    RowValues placeholder = emptyRow(employeeColumns());
+    placeholder[1] = QStringLiteral("H");
+    QCOMPARE(tableRows(db, table::employee, employeeColumns()), {placeholder});
 }
 
 void TestStore::freshDatabaseIsEncrypted() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     QVERIFY(!isPlainDatabaseFile(folder.file(schema::workingFile)));
     QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
              int(engine::NotValidPassword));
@@ -125,8 +113,7 @@ void TestStore::freshDatabaseIsEncrypted() {
 void TestStore::externalClientNeedsTheKey() {
     if (QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
         QSKIP("the sqlcipher client is not installed");
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     const QString path = folder.file(schema::workingFile);
     QVERIFY(!sqlcipherOutput(path, QString(), QStringLiteral("select * from employer;"))
                  .contains(QStringLiteral("3.4e")));
@@ -172,38 +159,24 @@ void TestStore::refusesValuesTheColumnCannotHold_data() {
     for (const ColumnDef& column : employerColumns())
         QTest::addRow("employer %s empty", column.name)
             << "employer" << column.name << empty << int(engine::ZeroLength);
-    QTest::newRow("Status empty") << "employee"
-                                  << "Status" << empty << int(engine::ZeroLength);
-    QTest::newRow("SheetNo empty") << "employee"
-                                   << "SheetNo" << empty << int(engine::ZeroLength);
-    QTest::newRow("Surname empty") << "employee"
-                                   << "Surname" << empty << 0;
-    QTest::newRow("Remark empty") << "employee"
-                                  << "Remark" << empty << 0;
-    QTest::newRow("Surname of 20") << "employee"
-                                   << "Surname" << QVariant(QString(20, 'A')) << 0;
-    QTest::newRow("Surname of 21")
-        << "employee"
-        << "Surname" << QVariant(QString(21, 'A')) << int(engine::FieldTooSmall);
-    QTest::newRow("25 Chinese characters")
-        << "employee"
-        << "ChineseName" << QVariant(QString(25, QChar(0x9673))) << 0;
-    QTest::newRow("26 Chinese characters")
-        << "employee"
-        << "ChineseName" << QVariant(QString(26, QChar(0x9673))) << int(engine::FieldTooSmall);
-    QTest::newRow("12 Chinese in a 20-byte surname")
-        << "employee"
-        << "Surname" << QVariant(QString(11, QChar(0x9673))) << int(engine::FieldTooSmall);
-    QTest::newRow("character outside the code page")
-        << "employee"
-        << "Remark" << QVariant(QStringLiteral("\U0001F600")) << int(engine::FieldTooSmall);
-    QTest::newRow("flag of 256") << "employee"
-                                 << "QFlag" << QVariant(256) << int(engine::InvalidArgument);
-    QTest::newRow("flag of 1") << "employee"
-                               << "QFlag" << QVariant(1) << 0;
-    QTest::newRow("ID as text") << "employee"
-                                << "ID" << QVariant(QStringLiteral("x"))
-                                << int(engine::InvalidArgument);
+    const auto row = [](const char* name, const char* column, const QVariant& value, int error) {
+        QTest::newRow(name) << "employee" << column << value << error;
+    };
+    const QChar chen(0x9673);
+    row("Status empty", "Status", empty, engine::ZeroLength);
+    row("SheetNo empty", "SheetNo", empty, engine::ZeroLength);
+    row("Surname empty", "Surname", empty, 0);
+    row("Remark empty", "Remark", empty, 0);
+    row("Surname of 20", "Surname", QString(20, 'A'), 0);
+    row("Surname of 21", "Surname", QString(21, 'A'), engine::FieldTooSmall);
+    row("25 Chinese characters", "ChineseName", QString(25, chen), 0);
+    row("26 Chinese characters", "ChineseName", QString(26, chen), engine::FieldTooSmall);
+    row("12 Chinese in a 20-byte surname", "Surname", QString(11, chen), engine::FieldTooSmall);
+    row("character outside the code page", "Remark", QStringLiteral("\U0001F600"),
+        engine::FieldTooSmall);
+    row("flag of 256", "QFlag", 256, engine::InvalidArgument);
+    row("flag of 1", "QFlag", 1, 0);
+    row("ID as text", "ID", QStringLiteral("x"), engine::InvalidArgument);
 }
 
 void TestStore::refusesValuesTheColumnCannotHold() {
@@ -216,8 +189,7 @@ void TestStore::refusesValuesTheColumnCannotHold() {
 }
 
 void TestStore::refusedRowWritesNothing() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database db = openWorking(folder);
     RowValues row = emptyRow(employeeColumns());
     row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
@@ -232,8 +204,7 @@ void TestStore::refusedRowWritesNothing() {
 }
 
 void TestStore::passwordChangeTakesEffect() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     openWorking(folder).changePassword(QStringLiteral("Ab12"));
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::NotValidPassword));
     QCOMPARE(errorNumber([&] { openWorking(folder, QStringLiteral("ab12")); }),
@@ -243,8 +214,7 @@ void TestStore::passwordChangeTakesEffect() {
 }
 
 void TestStore::exclusiveOpenKeepsOthersOut() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database first = openWorking(folder);
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::InUse));
     QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
@@ -269,8 +239,7 @@ void TestStore::damagedFilesAreReported() {
 }
 
 void TestStore::transactionIsAllOrNothing() {
-    TempFolder folder;
-    createWorking(folder);
+    WorkingFolder folder;
     Database db = openWorking(folder);
     RowValues row = emptyRow(employeeColumns());
     row[1] = QStringLiteral("O");

@@ -9,6 +9,16 @@
 #include <QHash>
 #include <QTest>
 
+// Every row of a table, in the order they were written.
+inline QList<RowValues> tableRows(Database& db, const char* tableName, Columns columns) {
+    Statement query = db.prepare(QStringLiteral("select %1 from %2 order by rowid")
+                                     .arg(columnList(columns), QLatin1String(tableName)));
+    QList<RowValues> rows;
+    while (query.next())
+        rows << readRow(query, columns);
+    return rows;
+}
+
 // A fresh working database in its own program folder, logged in as the program would be.
 struct WorkingDatabase {
     WorkingDatabase() {
