@@ -8,7 +8,7 @@
 #include "platform/services.h"
 #include "records/fNameSearch.h"
 #include "records/fXW73D.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "startup/run_state.h"
 #include "store/schema.h"

@@ -37,8 +37,12 @@ QString yearFirst(const QString& date) {
 
 } // namespace
 
-bool onlyDigits(const QString& typed) {
+static bool onlyDigits(const QString& typed) {
     return std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool digitOrBackspace(char32_t key) {
+    return (key >= U'0' && key <= U'9') || key == 8;
 }
 
 std::optional<QString> returnYearRefusal(const QString& year) {

@@ -7,8 +7,8 @@
 // The checks of the employer's common data. A refusal is the message the user is shown; nothing
 // means the text is acceptable.
 
-// Typed text the year, file number and date fields take: the digits 0 to 9 only.
-bool onlyDigits(const QString& typed);
+// The keys the year, file number and date fields take: the digits and Backspace.
+bool digitOrBackspace(char32_t key);
 
 // A year is left empty (Continue asks for it), or is a number of four characters after 1996.
 std::optional<QString> returnYearRefusal(const QString& year);

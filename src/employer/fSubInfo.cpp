@@ -3,7 +3,7 @@
 #include "common/files.h"
 #include "common/message_boxes.h"
 #include "employer/employer_rules.h"
-#include "platform/entry_field.h"
+#include "platform/field_edit.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
 #include "startup/paths.h"
@@ -29,7 +29,7 @@ namespace {
 
 // Each field and the employer column it shows, in tab order.
 struct Binding {
-    EntryField* fSubInfo::*field;
+    FieldEdit* fSubInfo::*field;
     const char* control;
     const char* column;
 };
@@ -106,12 +106,17 @@ fSubInfo::fSubInfo(RunState& state, QWidget* parent)
 
 void fSubInfo::createFields() {
     for (const Binding& binding : bindings) {
-        EntryField* field = named(new EntryField(this), binding.control);
+        FieldEdit* field = named(new FieldEdit(this), binding.control);
         field->setMaxLength(widthOf(binding.column));
         this->*binding.field = field;
     }
-    for (EntryField* digitsOnly : {tReturnYear, tBRN, tSubDate})
-        digitsOnly->setTypingRule(onlyDigits);
+    for (FieldEdit* digitsOnly : {tReturnYear, tBRN, tSubDate})
+        digitsOnly->setKeyFilter([](char32_t key) {
+            if (digitOrBackspace(key))
+                return true;
+            platform::services().beep();
+            return false;
+        });
     tSession->setAccessibleName(QStringLiteral("Employer's File Number, section"));
     tBRN->setAccessibleName(QStringLiteral("Employer's File Number, number"));
 
@@ -174,21 +179,21 @@ void fSubInfo::setTabOrders(std::initializer_list<QWidget*> order) {
 void fSubInfo::wireEvents() {
     connect(cContinue, &QPushButton::clicked, this, &fSubInfo::cContinue_Click);
     connect(cQuit, &QPushButton::clicked, this, &fSubInfo::cQuit_Click);
-    connect(tReturnYear, &EntryField::gotFocus, this, &fSubInfo::tReturnYear_GotFocus);
-    connect(tSession, &EntryField::gotFocus, this, &fSubInfo::tSession_GotFocus);
+    connect(tReturnYear, &FieldEdit::gotFocus, this, &fSubInfo::tReturnYear_GotFocus);
+    connect(tSession, &FieldEdit::gotFocus, this, &fSubInfo::tSession_GotFocus);
     connect(tSession, &QLineEdit::textChanged, this, &fSubInfo::tSession_Change);
-    connect(tBRN, &EntryField::gotFocus, this, &fSubInfo::tBRN_GotFocus);
-    const std::array<std::pair<EntryField*, Check>, 3> leaveChecks{{
+    connect(tBRN, &FieldEdit::gotFocus, this, &fSubInfo::tBRN_GotFocus);
+    const std::array<std::pair<FieldEdit*, Check>, 3> leaveChecks{{
         {tReturnYear, &fSubInfo::CheckReturnYear},
         {tSession, &fSubInfo::CheckSection},
         {tBRN, &fSubInfo::CheckFileNumber},
     }};
     for (const auto& [field, check] : leaveChecks)
-        connect(field, &EntryField::lostFocus, this,
+        connect(field, &FieldEdit::lostFocus, this,
                 [this, check](Qt::FocusReason reason) { leaveCheck(check, reason); });
-    for (EntryField* limited : {tName, tDesignation}) {
+    for (FieldEdit* limited : {tName, tDesignation}) {
         const int bytes = limited->maxLength();
-        connect(limited, &EntryField::gotFocus, this,
+        connect(limited, &FieldEdit::gotFocus, this,
                 [this, limited] { m_lastAccepted = limited->text(); });
         connect(limited, &QLineEdit::textChanged, this,
                 [this, limited, bytes] { limitedText_Change(limited, bytes); });
@@ -251,9 +256,9 @@ void fSubInfo::cContinue_Click() {
     const QScopedValueRollback checking(m_checking, true);
     if (!CheckReturnYear() || !CheckSection() || !CheckFileNumber() || !CheckSubmissionDate())
         return;
-    const QList<EntryField*> required{tReturnYear, tSession, tBRN, tName, tDesignation, tSubDate};
+    const QList<FieldEdit*> required{tReturnYear, tSession, tBRN, tName, tDesignation, tSubDate};
     QStringList texts;
-    for (const EntryField* field : required)
+    for (const FieldEdit* field : required)
         texts << field->text();
     if (const int blank = firstBlank(texts); blank >= 0) {
         say(missingDataMessage);

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-class EntryField;
+class FieldEdit;
 class QLineEdit;
 class QPushButton;
 struct RunState;
@@ -28,12 +28,12 @@ public:
     bool CheckFileNumber();
     bool CheckSubmissionDate();
 
-    EntryField* tReturnYear;
-    EntryField* tSession;
-    EntryField* tBRN;
-    EntryField* tName;
-    EntryField* tSubDate;
-    EntryField* tDesignation;
+    FieldEdit* tReturnYear;
+    FieldEdit* tSession;
+    FieldEdit* tBRN;
+    FieldEdit* tName;
+    FieldEdit* tSubDate;
+    FieldEdit* tDesignation;
     QPushButton* cContinue;
     QPushButton* cQuit;
 

@@ -3,7 +3,7 @@
 #include "common/message_boxes.h"
 #include "platform/services.h"
 #include "records/fNameSearch.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "startup/run_state.h"
 

@@ -5,7 +5,7 @@
 #include "common/message_boxes.h"
 #include "platform/desktop_services.h"
 #include "records/fNameSearch.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/page_checks.h"
 #include "records/report_temp_files.h"
 #include "startup/paths.h"

@@ -5,7 +5,7 @@
 #include "common/message_boxes.h"
 #include "platform/services.h"
 #include "records/editor_fields.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/navigator.h"
 
 #include <QPushButton>

@@ -4,7 +4,7 @@
 
 #include "platform/widgets.h"
 #include "records/editor_fields.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/navigator.h"
 
 #include <QGridLayout>

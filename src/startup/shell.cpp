@@ -1,7 +1,7 @@
 #include "startup/shell.h"
 
 #include "employer/fSubInfo.h"
-#include "platform/entry_field.h"
+#include "platform/field_edit.h"
 #include "platform/services.h"
 #include "records/fXW73D.h"
 #include "startup/fChgPwd.h"

@@ -1,5 +1,5 @@
 #include "employer/fSubInfo.h"
-#include "platform/entry_field.h"
+#include "platform/field_edit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/working_database.h"
@@ -92,7 +92,7 @@ struct Screen {
     RowValues employer() { return tableRows(db(), table::employer, employerColumns()).value(0); }
     QList<RowValues> employees() { return tableRows(db(), table::employee, employeeColumns()); }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    EntryField* field(const QString& name) const { return screen->findChild<EntryField*>(name); }
+    FieldEdit* field(const QString& name) const { return screen->findChild<FieldEdit*>(name); }
 
     ScriptedServices services;
     WorkingDatabase data;
@@ -166,7 +166,7 @@ void TestSubInfo::loadShowsTheRowAndClearsTheWorkFiles() {
     QStringList order; // each field with its length limit
     for (int i = 0; i < 8; ++i) {
         order << s.focus()->objectName();
-        if (auto* field = qobject_cast<EntryField*>(s.focus()))
+        if (auto* field = qobject_cast<FieldEdit*>(s.focus()))
             order.last() += QString::number(field->maxLength());
         QTest::keyClick(s.focus(), Qt::Key_Tab);
     }
@@ -215,7 +215,7 @@ void TestSubInfo::keysReachTheRules() {
     const auto& [field, before, committed, input, after, beeps] = keyCase;
     Screen s;
     QVERIFY(s.open());
-    EntryField* edit = s.field(field);
+    FieldEdit* edit = s.field(field);
     typeInto(edit, before);
     QInputMethodEvent commit;
     commit.setCommitString(input);
@@ -255,7 +255,7 @@ void TestSubInfo::leaveChecks() {
     const auto& [field, typed, pasted, message, during, after] = leaveCase;
     Screen s(completeEmployer);
     QVERIFY(s.open());
-    EntryField* edit = s.field(field);
+    FieldEdit* edit = s.field(field);
     QString shownDuringBox;
     s.services.onBox = [&](const ScriptedServices::Box&) { shownDuringBox = edit->text(); };
     typeInto(edit, pasted ? QString() : typed);

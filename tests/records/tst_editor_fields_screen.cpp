@@ -1,7 +1,7 @@
 // The record editor's fields on screen: real keys, input-method commits, pastes and focus moves
 // reach the entry rules, and their verdicts reach the fields, the pages and the record.
 #include "records/fXW73D.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"

@@ -1,6 +1,6 @@
 #include "records/fNameSearch.h"
 #include "records/fXW73D.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"

@@ -1,5 +1,5 @@
 #include "employer/fSubInfo.h"
-#include "platform/entry_field.h"
+#include "platform/field_edit.h"
 #include "records/fXW73D.h"
 #include "startup/fChgPwd.h"
 #include "startup/fLogin.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/fXW73D.h"
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 #include "support/screens.h"
 #include "support/working_database.h"
 

@@ -1,4 +1,4 @@
-#include "records/field_edit.h"
+#include "platform/field_edit.h"
 
 #include "common/codepage.h"
 #include "platform/services.h"
@@ -96,7 +96,7 @@ void FieldEdit::focusInEvent(QFocusEvent* event) {
     if (m_entered && isWindowSwitch(event))
         return;
     m_entered = true;
-    emit gotFocus();
+    emit gotFocus(event->reason());
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
@@ -104,5 +104,5 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
     if (!m_entered || isWindowSwitch(event))
         return;
     m_entered = false;
-    emit lostFocus();
+    emit lostFocus(event->reason());
 }

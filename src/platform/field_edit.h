@@ -24,8 +24,8 @@ public:
 signals:
     // Entering and leaving the field within its window: a message box or another window taking
     // the focus for a while neither leaves the field nor enters it again.
-    void gotFocus();
-    void lostFocus();
+    void gotFocus(Qt::FocusReason reason);
+    void lostFocus(Qt::FocusReason reason);
     void keyReleased(int key);
 
 protected:
