@@ -7,11 +7,19 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("xw73d"));
-    QApplication::setApplicationVersion(QStringLiteral("3.4"));
+namespace {
 
+struct Options {
+    QString dataDir;
+    QString medium;
+};
+
+// Reads the command line; --help, --version and wrong options are answered on the terminal
+// before any window is opened, so they work without a display too.
+Options readCommandLine(int argc, char* argv[]) {
+    QCoreApplication reader(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.4"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
@@ -25,18 +33,28 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("DIR"));
     parser.addOption(dataDir);
     parser.addOption(medium);
-    parser.process(app);
+    parser.process(reader); // prints and exits for --help, --version and unknown options
+    return Options{parser.value(dataDir), parser.value(medium)};
+}
 
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const Options options = readCommandLine(argc, argv);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("xw73d"));
+    QApplication::setApplicationVersion(QStringLiteral("3.4"));
     platform::DesktopServices services;
     platform::setServices(&services);
 
     RunState state;
-    state.programFolder = platform::programFolder(parser.value(dataDir));
+    state.programFolder = platform::programFolder(options.dataDir);
     if (state.programFolder.isEmpty()) {
         std::fprintf(stderr, "xw73d: the program folder cannot be created\n");
         return 1;
     }
-    state.mediumFolder = platform::mediumFolder(parser.value(medium));
+    state.mediumFolder = platform::mediumFolder(options.medium);
 
     Shell shell(state);
     shell.start();
