@@ -57,6 +57,8 @@ private slots:
     void oldDatabasesAreFoundByFormatAndMarker();
     void damagedDatabaseIsReportedAndLeftAlone();
     void databaseInUseByAnotherProcessIsLeftAlone();
+    void commandLineAnswersWithoutADisplay_data();
+    void commandLineAnswersWithoutADisplay();
     void failedCreationLeavesNoHalfMadeFile_data();
     void failedCreationLeavesNoHalfMadeFile();
     void doubleBackslashes_data();
@@ -164,6 +166,35 @@ void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     QVERIFY(holder.waitForFinished(10000));
     QCOMPARE(digest(path), before);
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
+}
+
+void TestStartup::commandLineAnswersWithoutADisplay_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("version") << "--version"
+                             << "xw73d 3.4" << 0;
+    QTest::newRow("help") << "--help"
+                          << "--data-dir <DIR>" << 0;
+    QTest::newRow("unknown option") << "--bogus"
+                                    << "Unknown option 'bogus'" << 1;
+}
+
+void TestStartup::commandLineAnswersWithoutADisplay() {
+    QFETCH(QString, option);
+    QFETCH(QString, answer);
+    QFETCH(int, exitCode);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb"); // a window could not be opened
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(XW73D_PROGRAM), {option});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), exitCode);
+    QVERIFY(QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError())
+                .contains(answer));
 }
 
 void TestStartup::failedCreationLeavesNoHalfMadeFile_data() {
