@@ -19,6 +19,12 @@ inline QList<RowValues> tableRows(Database& db, const char* tableName, Columns c
     return rows;
 }
 
+// "Column=value" taken apart.
+inline std::pair<QString, QString> columnAndValue(const QString& entry) {
+    const qsizetype at = entry.indexOf(u'=');
+    return {entry.left(at), entry.mid(at + 1)};
+}
+
 // A fresh working database in its own program folder, logged in as the program would be.
 struct WorkingDatabase {
     WorkingDatabase() {
@@ -28,20 +34,17 @@ struct WorkingDatabase {
                                      OpenOptions{schema::defaultPassword, true, false});
     }
 
-    // Adds an employee row; columns not named stay without a value.
-    qint64 addEmployee(const QHash<QString, QVariant>& values) {
+    // Adds an employee row from "Column=value" texts, numbers for the number columns; columns
+    // not named stay without a value.
+    qint64 addRecord(const QStringList& values) {
         RowValues row = emptyRow(employeeColumns());
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            row[columnIndex(employeeColumns(), it.key())] = it.value();
+        for (const QString& entry : values) {
+            const auto [name, text] = columnAndValue(entry);
+            const int at = columnIndex(employeeColumns(), name);
+            const bool number = employeeColumns()[std::size_t(at)].type != ColumnType::Text;
+            row[at] = number ? QVariant(text.toLongLong()) : QVariant(text);
+        }
         return insertRow(state.db(), table::employee, employeeColumns(), row);
-    }
-
-    qint64 addOriginal(int id, const QString& surname, const QVariant& firstName) {
-        return addEmployee({{"ID", id},
-                            {"Status", QStringLiteral("O")},
-                            {"SheetNo", QStringLiteral(" ")},
-                            {"Surname", surname},
-                            {"FirstName", firstName}});
     }
 
     QVariant value(qint64 id, const QString& column) {
@@ -49,6 +52,18 @@ struct WorkingDatabase {
             QStringLiteral("select \"%1\" from employee where ID = ?").arg(column));
         read.bind(1, id);
         return read.next() ? read.value(0) : QVariant();
+    }
+
+    // A column of the real records in identifier order, "(none)" for a missing value.
+    QStringList column(const QString& name) {
+        QStringList values;
+        Statement read = state.db().prepare(
+            QStringLiteral("select \"%1\" from employee where Status <> 'H' order by ID")
+                .arg(name));
+        while (read.next())
+            values << (read.value(0).isNull() ? QStringLiteral("(none)")
+                                              : read.value(0).toString());
+        return values;
     }
 
     int count(const QString& where = QStringLiteral("1")) {
