@@ -53,15 +53,15 @@ private slots:
 
 void TestEditorFrame::opening_data() {
     QTest::addColumn<OpeningCase>("openingCase");
-    QTest::newRow("boundary: empty database, a new record") << OpeningCase{
-        {}, "No record found. Please add new record!", "New Record", editingCommands, 1};
-    QTest::newRow("valid: first name in any case, next after the highest identifier")
-        << OpeningCase{{original(40, "WONG", "ANNA"), original(7, "chan", "tai man"),
-                        original(12, "Chan", "Siu Ming")},
-                       "",
-                       "Chan, Siu Ming",
-                       browsingCommands,
-                       41};
+    const auto row = [](const char* name, auto... columns) {
+        QTest::newRow(name) << OpeningCase{columns...};
+    };
+    row("boundary: empty database, a new record", QList<QStringList>{},
+        "No record found. Please add new record!", "New Record", editingCommands, 1);
+    row("valid: first name in any case, next after the highest identifier",
+        QList{original(40, "WONG", "ANNA"), original(7, "chan", "tai man"),
+              original(12, "Chan", "Siu Ming")},
+        "", "Chan, Siu Ming", browsingCommands, 41);
 }
 
 void TestEditorFrame::opening() {
@@ -90,12 +90,12 @@ void TestEditorFrame::opening() {
 // the rules show them, and neither that nor moving marks a record changed.
 void TestEditorFrame::browsingShowsRowsWithoutMarkingThem() {
     EditorScreen editor;
-    QVERIFY(
-        editor.open({{"ID=1", "Status=O", "Surname=ADAMS", "FirstName=AMY", "Sex=m", "RAreaCode=k",
-                      "MStatus=1", "SpouseName=NOBODY", "QFlag=0", "aIncome=1,000", "lIncome=234"},
-                     {"ID=2", "Status=S", "Surname=BAKER", "MStatus=2", "SpouseName=BAKER ANN",
-                      "QFlag=1", "OSeaFlag=0", "OSeaName=ACME"},
-                     original(3, "CHAN", "CHI")}));
+    QVERIFY(editor.open(
+        {record("ID=1", "Status=O", "Surname=ADAMS", "FirstName=AMY", "Sex=m", "RAreaCode=k",
+                "MStatus=1", "SpouseName=NOBODY", "QFlag=0", "aIncome=1,000", "lIncome=234"),
+         record("ID=2", "Status=S", "Surname=BAKER", "MStatus=2", "SpouseName=BAKER ANN", "QFlag=1",
+                "OSeaFlag=0", "OSeaName=ACME"),
+         original(3, "CHAN", "CHI")}));
     click(editor->tPage1[1]);
     QCOMPARE(editor->tSex->text() + editor->tAreaCode->text(), QStringLiteral("MK"));
     QVERIFY(!editor->tPage1[3]->isEnabled() && !editor->tRent1[0]->isEnabled());
@@ -131,10 +131,10 @@ void TestEditorFrame::typingMarksTheRecordChanged_data() {
 void TestEditorFrame::typingMarksTheRecordChanged() {
     QFETCH(TypingCase, typingCase);
     const auto& [surname, control, key] = typingCase;
-    QStringList record{"ID=1", "Status=R", "FirstName=X", "MStatus=1"};
+    QStringList first = record("ID=1", "Status=R", "FirstName=X", "MStatus=1");
     EditorScreen editor;
     QVERIFY(editor.open(
-        {surname.isEmpty() ? record : record << "Surname=" + surname, original(2, "ZEE", "ANN")}));
+        {surname.isEmpty() ? first : first << "Surname=" + surname, original(2, "ZEE", "ANN")}));
     // Shown by the record control, a row without surname is not tracked.
     click(editor->Data1->nextButton);
     click(editor->Data1->previousButton);

@@ -14,11 +14,6 @@ void createFiles(const QString& folder, const QStringList& names) {
     }
 }
 
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name);
-}
-
 } // namespace
 
 class TestReportTempFiles : public QObject {
@@ -36,24 +31,15 @@ void TestReportTempFiles::folderChoice_data() {
     QTest::addColumn<QString>("tmp");
     QTest::addColumn<QString>("temp");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("valid: TMP names a folder") << "tmp"
-                                               << "temp"
-                                               << "tmp";
-    QTest::newRow("valid: TMP empty") << ""
-                                      << "temp"
-                                      << "temp";
-    QTest::newRow("invalid: TMP names nothing") << "missing"
-                                                << "temp"
-                                                << "temp";
-    QTest::newRow("boundary: TMP names a file") << "file"
-                                                << "temp"
-                                                << "file";
-    QTest::newRow("invalid: both name nothing") << "missing"
-                                                << "missing"
-                                                << "program";
-    QTest::newRow("boundary: both empty") << ""
-                                          << ""
-                                          << "program";
+    const auto row = [](const char* name, const char* tmp, const char* temp, const char* chosen) {
+        QTest::newRow(name) << QString(tmp) << QString(temp) << QString(chosen);
+    };
+    row("valid: TMP names a folder", "tmp", "temp", "tmp");
+    row("valid: TMP empty", "", "temp", "temp");
+    row("invalid: TMP names nothing", "missing", "temp", "temp");
+    row("boundary: TMP names a file", "file", "temp", "file");
+    row("invalid: both name nothing", "missing", "missing", "program");
+    row("boundary: both empty", "", "", "program");
 }
 
 void TestReportTempFiles::folderChoice() {
@@ -77,21 +63,25 @@ void TestReportTempFiles::deletion_data() {
         << QStringList{"CRW1.TMP", "crw2.tmp", "Crw3.Tmp", "xw73d.mdb"} << QStringList{"xw73d.mdb"};
     QTest::newRow("boundary: bare CRW.TMP") << QStringList{"CRW.TMP"} << QStringList{};
     QTest::newRow("invalid: other names stay")
-        << QStringList{"CRW1.TMPX", "XCRW1.TMP", "CRW1.TXT", "CR1.TMP"}
+        << QStringList{"CR1.TMP", "CRW1.TMPX", "CRW1.TXT", "XCRW1.TMP"}
         << QStringList{"CR1.TMP", "CRW1.TMPX", "CRW1.TXT", "XCRW1.TMP"};
     QTest::newRow("boundary: nothing to delete") << QStringList{} << QStringList{};
 }
 
+// A folder named like a report file is not one, and stays.
 void TestReportTempFiles::deletion() {
     QFETCH(QStringList, present);
     QFETCH(QStringList, left);
     TempFolder folder;
     createFiles(folder.path(), present);
-    QVERIFY(QDir(folder.path()).mkdir("CRWDIR.TMP")); // a folder is not a report file
+    QVERIFY(QDir(folder.path()).mkdir("CRWDIR.TMP"));
     deleteReportTempFiles(folder.path());
-    QStringList expected = left + QStringList{"CRWDIR.TMP"};
-    expected.sort();
-    QCOMPARE(entries(folder.path()), expected);
+    const QStringList entries =
+        QDir(folder.path())
+            .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    left << "CRWDIR.TMP";
+    left.sort();
+    QCOMPARE(entries, left);
 }
 
 QTEST_GUILESS_MAIN(TestReportTempFiles)

@@ -25,6 +25,11 @@ inline std::pair<QString, QString> columnAndValue(const QString& entry) {
     return {entry.left(at), entry.mid(at + 1)};
 }
 
+// A record as "Column=value" texts.
+template <class... Texts> QStringList record(const Texts&... texts) {
+    return {QString(texts)...};
+}
+
 // A fresh working database in its own program folder, logged in as the program would be.
 struct WorkingDatabase {
     WorkingDatabase() {
