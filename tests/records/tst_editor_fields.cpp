@@ -30,34 +30,42 @@ QList<int> upTo(int last) {
 class TestEditorFields : public QObject {
     Q_OBJECT
 private slots:
-    void eachColumnIsOneFieldOfItsWidth();
+    void eachFieldAgreesWithItsColumn();
     void controlArraysHaveTheirElements_data();
     void controlArraysHaveTheirElements();
     void columnsOfTheControlArrays();
-    void pagesTwoToFourHoldTheYearDependentColumns();
-    void byteGuardCoversTheFreeTextControls();
     void indicatorsGovernTheirFields();
-    void accessibleNamesTellFieldsApart();
 };
 
-// A field takes as many characters as its column holds bytes; the one-digit indicators are byte
-// columns and the record identifier is set by the program only.
-void TestEditorFields::eachColumnIsOneFieldOfItsWidth() {
+// Each column is bound to one field, which takes as many characters as its column holds bytes
+// (the indicators are one-digit byte columns, the record identifier is set by the program only),
+// sits on pages 2 to 4 when the column depends on the return year, is byte-guarded when it holds
+// free text and has a spoken name of its own.
+void TestEditorFields::eachFieldAgreesWithItsColumn() {
+    QSet<QString> yearDependent;
+    for (const ColumnDef& column : yearDependentColumns())
+        yearDependent.insert(column.name);
+    const QSet<QString> guarded{"tChineseName", "tPage1", "tPage3", "tPage4", "tNature"};
     QSet<QString> columns;
-    QSet<QPair<QString, int>> controls;
+    QSet<QString> names;
     for (const EditorField& field : editorFields()) {
         QVERIFY2(columnIndex(employeeColumns(), field.column) >= 0, field.column);
         const ColumnDef& def = column(employeeColumns(), field.column);
         const int limit =
             def.type == ColumnType::Text ? def.width : int(def.type == ColumnType::Byte);
         QVERIFY2(field.limit == limit, field.column);
-        columns.insert(QString::fromLatin1(def.name));
-        controls.insert({field.control, field.element});
         QCOMPARE(findField(field.control, field.element), &field);
+        QVERIFY2((field.page >= 2) == yearDependent.contains(def.name), field.column);
+        QVERIFY2(usesByteGuard(field.rule) == guarded.contains(field.control), field.column);
+        columns.insert(QString::fromLatin1(def.name));
+        names.insert(QString::fromUtf8(field.accessibleName));
     }
     QCOMPARE(columns.size(), qsizetype(employeeColumns().size()));
-    QCOMPARE(controls.size(), qsizetype(editorFields().size()));
     QCOMPARE(editorFields().size(), employeeColumns().size());
+    QCOMPARE(names.size(), columns.size());
+    QVERIFY(!names.contains(QString()));
+    QCOMPARE(QString(findField("tIncome", 10)->accessibleName),
+             QStringLiteral("k. Any other rewards, allowances or perquisites, amount 1"));
 }
 
 void TestEditorFields::controlArraysHaveTheirElements_data() {
@@ -111,24 +119,6 @@ void TestEditorFields::columnsOfTheControlArrays() {
     QVERIFY(!fieldForColumn("Total"));
 }
 
-void TestEditorFields::pagesTwoToFourHoldTheYearDependentColumns() {
-    QSet<QString> onLaterPages;
-    for (const EditorField& field : editorFields())
-        if (field.page >= 2)
-            onLaterPages.insert(field.column);
-    QSet<QString> yearDependent;
-    for (const ColumnDef& column : yearDependentColumns())
-        yearDependent.insert(column.name);
-    QCOMPARE(onLaterPages, yearDependent);
-}
-
-void TestEditorFields::byteGuardCoversTheFreeTextControls() {
-    const QSet<QString> guarded{"tChineseName", "tPage1", "tPage3", "tPage4", "tNature"};
-    for (const EditorField& field : editorFields())
-        QVERIFY2(usesByteGuard(field.rule) == guarded.contains(field.control),
-                 qPrintable(QStringLiteral("%1 %2").arg(field.control).arg(field.element)));
-}
-
 void TestEditorFields::indicatorsGovernTheirFields() {
     QCOMPARE(columnOf("tPage1", 3), QString(dependentFields(RuleKind::MaritalStatus)[0]->column));
     QCOMPARE(columnsOf(dependentFields(RuleKind::MaritalStatus)),
@@ -142,19 +132,6 @@ void TestEditorFields::indicatorsGovernTheirFields() {
     QCOMPARE(dependentFields(RuleKind::ResidenceIndicator).size(), std::size_t(16));
     QCOMPARE(columnsOf(dependentFields(RuleKind::ResidenceIndicator)), pageThree);
     QVERIFY(dependentFields(RuleKind::Sex).empty());
-}
-
-void TestEditorFields::accessibleNamesTellFieldsApart() {
-    QSet<QString> names;
-    for (const EditorField& field : editorFields()) {
-        const QString name = QString::fromUtf8(field.accessibleName);
-        QVERIFY2(!name.isEmpty() && !names.contains(name), field.column);
-        names.insert(name);
-    }
-    QCOMPARE(QString(findField("tIncome", 10)->accessibleName),
-             QStringLiteral("k. Any other rewards, allowances or perquisites, amount 1"));
-    QCOMPARE(QString(findField("tRent1", 0)->accessibleName),
-             QStringLiteral("Address 1, rent paid to landlord by employer"));
 }
 
 QTEST_APPLESS_MAIN(TestEditorFields)

@@ -1,20 +1,7 @@
 #include "records/report_temp_files.h"
 #include "support/temp_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
-
-namespace {
-
-void createFiles(const QString& folder, const QStringList& names) {
-    for (const QString& name : names) {
-        QFile file(QDir(folder).filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-}
-
-} // namespace
 
 class TestReportTempFiles : public QObject {
     Q_OBJECT
@@ -49,7 +36,7 @@ void TestReportTempFiles::folderChoice() {
     TempFolder root;
     for (const char* name : {"tmp", "temp", "program"})
         QVERIFY(QDir(root.path()).mkdir(QLatin1String(name)));
-    createFiles(root.path(), {"file"});
+    QVERIFY(createFiles(root.path(), {"file"}));
     const auto path = [&](const QString& name) {
         return name.isEmpty() ? QString() : root.file(name);
     };
@@ -73,7 +60,7 @@ void TestReportTempFiles::deletion() {
     QFETCH(QStringList, present);
     QFETCH(QStringList, left);
     TempFolder folder;
-    createFiles(folder.path(), present);
+    QVERIFY(createFiles(folder.path(), present));
     QVERIFY(QDir(folder.path()).mkdir("CRWDIR.TMP"));
     deleteReportTempFiles(folder.path());
     const QStringList entries =

@@ -1,8 +1,4 @@
-#include "startup/startup.h"
-#include "store/columns.h"
-#include "store/rows.h"
-#include "store/schema.h"
-#include "support/temp_folder.h"
+#include "support/working_database.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,25 +9,17 @@
 namespace {
 
 constexpr int recordCount = 20000;
-const QString oldNumber = QStringLiteral("0");
 
 // Originals whose name order differs from the order they were added, all carrying the number
 // "0", and one replacement with its own number.
-void fillDatabase(const QString& path) {
-    Database db = Database::open(path, OpenOptions{schema::defaultPassword, true, false});
-    Transaction transaction(db);
-    RowValues row = emptyRow(employeeColumns());
-    const auto set = [&](const char* column, const QVariant& value) {
-        row[columnIndex(employeeColumns(), QLatin1String(column))] = value;
-    };
-    for (int i = 0; i < recordCount; ++i) {
-        set("ID", i + 1);
-        set("Status", i == 0 ? QStringLiteral("R") : QStringLiteral("O"));
-        set("SheetNo", i == 0 ? QStringLiteral("77") : oldNumber);
-        set("Surname", QStringLiteral("S%1").arg((i * 7919) % recordCount, 6, 10, QChar(u'0')));
-        set("FirstName", QStringLiteral("Name %1").arg(i));
-        insertRow(db, table::employee, employeeColumns(), row);
-    }
+void fillDatabase(WorkingDatabase& db) {
+    Transaction transaction(db.state.db());
+    for (int i = 0; i < recordCount; ++i)
+        db.addRecord(
+            {QStringLiteral("ID=%1").arg(i + 1), i == 0 ? "Status=R" : "Status=O",
+             i == 0 ? "SheetNo=77" : "SheetNo=0",
+             QStringLiteral("Surname=S%1").arg((i * 7919) % recordCount, 6, 10, QChar(u'0')),
+             QStringLiteral("FirstName=Name %1").arg(i)});
     transaction.commit();
 }
 
@@ -81,11 +69,11 @@ private slots:
 };
 
 void TestSortInterrupted::killedSortIsAllOrNothing() {
-    TempFolder folder;
-    prepareWorkingDatabase(folder.path());
-    const QString path = schema::targetPath(folder.path(), 1);
-    fillDatabase(path);
-    const QString pristine = folder.file(QStringLiteral("pristine.mdb"));
+    WorkingDatabase db;
+    fillDatabase(db);
+    db.state.login.reset(); // the other process opens it exclusively
+    const QString path = schema::targetPath(db.folder.path(), 1);
+    const QString pristine = db.folder.file(QStringLiteral("pristine.mdb"));
     QVERIFY(QFile::copy(path, pristine));
     const QStringList before = numbersInNameOrder(path);
 

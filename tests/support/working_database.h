@@ -59,16 +59,19 @@ struct WorkingDatabase {
         return read.next() ? read.value(0) : QVariant();
     }
 
-    // A column of the real records in identifier order, "(none)" for a missing value.
-    QStringList column(const QString& name) {
+    // What a query reads, "(none)" for a missing value.
+    QStringList values(const QString& sql) {
         QStringList values;
-        Statement read = state.db().prepare(
-            QStringLiteral("select \"%1\" from employee where Status <> 'H' order by ID")
-                .arg(name));
+        Statement read = state.db().prepare(sql);
         while (read.next())
             values << (read.value(0).isNull() ? QStringLiteral("(none)")
                                               : read.value(0).toString());
         return values;
+    }
+    // A column of the real records in identifier order.
+    QStringList column(const QString& name) {
+        return values(QStringLiteral("select \"%1\" from employee where Status <> 'H' order by ID")
+                          .arg(name));
     }
 
     int count(const QString& where = QStringLiteral("1")) {
