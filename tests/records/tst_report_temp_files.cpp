@@ -2,6 +2,10 @@
 #include "support/temp_folder.h"
 
 #include <QTest>
+#include <tuple>
+
+// TMP, TEMP and the folder chosen.
+using FolderCase = std::tuple<QString, QString, QString>;
 
 class TestReportTempFiles : public QObject {
     Q_OBJECT
@@ -15,24 +19,18 @@ private slots:
 // "tmp", "temp" and "program" stand for three real folders; "missing" names nothing, "file" an
 // existing plain file.
 void TestReportTempFiles::folderChoice_data() {
-    QTest::addColumn<QString>("tmp");
-    QTest::addColumn<QString>("temp");
-    QTest::addColumn<QString>("chosen");
-    const auto row = [](const char* name, const char* tmp, const char* temp, const char* chosen) {
-        QTest::newRow(name) << QString(tmp) << QString(temp) << QString(chosen);
-    };
-    row("valid: TMP names a folder", "tmp", "temp", "tmp");
-    row("valid: TMP empty", "", "temp", "temp");
-    row("invalid: TMP names nothing", "missing", "temp", "temp");
-    row("boundary: TMP names a file", "file", "temp", "file");
-    row("invalid: both name nothing", "missing", "missing", "program");
-    row("boundary: both empty", "", "", "program");
+    QTest::addColumn<FolderCase>("folderCase");
+    QTest::newRow("valid: TMP names a folder") << FolderCase{"tmp", "temp", "tmp"};
+    QTest::newRow("valid: TMP empty") << FolderCase{"", "temp", "temp"};
+    QTest::newRow("invalid: TMP names nothing") << FolderCase{"missing", "temp", "temp"};
+    QTest::newRow("boundary: TMP names a file") << FolderCase{"file", "temp", "file"};
+    QTest::newRow("invalid: both name nothing") << FolderCase{"missing", "missing", "program"};
+    QTest::newRow("boundary: both empty") << FolderCase{"", "", "program"};
 }
 
 void TestReportTempFiles::folderChoice() {
-    QFETCH(QString, tmp);
-    QFETCH(QString, temp);
-    QFETCH(QString, chosen);
+    QFETCH(FolderCase, folderCase);
+    const auto& [tmp, temp, chosen] = folderCase;
     TempFolder root;
     for (const char* name : {"tmp", "temp", "program"})
         QVERIFY(QDir(root.path()).mkdir(QLatin1String(name)));

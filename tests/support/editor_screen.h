@@ -78,7 +78,6 @@ struct EditorScreen {
         return activate(screen.get());
     }
     fXW73D* operator->() const { return screen.get(); }
-    fXW73D* get() const { return screen.get(); }
     bool isIn(CommandState state) const { return screen->commandState() == state; }
 
     // A control by its object name, as "tPage1(0)".
@@ -108,14 +107,11 @@ struct EditorScreen {
         QTest::keyClick(field, Qt::Key_Backspace);
         type(text);
     }
-    void retype(const QString& column, const QString& text) const {
-        retype(screen->field(column), text);
-    }
     // Types "Column=text" into each column's field in turn.
     void typeAll(const QStringList& typing) const {
         for (const QString& entry : typing) {
             const auto [column, text] = columnAndValue(entry);
-            retype(column, text);
+            retype(screen->field(column), text);
         }
     }
     // Replaces a field's text by a paste, which no key filter sees.

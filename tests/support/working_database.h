@@ -52,13 +52,6 @@ struct WorkingDatabase {
         return insertRow(state.db(), table::employee, employeeColumns(), row);
     }
 
-    QVariant value(qint64 id, const QString& column) {
-        Statement read = state.db().prepare(
-            QStringLiteral("select \"%1\" from employee where ID = ?").arg(column));
-        read.bind(1, id);
-        return read.next() ? read.value(0) : QVariant();
-    }
-
     // What a query reads, "(none)" for a missing value.
     QStringList values(const QString& sql) {
         QStringList values;
@@ -72,13 +65,6 @@ struct WorkingDatabase {
     QStringList column(const QString& name) {
         return values(QStringLiteral("select \"%1\" from employee where Status <> 'H' order by ID")
                           .arg(name));
-    }
-
-    int count(const QString& where = QStringLiteral("1")) {
-        Statement read =
-            state.db().prepare(QStringLiteral("select count(*) from employee where ") + where);
-        read.next();
-        return read.value(0).toInt();
     }
 
     TempFolder folder;
