@@ -124,6 +124,7 @@ struct EditorScreen {
     // Presses a command's Alt mnemonic on the editor.
     void press(Qt::Key mnemonic) const { QTest::keyClick(screen.get(), mnemonic, Qt::AltModifier); }
 
+    // The commands that can be pressed now.
     QStringList enabledCommands() const {
         QStringList names;
         const fXW73D& e = *screen;

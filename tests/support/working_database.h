@@ -6,7 +6,7 @@
 #include "store/schema.h"
 #include "support/temp_folder.h"
 
-#include <QHash>
+#include <QStringList>
 #include <QTest>
 
 // Every row of a table, in the order they were written.
@@ -45,21 +45,20 @@ struct WorkingDatabase {
         RowValues row = emptyRow(employeeColumns());
         for (const QString& entry : values) {
             const auto [name, text] = columnAndValue(entry);
-            const int at = columnIndex(employeeColumns(), name);
-            const bool number = employeeColumns()[std::size_t(at)].type != ColumnType::Text;
-            row[at] = number ? QVariant(text.toLongLong()) : QVariant(text);
+            const ColumnDef& def = ::column(employeeColumns(), name); // throws for no such column
+            row[columnIndex(employeeColumns(), name)] =
+                def.type == ColumnType::Text ? QVariant(text) : QVariant(text.toLongLong());
         }
         return insertRow(state.db(), table::employee, employeeColumns(), row);
     }
 
     // What a query reads, "(none)" for a missing value.
     QStringList values(const QString& sql) {
-        QStringList values;
+        QStringList texts;
         Statement read = state.db().prepare(sql);
         while (read.next())
-            values << (read.value(0).isNull() ? QStringLiteral("(none)")
-                                              : read.value(0).toString());
-        return values;
+            texts << (read.value(0).isNull() ? QStringLiteral("(none)") : read.value(0).toString());
+        return texts;
     }
     // A column of the real records in identifier order.
     QStringList column(const QString& name) {
