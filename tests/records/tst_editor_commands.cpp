@@ -49,8 +49,7 @@ using RefusalCase = std::tuple<bool, QString, QString, QString>;
 const QString refuseInserts =
     QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON employee BEGIN "
                    "SELECT RAISE(ABORT, 'database table is locked'); END");
-// The record Cancel is pressed on, by its place in name order, a new record or an edit, and the
-// caption after.
+// Cancel on the record at this place in name order, a new record or an edit; the caption then.
 using CancelCase = std::tuple<int, bool, QString>;
 // The record deleted, by its place in name order, the answer, the caption after, the surnames
 // left in identifier order.
