@@ -1,25 +1,11 @@
 #include "records/report_temp_files.h"
 #include "support/temp_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
+#include <tuple>
 
-namespace {
-
-void createFiles(const QString& folder, const QStringList& names) {
-    for (const QString& name : names) {
-        QFile file(QDir(folder).filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-}
-
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name);
-}
-
-} // namespace
+// TMP, TEMP and the folder chosen.
+using FolderCase = std::tuple<QString, QString, QString>;
 
 class TestReportTempFiles : public QObject {
     Q_OBJECT
@@ -33,37 +19,22 @@ private slots:
 // "tmp", "temp" and "program" stand for three real folders; "missing" names nothing, "file" an
 // existing plain file.
 void TestReportTempFiles::folderChoice_data() {
-    QTest::addColumn<QString>("tmp");
-    QTest::addColumn<QString>("temp");
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("valid: TMP names a folder") << "tmp"
-                                               << "temp"
-                                               << "tmp";
-    QTest::newRow("valid: TMP empty") << ""
-                                      << "temp"
-                                      << "temp";
-    QTest::newRow("invalid: TMP names nothing") << "missing"
-                                                << "temp"
-                                                << "temp";
-    QTest::newRow("boundary: TMP names a file") << "file"
-                                                << "temp"
-                                                << "file";
-    QTest::newRow("invalid: both name nothing") << "missing"
-                                                << "missing"
-                                                << "program";
-    QTest::newRow("boundary: both empty") << ""
-                                          << ""
-                                          << "program";
+    QTest::addColumn<FolderCase>("folderCase");
+    QTest::newRow("valid: TMP names a folder") << FolderCase{"tmp", "temp", "tmp"};
+    QTest::newRow("valid: TMP empty") << FolderCase{"", "temp", "temp"};
+    QTest::newRow("invalid: TMP names nothing") << FolderCase{"missing", "temp", "temp"};
+    QTest::newRow("boundary: TMP names a file") << FolderCase{"file", "temp", "file"};
+    QTest::newRow("invalid: both name nothing") << FolderCase{"missing", "missing", "program"};
+    QTest::newRow("boundary: both empty") << FolderCase{"", "", "program"};
 }
 
 void TestReportTempFiles::folderChoice() {
-    QFETCH(QString, tmp);
-    QFETCH(QString, temp);
-    QFETCH(QString, chosen);
+    QFETCH(FolderCase, folderCase);
+    const auto& [tmp, temp, chosen] = folderCase;
     TempFolder root;
     for (const char* name : {"tmp", "temp", "program"})
         QVERIFY(QDir(root.path()).mkdir(QLatin1String(name)));
-    createFiles(root.path(), {"file"});
+    QVERIFY(createFiles(root.path(), {"file"}));
     const auto path = [&](const QString& name) {
         return name.isEmpty() ? QString() : root.file(name);
     };
@@ -77,21 +48,25 @@ void TestReportTempFiles::deletion_data() {
         << QStringList{"CRW1.TMP", "crw2.tmp", "Crw3.Tmp", "xw73d.mdb"} << QStringList{"xw73d.mdb"};
     QTest::newRow("boundary: bare CRW.TMP") << QStringList{"CRW.TMP"} << QStringList{};
     QTest::newRow("invalid: other names stay")
-        << QStringList{"CRW1.TMPX", "XCRW1.TMP", "CRW1.TXT", "CR1.TMP"}
+        << QStringList{"CR1.TMP", "CRW1.TMPX", "CRW1.TXT", "XCRW1.TMP"}
         << QStringList{"CR1.TMP", "CRW1.TMPX", "CRW1.TXT", "XCRW1.TMP"};
     QTest::newRow("boundary: nothing to delete") << QStringList{} << QStringList{};
 }
 
+// A folder named like a report file is not one, and stays.
 void TestReportTempFiles::deletion() {
     QFETCH(QStringList, present);
     QFETCH(QStringList, left);
     TempFolder folder;
-    createFiles(folder.path(), present);
-    QVERIFY(QDir(folder.path()).mkdir("CRWDIR.TMP")); // a folder is not a report file
+    QVERIFY(createFiles(folder.path(), present));
+    QVERIFY(QDir(folder.path()).mkdir("CRWDIR.TMP"));
     deleteReportTempFiles(folder.path());
-    QStringList expected = left + QStringList{"CRWDIR.TMP"};
-    expected.sort();
-    QCOMPARE(entries(folder.path()), expected);
+    const QStringList entries =
+        QDir(folder.path())
+            .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    left << "CRWDIR.TMP";
+    left.sort();
+    QCOMPARE(entries, left);
 }
 
 QTEST_GUILESS_MAIN(TestReportTempFiles)

@@ -2,27 +2,88 @@
 
 #include "records/fXW73D.h"
 #include "platform/field_edit.h"
+#include "records/navigator.h"
 #include "support/screens.h"
+#include "support/scripted_services.h"
 #include "support/working_database.h"
 
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
-// The record editor loaded on a working database, as the employer screen's Continue opens it,
-// with the return year the employer screen would give.
+using CommandState = fXW73D::CommandState;
+
+// An original record with only its names.
+inline QStringList original(int id, const QString& surname, const QString& others) {
+    return {"ID=" + QString::number(id), "Status=O", "SheetNo= ", "Surname=" + surname,
+            "FirstName=" + others};
+}
+
+// A record that passes every page check for the return year 2001.
+inline QStringList completeRecord(int id, const QString& surname, const QString& others) {
+    const QStringList rest{"Sex=M",      "RAddress1=1 Main St", "RAreaCode=H", "Capacity=Clerk",
+                           "EDay1=01",   "EMonth1=04",          "EYear1=2000", "EDay2=31",
+                           "EMonth2=03", "EYear2=2001",         "QFlag=0",     "OSeaFlag=0"};
+    return original(id, surname, others) + rest;
+}
+
+inline QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+inline QString focusName() {
+    return focused() ? focused()->objectName() : QString();
+}
+
+// Types each character into whichever widget has the focus at that moment, as a user would.
+inline void type(const QString& keys) {
+    for (QChar key : keys)
+        QTest::keyClick(focused(), key.toLatin1());
+}
+
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focused(), key, modifiers);
+}
+
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// Chinese arrives from an input method as committed text, not as key presses.
+inline void commitFromInputMethod(QWidget* field, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(field, &event);
+}
+
+// The record editor as the employer screen's Continue opens it, with the return year 2001, on a
+// working database of its own; the stand-in services answer its message boxes.
 struct EditorScreen {
-    explicit EditorScreen(WorkingDatabase& db, const QString& returnYear = QStringLiteral("2001")) {
-        screen = std::make_unique<fXW73D>(db.state);
-        screen->setReturnYearSource([returnYear] { return returnYear; });
-        screen->load();
-    }
     ~EditorScreen() {
         screen.reset();
         closeAllScreens();
     }
+    // Adds the records ("Column=value" texts), loads the editor, shows it and makes it active.
+    bool open(const QList<QStringList>& records = {}) {
+        for (const QStringList& record : records)
+            db.addRecord(record);
+        screen = std::make_unique<fXW73D>(db.state);
+        screen->setReturnYearSource([] { return QStringLiteral("2001"); });
+        screen->load();
+        return activate(screen.get());
+    }
     fXW73D* operator->() const { return screen.get(); }
-    fXW73D* get() const { return screen.get(); }
+    bool isIn(CommandState state) const { return screen->commandState() == state; }
+
+    // A control by its object name, as "tPage1(0)".
+    template <class Widget = FieldEdit> Widget* control(const QString& name) const {
+        return screen->findChild<Widget*>(name);
+    }
 
     // The page (1 to 4) that holds a field.
     int pageOf(QWidget* field) const {
@@ -31,24 +92,50 @@ struct EditorScreen {
                 return i + 1;
         return 0;
     }
-    void clickPage(int page) const { QTest::mouseClick(screen->lPage[page - 1], Qt::LeftButton); }
+    void clickPage(int page) const { click(screen->lPage[page - 1]); }
 
-    // Replaces a field's text as a user would: go to its page, click into it, select all, erase
-    // and type.
-    void retype(FieldEdit* field, const QString& text) const {
+    // Goes to a field's page, clicks into it and selects its text, as a user would.
+    void select(FieldEdit* field) const {
         if (!field->isVisible())
             clickPage(pageOf(field));
-        QTest::mouseClick(field, Qt::LeftButton);
+        click(field);
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
     }
-    void retype(const QString& column, const QString& text) const {
-        retype(screen->field(column), text);
+    // Replaces a field's text by erasing it and typing.
+    void retype(FieldEdit* field, const QString& text) const {
+        select(field);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        type(text);
+    }
+    // Types "Column=text" into each column's field in turn.
+    void typeAll(const QStringList& typing) const {
+        for (const QString& entry : typing) {
+            const auto [column, text] = columnAndValue(entry);
+            retype(screen->field(column), text);
+        }
+    }
+    // Replaces a field's text by a paste, which no key filter sees.
+    void paste(FieldEdit* field, const QString& text) const {
+        QGuiApplication::clipboard()->setText(text);
+        select(field);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     }
 
     // Presses a command's Alt mnemonic on the editor.
     void press(Qt::Key mnemonic) const { QTest::keyClick(screen.get(), mnemonic, Qt::AltModifier); }
 
+    // The commands that can be pressed now.
+    QStringList enabledCommands() const {
+        QStringList names;
+        const fXW73D& e = *screen;
+        for (QPushButton* command : {e.cNew, e.cUpdate, e.cDelete, e.cExit, e.cNameSearch, e.cSort,
+                                     e.cPrint, e.cPrintAll, e.cSaveFloppy})
+            if (command->isEnabled())
+                names << command->objectName();
+        return names;
+    }
+
+    ScriptedServices services;
+    WorkingDatabase db;
     std::unique_ptr<fXW73D> screen;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,3 +15,17 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Creates empty files of these names in a folder; false when one cannot be created.
+inline bool createFiles(const QString& folder, const QStringList& names) {
+    for (const QString& name : names)
+        if (!QFile(QDir(folder).filePath(name)).open(QIODevice::WriteOnly))
+            return false;
+    return true;
+}
+
+// The names of the files and folders in a folder, in order.
+inline QStringList entriesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}

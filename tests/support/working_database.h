@@ -6,7 +6,7 @@
 #include "store/schema.h"
 #include "support/temp_folder.h"
 
-#include <QHash>
+#include <QStringList>
 #include <QTest>
 
 // Every row of a table, in the order they were written.
@@ -19,6 +19,17 @@ inline QList<RowValues> tableRows(Database& db, const char* tableName, Columns c
     return rows;
 }
 
+// "Column=value" taken apart.
+inline std::pair<QString, QString> columnAndValue(const QString& entry) {
+    const qsizetype at = entry.indexOf(u'=');
+    return {entry.left(at), entry.mid(at + 1)};
+}
+
+// A record as "Column=value" texts.
+template <class... Texts> QStringList record(const Texts&... texts) {
+    return {QString(texts)...};
+}
+
 // A fresh working database in its own program folder, logged in as the program would be.
 struct WorkingDatabase {
     WorkingDatabase() {
@@ -28,34 +39,31 @@ struct WorkingDatabase {
                                      OpenOptions{schema::defaultPassword, true, false});
     }
 
-    // Adds an employee row; columns not named stay without a value.
-    qint64 addEmployee(const QHash<QString, QVariant>& values) {
+    // Adds an employee row from "Column=value" texts, numbers for the number columns; columns
+    // not named stay without a value.
+    qint64 addRecord(const QStringList& values) {
         RowValues row = emptyRow(employeeColumns());
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            row[columnIndex(employeeColumns(), it.key())] = it.value();
+        for (const QString& entry : values) {
+            const auto [name, text] = columnAndValue(entry);
+            const ColumnDef& def = ::column(employeeColumns(), name); // throws for no such column
+            row[columnIndex(employeeColumns(), name)] =
+                def.type == ColumnType::Text ? QVariant(text) : QVariant(text.toLongLong());
+        }
         return insertRow(state.db(), table::employee, employeeColumns(), row);
     }
 
-    qint64 addOriginal(int id, const QString& surname, const QVariant& firstName) {
-        return addEmployee({{"ID", id},
-                            {"Status", QStringLiteral("O")},
-                            {"SheetNo", QStringLiteral(" ")},
-                            {"Surname", surname},
-                            {"FirstName", firstName}});
+    // What a query reads, "(none)" for a missing value.
+    QStringList values(const QString& sql) {
+        QStringList texts;
+        Statement read = state.db().prepare(sql);
+        while (read.next())
+            texts << (read.value(0).isNull() ? QStringLiteral("(none)") : read.value(0).toString());
+        return texts;
     }
-
-    QVariant value(qint64 id, const QString& column) {
-        Statement read = state.db().prepare(
-            QStringLiteral("select \"%1\" from employee where ID = ?").arg(column));
-        read.bind(1, id);
-        return read.next() ? read.value(0) : QVariant();
-    }
-
-    int count(const QString& where = QStringLiteral("1")) {
-        Statement read =
-            state.db().prepare(QStringLiteral("select count(*) from employee where ") + where);
-        read.next();
-        return read.value(0).toInt();
+    // A column of the real records in identifier order.
+    QStringList column(const QString& name) {
+        return values(QStringLiteral("select \"%1\" from employee where Status <> 'H' order by ID")
+                          .arg(name));
     }
 
     TempFolder folder;
