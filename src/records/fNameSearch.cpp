@@ -105,18 +105,24 @@ void fNameSearch::Outline1_Click(QTreeWidgetItem* item) {
     }
 }
 
+// The deleted record's entry: the selected name when it is that record's, otherwise the first
+// entry with its text from the selected one on, and before it when there is none after. A name
+// selected earlier for another record, or filed under an earlier letter, is never taken instead.
 void fNameSearch::removeEntry(const QString& text) {
     QTreeWidgetItem* selected = Outline1->currentItem();
-    if (selected && selected->parent()) {
-        delete selected;
-        return;
-    }
-    if (selected)
+    if (selected && !selected->parent())
         selected->setExpanded(true);
-    QTreeWidgetItemIterator it(selected ? selected : Outline1->topLevelItem(0));
-    for (; *it; ++it)
-        if ((*it)->parent() && (*it)->text(0) == text) {
+    QTreeWidgetItem* before = nullptr;
+    bool pastSelected = selected == nullptr;
+    for (QTreeWidgetItemIterator it(Outline1); *it; ++it) {
+        pastSelected = pastSelected || *it == selected;
+        if (!(*it)->parent() || (*it)->text(0) != text)
+            continue;
+        if (pastSelected) {
             delete *it;
             return;
         }
+        before = before ? before : *it;
+    }
+    delete before;
 }

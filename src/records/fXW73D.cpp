@@ -1,9 +1,9 @@
 #include "records/fXW73D.h"
 
 #include "common/message_boxes.h"
+#include "platform/field_edit.h"
 #include "platform/services.h"
 #include "records/fNameSearch.h"
-#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "startup/run_state.h"
 
@@ -125,15 +125,12 @@ void fXW73D::reloadRecordList() {
     if (!highest) {
         m_nextId = 1;
         m_rememberedId = 1;
-        m_tracking = false;
         enterNoRecordMode(QStringLiteral("No record found. Please add new record!"));
         return;
     }
     m_nextId = static_cast<qint32>(*highest + 1);
-    m_tracking = false;
     m_records.setSource(RecordSource::ByName);
     m_records.refresh();
-    m_tracking = false;
     showCurrentRow();
     m_placeholderSource = false;
     showPage(1);
