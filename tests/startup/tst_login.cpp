@@ -83,7 +83,7 @@ private slots:
     void threeWrongPasswordsEndTheRun();
     void quitEndsAtOnce_data();
     void quitEndsAtOnce();
-    void damagedDatabaseAtLoginEnds();
+    void wholePagesOfNoiseReadAsAnotherPassword();
     void refusedNewPasswords_data();
     void refusedNewPasswords();
     void changedPasswordIsNeededNextTime();
@@ -170,12 +170,12 @@ void TestLogin::quitEndsAtOnce() {
     QVERIFY(run.services.boxes.isEmpty());
 }
 
-void TestLogin::damagedDatabaseAtLoginEnds() {
+void TestLogin::wholePagesOfNoiseReadAsAnotherPassword() {
     TempFolder folder;
     {
         QFile file(folder.file(schema::workingFile));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, '\x5a')); // whole pages of noise look like a locked file
+        file.write(QByteArray(4096, '\x5a')); // cannot be told from a file with another password
     }
     Run run(folder.path());
     QVERIFY(run.login());
