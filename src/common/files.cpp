@@ -34,4 +34,9 @@ bool remove(const QString& folder, const QString& name) {
     return removed;
 }
 
+bool removeDatabase(const QString& folder, const QString& name) {
+    const bool journal = remove(folder, name + QStringLiteral("-journal"));
+    return remove(folder, name) && journal;
+}
+
 } // namespace files

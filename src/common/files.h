@@ -16,4 +16,7 @@ bool exists(const QString& folder, const QString& name);
 // when one of them could not be deleted.
 bool remove(const QString& folder, const QString& name);
 
+// Deletes a database file and the engine's journal beside it.
+bool removeDatabase(const QString& folder, const QString& name);
+
 } // namespace files

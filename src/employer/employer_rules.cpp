@@ -1,6 +1,5 @@
 #include "employer/employer_rules.h"
 
-#include "common/codepage.h"
 #include "common/helpers.h"
 
 #include <QRegularExpression>
@@ -107,11 +106,6 @@ std::optional<QString> submissionDateRefusal(const QString& date, const QString&
     if (yearFirst(date) < year + QStringLiteral("0331"))
         return QStringLiteral("The date of submission should later than 31 Mar, ") + year;
     return std::nullopt;
-}
-
-bool fitsInBytes(const QString& text, int bytes) {
-    const int length = codepage::byteLength(text);
-    return length >= 0 && length <= bytes;
 }
 
 int firstBlank(const QStringList& texts) {

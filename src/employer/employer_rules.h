@@ -34,9 +34,6 @@ bool hasValidCheckDigit(const QString& eightDigits);
 // A DDMMYYYY date no earlier than 31 March of the return year; an empty date is too early.
 std::optional<QString> submissionDateRefusal(const QString& date, const QString& year);
 
-// True when the text fits a column of that many bytes of the code page and can be encoded.
-bool fitsInBytes(const QString& text, int bytes);
-
 // Position of the first text that is empty once spaces are trimmed, or -1 when none is.
 int firstBlank(const QStringList& texts);
 

@@ -6,6 +6,7 @@
 #include "platform/field_edit.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "records/field_rules.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "store/employee_table.h"
@@ -309,11 +310,13 @@ void fSubInfo::tBRN_GotFocus() {
 }
 
 void fSubInfo::limitedText_Change(QLineEdit* field, int bytes) {
-    if (fitsInBytes(field->text(), bytes)) {
+    const fieldrules::ChangeVerdict verdict =
+        fieldrules::byteLengthGuard(field->text(), bytes, m_lastAccepted);
+    if (!verdict.revert) {
         m_lastAccepted = field->text();
         return;
     }
-    field->setText(m_lastAccepted);
+    field->setText(verdict.text);
     platform::services().beep();
 }
 

@@ -19,8 +19,7 @@ void createWorkingDatabase(const QString& programFolder) {
         CreateEmployer(programFolder, 1);
         CreateEmployee(programFolder, 1);
     } catch (const EngineError&) {
-        files::remove(programFolder, schema::workingFile);
-        files::remove(programFolder, schema::workingFile + QStringLiteral("-journal"));
+        files::removeDatabase(programFolder, schema::workingFile);
         throw;
     }
 }

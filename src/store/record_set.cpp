@@ -1,6 +1,6 @@
 #include "store/record_set.h"
 
-#include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -122,9 +122,9 @@ void RecordSet::deleteCurrent() {
 }
 
 bool RecordSet::findFirstAmong(Statement& matches) {
-    QHash<qint64, bool> wanted;
+    QSet<qint64> wanted;
     while (matches.next())
-        wanted.insert(matches.value(0).toLongLong(), true);
+        wanted.insert(matches.value(0).toLongLong());
     for (int at = 0; at < count(); ++at)
         if (wanted.contains(m_keys[at])) {
             moveTo(at);

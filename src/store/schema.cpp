@@ -32,10 +32,8 @@ void createWithFirstRow(const QString& folder, int first, const char* tableName,
 } // namespace
 
 void CreateDB(const QString& folder, int first) {
-    if (first == 0) {
-        files::remove(folder, schema::conversionFile);
-        files::remove(folder, schema::conversionFile + QStringLiteral("-journal"));
-    }
+    if (first == 0)
+        files::removeDatabase(folder, schema::conversionFile);
     Database::create(schema::targetPath(folder, first), workingFormat, schema::defaultPassword);
 }
 
