@@ -5,10 +5,10 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
+#include "platform/field_edit.h"
 #include "platform/services.h"
 #include "records/fNameSearch.h"
 #include "records/fXW73D.h"
-#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "startup/run_state.h"
 #include "store/schema.h"
@@ -28,6 +28,7 @@ public:
     void beep() override {}
     bool showBox(platform::BoxKind, const QString&, const QString&) override { return true; }
     void endAtOnce(int) override {}
+    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 qint64 median(std::vector<qint64> samples) {

@@ -6,7 +6,9 @@ packages=(
     qt6-base-dev            # widgets, printing, QtTest
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files
-    fonts-noto-cjk          # Chinese names on screen and in reports
+    fonts-noto-cjk          # Chinese names on screen
+    fonts-dejavu-core       # Latin text and digits in printed reports
+    fonts-wqy-zenhei        # Chinese names in printed reports (their text reads back from a PDF)
     poppler-utils           # pdftotext, used by the report tests
     libc-bin                # iconv's Big5-HKSCS conversion
 )

@@ -1,3 +1,4 @@
+#include "platform/desktop_printing.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
 #include "startup/run_state.h"
@@ -55,6 +56,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     state.mediumFolder = platform::mediumFolder(options.medium);
+    platform::DesktopPrinting printing(state.programFolder);
+    platform::setPrinting(&printing);
 
     Shell shell(state);
     shell.start();

@@ -10,6 +10,8 @@ public:
     void beep() override;
     bool showBox(BoxKind kind, const QString& title, const QString& text) override;
     void endAtOnce(int exitCode) override;
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override;
 };
 
 // Shows the hourglass pointer for as long as it lives.

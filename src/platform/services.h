@@ -17,6 +17,9 @@ public:
     // Ends the process without running any further screen event. A test stand-in records the
     // request and returns, so callers return straight after calling it.
     virtual void endAtOnce(int exitCode) = 0;
+    // Asks for the name of a file to write; an empty text when the user cancels.
+    virtual QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                                   const QString& filter) = 0;
 };
 
 Services& services();

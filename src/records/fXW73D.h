@@ -168,6 +168,11 @@ private:
     void offerToQuit();
     bool quitProgram();
     void removeIncompleteLastRow();
+    // Print and Print All (fXW73D_printing.cpp).
+    void wirePrintCommands();
+    void cPrint_Click();
+    void cPrintAll_Click();
+
     // Runs one step; an engine error is shown in the error box and false returned.
     bool attempt(const std::function<void()>& step);
 

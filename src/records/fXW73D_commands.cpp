@@ -4,8 +4,8 @@
 
 #include "common/message_boxes.h"
 #include "platform/desktop_services.h"
-#include "records/fNameSearch.h"
 #include "platform/field_edit.h"
+#include "records/fNameSearch.h"
 #include "records/page_checks.h"
 #include "records/report_temp_files.h"
 #include "startup/paths.h"
@@ -42,6 +42,7 @@ void fXW73D::wireCommands() {
     connect(cDelete, &QPushButton::clicked, this, &fXW73D::cDelete_Click);
     connect(cExit, &QPushButton::clicked, this, &fXW73D::cExit_Click);
     connect(cSort, &QPushButton::clicked, this, &fXW73D::cSort_Click);
+    wirePrintCommands();
 }
 
 bool fXW73D::attempt(const std::function<void()>& step) {

@@ -1,5 +1,7 @@
 #include "store/record_set.h"
 
+#include "store/report_rows.h"
+
 #include <QSet>
 
 namespace {
@@ -54,11 +56,7 @@ void RecordSet::loadCurrent() {
     m_row.clear();
     if (isBof() || isEof())
         return;
-    Statement read = m_db.prepare(
-        QStringLiteral("select %1 from employee where rowid = ?").arg(columnList(employee())));
-    read.bind(1, currentKey());
-    if (read.next())
-        m_row = readRow(read, employee());
+    m_row = readEmployeeRow(m_db, currentKey());
 }
 
 qint64 RecordSet::currentKey() const {

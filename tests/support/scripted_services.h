@@ -35,6 +35,11 @@ public:
         this->exitCode = exitCode;
     }
 
+    QString chooseSaveFile(const QString& caption, const QString&, const QString&) override {
+        fileCaptions << caption;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
     QStringList texts() const {
         QStringList all;
         for (const Box& box : boxes)
@@ -50,6 +55,8 @@ public:
     QList<Box> boxes;
     QList<bool> answers; // answers to the next confirmations, in order; No when none is left
     std::function<void(const Box&)> onBox; // runs while the box is "open"
+    QStringList fileAnswers; // answers to the next file dialogs, in order; cancel when none is left
+    QStringList fileCaptions; // the file dialogs asked, by caption
     int beeps = 0;
     bool ended = false;
     int exitCode = -1;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/printing.h"
+#include "reports/report_output.h"
+
+#include <QDir>
+#include <QList>
+#include <memory>
+
+// Stands in for the printer and the preview window: a printed job's pages are written into a
+// PDF file in the given folder so that tests can read what would have come out of the printer;
+// a preview only keeps the report it was given.
+class ScriptedPrinting : public platform::Printing {
+public:
+    struct Job {
+        report::PageRange range;
+        QString pdf; // the pages as they were printed
+    };
+
+    explicit ScriptedPrinting(QString folder)
+        : m_folder(std::move(folder)) {
+        m_previous = platform::setPrinting(this);
+    }
+    ~ScriptedPrinting() override { platform::setPrinting(m_previous); }
+    ScriptedPrinting(const ScriptedPrinting&) = delete;
+    ScriptedPrinting& operator=(const ScriptedPrinting&) = delete;
+
+    bool hasPrinter() override { return printerInstalled; }
+    platform::PrintResult printPages(const report::Report& report,
+                                     report::PageRange range) override {
+        if (!printerInstalled)
+            return platform::PrintResult::NoPrinter;
+        if (refuseJobs)
+            return platform::PrintResult::Refused;
+        const QString pdf =
+            QDir(m_folder).filePath(QStringLiteral("printed%1.pdf").arg(jobs.size()));
+        if (report::writePdf(report, range, pdf).outcome != report::Outcome::Complete)
+            return platform::PrintResult::Refused;
+        jobs.append({range, pdf});
+        return platform::PrintResult::Printed;
+    }
+    void showPreview(std::shared_ptr<const report::Report> report) override {
+        previews.append(std::move(report));
+    }
+
+    bool printerInstalled = true;
+    bool refuseJobs = false;
+    QList<Job> jobs;
+    QList<std::shared_ptr<const report::Report>> previews;
+
+private:
+    QString m_folder;
+    platform::Printing* m_previous = nullptr;
+};
