@@ -164,25 +164,28 @@ void ReportLayerTest::unfinishedPdfLeavesNoFile() {
 }
 
 void ReportLayerTest::previewDrawsOnlyWhatItShows_data() {
+    QTest::addColumn<int>("pages");
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("shown");        // page index afterwards
     QTest::addColumn<QList<int>>("drawn"); // the pages read, in order
-    QTest::newRow("opens on the first page") << "none" << 0 << 0 << QList<int>{0};
-    QTest::newRow("next page") << "nextPage" << 0 << 1 << QList<int>{0, 1};
-    QTest::newRow("last page") << "lastPage" << 0 << 49999 << QList<int>{0, 49999};
-    QTest::newRow("jump to a page") << "jump" << 1234 << 1233 << QList<int>{0, 1233};
-    QTest::newRow("jump past the end") << "jump" << 60000 << 49999 << QList<int>{0, 49999};
-    QTest::newRow("zoom redraws the page") << "zoom" << 200 << 0 << QList<int>{0, 0};
+    QTest::newRow("opens on the first page") << 50000 << "none" << 0 << 0 << QList<int>{0};
+    QTest::newRow("next page") << 50000 << "nextPage" << 0 << 1 << QList<int>{0, 1};
+    QTest::newRow("last page") << 50000 << "lastPage" << 0 << 49999 << QList<int>{0, 49999};
+    QTest::newRow("jump to a page") << 50000 << "jump" << 1234 << 1233 << QList<int>{0, 1233};
+    QTest::newRow("jump past the end") << 50000 << "jump" << 60000 << 49999 << QList<int>{0, 49999};
+    QTest::newRow("zoom redraws the page") << 50000 << "zoom" << 200 << 0 << QList<int>{0, 0};
+    QTest::newRow("a report without pages") << 0 << "none" << 0 << -1 << QList<int>{};
 }
 
 void ReportLayerTest::previewDrawsOnlyWhatItShows() {
+    QFETCH(int, pages);
     QFETCH(QString, action);
     QFETCH(int, value);
     QFETCH(int, shown);
     QFETCH(QList<int>, drawn);
     ScriptedServices services;
-    auto numbered = std::make_shared<NumberedReport>(50000);
+    auto numbered = std::make_shared<NumberedReport>(pages);
     PreviewWindow preview(numbered, QString());
     preview.show();
     const int widthBefore = preview.findChild<QLabel*>("pageImage")->pixmap().width();
@@ -196,7 +199,8 @@ void ReportLayerTest::previewDrawsOnlyWhatItShows() {
     QCOMPARE(numbered->asked, drawn);
     QCOMPARE(preview.findChild<QSpinBox*>("pageNumber")->value(), shown + 1);
     QCOMPARE(preview.findChild<QPushButton*>("previousPage")->isEnabled(), shown > 0);
-    QCOMPARE(preview.findChild<QPushButton*>("nextPage")->isEnabled(), shown < 49999);
+    QCOMPARE(preview.findChild<QPushButton*>("nextPage")->isEnabled(), shown < pages - 1);
+    QCOMPARE(preview.findChild<QPushButton*>("saveAsPdf")->isEnabled(), pages > 0);
     const int width = preview.findChild<QLabel*>("pageImage")->pixmap().width();
     QVERIFY(qAbs(width - (action == "zoom" ? widthBefore * 2 : widthBefore)) <= 1);
 }

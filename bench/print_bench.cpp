@@ -1,0 +1,155 @@
+// Measures Print All on a large database: from the answer Yes to the preview's first page,
+// paging forward and back, and a PDF of every page (pages per second), with the peak resident
+// memory while the preview is open and while the PDF is written. Every record is made an
+// original record, so the report has one page per record.
+#include "command_line.h"
+#include "process_memory.h"
+#include "record_generator.h"
+
+#include "platform/printing.h"
+#include "platform/services.h"
+#include "records/fXW73D.h"
+#include "reports/preview_window.h"
+#include "reports/report_output.h"
+#include "startup/run_state.h"
+#include "store/schema.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Answers every box with Yes and notes when the last one was answered.
+class Unattended : public platform::Services {
+public:
+    void beep() override {}
+    bool showBox(platform::BoxKind, const QString&, const QString&) override {
+        answered.start();
+        return true;
+    }
+    void endAtOnce(int) override {}
+    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
+    QElapsedTimer answered;
+};
+
+// Opens the real preview window without waiting in it, so that it can be measured.
+class OpenPreview : public platform::Printing {
+public:
+    bool hasPrinter() override { return false; }
+    platform::PrintResult printPages(const report::Report&, report::PageRange) override {
+        return platform::PrintResult::NoPrinter;
+    }
+    void showPreview(std::shared_ptr<const report::Report> report) override {
+        this->report = report;
+        window = std::make_unique<PreviewWindow>(std::move(report), QString());
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    std::shared_ptr<const report::Report> report;
+    std::unique_ptr<PreviewWindow> window;
+};
+
+qint64 median(std::vector<qint64> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+QString megabytes(long long kib) {
+    return QStringLiteral("%1 MB").arg(kib / 1024.0, 0, 'f', 1);
+}
+
+void measurePaging(PreviewWindow& preview) {
+    std::vector<qint64> forward;
+    std::vector<qint64> back;
+    QElapsedTimer timer;
+    for (int i = 0; i < 100; ++i) {
+        timer.start();
+        preview.showPage(preview.currentPage() + 1);
+        forward.push_back(timer.nsecsElapsed());
+    }
+    for (int i = 0; i < 100; ++i) {
+        timer.start();
+        preview.showPage(preview.currentPage() - 1);
+        back.push_back(timer.nsecsElapsed());
+    }
+    bench::say(QStringLiteral("next page (median of 100): %1, previous page: %2")
+                   .arg(bench::milliseconds(median(forward)), bench::milliseconds(median(back))));
+}
+
+void measurePdf(const report::Report& report, const QString& folder) {
+    QElapsedTimer timer;
+    timer.start();
+    const report::OutputResult result = report::writePdf(
+        report, report::PageRange::all(report), folder + QStringLiteral("/all.pdf"),
+        [](int done, int total) {
+            if (done % 10000 == 0 || done == total)
+                bench::say(QStringLiteral("  %1 of %2 pages").arg(done).arg(total));
+            return true;
+        });
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (result.outcome != report::Outcome::Complete) {
+        bench::complain(QStringLiteral("the PDF was not written: ") + result.error);
+        return;
+    }
+    bench::say(QStringLiteral("PDF of %1 pages: %2 s, %3 pages per second, %4")
+                   .arg(report.pageCount())
+                   .arg(seconds, 0, 'f', 1)
+                   .arg(report.pageCount() / seconds, 0, 'f', 0)
+                   .arg(megabytes(QFileInfo(folder + QStringLiteral("/all.pdf")).size() / 1024)));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    parser.addOption(records);
+    parser.addHelpOption();
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 1, 1000000);
+    if (!count)
+        return 2;
+
+    Unattended services;
+    platform::setServices(&services);
+    OpenPreview printing;
+    platform::setPrinting(&printing);
+    QTemporaryDir folder;
+    bench::say(QStringLiteral("generating %1 original records...").arg(*count));
+    generator::makeWorkingDatabase(folder.path(), static_cast<int>(*count), 1);
+
+    RunState state;
+    state.programFolder = folder.path();
+    state.login = Database::open(schema::targetPath(folder.path(), 1),
+                                 OpenOptions{schema::defaultPassword, true, false});
+    state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
+    fXW73D editor(state);
+    editor.setReturnYearSource([] { return QStringLiteral("2000"); });
+    editor.load();
+    memory::resetPeakResident();
+
+    QElapsedTimer total;
+    total.start();
+    editor.cPrintAll->click();
+    bench::say(
+        QStringLiteral("Print All: sort and count %1, answer Yes to first page shown %2")
+            .arg(bench::milliseconds(total.nsecsElapsed() - services.answered.nsecsElapsed()),
+                 bench::milliseconds(services.answered.nsecsElapsed())));
+    if (!printing.window)
+        return 1;
+    measurePaging(*printing.window);
+    bench::say(QStringLiteral("peak resident memory with the preview open: %1")
+                   .arg(megabytes(memory::peakResidentKiB())));
+    measurePdf(*printing.report, folder.path());
+    bench::say(QStringLiteral("peak resident memory after the PDF of every page: %1")
+                   .arg(megabytes(memory::peakResidentKiB())));
+    return 0;
+}
