@@ -63,8 +63,9 @@ int main(int argc, char* argv[]) {
     state.programFolder = folder.path();
     QElapsedTimer timer;
     timer.start();
-    state.login = Database::open(schema::targetPath(folder.path(), 1),
-                                 OpenOptions{schema::defaultPassword, true, false});
+    state.login =
+        Database::open(databasePath(folder.path(), DatabaseFile::Working),
+                       OpenOptions{.password = schema::defaultPassword, .exclusive = true});
     fXW73D editor(state);
     editor.setReturnYearSource([] { return QStringLiteral("2000"); });
     editor.load();

@@ -128,7 +128,7 @@ int main(int argc, char* argv[]) {
 
     RunState state;
     state.programFolder = folder.path();
-    state.login = Database::open(schema::targetPath(folder.path(), 1),
+    state.login = Database::open(databasePath(folder.path(), DatabaseFile::Working),
                                  OpenOptions{schema::defaultPassword, true, false});
     state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
     fXW73D editor(state);

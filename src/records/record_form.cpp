@@ -1,8 +1,8 @@
 #include "records/record_form.h"
 
-#include "common/helpers.h"
+#include "common/amounts.h"
+#include "common/columns.h"
 #include "reports/page_builder.h"
-#include "store/columns.h"
 
 #include <array>
 #include <stdexcept>
@@ -54,7 +54,7 @@ public:
     }
     QString operator()(const char* column) const { return (*this)(QLatin1String(column)); }
     // Amounts are shown grouped by commas whatever form they were stored in.
-    QString amount(const char* column) const { return FormatAmount((*this)(column)); }
+    QString amount(const char* column) const { return formatAmount((*this)(column)); }
     QString yesNo(const char* column) const {
         const QString flag = (*this)(column);
         if (flag.isEmpty())
@@ -174,7 +174,7 @@ void residences(report::PageBuilder& page, const Values& v) {
         std::array<Cell, 4> rents;
         for (int i = 0; i < 4; ++i)
             rents[i] = {46.5, QLatin1String(rentLabels[i]),
-                        FormatAmount(item(QStringLiteral("Rent%1").arg(i + 1))), Align::Right};
+                        formatAmount(item(QStringLiteral("Rent%1").arg(i + 1))), Align::Right};
         page.boxRow(rents, 7.5);
     }
 }
@@ -263,7 +263,7 @@ std::optional<long long> incomeTotal(const QList<QVariant>& employee) {
     for (const IncomeLine& line : incomeLines) {
         const int at = columnIndex(employeeColumns(), QLatin1String(line.amount));
         try {
-            total += AmountToLong(employee.value(at));
+            total += amountToLong(employee.value(at));
         } catch (const std::exception&) {
             return std::nullopt;
         }

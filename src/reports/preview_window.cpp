@@ -3,7 +3,7 @@
 #include "common/message_boxes.h"
 #include "reports/page_painter.h"
 #include "reports/print_flow.h"
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

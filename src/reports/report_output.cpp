@@ -1,7 +1,7 @@
 #include "reports/report_output.h"
 
 #include "reports/page_painter.h"
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 
 #include <QFile>
 #include <QObject>

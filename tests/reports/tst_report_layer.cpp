@@ -4,7 +4,7 @@
 #include "reports/preview_window.h"
 #include "reports/report_output.h"
 #include "reports/text_runs.h"
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 #include "support/file_size_limit.h"
 #include "support/pdf_text.h"
 #include "support/scripted_printing.h"
