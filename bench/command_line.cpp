@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 
 namespace bench {
@@ -32,6 +33,21 @@ void complain(const QString& line) {
 
 QString milliseconds(qint64 nanoseconds) {
     return QString::number(nanoseconds / 1e6, 'f', 2) + QStringLiteral(" ms");
+}
+
+qint64 median(std::vector<qint64> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+std::optional<qint64> recordCount(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    parser.addOption(records);
+    parser.addHelpOption();
+    parser.process(app);
+    return wholeNumber(parser, records, 1, 1000000);
 }
 
 } // namespace bench

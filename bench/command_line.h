@@ -2,8 +2,10 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // Small pieces shared by the benchmark commands.
 namespace bench {
@@ -19,5 +21,11 @@ void say(const QString& line);
 void complain(const QString& line);
 
 QString milliseconds(qint64 nanoseconds);
+
+qint64 median(std::vector<qint64> samples);
+
+// Reads the command line of a benchmark that takes only --records (default 50,000); nothing
+// when the value is wrong, after saying why.
+std::optional<qint64> recordCount(const QCoreApplication& app);
 
 } // namespace bench

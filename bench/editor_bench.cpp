@@ -4,9 +4,9 @@
 #include "command_line.h"
 #include "process_memory.h"
 #include "record_generator.h"
+#include "unattended_services.h"
 
 #include "platform/field_edit.h"
-#include "platform/services.h"
 #include "records/fNameSearch.h"
 #include "records/fXW73D.h"
 #include "records/navigator.h"
@@ -20,39 +20,15 @@
 #include <QToolButton>
 #include <algorithm>
 
-namespace {
-
-// Answers every box at once, so the measurement never waits for a person.
-class Unattended : public platform::Services {
-public:
-    void beep() override {}
-    bool showBox(platform::BoxKind, const QString&, const QString&) override { return true; }
-    void endAtOnce(int) override {}
-    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-qint64 median(std::vector<qint64> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
-                                     QStringLiteral("N"), QStringLiteral("50000"));
-    parser.addOption(records);
-    parser.addHelpOption();
-    parser.process(app);
-    const auto count = bench::wholeNumber(parser, records, 1, 1000000);
+    const auto count = bench::recordCount(app);
     if (!count)
         return 2;
 
-    Unattended services;
+    bench::Unattended services;
     platform::setServices(&services);
     QTemporaryDir folder;
     bench::say(QStringLiteral("generating %1 records...").arg(*count));
@@ -79,8 +55,8 @@ int main(int argc, char* argv[]) {
         editor.Data1->nextButton->click();
         moves.push_back(timer.nsecsElapsed());
     }
-    bench::say(
-        QStringLiteral("next record (median of 200): %1").arg(bench::milliseconds(median(moves))));
+    bench::say(QStringLiteral("next record (median of 200): %1")
+                   .arg(bench::milliseconds(bench::median(moves))));
 
     std::vector<qint64> rebuilds;
     editor.cNameSearch->click();
@@ -91,7 +67,7 @@ int main(int argc, char* argv[]) {
         rebuilds.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("name list rebuilt and expanded (median of 5): %1")
-                   .arg(bench::milliseconds(median(rebuilds))));
+                   .arg(bench::milliseconds(bench::median(rebuilds))));
     std::vector<qint64> updates;
     for (int i = 0; i < 5; ++i) {
         editor.field(QStringLiteral("CAddress"))->setText(QStringLiteral("FLAT %1").arg(i));
@@ -100,7 +76,7 @@ int main(int argc, char* argv[]) {
         updates.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("update of one record with refresh and name list (median of 5): %1")
-                   .arg(bench::milliseconds(median(updates))));
+                   .arg(bench::milliseconds(bench::median(updates))));
 
     std::vector<qint64> sorts;
     for (int i = 0; i < 3; ++i) {

@@ -5,9 +5,9 @@
 #include "command_line.h"
 #include "process_memory.h"
 #include "record_generator.h"
+#include "unattended_services.h"
 
 #include "platform/printing.h"
-#include "platform/services.h"
 #include "records/fXW73D.h"
 #include "reports/preview_window.h"
 #include "reports/report_output.h"
@@ -22,19 +22,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every box with Yes and notes when the last one was answered.
-class Unattended : public platform::Services {
-public:
-    void beep() override {}
-    bool showBox(platform::BoxKind, const QString&, const QString&) override {
-        answered.start();
-        return true;
-    }
-    void endAtOnce(int) override {}
-    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-    QElapsedTimer answered;
-};
 
 // Opens the real preview window without waiting in it, so that it can be measured.
 class OpenPreview : public platform::Printing {
@@ -52,11 +39,6 @@ public:
     std::shared_ptr<const report::Report> report;
     std::unique_ptr<PreviewWindow> window;
 };
-
-qint64 median(std::vector<qint64> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 QString megabytes(long long kib) {
     return QStringLiteral("%1 MB").arg(kib / 1024.0, 0, 'f', 1);
@@ -77,7 +59,8 @@ void measurePaging(PreviewWindow& preview) {
         back.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("next page (median of 100): %1, previous page: %2")
-                   .arg(bench::milliseconds(median(forward)), bench::milliseconds(median(back))));
+                   .arg(bench::milliseconds(bench::median(forward)),
+                        bench::milliseconds(bench::median(back))));
 }
 
 void measurePdf(const report::Report& report, const QString& folder) {
@@ -108,17 +91,11 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
-                                     QStringLiteral("N"), QStringLiteral("50000"));
-    parser.addOption(records);
-    parser.addHelpOption();
-    parser.process(app);
-    const auto count = bench::wholeNumber(parser, records, 1, 1000000);
+    const auto count = bench::recordCount(app);
     if (!count)
         return 2;
 
-    Unattended services;
+    bench::Unattended services;
     platform::setServices(&services);
     OpenPreview printing;
     platform::setPrinting(&printing);
