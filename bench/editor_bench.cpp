@@ -29,6 +29,10 @@ public:
     void beep() override {}
     bool showBox(platform::BoxKind, const QString&, const QString&) override { return true; }
     void endAtOnce(int) override {}
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    QString chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
+        return suggestedPath;
+    }
 };
 
 qint64 median(std::vector<qint64> samples) {
