@@ -8,7 +8,7 @@
 #include "unattended_services.h"
 
 #include "platform/printing.h"
-#include "records/fXW73D.h"
+#include "records/record_editor.h"
 #include "reports/preview_window.h"
 #include "reports/report_output.h"
 #include "startup/run_state.h"
@@ -108,14 +108,16 @@ int main(int argc, char* argv[]) {
     state.login = Database::open(databasePath(folder.path(), DatabaseFile::Working),
                                  OpenOptions{schema::defaultPassword, true, false});
     state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
-    fXW73D editor(state);
-    editor.setReturnYearSource([] { return QStringLiteral("2000"); });
+    RecordEditor editor(state);
+    EmployerData employer;
+    employer.returnYear = QStringLiteral("2000");
+    editor.setEmployer(employer);
     editor.load();
     memory::resetPeakResident();
 
     QElapsedTimer total;
     total.start();
-    editor.cPrintAll->click();
+    editor.findChild<QPushButton*>(QStringLiteral("cPrintAll"))->click();
     bench::say(
         QStringLiteral("Print All: sort and count %1, answer Yes to first page shown %2")
             .arg(bench::milliseconds(total.nsecsElapsed() - services.answered.nsecsElapsed()),

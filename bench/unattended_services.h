@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 
 namespace bench {
@@ -16,7 +17,10 @@ public:
         return true;
     }
     void endAtOnce(int) override {}
-    QString chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    QString chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
+        return suggestedPath;
+    }
 
     QElapsedTimer answered;
 };

@@ -39,6 +39,10 @@ void DesktopServices::endAtOnce(int exitCode) {
     std::_Exit(exitCode);
 }
 
+QDateTime DesktopServices::now() {
+    return QDateTime::currentDateTime();
+}
+
 QString DesktopServices::chooseSaveFile(const QString& caption, const QString& suggestedPath,
                                         const QString& filter) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath,

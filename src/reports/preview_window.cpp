@@ -1,9 +1,9 @@
 #include "reports/preview_window.h"
 
+#include "common/engine_error.h"
 #include "common/message_boxes.h"
 #include "reports/page_painter.h"
 #include "reports/print_flow.h"
-#include "common/engine_error.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "reports/report_output.h"
 
-#include "reports/page_painter.h"
 #include "common/engine_error.h"
+#include "reports/page_painter.h"
 
 #include <QFile>
 #include <QObject>

@@ -182,7 +182,7 @@ void RecordPrintingTest::printAllPreviewsTheOriginalsInSheetOrder() {
         records << original(i + 1, surnames[i], "X");
     QVERIFY(editor.open(records));
     editor.services.answers = {answer};
-    click(editor->cPrintAll);
+    click(editor.control<QPushButton>("cPrintAll"));
     const int count = withOriginals ? 5 : 0;
     QCOMPARE(editor.services.texts(),
              QStringList{QString("Total number of original XW73Ds is %1. Go to next screen for "
@@ -241,11 +241,11 @@ void RecordPrintingTest::printSendsTheCurrentRecord() {
     printing.printerInstalled = printer;
     printing.refuseJobs = refuses;
     QVERIFY(editor.open({original(1, "CHANNING", "A"), original(2, "AUYEUNG", "B")}));
-    editor->Data1->nextButton->click(); // CHANNING, the second in name order
+    editor.navigator()->nextButton->click(); // CHANNING, the second in name order
     editor.services.answers = answers;
     if (!saveAs.isEmpty())
         editor.services.fileAnswers << editor.db.folder.file(saveAs);
-    click(editor->cPrint);
+    click(editor.control<QPushButton>("cPrint"));
     QCOMPARE(editor.services.boxes.first().text,
              QStringLiteral("Do you want to print the XW73D of the current record?"));
     QStringList shownErrors;

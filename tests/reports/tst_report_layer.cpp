@@ -1,10 +1,10 @@
 // The report layer: fonts chosen run by run, pages out to PDF (read back as text), an
 // unfinished export leaving no file, and the preview drawing only the pages it shows.
+#include "common/engine_error.h"
 #include "reports/page_builder.h"
 #include "reports/preview_window.h"
 #include "reports/report_output.h"
 #include "reports/text_runs.h"
-#include "common/engine_error.h"
 #include "support/file_size_limit.h"
 #include "support/pdf_text.h"
 #include "support/scripted_printing.h"

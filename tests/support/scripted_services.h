@@ -6,8 +6,9 @@
 #include <QString>
 #include <functional>
 
-// Stands in for the message boxes, the beep and the process end: records every box with its
-// title and text, answers confirmations from a script, and notes an end of the program.
+// Stands in for the message boxes, the beep, the process end, the clock and the file dialog:
+// records every box with its title and text, answers confirmations from a script, notes an end
+// of the program, tells the time it is set to, and answers file dialogs from a queue.
 class ScriptedServices : public platform::Services {
 public:
     struct Box {
@@ -34,7 +35,7 @@ public:
         ended = true;
         this->exitCode = exitCode;
     }
-
+    QDateTime now() override { return clock; }
     QString chooseSaveFile(const QString& caption, const QString&, const QString&) override {
         fileCaptions << caption;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
@@ -55,11 +56,12 @@ public:
     QList<Box> boxes;
     QList<bool> answers; // answers to the next confirmations, in order; No when none is left
     std::function<void(const Box&)> onBox; // runs while the box is "open"
-    QStringList fileAnswers; // answers to the next file dialogs, in order; cancel when none is left
-    QStringList fileCaptions; // the file dialogs asked, by caption
     int beeps = 0;
     bool ended = false;
     int exitCode = -1;
+    QDateTime clock{QDate(2001, 5, 1), QTime(10, 30)}; // what now() answers
+    QStringList fileAnswers;  // chosen paths for the next file dialogs; cancelled when none left
+    QStringList fileCaptions; // the captions of the file dialogs shown
 
 private:
     platform::Services* m_previous = nullptr;

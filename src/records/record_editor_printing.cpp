@@ -1,6 +1,6 @@
 // The record editor's Print and Print All: the form of the current record to the printer, and
 // the forms of every original record, numbered first, in the preview.
-#include "records/fXW73D.h"
+#include "records/record_editor.h"
 
 #include "common/message_boxes.h"
 #include "platform/field_edit.h"
@@ -12,28 +12,28 @@
 #include <QDir>
 #include <QPushButton>
 
-void fXW73D::wirePrintCommands() {
-    connect(cPrint, &QPushButton::clicked, this, &fXW73D::cPrint_Click);
-    connect(cPrintAll, &QPushButton::clicked, this, &fXW73D::cPrintAll_Click);
+void RecordEditor::wirePrintCommands() {
+    connect(printButton, &QPushButton::clicked, this, &RecordEditor::printRecord);
+    connect(printAllButton, &QPushButton::clicked, this, &RecordEditor::printAllRecords);
 }
 
 // The saved record is printed by its identifier, as it is in the database.
-void fXW73D::cPrint_Click() {
+void RecordEditor::printRecord() {
     if (!confirm(QStringLiteral("Do you want to print the XW73D of the current record?")))
         return;
-    attempt([this] {
+    runReportingErrors([this] {
         const auto report =
-            RecordReport::recordWithId(m_state.db(), tID->text().trimmed().toLongLong());
+            RecordReport::recordWithId(m_state.db(), idEdit->text().trimmed().toLongLong());
         report::printOrOfferPdf(*report, report::PageRange::all(*report),
                                 QDir(m_state.programFolder).filePath(QStringLiteral("xw73d.pdf")));
     });
 }
 
 // The numbering stays when the user answers No.
-void fXW73D::cPrintAll_Click() {
-    cSort_Click();
+void RecordEditor::printAllRecords() {
+    sortRecords();
     std::shared_ptr<RecordReport> report;
-    if (!attempt([&] { report = RecordReport::originals(m_state.db()); }))
+    if (!runReportingErrors([&] { report = RecordReport::originals(m_state.db()); }))
         return;
     if (!confirm(QStringLiteral("Total number of original XW73Ds is %1. Go to next screen for "
                                 "printing?")
