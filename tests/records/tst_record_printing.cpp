@@ -20,6 +20,18 @@ QString incomeColumn(const QString& item, const char* kind) {
                                  : item + QLatin1String(kind);
 }
 
+// A period and an amount of its own for every income item; the amounts add up to 1,247,788.
+QStringList incomes() {
+    QStringList entries;
+    for (int i = 0; i < incomeItems.size(); ++i) {
+        entries << incomeColumn(incomeItems[i], "Period") + "=200004" + QString::number(10 + i) +
+                       " - 2001033" + QString::number(i % 2);
+        entries << incomeColumn(incomeItems[i], "Income") + "=" +
+                       (i == 0 ? QStringLiteral("1,234,567") : "1,0" + QString::number(10 + i));
+    }
+    return entries;
+}
+
 // A record with every column holding a value of its own.
 QStringList fullRecord() {
     QStringList record{"ID=7",
@@ -75,13 +87,7 @@ QStringList fullRecord() {
                        "OSeaAddress=1 HIGH STREET LONDON",
                        "FileNo=1234567890123",
                        "Remark=NOTHING TO ADD"};
-    for (int i = 0; i < incomeItems.size(); ++i) {
-        record << incomeColumn(incomeItems[i], "Period") + "=200004" + QString::number(10 + i) +
-                      " - 2001033" + QString::number(i % 2);
-        record << incomeColumn(incomeItems[i], "Income") + "=" +
-                      (i == 0 ? QStringLiteral("1,234,567") : "1,0" + QString::number(10 + i));
-    }
-    return record;
+    return record + incomes();
 }
 
 // Columns shown in words, or joined with others, rather than as they are stored.
