@@ -9,6 +9,13 @@
 
 namespace {
 
+// The organisation and application names place the per-user program folder at
+// ~/.local/share/XW73D/xw73d, the same for every version.
+void setProgramNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("XW73D"));
+    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+}
+
 struct Options {
     QString dataDir;
     QString medium;
@@ -18,7 +25,7 @@ struct Options {
 // before any window is opened, so they work without a display too.
 Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication reader(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+    setProgramNames();
     QCoreApplication::setApplicationVersion(QStringLiteral("3.4"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -43,7 +50,8 @@ int main(int argc, char* argv[]) {
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("xw73d"));
+    setProgramNames();
+    QApplication::setDesktopFileName(QStringLiteral("org.xw73d.XW73D"));
     QApplication::setApplicationVersion(QStringLiteral("3.4"));
     platform::DesktopServices services;
     platform::setServices(&services);
