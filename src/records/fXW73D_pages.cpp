@@ -115,6 +115,7 @@ void fXW73D::buildScreen() {
 QWidget* fXW73D::buildPage1() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(2);
     fraEntry = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
     auto* types = new QHBoxLayout(fraEntry);
     const std::array<const char*, 3> typeNames{"Original", "Replacement", "Supplementary"};
