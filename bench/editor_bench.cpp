@@ -5,11 +5,12 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
-#include "platform/services.h"
-#include "records/fNameSearch.h"
-#include "records/fXW73D.h"
 #include "platform/field_edit.h"
+#include "platform/services.h"
+#include "records/name_search_link.h"
+#include "records/name_search_window.h"
 #include "records/navigator.h"
+#include "records/record_editor.h"
 #include "startup/run_state.h"
 #include "store/schema.h"
 
@@ -28,6 +29,10 @@ public:
     void beep() override {}
     bool showBox(platform::BoxKind, const QString&, const QString&) override { return true; }
     void endAtOnce(int) override {}
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    QString chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
+        return suggestedPath;
+    }
 };
 
 qint64 median(std::vector<qint64> samples) {
@@ -62,11 +67,18 @@ int main(int argc, char* argv[]) {
     state.programFolder = folder.path();
     QElapsedTimer timer;
     timer.start();
-    state.login = Database::open(schema::targetPath(folder.path(), 1),
-                                 OpenOptions{schema::defaultPassword, true, false});
-    fXW73D editor(state);
-    editor.setReturnYearSource([] { return QStringLiteral("2000"); });
+    state.login =
+        Database::open(databasePath(folder.path(), DatabaseFile::Working),
+                       OpenOptions{.password = schema::defaultPassword, .exclusive = true});
+    RecordEditor editor(state);
+    EmployerData employer;
+    employer.returnYear = QStringLiteral("2000");
+    editor.setEmployer(employer);
+    linkNameSearch(editor);
     editor.load();
+    const auto button = [&editor](const char* name) {
+        return editor.findChild<QPushButton*>(QLatin1String(name));
+    };
     QCoreApplication::processEvents();
     bench::say(QStringLiteral("login and editor open on its first record: %1")
                    .arg(bench::milliseconds(timer.nsecsElapsed())));
@@ -74,18 +86,18 @@ int main(int argc, char* argv[]) {
     std::vector<qint64> moves;
     for (int i = 0; i < 200; ++i) {
         timer.restart();
-        editor.Data1->nextButton->click();
+        editor.findChild<Navigator*>(QStringLiteral("Data1"))->nextButton->click();
         moves.push_back(timer.nsecsElapsed());
     }
     bench::say(
         QStringLiteral("next record (median of 200): %1").arg(bench::milliseconds(median(moves))));
 
     std::vector<qint64> rebuilds;
-    editor.cNameSearch->click();
+    button("cNameSearch")->click();
+    auto* nameSearch = editor.findChild<NameSearchWindow*>();
     for (int i = 0; i < 5; ++i) {
         timer.restart();
-        editor.nameSearch()->FillNameList();
-        editor.nameSearch()->ExpandNameList();
+        nameSearch->refresh();
         rebuilds.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("name list rebuilt and expanded (median of 5): %1")
@@ -94,7 +106,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 5; ++i) {
         editor.field(QStringLiteral("CAddress"))->setText(QStringLiteral("FLAT %1").arg(i));
         timer.restart();
-        editor.cUpdate->click();
+        button("cUpdate")->click();
         updates.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("update of one record with refresh and name list (median of 5): %1")
@@ -103,7 +115,7 @@ int main(int argc, char* argv[]) {
     std::vector<qint64> sorts;
     for (int i = 0; i < 3; ++i) {
         timer.restart();
-        editor.cSort->click();
+        button("cSort")->click();
         sorts.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("sort of all records: first %1, again without changes %2")

@@ -1,3 +1,4 @@
+#include "common/version.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
 #include "startup/run_state.h"
@@ -26,7 +27,7 @@ struct Options {
 Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication reader(argc, argv);
     setProgramNames();
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.4"));
+    QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
@@ -52,7 +53,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     setProgramNames();
     QApplication::setDesktopFileName(QStringLiteral("org.xw73d.XW73D"));
-    QApplication::setApplicationVersion(QStringLiteral("3.4"));
+    QApplication::setApplicationVersion(programVersion());
     platform::DesktopServices services;
     platform::setServices(&services);
 
