@@ -10,6 +10,11 @@ packages=(
     fonts-noto-cjk          # Chinese names on screen and in reports
     poppler-utils           # pdftotext, used by the report tests
     libc-bin                # iconv's Big5-HKSCS conversion
+    fonts-dejavu-core       # Latin text and digits in reports
+    dpkg-dev                # dpkg-shlibdeps, for the Debian package's dependencies
+    desktop-file-utils      # desktop-file-validate, run on the menu entry in CI
+    appstream               # appstreamcli, validates the metainfo in CI
+    man-db                  # man, to check the installed manual page
 )
 missing=()
 for package in "${packages[@]}"; do

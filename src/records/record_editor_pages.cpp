@@ -144,6 +144,7 @@ QWidget* RecordEditor::buildIdentityNumber(QWidget* page, int index) {
 QWidget* RecordEditor::buildPage1() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(2); // the window then fits a 1366x768 screen
     int row = 0;
     grid->addWidget(buildRecordTypeBox(page), row, 0, 1, 2);
     sheetNumberEdit = boundField(page, "tSheetNo");
