@@ -11,6 +11,13 @@
 
 namespace {
 
+// The organisation and application names place the per-user program folder at
+// ~/.local/share/XW73D/xw73d, the same for every version.
+void setProgramNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("XW73D"));
+    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+}
+
 struct Options {
     QString dataDir;
     QString medium;
@@ -20,7 +27,7 @@ struct Options {
 // before any window is opened, so they work without a display too.
 Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication reader(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+    setProgramNames();
     QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -45,7 +52,8 @@ int main(int argc, char* argv[]) {
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("xw73d"));
+    setProgramNames();
+    QApplication::setDesktopFileName(QStringLiteral("org.xw73d.XW73D"));
     QApplication::setApplicationVersion(programVersion());
     platform::DesktopServices services;
     platform::setServices(&services);
