@@ -1,3 +1,4 @@
+#include "cli/verify_command.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
 #include "startup/run_state.h"
@@ -37,9 +38,23 @@ Options readCommandLine(int argc, char* argv[]) {
     return Options{parser.value(dataDir), parser.value(medium)};
 }
 
+// Command-line verbs run before any window exists, so they need no display.
+bool isVerb(int argc, char* argv[], const char* verb) {
+    return argc > 1 && qstrcmp(argv[1], verb) == 0;
+}
+
+int runVerb(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    return cli::runVerify(QCoreApplication::arguments().mid(2), out, errors);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (isVerb(argc, argv, "verify"))
+        return runVerb(argc, argv);
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/engine_error.h"
+
+#include <QString>
+#include <functional>
+
+// Files of the submission are written completely or not at all: the writer fills a work file
+// beside the final name, and only a complete work file takes the final name. On any failure the
+// work file is removed and the error goes on to the caller; no partial file is left behind under
+// the final name.
+void writeThenRename(const QString& finalPath,
+                     const std::function<void(const QString& workPath)>& write);
+
+// Deletes a file if it is there; an error when it stays.
+void removeFile(const QString& path);
+
+// The error for a file that cannot be created, written or renamed.
+EngineError fileError(const QString& path, const QString& reason);
