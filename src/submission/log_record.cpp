@@ -19,18 +19,6 @@ constexpr std::array checksum{
     ColumnDef{"TotalIncome", ColumnType::Text, 12, true},
 };
 
-const QList<int>& incomeColumns() {
-    static const QList<int> found = [] {
-        QList<int> columns;
-        const Columns employee = employeeColumns();
-        for (std::size_t at = 0; at < employee.size(); ++at)
-            if (QLatin1String(employee[at].name).mid(1).startsWith(QLatin1String("Income")))
-                columns << static_cast<int>(at);
-        return columns;
-    }();
-    return found;
-}
-
 qint64 amount(const QVariant& value) {
     try {
         return AmountToLong(value);
@@ -56,10 +44,15 @@ Columns checksumColumns() {
     return checksum;
 }
 
-qint64 rowIncome(const QList<QVariant>& employee) {
+Columns incomeColumns() {
+    const Columns employee = employeeColumns();
+    return employee.subspan(static_cast<std::size_t>(columnIndex(employee, "aIncome")), 14);
+}
+
+qint64 incomeTotal(const QList<QVariant>& amounts) {
     qint64 total = 0;
-    for (const int column : incomeColumns())
-        total += amount(employee.value(column));
+    for (const QVariant& value : amounts)
+        total += amount(value);
     return total;
 }
 

@@ -22,9 +22,12 @@ struct SubmissionTotals {
     qint64 income = 0;
 };
 
-// The sum of the fourteen income amounts of one employee row (columns in the table's order);
-// a missing or empty amount counts 0.
-qint64 rowIncome(const QList<QVariant>& employee);
+// The fourteen income amounts aIncome to lIncome, which lie side by side in the employee table.
+Columns incomeColumns();
+
+// The sum of one record's income amounts (in the order of incomeColumns()); a missing or empty
+// amount counts 0.
+qint64 incomeTotal(const QList<QVariant>& amounts);
 
 struct LogRecord {
     QString fileName;

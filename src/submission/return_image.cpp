@@ -5,11 +5,12 @@
 
 #include <QObject>
 #include <QStringList>
+#include <algorithm>
 
 namespace returnimage {
 namespace {
 
-const QByteArray lineEnd("\r\n");
+constexpr QByteArrayView lineEnd("\r\n");
 
 // The identity and address columns lead, the date parts run year, month, day, and each income
 // category's period and amount are interleaved; from QFlag on, the image keeps the table's order.
@@ -39,24 +40,62 @@ bool isDatePart(const QString& name) {
            name.startsWith(QLatin1String("EDay"));
 }
 
-QByteArray valueBytes(const ColumnDef& column, const QVariant& value) {
-    if (value.isNull())
-        return QByteArrayLiteral("Null");
-    if (column.type != ColumnType::Text)
-        return ' ' + QByteArray::number(value.toLongLong()) + ' ';
-    const auto bytes = codepage::encode(value.toString());
-    if (!bytes)
-        throw EngineError(engine::InvalidArgument,
-                          QObject::tr("The field '%1' holds a character that the return's code "
-                                      "page cannot write.")
-                              .arg(QLatin1String(column.name)));
-    return *bytes;
+EngineError cannotWrite(const ColumnDef& column) {
+    return EngineError(engine::InvalidArgument,
+                       QObject::tr("The field '%1' holds a character that the return's code page "
+                                   "cannot write.")
+                           .arg(QLatin1String(column.name)));
 }
 
-bool isWritten(Rule rule, const QVariant& value) {
+// The code page keeps ASCII as it is; only other text needs converting.
+void appendText(QByteArray& image, const ColumnDef& column, QByteArrayView utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        image.append(utf8);
+        return;
+    }
+    const auto bytes = codepage::encode(QString::fromUtf8(utf8));
+    if (!bytes)
+        throw cannotWrite(column);
+    image.append(*bytes);
+}
+
+void appendValue(QByteArray& image, const ColumnDef& column, const StoredValue& value) {
+    switch (value.kind) {
+    case StoredValue::Kind::Missing:
+        image.append("Null");
+        break;
+    case StoredValue::Kind::Number:
+        image.append(' ').append(QByteArray::number(value.number)).append(' ');
+        break;
+    case StoredValue::Kind::Text:
+        appendText(image, column, value.utf8);
+        break;
+    }
+}
+
+bool isWritten(Rule rule, const StoredValue& value) {
     if (rule == Rule::Always)
         return true;
-    return !value.isNull() && !(value.typeId() == QMetaType::QString && value.toString().isEmpty());
+    return value.kind == StoredValue::Kind::Number ||
+           (value.kind == StoredValue::Kind::Text && !value.utf8.isEmpty());
+}
+
+// Rows held as values, seen as the engine would hand them over.
+QByteArray fromValues(const QList<QVariant>& row,
+                      const std::function<void(QByteArray&, const ValueAt&)>& append) {
+    QList<QByteArray> texts;
+    for (const QVariant& value : row)
+        texts << value.toString().toUtf8();
+    QByteArray image;
+    append(image, [&](int column) {
+        const QVariant& value = row.at(column);
+        if (value.isNull())
+            return StoredValue{};
+        if (value.typeId() != QMetaType::QString)
+            return StoredValue{StoredValue::Kind::Number, {}, value.toLongLong()};
+        return StoredValue{StoredValue::Kind::Text, texts.at(column), 0};
+    });
+    return image;
 }
 
 } // namespace
@@ -72,29 +111,34 @@ const QList<Field>& employeeLayout() {
     return layout;
 }
 
-QByteArray employerLine(const QList<QVariant>& employer) {
+void appendEmployerLine(QByteArray& image, const ValueAt& employer) {
     const Columns columns = employerColumns();
-    QByteArray line;
     for (const char* name :
          {"Session", "BRN", "ReturnYear", "SubmissionDate", "Name", "Designation"}) {
         const int at = columnIndex(columns, QLatin1String(name));
-        line += valueBytes(columns[static_cast<std::size_t>(at)], employer.value(at));
+        appendValue(image, columns[static_cast<std::size_t>(at)], employer(at));
     }
-    return line + lineEnd;
+    image.append(lineEnd);
+}
+
+void appendRecordText(QByteArray& image, const ValueAt& employee) {
+    const Columns columns = employeeColumns();
+    static const int remark = columnIndex(columns, "Remark");
+    for (const Field& field : employeeLayout()) {
+        const StoredValue value = employee(field.column);
+        if (isWritten(field.rule, value))
+            appendValue(image, columns[static_cast<std::size_t>(field.column)], value);
+    }
+    if (isWritten(Rule::WhenPresent, employee(remark)))
+        image.append(lineEnd);
+}
+
+QByteArray employerLine(const QList<QVariant>& employer) {
+    return fromValues(employer, appendEmployerLine);
 }
 
 QByteArray recordText(const QList<QVariant>& employee) {
-    const Columns columns = employeeColumns();
-    static const int remark = columnIndex(columns, "Remark");
-    QByteArray text;
-    for (const Field& field : employeeLayout()) {
-        const QVariant value = employee.value(field.column);
-        if (isWritten(field.rule, value))
-            text += valueBytes(columns[static_cast<std::size_t>(field.column)], value);
-    }
-    if (isWritten(Rule::WhenPresent, employee.value(remark)))
-        text += lineEnd;
-    return text;
+    return fromValues(employee, appendRecordText);
 }
 
 } // namespace returnimage

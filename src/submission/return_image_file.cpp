@@ -7,10 +7,35 @@
 
 #include <QFile>
 #include <QObject>
+#include <vector>
 
 namespace {
 
 constexpr qsizetype pieceSize = 1 << 16;
+
+// The engine's values of the current row, read in place.
+returnimage::ValueAt storedValues(const Statement& row, Columns columns) {
+    return [&row, columns](int column) {
+        using Kind = returnimage::StoredValue::Kind;
+        if (row.isNull(column))
+            return returnimage::StoredValue{};
+        if (columns[static_cast<std::size_t>(column)].type != ColumnType::Text)
+            return returnimage::StoredValue{Kind::Number, {}, row.value(column).toLongLong()};
+        return returnimage::StoredValue{Kind::Text, row.textBytes(column), 0};
+    };
+}
+
+// The records by numeric sheet number. Only the row numbers are sorted, not whole rows, which
+// keeps the sort small and in memory for any size of return.
+std::vector<qint64> recordsInImageOrder(Database& submission) {
+    Statement order =
+        submission.prepare(QStringLiteral("SELECT rowid FROM %1 ORDER BY SheetNo+1000000, rowid")
+                               .arg(QLatin1String(submissionEmployeeTable)));
+    std::vector<qint64> rows;
+    while (order.next())
+        rows.push_back(order.value(0).toLongLong());
+    return rows;
+}
 
 void writeAll(QFile& file, const QByteArray& bytes) {
     if (file.write(bytes) != bytes.size())
@@ -19,15 +44,6 @@ void writeAll(QFile& file, const QByteArray& bytes) {
 
 } // namespace
 
-void forEachSubmissionRecord(Database& submission,
-                             const std::function<void(const QList<QVariant>&)>& visit) {
-    Statement records = submission.prepare(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY SheetNo+1000000, rowid")
-            .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
-    while (records.next())
-        visit(readRow(records, employeeColumns()));
-}
-
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
     Statement employer = submission.prepare(
         QStringLiteral("SELECT %1 FROM %2 LIMIT 1")
@@ -35,23 +51,37 @@ void streamReturnImage(Database& submission, const std::function<void(const QByt
     if (!employer.next())
         throw EngineError(engine::NoCurrentRecord,
                           QObject::tr("No current record: the submission has no employer row."));
-    QByteArray piece = returnimage::employerLine(readRow(employer, employerColumns()));
-    forEachSubmissionRecord(submission, [&](const QList<QVariant>& row) {
-        piece += returnimage::recordText(row);
+    QByteArray piece;
+    piece.reserve(pieceSize * 2);
+    returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
+    Statement record = submission.prepare(
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?1")
+            .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
+    const returnimage::ValueAt values = storedValues(record, employeeColumns());
+    for (const qint64 row : recordsInImageOrder(submission)) {
+        record.reset();
+        if (!record.bind(1, row).next())
+            throw EngineError(engine::NoCurrentRecord,
+                              QObject::tr("No current record: a record of the submission "
+                                          "vanished while it was read."));
+        returnimage::appendRecordText(piece, values);
         if (piece.size() >= pieceSize) {
             sink(piece);
             piece.clear();
         }
-    });
+    }
     sink(piece);
 }
 
 SubmissionTotals readTotals(Database& submission) {
     SubmissionTotals totals;
-    forEachSubmissionRecord(submission, [&](const QList<QVariant>& row) {
+    Statement amounts = submission.prepare(
+        QStringLiteral("SELECT %1 FROM %2")
+            .arg(columnList(incomeColumns()), QLatin1String(submissionEmployeeTable)));
+    while (amounts.next()) {
         ++totals.records;
-        totals.income += rowIncome(row);
-    });
+        totals.income += incomeTotal(readRow(amounts, incomeColumns()));
+    }
     return totals;
 }
 

@@ -11,10 +11,6 @@
 // size of return is ever held whole in memory.
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink);
 
-// Every employee row of the submission in the image's order (numeric sheet number).
-void forEachSubmissionRecord(Database& submission,
-                             const std::function<void(const QList<QVariant>&)>& visit);
-
 SubmissionTotals readTotals(Database& submission);
 
 // Writes the image of the submission file to the image path: complete, or not there at all.

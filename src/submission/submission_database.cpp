@@ -86,6 +86,8 @@ qint64 countRows(Database& db, const QString& table) {
 
 void compact(const QString& buildPath) {
     Database build = Database::open(buildPath, OpenOptions{std::nullopt, false, false});
+    // Like the copy, the compaction needs no journal: on failure the build file is deleted.
+    build.exec(QStringLiteral("PRAGMA journal_mode=OFF"));
     build.exec(QStringLiteral("VACUUM"));
 }
 
