@@ -57,7 +57,7 @@ qint64 clientFloor(const QString& folder, const QString& image) {
                  employees, QString::number(returnYear.toInt() - 1) + QStringLiteral("0331"),
                  returnYear + QStringLiteral("0401"),
                  createTableSql("s.Employer", employerColumns()));
-    const QString working = schema::targetPath(folder, 1);
+    const QString working = databasePath(folder, DatabaseFile::Working);
     return runClient({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
            runClient({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
            runClient({QStringLiteral("md5sum"), image}, QByteArray());
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     bench::say(QStringLiteral("generating %1 records...").arg(*count));
     generator::makeWorkingDatabase(folder.absolutePath(), static_cast<int>(*count), 1);
     std::optional<Database> login =
-        Database::open(schema::targetPath(folder.absolutePath(), 1),
+        Database::open(databasePath(folder.absolutePath(), DatabaseFile::Working),
                        OpenOptions{schema::defaultPassword, true, false});
     makeAllOriginal(*login);
     memory::resetPeakResident();

@@ -1,4 +1,5 @@
 #include "cli/verify_command.h"
+#include "common/version.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
 #include "startup/run_state.h"
@@ -20,10 +21,11 @@ struct Options {
 Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication reader(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.4"));
+    QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
+        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D).\n"
+                       "xw73d verify FILE checks a saved submission against the log beside it."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -43,7 +45,7 @@ bool isVerb(int argc, char* argv[], const char* verb) {
     return argc > 1 && qstrcmp(argv[1], verb) == 0;
 }
 
-int runVerb(int argc, char* argv[]) {
+int runVerify(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream errors(stderr);
@@ -54,12 +56,12 @@ int runVerb(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (isVerb(argc, argv, "verify"))
-        return runVerb(argc, argv);
+        return runVerify(argc, argv);
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xw73d"));
-    QApplication::setApplicationVersion(QStringLiteral("3.4"));
+    QApplication::setApplicationVersion(programVersion());
     platform::DesktopServices services;
     platform::setServices(&services);
 

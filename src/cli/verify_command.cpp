@@ -1,6 +1,6 @@
 #include "cli/verify_command.h"
 
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 #include "submission/verifier.h"
 
 namespace cli {

@@ -1,9 +1,11 @@
 #include "common/codepage.h"
 
+#include "common/engine_error.h"
+
+#include <QObject>
+
 #include <algorithm>
-#include <cerrno>
 #include <iconv.h>
-#include <stdexcept>
 
 namespace codepage {
 namespace {
@@ -13,7 +15,9 @@ public:
     Converter()
         : m_handle(iconv_open("BIG5-HKSCS", "UTF-8")) {
         if (m_handle == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("the Big5-HKSCS conversion is not available");
+            throw EngineError(engine::LibraryNotLoaded,
+                              QObject::tr("The system's Big5-HKSCS conversion is not "
+                                          "available."));
     }
     ~Converter() { iconv_close(m_handle); }
     Converter(const Converter&) = delete;

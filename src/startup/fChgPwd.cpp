@@ -63,8 +63,8 @@ void fChgPwd::cmdYes_Click() {
 bool fChgPwd::changePassword() {
     m_state.login.reset();
     try {
-        m_state.login = Database::open(schema::targetPath(m_state.programFolder, 1),
-                                       OpenOptions{Text1->text(), true, false});
+        m_state.login = Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
+                                       OpenOptions{.password = Text1->text(), .exclusive = true});
         m_state.login->changePassword(Text2->text());
     } catch (const EngineError& error) {
         if (error.number() != engine::NotValidPassword) {

@@ -12,18 +12,6 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
 
 namespace {
 
-// A half-made working database would only fail again at the next start: it goes.
-void createWorkingDatabase(const QString& programFolder) {
-    try {
-        CreateDB(programFolder, 1);
-        CreateEmployer(programFolder, 1);
-        CreateEmployee(programFolder, 1);
-    } catch (const EngineError&) {
-        files::removeDatabase(programFolder, schema::workingFile);
-        throw;
-    }
-}
-
 EngineError notAWorkingDatabase() {
     return EngineError(engine::Damaged,
                        QObject::tr("The file 'xw73d.mdb' in the program folder is damaged or is "
@@ -39,7 +27,7 @@ StartupPath prepareWorkingDatabase(const QString& programFolder) {
         return StartupPath::Created;
     }
     try {
-        Database probe = Database::open(schema::targetPath(programFolder, 1));
+        Database probe = Database::open(databasePath(programFolder, DatabaseFile::Working));
         Statement employer = probe.prepare(QStringLiteral("select Version from employer"));
         if (!employer.next())
             throw EngineError(engine::NoCurrentRecord,

@@ -3,24 +3,21 @@
 #include "common/files.h"
 #include "store/rows.h"
 
-namespace schema {
-
-QString targetPath(const QString& folder, int first) {
-    return files::inFolder(folder, first != 0 ? workingFile : conversionFile);
+QString databasePath(const QString& folder, DatabaseFile file) {
+    return files::inFolder(folder, file == DatabaseFile::Working ? schema::workingFile
+                                                                 : schema::conversionFile);
 }
-
-} // namespace schema
 
 namespace {
 
-Database openTarget(const QString& folder, int first) {
-    return Database::open(schema::targetPath(folder, first),
-                          OpenOptions{schema::defaultPassword, true, false});
+Database openTarget(const QString& folder, DatabaseFile file) {
+    return Database::open(databasePath(folder, file),
+                          {.password = schema::defaultPassword, .exclusive = true});
 }
 
-void createWithFirstRow(const QString& folder, int first, const char* tableName, Columns columns,
-                        const char* markedColumn, const QString& mark) {
-    Database db = openTarget(folder, first);
+void createWithFirstRow(const QString& folder, DatabaseFile file, const char* tableName,
+                        Columns columns, const char* markedColumn, const QString& mark) {
+    Database db = openTarget(folder, file);
     Transaction transaction(db);
     db.exec(createTableSql(tableName, columns));
     RowValues row = emptyRow(columns);
@@ -31,18 +28,30 @@ void createWithFirstRow(const QString& folder, int first, const char* tableName,
 
 } // namespace
 
-void CreateDB(const QString& folder, int first) {
-    if (first == 0)
+void createDatabaseFile(const QString& folder, DatabaseFile file) {
+    if (file == DatabaseFile::Conversion)
         files::removeDatabase(folder, schema::conversionFile);
-    Database::create(schema::targetPath(folder, first), workingFormat, schema::defaultPassword);
+    Database::create(databasePath(folder, file), workingFormat, schema::defaultPassword);
 }
 
-void CreateEmployer(const QString& folder, int first) {
-    createWithFirstRow(folder, first, table::employer, employerColumns(), "Version",
+void createEmployerTable(const QString& folder, DatabaseFile file) {
+    createWithFirstRow(folder, file, table::employer, employerColumns(), "Version",
                        schema::currentVersion);
 }
 
-void CreateEmployee(const QString& folder, int first) {
-    createWithFirstRow(folder, first, table::employee, employeeColumns(), "Status",
+void createEmployeeTable(const QString& folder, DatabaseFile file) {
+    createWithFirstRow(folder, file, table::employee, employeeColumns(), "Status",
                        QStringLiteral("H"));
+}
+
+// A half-made working database would only fail again at the next start: it goes.
+void createWorkingDatabase(const QString& folder) {
+    try {
+        createDatabaseFile(folder, DatabaseFile::Working);
+        createEmployerTable(folder, DatabaseFile::Working);
+        createEmployeeTable(folder, DatabaseFile::Working);
+    } catch (const EngineError&) {
+        files::removeDatabase(folder, schema::workingFile);
+        throw;
+    }
 }

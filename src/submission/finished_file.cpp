@@ -6,9 +6,6 @@
 
 namespace {
 
-// The run time's "path/file access error".
-constexpr int fileAccessError = 75;
-
 QString workPathFor(const QString& finalPath) {
     return finalPath + QStringLiteral(".part");
 }
@@ -21,7 +18,7 @@ void removeWorkFiles(const QString& workPath) {
 } // namespace
 
 EngineError fileError(const QString& path, const QString& reason) {
-    return EngineError(fileAccessError,
+    return EngineError(engine::PathFileAccess,
                        QObject::tr("The file '%1' cannot be written: %2").arg(path, reason));
 }
 

@@ -1,9 +1,7 @@
 #include "submission/log_record.h"
 
-#include "common/helpers.h"
-#include "store/engine_error.h"
+#include "common/amounts.h"
 
-#include <QObject>
 #include <array>
 
 namespace {
@@ -18,16 +16,6 @@ constexpr std::array checksum{
     ColumnDef{"TotalRec", ColumnType::Text, 6, true},
     ColumnDef{"TotalIncome", ColumnType::Text, 12, true},
 };
-
-qint64 amount(const QVariant& value) {
-    try {
-        return AmountToLong(value);
-    } catch (const std::exception&) {
-        throw EngineError(engine::InvalidArgument,
-                          QObject::tr("The income amount '%1' is not a whole number of dollars.")
-                              .arg(value.toString()));
-    }
-}
 
 // Where the folder part of a target path ends: its last separator at or after the fourth
 // character, or the third character when there is none (a drive root such as A:\).
@@ -52,7 +40,7 @@ Columns incomeColumns() {
 qint64 incomeTotal(const QList<QVariant>& amounts) {
     qint64 total = 0;
     for (const QVariant& value : amounts)
-        total += amount(value);
+        total += amountToLong(value);
     return total;
 }
 

@@ -1,7 +1,7 @@
 #include "submission/return_image.h"
 
 #include "common/codepage.h"
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/columns.h"
+#include "common/columns.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

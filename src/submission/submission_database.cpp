@@ -19,7 +19,7 @@ int yearNumber(const QString& returnYear) {
     bool ok = false;
     const int year = returnYear.trimmed().toInt(&ok);
     if (!ok)
-        throw EngineError(engine::InvalidArgument,
+        throw EngineError(engine::TypeMismatch,
                           QObject::tr("The return year '%1' is not a number.").arg(returnYear));
     return year;
 }

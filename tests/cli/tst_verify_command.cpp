@@ -89,6 +89,10 @@ void TestVerifyCommand::verify() {
     const QByteArray logBytes = fileBytes(saved.logPath());
 
     QProcess program;
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        noDisplay.remove(name);
+    program.setProcessEnvironment(noDisplay);
     program.start(XW73D_PROGRAM, {"verify", saved.target()});
     QVERIFY(program.waitForFinished());
     const QString output = QString::fromUtf8(program.readAllStandardOutput());

@@ -225,7 +225,8 @@ void TestLogin::refusedNewPasswords() {
     QCOMPARE(QApplication::focusWidget(), oldWrong ? change->Text1 : change->Text2);
     run.state.login.reset();
     QCOMPARE(prepareWorkingDatabase(run.own.path()), StartupPath::PasswordProtected);
-    Database::open(run.own.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+    Database::open(run.own.file(schema::workingFile),
+                   OpenOptions{.password = QStringLiteral("qvz")});
 }
 
 void TestLogin::changedPasswordIsNeededNextTime() {
@@ -262,7 +263,8 @@ void TestLogin::twoRefusalsThenTheEnd() {
              (QStringList{tooShort, oldNotMatched, QStringLiteral("Change password failed.")}));
     QVERIFY(run.services.ended);
     run.state.login.reset();
-    Database::open(run.own.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+    Database::open(run.own.file(schema::workingFile),
+                   OpenOptions{.password = QStringLiteral("qvz")});
 }
 
 void TestLogin::declineReturnsToAFreshLogin() {

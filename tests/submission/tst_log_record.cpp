@@ -1,4 +1,4 @@
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 #include "submission/digest.h"
 #include "submission/log_record.h"
 #include "support/example_rows.h"

@@ -1,6 +1,7 @@
 #include "submission/log_database.h"
 #include "submission/return_image_file.h"
 #include "submission/submission_database.h"
+#include "support/engine_errors.h"
 #include "support/file_size_limit.h"
 #include "support/submission_setup.h"
 
@@ -8,15 +9,6 @@
 #include <QTest>
 
 namespace {
-
-int errorNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EngineError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 QString submissionPath(WorkingDatabase& db) {
     return db.folder.file(submissionFileName);
