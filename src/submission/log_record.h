@@ -25,8 +25,7 @@ struct SubmissionTotals {
 // The fourteen income amounts aIncome to lIncome, which lie side by side in the employee table.
 Columns incomeColumns();
 
-// The sum of one record's income amounts (in the order of incomeColumns()); a missing or empty
-// amount counts 0.
+// The sum of some of one record's income amounts; a missing or empty amount counts 0.
 qint64 incomeTotal(const QList<QVariant>& amounts);
 
 struct LogRecord {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QObject>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -54,20 +55,35 @@ void streamReturnImage(Database& submission, const std::function<void(const QByt
     QByteArray piece;
     piece.reserve(pieceSize * 2);
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
-    Statement record = submission.prepare(
-        QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?1")
-            .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
-    const returnimage::ValueAt values = storedValues(record, employeeColumns());
-    for (const qint64 row : recordsInImageOrder(submission)) {
-        record.reset();
-        if (!record.bind(1, row).next())
-            throw EngineError(engine::NoCurrentRecord,
-                              QObject::tr("No current record: a record of the submission "
-                                          "vanished while it was read."));
-        returnimage::appendRecordText(piece, values);
+    const auto appendRecord = [&](const returnimage::ValueAt& record) {
+        returnimage::appendRecordText(piece, record);
         if (piece.size() >= pieceSize) {
             sink(piece);
             piece.clear();
+        }
+    };
+    const std::vector<qint64> order = recordsInImageOrder(submission);
+    // The build stores the records in the image's order, so one pass through the table reads
+    // them; a file in any other order is read record by record.
+    if (std::is_sorted(order.begin(), order.end())) {
+        Statement records = submission.prepare(
+            QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
+        const returnimage::ValueAt values = storedValues(records, employeeColumns());
+        while (records.next())
+            appendRecord(values);
+    } else {
+        Statement record = submission.prepare(
+            QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?1")
+                .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
+        const returnimage::ValueAt values = storedValues(record, employeeColumns());
+        for (const qint64 row : order) {
+            record.reset();
+            if (!record.bind(1, row).next())
+                throw EngineError(engine::NoCurrentRecord,
+                                  QObject::tr("No current record: a record of the submission "
+                                              "vanished while it was read."));
+            appendRecord(values);
         }
     }
     sink(piece);
@@ -78,9 +94,16 @@ SubmissionTotals readTotals(Database& submission) {
     Statement amounts = submission.prepare(
         QStringLiteral("SELECT %1 FROM %2")
             .arg(columnList(incomeColumns()), QLatin1String(submissionEmployeeTable)));
+    const int columns = static_cast<int>(incomeColumns().size());
+    QList<QVariant> present;
     while (amounts.next()) {
         ++totals.records;
-        totals.income += incomeTotal(readRow(amounts, incomeColumns()));
+        // Most amounts are missing or empty and add nothing; only the others are converted.
+        present.clear();
+        for (int column = 0; column < columns; ++column)
+            if (!amounts.textBytes(column).isEmpty())
+                present << amounts.value(column);
+        totals.income += incomeTotal(present);
     }
     return totals;
 }

@@ -41,6 +41,7 @@ private slots:
     void noQualifyingRecordLeavesNoSubmission();
     void fullDiskDuringBuildLeavesNoFiles();
     void imageDigestIsWhatMd5sumPrints();
+    void imageKeepsSheetOrderHoweverRowsAreStored();
     void fullDiskDuringImageLeavesNoImage();
     void unreadableImageIsReportedWithItsCode();
 };
@@ -116,6 +117,23 @@ void TestSubmissionFiles::imageDigestIsWhatMd5sumPrints() {
     QCOMPARE(
         sqliteOutput(db.folder.file(logFileName), "PRAGMA table_info(Checksum)").count("|TEXT|"),
         8);
+}
+
+void TestSubmissionFiles::imageKeepsSheetOrderHoweverRowsAreStored() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    for (const QString& sheet : QStringList{"2", "10", "1", "9"})
+        db.addRecord(exampleRecord(sheet, "SHEET" + sheet) + QStringList{"Remark=R"});
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString image = db.folder.file("_a.txt");
+    writeReturnImage(submissionPath(db), image);
+    const QByteArray stored = fileBytes(image);
+    QCOMPARE(stored.count("SHEET"), 4);
+    QVERIFY(stored.indexOf("SHEET1T") < stored.indexOf("SHEET2T"));
+    QVERIFY(stored.indexOf("SHEET9T") < stored.indexOf("SHEET10T"));
+    sqliteOutput(submissionPath(db), "update Employee set rowid = 100 where SheetNo = '1'");
+    writeReturnImage(submissionPath(db), image);
+    QCOMPARE(fileBytes(image), stored);
 }
 
 void TestSubmissionFiles::fullDiskDuringImageLeavesNoImage() {
