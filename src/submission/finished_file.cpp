@@ -7,7 +7,7 @@
 namespace {
 
 QString workPathFor(const QString& finalPath) {
-    return finalPath + QStringLiteral(".part");
+    return finalPath + QLatin1String(workFileSuffix);
 }
 
 void removeWorkFiles(const QString& workPath) {

@@ -9,6 +9,9 @@
 // beside the final name, and only a complete work file takes the final name. On any failure the
 // work file is removed and the error goes on to the caller; no partial file is left behind under
 // the final name.
+// The work file's name is the final name followed by this; the clean-up of work files knows it.
+inline constexpr char workFileSuffix[] = ".part";
+
 void writeThenRename(const QString& finalPath,
                      const std::function<void(const QString& workPath)>& write);
 
