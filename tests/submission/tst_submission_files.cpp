@@ -44,6 +44,7 @@ private slots:
     void imageKeepsSheetOrderHoweverRowsAreStored();
     void fullDiskDuringImageLeavesNoImage();
     void unreadableImageIsReportedWithItsCode();
+    void fullDiskDuringLogLeavesNoLog();
 };
 
 void TestSubmissionFiles::buildCopiesOriginalRecordsWithinTheYear() {
@@ -163,6 +164,24 @@ void TestSubmissionFiles::unreadableImageIsReportedWithItsCode() {
         QCOMPARE(error.description(), QString("File saving error(2), please try again!1"));
     }
     QVERIFY(!QFile::exists(db.folder.file(logFileName)));
+}
+
+void TestSubmissionFiles::fullDiskDuringLogLeavesNoLog() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord());
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString image = db.folder.file("_a.txt");
+    writeReturnImage(submissionPath(db), image);
+    const QStringList before = entriesIn(db.folder.path());
+    {
+        FileSizeLimit limit(1500); // less than the log's two pages
+        QVERIFY(errorNumber([&] {
+                    writeLogDatabase(db.folder.path(), {submissionPath(db), image, "A:\\1.MDB",
+                                                        QDateTime::currentDateTime()});
+                }) != 0);
+    }
+    QCOMPARE(entriesIn(db.folder.path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestSubmissionFiles)
