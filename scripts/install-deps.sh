@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
+    clang-format            # the format check of .ci/run
     qt6-base-dev            # widgets, printing, QtTest
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files

@@ -11,7 +11,9 @@
 
 class FieldEdit;
 class Navigator;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -83,7 +85,11 @@ private:
 
     // Page construction, one function a page.
     void buildScreen();
+    QGroupBox* buildRecordTypeBox(QWidget* page);
+    QWidget* buildIdentityNumber(QWidget* page, int index);
     QWidget* buildPage1();
+    QHBoxLayout* buildPeriodDates(QWidget* page);
+    int addIncomeLines(QWidget* page, QGridLayout* grid, int row);
     QWidget* buildPage2();
     QWidget* buildPage3();
     QWidget* buildPage4();
