@@ -33,21 +33,28 @@ public:
         m_login.prepare(QStringLiteral("ATTACH DATABASE ?1 AS %1 KEY ''").arg(attachedName))
             .bind(1, path)
             .run();
-        // A work file: when anything fails it is deleted, so it needs no journal.
-        m_login.exec(QStringLiteral("PRAGMA %1.journal_mode=OFF").arg(attachedName));
-        m_login.exec(QStringLiteral("PRAGMA %1.synchronous=OFF").arg(attachedName));
-    }
-    ~AttachedBuildFile() {
         try {
-            m_login.exec(QStringLiteral("DETACH DATABASE %1").arg(attachedName));
-        } catch (const EngineError&) {
-            // The connection closes with the run; a failed detach changes no file.
+            // A work file: when anything fails it is deleted, so it needs no journal.
+            m_login.exec(QStringLiteral("PRAGMA %1.journal_mode=OFF").arg(attachedName));
+            m_login.exec(QStringLiteral("PRAGMA %1.synchronous=OFF").arg(attachedName));
+        } catch (...) {
+            detach();
+            throw;
         }
     }
+    ~AttachedBuildFile() { detach(); }
     AttachedBuildFile(const AttachedBuildFile&) = delete;
     AttachedBuildFile& operator=(const AttachedBuildFile&) = delete;
 
 private:
+    void detach() noexcept {
+        try {
+            m_login.exec(QStringLiteral("DETACH DATABASE %1").arg(attachedName));
+        } catch (const EngineError&) {
+            // Nothing is written by a detach; the next build attaches again or reports why not.
+        }
+    }
+
     Database& m_login;
 };
 
@@ -57,7 +64,8 @@ QString joinedDate(const char* year, const char* month, const char* day) {
 }
 
 // Original records ("O", also "o") whose joined start date is after the previous year's 0331
-// and whose joined end date is before the return year's 0401, compared as text.
+// and whose joined end date is before the return year's 0401, compared as text. They are stored
+// by numeric sheet number, the order of the text image, so that the image reads them in one pass.
 void copyRows(Database& login, int year) {
     const QString employees = columnList(employeeColumns());
     login.exec(createTableSql(qualified(submissionEmployeeTable).toLatin1().constData(),
