@@ -1,3 +1,4 @@
+#include "cli/verify_command.h"
 #include "common/version.h"
 #include "platform/desktop_printing.h"
 #include "platform/desktop_services.h"
@@ -31,7 +32,8 @@ Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
+        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D).\n"
+                       "xw73d verify FILE checks a saved submission against the log beside it."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -46,9 +48,23 @@ Options readCommandLine(int argc, char* argv[]) {
     return Options{parser.value(dataDir), parser.value(medium)};
 }
 
+// Command-line verbs run before any window exists, so they need no display.
+bool isVerb(int argc, char* argv[], const char* verb) {
+    return argc > 1 && qstrcmp(argv[1], verb) == 0;
+}
+
+int runVerify(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    return cli::runVerify(QCoreApplication::arguments().mid(2), out, errors);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (isVerb(argc, argv, "verify"))
+        return runVerify(argc, argv);
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);

@@ -3,6 +3,8 @@
 #include "common/engine_error.h"
 
 #include <QObject>
+
+#include <algorithm>
 #include <iconv.h>
 
 namespace codepage {
@@ -44,6 +46,9 @@ private:
 } // namespace
 
 std::optional<QByteArray> encode(const QString& text) {
+    // The code page keeps ASCII as it is, and most of a return is ASCII: no conversion needed.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
     thread_local Converter converter;
     return converter.convert(text.toUtf8());
 }

@@ -248,7 +248,8 @@ void TestStartup::imagePathFromPathIniCreatesTheFolder() {
 
 void TestStartup::deleteTempFilesIgnoresCase() {
     TempFolder folder;
-    const QStringList work{"TEMP73D.MDB", "temp73dc.mdb", "~~LOG~~.mdb", "temp73d.mdb-journal"};
+    const QStringList work{"TEMP73D.MDB",         "temp73dc.mdb",     "~~LOG~~.mdb",
+                           "temp73d.mdb-journal", "TEMP73D.MDB.part", "~~log~~.mdb.part"};
     for (const QString& name : work)
         writeFile(folder.file(name), "x");
     writeFile(folder.file("xw73d.mdb"), "kept");
