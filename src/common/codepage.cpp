@@ -41,6 +41,9 @@ private:
 } // namespace
 
 std::optional<QByteArray> encode(const QString& text) {
+    // A lone surrogate is no character at all; the conversion to UTF-8 would turn it into "?".
+    if (!QStringView(text).isValidUtf16())
+        return std::nullopt;
     thread_local Converter converter;
     return converter.convert(text.toUtf8());
 }

@@ -14,7 +14,7 @@ bool IsInvalidDate(const QString& ddmmyyyy);
 std::int32_t AmountToLong(const QVariant& amount);
 
 // Number of characters of the text that are not commas.
-std::int16_t LenWithoutCommas(const QString& text);
+qsizetype LenWithoutCommas(const QString& text);
 
 // Digits grouped by commas ("1,234,567"); leading zeros dropped; an empty text stays empty.
 QString FormatAmount(const QString& text);
