@@ -1,3 +1,4 @@
+#include "common/message_boxes.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
 #include "startup/run_state.h"
@@ -5,7 +6,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <cstdio>
+#include <QDir>
+#include <QStandardPaths>
+#include <csignal>
 
 namespace {
 
@@ -40,6 +43,9 @@ Options readCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit then fails the write like a full disk, which the store reports, instead
+    // of killing the program part-way through it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);
@@ -51,7 +57,11 @@ int main(int argc, char* argv[]) {
     RunState state;
     state.programFolder = platform::programFolder(options.dataDir);
     if (state.programFolder.isEmpty()) {
-        std::fprintf(stderr, "xw73d: the program folder cannot be created\n");
+        showError(QObject::tr("The program folder '%1' cannot be created.")
+                      .arg(QDir::toNativeSeparators(
+                          options.dataDir.isEmpty()
+                              ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                              : options.dataDir)));
         return 1;
     }
     state.mediumFolder = platform::mediumFolder(options.medium);

@@ -275,7 +275,7 @@ void fSubInfo::cContinue_Click() {
 
 void fSubInfo::cQuit_Click() {
     // Nothing typed on this screen is written.
-    platform::services().endAtOnce(0);
+    platform::endRun(0);
 }
 
 void fSubInfo::reject() {}

@@ -103,7 +103,12 @@ void fXW73D::load() {
     m_records.setSource(RecordSource::ByName);
     resize(sizeHint().expandedTo(QSize(760, 0)));
     show();
-    reloadRecordList();
+    // Without its records (a damaged page, a disk error) the editor cannot work: the user is
+    // told why and the run ends without writing anything more.
+    if (!attempt([this] { reloadRecordList(); })) {
+        platform::endRun(1);
+        return;
+    }
     m_nameSearch = new fNameSearch(*this);
     if (isPageVisible(1))
         (tStatus->text() != QStringLiteral("O") ? tSheetNo : tPage1[0])->setFocus();

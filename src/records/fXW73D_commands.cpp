@@ -4,8 +4,8 @@
 
 #include "common/message_boxes.h"
 #include "platform/desktop_services.h"
-#include "records/fNameSearch.h"
 #include "platform/field_edit.h"
+#include "records/fNameSearch.h"
 #include "records/page_checks.h"
 #include "records/report_temp_files.h"
 #include "startup/paths.h"
@@ -196,7 +196,7 @@ void fXW73D::offerToQuit() {
 bool fXW73D::quitProgram() {
     if (!attempt([this] { DeleteTempFiles(m_state.programFolder); }))
         return false;
-    platform::services().endAtOnce(0);
+    platform::endRun(0);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/widgets.h"
 #include "startup/password_rules.h"
 #include "startup/run_state.h"
+#include "store/password_change.h"
 #include "store/schema.h"
 
 #include <QGridLayout>
@@ -45,7 +46,7 @@ fChgPwd::fChgPwd(RunState& state, QWidget* parent)
 void fChgPwd::cmdYes_Click() {
     if (m_attemptsLeft == 0) {
         showError(QStringLiteral("Change password failed."));
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     if (const auto refusal = newPasswordRefusal(Text2->text(), Text3->text())) {
@@ -65,18 +66,23 @@ bool fChgPwd::changePassword() {
     try {
         m_state.login = Database::open(schema::targetPath(m_state.programFolder, 1),
                                        OpenOptions{Text1->text(), true, false});
-        m_state.login->changePassword(Text2->text());
     } catch (const EngineError& error) {
+        m_state.login.reset();
         if (error.number() != engine::NotValidPassword) {
             showError(error.description());
             return false;
         }
-        m_state.login.reset();
         showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
         for (QLineEdit* field : {Text1, Text2, Text3})
             field->clear();
         Text1->setFocus();
         --m_attemptsLeft;
+        return false;
+    }
+    try {
+        changeDatabasePassword(m_state.login, Text1->text(), Text2->text());
+    } catch (const EngineError& error) {
+        showError(error.description());
         return false;
     }
     m_state.loginPassword = Text2->text();

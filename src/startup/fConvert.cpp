@@ -34,7 +34,7 @@ void fConvert::load() {
         path = prepareWorkingDatabase(m_state.programFolder);
     } catch (const EngineError& error) {
         showError(error.description());
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     if (path == StartupPath::NeedsConversion) {
@@ -43,7 +43,7 @@ void fConvert::load() {
                                  "version of the program and must be converted before use. "
                                  "This version cannot convert it yet; the file has not been "
                                  "changed."));
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     close();

@@ -76,7 +76,7 @@ void fLogin::reject() {
 void fLogin::loginFailed(int number, const QString& description) {
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
         showError(description + u' ' + QString::number(number));
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     if (m_attemptsLeft > 0) {
@@ -86,7 +86,7 @@ void fLogin::loginFailed(int number, const QString& description) {
         return;
     }
     showError(QStringLiteral("Login failed."));
-    platform::services().endAtOnce(1);
+    platform::endRun(1);
 }
 
 void fLogin::cmdChange_Click() {
@@ -95,5 +95,5 @@ void fLogin::cmdChange_Click() {
 }
 
 void fLogin::cmdLoginCancel_Click() {
-    platform::services().endAtOnce(0);
+    platform::endRun(0);
 }

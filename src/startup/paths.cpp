@@ -42,7 +42,7 @@ void SetUpPaths(RunState& state) {
     if (files::exists(folder, QStringLiteral("path.ini"))) {
         const QString target = firstLine(files::inFolder(folder, QStringLiteral("path.ini")));
         state.imagePath = joined(target, QStringLiteral("_xw73d.txt"));
-        if (!QFileInfo(target).isDir() && !QDir().mkdir(target))
+        if (!QFileInfo(target).isDir() && !files::makePrivateFolder(target))
             throw EngineError(76, QObject::tr("The folder '%1' named in path.ini cannot be "
                                               "created.")
                                       .arg(target));

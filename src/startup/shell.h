@@ -11,6 +11,7 @@ class Shell : public QObject {
     Q_OBJECT
 public:
     explicit Shell(RunState& state, QObject* parent = nullptr);
+    ~Shell() override;
 
     void start();
     fSubInfo* employerScreen() const { return m_employer; }

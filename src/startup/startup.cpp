@@ -2,7 +2,12 @@
 
 #include "common/files.h"
 #include "store/database.h"
+#include "store/password_change.h"
 #include "store/schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 
 bool needsConversion(const QString& formatVersion, const QVariant& versionMarker) {
     if (formatVersion.toDouble() != 3.0)
@@ -12,16 +17,35 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
 
 namespace {
 
-// A half-made working database would only fail again at the next start: it goes.
+// The first database is made in a folder of its own beside where it belongs, and moved into
+// place in one step only when all three creation steps are done: a crash or a power loss never
+// leaves a half-made working database. What an interrupted creation or password change left
+// is removed at the next start.
+const QString creationFolder = QStringLiteral("xw73d.creating");
+
+void removeLeftovers(const QString& programFolder) {
+    QDir(files::inFolder(programFolder, creationFolder)).removeRecursively();
+    const QString working = files::inFolder(programFolder, schema::workingFile);
+    QFile::remove(rekeyedCopyPath(working));
+    QFile::remove(rekeyedCopyPath(working) + QStringLiteral("-journal"));
+}
+
 void createWorkingDatabase(const QString& programFolder) {
-    try {
-        CreateDB(programFolder, 1);
-        CreateEmployer(programFolder, 1);
-        CreateEmployee(programFolder, 1);
-    } catch (const EngineError&) {
-        files::removeDatabase(programFolder, schema::workingFile);
-        throw;
-    }
+    const QString staging = QDir(programFolder).filePath(creationFolder);
+    const auto cleanUp = qScopeGuard([&] { QDir(staging).removeRecursively(); });
+    if (!files::makePrivateFolder(staging))
+        throw EngineError(engine::ReadOnly,
+                          QObject::tr("The folder '%1' is read-only: the program cannot create "
+                                      "its database there.")
+                              .arg(QDir::toNativeSeparators(programFolder)));
+    CreateDB(staging, 1);
+    CreateEmployer(staging, 1);
+    CreateEmployee(staging, 1);
+    if (!files::replaceFile(schema::targetPath(staging, 1),
+                            QDir(programFolder).filePath(schema::workingFile)))
+        throw EngineError(engine::ReadOnly,
+                          QObject::tr("The new database cannot be moved into the folder '%1'.")
+                              .arg(QDir::toNativeSeparators(programFolder)));
 }
 
 EngineError notAWorkingDatabase() {
@@ -34,6 +58,7 @@ EngineError notAWorkingDatabase() {
 } // namespace
 
 StartupPath prepareWorkingDatabase(const QString& programFolder) {
+    removeLeftovers(programFolder);
     if (!files::exists(programFolder, schema::workingFile)) {
         createWorkingDatabase(programFolder);
         return StartupPath::Created;

@@ -6,13 +6,17 @@
 #include "startup/run_state.h"
 #include "startup/shell.h"
 #include "startup/startup.h"
+#include "store/rows.h"
 #include "store/schema.h"
+#include "support/file_size_limit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
 
+#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
@@ -73,6 +77,58 @@ struct Run {
     std::unique_ptr<Shell> shell;
 };
 
+QByteArray digest(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
+}
+
+// Adds records to the working database, which the database holds open with the password or
+// none; the file grows by about 2 KiB a record.
+void addRecords(const QString& folder, int count, const std::optional<QString>& password) {
+    Database db = Database::open(schema::targetPath(folder, 1), OpenOptions{password});
+    Transaction transaction(db);
+    for (int n = 1; n <= count; ++n) {
+        RowValues row = emptyRow(employeeColumns());
+        row[columnIndex(employeeColumns(), "ID")] = n;
+        row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
+        row[columnIndex(employeeColumns(), "Surname")] = QStringLiteral("NAME%1").arg(n);
+        row[columnIndex(employeeColumns(), "Remark")] = QString(60, u'x');
+        row[columnIndex(employeeColumns(), "CAddress")] = QString(60, u'y');
+        insertRow(db, table::employee, employeeColumns(), row);
+    }
+    transaction.commit();
+}
+
+int openError(const QString& path, const std::optional<QString>& password) {
+    try {
+        Database db = Database::open(path, OpenOptions{password});
+        db.exec(QStringLiteral("select count(*) from employee"));
+    } catch (const EngineError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+int recordCount(const QString& path, const QString& password) {
+    Database db = Database::open(path, OpenOptions{password});
+    Statement count = db.prepare(QStringLiteral("select count(*) from employee"));
+    count.next();
+    return count.value(0).toInt();
+}
+
+// Types valid common data into the employer screen and continues to the editor.
+void enterCommonData(fSubInfo* employer) {
+    QVERIFY(activate(employer));
+    QTest::keyClicks(employer->tReturnYear, QStringLiteral("2001"));
+    QTest::keyClicks(employer->tSession, QStringLiteral("a"));
+    QTest::keyClicks(employer->tBRN, QStringLiteral("123"));
+    QTest::keyClicks(employer->tName, QStringLiteral("ACME LIMITED"));
+    QTest::keyClicks(employer->tSubDate, QStringLiteral("01052001"));
+    QTest::keyClicks(employer->tDesignation, QStringLiteral("Manager"));
+    QTest::keyClick(employer->tDesignation, Qt::Key_Return);
+}
+
 } // namespace
 
 class TestLogin : public QObject {
@@ -80,6 +136,8 @@ class TestLogin : public QObject {
 private slots:
     void firstRunEntersWithoutTypingAndGoesOnToTheEditor();
     void laterRunWaitsForThePassword();
+    void damagedRecordsEndTheRunWithTheirDescription();
+    void quitLeavesNothingBesideTheDatabase();
     void threeWrongPasswordsEndTheRun();
     void quitEndsAtOnce_data();
     void quitEndsAtOnce();
@@ -87,6 +145,8 @@ private slots:
     void refusedNewPasswords_data();
     void refusedNewPasswords();
     void changedPasswordIsNeededNextTime();
+    void passwordChangeOnAFullDiskLeavesTheFileAsItWas();
+    void passwordChangeOnADatabaseWithoutPasswordSetsIt();
     void twoRefusalsThenTheEnd();
     void declineReturnsToAFreshLogin();
     void passwordFieldsLimitAndHideTheirText();
@@ -103,14 +163,7 @@ void TestLogin::firstRunEntersWithoutTypingAndGoesOnToTheEditor() {
     auto* employer = visibleScreen<fSubInfo>("fSubInfo");
     QVERIFY(employer);
     QCOMPARE(employer->windowTitle(), QStringLiteral("Common data for XW73D records"));
-    QVERIFY(activate(employer));
-    QTest::keyClicks(employer->tReturnYear, QStringLiteral("2001"));
-    QTest::keyClicks(employer->tSession, QStringLiteral("a"));
-    QTest::keyClicks(employer->tBRN, QStringLiteral("123"));
-    QTest::keyClicks(employer->tName, QStringLiteral("ACME LIMITED"));
-    QTest::keyClicks(employer->tSubDate, QStringLiteral("01052001"));
-    QTest::keyClicks(employer->tDesignation, QStringLiteral("Manager"));
-    QTest::keyClick(employer->tDesignation, Qt::Key_Return);
+    enterCommonData(employer);
     QCOMPARE(run.services.texts(), QStringList{"No record found. Please add new record!"});
     auto* editor = visibleScreen<fXW73D>("fXW73D");
     QVERIFY(editor);
@@ -133,6 +186,48 @@ void TestLogin::laterRunWaitsForThePassword() {
     QVERIFY(run.services.boxes.isEmpty());
     QVERIFY(run.atEmployerScreen());
     QVERIFY(run.state.login.has_value());
+}
+
+// A damaged page among the records is found when the editor reads them: the error box names
+// the damage and the run ends, leaving the damaged pages as they were.
+void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
+    TempFolder folder;
+    createDatabase(folder.path());
+    addRecords(folder.path(), 2000, schema::defaultPassword);
+    const QString path = folder.file(schema::workingFile);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() / 2);
+        file.write(QByteArray(2000, '\x5a'));
+    }
+    Run run(folder.path());
+    run.typePassword(QStringLiteral("qvz"));
+    auto* employer = visibleScreen<fSubInfo>("fSubInfo");
+    QVERIFY(employer);
+    enterCommonData(employer);
+    QCOMPARE(run.services.texts().size(), 1);
+    QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
+             qPrintable(run.services.lastText()));
+    QVERIFY(run.services.ended);
+    QCOMPARE(run.services.exitCode, 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    file.seek(file.size() / 2);
+    QCOMPARE(file.read(2000), QByteArray(2000, '\x5a')); // nothing tried to write over it
+}
+
+// The engine's journal goes with the login connection, which every end of the run closes.
+void TestLogin::quitLeavesNothingBesideTheDatabase() {
+    TempFolder folder;
+    Run run(folder.path());
+    enterCommonData(visibleScreen<fSubInfo>("fSubInfo"));
+    auto* editor = visibleScreen<fXW73D>("fXW73D");
+    QVERIFY(editor);
+    run.services.answers = {true}; // Cancel in the empty database: Yes, quit
+    editor->cExit->click();
+    QVERIFY(run.services.ended);
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
 }
 
 void TestLogin::threeWrongPasswordsEndTheRun() {
@@ -245,6 +340,61 @@ void TestLogin::changedPasswordIsNeededNextTime() {
     QCOMPARE(next.services.texts(), QStringList{retry});
     next.typePassword(QStringLiteral("Ab12"));
     QVERIFY(next.atEmployerScreen());
+}
+
+// The re-encrypted database does not fit beside the old one: the change is refused with the
+// reason, the file is byte for byte what it was, and the run goes on with the old password.
+void TestLogin::passwordChangeOnAFullDiskLeavesTheFileAsItWas() {
+    TempFolder folder;
+    createDatabase(folder.path());
+    addRecords(folder.path(), 200, schema::defaultPassword);
+    const QString path = folder.file(schema::workingFile);
+    const QByteArray before = digest(path);
+    Run run(folder.path());
+    fChgPwd* change =
+        run.typeChange(QStringLiteral("qvz"), QStringLiteral("abc123"), QStringLiteral("abc123"));
+    {
+        const FileSizeLimit full(QFileInfo(path).size() / 2);
+        change->cmdYes->click();
+    }
+    QCOMPARE(run.services.texts().size(), 1);
+    QVERIFY(run.services.lastText().contains(QStringLiteral("not enough space")));
+    QVERIFY(run.services.lastText().endsWith(QStringLiteral("The password has not been changed.")));
+    QVERIFY(run.change());
+    QVERIFY(!run.atEmployerScreen());
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    run.state.login.reset();
+    QCOMPARE(digest(path), before);
+    QCOMPARE(recordCount(path, QStringLiteral("qvz")), 201);
+    QCOMPARE(openError(path, QStringLiteral("abc123")), int(engine::NotValidPassword));
+}
+
+// A database left without a password gets the new one: afterwards it opens with it alone.
+void TestLogin::passwordChangeOnADatabaseWithoutPasswordSetsIt() {
+    TempFolder folder;
+    {
+        Database db = Database::create(folder.file(schema::workingFile), workingFormat, {});
+        db.exec(createTableSql(table::employer, employerColumns()));
+        db.exec(createTableSql(table::employee, employeeColumns()));
+    }
+    addRecords(folder.path(), 3, std::nullopt);
+    ScriptedServices services;
+    RunState state;
+    state.programFolder = folder.path();
+    fChgPwd change(state);
+    QTest::keyClicks(change.Text1, QStringLiteral("qvz"));
+    QTest::keyClicks(change.Text2, QStringLiteral("Ab12"));
+    QTest::keyClicks(change.Text3, QStringLiteral("Ab12"));
+    QSignalSpy changed(&change, &fChgPwd::passwordChanged);
+    change.cmdYes->click();
+    QVERIFY(services.boxes.isEmpty());
+    QCOMPARE(changed.size(), 1);
+    state.login.reset();
+    const QString path = folder.file(schema::workingFile);
+    QCOMPARE(openError(path, std::nullopt), int(engine::NotValidPassword));
+    QCOMPARE(openError(path, QStringLiteral("qvz")), int(engine::NotValidPassword));
+    QCOMPARE(recordCount(path, QStringLiteral("Ab12")), 3);
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
 }
 
 void TestLogin::twoRefusalsThenTheEnd() {

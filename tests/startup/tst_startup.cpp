@@ -1,4 +1,5 @@
 #include "common/files.h"
+#include "platform/program_folder.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "startup/startup.h"
@@ -6,12 +7,15 @@
 #include "store/schema.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
+#include "support/without_access_override.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +49,56 @@ void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+int startupErrorText(const QString& folder, QString& text) {
+    try {
+        prepareWorkingDatabase(folder);
+    } catch (const EngineError& error) {
+        text = error.description();
+        return error.number();
+    }
+    return 0;
+}
+
+// Permission bits of a file or folder.
+int modeOf(const QString& path) {
+    struct stat info {};
+    stat(QFile::encodeName(path).constData(), &info);
+    return int(info.st_mode & 07777);
+}
+
+// While it lives, files and folders are created with every permission the program asks for.
+struct OpenUmask {
+    OpenUmask()
+        : previous(umask(0)) {}
+    ~OpenUmask() { umask(previous); }
+    mode_t previous;
+};
+
+QString helper() {
+    return QCoreApplication::applicationDirPath() + "/hold_database";
+}
+
+// Runs a program whose files cannot grow beyond the limit; the limit's signal is left as it is,
+// so the program ends by it unless the program ignores it.
+void startLimited(QProcess& process, const QString& program, const QStringList& arguments,
+                  rlim_t limit) {
+    process.setChildProcessModifier([limit] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit tight{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &tight);
+    });
+    process.start(program, arguments);
+}
+
+// What the program has written to the terminal once the text is there, or when it stops writing.
+QByteArray terminalText(QProcess& program, const QByteArray& text) {
+    program.setReadChannel(QProcess::StandardError);
+    QByteArray said;
+    while (!said.contains(text) && program.waitForReadyRead(10000))
+        said += program.readAllStandardError();
+    return said;
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -61,6 +115,13 @@ private slots:
     void commandLineAnswersWithoutADisplay();
     void failedCreationLeavesNoHalfMadeFile_data();
     void failedCreationLeavesNoHalfMadeFile();
+    void interruptedCreationIsRemovedAtTheNextStart_data();
+    void interruptedCreationIsRemovedAtTheNextStart();
+    void filesAndFoldersAreTheUsersAlone();
+    void unreachableDatabaseSaysWhy_data();
+    void unreachableDatabaseSaysWhy();
+    void programReportsAFileSizeLimitAsAFullDisk();
+    void programFolderThatCannotBeMadeIsShown();
     void doubleBackslashes_data();
     void doubleBackslashes();
     void imagePathWithoutPathIni();
@@ -144,9 +205,18 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     writeFile(folder.file("xw73d.mdb"), QByteArray("not even a database"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
 
-    writeFile(folder.file("xw73d.mdb"),
-              QByteArray()); // an empty file is an engine file without tables
+    writeFile(folder.file("xw73d.mdb"), QByteArray()); // nothing of ours, and must stay so
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
+    QCOMPARE(QFileInfo(folder.file("xw73d.mdb")).size(), 0);
+
+    QFile::remove(folder.file("xw73d.mdb"));
+    {
+        Database foreign = Database::create(folder.file("xw73d.mdb"), 30, std::nullopt);
+        foreign.exec(QStringLiteral("create table notes(text)"));
+    }
+    const QByteArray foreign = digest(folder.file("xw73d.mdb"));
+    QCOMPARE(startupError(folder.path()), int(engine::Damaged));
+    QCOMPARE(digest(folder.file("xw73d.mdb")), foreign);
 }
 
 void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
@@ -208,10 +278,126 @@ void TestStartup::failedCreationLeavesNoHalfMadeFile() {
     TempFolder folder;
     {
         const FileSizeLimit full(limit);
-        QCOMPARE(startupError(folder.path()), int(engine::DiskError)); // the write is refused
+        QCOMPARE(startupError(folder.path()), int(engine::DiskFull)); // the write is refused
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
+}
+
+// A first run killed part-way through the creation (here by the file-size limit's signal at a
+// write) leaves no working database; the next start removes what it left and creates one.
+void TestStartup::interruptedCreationIsRemovedAtTheNextStart_data() {
+    QTest::addColumn<int>("limit");
+    QTest::newRow("at the first write") << 1;
+    QTest::newRow("after the first page") << 1024;
+    QTest::newRow("after three pages") << 3072;
+    QTest::newRow("after five pages") << 5120;
+}
+
+void TestStartup::interruptedCreationIsRemovedAtTheNextStart() {
+    QFETCH(int, limit);
+    TempFolder folder;
+    QProcess firstRun;
+    startLimited(firstRun, helper(), {folder.path(), QStringLiteral("create")}, rlim_t(limit));
+    QVERIFY(firstRun.waitForFinished(10000));
+    QCOMPARE(firstRun.exitStatus(), QProcess::CrashExit);
+    QVERIFY(!files::exists(folder.path(), schema::workingFile));
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    Database db =
+        Database::open(folder.file(schema::workingFile), OpenOptions{schema::defaultPassword});
+    db.exec(QStringLiteral("select count(*) from employer; select count(*) from employee"));
+}
+
+// Even with a umask that lets every user in, the database is the user's alone, and so are the
+// folders the program makes.
+void TestStartup::filesAndFoldersAreTheUsersAlone() {
+    TempFolder folder;
+    const OpenUmask open;
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
+    QCOMPARE(modeOf(folder.file(schema::workingFile)), 0600);
+    const QString made = platform::programFolder(folder.file("made/program"));
+    QCOMPARE(modeOf(made), 0700);
+    writeFile(folder.file("path.ini"), folder.file("images").toLocal8Bit());
+    RunState state;
+    state.programFolder = folder.path();
+    SetUpPaths(state);
+    QCOMPARE(modeOf(folder.file("images")), 0700);
+}
+
+// What stands in the way is named: a folder in the database's place, a file without read
+// permission, a folder where nothing can be written.
+void TestStartup::unreachableDatabaseSaysWhy_data() {
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder named like the database")
+        << "folder" << int(engine::CannotReach) << "is a folder, not a database file";
+    QTest::newRow("an unreadable database")
+        << "unreadable" << int(engine::CannotReach) << "you have no permission to read it";
+    QTest::newRow("a read-only program folder, first run")
+        << "read-only folder" << int(engine::ReadOnly) << "is read-only";
+}
+
+void TestStartup::unreachableDatabaseSaysWhy() {
+    QFETCH(QString, blocker);
+    QFETCH(int, number);
+    QFETCH(QString, reason);
+    TempFolder folder;
+    const QString path = folder.file(schema::workingFile);
+    if (blocker == "folder")
+        QVERIFY(QDir().mkdir(path));
+    if (blocker == "unreadable") {
+        writeOldDatabase(path, 30, QStringLiteral("3.4e"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    }
+    if (blocker == "read-only folder")
+        QVERIFY(
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QString text;
+    {
+        const WithoutAccessOverride asAUser;
+        QCOMPARE(startupErrorText(folder.path(), text), number);
+    }
+    QFile::setPermissions(folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY2(text.contains(reason), qPrintable(text));
+}
+
+// Under a file-size limit the program stays up and reports the full disk (the box also goes to
+// the terminal) instead of being killed by the limit's signal.
+void TestStartup::programReportsAFileSizeLimitAsAFullDisk() {
+    TempFolder folder;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    startLimited(program, QStringLiteral(XW73D_PROGRAM), {"--data-dir", folder.path()}, 2048);
+    const QByteArray said = terminalText(program, "There is not enough space on the disk");
+    QCOMPARE(program.state(), QProcess::Running); // the error box waits for the user
+    program.kill();
+    program.waitForFinished(10000);
+    QVERIFY2(said.contains("There is not enough space on the disk"), said.constData());
+    QVERIFY(!files::exists(folder.path(), schema::workingFile));
+}
+
+// A --data-dir that cannot be made is told in the error box, not only on the terminal.
+void TestStartup::programFolderThatCannotBeMadeIsShown() {
+    TempFolder folder;
+    writeFile(folder.file("plain-file"), "x");
+    const QString wanted = folder.file("plain-file/program");
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(XW73D_PROGRAM), {"--data-dir", wanted});
+    const QByteArray expected =
+        QString("The program folder '%1' cannot be created.").arg(wanted).toLocal8Bit();
+    const QByteArray said = terminalText(program, expected);
+    QVERIFY(!program.waitForFinished(300)); // the error box waits for the user
+    program.kill();
+    program.waitForFinished(10000);
+    QVERIFY2(said.contains(expected), said.constData());
 }
 
 void TestStartup::doubleBackslashes_data() {

@@ -1,6 +1,8 @@
 // Opens a database exclusively and says "open". Then it keeps the database until its standard
 // input closes, or, given "sort" as third argument, numbers the original records as the Sort
-// command does, says "done" with their count and ends (a test kills it part-way).
+// command does, says "done" with their count and ends (a test kills it part-way). Given a
+// folder and "create", it makes the first working database there as a first run does.
+#include "startup/startup.h"
 #include "store/database.h"
 #include "store/sheet_numbers.h"
 
@@ -11,6 +13,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc < 3)
         return 2;
+    if (qstrcmp(argv[2], "create") == 0) {
+        prepareWorkingDatabase(QString::fromLocal8Bit(argv[1]));
+        std::puts("created");
+        return 0;
+    }
     const bool sort = argc > 3 && qstrcmp(argv[3], "sort") == 0;
     try {
         Database db = Database::open(QString::fromLocal8Bit(argv[1]),
