@@ -1,6 +1,6 @@
 // Times the amount formatting on pasted digit runs of growing length. The time should grow in
 // step with the length (linear), not with its square: 2 million digits well under a second.
-#include "common/helpers.h"
+#include "common/amounts.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -10,7 +10,7 @@ int main() {
         const QString text = QString(digits, u'7');
         QElapsedTimer timer;
         timer.start();
-        const QString formatted = FormatAmount(text);
+        const QString formatted = formatAmount(text);
         std::printf("%9lld digits: %6lld ms (%lld characters)\n", static_cast<long long>(digits),
                     static_cast<long long>(timer.elapsed()),
                     static_cast<long long>(formatted.size()));

@@ -5,10 +5,10 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
+#include "platform/field_edit.h"
 #include "platform/services.h"
 #include "records/fNameSearch.h"
 #include "records/fXW73D.h"
-#include "platform/field_edit.h"
 #include "records/navigator.h"
 #include "startup/run_state.h"
 #include "store/schema.h"
@@ -62,8 +62,9 @@ int main(int argc, char* argv[]) {
     state.programFolder = folder.path();
     QElapsedTimer timer;
     timer.start();
-    state.login = Database::open(schema::targetPath(folder.path(), 1),
-                                 OpenOptions{schema::defaultPassword, true, false});
+    state.login =
+        Database::open(databasePath(folder.path(), DatabaseFile::Working),
+                       OpenOptions{.password = schema::defaultPassword, .exclusive = true});
     fXW73D editor(state);
     editor.setReturnYearSource([] { return QStringLiteral("2000"); });
     editor.load();

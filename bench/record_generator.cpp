@@ -1,8 +1,8 @@
 #include "record_generator.h"
 
-#include "common/helpers.h"
+#include "common/amounts.h"
+#include "common/columns.h"
 #include "startup/startup.h"
-#include "store/columns.h"
 #include "store/schema.h"
 
 #include <QDate>
@@ -216,7 +216,7 @@ QString utf8(const char* text) {
 }
 
 QString amount(qint64 dollars) {
-    return FormatAmount(QString::number(dollars));
+    return formatAmount(QString::number(dollars));
 }
 
 // How some users type names and addresses: "Chan", "Tai-Man", "Flat A, 3/F".
@@ -638,8 +638,8 @@ QString makeWorkingDatabase(const QString& programFolder, int records, quint32 s
                           QObject::tr("The folder '%1' already holds a working database; records "
                                       "are generated only into a new one.")
                               .arg(programFolder));
-    Database db =
-        Database::open(schema::targetPath(programFolder, 1), OpenOptions{schema::defaultPassword});
+    Database db = Database::open(databasePath(programFolder, DatabaseFile::Working),
+                                 OpenOptions{.password = schema::defaultPassword});
     fillDatabase(db, records, seed, returnYear);
     return db.path();
 }

@@ -9,7 +9,7 @@
 // Realistic employer and employee rows for filling a working database of any size: the
 // benchmarks and the tests that need many records use it. The same seed always gives the same
 // rows. Every row holds what the record editor would save: the required fields of each page, a
-// period of employment inside the return year, amounts as FormatAmount writes them.
+// period of employment inside the return year, amounts as formatAmount writes them.
 namespace generator {
 
 inline constexpr int defaultReturnYear = 2000;

@@ -84,8 +84,8 @@ StartupTimes measureStartup(const QString& folder) {
     if (prepareWorkingDatabase(folder) != StartupPath::PasswordProtected)
         throw std::runtime_error("start-up did not find a password-protected working database");
     times.probe = clock.nsecsElapsed();
-    Database login =
-        Database::open(schema::targetPath(folder, 1), OpenOptions{schema::defaultPassword});
+    Database login = Database::open(databasePath(folder, DatabaseFile::Working),
+                                    OpenOptions{.password = schema::defaultPassword});
     times.open = clock.nsecsElapsed() - times.probe;
     verifyTables(login);
     times.read = clock.nsecsElapsed() - times.probe - times.open;
@@ -140,8 +140,8 @@ int run(const Request& request) {
         generate(folder, request);
     }
     bench::say(QStringLiteral("database %1: %2 bytes")
-                   .arg(schema::targetPath(folder, 1))
-                   .arg(QFileInfo(schema::targetPath(folder, 1)).size()));
+                   .arg(databasePath(folder, DatabaseFile::Working))
+                   .arg(QFileInfo(databasePath(folder, DatabaseFile::Working)).size()));
     const long long before = memory::peakResidentKiB();
     const bool reset = memory::resetPeakResident();
     QList<StartupTimes> runs;

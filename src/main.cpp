@@ -1,4 +1,5 @@
 #include "common/message_boxes.h"
+#include "common/version.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
 #include "startup/run_state.h"
@@ -22,7 +23,7 @@ struct Options {
 Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication reader(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.4"));
+    QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
@@ -50,7 +51,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xw73d"));
-    QApplication::setApplicationVersion(QStringLiteral("3.4"));
+    QApplication::setApplicationVersion(programVersion());
     platform::DesktopServices services;
     platform::setServices(&services);
 

@@ -1,8 +1,9 @@
 #include "common/codepage.h"
 
-#include <cerrno>
+#include "common/engine_error.h"
+
+#include <QObject>
 #include <iconv.h>
-#include <stdexcept>
 
 namespace codepage {
 namespace {
@@ -12,7 +13,9 @@ public:
     Converter()
         : m_handle(iconv_open("BIG5-HKSCS", "UTF-8")) {
         if (m_handle == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("the Big5-HKSCS conversion is not available");
+            throw EngineError(engine::LibraryNotLoaded,
+                              QObject::tr("The system's Big5-HKSCS conversion is not "
+                                          "available."));
     }
     ~Converter() { iconv_close(m_handle); }
     Converter(const Converter&) = delete;

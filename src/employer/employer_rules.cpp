@@ -1,6 +1,6 @@
 #include "employer/employer_rules.h"
 
-#include "common/helpers.h"
+#include "common/dates.h"
 
 #include <QRegularExpression>
 #include <array>
@@ -101,7 +101,7 @@ bool hasValidCheckDigit(const QString& eightDigits) {
 }
 
 std::optional<QString> submissionDateRefusal(const QString& date, const QString& year) {
-    if (!date.isEmpty() && IsInvalidDate(date))
+    if (!date.isEmpty() && !isCalendarDate(date))
         return QStringLiteral("Invalid date format.  Please fill in with format, DDMMYYYY.");
     if (yearFirst(date) < year + QStringLiteral("0331"))
         return QStringLiteral("The date of submission should later than 31 Mar, ") + year;

@@ -90,7 +90,8 @@ QHBoxLayout* line(std::initializer_list<QWidget*> widgets, Qt::Alignment side = 
 void deleteImageFile(const QString& imagePath) {
     const QFileInfo image(imagePath);
     if (!files::remove(image.absolutePath(), image.fileName()))
-        throw EngineError(75, QObject::tr("The file '%1' cannot be deleted.").arg(imagePath));
+        throw EngineError(engine::PathFileAccess,
+                          QObject::tr("The file '%1' cannot be deleted.").arg(imagePath));
 }
 
 } // namespace
@@ -203,10 +204,12 @@ void fSubInfo::wireEvents() {
 
 bool fSubInfo::load() {
     try {
-        DeleteTempFiles(m_state.programFolder);
-        SetUpPaths(m_state);
+        deleteTempFiles(m_state.programFolder);
+        const ImagePaths paths = setUpPaths(m_state.programFolder);
+        m_state.imagePath = paths.imagePath;
+        m_state.escapedImagePath = paths.escapedImagePath;
         deleteImageFile(m_state.imagePath);
-        m_state.workingPath = schema::targetPath(m_state.programFolder, 1);
+        m_state.workingPath = databasePath(m_state.programFolder, DatabaseFile::Working);
         readEmployerRow();
     } catch (const EngineError& error) {
         showError(error.description());

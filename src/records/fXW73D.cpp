@@ -1,6 +1,7 @@
 #include "records/fXW73D.h"
 
 #include "common/message_boxes.h"
+#include "common/version.h"
 #include "platform/field_edit.h"
 #include "platform/services.h"
 #include "records/fNameSearch.h"
@@ -42,7 +43,7 @@ fXW73D::fXW73D(RunState& state, QWidget* parent)
     , m_state(state)
     , m_records(state.db()) {
     setObjectName(QStringLiteral("fXW73D"));
-    setWindowTitle(QStringLiteral("XW73D 3.4"));
+    setWindowTitle(QStringLiteral("XW73D ") + programVersion());
     buildScreen();
     wireFrame();
     wireCommands();

@@ -2,6 +2,7 @@
 // tidy-up when the editor's window closes.
 #include "records/fXW73D.h"
 
+#include "common/columns.h"
 #include "common/message_boxes.h"
 #include "platform/desktop_services.h"
 #include "platform/field_edit.h"
@@ -10,7 +11,6 @@
 #include "records/report_temp_files.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
-#include "store/columns.h"
 #include "store/sheet_numbers.h"
 
 #include <QCloseEvent>
@@ -182,7 +182,7 @@ void fXW73D::cancelEntry() {
         return;
     }
     endOfEditState();
-    RemoveReportTempFiles(m_state.programFolder);
+    removeReportTempFiles(m_state.programFolder);
 }
 
 // In an empty database the only ways on are a first record or the end of the program; a quit
@@ -194,7 +194,7 @@ void fXW73D::offerToQuit() {
 }
 
 bool fXW73D::quitProgram() {
-    if (!attempt([this] { DeleteTempFiles(m_state.programFolder); }))
+    if (!attempt([this] { deleteTempFiles(m_state.programFolder); }))
         return false;
     platform::endRun(0);
     return true;
@@ -219,7 +219,7 @@ void fXW73D::closeEvent(QCloseEvent* event) {
         m_records.setSource(RecordSource::None);
         m_records.refresh();
     });
-    attempt([this] { DeleteTempFiles(m_state.programFolder); });
+    attempt([this] { deleteTempFiles(m_state.programFolder); });
     if (m_nameSearch)
         m_nameSearch->close();
     emit closed();

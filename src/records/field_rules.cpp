@@ -1,7 +1,8 @@
 #include "records/field_rules.h"
 
+#include "common/amounts.h"
 #include "common/codepage.h"
-#include "common/helpers.h"
+#include "common/dates.h"
 #include "records/identity_number.h"
 
 #include <qnamespace.h>
@@ -68,7 +69,7 @@ KeyVerdict amountKey(char32_t key, const QString& textBefore, int mostDigitsBefo
     if (key == backspace)
         return accepted();
     if (isDigit(key) || key == U',')
-        return acceptIf(LenWithoutCommas(textBefore) <= mostDigitsBefore);
+        return acceptIf(lenWithoutCommas(textBefore) <= mostDigitsBefore);
     return refused();
 }
 
@@ -124,7 +125,7 @@ QString twoDigits(const QString& numeric) {
 
 bool isCompleteButNoDate(const QString& day, const QString& month, const QString& year) {
     const QString date = day + month + year;
-    return date.size() == 8 && IsInvalidDate(date);
+    return date.size() == 8 && !isCalendarDate(date);
 }
 
 } // namespace
@@ -348,10 +349,10 @@ LeaveVerdict incomeAmountLeave(int element, const QStringList& amounts, const QS
     const QString& text = amounts.at(element);
     // Pasted text goes around the key filter; it must not reach the total or the record.
     if (!amountValue(text))
-        return restoringEntryValue(text, notNumericMessage, 2, FormatAmount(entryValue));
+        return restoringEntryValue(text, notNumericMessage, 2, formatAmount(entryValue));
     if (sumOfAmounts(amounts) > largestTotal)
-        return restoringEntryValue(text, tooLargeMessage, 2, FormatAmount(entryValue));
-    return passed(text, FormatAmount(text));
+        return restoringEntryValue(text, tooLargeMessage, 2, formatAmount(entryValue));
+    return passed(text, formatAmount(text));
 }
 
 LeaveVerdict rentLeave(const QString& text) {
@@ -362,7 +363,7 @@ LeaveVerdict rentLeave(const QString& text) {
         return failed(text, notNumericMessage, 3, LeaveVerdict::Restore::Clear, QString());
     if (*rent > largestRent)
         return failed(text, tooLargeMessage, 3, LeaveVerdict::Restore::Clear, QString());
-    return passed(text, FormatAmount(text));
+    return passed(text, formatAmount(text));
 }
 
 std::optional<qint64> amountValue(const QString& text) {

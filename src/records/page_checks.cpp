@@ -1,6 +1,6 @@
 #include "records/page_checks.h"
 
-#include "common/helpers.h"
+#include "common/dates.h"
 
 #include <span>
 
@@ -82,7 +82,7 @@ QString yyyymmdd(const FieldTexts& fields, const DateParts& date) {
 
 bool unusable(const FieldTexts& fields, const DateParts& date) {
     const QString text = ddmmyyyy(fields, date);
-    return text.size() != 8 || IsInvalidDate(text);
+    return text.size() != 8 || !isCalendarDate(text);
 }
 
 Failure invalidDate(const DateParts& date) {
@@ -118,13 +118,13 @@ Failure outsideReturnYear(const FieldTexts& fields, int year) {
 Failure checkPage(int page, const FieldTexts& fields, const QString& returnYear) {
     switch (page) {
     case 1:
-        return CheckPage1(fields);
+        return checkIdentityPage(fields);
     case 2:
-        return CheckPage2(fields, returnYear);
+        return checkIncomePage(fields, returnYear);
     case 3:
-        return CheckPage3(fields);
+        return checkResidencePage(fields);
     default:
-        return CheckPage4(fields);
+        return checkOverseasPage(fields);
     }
 }
 
@@ -143,7 +143,7 @@ FieldTexts upperCasedNames(const FieldTexts& fields) {
     return changed;
 }
 
-std::optional<PageFailure> CheckPage1(const FieldTexts& fields) {
+std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
     const QString status = field(fields, "Status");
     // Originals are numbered by the sort; the other types carry the number the user typed.
     if ((status == u'S' || status == u'R') && blank(fields, "SheetNo"))
@@ -151,7 +151,7 @@ std::optional<PageFailure> CheckPage1(const FieldTexts& fields) {
     return firstMissing(fields, 1, page1Required);
 }
 
-std::optional<PageFailure> CheckPage2(const FieldTexts& fields, const QString& returnYear) {
+std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QString& returnYear) {
     if (Failure missing = missingPeriodPart(fields))
         return missing;
     if (unusable(fields, startDate))
@@ -167,7 +167,7 @@ std::optional<PageFailure> CheckPage2(const FieldTexts& fields, const QString& r
     return std::nullopt;
 }
 
-std::optional<PageFailure> CheckPage3(const FieldTexts& fields) {
+std::optional<PageFailure> checkResidencePage(const FieldTexts& fields) {
     if (blank(fields, "QFlag"))
         return failure(3, QStringLiteral("Please enter Place of Residence indicator."), "QFlag");
     if (isYes(fields, "QFlag"))
@@ -175,7 +175,7 @@ std::optional<PageFailure> CheckPage3(const FieldTexts& fields) {
     return std::nullopt;
 }
 
-std::optional<PageFailure> CheckPage4(const FieldTexts& fields) {
+std::optional<PageFailure> checkOverseasPage(const FieldTexts& fields) {
     if (blank(fields, "OSeaFlag"))
         return failure(4, QStringLiteral("Please enter overseas company indicator."), "OSeaFlag");
     if (isYes(fields, "OSeaFlag") && blank(fields, "OSeaName"))

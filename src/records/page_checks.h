@@ -23,12 +23,12 @@ struct PageFailure {
 // this changes, so the screen can write them back into its fields before saving.
 FieldTexts upperCasedNames(const FieldTexts& fields);
 
-std::optional<PageFailure> CheckPage1(const FieldTexts& fields);
+std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields);
 // returnYear is the four-digit year Y ending on 31 March; the period must lie within
 // 1 April Y-1 to 31 March Y.
-std::optional<PageFailure> CheckPage2(const FieldTexts& fields, const QString& returnYear);
-std::optional<PageFailure> CheckPage3(const FieldTexts& fields);
-std::optional<PageFailure> CheckPage4(const FieldTexts& fields);
+std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QString& returnYear);
+std::optional<PageFailure> checkResidencePage(const FieldTexts& fields);
+std::optional<PageFailure> checkOverseasPage(const FieldTexts& fields);
 
 // The visible page is checked first, so the first message is about the page the user is on;
 // then the others in page order.

@@ -1,6 +1,6 @@
 #include "records/report_temp_files.h"
 
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,12 +31,13 @@ void deleteReportTempFiles(const QString& folder) {
         const QString path = dir.filePath(name);
         // One the report engine removed meanwhile is gone all the same.
         if (!QFile::remove(path) && QFileInfo::exists(path))
-            throw EngineError(75, QObject::tr("The temporary report file '%1' cannot be deleted.")
-                                      .arg(QDir::toNativeSeparators(path)));
+            throw EngineError(engine::PathFileAccess,
+                              QObject::tr("The temporary report file '%1' cannot be deleted.")
+                                  .arg(QDir::toNativeSeparators(path)));
     }
 }
 
-void RemoveReportTempFiles(const QString& programFolder) {
+void removeReportTempFiles(const QString& programFolder) {
     deleteReportTempFiles(
         reportTempFolder(qEnvironmentVariable("TMP"), qEnvironmentVariable("TEMP"), programFolder));
 }

@@ -14,4 +14,4 @@ QString reportTempFolder(const QString& tmp, const QString& temp, const QString&
 void deleteReportTempFiles(const QString& folder);
 
 // Both together, with the folder taken from this process's environment.
-void RemoveReportTempFiles(const QString& programFolder);
+void removeReportTempFiles(const QString& programFolder);

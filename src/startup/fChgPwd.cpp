@@ -64,8 +64,8 @@ void fChgPwd::cmdYes_Click() {
 bool fChgPwd::changePassword() {
     m_state.login.reset();
     try {
-        m_state.login = Database::open(schema::targetPath(m_state.programFolder, 1),
-                                       OpenOptions{Text1->text(), true, false});
+        m_state.login = Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
+                                       OpenOptions{.password = Text1->text(), .exclusive = true});
     } catch (const EngineError& error) {
         m_state.login.reset();
         if (error.number() != engine::NotValidPassword) {

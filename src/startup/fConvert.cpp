@@ -1,11 +1,11 @@
 #include "startup/fConvert.h"
 
+#include "common/engine_error.h"
 #include "common/message_boxes.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
 #include "startup/run_state.h"
 #include "startup/startup.h"
-#include "store/engine_error.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -49,8 +49,8 @@ void fLogin::cmdLoginOk_Click() {
     --m_attemptsLeft;
     m_state.login.reset();
     try {
-        m_state.login = Database::open(schema::targetPath(m_state.programFolder, 1),
-                                       OpenOptions{password, true, false});
+        m_state.login = Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
+                                       OpenOptions{.password = password, .exclusive = true});
         // Reading both tables now reports a damaged file here rather than on a later screen.
         m_state.login->exec(QStringLiteral("select count(*) from employer; "
                                            "select max(rowid) from employee"));

@@ -1,8 +1,7 @@
 #include "startup/paths.h"
 
+#include "common/engine_error.h"
 #include "common/files.h"
-#include "startup/run_state.h"
-#include "store/engine_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +21,7 @@ QString joined(const QString& folder, const QString& name) {
 
 } // namespace
 
-QString DoubleBackslashes(const QString& text) {
+QString doubleBackslashes(const QString& text) {
     QString doubled = text;
     return doubled.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
 }
@@ -37,24 +36,27 @@ QString firstLine(const QString& path) {
     return QString::fromLocal8Bit(line);
 }
 
-void SetUpPaths(RunState& state) {
-    const QString folder = state.programFolder;
+ImagePaths setUpPaths(const QString& folder) {
+    ImagePaths paths;
     if (files::exists(folder, QStringLiteral("path.ini"))) {
         const QString target = firstLine(files::inFolder(folder, QStringLiteral("path.ini")));
-        state.imagePath = joined(target, QStringLiteral("_xw73d.txt"));
+        paths.imagePath = joined(target, QStringLiteral("_xw73d.txt"));
         if (!QFileInfo(target).isDir() && !files::makePrivateFolder(target))
-            throw EngineError(76, QObject::tr("The folder '%1' named in path.ini cannot be "
-                                              "created.")
-                                      .arg(target));
+            throw EngineError(engine::PathNotFound,
+                              QObject::tr("The folder '%1' named in path.ini cannot be "
+                                          "created.")
+                                  .arg(target));
     } else {
-        state.imagePath = joined(folder, QStringLiteral("_a.txt"));
+        paths.imagePath = joined(folder, QStringLiteral("_a.txt"));
     }
-    state.escapedImagePath = DoubleBackslashes(state.imagePath);
+    paths.escapedImagePath = doubleBackslashes(paths.imagePath);
+    return paths;
 }
 
-void DeleteTempFiles(const QString& programFolder) {
+void deleteTempFiles(const QString& programFolder) {
     for (const QString& name : workFiles)
         if (!files::remove(programFolder, name))
-            throw EngineError(75, QObject::tr("The work file '%1' in '%2' cannot be deleted.")
-                                      .arg(name, programFolder));
+            throw EngineError(engine::PathFileAccess,
+                              QObject::tr("The work file '%1' in '%2' cannot be deleted.")
+                                  .arg(name, programFolder));
 }

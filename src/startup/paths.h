@@ -2,16 +2,20 @@
 
 #include <QString>
 
-struct RunState;
+// Where the return text image is written, and the same path with every backslash doubled.
+struct ImagePaths {
+    QString imagePath;
+    QString escapedImagePath;
+};
 
-QString DoubleBackslashes(const QString& text);
+QString doubleBackslashes(const QString& text);
 
-// Sets where the return text image is written: the folder named by the first line of "path.ini"
+// Where the return text image is written: the folder named by the first line of "path.ini"
 // (created when missing), or the program folder.
-void SetUpPaths(RunState& state);
+ImagePaths setUpPaths(const QString& programFolder);
 
 // Deletes the save's work files and their journals from the program folder.
-void DeleteTempFiles(const QString& programFolder);
+void deleteTempFiles(const QString& programFolder);
 
 // The first line of a text file without its line end, or nothing when it cannot be read.
 QString firstLine(const QString& path);

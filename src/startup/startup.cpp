@@ -17,35 +17,12 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
 
 namespace {
 
-// The first database is made in a folder of its own beside where it belongs, and moved into
-// place in one step only when all three creation steps are done: a crash or a power loss never
-// leaves a half-made working database. What an interrupted creation or password change left
-// is removed at the next start.
-const QString creationFolder = QStringLiteral("xw73d.creating");
-
+// What an interrupted first creation or password change left is removed at the next start.
 void removeLeftovers(const QString& programFolder) {
-    QDir(files::inFolder(programFolder, creationFolder)).removeRecursively();
+    QDir(files::inFolder(programFolder, schema::creationFolder)).removeRecursively();
     const QString working = files::inFolder(programFolder, schema::workingFile);
     QFile::remove(rekeyedCopyPath(working));
     QFile::remove(rekeyedCopyPath(working) + QStringLiteral("-journal"));
-}
-
-void createWorkingDatabase(const QString& programFolder) {
-    const QString staging = QDir(programFolder).filePath(creationFolder);
-    const auto cleanUp = qScopeGuard([&] { QDir(staging).removeRecursively(); });
-    if (!files::makePrivateFolder(staging))
-        throw EngineError(engine::ReadOnly,
-                          QObject::tr("The folder '%1' is read-only: the program cannot create "
-                                      "its database there.")
-                              .arg(QDir::toNativeSeparators(programFolder)));
-    CreateDB(staging, 1);
-    CreateEmployer(staging, 1);
-    CreateEmployee(staging, 1);
-    if (!files::replaceFile(schema::targetPath(staging, 1),
-                            QDir(programFolder).filePath(schema::workingFile)))
-        throw EngineError(engine::ReadOnly,
-                          QObject::tr("The new database cannot be moved into the folder '%1'.")
-                              .arg(QDir::toNativeSeparators(programFolder)));
 }
 
 EngineError notAWorkingDatabase() {
@@ -64,7 +41,7 @@ StartupPath prepareWorkingDatabase(const QString& programFolder) {
         return StartupPath::Created;
     }
     try {
-        Database probe = Database::open(schema::targetPath(programFolder, 1));
+        Database probe = Database::open(databasePath(programFolder, DatabaseFile::Working));
         Statement employer = probe.prepare(QStringLiteral("select Version from employer"));
         if (!employer.next())
             throw EngineError(engine::NoCurrentRecord,

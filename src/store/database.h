@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/engine_error.h"
+#include "common/engine_error.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "store/employee_table.h"
 
-#include "store/columns.h"
+#include "common/columns.h"
 #include "store/database.h"
 #include "store/rows.h"
 

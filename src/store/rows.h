@@ -1,17 +1,10 @@
 #pragma once
 
-#include "store/columns.h"
+#include "common/column_values.h"
 #include "store/database.h"
 
 #include <QList>
 #include <QVariant>
-
-// A row as one value per column, in the column table's order; a null QVariant is "no value".
-using RowValues = QList<QVariant>;
-
-// Refuses a value its column cannot hold: too long in code-page bytes, an empty text where the
-// column refuses one, a character the code page lacks, or a number out of range.
-void checkValue(const ColumnDef& column, const QVariant& value);
 
 QString createTableSql(const char* tableName, Columns columns);
 // "select" list of every column in order, quoted, for reading whole rows.

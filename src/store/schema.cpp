@@ -3,24 +3,24 @@
 #include "common/files.h"
 #include "store/rows.h"
 
-namespace schema {
+#include <QDir>
+#include <QScopeGuard>
 
-QString targetPath(const QString& folder, int first) {
-    return files::inFolder(folder, first != 0 ? workingFile : conversionFile);
+QString databasePath(const QString& folder, DatabaseFile file) {
+    return files::inFolder(folder, file == DatabaseFile::Working ? schema::workingFile
+                                                                 : schema::conversionFile);
 }
-
-} // namespace schema
 
 namespace {
 
-Database openTarget(const QString& folder, int first) {
-    return Database::open(schema::targetPath(folder, first),
-                          OpenOptions{schema::defaultPassword, true, false});
+Database openTarget(const QString& folder, DatabaseFile file) {
+    return Database::open(databasePath(folder, file),
+                          {.password = schema::defaultPassword, .exclusive = true});
 }
 
-void createWithFirstRow(const QString& folder, int first, const char* tableName, Columns columns,
-                        const char* markedColumn, const QString& mark) {
-    Database db = openTarget(folder, first);
+void createWithFirstRow(const QString& folder, DatabaseFile file, const char* tableName,
+                        Columns columns, const char* markedColumn, const QString& mark) {
+    Database db = openTarget(folder, file);
     Transaction transaction(db);
     db.exec(createTableSql(tableName, columns));
     RowValues row = emptyRow(columns);
@@ -31,18 +31,39 @@ void createWithFirstRow(const QString& folder, int first, const char* tableName,
 
 } // namespace
 
-void CreateDB(const QString& folder, int first) {
-    if (first == 0)
+void createDatabaseFile(const QString& folder, DatabaseFile file) {
+    if (file == DatabaseFile::Conversion)
         files::removeDatabase(folder, schema::conversionFile);
-    Database::create(schema::targetPath(folder, first), workingFormat, schema::defaultPassword);
+    Database::create(databasePath(folder, file), workingFormat, schema::defaultPassword);
 }
 
-void CreateEmployer(const QString& folder, int first) {
-    createWithFirstRow(folder, first, table::employer, employerColumns(), "Version",
+void createEmployerTable(const QString& folder, DatabaseFile file) {
+    createWithFirstRow(folder, file, table::employer, employerColumns(), "Version",
                        schema::currentVersion);
 }
 
-void CreateEmployee(const QString& folder, int first) {
-    createWithFirstRow(folder, first, table::employee, employeeColumns(), "Status",
+void createEmployeeTable(const QString& folder, DatabaseFile file) {
+    createWithFirstRow(folder, file, table::employee, employeeColumns(), "Status",
                        QStringLiteral("H"));
+}
+
+// The first database is made in a folder of its own beside where it belongs, and moved into
+// place in one step only when all three creation steps are done: a crash or a power loss never
+// leaves a half-made working database (start-up removes the folder such a crash leaves).
+void createWorkingDatabase(const QString& folder) {
+    const QString staging = QDir(folder).filePath(schema::creationFolder);
+    const auto cleanUp = qScopeGuard([&] { QDir(staging).removeRecursively(); });
+    if (!files::makePrivateFolder(staging))
+        throw EngineError(engine::ReadOnly,
+                          QObject::tr("The folder '%1' is read-only: the program cannot create "
+                                      "its database there.")
+                              .arg(QDir::toNativeSeparators(folder)));
+    createDatabaseFile(staging, DatabaseFile::Working);
+    createEmployerTable(staging, DatabaseFile::Working);
+    createEmployeeTable(staging, DatabaseFile::Working);
+    if (!files::replaceFile(databasePath(staging, DatabaseFile::Working),
+                            QDir(folder).filePath(schema::workingFile)))
+        throw EngineError(engine::ReadOnly,
+                          QObject::tr("The new database cannot be moved into the folder '%1'.")
+                              .arg(QDir::toNativeSeparators(folder)));
 }

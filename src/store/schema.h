@@ -3,17 +3,26 @@
 #include <QString>
 
 // The working database's files, password and version marker, and the procedures that create a
-// fresh database. A non-zero "first" selects the working database; 0 the conversion target.
+// fresh database: the working one, or the target of a conversion.
+enum class DatabaseFile { Working, Conversion };
+
 namespace schema {
 inline const QString workingFile = QStringLiteral("xw73d.mdb");
 inline const QString conversionFile = QStringLiteral("xw73dnew.mdb");
 inline const QString keptOldFile = QStringLiteral("1999a.xwd");
+// The password a new database gets, and the one the first login enters by itself.
 inline const QString defaultPassword = QStringLiteral("qvz");
 inline const QString currentVersion = QStringLiteral("3.4e");
-
-QString targetPath(const QString& folder, int first);
+// Where the first working database is made before it is moved into place.
+inline const QString creationFolder = QStringLiteral("xw73d.creating");
 } // namespace schema
 
-void CreateDB(const QString& folder, int first);
-void CreateEmployer(const QString& folder, int first);
-void CreateEmployee(const QString& folder, int first);
+QString databasePath(const QString& folder, DatabaseFile file);
+
+// The three steps of creation, each on its own connection; a conversion target left by an
+// earlier attempt is removed first.
+void createDatabaseFile(const QString& folder, DatabaseFile file);
+void createEmployerTable(const QString& folder, DatabaseFile file);
+void createEmployeeTable(const QString& folder, DatabaseFile file);
+// All three for the working database, made aside and moved into place when complete.
+void createWorkingDatabase(const QString& folder);

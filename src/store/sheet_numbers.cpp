@@ -1,6 +1,6 @@
 #include "store/sheet_numbers.h"
 
-#include "store/columns.h"
+#include "common/columns.h"
 #include "store/rows.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "record_generator.h"
 
-#include "common/helpers.h"
+#include "common/amounts.h"
 #include "employer/employer_rules.h"
 #include "records/field_rules.h"
 #include "records/identity_number.h"
@@ -48,7 +48,7 @@ void TestRecordGenerator::everyRowPassesTheProgramsChecks() {
             const QString value = row[at].toString();
             QVERIFY_THROWS_NO_EXCEPTION(checkValue(column, row[at++]));
             if (name.contains(QLatin1String("Income")) || name.contains(QLatin1String("Rent")))
-                QCOMPARE(FormatAmount(value), value);
+                QCOMPARE(formatAmount(value), value);
             if (name.endsWith(QLatin1String("HKID")) && !value.isEmpty())
                 QVERIFY2(IsValidIdentityNumber(value), qPrintable(value));
             fields.insert(name, value);
@@ -110,7 +110,7 @@ void TestRecordGenerator::databaseHoldsTheRowsOfItsSeed() {
     } catch (const EngineError& error) {
         QCOMPARE(error.number(), int(engine::AlreadyExists));
     }
-    Database db = Database::open(path, OpenOptions{schema::defaultPassword});
+    Database db = Database::open(path, OpenOptions{.password = schema::defaultPassword});
     QVERIFY_THROWS_EXCEPTION(EngineError, fillDatabase(db, 5, 3));
     QCOMPARE(tableRows(db, table::employer, employerColumns()), {m_employer});
     QList<RowValues> stored = tableRows(db, table::employee, employeeColumns());

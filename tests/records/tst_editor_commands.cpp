@@ -1,6 +1,6 @@
 // The record editor's commands: Create new record, Update, Delete, Quit/Cancel, Sort, and the
 // tidy-up when the window closes.
-#include "store/columns.h"
+#include "common/columns.h"
 #include "support/editor_screen.h"
 
 #include <QFile>

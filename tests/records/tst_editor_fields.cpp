@@ -1,5 +1,5 @@
+#include "common/columns.h"
 #include "records/editor_fields.h"
-#include "store/columns.h"
 
 #include <QSet>
 #include <QTest>

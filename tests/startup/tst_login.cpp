@@ -86,7 +86,8 @@ QByteArray digest(const QString& path) {
 // Adds records to the working database, which the database holds open with the password or
 // none; the file grows by about 2 KiB a record.
 void addRecords(const QString& folder, int count, const std::optional<QString>& password) {
-    Database db = Database::open(schema::targetPath(folder, 1), OpenOptions{password});
+    Database db =
+        Database::open(databasePath(folder, DatabaseFile::Working), OpenOptions{password});
     Transaction transaction(db);
     for (int n = 1; n <= count; ++n) {
         RowValues row = emptyRow(employeeColumns());
@@ -320,7 +321,8 @@ void TestLogin::refusedNewPasswords() {
     QCOMPARE(QApplication::focusWidget(), oldWrong ? change->Text1 : change->Text2);
     run.state.login.reset();
     QCOMPARE(prepareWorkingDatabase(run.own.path()), StartupPath::PasswordProtected);
-    Database::open(run.own.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+    Database::open(run.own.file(schema::workingFile),
+                   OpenOptions{.password = QStringLiteral("qvz")});
 }
 
 void TestLogin::changedPasswordIsNeededNextTime() {
@@ -412,7 +414,8 @@ void TestLogin::twoRefusalsThenTheEnd() {
              (QStringList{tooShort, oldNotMatched, QStringLiteral("Change password failed.")}));
     QVERIFY(run.services.ended);
     run.state.login.reset();
-    Database::open(run.own.file(schema::workingFile), OpenOptions{QStringLiteral("qvz")});
+    Database::open(run.own.file(schema::workingFile),
+                   OpenOptions{.password = QStringLiteral("qvz")});
 }
 
 void TestLogin::declineReturnsToAFreshLogin() {

@@ -319,9 +319,7 @@ void TestStartup::filesAndFoldersAreTheUsersAlone() {
     const QString made = platform::programFolder(folder.file("made/program"));
     QCOMPARE(modeOf(made), 0700);
     writeFile(folder.file("path.ini"), folder.file("images").toLocal8Bit());
-    RunState state;
-    state.programFolder = folder.path();
-    SetUpPaths(state);
+    setUpPaths(folder.path());
     QCOMPARE(modeOf(folder.file("images")), 0700);
 }
 
@@ -413,26 +411,22 @@ void TestStartup::doubleBackslashes_data() {
 void TestStartup::doubleBackslashes() {
     QFETCH(QString, text);
     QFETCH(QString, doubled);
-    QCOMPARE(DoubleBackslashes(text), doubled);
+    QCOMPARE(::doubleBackslashes(text), doubled);
 }
 
 void TestStartup::imagePathWithoutPathIni() {
     TempFolder folder;
-    RunState state;
-    state.programFolder = folder.path();
-    SetUpPaths(state);
-    QCOMPARE(state.imagePath, QDir::toNativeSeparators(folder.file("_a.txt")));
-    QCOMPARE(state.escapedImagePath, DoubleBackslashes(state.imagePath));
+    const ImagePaths paths = setUpPaths(folder.path());
+    QCOMPARE(paths.imagePath, QDir::toNativeSeparators(folder.file("_a.txt")));
+    QCOMPARE(paths.escapedImagePath, ::doubleBackslashes(paths.imagePath));
 }
 
 void TestStartup::imagePathFromPathIniCreatesTheFolder() {
     TempFolder folder;
     const QString target = folder.file("RETURN");
     writeFile(folder.file("PATH.INI"), (target + "\r\nsecond line ignored\r\n").toLocal8Bit());
-    RunState state;
-    state.programFolder = folder.path();
-    SetUpPaths(state);
-    QCOMPARE(state.imagePath, QDir::toNativeSeparators(target + "/_xw73d.txt"));
+    const ImagePaths paths = setUpPaths(folder.path());
+    QCOMPARE(paths.imagePath, QDir::toNativeSeparators(target + "/_xw73d.txt"));
     QVERIFY(QFileInfo(target).isDir());
 }
 
@@ -443,10 +437,10 @@ void TestStartup::deleteTempFilesIgnoresCase() {
         writeFile(folder.file(name), "x");
     writeFile(folder.file("xw73d.mdb"), "kept");
     writeFile(folder.file("temp73d.txt"), "kept");
-    DeleteTempFiles(folder.path());
+    deleteTempFiles(folder.path());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files, QDir::Name),
              (QStringList{"temp73d.txt", "xw73d.mdb"}));
-    DeleteTempFiles(folder.path()); // nothing left to delete: no complaint
+    deleteTempFiles(folder.path()); // nothing left to delete: no complaint
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

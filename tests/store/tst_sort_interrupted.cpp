@@ -25,7 +25,8 @@ void fillDatabase(WorkingDatabase& db) {
 
 // The sheet numbers in name order, read with the password as the next run's login would.
 QStringList numbersInNameOrder(const QString& path) {
-    Database db = Database::open(path, OpenOptions{schema::defaultPassword, true, false});
+    Database db =
+        Database::open(path, OpenOptions{.password = schema::defaultPassword, .exclusive = true});
     Statement read = db.prepare(
         QStringLiteral("SELECT SheetNo FROM employee WHERE Status <> 'H' "
                        "ORDER BY Surname COLLATE NOCASE, FirstName COLLATE NOCASE, rowid"));
@@ -71,7 +72,7 @@ void TestSortInterrupted::killedSortIsAllOrNothing() {
     WorkingDatabase db;
     fillDatabase(db);
     db.state.login.reset(); // the other process opens it exclusively
-    const QString path = schema::targetPath(db.folder.path(), 1);
+    const QString path = databasePath(db.folder.path(), DatabaseFile::Working);
     const QString pristine = db.folder.file(QStringLiteral("pristine.mdb"));
     QVERIFY(QFile::copy(path, pristine));
     const QStringList before = numbersInNameOrder(path);

@@ -1,4 +1,4 @@
-#include "store/columns.h"
+#include "common/columns.h"
 #include "store/database.h"
 #include "store/password_change.h"
 #include "store/rows.h"
@@ -13,15 +13,16 @@
 namespace {
 
 Database openWorking(const TempFolder& folder, const QString& password = schema::defaultPassword) {
-    return Database::open(folder.file(schema::workingFile), OpenOptions{password, true, false});
+    return Database::open(folder.file(schema::workingFile),
+                          OpenOptions{.password = password, .exclusive = true});
 }
 
 // A program folder holding a freshly created working database.
 struct WorkingFolder : TempFolder {
     WorkingFolder() {
-        CreateDB(path(), 1);
-        CreateEmployer(path(), 1);
-        CreateEmployee(path(), 1);
+        createDatabaseFile(path(), DatabaseFile::Working);
+        createEmployerTable(path(), DatabaseFile::Working);
+        createEmployeeTable(path(), DatabaseFile::Working);
     }
 };
 
@@ -131,7 +132,8 @@ void TestStore::plainFileOpensWithAPassword() {
         db.exec(createTableSql("employer", employerColumns()));
     }
     QVERIFY(isPlainDatabaseFile(path));
-    Database db = Database::open(path, OpenOptions{QStringLiteral("qvz"), true, false});
+    Database db =
+        Database::open(path, OpenOptions{.password = QStringLiteral("qvz"), .exclusive = true});
     QCOMPARE(db.formatVersion(), QStringLiteral("2.0"));
     QCOMPARE(rowCount(db, "employer"), 0);
 }
@@ -142,11 +144,12 @@ void TestStore::createForConversionReplacesALeftover() {
     QVERIFY(leftover.open(QIODevice::WriteOnly));
     leftover.write("an old half-written file");
     leftover.close();
-    CreateDB(folder.path(), 0);
-    CreateEmployer(folder.path(), 0);
-    CreateEmployee(folder.path(), 0);
-    Database db = Database::open(schema::targetPath(folder.path(), 0),
-                                 OpenOptions{schema::defaultPassword, true, false});
+    createDatabaseFile(folder.path(), DatabaseFile::Conversion);
+    createEmployerTable(folder.path(), DatabaseFile::Conversion);
+    createEmployeeTable(folder.path(), DatabaseFile::Conversion);
+    Database db =
+        Database::open(databasePath(folder.path(), DatabaseFile::Conversion),
+                       OpenOptions{.password = schema::defaultPassword, .exclusive = true});
     QCOMPARE(rowCount(db, "employee"), 1);
     QVERIFY(!QFile::exists(folder.file(schema::workingFile)));
 }

@@ -20,8 +20,9 @@ int main(int argc, char* argv[]) {
     }
     const bool sort = argc > 3 && qstrcmp(argv[3], "sort") == 0;
     try {
-        Database db = Database::open(QString::fromLocal8Bit(argv[1]),
-                                     OpenOptions{QString::fromLocal8Bit(argv[2]), true, false});
+        Database db = Database::open(
+            QString::fromLocal8Bit(argv[1]),
+            OpenOptions{.password = QString::fromLocal8Bit(argv[2]), .exclusive = true});
         std::puts("open");
         std::fflush(stdout);
         if (sort) {

@@ -35,8 +35,9 @@ struct WorkingDatabase {
     WorkingDatabase() {
         state.programFolder = folder.path();
         prepareWorkingDatabase(folder.path());
-        state.login = Database::open(schema::targetPath(folder.path(), 1),
-                                     OpenOptions{schema::defaultPassword, true, false});
+        state.login =
+            Database::open(databasePath(folder.path(), DatabaseFile::Working),
+                           OpenOptions{.password = schema::defaultPassword, .exclusive = true});
     }
 
     // Adds an employee row from "Column=value" texts, numbers for the number columns; columns

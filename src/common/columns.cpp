@@ -1,7 +1,10 @@
-#include "store/columns.h"
+#include "common/columns.h"
+
+#include "common/engine_error.h"
+
+#include <QObject>
 
 #include <array>
-#include <stdexcept>
 
 namespace {
 
@@ -121,7 +124,8 @@ int columnIndex(Columns columns, const QString& name) {
 const ColumnDef& column(Columns columns, const QString& name) {
     const int at = columnIndex(columns, name);
     if (at < 0)
-        throw std::out_of_range("no such column");
+        throw EngineError(engine::ColumnNotFound,
+                          QObject::tr("There is no column '%1'.").arg(name));
     return columns[static_cast<std::size_t>(at)];
 }
 

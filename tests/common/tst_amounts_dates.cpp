@@ -1,15 +1,16 @@
-#include "common/helpers.h"
+#include "common/amounts.h"
+#include "common/dates.h"
+#include "common/engine_error.h"
 
 #include <QTest>
 #include <chrono>
-#include <stdexcept>
 
-class TestHelpers : public QObject {
+class TestAmountsAndDates : public QObject {
     Q_OBJECT
 private slots:
-    void isInvalidDateMatchesTheCalendar();
-    void isInvalidDate_data();
-    void isInvalidDate();
+    void isCalendarDateMatchesTheCalendar();
+    void notACalendarDate_data();
+    void notACalendarDate();
     void amountToLong_data();
     void amountToLong();
     void amountToLongRefusesWhatIsNoAmount();
@@ -23,7 +24,7 @@ private slots:
 
 // Every day code from 00 to 32 of every month code from 00 to 13, over four centuries, checked
 // against the standard library's calendar.
-void TestHelpers::isInvalidDateMatchesTheCalendar() {
+void TestAmountsAndDates::isCalendarDateMatchesTheCalendar() {
     using namespace std::chrono;
     for (int y = 1800; y <= 2200; ++y)
         for (unsigned m = 0; m <= 13; ++m)
@@ -34,12 +35,12 @@ void TestHelpers::isInvalidDateMatchesTheCalendar() {
                                          .arg(d, 2, 10, QLatin1Char('0'))
                                          .arg(m, 2, 10, QLatin1Char('0'))
                                          .arg(y, 4, 10, QLatin1Char('0'));
-                if (IsInvalidDate(text) == real)
+                if (isCalendarDate(text) != real)
                     QFAIL(qPrintable(text));
             }
 }
 
-void TestHelpers::isInvalidDate_data() {
+void TestAmountsAndDates::notACalendarDate_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("invalid");
     // Real and impossible days are all in the calendar test; these texts are no dates at all.
@@ -49,13 +50,13 @@ void TestHelpers::isInvalidDate_data() {
     QTest::newRow("letters") << "0a012001" << true;
 }
 
-void TestHelpers::isInvalidDate() {
+void TestAmountsAndDates::notACalendarDate() {
     QFETCH(QString, text);
     QFETCH(bool, invalid);
-    QCOMPARE(IsInvalidDate(text), invalid);
+    QCOMPARE(!isCalendarDate(text), invalid);
 }
 
-void TestHelpers::amountToLong_data() {
+void TestAmountsAndDates::amountToLong_data() {
     QTest::addColumn<QVariant>("amount");
     QTest::addColumn<int>("value");
     QTest::newRow("null") << QVariant() << 0;
@@ -67,18 +68,18 @@ void TestHelpers::amountToLong_data() {
     QTest::newRow("leading zeros") << QVariant(QStringLiteral("000123")) << 123;
 }
 
-void TestHelpers::amountToLong() {
+void TestAmountsAndDates::amountToLong() {
     QFETCH(QVariant, amount);
     QFETCH(int, value);
-    QCOMPARE(AmountToLong(amount), value);
+    QCOMPARE(::amountToLong(amount), value);
 }
 
-void TestHelpers::amountToLongRefusesWhatIsNoAmount() {
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, AmountToLong(QStringLiteral("2,147,483,648")));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, AmountToLong(QStringLiteral("12a")));
+void TestAmountsAndDates::amountToLongRefusesWhatIsNoAmount() {
+    QVERIFY_THROWS_EXCEPTION(EngineError, ::amountToLong(QStringLiteral("2,147,483,648")));
+    QVERIFY_THROWS_EXCEPTION(EngineError, ::amountToLong(QStringLiteral("12a")));
 }
 
-void TestHelpers::lenWithoutCommas_data() {
+void TestAmountsAndDates::lenWithoutCommas_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("length");
     QTest::newRow("empty") << "" << 0;
@@ -88,13 +89,13 @@ void TestHelpers::lenWithoutCommas_data() {
     QTest::newRow("pasted beyond 16 bits") << QString(40000, u'9') + "," << 40000;
 }
 
-void TestHelpers::lenWithoutCommas() {
+void TestAmountsAndDates::lenWithoutCommas() {
     QFETCH(QString, text);
     QFETCH(int, length);
-    QCOMPARE(int(LenWithoutCommas(text)), length);
+    QCOMPARE(int(::lenWithoutCommas(text)), length);
 }
 
-void TestHelpers::groupDigits_data() {
+void TestAmountsAndDates::groupDigits_data() {
     QTest::addColumn<qlonglong>("value");
     QTest::addColumn<QString>("grouped");
     QTest::newRow("zero") << 0LL << "0";
@@ -103,13 +104,13 @@ void TestHelpers::groupDigits_data() {
     QTest::newRow("smallest") << LLONG_MIN << "-9,223,372,036,854,775,808";
 }
 
-void TestHelpers::groupDigits() {
+void TestAmountsAndDates::groupDigits() {
     QFETCH(qlonglong, value);
     QFETCH(QString, grouped);
     QCOMPARE(::groupDigits(value), grouped);
 }
 
-void TestHelpers::formatAmount_data() {
+void TestAmountsAndDates::formatAmount_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("formatted");
     const auto row = [](const char* name, const char* text, const char* formatted) {
@@ -129,11 +130,11 @@ void TestHelpers::formatAmount_data() {
                                 << (QString("777,").repeated(999) + "777");
 }
 
-void TestHelpers::formatAmount() {
+void TestAmountsAndDates::formatAmount() {
     QFETCH(QString, text);
     QFETCH(QString, formatted);
-    QCOMPARE(FormatAmount(text), formatted);
+    QCOMPARE(::formatAmount(text), formatted);
 }
 
-QTEST_APPLESS_MAIN(TestHelpers)
-#include "tst_helpers.moc"
+QTEST_APPLESS_MAIN(TestAmountsAndDates)
+#include "tst_amounts_dates.moc"

@@ -4,11 +4,17 @@
 #include <exception>
 #include <string>
 
-// Error numbers that screens test for, and the others the store raises. Each error carries a
-// description written for the program's users.
+// The program's own error: a number and a description written for the program's users. The
+// store raises it for every engine failure; the file, amount and code-page routines raise it too,
+// so that a screen has one kind of error to show.
 namespace engine {
 enum Number : int {
+    Overflow = 6,          // a number too large for its type
+    TypeMismatch = 13,     // a text that is not the number it should be
+    LibraryNotLoaded = 48, // a system library the program needs is missing
     BadFileName = 52,
+    PathFileAccess = 75, // a file or folder that cannot be deleted, written or created
+    PathNotFound = 76,   // a folder that does not exist and cannot be made
     MissingValue = 94,
     Reserved = 3000,
     InvalidArgument = 3001,

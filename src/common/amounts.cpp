@@ -1,7 +1,8 @@
-#include "common/helpers.h"
+#include "common/amounts.h"
 
-#include <QDate>
-#include <stdexcept>
+#include "common/engine_error.h"
+
+#include <QObject>
 
 namespace {
 
@@ -22,16 +23,7 @@ QString withoutCommas(const QString& text) {
 
 } // namespace
 
-bool IsInvalidDate(const QString& ddmmyyyy) {
-    if (ddmmyyyy.size() != 8 || !allDigits(ddmmyyyy))
-        return true;
-    const int day = ddmmyyyy.mid(0, 2).toInt();
-    const int month = ddmmyyyy.mid(2, 2).toInt();
-    const int year = ddmmyyyy.mid(4, 4).toInt();
-    return !QDate::isValid(year, month, day);
-}
-
-std::int32_t AmountToLong(const QVariant& amount) {
+std::int32_t amountToLong(const QVariant& amount) {
     if (amount.isNull())
         return 0;
     const QString plain = withoutCommas(amount.toString()).trimmed();
@@ -39,12 +31,18 @@ std::int32_t AmountToLong(const QVariant& amount) {
         return 0;
     bool ok = false;
     const qlonglong value = plain.toLongLong(&ok);
-    if (!ok || value > INT32_MAX || value < INT32_MIN)
-        throw std::invalid_argument("not a 32-bit amount");
+    if (!ok)
+        throw EngineError(
+            engine::TypeMismatch,
+            QObject::tr("The amount '%1' is not a whole number.").arg(amount.toString()));
+    if (value > INT32_MAX || value < INT32_MIN)
+        throw EngineError(
+            engine::Overflow,
+            QObject::tr("The amount '%1' is too large for the program.").arg(amount.toString()));
     return static_cast<std::int32_t>(value);
 }
 
-qsizetype LenWithoutCommas(const QString& text) {
+qsizetype lenWithoutCommas(const QString& text) {
     return text.size() - text.count(u',');
 }
 
@@ -73,7 +71,7 @@ QString groupDigits(long long value) {
     return value < 0 ? u'-' + digits : digits;
 }
 
-QString FormatAmount(const QString& text) {
+QString formatAmount(const QString& text) {
     const QString plain = withoutCommas(text).trimmed();
     if (plain.isEmpty())
         return QString();
