@@ -7,9 +7,10 @@
 
 #include "platform/field_edit.h"
 #include "platform/services.h"
-#include "records/fNameSearch.h"
-#include "records/fXW73D.h"
+#include "records/name_search_link.h"
+#include "records/name_search_window.h"
 #include "records/navigator.h"
+#include "records/record_editor.h"
 #include "startup/run_state.h"
 #include "store/schema.h"
 
@@ -65,9 +66,15 @@ int main(int argc, char* argv[]) {
     state.login =
         Database::open(databasePath(folder.path(), DatabaseFile::Working),
                        OpenOptions{.password = schema::defaultPassword, .exclusive = true});
-    fXW73D editor(state);
-    editor.setReturnYearSource([] { return QStringLiteral("2000"); });
+    RecordEditor editor(state);
+    EmployerData employer;
+    employer.returnYear = QStringLiteral("2000");
+    editor.setEmployer(employer);
+    linkNameSearch(editor);
     editor.load();
+    const auto button = [&editor](const char* name) {
+        return editor.findChild<QPushButton*>(QLatin1String(name));
+    };
     QCoreApplication::processEvents();
     bench::say(QStringLiteral("login and editor open on its first record: %1")
                    .arg(bench::milliseconds(timer.nsecsElapsed())));
@@ -75,18 +82,18 @@ int main(int argc, char* argv[]) {
     std::vector<qint64> moves;
     for (int i = 0; i < 200; ++i) {
         timer.restart();
-        editor.Data1->nextButton->click();
+        editor.findChild<Navigator*>(QStringLiteral("Data1"))->nextButton->click();
         moves.push_back(timer.nsecsElapsed());
     }
     bench::say(
         QStringLiteral("next record (median of 200): %1").arg(bench::milliseconds(median(moves))));
 
     std::vector<qint64> rebuilds;
-    editor.cNameSearch->click();
+    button("cNameSearch")->click();
+    auto* nameSearch = editor.findChild<NameSearchWindow*>();
     for (int i = 0; i < 5; ++i) {
         timer.restart();
-        editor.nameSearch()->FillNameList();
-        editor.nameSearch()->ExpandNameList();
+        nameSearch->refresh();
         rebuilds.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("name list rebuilt and expanded (median of 5): %1")
@@ -95,7 +102,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 5; ++i) {
         editor.field(QStringLiteral("CAddress"))->setText(QStringLiteral("FLAT %1").arg(i));
         timer.restart();
-        editor.cUpdate->click();
+        button("cUpdate")->click();
         updates.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("update of one record with refresh and name list (median of 5): %1")
@@ -104,7 +111,7 @@ int main(int argc, char* argv[]) {
     std::vector<qint64> sorts;
     for (int i = 0; i < 3; ++i) {
         timer.restart();
-        editor.cSort->click();
+        button("cSort")->click();
         sorts.push_back(timer.nsecsElapsed());
     }
     bench::say(QStringLiteral("sort of all records: first %1, again without changes %2")

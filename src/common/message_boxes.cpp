@@ -1,5 +1,6 @@
 #include "common/message_boxes.h"
 
+#include "common/engine_error.h"
 #include "platform/services.h"
 
 namespace {
@@ -25,4 +26,14 @@ bool confirm(const QString& text) {
 
 void showPlain(const QString& text) {
     platform::services().showBox(platform::BoxKind::Plain, programTitle, text);
+}
+
+bool runReportingErrors(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const EngineError& error) {
+        showError(error.description());
+        return false;
+    }
 }

@@ -36,4 +36,16 @@ QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy) {
     return label;
 }
 
+namespace {
+const char* const programWindowMark = "xw73dProgramWindow";
+} // namespace
+
+void markAsProgramWindow(QWidget* window) {
+    window->setProperty(programWindowMark, true);
+}
+
+bool isProgramWindow(const QWidget* window) {
+    return window && window->property(programWindowMark).toBool();
+}
+
 } // namespace widgets

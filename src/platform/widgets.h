@@ -25,4 +25,9 @@ QString spokenText(const QString& caption);
 // A label that names the field beside it, for the mnemonic and for screen readers.
 QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy);
 
+// The program's own windows carry a mark, so that a screen can tell coming back from one of
+// them from coming back from a message box.
+void markAsProgramWindow(QWidget* window);
+bool isProgramWindow(const QWidget* window);
+
 } // namespace widgets

@@ -1,5 +1,7 @@
 #include "records/name_list.h"
 
+#include "common/engine_error.h"
+
 #include <array>
 
 NameList buildNameList(const QList<NameEntry>& names) {
@@ -55,4 +57,12 @@ ChosenName splitNameEntry(const QString& entry) {
     if (!rest.isEmpty())
         chosen.firstName = rest.mid(1);
     return chosen;
+}
+
+QString nameSearchFailure(const EngineError& error, const QString& surname) {
+    if (error.number() == engine::BadCriteria && surname.contains(u'\''))
+        return QStringLiteral("The Surname being searched includes a symbol \"  '  \" and the "
+                              "search function cannot be used.  Please use the data bar to "
+                              "search for the record manually.");
+    return error.description();
 }

@@ -39,3 +39,9 @@ struct ChosenName {
     std::optional<QString> firstName;
 };
 ChosenName splitNameEntry(const QString& entry);
+
+class EngineError;
+// What the user is told when the search for a chosen name fails: the error's own description,
+// or, for search criteria the engine cannot take from a surname with an apostrophe, the advice
+// to browse for the record instead.
+QString nameSearchFailure(const EngineError& error, const QString& surname);

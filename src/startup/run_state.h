@@ -13,7 +13,6 @@ struct RunState {
     std::optional<Database> login;
     QString loginPassword;
     QString workingPath;
-    QString returnYear;
     QString imagePath;
     QString escapedImagePath;
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "employer/employer_screen.h"
+
 #include <QObject>
 #include <QPointer>
 
 struct RunState;
-#include "employer/fSubInfo.h"
 
 // Leads from the start-up through the login (and the password change) to the employer screen.
 class Shell : public QObject {
@@ -14,14 +15,13 @@ public:
     ~Shell() override;
 
     void start();
-    fSubInfo* employerScreen() const { return m_employer; }
 
 private:
     void showLogin(bool withDefaultPassword);
     void showPasswordChange();
     void showEmployerScreen();
-    void showEditor();
+    void showEditor(const EmployerData& employerData);
 
     RunState& m_state;
-    QPointer<fSubInfo> m_employer;
+    QPointer<EmployerScreen> m_employer;
 };

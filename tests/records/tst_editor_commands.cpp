@@ -93,8 +93,8 @@ void TestEditorCommands::typedRecordsAreSavedAsTyped() {
                     "Q1Rent3=1,300",       "OSeaFlag=1",         "OSeaName=Overseas Ltd",
                     "Remark=Left in March"};
     editor.typeAll(typing);
-    click(editor->tChineseName);
-    commitFromInputMethod(editor->tChineseName, QStringLiteral("陳大文"));
+    click(editor.control("tChineseName"));
+    commitFromInputMethod(editor.control("tChineseName"), QStringLiteral("陳大文"));
     editor.press(Qt::Key_U);
     QTRY_VERIFY(editor.isIn(CommandState::Browsing));
 
@@ -117,7 +117,7 @@ void TestEditorCommands::typedRecordsAreSavedAsTyped() {
     QVERIFY(typeNewRecord(editor));
     editor.press(Qt::Key_U);
     QTRY_VERIFY(editor.isIn(CommandState::Browsing));
-    QCOMPARE(editor->tPage1[0]->text(), QStringLiteral("LEE"));
+    QCOMPARE(editor.element("tPage1", 0)->text(), QStringLiteral("LEE"));
     QCOMPARE(editor.db.column("ID") + editor.db.column("Surname"),
              (QStringList{"1", "2", "CHAN", "LEE"}));
     QCOMPARE(editor.services.boxes.size(), 1);
@@ -149,7 +149,7 @@ void TestEditorCommands::pageChecksStopTheSave() {
     QCOMPARE(editor.control(focus)->text(), focusText);
     QVERIFY(editor.isIn(CommandState::NewRecord));
     QCOMPARE(editor.db.column("Surname"), QStringList{"AU"});
-    QVERIFY(editor->tID->text().isEmpty());
+    QVERIFY(editor.control("tID")->text().isEmpty());
 }
 
 void TestEditorCommands::refusedSaveKeepsTheEdit_data() {
@@ -175,7 +175,7 @@ void TestEditorCommands::refusedSaveKeepsTheEdit() {
     editor.press(Qt::Key_U);
     QTRY_COMPARE(editor.services.texts(), QStringList{description});
     QVERIFY(editor.isIn(newRecord ? CommandState::NewRecord : CommandState::Editing));
-    QCOMPARE(editor->tPage1[7]->text(), QStringLiteral("12 Harbour Road"));
+    QCOMPARE(editor.element("tPage1", 7)->text(), QStringLiteral("12 Harbour Road"));
     QCOMPARE(editor.db.column("CAddress"), QStringList{"(none)"});
 
     // Once the engine accepts it again, the same Update saves what is on the screen.
@@ -196,7 +196,7 @@ void TestEditorCommands::sortNumbersOriginalsInNameOrder() {
     QVERIFY(editor.open({original(1, "WONG", "A"),
                          {"ID=2", "Status=R", "SheetNo=7", "Surname=BO"},
                          original(3, "CHAN", "A")}));
-    click(editor->Data1->lastButton);
+    click(editor.navigator()->lastButton);
     editor.clickPage(3);
     editor.press(Qt::Key_T);
     // The sort ends on the first record in name order, on page 1.
@@ -233,16 +233,17 @@ void TestEditorCommands::cancelShowsTheRecordBefore() {
                          completeRecord(1, "AU", "Ming"),
                          completeRecord(2, "BO", "Lam")}));
     for (int i = 0; i < position; ++i)
-        click(editor->Data1->nextButton);
+        click(editor.navigator()->nextButton);
     if (newRecord)
         editor.press(Qt::Key_C);
-    QTRY_COMPARE(editor->Data1->caption(), newRecord ? QStringLiteral("New Record") : caption);
+    QTRY_COMPARE(editor.navigator()->caption(), newRecord ? QStringLiteral("New Record") : caption);
     editor.typeAll({newRecord ? "Surname=ZEE" : "Capacity=ZEE"});
     QVERIFY(!editor.isIn(CommandState::Browsing));
     editor.press(Qt::Key_C);
     QTRY_VERIFY(editor.isIn(CommandState::Browsing));
-    QCOMPARE(editor->Data1->caption(), caption);
-    QCOMPARE(editor->tPage1[8]->text(), position == 0 ? QString() : QStringLiteral("Clerk"));
+    QCOMPARE(editor.navigator()->caption(), caption);
+    QCOMPARE(editor.element("tPage1", 8)->text(),
+             position == 0 ? QString() : QStringLiteral("Clerk"));
     QCOMPARE(editor.db.column("Capacity"), (QStringList{"(none)", "Clerk", "Clerk"}));
     QCOMPARE(entriesIn(reportTemp.path()), QStringList{"other.tmp"});
     QVERIFY(editor.services.boxes.isEmpty());
@@ -265,11 +266,11 @@ void TestEditorCommands::deleteMovesToAnotherRecord() {
     QVERIFY(editor.open({completeRecord(1, "CHU", "Wai"), completeRecord(2, "AU", "Ming"),
                          completeRecord(3, "BO", "Lam")}));
     for (int i = 0; i < position; ++i)
-        click(editor->Data1->nextButton);
+        click(editor.navigator()->nextButton);
     editor.press(Qt::Key_D);
     QTRY_COMPARE(editor.services.texts(), QStringList{"Delete 1 employee record!"});
     QCOMPARE(editor.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
-    QCOMPARE(editor->Data1->caption(), caption);
+    QCOMPARE(editor.navigator()->caption(), caption);
     QCOMPARE(editor.db.column("Surname"), left);
     QVERIFY(editor.isIn(CommandState::Browsing));
 }
@@ -299,7 +300,7 @@ void TestEditorCommands::withoutRecordsCancelAsksToQuit() {
                      QStringLiteral("No record remain at database. Please add new record!"));
         QCOMPARE(services.boxes.last().title, QStringLiteral("INFORMATION"));
         QCOMPARE(editor->records().source(), RecordSource::Placeholder);
-        QCOMPARE(editor->Data1->caption(), QStringLiteral("New Record"));
+        QCOMPARE(editor.navigator()->caption(), QStringLiteral("New Record"));
         QVERIFY(editor.isIn(CommandState::NewRecord));
     }
     editor.typeAll({"Surname=ZEE"});
@@ -314,7 +315,7 @@ void TestEditorCommands::withoutRecordsCancelAsksToQuit() {
         QCOMPARE(workFilesLeft(folder).size(), ended ? 0 : workFiles.size());
     if (!ended) {
         QVERIFY(editor.isIn(CommandState::NewRecord));
-        QVERIFY(editor->tPage1[0]->text().isEmpty());
+        QVERIFY(editor.element("tPage1", 0)->text().isEmpty());
         // The database still waits for its first record, which Update then saves.
         editor.typeAll(completeTyping);
         editor.press(Qt::Key_U);
@@ -340,7 +341,7 @@ void TestEditorCommands::quitAndClosingTidyUp() {
 
     QVERIFY(createFiles(folder, workFiles));
     editor.typeAll({"Capacity=Manager"});
-    QSignalSpy closed(editor.screen.get(), &fXW73D::closed);
+    QSignalSpy closed(editor.screen.get(), &RecordEditor::closed);
     editor->close();
     QCOMPARE(closed.count(), 1);
     QVERIFY(!editor->isVisible());

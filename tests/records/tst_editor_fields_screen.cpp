@@ -49,7 +49,7 @@ private slots:
 void TestEditorFieldsScreen::chineseNameTakesTextFromAnInputMethod() {
     EditorScreen editor;
     QVERIFY(editor.open({original(1, "CHAN", "TAI MAN")}));
-    FieldEdit* name = editor->tChineseName;
+    FieldEdit* name = editor.control("tChineseName");
     click(name);
     commitFromInputMethod(name, QStringLiteral("\U0001F600"));
     QCOMPARE(editor.services.beeps, 1);
@@ -159,9 +159,9 @@ void TestEditorFieldsScreen::refusalsRestoreTheTextFromWhenTheFieldWasEntered() 
     EditorScreen editor;
     QVERIFY(editor.open({original(1, "ADAMS", "AMY"), original(2, "BAKER", "BOB")}));
     boxesTakeTheFocus(editor.services, editor.screen.get());
-    FieldEdit* surname = editor->tPage1[0];
+    FieldEdit* surname = editor.element("tPage1", 0);
     click(surname);
-    click(editor->Data1->nextButton);
+    click(editor.navigator()->nextButton);
     QCOMPARE(focused(), surname);
     editor.paste(surname, QStringLiteral("1"));
     press(Qt::Key_Tab);
@@ -169,20 +169,20 @@ void TestEditorFieldsScreen::refusalsRestoreTheTextFromWhenTheFieldWasEntered() 
     QCOMPARE(surname->text(), QStringLiteral("BAKER"));
 
     editor.services.clear();
-    editor->tAreaCode->setText(QStringLiteral("Z"));
-    click(editor->tSex);
-    editor->tSex->setText(QStringLiteral("X"));
-    editor->tAreaCode->setFocus(Qt::MouseFocusReason);
+    editor.control("tAreaCode")->setText(QStringLiteral("Z"));
+    click(editor.control("tSex"));
+    editor.control("tSex")->setText(QStringLiteral("X"));
+    editor.control("tAreaCode")->setFocus(Qt::MouseFocusReason);
     QCOMPARE(editor.services.texts(), QStringList{"Invalid Sex. Please enter 'M' or 'F'."});
-    QCOMPARE(focused(), editor->tSex);
-    QCOMPARE(editor->tSex->text(), QString());
-    editor->tAreaCode->setFocus(Qt::MouseFocusReason);
-    editor->tSex->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(focused(), editor.control("tSex"));
+    QCOMPARE(editor.control("tSex")->text(), QString());
+    editor.control("tAreaCode")->setFocus(Qt::MouseFocusReason);
+    editor.control("tSex")->setFocus(Qt::MouseFocusReason);
     QCOMPARE(editor.services.boxes.size(), 2);
     QCOMPARE(editor.services.lastText(),
              QStringLiteral("Invalid Area Code.  Please enter 'H', 'K', 'N' or 'F'."));
-    QCOMPARE(focused(), editor->tAreaCode);
-    QCOMPARE(editor->tAreaCode->text(), QStringLiteral("Z"));
+    QCOMPARE(focused(), editor.control("tAreaCode"));
+    QCOMPARE(editor.control("tAreaCode")->text(), QStringLiteral("Z"));
 }
 
 // The indicator, its texts for off and on, the fields it governs and some it does not, the
@@ -247,18 +247,18 @@ void TestEditorFieldsScreen::indicatorsGovernTheirFields() {
 void TestEditorFieldsScreen::totalFollowsTheAmounts() {
     EditorScreen editor;
     QVERIFY(editor.open({original(1, "CHAN", "TAI MAN")}));
-    editor.retype(editor->tIncome[0], QStringLiteral("999999999"));
-    QCOMPARE(editor->tTotal->text(), QStringLiteral("999,999,999"));
+    editor.retype(editor.element("tIncome", 0), QStringLiteral("999999999"));
+    QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("999,999,999"));
     press(Qt::Key_Tab);
-    QCOMPARE(editor->tIncome[0]->text(), QStringLiteral("999,999,999"));
+    QCOMPARE(editor.element("tIncome", 0)->text(), QStringLiteral("999,999,999"));
 
-    editor.retype(editor->tIncome[13], QStringLiteral("1"));
-    QCOMPARE(editor->tTotal->text(), QStringLiteral("1,000,000,000"));
+    editor.retype(editor.element("tIncome", 13), QStringLiteral("1"));
+    QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("1,000,000,000"));
     press(Qt::Key_Tab);
     QCOMPARE(editor.services.texts(), QStringList{"Value too large!"});
-    QCOMPARE(editor->tIncome[13]->text(), QString());
-    QCOMPARE(focused(), editor->tIncome[13]);
-    QCOMPARE(editor->tTotal->text(), QStringLiteral("999,999,999"));
+    QCOMPARE(editor.element("tIncome", 13)->text(), QString());
+    QCOMPARE(focused(), editor.element("tIncome", 13));
+    QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("999,999,999"));
     QCOMPARE(editor.db.column("aIncome"), QStringList{"(none)"});
 }
 

@@ -1,6 +1,6 @@
 // The record editor's frame: opening, the record control, command states, record type, pages
 // and the name search.
-#include "records/fNameSearch.h"
+#include "records/name_search_window.h"
 #include "support/editor_screen.h"
 
 #include <QTreeWidget>
@@ -59,28 +59,29 @@ void TestEditorFrame::openingAndBrowsingMarkNothing() {
                 "OSeaFlag=0", "OSeaName=ACME"),
          original(12, "CHAN", "CHI")}));
     QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4"));
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("ADAMS, AMY"));
-    QVERIFY(editor->Data1->isEnabled());
-    QCOMPARE(editor->cExit->text(), QStringLiteral("&Quit"));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("ADAMS, AMY"));
+    QVERIFY(editor.navigator()->isEnabled());
+    QCOMPARE(editor.control<QPushButton>("cExit")->text(), QStringLiteral("&Quit"));
     QCOMPARE(editor.enabledCommands(), browsingCommands);
     QCOMPARE(editor->nextRecordId(), 41);
-    QVERIFY(editor->isPageVisible(1) && editor->optStatus[0]->isChecked());
-    click(editor->tPage1[1]);
-    QCOMPARE(editor->tSex->text() + editor->tAreaCode->text(), QStringLiteral("MK"));
-    QVERIFY(!editor->tPage1[3]->isEnabled() && !editor->tRent1[0]->isEnabled());
-    QCOMPARE(editor->tTotal->text(), QStringLiteral("1,234"));
+    QVERIFY(editor->isPageVisible(1) && editor.element<QRadioButton>("optStatus", 0)->isChecked());
+    click(editor.element("tPage1", 1));
+    QCOMPARE(editor.control("tSex")->text() + editor.control("tAreaCode")->text(),
+             QStringLiteral("MK"));
+    QVERIFY(!editor.element("tPage1", 3)->isEnabled() && !editor.element("tRent1", 0)->isEnabled());
+    QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("1,234"));
 
-    click(editor->Data1->nextButton);
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("baker"));
-    QCOMPARE(editor->tPage1[0]->text(), QStringLiteral("baker"));
-    QVERIFY(editor->tPage1[3]->isEnabled() && editor->tRent1[0]->isEnabled());
-    QVERIFY(!editor->tPage4[1]->isEnabled());
-    QCOMPARE(editor->tTotal->text(), QStringLiteral("0"));
-    click(editor->Data1->lastButton);
-    click(editor->Data1->nextButton);
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("CHAN, CHI"));
-    click(editor->Data1->firstButton);
-    QCOMPARE(editor->tPage1[1]->text(), QStringLiteral("AMY"));
+    click(editor.navigator()->nextButton);
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("baker"));
+    QCOMPARE(editor.element("tPage1", 0)->text(), QStringLiteral("baker"));
+    QVERIFY(editor.element("tPage1", 3)->isEnabled() && editor.element("tRent1", 0)->isEnabled());
+    QVERIFY(!editor.element("tPage4", 1)->isEnabled());
+    QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("0"));
+    click(editor.navigator()->lastButton);
+    click(editor.navigator()->nextButton);
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("CHAN, CHI"));
+    click(editor.navigator()->firstButton);
+    QCOMPARE(editor.element("tPage1", 1)->text(), QStringLiteral("AMY"));
     QVERIFY(editor.isIn(CommandState::Browsing));
     QCOMPARE(editor->records().editMode(), EditMode::None);
     QCOMPARE(editor.db.column("Sex"), (QStringList{"(none)", "(none)", "m"}));
@@ -107,9 +108,9 @@ void TestEditorFrame::typingMarksTheRecordChanged() {
     QVERIFY(editor.open(
         {surname.isEmpty() ? first : first << "Surname=" + surname, original(2, "ZEE", "ANN")}));
     // Shown by the record control, a row without surname is not tracked.
-    click(editor->Data1->nextButton);
-    click(editor->Data1->previousButton);
-    QCOMPARE(editor->Data1->caption(), surname.isEmpty() ? QString() : surname + ", X");
+    click(editor.navigator()->nextButton);
+    click(editor.navigator()->previousButton);
+    QCOMPARE(editor.navigator()->caption(), surname.isEmpty() ? QString() : surname + ", X");
     editor.control<QWidget>(control)->setFocus();
     press(Qt::Key_End); // the caret after the text: Delete removes nothing
     QVERIFY(editor.isIn(CommandState::Browsing));
@@ -119,18 +120,19 @@ void TestEditorFrame::typingMarksTheRecordChanged() {
         return;
     }
     QVERIFY(editor.isIn(CommandState::Editing));
-    QCOMPARE(editor->cExit->text(), QStringLiteral("&Cancel"));
+    QCOMPARE(editor.control<QPushButton>("cExit")->text(), QStringLiteral("&Cancel"));
     QCOMPARE(editor.enabledCommands(), editingCommands);
-    QVERIFY(!editor->Data1->isEnabled());
-    click(editor->Data1->nextButton); // refused while the edit is pending
-    QCOMPARE(editor->tPage1[0]->text(), surname);
+    QVERIFY(!editor.navigator()->isEnabled());
+    click(editor.navigator()->nextButton); // refused while the edit is pending
+    QCOMPARE(editor.element("tPage1", 0)->text(), surname);
     QCOMPARE(editor.db.column("MStatus"), (QStringList{"1", "(none)"}));
     // An original has no sheet number.
     const bool isOriginal = status == u'O';
-    QVERIFY(editor->optStatus[isOriginal ? 0 : 1]->isChecked());
-    QCOMPARE(editor->tStatus->text() + editor->tSheetNo->text(), isOriginal ? "O " : "R7");
-    QCOMPARE(editor->tSheetNo->isEnabled(), !isOriginal);
-    QCOMPARE(editor->tSheetNo->palette().color(QPalette::Base) == QColor(224, 224, 224),
+    QVERIFY(editor.element<QRadioButton>("optStatus", isOriginal ? 0 : 1)->isChecked());
+    QCOMPARE(editor.control("tStatus")->text() + editor.control("tSheetNo")->text(),
+             isOriginal ? "O " : "R7");
+    QCOMPARE(editor.control("tSheetNo")->isEnabled(), !isOriginal);
+    QCOMPARE(editor.control("tSheetNo")->palette().color(QPalette::Base) == QColor(224, 224, 224),
              isOriginal);
 }
 
@@ -156,11 +158,14 @@ void TestEditorFrame::pageSwitching() {
         editor.clickPage(editor.pageOf(widget));
     widget->setFocus();
     QTest::keyClick(widget, key);
-    QVERIFY(editor->isPageVisible(page) && editor->Picture1[page - 1]->isVisible());
+    QVERIFY(editor->isPageVisible(page) &&
+            editor.element<QWidget>("Picture1", page - 1)->isVisible());
     if (!focus.isEmpty())
         QCOMPARE(focusName(), focus);
     if (page == 2)
-        QCOMPARE(editor->lYear1[0]->text() + editor->lYear1[1]->text(), "20002001");
+        QCOMPARE(editor.element<QLabel>("lYear1", 0)->text() +
+                     editor.element<QLabel>("lYear1", 1)->text(),
+                 "20002001");
     QVERIFY(editor.isIn(CommandState::Browsing));
     QVERIFY(editor.services.boxes.isEmpty());
 }
@@ -173,9 +178,9 @@ void TestEditorFrame::nameSearchListsShowsAndForgetsRecords() {
     editor.services.answers = {true, true, true};
     QVERIFY(editor.open({original(1, "WONG", "ANNA"), original(2, "SMITH", "PETER"),
                          original(3, "SMITH", "JOHN"), original(4, "O'BRIEN", "JAMES")}));
-    editor->cNameSearch->click();
-    QVERIFY(QTest::qWaitForWindowActive(editor->nameSearch()));
-    QTreeWidget* outline = editor->nameSearch()->Outline1;
+    editor.control<QPushButton>("cNameSearch")->click();
+    QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
+    QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
     QTRY_COMPARE(outline->topLevelItemCount(), 26);
     const QStringList all = outlineTexts(outline);
     QCOMPARE(all.mid(14, 8), (QStringList{"O", "  O'BRIEN, JAMES", "P", "Q", "R", "S",
@@ -185,31 +190,31 @@ void TestEditorFrame::nameSearchListsShowsAndForgetsRecords() {
 
     QTreeWidgetItem* letterS = outline->topLevelItem(18);
     clickItem(outline, outline->topLevelItem(14)->child(0));
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("O'BRIEN, JAMES"));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("O'BRIEN, JAMES"));
     clickItem(outline, letterS);
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("O'BRIEN, JAMES"));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("O'BRIEN, JAMES"));
     clickItem(outline, letterS, true);
     QVERIFY(!letterS->isExpanded());
     QTest::keyClick(outline, Qt::Key_Return);
     QVERIFY(letterS->isExpanded());
     clickItem(outline, letterS->child(1));
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("SMITH, PETER"));
-    QCOMPARE(editor->tID->text(), QStringLiteral("2"));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, PETER"));
+    QCOMPARE(editor.control("tID")->text(), QStringLiteral("2"));
 
-    editor->cDelete->click();
+    editor.control<QPushButton>("cDelete")->click();
     QCOMPARE(letterS->childCount(), 1);
     QCOMPARE(letterS->child(0)->text(0), QStringLiteral("SMITH, JOHN"));
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("WONG, ANNA"));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("WONG, ANNA"));
     outline->setCurrentItem(letterS);
-    editor->cDelete->click();
+    editor.control<QPushButton>("cDelete")->click();
     QCOMPARE(outline->topLevelItem(22)->childCount(), 0);
     QCOMPARE(letterS->childCount(), 1);
     QCOMPARE(editor.db.column("Surname"), (QStringList{"SMITH", "O'BRIEN"}));
 
     // With a letter after the shown record's name selected, its entry still goes.
-    QCOMPARE(editor->Data1->caption(), QStringLiteral("SMITH, JOHN"));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, JOHN"));
     outline->setCurrentItem(outline->topLevelItem(25));
-    editor->cDelete->click();
+    editor.control<QPushButton>("cDelete")->click();
     QCOMPARE(letterS->childCount(), 0);
     QCOMPARE(outline->topLevelItem(14)->childCount(), 1);
     QCOMPARE(editor.services.texts(), QStringList(3, "Delete 1 employee record!"));

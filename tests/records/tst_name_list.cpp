@@ -1,5 +1,7 @@
 #include "records/name_list.h"
 
+#include "common/engine_error.h"
+
 #include <QTest>
 
 namespace {
@@ -27,6 +29,8 @@ private slots:
     void emptyTableGivesTheLetters();
     void oddSurnamesDoNotHideOthers();
     void missingFirstNameIsReported();
+    void searchFailure_data();
+    void searchFailure();
     void takeToken_data();
     void takeToken();
     void splitNameEntry_data();
@@ -116,6 +120,27 @@ void TestNameList::splitNameEntry() {
     QCOMPARE(chosen.firstName.has_value(), hasFirstName);
     if (hasFirstName)
         QCOMPARE(*chosen.firstName, firstName);
+}
+
+// Only criteria the engine refused for a surname with an apostrophe get the advice to browse;
+// every other failure is told as it is.
+void TestNameList::searchFailure_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<bool>("advice");
+    QTest::newRow("bad criteria, apostrophe") << int(engine::BadCriteria) << "O'BRIEN" << true;
+    QTest::newRow("bad criteria, plain name") << int(engine::BadCriteria) << "OBRIEN" << false;
+    QTest::newRow("disk error, apostrophe") << int(engine::DiskError) << "O'BRIEN" << false;
+}
+
+void TestNameList::searchFailure() {
+    QFETCH(int, number);
+    QFETCH(QString, surname);
+    QFETCH(bool, advice);
+    const QString shown =
+        nameSearchFailure(EngineError(number, QStringLiteral("as told")), surname);
+    QCOMPARE(shown.contains(QStringLiteral("search function cannot be used")), advice);
+    QCOMPARE(shown == QStringLiteral("as told"), !advice);
 }
 
 QTEST_APPLESS_MAIN(TestNameList)

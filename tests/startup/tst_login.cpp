@@ -1,8 +1,8 @@
-#include "employer/fSubInfo.h"
+#include "employer/employer_screen.h"
 #include "platform/field_edit.h"
-#include "records/fXW73D.h"
-#include "startup/fChgPwd.h"
-#include "startup/fLogin.h"
+#include "records/record_editor.h"
+#include "startup/login_dialog.h"
+#include "startup/password_change_dialog.h"
 #include "startup/run_state.h"
 #include "startup/shell.h"
 #include "startup/startup.h"
@@ -51,24 +51,25 @@ struct Run {
         shell.reset();
         state.login.reset();
     }
-    fLogin* login() const { return visibleScreen<fLogin>("fLogin"); }
-    fChgPwd* change() const { return visibleScreen<fChgPwd>("fChgPwd"); }
+    LoginDialog* login() const { return visibleScreen<LoginDialog>("fLogin"); }
+    PasswordChangeDialog* change() const { return visibleScreen<PasswordChangeDialog>("fChgPwd"); }
     bool atEmployerScreen() const { return visibleScreen<QWidget>("fSubInfo") != nullptr; }
 
     // Opens the password change screen if needed and types the three passwords.
-    fChgPwd* typeChange(const QString& old, const QString& fresh, const QString& retyped) {
+    PasswordChangeDialog* typeChange(const QString& old, const QString& fresh,
+                                     const QString& retyped) {
         if (!change())
-            login()->cmdChange->click();
-        fChgPwd* screen = change();
-        QTest::keyClicks(screen->Text1, old);
-        QTest::keyClicks(screen->Text2, fresh);
-        QTest::keyClicks(screen->Text3, retyped);
+            child<QPushButton>(login(), "cmdChange")->click();
+        PasswordChangeDialog* screen = change();
+        QTest::keyClicks(child<QLineEdit>(screen, "Text1"), old);
+        QTest::keyClicks(child<QLineEdit>(screen, "Text2"), fresh);
+        QTest::keyClicks(child<QLineEdit>(screen, "Text3"), retyped);
         return screen;
     }
 
     void typePassword(const QString& password) {
-        QTest::keyClicks(login()->txtLogin, password);
-        QTest::keyClick(login()->txtLogin, Qt::Key_Return);
+        QTest::keyClicks(child<QLineEdit>(login(), "txtLogin"), password);
+        QTest::keyClick(child<QLineEdit>(login(), "txtLogin"), Qt::Key_Return);
     }
 
     TempFolder own;
@@ -119,15 +120,18 @@ int recordCount(const QString& path, const QString& password) {
 }
 
 // Types valid common data into the employer screen and continues to the editor.
-void enterCommonData(fSubInfo* employer) {
+void enterCommonData(EmployerScreen* employer) {
     QVERIFY(activate(employer));
-    QTest::keyClicks(employer->tReturnYear, QStringLiteral("2001"));
-    QTest::keyClicks(employer->tSession, QStringLiteral("a"));
-    QTest::keyClicks(employer->tBRN, QStringLiteral("123"));
-    QTest::keyClicks(employer->tName, QStringLiteral("ACME LIMITED"));
-    QTest::keyClicks(employer->tSubDate, QStringLiteral("01052001"));
-    QTest::keyClicks(employer->tDesignation, QStringLiteral("Manager"));
-    QTest::keyClick(employer->tDesignation, Qt::Key_Return);
+    const auto type = [employer](const char* field, const QString& text) {
+        QTest::keyClicks(child<QLineEdit>(employer, field), text);
+    };
+    type("tReturnYear", QStringLiteral("2001"));
+    type("tSession", QStringLiteral("a"));
+    type("tBRN", QStringLiteral("123"));
+    type("tName", QStringLiteral("ACME LIMITED"));
+    type("tSubDate", QStringLiteral("01052001"));
+    type("tDesignation", QStringLiteral("Manager"));
+    QTest::keyClick(child<QLineEdit>(employer, "tDesignation"), Qt::Key_Return);
 }
 
 } // namespace
@@ -161,16 +165,16 @@ void TestLogin::firstRunEntersWithoutTypingAndGoesOnToTheEditor() {
     QVERIFY(run.services.boxes.isEmpty());
     QVERIFY(run.state.login.has_value());
     QCOMPARE(run.login(), nullptr);
-    auto* employer = visibleScreen<fSubInfo>("fSubInfo");
+    auto* employer = visibleScreen<EmployerScreen>("fSubInfo");
     QVERIFY(employer);
     QCOMPARE(employer->windowTitle(), QStringLiteral("Common data for XW73D records"));
     enterCommonData(employer);
     QCOMPARE(run.services.texts(), QStringList{"No record found. Please add new record!"});
-    auto* editor = visibleScreen<fXW73D>("fXW73D");
+    auto* editor = visibleScreen<RecordEditor>("fXW73D");
     QVERIFY(editor);
     QVERIFY(!employer->isVisible());
-    QCOMPARE(editor->returnYear(), QStringLiteral("2001"));
-    const QPointer<fSubInfo> employerLeft(employer);
+    QCOMPARE(editor->employer().returnYear, QStringLiteral("2001"));
+    const QPointer<EmployerScreen> employerLeft(employer);
     editor->close();
     QTRY_VERIFY(employerLeft.isNull()); // the hidden employer screen goes with the editor
     QVERIFY(!run.services.ended);
@@ -180,9 +184,9 @@ void TestLogin::laterRunWaitsForThePassword() {
     Run run;
     QVERIFY(run.login());
     QCOMPARE(run.login()->windowTitle(), QStringLiteral("Login Window"));
-    QVERIFY(run.login()->txtLogin->text().isEmpty());
+    QVERIFY(child<QLineEdit>(run.login(), "txtLogin")->text().isEmpty());
     QVERIFY(activate(run.login()));
-    QCOMPARE(QApplication::focusWidget(), run.login()->txtLogin);
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(run.login(), "txtLogin"));
     run.typePassword(QStringLiteral("qvz"));
     QVERIFY(run.services.boxes.isEmpty());
     QVERIFY(run.atEmployerScreen());
@@ -204,7 +208,7 @@ void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
     }
     Run run(folder.path());
     run.typePassword(QStringLiteral("qvz"));
-    auto* employer = visibleScreen<fSubInfo>("fSubInfo");
+    auto* employer = visibleScreen<EmployerScreen>("fSubInfo");
     QVERIFY(employer);
     enterCommonData(employer);
     QCOMPARE(run.services.texts().size(), 1);
@@ -222,11 +226,11 @@ void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
 void TestLogin::quitLeavesNothingBesideTheDatabase() {
     TempFolder folder;
     Run run(folder.path());
-    enterCommonData(visibleScreen<fSubInfo>("fSubInfo"));
-    auto* editor = visibleScreen<fXW73D>("fXW73D");
+    enterCommonData(visibleScreen<EmployerScreen>("fSubInfo"));
+    auto* editor = visibleScreen<RecordEditor>("fXW73D");
     QVERIFY(editor);
     run.services.answers = {true}; // Cancel in the empty database: Yes, quit
-    editor->cExit->click();
+    child<QPushButton>(editor, "cExit")->click();
     QVERIFY(run.services.ended);
     QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
 }
@@ -237,7 +241,7 @@ void TestLogin::threeWrongPasswordsEndTheRun() {
     QCOMPARE(run.services.texts(), QStringList{retry});
     QCOMPARE(run.services.boxes.last().title, QStringLiteral("Error"));
     QCOMPARE(run.services.beeps, 1);
-    QVERIFY(run.login()->txtLogin->text().isEmpty());
+    QVERIFY(child<QLineEdit>(run.login(), "txtLogin")->text().isEmpty());
     QVERIFY(!run.services.ended);
     run.typePassword(QStringLiteral("QVZ"));
     QCOMPARE(run.services.texts(), (QStringList{retry, retry}));
@@ -258,7 +262,7 @@ void TestLogin::quitEndsAtOnce() {
     Run run;
     QVERIFY(activate(run.login()));
     if (escape)
-        QTest::keyClick(run.login()->txtLogin, Qt::Key_Escape);
+        QTest::keyClick(child<QLineEdit>(run.login(), "txtLogin"), Qt::Key_Escape);
     else
         QTest::keyClick(run.login(), Qt::Key_Q, Qt::AltModifier);
     QTRY_VERIFY(run.services.ended); // a mnemonic clicks the button after a short animation
@@ -306,19 +310,20 @@ void TestLogin::refusedNewPasswords() {
     QFETCH(QString, retyped);
     QFETCH(QString, message);
     Run run;
-    run.login()->cmdChange->click();
-    fChgPwd* change = run.change();
+    child<QPushButton>(run.login(), "cmdChange")->click();
+    PasswordChangeDialog* change = run.change();
     QVERIFY(change);
     QCOMPARE(change->windowTitle(), QStringLiteral("Change of Password"));
     run.typeChange(oldPassword, newPassword, retyped);
     QVERIFY(activate(change));
-    QTest::keyClick(change->Text3, Qt::Key_Return);
+    QTest::keyClick(child<QLineEdit>(change, "Text3"), Qt::Key_Return);
     QCOMPARE(run.services.texts(), QStringList{message});
     const bool oldWrong = message == oldNotMatched;
-    QCOMPARE(change->Text1->text(), oldWrong ? QString() : oldPassword);
-    QVERIFY(change->Text2->text().isEmpty());
-    QVERIFY(change->Text3->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), oldWrong ? change->Text1 : change->Text2);
+    QCOMPARE(child<QLineEdit>(change, "Text1")->text(), oldWrong ? QString() : oldPassword);
+    QVERIFY(child<QLineEdit>(change, "Text2")->text().isEmpty());
+    QVERIFY(child<QLineEdit>(change, "Text3")->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(),
+             oldWrong ? child<QLineEdit>(change, "Text1") : child<QLineEdit>(change, "Text2"));
     run.state.login.reset();
     QCOMPARE(prepareWorkingDatabase(run.own.path()), StartupPath::PasswordProtected);
     Database::open(run.own.file(schema::workingFile),
@@ -330,9 +335,9 @@ void TestLogin::changedPasswordIsNeededNextTime() {
     createDatabase(folder.path());
     {
         Run run(folder.path());
-        fChgPwd* change =
+        PasswordChangeDialog* change =
             run.typeChange(QStringLiteral("qvz"), QStringLiteral("Ab12"), QStringLiteral("Ab12"));
-        QTest::keyClick(change->Text3, Qt::Key_Return);
+        QTest::keyClick(child<QLineEdit>(change, "Text3"), Qt::Key_Return);
         QVERIFY(run.services.boxes.isEmpty());
         QVERIFY(run.atEmployerScreen());
         QVERIFY(run.state.login.has_value());
@@ -353,11 +358,11 @@ void TestLogin::passwordChangeOnAFullDiskLeavesTheFileAsItWas() {
     const QString path = folder.file(schema::workingFile);
     const QByteArray before = digest(path);
     Run run(folder.path());
-    fChgPwd* change =
+    PasswordChangeDialog* change =
         run.typeChange(QStringLiteral("qvz"), QStringLiteral("abc123"), QStringLiteral("abc123"));
     {
         const FileSizeLimit full(QFileInfo(path).size() / 2);
-        change->cmdYes->click();
+        child<QPushButton>(change, "cmdYes")->click();
     }
     QCOMPARE(run.services.texts().size(), 1);
     QVERIFY(run.services.lastText().contains(QStringLiteral("not enough space")));
@@ -383,12 +388,12 @@ void TestLogin::passwordChangeOnADatabaseWithoutPasswordSetsIt() {
     ScriptedServices services;
     RunState state;
     state.programFolder = folder.path();
-    fChgPwd change(state);
-    QTest::keyClicks(change.Text1, QStringLiteral("qvz"));
-    QTest::keyClicks(change.Text2, QStringLiteral("Ab12"));
-    QTest::keyClicks(change.Text3, QStringLiteral("Ab12"));
-    QSignalSpy changed(&change, &fChgPwd::passwordChanged);
-    change.cmdYes->click();
+    PasswordChangeDialog change(state);
+    QTest::keyClicks(child<QLineEdit>(&change, "Text1"), QStringLiteral("qvz"));
+    QTest::keyClicks(child<QLineEdit>(&change, "Text2"), QStringLiteral("Ab12"));
+    QTest::keyClicks(child<QLineEdit>(&change, "Text3"), QStringLiteral("Ab12"));
+    QSignalSpy changed(&change, &PasswordChangeDialog::passwordChanged);
+    child<QPushButton>(&change, "cmdYes")->click();
     QVERIFY(services.boxes.isEmpty());
     QCOMPARE(changed.size(), 1);
     state.login.reset();
@@ -401,15 +406,15 @@ void TestLogin::passwordChangeOnADatabaseWithoutPasswordSetsIt() {
 
 void TestLogin::twoRefusalsThenTheEnd() {
     Run run;
-    run.login()->cmdChange->click();
-    fChgPwd* change = run.change();
-    QTest::keyClicks(change->Text1, QStringLiteral("qvz"));
-    change->cmdYes->click(); // too short
+    child<QPushButton>(run.login(), "cmdChange")->click();
+    PasswordChangeDialog* change = run.change();
+    QTest::keyClicks(child<QLineEdit>(change, "Text1"), QStringLiteral("qvz"));
+    child<QPushButton>(change, "cmdYes")->click(); // too short
     run.typeChange(QStringLiteral("wrong"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    change->cmdYes->click(); // old password wrong
+    child<QPushButton>(change, "cmdYes")->click(); // old password wrong
     QVERIFY(!run.services.ended);
     run.typeChange(QStringLiteral("qvz"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    change->cmdYes->click();
+    child<QPushButton>(change, "cmdYes")->click();
     QCOMPARE(run.services.texts(),
              (QStringList{tooShort, oldNotMatched, QStringLiteral("Change password failed.")}));
     QVERIFY(run.services.ended);
@@ -422,7 +427,7 @@ void TestLogin::declineReturnsToAFreshLogin() {
     Run run;
     run.typePassword(QStringLiteral("bad"));
     run.typePassword(QStringLiteral("bad"));
-    run.login()->cmdChange->click();
+    child<QPushButton>(run.login(), "cmdChange")->click();
     QVERIFY(run.change());
     QVERIFY(activate(run.change()));
     QTest::keyClick(run.change(), Qt::Key_N, Qt::AltModifier);
@@ -439,11 +444,13 @@ void TestLogin::declineReturnsToAFreshLogin() {
 // The login field takes ten characters, the password change fields eight; all show asterisks.
 void TestLogin::passwordFieldsLimitAndHideTheirText() {
     Run run;
-    QTest::keyClicks(run.login()->txtLogin, QStringLiteral("abcdefghijkl"));
-    QCOMPARE(run.login()->txtLogin->text(), QStringLiteral("abcdefghij"));
-    QCOMPARE(run.login()->txtLogin->displayText(), QString(10, u'*'));
-    run.login()->cmdChange->click();
-    for (QLineEdit* field : {run.change()->Text1, run.change()->Text2, run.change()->Text3}) {
+    QTest::keyClicks(child<QLineEdit>(run.login(), "txtLogin"), QStringLiteral("abcdefghijkl"));
+    QCOMPARE(child<QLineEdit>(run.login(), "txtLogin")->text(), QStringLiteral("abcdefghij"));
+    QCOMPARE(child<QLineEdit>(run.login(), "txtLogin")->displayText(), QString(10, u'*'));
+    child<QPushButton>(run.login(), "cmdChange")->click();
+    for (QLineEdit* field :
+         {child<QLineEdit>(run.change(), "Text1"), child<QLineEdit>(run.change(), "Text2"),
+          child<QLineEdit>(run.change(), "Text3")}) {
         QTest::keyClicks(field, QStringLiteral("123456789"));
         QCOMPARE(field->text(), QStringLiteral("12345678"));
         QCOMPARE(field->displayText(), QString(8, u'*'));

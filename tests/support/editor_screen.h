@@ -1,8 +1,10 @@
 #pragma once
 
-#include "records/fXW73D.h"
 #include "platform/field_edit.h"
+#include "records/name_search_link.h"
+#include "records/name_search_window.h"
 #include "records/navigator.h"
+#include "records/record_editor.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/working_database.h"
@@ -16,7 +18,7 @@
 #include <QToolButton>
 #include <memory>
 
-using CommandState = fXW73D::CommandState;
+using CommandState = RecordEditor::CommandState;
 
 // An original record with only its names.
 inline QStringList original(int id, const QString& surname, const QString& others) {
@@ -72,27 +74,37 @@ struct EditorScreen {
     bool open(const QList<QStringList>& records = {}) {
         for (const QStringList& record : records)
             db.addRecord(record);
-        screen = std::make_unique<fXW73D>(db.state);
-        screen->setReturnYearSource([] { return QStringLiteral("2001"); });
+        screen = std::make_unique<RecordEditor>(db.state);
+        EmployerData employer;
+        employer.returnYear = QStringLiteral("2001");
+        screen->setEmployer(employer);
+        linkNameSearch(*screen);
         screen->load();
         return activate(screen.get());
     }
-    fXW73D* operator->() const { return screen.get(); }
+    RecordEditor* operator->() const { return screen.get(); }
     bool isIn(CommandState state) const { return screen->commandState() == state; }
 
     // A control by its object name, as "tPage1(0)".
     template <class Widget = FieldEdit> Widget* control(const QString& name) const {
         return screen->findChild<Widget*>(name);
     }
+    // An element of a control array by its object name, as element("tPage1", 0).
+    template <class Widget = FieldEdit> Widget* element(const char* name, int index) const {
+        return control<Widget>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
+    }
+    Navigator* navigator() const { return control<Navigator>(QStringLiteral("Data1")); }
+    // The name search window the Name Search command opened, if any.
+    NameSearchWindow* nameSearch() const { return screen->findChild<NameSearchWindow*>(); }
 
     // The page (1 to 4) that holds a field.
     int pageOf(QWidget* field) const {
         for (int i = 0; i < 4; ++i)
-            if (screen->Picture1[i]->isAncestorOf(field))
+            if (element<QWidget>("Picture1", i)->isAncestorOf(field))
                 return i + 1;
         return 0;
     }
-    void clickPage(int page) const { click(screen->lPage[page - 1]); }
+    void clickPage(int page) const { click(element<QLabel>("lPage", page - 1)); }
 
     // Goes to a field's page, clicks into it and selects its text, as a user would.
     void select(FieldEdit* field) const {
@@ -127,15 +139,14 @@ struct EditorScreen {
     // The commands that can be pressed now.
     QStringList enabledCommands() const {
         QStringList names;
-        const fXW73D& e = *screen;
-        for (QPushButton* command : {e.cNew, e.cUpdate, e.cDelete, e.cExit, e.cNameSearch, e.cSort,
-                                     e.cPrint, e.cPrintAll, e.cSaveFloppy})
-            if (command->isEnabled())
-                names << command->objectName();
+        for (const char* name : {"cNew", "cUpdate", "cDelete", "cExit", "cNameSearch", "cSort",
+                                 "cPrint", "cPrintAll", "cSaveFloppy"})
+            if (control<QPushButton>(QLatin1String(name))->isEnabled())
+                names << QLatin1String(name);
         return names;
     }
 
     ScriptedServices services;
     WorkingDatabase db;
-    std::unique_ptr<fXW73D> screen;
+    std::unique_ptr<RecordEditor> screen;
 };

@@ -21,6 +21,11 @@ inline void closeAllScreens() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// A control of a screen by its object name.
+template <class Widget> Widget* child(const QWidget* screen, const char* name) {
+    return screen->findChild<Widget*>(QLatin1String(name));
+}
+
 inline bool activate(QWidget* window) {
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);

@@ -1,10 +1,10 @@
 // Construction of the editor's four pages and its command buttons. Fields are created in
 // reading order, which is the order the Tab key follows.
-#include "records/fXW73D.h"
+#include "records/record_editor.h"
 
+#include "platform/field_edit.h"
 #include "platform/widgets.h"
 #include "records/editor_fields.h"
-#include "platform/field_edit.h"
 #include "records/navigator.h"
 
 #include <QGridLayout>
@@ -62,7 +62,7 @@ int lineOf(int income) {
 
 // A field of the editor's field table: its column, character limit and spoken name all come
 // from that one table.
-FieldEdit* fXW73D::boundField(QWidget* parent, const char* control, int element) {
+FieldEdit* RecordEditor::boundField(QWidget* parent, const char* control, int element) {
     const EditorField* entry = findField(QLatin1String(control), element);
     Q_ASSERT(entry);
     const QString name = element < 0
@@ -77,126 +77,127 @@ FieldEdit* fXW73D::boundField(QWidget* parent, const char* control, int element)
     return edit;
 }
 
-void fXW73D::buildScreen() {
-    Data1 = named(new Navigator(this), "Data1");
+void RecordEditor::buildScreen() {
+    navigator = named(new Navigator(this), "Data1");
     auto* tabs = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        lPage[i] = new QLabel(QStringLiteral("Page %1").arg(i + 1), this);
-        lPage[i]->setObjectName(QStringLiteral("lPage(%1)").arg(i));
-        lPage[i]->setAlignment(Qt::AlignCenter);
-        lPage[i]->setCursor(Qt::PointingHandCursor);
-        lPage[i]->installEventFilter(this);
-        tabs->addWidget(lPage[i]);
+        pageTabs[i] = new QLabel(QStringLiteral("Page %1").arg(i + 1), this);
+        pageTabs[i]->setObjectName(QStringLiteral("lPage(%1)").arg(i));
+        pageTabs[i]->setAlignment(Qt::AlignCenter);
+        pageTabs[i]->setCursor(Qt::PointingHandCursor);
+        pageTabs[i]->installEventFilter(this);
+        tabs->addWidget(pageTabs[i]);
     }
-    Picture4 = named(new QLabel(this), "Picture4");
-    Picture4->setScaledContents(true);
-    Picture4->setFixedHeight(6);
+    pageTabPicture = named(new QLabel(this), "Picture4");
+    pageTabPicture->setScaledContents(true);
+    pageTabPicture->setFixedHeight(6);
 
-    m_pages = named(new QStackedWidget(this), "pages");
+    m_pageStack = named(new QStackedWidget(this), "pages");
     const std::array<QWidget*, 4> built{buildPage1(), buildPage2(), buildPage3(), buildPage4()};
     for (int i = 0; i < 4; ++i) {
-        Picture1[i] = built[i];
-        Picture1[i]->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
-        m_pages->addWidget(Picture1[i]);
+        pages[i] = built[i];
+        pages[i]->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
+        m_pageStack->addWidget(pages[i]);
     }
-    tStatus = boundField(this, "tStatus");
-    tID = boundField(this, "tID");
-    tStatus->hide();
-    tID->hide();
+    statusEdit = boundField(this, "tStatus");
+    idEdit = boundField(this, "tID");
+    statusEdit->hide();
+    idEdit->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabs);
-    layout->addWidget(Picture4);
-    layout->addWidget(m_pages, 1);
-    layout->addWidget(Data1);
+    layout->addWidget(pageTabPicture);
+    layout->addWidget(m_pageStack, 1);
+    layout->addWidget(navigator);
     layout->addWidget(buildCommands());
 }
 
-QWidget* fXW73D::buildPage1() {
+QWidget* RecordEditor::buildPage1() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    fraEntry = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
-    auto* types = new QHBoxLayout(fraEntry);
+    recordTypeBox = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
+    auto* types = new QHBoxLayout(recordTypeBox);
     const std::array<const char*, 3> typeNames{"Original", "Replacement", "Supplementary"};
     for (int i = 0; i < 3; ++i) {
-        optStatus[i] = new QRadioButton(QLatin1String(typeNames[i]), fraEntry);
-        optStatus[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
-        optStatus[i]->installEventFilter(this);
-        types->addWidget(optStatus[i]);
+        statusOptions[i] = new QRadioButton(QLatin1String(typeNames[i]), recordTypeBox);
+        statusOptions[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
+        statusOptions[i]->installEventFilter(this);
+        types->addWidget(statusOptions[i]);
     }
-    tSheetNo = boundField(page, "tSheetNo");
+    sheetNumberEdit = boundField(page, "tSheetNo");
     int row = 0;
-    grid->addWidget(fraEntry, row, 0, 1, 2);
-    grid->addWidget(caption(page, QStringLiteral("Sheet Number"), tSheetNo), row, 2);
-    grid->addWidget(tSheetNo, row++, 3);
+    grid->addWidget(recordTypeBox, row, 0, 1, 2);
+    grid->addWidget(caption(page, QStringLiteral("Sheet Number"), sheetNumberEdit), row, 2);
+    grid->addWidget(sheetNumberEdit, row++, 3);
 
     auto addRow = [&](const QString& words, QWidget* field) {
         grid->addWidget(caption(page, words, field), row, 0);
         grid->addWidget(field, row++, 1, 1, 3);
     };
     auto identity = [&](int index, const QString& words) {
-        tHKID[index] = boundField(page, "tHKID", index);
-        tChkDigit[index] = boundField(page, "tChkDigit", index);
+        identityNumberEdits[index] = boundField(page, "tHKID", index);
+        checkDigitEdits[index] = boundField(page, "tChkDigit", index);
         auto* box = new QWidget(page);
         auto* line = new QHBoxLayout(box);
         line->setContentsMargins(0, 0, 0, 0);
-        line->addWidget(tHKID[index]);
+        line->addWidget(identityNumberEdits[index]);
         line->addWidget(text(box, QStringLiteral("(")));
-        line->addWidget(tChkDigit[index]);
+        line->addWidget(checkDigitEdits[index]);
         line->addWidget(text(box, QStringLiteral(")")));
         line->addStretch();
-        tChkDigit[index]->setMaximumWidth(30);
-        grid->addWidget(caption(page, words, tHKID[index]), row, 0);
+        checkDigitEdits[index]->setMaximumWidth(30);
+        grid->addWidget(caption(page, words, identityNumberEdits[index]), row, 0);
         grid->addWidget(box, row++, 1, 1, 3);
     };
 
-    tPage1[0] = boundField(page, "tPage1", 0);
-    addRow(QStringLiteral("Surname"), tPage1[0]);
-    tPage1[1] = boundField(page, "tPage1", 1);
-    addRow(QStringLiteral("Other Names in Full"), tPage1[1]);
+    identityPageTexts[0] = boundField(page, "tPage1", 0);
+    addRow(QStringLiteral("Surname"), identityPageTexts[0]);
+    identityPageTexts[1] = boundField(page, "tPage1", 1);
+    addRow(QStringLiteral("Other Names in Full"), identityPageTexts[1]);
     identity(0, QStringLiteral("H.K. Identity Card Number"));
-    tPage1[2] = boundField(page, "tPage1", 2);
-    addRow(QStringLiteral("Passport No. && Country of Issue"), tPage1[2]);
+    identityPageTexts[2] = boundField(page, "tPage1", 2);
+    addRow(QStringLiteral("Passport No. && Country of Issue"), identityPageTexts[2]);
     grid->addWidget(text(page, QStringLiteral("(if Employee has no H.K. Identity Card)")), row++, 1,
                     1, 3);
-    tSex = boundField(page, "tSex");
-    addRow(QStringLiteral("Sex (M or F)"), tSex);
-    tMStatus = boundField(page, "tMStatus");
+    sexEdit = boundField(page, "tSex");
+    addRow(QStringLiteral("Sex (M or F)"), sexEdit);
+    maritalStatusEdit = boundField(page, "tMStatus");
     addRow(QStringLiteral("Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"),
-           tMStatus);
-    tPage1[3] = boundField(page, "tPage1", 3);
-    addRow(QStringLiteral("If married, full name of spouse"), tPage1[3]);
+           maritalStatusEdit);
+    identityPageTexts[3] = boundField(page, "tPage1", 3);
+    addRow(QStringLiteral("If married, full name of spouse"), identityPageTexts[3]);
     identity(1, QStringLiteral("Spouse's H.K. Identity Card Number"));
-    tPage1[4] = boundField(page, "tPage1", 4);
-    addRow(QStringLiteral("Passport Number && Country of Issue"), tPage1[4]);
-    tChineseName = boundField(page, "tChineseName");
-    addRow(QStringLiteral("Full Name in Chinese"), tChineseName);
+    identityPageTexts[4] = boundField(page, "tPage1", 4);
+    addRow(QStringLiteral("Passport Number && Country of Issue"), identityPageTexts[4]);
+    chineseNameEdit = boundField(page, "tChineseName");
+    addRow(QStringLiteral("Full Name in Chinese"), chineseNameEdit);
     const QString address = QStringLiteral("Residential Address (HK,KLN, NT not required)");
-    tPage1[5] = boundField(page, "tPage1", 5);
-    addRow(address, tPage1[5]);
-    tPage1[6] = boundField(page, "tPage1", 6);
-    grid->addWidget(tPage1[6], row++, 1, 1, 3);
-    tAreaCode = boundField(page, "tAreaCode");
-    addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"), tAreaCode);
-    tPage1[7] = boundField(page, "tPage1", 7);
-    addRow(QStringLiteral("Correspondence Address"), tPage1[7]);
-    tPage1[8] = boundField(page, "tPage1", 8);
-    addRow(QStringLiteral("Capacity in which employed"), tPage1[8]);
-    tPage1[9] = boundField(page, "tPage1", 9);
-    addRow(QStringLiteral("If part time, the name of his/her principal employer"), tPage1[9]);
-    for (FieldEdit* single : {tSex, tMStatus, tAreaCode})
+    identityPageTexts[5] = boundField(page, "tPage1", 5);
+    addRow(address, identityPageTexts[5]);
+    identityPageTexts[6] = boundField(page, "tPage1", 6);
+    grid->addWidget(identityPageTexts[6], row++, 1, 1, 3);
+    areaCodeEdit = boundField(page, "tAreaCode");
+    addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"), areaCodeEdit);
+    identityPageTexts[7] = boundField(page, "tPage1", 7);
+    addRow(QStringLiteral("Correspondence Address"), identityPageTexts[7]);
+    identityPageTexts[8] = boundField(page, "tPage1", 8);
+    addRow(QStringLiteral("Capacity in which employed"), identityPageTexts[8]);
+    identityPageTexts[9] = boundField(page, "tPage1", 9);
+    addRow(QStringLiteral("If part time, the name of his/her principal employer"),
+           identityPageTexts[9]);
+    for (FieldEdit* single : {sexEdit, maritalStatusEdit, areaCodeEdit})
         single->setMaximumWidth(30);
     grid->setRowStretch(row, 1);
     return page;
 }
 
-QWidget* fXW73D::buildPage2() {
+QWidget* RecordEditor::buildPage2() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 4; ++i) {
-        lYear1[i] = new QLabel(page);
-        lYear1[i]->setObjectName(QStringLiteral("lYear1(%1)").arg(i));
+        yearLabels[i] = new QLabel(page);
+        yearLabels[i]->setObjectName(QStringLiteral("lYear1(%1)").arg(i));
     }
     auto yearLine = [&](const QString& words, QLabel* from, QLabel* to) {
         auto* line = new QHBoxLayout;
@@ -210,14 +211,14 @@ QWidget* fXW73D::buildPage2() {
     };
     int row = 0;
     grid->addLayout(yearLine(QStringLiteral("Period of employment for the year from 1 April"),
-                             lYear1[0], lYear1[1]),
+                             yearLabels[0], yearLabels[1]),
                     row++, 0, 1, 4);
 
     auto* dates = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
-        tddmmyy[i] = boundField(page, "tddmmyy", i);
-        tddmmyy[i]->setMaximumWidth(i % 3 == 2 ? 60 : 36);
-        dates->addWidget(tddmmyy[i]);
+        periodDateEdits[i] = boundField(page, "tddmmyy", i);
+        periodDateEdits[i]->setMaximumWidth(i % 3 == 2 ? 60 : 36);
+        dates->addWidget(periodDateEdits[i]);
         if (i % 3 != 2)
             dates->addWidget(text(page, QStringLiteral("/")));
         else
@@ -229,7 +230,7 @@ QWidget* fXW73D::buildPage2() {
     grid->addLayout(dates, row++, 0, 1, 4);
     grid->addLayout(yearLine(QStringLiteral("Particulars of Income accruing for the year from 1 "
                                             "April"),
-                             lYear1[2], lYear1[3]),
+                             yearLabels[2], yearLabels[3]),
                     row++, 0, 1, 4);
     grid->addWidget(text(page, QStringLiteral("Particulars")), row, 0);
     grid->addWidget(text(page, QStringLiteral("Period")), row, 1);
@@ -244,26 +245,27 @@ QWidget* fXW73D::buildPage2() {
             if (i == 10)
                 grid->addWidget(text(page, name), row++, 0, 1, 4);
             const int item = i - 10;
-            tNature[item] = boundField(page, "tNature", item);
+            otherRewardNatureEdits[item] = boundField(page, "tNature", item);
             auto* nature = new QHBoxLayout;
             nature->addWidget(text(page, QStringLiteral("Nature")));
-            nature->addWidget(tNature[item]);
+            nature->addWidget(otherRewardNatureEdits[item]);
             grid->addLayout(nature, row, 0);
         } else {
             grid->addWidget(text(page, withDots(incomeNames[line])), row, 0);
         }
-        tPeriod[periodElement] = boundField(page, "tPeriod", periodElement);
-        tIncome[i] = boundField(page, "tIncome", i);
-        tIncome[i]->setAlignment(Qt::AlignRight);
-        grid->addWidget(tPeriod[periodElement], row, 1);
-        grid->addWidget(tIncome[i], row++, 2);
+        incomePeriodEdits[periodElement] = boundField(page, "tPeriod", periodElement);
+        incomeEdits[i] = boundField(page, "tIncome", i);
+        incomeEdits[i]->setAlignment(Qt::AlignRight);
+        grid->addWidget(incomePeriodEdits[periodElement], row, 1);
+        grid->addWidget(incomeEdits[i], row++, 2);
     }
-    tTotal = named(new FieldEdit(page), "tTotal");
-    tTotal->setReadOnly(true);
-    tTotal->setFocusPolicy(Qt::NoFocus);
-    tTotal->setAlignment(Qt::AlignRight);
-    grid->addWidget(caption(page, QStringLiteral("Total"), tTotal), row, 1, Qt::AlignRight);
-    grid->addWidget(tTotal, row++, 2);
+    totalIncomeEdit = named(new FieldEdit(page), "tTotal");
+    totalIncomeEdit->setReadOnly(true);
+    totalIncomeEdit->setFocusPolicy(Qt::NoFocus);
+    totalIncomeEdit->setAlignment(Qt::AlignRight);
+    grid->addWidget(caption(page, QStringLiteral("Total"), totalIncomeEdit), row, 1,
+                    Qt::AlignRight);
+    grid->addWidget(totalIncomeEdit, row++, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -271,16 +273,16 @@ QWidget* fXW73D::buildPage2() {
     return page;
 }
 
-QWidget* fXW73D::buildPage3() {
+QWidget* RecordEditor::buildPage3() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     int row = 0;
-    tQFlag = boundField(page, "tQFlag");
-    tQFlag->setMaximumWidth(30);
-    grid->addWidget(
-        caption(page, QStringLiteral("Particulars of Place of Residence provided"), tQFlag), row,
-        0);
-    grid->addWidget(tQFlag, row++, 1);
+    residenceFlagEdit = boundField(page, "tQFlag");
+    residenceFlagEdit->setMaximumWidth(30);
+    grid->addWidget(caption(page, QStringLiteral("Particulars of Place of Residence provided"),
+                            residenceFlagEdit),
+                    row, 0);
+    grid->addWidget(residenceFlagEdit, row++, 1);
     grid->addWidget(text(page, QStringLiteral("(0=No Place of Residence provided, 1=Place of "
                                               "Residence provided by Employer)")),
                     row++, 0, 1, 3);
@@ -288,17 +290,17 @@ QWidget* fXW73D::buildPage3() {
         const QString heading = QStringLiteral("Address %1").arg(place + 1);
         const int first = place * 4;
         for (int line = first; line < first + 4; ++line)
-            tPage3[line] = boundField(page, "tPage3", line);
-        grid->addWidget(caption(page, heading, tPage3[first]), row, 0);
-        grid->addWidget(tPage3[first], row++, 1, 1, 2);
-        grid->addWidget(tPage3[first + 1], row++, 1, 1, 2);
-        grid->addWidget(caption(page, QStringLiteral("Nature"), tPage3[first + 2]), row, 0);
-        grid->addWidget(tPage3[first + 2], row++, 1, 1, 2);
-        grid->addWidget(caption(page, QStringLiteral("Period provided"), tPage3[first + 3]), row,
-                        0);
-        grid->addWidget(tPage3[first + 3], row++, 1, 1, 2);
+            residenceTexts[line] = boundField(page, "tPage3", line);
+        grid->addWidget(caption(page, heading, residenceTexts[first]), row, 0);
+        grid->addWidget(residenceTexts[first], row++, 1, 1, 2);
+        grid->addWidget(residenceTexts[first + 1], row++, 1, 1, 2);
+        grid->addWidget(caption(page, QStringLiteral("Nature"), residenceTexts[first + 2]), row, 0);
+        grid->addWidget(residenceTexts[first + 2], row++, 1, 1, 2);
+        grid->addWidget(caption(page, QStringLiteral("Period provided"), residenceTexts[first + 3]),
+                        row, 0);
+        grid->addWidget(residenceTexts[first + 3], row++, 1, 1, 2);
         for (int rent = 0; rent < 4; ++rent) {
-            FieldEdit* field = tRent1[first + rent] = boundField(page, "tRent1", first + rent);
+            FieldEdit* field = rentEdits[first + rent] = boundField(page, "tRent1", first + rent);
             field->setAlignment(Qt::AlignRight);
             field->setMaximumWidth(120);
             grid->addWidget(caption(page, QLatin1String(rentNames[rent]), field), row, 0);
@@ -313,25 +315,25 @@ QWidget* fXW73D::buildPage3() {
     return page;
 }
 
-QWidget* fXW73D::buildPage4() {
+QWidget* RecordEditor::buildPage4() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     int row = 0;
     const QString question = QStringLiteral(
         "Whether the employee was wholly or partly paid by an overseas company either in Hong "
         "Kong or overseas (0=NO, 1=YES)");
-    tOSeaFlag = boundField(page, "tOSeaFlag");
-    tOSeaFlag->setMaximumWidth(30);
-    grid->addWidget(caption(page, question, tOSeaFlag), row, 0);
-    grid->addWidget(tOSeaFlag, row++, 1);
+    overseasFlagEdit = boundField(page, "tOSeaFlag");
+    overseasFlagEdit->setMaximumWidth(30);
+    grid->addWidget(caption(page, question, overseasFlagEdit), row, 0);
+    grid->addWidget(overseasFlagEdit, row++, 1);
     grid->addWidget(text(page, QStringLiteral("If yes, please state:")), row++, 0, 1, 2);
     const std::array<const char*, 5> captions{
         "Amount (if known) (This amount must also be included in Page 2)",
         "Name of overseas company", "Address", "Employee's Tax File Number in XWD", "Remarks"};
     for (int i = 0; i < 5; ++i) {
-        tPage4[i] = boundField(page, "tPage4", i);
-        grid->addWidget(caption(page, QLatin1String(captions[i]), tPage4[i]), row, 0);
-        grid->addWidget(tPage4[i], row++, 1);
+        overseasTexts[i] = boundField(page, "tPage4", i);
+        grid->addWidget(caption(page, QLatin1String(captions[i]), overseasTexts[i]), row, 0);
+        grid->addWidget(overseasTexts[i], row++, 1);
     }
     grid->addWidget(text(page, QStringLiteral("(Please check the correctness of the information "
                                               "entered, then click the 'Update' button to save "
@@ -342,21 +344,22 @@ QWidget* fXW73D::buildPage4() {
     return page;
 }
 
-QWidget* fXW73D::buildCommands() {
+QWidget* RecordEditor::buildCommands() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    cNew = widgets::button(box, "cNew", QStringLiteral("&Create new    record"));
-    cUpdate = widgets::button(box, "cUpdate", QStringLiteral("&Update"));
-    cDelete = widgets::button(box, "cDelete", QStringLiteral("&Delete"));
-    cExit = widgets::button(box, "cExit", QStringLiteral("&Quit"));
-    cNameSearch = widgets::button(box, "cNameSearch", QStringLiteral("Name &Search"));
-    cSort = widgets::button(box, "cSort", QStringLiteral("Sor&t"));
-    cPrint = widgets::button(box, "cPrint", QStringLiteral("&Print"));
-    cPrintAll = widgets::button(box, "cPrintAll", QStringLiteral("Print &All"));
-    cSaveFloppy = widgets::button(box, "cSaveFloppy", QStringLiteral("Save to &Floppy"));
-    const std::array<QPushButton*, 9> order{cNew,  cUpdate, cDelete,   cExit,      cNameSearch,
-                                            cSort, cPrint,  cPrintAll, cSaveFloppy};
+    newRecordButton = widgets::button(box, "cNew", QStringLiteral("&Create new    record"));
+    updateButton = widgets::button(box, "cUpdate", QStringLiteral("&Update"));
+    deleteButton = widgets::button(box, "cDelete", QStringLiteral("&Delete"));
+    quitButton = widgets::button(box, "cExit", QStringLiteral("&Quit"));
+    nameSearchButton = widgets::button(box, "cNameSearch", QStringLiteral("Name &Search"));
+    sortButton = widgets::button(box, "cSort", QStringLiteral("Sor&t"));
+    printButton = widgets::button(box, "cPrint", QStringLiteral("&Print"));
+    printAllButton = widgets::button(box, "cPrintAll", QStringLiteral("Print &All"));
+    saveToMediumButton = widgets::button(box, "cSaveFloppy", QStringLiteral("Save to &Floppy"));
+    const std::array<QPushButton*, 9> order{newRecordButton, updateButton,     deleteButton,
+                                            quitButton,      nameSearchButton, sortButton,
+                                            printButton,     printAllButton,   saveToMediumButton};
     for (int i = 0; i < 9; ++i) {
         order[i]->setAccessibleName(widgets::spokenText(order[i]->text()));
         grid->addWidget(order[i], i / 5, i % 5);

@@ -1,5 +1,6 @@
-#include "employer/fSubInfo.h"
+#include "employer/employer_screen.h"
 #include "platform/field_edit.h"
+#include "support/file_size_limit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/working_database.h"
@@ -10,9 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -59,28 +59,12 @@ void typeInto(QLineEdit* field, const QString& keys, bool replace = true) {
     }
 }
 
-// Writes beyond the first byte of any file fail while it lives, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(bool on = true) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit tight = m_previous;
-        tight.rlim_cur = on ? 1 : m_previous.rlim_cur;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous{};
-};
-
 // The employer screen over a fresh working database, logged in as the program does.
 struct Screen {
     explicit Screen(const RowValues& employer = {}) {
         if (!employer.isEmpty())
             updateRow(db(), table::employer, employerColumns(), 1, employer);
-        screen = std::make_unique<fSubInfo>(data.state);
+        screen = std::make_unique<EmployerScreen>(data.state);
     }
     bool open() {
         if (!screen->load())
@@ -93,10 +77,11 @@ struct Screen {
     QList<RowValues> employees() { return tableRows(db(), table::employee, employeeColumns()); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     FieldEdit* field(const QString& name) const { return screen->findChild<FieldEdit*>(name); }
+    QPushButton* button(const QString& name) const { return screen->findChild<QPushButton*>(name); }
 
     ScriptedServices services;
     WorkingDatabase data;
-    std::unique_ptr<fSubInfo> screen;
+    std::unique_ptr<EmployerScreen> screen;
 };
 
 // The columns of the tables, named where they are taken apart.
@@ -107,7 +92,7 @@ using YearCase = std::tuple<bool, bool, QStringList, QString>;
 
 } // namespace
 
-class TestSubInfo : public QObject {
+class TestEmployerScreen : public QObject {
     Q_OBJECT
 private slots:
     void loadShowsTheRowAndClearsTheWorkFiles();
@@ -126,7 +111,7 @@ private slots:
 
 // Loading clears the work files and shows the employer row in fields that keep their captions,
 // lengths and tab order.
-void TestSubInfo::loadShowsTheRowAndClearsTheWorkFiles() {
+void TestEmployerScreen::loadShowsTheRowAndClearsTheWorkFiles() {
     Screen s(completeEmployer);
     const QStringList leftOver{"TEMP73D.MDB", "temp73dc.mdb-journal", "~~LOG~~.mdb", "_A.TXT"};
     for (const QString& name : leftOver)
@@ -139,13 +124,13 @@ void TestSubInfo::loadShowsTheRowAndClearsTheWorkFiles() {
          {"tReturnYear", "tSession", "tBRN", "tName", "tDesignation", "tSubDate"})
         shown << s.field(name)->text();
     QCOMPARE(shown, completeEmployer);
-    QCOMPARE(s.data.state.returnYear, QStringLiteral("2001"));
+    QCOMPARE(s.screen->employerData().returnYear, QStringLiteral("2001"));
     QCOMPARE(s.data.state.workingPath, s.data.folder.file(schema::workingFile));
     QCOMPARE(s.data.state.imagePath, s.data.folder.file(QStringLiteral("_a.txt")));
     QVERIFY(s.services.boxes.isEmpty());
-    QStringList texts{s.screen->windowTitle(),          s.screen->tSession->accessibleName(),
-                      s.screen->tBRN->accessibleName(), s.screen->tName->accessibleName(),
-                      s.screen->cContinue->text(),      s.screen->cQuit->text()};
+    QStringList texts{s.screen->windowTitle(),           s.field("tSession")->accessibleName(),
+                      s.field("tBRN")->accessibleName(), s.field("tName")->accessibleName(),
+                      s.button("cContinue")->text(),     s.button("cQuit")->text()};
     for (const QLabel* label : s.screen->findChildren<QLabel*>())
         texts << label->text();
     for (const char* text :
@@ -162,7 +147,7 @@ void TestSubInfo::loadShowsTheRowAndClearsTheWorkFiles() {
           "records.  Any amendment of the data in this screen will automatically amend the data "
           "of the inputted XW73D records."})
         QVERIFY2(texts.contains(QLatin1String(text)), text);
-    QVERIFY(s.screen->cContinue->isDefault());
+    QVERIFY(s.button("cContinue")->isDefault());
     QStringList order; // each field with its length limit
     for (int i = 0; i < 8; ++i) {
         order << s.focus()->objectName();
@@ -174,7 +159,7 @@ void TestSubInfo::loadShowsTheRowAndClearsTheWorkFiles() {
                                  "tDesignation25", "cContinue", "cQuit"}));
 }
 
-void TestSubInfo::loadFailureIsShownAndCloses() {
+void TestEmployerScreen::loadFailureIsShownAndCloses() {
     Screen s;
     QFile ini(s.data.folder.file(QStringLiteral("path.ini")));
     QVERIFY(ini.open(QIODevice::WriteOnly));
@@ -190,7 +175,7 @@ void TestSubInfo::loadFailureIsShownAndCloses() {
 }
 
 // Keys typed, or text committed by an input method, after the field was filled with `before`.
-void TestSubInfo::keysReachTheRules_data() {
+void TestEmployerScreen::keysReachTheRules_data() {
     QTest::addColumn<KeyCase>("keyCase");
     const auto row = [](const char* name, const KeyCase& keyCase) {
         QTest::newRow(name) << keyCase;
@@ -210,7 +195,7 @@ void TestSubInfo::keysReachTheRules_data() {
         {"tDesignation", QString(12, chen), true, chen, QString(12, chen), 1});
 }
 
-void TestSubInfo::keysReachTheRules() {
+void TestEmployerScreen::keysReachTheRules() {
     QFETCH(KeyCase, keyCase);
     const auto& [field, before, committed, input, after, beeps] = keyCase;
     Screen s;
@@ -233,7 +218,7 @@ void TestSubInfo::keysReachTheRules() {
 
 // Leaving the year, the section or the file number checks it: a refusal shows its message, puts
 // back the value the field had when it got the focus and keeps the focus there.
-void TestSubInfo::leaveChecks_data() {
+void TestEmployerScreen::leaveChecks_data() {
     QTest::addColumn<LeaveCase>("leaveCase");
     const auto row = [](const char* name, const LeaveCase& leaveCase) {
         QTest::newRow(name) << leaveCase;
@@ -249,7 +234,7 @@ void TestSubInfo::leaveChecks_data() {
         {"tBRN", "121", false, "'00000121" + badFileNumber, "00000121", "00000123"});
 }
 
-void TestSubInfo::leaveChecks() {
+void TestEmployerScreen::leaveChecks() {
     QFETCH(LeaveCase, leaveCase);
     // `during` is the field's text while the message is shown; no message: the text is accepted.
     const auto& [field, typed, pasted, message, during, after] = leaveCase;
@@ -269,12 +254,12 @@ void TestSubInfo::leaveChecks() {
     QCOMPARE(s.services.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(shownDuringBox, during);
     QCOMPARE(s.focus(), message.isEmpty() ? edit->nextInFocusChain() : edit);
-    QCOMPARE(s.data.state.returnYear, QStringLiteral("2001"));
+    QCOMPARE(s.screen->employerData().returnYear, QStringLiteral("2001"));
 }
 
 // A changed year clears pages 2 to 4 of every record once the user agrees and the clearing
 // succeeds; otherwise the old year comes back.
-void TestSubInfo::yearChange_data() {
+void TestEmployerScreen::yearChange_data() {
     QTest::addColumn<YearCase>("yearCase");
     QTest::newRow("valid: answered Yes") << YearCase{true, false, {yearQuestion}, "2002"};
     QTest::newRow("invalid: answered No") << YearCase{false, false, {yearQuestion}, "2001"};
@@ -282,7 +267,7 @@ void TestSubInfo::yearChange_data() {
         << YearCase{true, true, {yearQuestion, diskFull}, "2001"};
 }
 
-void TestSubInfo::yearChange() {
+void TestEmployerScreen::yearChange() {
     QFETCH(YearCase, yearCase);
     const auto& [answer, diskFull, messages, year] = yearCase;
     Screen s(completeEmployer);
@@ -292,23 +277,25 @@ void TestSubInfo::yearChange() {
     const QList<RowValues> before = s.employees();
     QVERIFY(s.open());
     s.services.answers = {answer};
-    typeInto(s.screen->tReturnYear, QStringLiteral("2002"));
+    typeInto(s.field("tReturnYear"), QStringLiteral("2002"));
     // Another window taking the activation away and giving it back is no leaving of the field.
     QWidget other;
     other.show();
     QVERIFY(activate(&other));
     QVERIFY(activate(s.screen.get()));
-    QCOMPARE(s.focus(), s.screen->tReturnYear);
+    QCOMPARE(s.focus(), s.field("tReturnYear"));
     QVERIFY(s.services.boxes.isEmpty());
     {
-        const FileSizeLimit full(diskFull);
-        QTest::keyClick(s.screen->tReturnYear, Qt::Key_Tab);
+        std::optional<FileSizeLimit> full;
+        if (diskFull)
+            full.emplace(1); // writes beyond the first byte of any file fail
+        QTest::keyClick(s.field("tReturnYear"), Qt::Key_Tab);
     }
     QCOMPARE(s.services.texts(), messages);
     QCOMPARE(s.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
-    QCOMPARE(s.screen->tReturnYear->text(), year);
-    QCOMPARE(s.data.state.returnYear, year);
-    QCOMPARE(s.focus(), year == u"2001" ? s.screen->tReturnYear : s.screen->tSession);
+    QCOMPARE(s.field("tReturnYear")->text(), year);
+    QCOMPARE(s.screen->employerData().returnYear, year);
+    QCOMPARE(s.focus(), year == u"2001" ? s.field("tReturnYear") : s.field("tSession"));
     QCOMPARE(s.employer(), completeEmployer); // the year is saved by Continue only
     QList<RowValues> cleared = before;
     const int firstCleared = columnIndex(employeeColumns(), QStringLiteral("EDay1"));
@@ -317,12 +304,12 @@ void TestSubInfo::yearChange() {
             row[col] = QVariant();
     QCOMPARE(s.employees(), cleared);
     // The year now remembered asks nothing when it is left again.
-    s.screen->tReturnYear->setFocus();
-    QTest::keyClick(s.screen->tReturnYear, Qt::Key_Tab);
+    s.field("tReturnYear")->setFocus();
+    QTest::keyClick(s.field("tReturnYear"), Qt::Key_Tab);
     QCOMPARE(s.services.boxes.size(), messages.size());
 }
 
-void TestSubInfo::continueChecksAndSaves_data() {
+void TestEmployerScreen::continueChecksAndSaves_data() {
     QTest::addColumn<ContinueCase>("continueCase");
     const auto row = [](const char* name, const ContinueCase& continueCase) {
         QTest::newRow(name) << continueCase;
@@ -336,7 +323,7 @@ void TestSubInfo::continueChecksAndSaves_data() {
     row("invalid: full disk", {"2001", "ACME", "31032001", true, diskFull, "tDesignation"});
 }
 
-void TestSubInfo::continueChecksAndSaves() {
+void TestEmployerScreen::continueChecksAndSaves() {
     QFETCH(ContinueCase, continueCase);
     const auto& [year, name, date, diskFull, message, focused] = continueCase;
     Screen s({"3.2", {}, {}, {}, {}, {}, {}});
@@ -347,42 +334,44 @@ void TestSubInfo::continueChecksAndSaves() {
                                "tName",       "tSubDate", "tDesignation"};
     for (int i = 0; i < 6; ++i)
         typeInto(s.field(fields[i]), texts[i]);
-    QSignalSpy continued(s.screen.get(), &fSubInfo::continued);
+    QSignalSpy continued(s.screen.get(), &EmployerScreen::continued);
     {
-        const FileSizeLimit full(diskFull);
-        QTest::keyClick(s.screen->tDesignation, Qt::Key_Return);
+        std::optional<FileSizeLimit> full;
+        if (diskFull)
+            full.emplace(1); // writes beyond the first byte of any file fail
+        QTest::keyClick(s.field("tDesignation"), Qt::Key_Return);
     }
     const RowValues saved{"3.4e", year, "B", "00000123", name, "Manager", "31032001"};
     QCOMPARE(s.services.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(continued.size(), message.isEmpty() ? 1 : 0);
     QCOMPARE(s.screen->isVisible(), !message.isEmpty());
     QCOMPARE(s.employer(), message.isEmpty() ? saved : before);
-    QCOMPARE(s.screen->tSubDate->text(), date); // the date is not put back
+    QCOMPARE(s.field("tSubDate")->text(), date); // the date is not put back
     if (!message.isEmpty())
         QCOMPARE(s.focus()->objectName(), focused);
 }
 
-void TestSubInfo::clickOnContinueAfterARefusalShowsOneMessage() {
+void TestEmployerScreen::clickOnContinueAfterARefusalShowsOneMessage() {
     Screen s(completeEmployer);
     QVERIFY(s.open());
-    QSignalSpy continued(s.screen.get(), &fSubInfo::continued);
-    typeInto(s.screen->tBRN, QStringLiteral("121"));
-    QTest::mouseClick(s.screen->cContinue, Qt::LeftButton);
+    QSignalSpy continued(s.screen.get(), &EmployerScreen::continued);
+    typeInto(s.field("tBRN"), QStringLiteral("121"));
+    QTest::mouseClick(s.button("cContinue"), Qt::LeftButton);
     QCOMPARE(s.services.texts(), QStringList{"'00000121" + badFileNumber});
-    QCOMPARE(s.focus(), s.screen->tBRN);
+    QCOMPARE(s.focus(), s.field("tBRN"));
     QVERIFY(continued.isEmpty());
     QTest::qWait(0); // the dropped click is forgotten once the events have run
-    QTest::mouseClick(s.screen->cContinue, Qt::LeftButton);
+    QTest::mouseClick(s.button("cContinue"), Qt::LeftButton);
     QCOMPARE(continued.size(), 1);
     QCOMPARE(s.services.boxes.size(), 1);
 }
 
-void TestSubInfo::quitWritesNothing() {
+void TestEmployerScreen::quitWritesNothing() {
     Screen s(completeEmployer);
     QVERIFY(s.open());
-    typeInto(s.screen->tName, QStringLiteral("OTHER NAME"));
-    typeInto(s.screen->tSubDate, QStringLiteral("01062001"));
-    QTest::keyClick(s.screen->tSubDate, Qt::Key_Escape); // no cancel button: nothing happens
+    typeInto(s.field("tName"), QStringLiteral("OTHER NAME"));
+    typeInto(s.field("tSubDate"), QStringLiteral("01062001"));
+    QTest::keyClick(s.field("tSubDate"), Qt::Key_Escape); // no cancel button: nothing happens
     QVERIFY(!s.services.ended);
     QVERIFY(s.screen->isVisible());
     QTest::keyClick(s.screen.get(), Qt::Key_Q, Qt::AltModifier);
@@ -392,5 +381,5 @@ void TestSubInfo::quitWritesNothing() {
     QCOMPARE(s.employer(), completeEmployer);
 }
 
-QTEST_MAIN(TestSubInfo)
-#include "tst_fSubInfo.moc"
+QTEST_MAIN(TestEmployerScreen)
+#include "tst_employer_screen.moc"

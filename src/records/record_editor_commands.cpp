@@ -1,12 +1,11 @@
 // The record editor's commands: Create new record, Update, Delete, Quit/Cancel, Sort, and the
 // tidy-up when the editor's window closes.
-#include "records/fXW73D.h"
+#include "records/record_editor.h"
 
 #include "common/columns.h"
 #include "common/message_boxes.h"
 #include "platform/desktop_services.h"
 #include "platform/field_edit.h"
-#include "records/fNameSearch.h"
 #include "records/page_checks.h"
 #include "records/report_temp_files.h"
 #include "startup/paths.h"
@@ -36,30 +35,20 @@ std::optional<qint64> identifier(const QVariant& value) {
 
 } // namespace
 
-void fXW73D::wireCommands() {
-    connect(cNew, &QPushButton::clicked, this, &fXW73D::cNew_Click);
-    connect(cUpdate, &QPushButton::clicked, this, &fXW73D::cUpdate_Click);
-    connect(cDelete, &QPushButton::clicked, this, &fXW73D::cDelete_Click);
-    connect(cExit, &QPushButton::clicked, this, &fXW73D::cExit_Click);
-    connect(cSort, &QPushButton::clicked, this, &fXW73D::cSort_Click);
+void RecordEditor::wireCommands() {
+    connect(newRecordButton, &QPushButton::clicked, this, &RecordEditor::createNewRecord);
+    connect(updateButton, &QPushButton::clicked, this, &RecordEditor::updateRecord);
+    connect(deleteButton, &QPushButton::clicked, this, &RecordEditor::deleteRecord);
+    connect(quitButton, &QPushButton::clicked, this, &RecordEditor::quitOrCancel);
+    connect(sortButton, &QPushButton::clicked, this, &RecordEditor::sortRecords);
 }
 
-bool fXW73D::attempt(const std::function<void()>& step) {
-    try {
-        step();
-        return true;
-    } catch (const EngineError& error) {
-        showError(error.description());
-        return false;
-    }
-}
-
-void fXW73D::cNew_Click() {
-    attempt([this] { newRecordState(); });
+void RecordEditor::createNewRecord() {
+    runReportingErrors([this] { newRecordState(); });
 }
 
 // Every check passes, or the first failure is shown on its page with the focus on its field.
-bool fXW73D::passesPageChecks() {
+bool RecordEditor::passesPageChecks() {
     FieldTexts texts;
     for (const ColumnDef& def : employeeColumns())
         if (FieldEdit* edit = field(QLatin1String(def.name)))
@@ -82,37 +71,33 @@ bool fXW73D::passesPageChecks() {
     return false;
 }
 
-void fXW73D::cUpdate_Click() {
+void RecordEditor::updateRecord() {
     if (!passesPageChecks())
         return;
-    if (tID->text().isEmpty()) {
-        tID->setText(QString::number(m_nextId));
+    if (idEdit->text().isEmpty()) {
+        idEdit->setText(QString::number(m_nextId));
         m_rememberedId = m_nextId;
         ++m_nextId;
     }
     // A refused save leaves the record being edited with every typed text still on screen.
-    if (!attempt([this] {
+    if (!runReportingErrors([this] {
             writeFieldsToRecord();
             m_records.update();
         }))
         return;
-    attempt([this] { showSavedRecord(); });
+    runReportingErrors([this] { showSavedRecord(); });
     endOfEditState();
 }
 
 // After a save the list is read again in name order and the saved record made current; the
 // first save in an empty database leaves the placeholder row for the real records.
-void fXW73D::showSavedRecord() {
+void RecordEditor::showSavedRecord() {
     if (m_placeholderSource) {
         m_records.setSource(RecordSource::ByName);
         m_placeholderSource = false;
     }
     m_records.refresh();
-    // A hidden name list is rebuilt anyway when its window is next shown.
-    if (m_nameSearch && m_nameSearch->isVisible()) {
-        m_nameSearch->FillNameList();
-        m_nameSearch->ExpandNameList();
-    }
+    emit recordsChanged();
     if (const std::optional<qint64> id = identifier(m_rememberedId))
         m_records.findFirstById(*id);
     showCurrentRow();
@@ -120,25 +105,24 @@ void fXW73D::showSavedRecord() {
 
 // The numbering walks the table in name order itself, so only the reload after it is needed to
 // show the new numbers.
-void fXW73D::cSort_Click() {
+void RecordEditor::sortRecords() {
     m_tracking = false;
     m_sheetCounter = 0;
     {
         platform::WaitCursor hourglass;
-        attempt([this] { m_sheetCounter = numberOriginalRecords(m_state.db()); });
-        attempt([this] { reloadRecordList(); });
+        runReportingErrors([this] { m_sheetCounter = numberOriginalRecords(m_state.db()); });
+        runReportingErrors([this] { reloadRecordList(); });
     }
     m_tracking = true;
 }
 
-void fXW73D::cDelete_Click() {
+void RecordEditor::deleteRecord() {
     if (!confirm(QStringLiteral("Delete 1 employee record!")))
         return;
-    attempt([this] {
-        if (m_nameSearch && m_nameSearch->isVisible())
-            m_nameSearch->removeEntry(m_records.value(QStringLiteral("Surname")).toString() +
-                                      QStringLiteral(", ") +
-                                      m_records.value(QStringLiteral("FirstName")).toString());
+    runReportingErrors([this] {
+        emit recordRemoved(m_records.value(QStringLiteral("Surname")).toString() +
+                           QStringLiteral(", ") +
+                           m_records.value(QStringLiteral("FirstName")).toString());
         m_records.deleteCurrent();
         if (m_records.isEmpty()) {
             enterNoRecordMode(
@@ -151,7 +135,7 @@ void fXW73D::cDelete_Click() {
     });
 }
 
-void fXW73D::enterNoRecordMode(const QString& message) {
+void RecordEditor::enterNoRecordMode(const QString& message) {
     m_records.setSource(RecordSource::Placeholder);
     m_records.refresh();
     showCurrentRow();
@@ -160,16 +144,16 @@ void fXW73D::enterNoRecordMode(const QString& message) {
     newRecordState();
 }
 
-void fXW73D::cExit_Click() {
+void RecordEditor::quitOrCancel() {
     if (commandState() == CommandState::Browsing) {
         quitProgram();
         return;
     }
-    attempt([this] { cancelEntry(); });
+    runReportingErrors([this] { cancelEntry(); });
 }
 
 // Drops the pending edit or new record and shows again the record that was current before it.
-void fXW73D::cancelEntry() {
+void RecordEditor::cancelEntry() {
     m_records.cancelUpdate();
     m_records.refresh();
     // A new record begun on a row stored without identifier has nothing to return to: the list
@@ -187,21 +171,21 @@ void fXW73D::cancelEntry() {
 
 // In an empty database the only ways on are a first record or the end of the program; a quit
 // that fails also leads back to the first record, never to browsing the placeholder row.
-void fXW73D::offerToQuit() {
+void RecordEditor::offerToQuit() {
     if (confirm(QStringLiteral("Do you want to quit the program?")) && quitProgram())
         return;
     newRecordState();
 }
 
-bool fXW73D::quitProgram() {
-    if (!attempt([this] { deleteTempFiles(m_state.programFolder); }))
+bool RecordEditor::quitProgram() {
+    if (!runReportingErrors([this] { deleteTempFiles(m_state.programFolder); }))
         return false;
     platform::endRun(0);
     return true;
 }
 
 // A row stored without an identifier never went through Update: it is incomplete and goes.
-void fXW73D::removeIncompleteLastRow() {
+void RecordEditor::removeIncompleteLastRow() {
     // Pending changes are dropped, as Cancel would.
     m_records.cancelUpdate();
     if (m_records.isEmpty())
@@ -213,15 +197,13 @@ void fXW73D::removeIncompleteLastRow() {
 }
 
 // Each step of the tidy-up runs even when an earlier one fails, so the work files still go.
-void fXW73D::closeEvent(QCloseEvent* event) {
-    attempt([this] { removeIncompleteLastRow(); });
-    attempt([this] {
+void RecordEditor::closeEvent(QCloseEvent* event) {
+    runReportingErrors([this] { removeIncompleteLastRow(); });
+    runReportingErrors([this] {
         m_records.setSource(RecordSource::None);
         m_records.refresh();
     });
-    attempt([this] { deleteTempFiles(m_state.programFolder); });
-    if (m_nameSearch)
-        m_nameSearch->close();
+    runReportingErrors([this] { deleteTempFiles(m_state.programFolder); });
     emit closed();
     event->accept();
 }

@@ -6,15 +6,12 @@ class QLabel;
 class QProgressBar;
 struct RunState;
 
-// "Converting Database": the program's first screen. Its load is the start-up: it makes sure a
-// current working database exists and then asks for the login.
-class fConvert : public QDialog {
+// "Converting Database" (object name "fConvert"): the program's first screen. Its load is the
+// start-up: it makes sure a current working database exists and then asks for the login.
+class StartupScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit fConvert(RunState& state, QWidget* parent = nullptr);
-
-    QLabel* Label1;
-    QProgressBar* ProgressBar1;
+    explicit StartupScreen(RunState& state, QWidget* parent = nullptr);
 
     void load();
 
@@ -24,5 +21,8 @@ signals:
     void loginRequired(bool withDefaultPassword);
 
 private:
+    QLabel* messageLabel;
+    QProgressBar* progressBar;
+
     RunState& m_state;
 };

@@ -1,4 +1,4 @@
-#include "startup/fConvert.h"
+#include "startup/startup_screen.h"
 
 #include "common/engine_error.h"
 #include "common/message_boxes.h"
@@ -11,24 +11,25 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-fConvert::fConvert(RunState& state, QWidget* parent)
+StartupScreen::StartupScreen(RunState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fConvert"));
+    widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Converting Database"));
-    Label1 = widgets::named(
+    messageLabel = widgets::named(
         new QLabel(QStringLiteral("The program is now converting the database.  Please Wait !"),
                    this),
         "Label1");
-    ProgressBar1 = widgets::named(new QProgressBar(this), "ProgressBar1");
-    ProgressBar1->setAccessibleName(QStringLiteral("Conversion progress"));
+    progressBar = widgets::named(new QProgressBar(this), "ProgressBar1");
+    progressBar->setAccessibleName(QStringLiteral("Conversion progress"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(ProgressBar1);
+    layout->addWidget(messageLabel);
+    layout->addWidget(progressBar);
 }
 
-void fConvert::load() {
-    ProgressBar1->hide();
+void StartupScreen::load() {
+    progressBar->hide();
     StartupPath path;
     try {
         path = prepareWorkingDatabase(m_state.programFolder);

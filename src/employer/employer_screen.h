@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/rows.h"
+#include "employer/employer_data.h"
 
 #include <QDialog>
 #include <optional>
@@ -10,45 +10,39 @@ class QLineEdit;
 class QPushButton;
 struct RunState;
 
-// "Common data for XW73D records": edits the one employer row. Continue checks every field,
-// saves the row and hands over to the record editor; the screen then stays hidden, and the
-// editor and the save read its year and file-number fields. Quit ends the run without saving.
-class fSubInfo : public QDialog {
+// "Common data for XW73D records" (object name "fSubInfo"): edits the one employer row. Continue
+// checks every field, saves the row and hands the saved data over to the record editor; the
+// screen then stays hidden. Quit ends the run without saving.
+class EmployerScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit fSubInfo(RunState& state, QWidget* parent = nullptr);
+    explicit EmployerScreen(RunState& state, QWidget* parent = nullptr);
 
     // Clears the work files, sets up the image path and shows the employer row. When that fails
     // the error is shown and the screen closes; the result is then false.
     bool load();
 
-    // Each shows its message, and puts the field right, when it refuses; true when accepted.
-    bool CheckReturnYear();
-    bool CheckSection();
-    bool CheckFileNumber();
-    bool CheckSubmissionDate();
-
-    FieldEdit* tReturnYear;
-    FieldEdit* tSession;
-    FieldEdit* tBRN;
-    FieldEdit* tName;
-    FieldEdit* tSubDate;
-    FieldEdit* tDesignation;
-    QPushButton* cContinue;
-    QPushButton* cQuit;
+    // The employer's data as the fields show them now.
+    EmployerData employerData() const;
 
     // Escape does nothing here: the screen has no cancel button.
     void reject() override;
 
 signals:
     // The employer row is saved and the screen hidden: the record editor takes over.
-    void continued();
+    void continued(const EmployerData& employer);
 
 protected:
     // Closing the window is the Quit command.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Each shows its message, and puts the field right, when it refuses; true when accepted.
+    bool checkReturnYear();
+    bool checkSection();
+    bool checkFileNumber();
+    bool checkSubmissionDate();
+
     void createFields();
     void layOut();
     void setTabOrders(std::initializer_list<QWidget*> order);
@@ -57,15 +51,15 @@ private:
     void showRow();
     bool save();
 
-    void cContinue_Click();
-    void cQuit_Click();
-    void tReturnYear_GotFocus();
-    void tSession_GotFocus();
-    void tSession_Change();
-    void tBRN_GotFocus();
-    void limitedText_Change(QLineEdit* field, int bytes);
+    void continueToRecords();
+    void quitWithoutSaving();
+    void rememberYear();
+    void rememberSection();
+    void upperCaseSection();
+    void rememberFileNumber();
+    void guardByteLength(QLineEdit* field, int bytes);
 
-    using Check = bool (fSubInfo::*)();
+    using Check = bool (EmployerScreen::*)();
     void leaveCheck(Check check, Qt::FocusReason reason);
     void confirmYearChange();
     bool clearPagesTwoToFour();
@@ -74,9 +68,18 @@ private:
     bool refuse(QLineEdit* field, const QString& message,
                 const std::optional<QString>& restored = std::nullopt);
 
+    FieldEdit* returnYearEdit;
+    FieldEdit* fileSectionEdit;
+    FieldEdit* fileNumberEdit;
+    FieldEdit* employerNameEdit;
+    FieldEdit* submissionDateEdit;
+    FieldEdit* designationEdit;
+    QPushButton* continueButton;
+    QPushButton* quitButton;
+
     RunState& m_state;
     qint64 m_rowId = 0;
-    RowValues m_row;
+    EmployerData m_saved; // the row as read or last saved
     QString m_rememberedYear;
     QString m_rememberedSection;
     QString m_rememberedFileNumber;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "employer/employer_data.h"
 #include "store/record_set.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,106 +16,71 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
-class fNameSearch;
 struct EditorField;
 struct RunState;
 namespace fieldrules {
 struct LeaveVerdict;
 }
 
-// "XW73D 3.4": the record editor, the program's main screen. It shows one employee record on
-// four pages of fields bound to the columns of the editor's record set, and carries the
-// commands that work on the records.
-class fXW73D : public QWidget {
+// The record editor (object name "fXW73D"), the program's main screen. It shows one employee
+// record on four pages of fields bound to the columns of the editor's record set, and carries
+// the commands that work on the records.
+class RecordEditor : public QWidget {
     Q_OBJECT
 public:
     enum class CommandState { Browsing, Editing, NewRecord };
 
-    explicit fXW73D(RunState& state, QWidget* parent = nullptr);
-    ~fXW73D() override;
+    explicit RecordEditor(RunState& state, QWidget* parent = nullptr);
+    ~RecordEditor() override;
 
-    // The employer screen's year field, read whenever the editor needs the return year.
-    void setReturnYearSource(std::function<QString()> source) { m_returnYear = std::move(source); }
-    QString returnYear() const;
+    // The employer's data as the employer screen saved them; the return year and the file
+    // number are read from them.
+    void setEmployer(const EmployerData& employer) { m_employer = employer; }
+    const EmployerData& employer() const { return m_employer; }
 
     void load();
 
-    // Operations the commands and the field rules use.
     void showPage(int page);
     bool isPageVisible(int page) const;
-    int visiblePage() const;
-    void markRecordChanged();
-    void endOfEditState();
-    void newRecordState();
-    void reloadRecordList();
     bool isTracking() const { return m_tracking; }
-    void setTracking(bool on) { m_tracking = on; }
     CommandState commandState() const { return m_commandState; }
     qint32 nextRecordId() const { return m_nextId; }
     // How many original records the last sort numbered; the save reads it as their count.
     qint32 sheetCounter() const { return m_sheetCounter; }
 
-    // Commands that other commands press too (Print All and the save sort first).
-    void cSort_Click();
+    // Numbers the original records; other commands run it first (Print All, the save).
+    void sortRecords();
 
     RecordSet& records() { return m_records; }
     // The field bound to a column (names compare without regard to case), or null.
     FieldEdit* field(const QString& column) const;
-    // The one path that shows the current row, and the one that writes the fields back.
-    void showCurrentRow();
-    void writeFieldsToRecord();
-    // Makes the record with this identifier current and shows it; false when there is none.
-    bool showRecordWithId(qint64 id);
+    // Shows the first record with these names; false when there is none or an edit is pending.
     bool showRecordNamed(const QString& surname, const std::optional<QString>& firstName);
-
-    fNameSearch* nameSearch() const;
-
-    // Controls, under the names the rest of the program uses.
-    Navigator* Data1;
-    QLabel* Picture4;
-    std::array<QLabel*, 4> lPage{};
-    std::array<QWidget*, 4> Picture1{};
-    QGroupBox* fraEntry;
-    std::array<QRadioButton*, 3> optStatus{};
-    FieldEdit* tStatus;
-    FieldEdit* tID;
-    FieldEdit* tSheetNo;
-    std::array<FieldEdit*, 10> tPage1{};
-    std::array<FieldEdit*, 2> tHKID{};
-    std::array<FieldEdit*, 2> tChkDigit{};
-    FieldEdit* tChineseName;
-    FieldEdit* tSex;
-    FieldEdit* tMStatus;
-    FieldEdit* tAreaCode;
-    std::array<FieldEdit*, 6> tddmmyy{};
-    std::array<FieldEdit*, 14> tIncome{};
-    std::array<FieldEdit*, 15> tPeriod{}; // element 9 does not exist
-    std::array<FieldEdit*, 3> tNature{};
-    FieldEdit* tTotal;
-    std::array<QLabel*, 4> lYear1{};
-    FieldEdit* tQFlag;
-    std::array<FieldEdit*, 8> tPage3{};
-    std::array<FieldEdit*, 8> tRent1{};
-    FieldEdit* tOSeaFlag;
-    std::array<FieldEdit*, 5> tPage4{};
-    QPushButton* cNew;
-    QPushButton* cUpdate;
-    QPushButton* cDelete;
-    QPushButton* cExit;
-    QPushButton* cNameSearch;
-    QPushButton* cSort;
-    QPushButton* cPrint;
-    QPushButton* cPrintAll;
-    QPushButton* cSaveFloppy;
 
 signals:
     void closed();
+    // The Name Search command was pressed.
+    void nameSearchRequested();
+    // A save changed the records, so a list of their names is out of date.
+    void recordsChanged();
+    // The record listed under this name entry ("SURNAME, FIRST NAMES") is being deleted.
+    void recordRemoved(const QString& entryText);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QString returnYear() const { return m_employer.returnYear; }
+    int visiblePage() const;
+    void markRecordChanged();
+    void endOfEditState();
+    void newRecordState();
+    void reloadRecordList();
+    // The one path that shows the current row, and the one that writes the fields back.
+    void showCurrentRow();
+    void writeFieldsToRecord();
+
     // Page construction, one function a page.
     void buildScreen();
     QWidget* buildPage1();
@@ -126,7 +91,7 @@ private:
     FieldEdit* boundField(QWidget* parent, const char* control, int element = -1);
 
     void wireFrame();
-    // The entry rules of the fields (fXW73D_fields.cpp).
+    // The entry rules of the fields (record_editor_fields.cpp).
     void wireFieldRules();
     void wireField(const EditorField& entry, FieldEdit* edit);
     bool fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key);
@@ -149,17 +114,16 @@ private:
     void reposition();
     void rememberCurrentId();
     void moveRecordSet(const std::function<void()>& move);
-    void optStatus_Click(int index);
-    void tStatus_Change();
-    void activation();
-    void cNameSearch_Click();
+    void chooseRecordType(int index);
+    void showRecordType();
+    void returnToVisiblePage();
 
-    // The record commands (fXW73D_commands.cpp).
+    // The record commands (record_editor_commands.cpp).
     void wireCommands();
-    void cNew_Click();
-    void cUpdate_Click();
-    void cDelete_Click();
-    void cExit_Click();
+    void createNewRecord();
+    void updateRecord();
+    void deleteRecord();
+    void quitOrCancel();
     bool passesPageChecks();
     void showSavedRecord();
     // Binds the placeholder row, tells the user and starts the first record.
@@ -168,15 +132,50 @@ private:
     void offerToQuit();
     bool quitProgram();
     void removeIncompleteLastRow();
-    // Runs one step; an engine error is shown in the error box and false returned.
-    bool attempt(const std::function<void()>& step);
+
+    // Controls; their object names are the ones the field table and the tests use.
+    Navigator* navigator;
+    QLabel* pageTabPicture;
+    std::array<QLabel*, 4> pageTabs{};
+    std::array<QWidget*, 4> pages{};
+    QGroupBox* recordTypeBox;
+    std::array<QRadioButton*, 3> statusOptions{};
+    FieldEdit* statusEdit;
+    FieldEdit* idEdit;
+    FieldEdit* sheetNumberEdit;
+    std::array<FieldEdit*, 10> identityPageTexts{}; // names, passports, addresses, capacity
+    std::array<FieldEdit*, 2> identityNumberEdits{};
+    std::array<FieldEdit*, 2> checkDigitEdits{};
+    FieldEdit* chineseNameEdit;
+    FieldEdit* sexEdit;
+    FieldEdit* maritalStatusEdit;
+    FieldEdit* areaCodeEdit;
+    std::array<FieldEdit*, 6> periodDateEdits{};
+    std::array<FieldEdit*, 14> incomeEdits{};
+    std::array<FieldEdit*, 15> incomePeriodEdits{}; // element 9 does not exist
+    std::array<FieldEdit*, 3> otherRewardNatureEdits{};
+    FieldEdit* totalIncomeEdit;
+    std::array<QLabel*, 4> yearLabels{};
+    FieldEdit* residenceFlagEdit;
+    std::array<FieldEdit*, 8> residenceTexts{};
+    std::array<FieldEdit*, 8> rentEdits{};
+    FieldEdit* overseasFlagEdit;
+    std::array<FieldEdit*, 5> overseasTexts{};
+    QPushButton* newRecordButton;
+    QPushButton* updateButton;
+    QPushButton* deleteButton;
+    QPushButton* quitButton;
+    QPushButton* nameSearchButton;
+    QPushButton* sortButton;
+    QPushButton* printButton;
+    QPushButton* printAllButton;
+    QPushButton* saveToMediumButton;
 
     RunState& m_state;
     RecordSet m_records;
-    std::function<QString()> m_returnYear;
+    EmployerData m_employer;
     QHash<QString, FieldEdit*> m_bound; // by lower-case column name
-    QStackedWidget* m_pages = nullptr;
-    QPointer<fNameSearch> m_nameSearch;
+    QStackedWidget* m_pageStack = nullptr;
     CommandState m_commandState = CommandState::Browsing;
 
     QVariant m_rememberedId;

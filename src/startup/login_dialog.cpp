@@ -1,4 +1,4 @@
-#include "startup/fLogin.h"
+#include "startup/login_dialog.h"
 
 #include "common/message_boxes.h"
 #include "platform/services.h"
@@ -14,38 +14,47 @@
 
 using widgets::named;
 
-fLogin::fLogin(RunState& state, QWidget* parent)
+LoginDialog::LoginDialog(RunState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fLogin"));
+    widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Login Window"));
 
-    txtLogin = widgets::passwordField(this, "txtLogin", 10, QStringLiteral("Password"));
-    lblLogin2 = widgets::labelFor(this, QStringLiteral("Please enter password"), txtLogin);
-    cmdLoginOk = widgets::button(this, "cmdLoginOk", QStringLiteral("&Ok"));
-    cmdChange = widgets::button(this, "cmdChange", QStringLiteral("Change &Password"));
-    cmdLoginCancel = widgets::button(this, "cmdLoginCancel", QStringLiteral("&Quit"));
-    cmdLoginOk->setDefault(true);
+    passwordEdit = widgets::passwordField(this, "txtLogin", 10, QStringLiteral("Password"));
+    passwordLabel = widgets::labelFor(this, QStringLiteral("Please enter password"), passwordEdit);
+    okButton = widgets::button(this, "cmdLoginOk", QStringLiteral("&Ok"));
+    changePasswordButton = widgets::button(this, "cmdChange", QStringLiteral("Change &Password"));
+    quitButton = widgets::button(this, "cmdLoginCancel", QStringLiteral("&Quit"));
+    okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdLoginOk);
-    buttons->addWidget(cmdChange);
-    buttons->addWidget(cmdLoginCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(changePasswordButton);
+    buttons->addWidget(quitButton);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(lblLogin2, 0, 0);
-    layout->addWidget(txtLogin, 0, 1);
+    layout->addWidget(passwordLabel, 0, 0);
+    layout->addWidget(passwordEdit, 0, 1);
     layout->addLayout(buttons, 1, 0, 1, 2);
-    setTabOrder(txtLogin, cmdLoginOk);
-    setTabOrder(cmdLoginOk, cmdChange);
-    setTabOrder(cmdChange, cmdLoginCancel);
+    setTabOrder(passwordEdit, okButton);
+    setTabOrder(okButton, changePasswordButton);
+    setTabOrder(changePasswordButton, quitButton);
 
-    connect(cmdLoginOk, &QPushButton::clicked, this, &fLogin::cmdLoginOk_Click);
-    connect(cmdChange, &QPushButton::clicked, this, &fLogin::cmdChange_Click);
-    connect(cmdLoginCancel, &QPushButton::clicked, this, &fLogin::cmdLoginCancel_Click);
+    connect(okButton, &QPushButton::clicked, this, &LoginDialog::logIn);
+    connect(changePasswordButton, &QPushButton::clicked, this, &LoginDialog::requestPasswordChange);
+    connect(quitButton, &QPushButton::clicked, this, &LoginDialog::quit);
 }
 
-void fLogin::cmdLoginOk_Click() {
-    const QString password = txtLogin->text();
+void LoginDialog::logIn() {
+    logInWith(passwordEdit->text());
+}
+
+void LoginDialog::logInWithDefaultPassword() {
+    passwordEdit->setText(schema::defaultPassword);
+    logInWith(schema::defaultPassword);
+}
+
+void LoginDialog::logInWith(const QString& password) {
     --m_attemptsLeft;
     m_state.login.reset();
     try {
@@ -64,16 +73,16 @@ void fLogin::cmdLoginOk_Click() {
     leave();
 }
 
-void fLogin::leave() {
+void LoginDialog::leave() {
     hide();
     deleteLater();
 }
 
-void fLogin::reject() {
-    cmdLoginCancel_Click();
+void LoginDialog::reject() {
+    quit();
 }
 
-void fLogin::loginFailed(int number, const QString& description) {
+void LoginDialog::loginFailed(int number, const QString& description) {
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
         showError(description + u' ' + QString::number(number));
         platform::endRun(1);
@@ -81,19 +90,19 @@ void fLogin::loginFailed(int number, const QString& description) {
     }
     if (m_attemptsLeft > 0) {
         showError(QStringLiteral("Login attempt failed.  Try again?   (Incorrect Password.)"));
-        txtLogin->clear();
-        txtLogin->setFocus();
+        passwordEdit->clear();
+        passwordEdit->setFocus();
         return;
     }
     showError(QStringLiteral("Login failed."));
     platform::endRun(1);
 }
 
-void fLogin::cmdChange_Click() {
+void LoginDialog::requestPasswordChange() {
     emit changePasswordRequested();
     leave();
 }
 
-void fLogin::cmdLoginCancel_Click() {
+void LoginDialog::quit() {
     platform::endRun(0);
 }

@@ -1,4 +1,4 @@
-#include "employer/fSubInfo.h"
+#include "employer/employer_screen.h"
 
 #include "common/files.h"
 #include "common/message_boxes.h"
@@ -10,6 +10,7 @@
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "store/employee_table.h"
+#include "store/rows.h"
 #include "store/schema.h"
 
 #include <QApplication>
@@ -30,22 +31,18 @@ namespace {
 
 // Each field and the employer column it shows, in tab order.
 struct Binding {
-    FieldEdit* fSubInfo::*field;
     const char* control;
     const char* column;
+    QString EmployerData::*value;
 };
 constexpr std::array bindings{
-    Binding{&fSubInfo::tReturnYear, "tReturnYear", "ReturnYear"},
-    Binding{&fSubInfo::tSession, "tSession", "Session"},
-    Binding{&fSubInfo::tBRN, "tBRN", "BRN"},
-    Binding{&fSubInfo::tName, "tName", "Name"},
-    Binding{&fSubInfo::tSubDate, "tSubDate", "SubmissionDate"},
-    Binding{&fSubInfo::tDesignation, "tDesignation", "Designation"},
+    Binding{"tReturnYear", "ReturnYear", &EmployerData::returnYear},
+    Binding{"tSession", "Session", &EmployerData::section},
+    Binding{"tBRN", "BRN", &EmployerData::fileNumber},
+    Binding{"tName", "Name", &EmployerData::name},
+    Binding{"tSubDate", "SubmissionDate", &EmployerData::submissionDate},
+    Binding{"tDesignation", "Designation", &EmployerData::designation},
 };
-
-int employerColumn(const char* name) {
-    return columnIndex(employerColumns(), QLatin1String(name));
-}
 
 int widthOf(const char* name) {
     return column(employerColumns(), QLatin1String(name)).width;
@@ -96,43 +93,47 @@ void deleteImageFile(const QString& imagePath) {
 
 } // namespace
 
-fSubInfo::fSubInfo(RunState& state, QWidget* parent)
+EmployerScreen::EmployerScreen(RunState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fSubInfo"));
+    widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Common data for XW73D records"));
     createFields();
     layOut();
     wireEvents();
 }
 
-void fSubInfo::createFields() {
-    for (const Binding& binding : bindings) {
-        FieldEdit* field = named(new FieldEdit(this), binding.control);
-        field->setMaxLength(widthOf(binding.column));
-        this->*binding.field = field;
+void EmployerScreen::createFields() {
+    const std::array<FieldEdit**, bindings.size()> targets{&returnYearEdit,     &fileSectionEdit,
+                                                           &fileNumberEdit,     &employerNameEdit,
+                                                           &submissionDateEdit, &designationEdit};
+    for (std::size_t i = 0; i < bindings.size(); ++i) {
+        *targets[i] = named(new FieldEdit(this), bindings[i].control);
+        (*targets[i])->setMaxLength(widthOf(bindings[i].column));
     }
-    for (FieldEdit* digitsOnly : {tReturnYear, tBRN, tSubDate})
+    for (FieldEdit* digitsOnly : {returnYearEdit, fileNumberEdit, submissionDateEdit})
         digitsOnly->setKeyFilter([](char32_t key) {
             if (digitOrBackspace(key))
                 return true;
             platform::services().beep();
             return false;
         });
-    tSession->setAccessibleName(QStringLiteral("Employer's File Number, section"));
-    tBRN->setAccessibleName(QStringLiteral("Employer's File Number, number"));
+    fileSectionEdit->setAccessibleName(QStringLiteral("Employer's File Number, section"));
+    fileNumberEdit->setAccessibleName(QStringLiteral("Employer's File Number, number"));
 
-    cContinue = widgets::button(this, "cContinue", QStringLiteral("&Continue"));
-    cQuit = widgets::button(this, "cQuit", QStringLiteral("&Quit"));
-    cContinue->setDefault(true);
+    continueButton = widgets::button(this, "cContinue", QStringLiteral("&Continue"));
+    quitButton = widgets::button(this, "cQuit", QStringLiteral("&Quit"));
+    continueButton->setDefault(true);
 }
 
-void fSubInfo::layOut() {
+void EmployerScreen::layOut() {
     const int digit = fontMetrics().horizontalAdvance(u'0');
-    for (const auto& [field, digits] : {std::pair{tReturnYear, 7}, std::pair{tSession, 3},
-                                        std::pair{tBRN, 11}, std::pair{tSubDate, 11}})
+    for (const auto& [field, digits] :
+         {std::pair{returnYearEdit, 7}, std::pair{fileSectionEdit, 3},
+          std::pair{fileNumberEdit, 11}, std::pair{submissionDateEdit, 11}})
         field->setFixedWidth(digit * digits);
-    tName->setMinimumWidth(digit * 40);
+    employerNameEdit->setMinimumWidth(digit * 40);
     setMinimumWidth(digit * 90); // room for the wrapped captions at any font size
 
     auto* grid = new QGridLayout(this);
@@ -149,61 +150,64 @@ void fSubInfo::layOut() {
     grid->addWidget(text(this, QStringLiteral("Please enter the following information and click "
                                               "the 'Continue' button to go to next screen.")),
                     row++, 0, 1, 2);
-    addRow(QStringLiteral("Employer's Return for the year ended 31 March"), tReturnYear);
-    addRow(QStringLiteral("Employer's File Number      6"), tSession,
-           line({tSession, widgets::labelFor(this, QStringLiteral("1-"), tBRN), tBRN}));
+    addRow(QStringLiteral("Employer's Return for the year ended 31 March"), returnYearEdit);
+    addRow(QStringLiteral("Employer's File Number      6"), fileSectionEdit,
+           line({fileSectionEdit, widgets::labelFor(this, QStringLiteral("1-"), fileNumberEdit),
+                 fileNumberEdit}));
     grid->addWidget(text(this, QStringLiteral("(as shown at the top left hand corner of the "
                                               "address box on X.W.D. Form 73C)")),
                     row++, 1);
-    addRow(QStringLiteral("Name of Employer"), tName);
-    addRow(QStringLiteral("Date of Submission of XW73D"), tSubDate,
-           line({tSubDate, text(this, QStringLiteral("(Day Month Year e.g. 01052002)"))}));
+    addRow(QStringLiteral("Name of Employer"), employerNameEdit);
+    addRow(
+        QStringLiteral("Date of Submission of XW73D"), submissionDateEdit,
+        line({submissionDateEdit, text(this, QStringLiteral("(Day Month Year e.g. 01052002)"))}));
     addRow(QStringLiteral("Designation (State: Proprietor/Precedent Partner/ "
                           "Secretary/Manager/Liquidator/Principal Officer)"),
-           tDesignation);
+           designationEdit);
     grid->addWidget(text(this, QStringLiteral("The inputted data in this screen will be used as "
                                               "common data for the inputted XW73D records.  Any "
                                               "amendment of the data in this screen will "
                                               "automatically amend the data of the inputted "
                                               "XW73D records.")),
                     row++, 0, 1, 2);
-    grid->addLayout(line({cContinue, cQuit}, Qt::AlignRight), row, 0, 1, 2);
+    grid->addLayout(line({continueButton, quitButton}, Qt::AlignRight), row, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
-    setTabOrders({tReturnYear, tSession, tBRN, tName, tSubDate, tDesignation, cContinue, cQuit});
+    setTabOrders({returnYearEdit, fileSectionEdit, fileNumberEdit, employerNameEdit,
+                  submissionDateEdit, designationEdit, continueButton, quitButton});
 }
 
-void fSubInfo::setTabOrders(std::initializer_list<QWidget*> order) {
+void EmployerScreen::setTabOrders(std::initializer_list<QWidget*> order) {
     for (auto next = order.begin() + 1; next < order.end(); ++next)
         setTabOrder(*(next - 1), *next);
 }
 
-void fSubInfo::wireEvents() {
-    connect(cContinue, &QPushButton::clicked, this, &fSubInfo::cContinue_Click);
-    connect(cQuit, &QPushButton::clicked, this, &fSubInfo::cQuit_Click);
-    connect(tReturnYear, &FieldEdit::gotFocus, this, &fSubInfo::tReturnYear_GotFocus);
-    connect(tSession, &FieldEdit::gotFocus, this, &fSubInfo::tSession_GotFocus);
-    connect(tSession, &QLineEdit::textChanged, this, &fSubInfo::tSession_Change);
-    connect(tBRN, &FieldEdit::gotFocus, this, &fSubInfo::tBRN_GotFocus);
+void EmployerScreen::wireEvents() {
+    connect(continueButton, &QPushButton::clicked, this, &EmployerScreen::continueToRecords);
+    connect(quitButton, &QPushButton::clicked, this, &EmployerScreen::quitWithoutSaving);
+    connect(returnYearEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberYear);
+    connect(fileSectionEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberSection);
+    connect(fileSectionEdit, &QLineEdit::textChanged, this, &EmployerScreen::upperCaseSection);
+    connect(fileNumberEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberFileNumber);
     const std::array<std::pair<FieldEdit*, Check>, 3> leaveChecks{{
-        {tReturnYear, &fSubInfo::CheckReturnYear},
-        {tSession, &fSubInfo::CheckSection},
-        {tBRN, &fSubInfo::CheckFileNumber},
+        {returnYearEdit, &EmployerScreen::checkReturnYear},
+        {fileSectionEdit, &EmployerScreen::checkSection},
+        {fileNumberEdit, &EmployerScreen::checkFileNumber},
     }};
     for (const auto& [field, check] : leaveChecks)
         connect(field, &FieldEdit::lostFocus, this,
                 [this, check](Qt::FocusReason reason) { leaveCheck(check, reason); });
-    for (FieldEdit* limited : {tName, tDesignation}) {
+    for (FieldEdit* limited : {employerNameEdit, designationEdit}) {
         const int bytes = limited->maxLength();
         connect(limited, &FieldEdit::gotFocus, this,
                 [this, limited] { m_lastAccepted = limited->text(); });
         connect(limited, &QLineEdit::textChanged, this,
-                [this, limited, bytes] { limitedText_Change(limited, bytes); });
+                [this, limited, bytes] { guardByteLength(limited, bytes); });
     }
 }
 
-bool fSubInfo::load() {
-    try {
+bool EmployerScreen::load() {
+    const bool ready = runReportingErrors([this] {
         deleteTempFiles(m_state.programFolder);
         const ImagePaths paths = setUpPaths(m_state.programFolder);
         m_state.imagePath = paths.imagePath;
@@ -211,56 +215,57 @@ bool fSubInfo::load() {
         deleteImageFile(m_state.imagePath);
         m_state.workingPath = databasePath(m_state.programFolder, DatabaseFile::Working);
         readEmployerRow();
-    } catch (const EngineError& error) {
-        showError(error.description());
+    });
+    if (!ready) {
         close();
         return false;
     }
     showRow();
     // The year field holds the first focus: what it shows now is the year it started with.
-    m_rememberedYear = tReturnYear->text();
-    m_state.returnYear = tReturnYear->text();
+    m_rememberedYear = returnYearEdit->text();
     return true;
 }
 
-void fSubInfo::readEmployerRow() {
+void EmployerScreen::readEmployerRow() {
     Statement query = m_state.db().prepare(
         QStringLiteral("select rowid, %1 from %2")
             .arg(columnList(employerColumns()), QLatin1String(table::employer)));
     if (!query.next())
         throw EngineError(engine::NoCurrentRecord, tr("The working database has no employer row."));
     m_rowId = query.value(0).toLongLong();
-    m_row = readRow(query, employerColumns(), 1);
+    m_saved = EmployerData::fromRow(readRow(query, employerColumns(), 1));
 }
 
-void fSubInfo::showRow() {
+void EmployerScreen::showRow() {
     for (const Binding& binding : bindings)
-        (this->*binding.field)->setText(m_row.at(employerColumn(binding.column)).toString());
+        findChild<FieldEdit*>(QLatin1String(binding.control))->setText(m_saved.*binding.value);
 }
 
-bool fSubInfo::save() {
-    RowValues row = m_row;
-    for (const Binding& binding : bindings) {
-        const QString text = (this->*binding.field)->text();
-        row[employerColumn(binding.column)] = text.isEmpty() ? QVariant() : QVariant(text);
-    }
-    row[employerColumn("Version")] = schema::currentVersion;
-    try {
-        updateRow(m_state.db(), table::employer, employerColumns(), m_rowId, row);
-    } catch (const EngineError& error) {
-        showError(error.description());
+EmployerData EmployerScreen::employerData() const {
+    EmployerData data = m_saved;
+    for (const Binding& binding : bindings)
+        data.*binding.value = findChild<FieldEdit*>(QLatin1String(binding.control))->text();
+    return data;
+}
+
+bool EmployerScreen::save() {
+    EmployerData data = employerData();
+    data.version = schema::currentVersion;
+    if (!runReportingErrors([&] {
+            updateRow(m_state.db(), table::employer, employerColumns(), m_rowId, data.toRow());
+        }))
         return false;
-    }
-    m_row = row;
+    m_saved = data;
     return true;
 }
 
-void fSubInfo::cContinue_Click() {
+void EmployerScreen::continueToRecords() {
     // The checks move the focus themselves; those moves must not start the leave checks again.
     const QScopedValueRollback checking(m_checking, true);
-    if (!CheckReturnYear() || !CheckSection() || !CheckFileNumber() || !CheckSubmissionDate())
+    if (!checkReturnYear() || !checkSection() || !checkFileNumber() || !checkSubmissionDate())
         return;
-    const QList<FieldEdit*> required{tReturnYear, tSession, tBRN, tName, tDesignation, tSubDate};
+    const QList<FieldEdit*> required{returnYearEdit,   fileSectionEdit, fileNumberEdit,
+                                     employerNameEdit, designationEdit, submissionDateEdit};
     QStringList texts;
     for (const FieldEdit* field : required)
         texts << field->text();
@@ -273,46 +278,45 @@ void fSubInfo::cContinue_Click() {
         return;
     // Hidden first, so that the editor's first message does not stand over this screen.
     hide();
-    emit continued();
+    emit continued(m_saved);
 }
 
-void fSubInfo::cQuit_Click() {
+void EmployerScreen::quitWithoutSaving() {
     // Nothing typed on this screen is written.
     platform::endRun(0);
 }
 
-void fSubInfo::reject() {}
+void EmployerScreen::reject() {}
 
-void fSubInfo::closeEvent(QCloseEvent* event) {
+void EmployerScreen::closeEvent(QCloseEvent* event) {
     if (event->spontaneous()) {
         event->ignore();
-        cQuit_Click();
+        quitWithoutSaving();
         return;
     }
     QWidget::closeEvent(event);
 }
 
-void fSubInfo::tReturnYear_GotFocus() {
-    m_rememberedYear = tReturnYear->text();
-    m_state.returnYear = m_rememberedYear;
+void EmployerScreen::rememberYear() {
+    m_rememberedYear = returnYearEdit->text();
 }
 
-void fSubInfo::tSession_GotFocus() {
-    m_rememberedSection = tSession->text();
-    tSession->setText(tSession->text().trimmed());
+void EmployerScreen::rememberSection() {
+    m_rememberedSection = fileSectionEdit->text();
+    fileSectionEdit->setText(fileSectionEdit->text().trimmed());
 }
 
-void fSubInfo::tSession_Change() {
-    const QString upper = tSession->text().toUpper();
-    if (upper != tSession->text())
-        tSession->setText(upper);
+void EmployerScreen::upperCaseSection() {
+    const QString upper = fileSectionEdit->text().toUpper();
+    if (upper != fileSectionEdit->text())
+        fileSectionEdit->setText(upper);
 }
 
-void fSubInfo::tBRN_GotFocus() {
-    m_rememberedFileNumber = tBRN->text();
+void EmployerScreen::rememberFileNumber() {
+    m_rememberedFileNumber = fileNumberEdit->text();
 }
 
-void fSubInfo::limitedText_Change(QLineEdit* field, int bytes) {
+void EmployerScreen::guardByteLength(QLineEdit* field, int bytes) {
     const fieldrules::ChangeVerdict verdict =
         fieldrules::byteLengthGuard(field->text(), bytes, m_lastAccepted);
     if (!verdict.revert) {
@@ -323,7 +327,7 @@ void fSubInfo::limitedText_Change(QLineEdit* field, int bytes) {
     platform::services().beep();
 }
 
-void fSubInfo::leaveCheck(Check check, Qt::FocusReason reason) {
+void EmployerScreen::leaveCheck(Check check, Qt::FocusReason reason) {
     if (m_checking)
         return;
     const QPointer<QWidget> movingTo = QApplication::focusWidget();
@@ -336,64 +340,58 @@ void fSubInfo::leaveCheck(Check check, Qt::FocusReason reason) {
         new PressDropper(movingTo);
 }
 
-bool fSubInfo::CheckReturnYear() {
-    if (const auto refusal = returnYearRefusal(tReturnYear->text()))
-        return refuse(tReturnYear, *refusal, m_rememberedYear);
-    if (yearChangeNeedsConsent(m_rememberedYear, tReturnYear->text()))
+bool EmployerScreen::checkReturnYear() {
+    if (const auto refusal = returnYearRefusal(returnYearEdit->text()))
+        return refuse(returnYearEdit, *refusal, m_rememberedYear);
+    if (yearChangeNeedsConsent(m_rememberedYear, returnYearEdit->text()))
         confirmYearChange();
-    m_state.returnYear = tReturnYear->text();
     return true;
 }
 
-void fSubInfo::confirmYearChange() {
+void EmployerScreen::confirmYearChange() {
     ++m_messagesShown;
     if (confirm(yearChangeQuestion()) && clearPagesTwoToFour()) {
-        m_rememberedYear = tReturnYear->text();
+        m_rememberedYear = returnYearEdit->text();
         return;
     }
-    tReturnYear->setText(m_rememberedYear);
-    tReturnYear->setFocus();
+    returnYearEdit->setText(m_rememberedYear);
+    returnYearEdit->setFocus();
 }
 
 // The new year is taken only once the records no longer hold figures of the old one.
-bool fSubInfo::clearPagesTwoToFour() {
-    try {
-        clearYearDependentColumns(m_state.db());
-    } catch (const EngineError& error) {
-        showError(error.description());
-        return false;
-    }
+bool EmployerScreen::clearPagesTwoToFour() {
+    return runReportingErrors([this] { clearYearDependentColumns(m_state.db()); });
+}
+
+bool EmployerScreen::checkSection() {
+    if (const auto refusal = sectionRefusal(fileSectionEdit->text()))
+        return refuse(fileSectionEdit, *refusal, m_rememberedSection);
+    fileSectionEdit->setText(fileSectionEdit->text().toUpper());
     return true;
 }
 
-bool fSubInfo::CheckSection() {
-    if (const auto refusal = sectionRefusal(tSession->text()))
-        return refuse(tSession, *refusal, m_rememberedSection);
-    tSession->setText(tSession->text().toUpper());
-    return true;
-}
-
-bool fSubInfo::CheckFileNumber() {
-    const FileNumberVerdict verdict = checkFileNumber(tBRN->text());
-    tBRN->setText(verdict.text);
+bool EmployerScreen::checkFileNumber() {
+    const FileNumberVerdict verdict = ::checkFileNumber(fileNumberEdit->text());
+    fileNumberEdit->setText(verdict.text);
     if (verdict.refusal)
-        return refuse(tBRN, *verdict.refusal, m_rememberedFileNumber);
+        return refuse(fileNumberEdit, *verdict.refusal, m_rememberedFileNumber);
     return true;
 }
 
-bool fSubInfo::CheckSubmissionDate() {
-    if (const auto refusal = submissionDateRefusal(tSubDate->text(), tReturnYear->text()))
-        return refuse(tSubDate, *refusal);
+bool EmployerScreen::checkSubmissionDate() {
+    if (const auto refusal =
+            submissionDateRefusal(submissionDateEdit->text(), returnYearEdit->text()))
+        return refuse(submissionDateEdit, *refusal);
     return true;
 }
 
-void fSubInfo::say(const QString& message) {
+void EmployerScreen::say(const QString& message) {
     ++m_messagesShown;
     showError(message);
 }
 
-bool fSubInfo::refuse(QLineEdit* field, const QString& message,
-                      const std::optional<QString>& restored) {
+bool EmployerScreen::refuse(QLineEdit* field, const QString& message,
+                            const std::optional<QString>& restored) {
     say(message);
     if (restored)
         field->setText(*restored);

@@ -1,11 +1,11 @@
 // The editor's fields wired to their entry rules: key filters, change rules, entry values,
 // paging keys and leave checks. The rules decide (field_rules.h); this file applies verdicts.
-#include "records/fXW73D.h"
+#include "records/record_editor.h"
 
 #include "common/message_boxes.h"
+#include "platform/field_edit.h"
 #include "platform/services.h"
 #include "records/editor_fields.h"
-#include "platform/field_edit.h"
 #include "records/navigator.h"
 
 #include <QPushButton>
@@ -30,7 +30,14 @@ QStringList textsOf(std::span<FieldEdit* const> fields) {
 }
 
 // The leave check of a field, or none for a field without one.
-std::optional<LeaveVerdict> leaveCheck(const fXW73D& editor, const EditorField& entry,
+// The date parts and the income amounts as the fields show them, for the checks that look at
+// all of them.
+struct SiblingTexts {
+    std::span<FieldEdit* const> dateParts;
+    std::span<FieldEdit* const> amounts;
+};
+
+std::optional<LeaveVerdict> leaveCheck(const SiblingTexts& siblings, const EditorField& entry,
                                        const QString& text, const QString& entryValue) {
     switch (entry.rule) {
     case RuleKind::Surname:
@@ -50,11 +57,11 @@ std::optional<LeaveVerdict> leaveCheck(const fXW73D& editor, const EditorField& 
     case RuleKind::DatePart: {
         std::array<QString, 6> parts;
         for (std::size_t i = 0; i < parts.size(); ++i)
-            parts[i] = editor.tddmmyy[i]->text();
+            parts[i] = siblings.dateParts[i]->text();
         return datePartLeave(entry.element, parts, entryValue);
     }
     case RuleKind::IncomeAmount:
-        return incomeAmountLeave(entry.element, textsOf(editor.tIncome), entryValue);
+        return incomeAmountLeave(entry.element, textsOf(siblings.amounts), entryValue);
     case RuleKind::Rent:
         return rentLeave(text);
     default:
@@ -64,21 +71,21 @@ std::optional<LeaveVerdict> leaveCheck(const fXW73D& editor, const EditorField& 
 
 } // namespace
 
-void fXW73D::wireFieldRules() {
+void RecordEditor::wireFieldRules() {
     for (const EditorField& entry : editorFields())
         if (entry.page > 0)
             wireField(entry, field(QLatin1String(entry.column)));
-    connect(tTotal, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(totalIncomeEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         // The total is shown grouped by thousands, whoever set it.
         const QString shown = totalText(amountValue(text).value_or(0));
         if (shown != text)
-            tTotal->setText(shown);
+            totalIncomeEdit->setText(shown);
     });
     followAmounts();
     setReadingTabOrder();
 }
 
-void fXW73D::wireField(const EditorField& entry, FieldEdit* edit) {
+void RecordEditor::wireField(const EditorField& entry, FieldEdit* edit) {
     edit->setKeyFilter([this, &entry, edit](char32_t key) { return fieldKey(entry, edit, key); });
     connect(edit, &QLineEdit::textChanged, this,
             [this, &entry, edit](const QString& text) { fieldChanged(entry, edit, text); });
@@ -89,7 +96,7 @@ void fXW73D::wireField(const EditorField& entry, FieldEdit* edit) {
             [this, &entry](int key) { fieldKeyReleased(entry, key); });
 }
 
-bool fXW73D::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key) {
+bool RecordEditor::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key) {
     const QString partEntry =
         entry.rule == RuleKind::DatePart ? m_dateEntries[at(entry.element)] : QString();
     const KeyVerdict verdict = filterKey(entry, key, edit->text(), partEntry);
@@ -114,7 +121,7 @@ bool fXW73D::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key) {
     return true;
 }
 
-void fXW73D::fieldChanged(const EditorField& entry, FieldEdit* edit, const QString& text) {
+void RecordEditor::fieldChanged(const EditorField& entry, FieldEdit* edit, const QString& text) {
     const ChangeVerdict verdict = applyChange(entry, text, m_lastAccepted);
     if (verdict.beep)
         platform::services().beep();
@@ -147,7 +154,7 @@ void fXW73D::fieldChanged(const EditorField& entry, FieldEdit* edit, const QStri
 
 // The slot that keeps a field's text from when it got the focus, or null for a field that
 // restores nothing.
-QString* fXW73D::entryValue(const EditorField& entry) {
+QString* RecordEditor::entryValue(const EditorField& entry) {
     switch (entry.rule) {
     case RuleKind::IdentityNumber:
         return &m_identityEntry;
@@ -167,25 +174,25 @@ QString* fXW73D::entryValue(const EditorField& entry) {
     }
 }
 
-void fXW73D::fieldEntered(const EditorField& entry, const QString& text) {
+void RecordEditor::fieldEntered(const EditorField& entry, const QString& text) {
     if (usesByteGuard(entry.rule))
         m_lastAccepted = text;
     if (entry.rule == RuleKind::DatePart) {
         for (std::size_t i = 0; i < m_dateEntries.size(); ++i)
-            m_dateEntries[i] = tddmmyy[i]->text();
+            m_dateEntries[i] = periodDateEdits[i]->text();
     } else if (QString* slot = entryValue(entry)) {
         *slot = text;
     }
 }
 
 // A row shown while a field keeps the focus: what that field would restore is the new row's.
-void fXW73D::enterFocusedFieldAgain() {
+void RecordEditor::enterFocusedFieldAgain() {
     for (const EditorField& entry : editorFields())
         if (entry.page > 0 && field(QLatin1String(entry.column)) == focusWidget())
             fieldEntered(entry, focusWidget()->property("text").toString());
 }
 
-void fXW73D::fieldLeft(const EditorField& entry) {
+void RecordEditor::fieldLeft(const EditorField& entry) {
     // A refused field taking the focus back passes through other fields: they are not left.
     if (m_refusing)
         return;
@@ -196,7 +203,7 @@ void fXW73D::fieldLeft(const EditorField& entry) {
     FieldEdit* edit = field(QLatin1String(entry.column));
     const QString* slot = entryValue(entry);
     const std::optional<LeaveVerdict> verdict =
-        leaveCheck(*this, entry, edit->text(), slot ? *slot : QString());
+        leaveCheck({periodDateEdits, incomeEdits}, entry, edit->text(), slot ? *slot : QString());
     if (!verdict)
         return;
     if (verdict->ok)
@@ -205,12 +212,13 @@ void fXW73D::fieldLeft(const EditorField& entry) {
         refuseLeave(entry, edit, *verdict);
 }
 
-void fXW73D::checkFieldLeftBySwitch() {
+void RecordEditor::checkFieldLeftBySwitch() {
     if (const EditorField* left = std::exchange(m_leftBySwitch, nullptr))
         fieldLeft(*left);
 }
 
-void fXW73D::refuseLeave(const EditorField& entry, FieldEdit* edit, const LeaveVerdict& verdict) {
+void RecordEditor::refuseLeave(const EditorField& entry, FieldEdit* edit,
+                               const LeaveVerdict& verdict) {
     const QScopedValueRollback refusing(m_refusing, true);
     if (!isPageVisible(verdict.page))
         showPage(verdict.page);
@@ -221,7 +229,8 @@ void fXW73D::refuseLeave(const EditorField& entry, FieldEdit* edit, const LeaveV
     fieldEntered(entry, edit->text());
 }
 
-void fXW73D::acceptLeave(const EditorField& entry, FieldEdit* edit, const LeaveVerdict& verdict) {
+void RecordEditor::acceptLeave(const EditorField& entry, FieldEdit* edit,
+                               const LeaveVerdict& verdict) {
     if (verdict.textChanged)
         edit->setText(verdict.newText);
     if (verdict.dependents == LeaveVerdict::Dependents::Enable)
@@ -235,7 +244,7 @@ void fXW73D::acceptLeave(const EditorField& entry, FieldEdit* edit, const LeaveV
     }
 }
 
-void fXW73D::setDependents(const EditorField& indicator, bool enabled, bool clear) {
+void RecordEditor::setDependents(const EditorField& indicator, bool enabled, bool clear) {
     for (const EditorField* dependent : dependentFields(indicator.rule)) {
         FieldEdit* edit = field(QLatin1String(dependent->column));
         if (clear)
@@ -245,23 +254,23 @@ void fXW73D::setDependents(const EditorField& indicator, bool enabled, bool clea
     }
 }
 
-void fXW73D::fieldKeyReleased(const EditorField& entry, int key) {
+void RecordEditor::fieldKeyReleased(const EditorField& entry, int key) {
     if (entry.rule == RuleKind::MaritalStatus && key == Qt::Key_Delete)
         markRecordChanged();
     if (const int page = pageForKey(entry.page, key))
         showPage(page);
 }
 
-void fXW73D::followAmounts() {
-    tTotal->setText(QString::number(sumOfAmounts(textsOf(tIncome))));
+void RecordEditor::followAmounts() {
+    totalIncomeEdit->setText(QString::number(sumOfAmounts(textsOf(incomeEdits))));
 }
 
 // The pages are built in reading order, so Tab follows it from field to field; the record
 // control, built first, goes after the fields as it sits below them, then the commands.
-void fXW73D::setReadingTabOrder() {
-    const std::array<QWidget*, 6> order{tPage4.back(),         Data1->firstButton,
-                                        Data1->previousButton, Data1->nextButton,
-                                        Data1->lastButton,     cNew};
+void RecordEditor::setReadingTabOrder() {
+    const std::array<QWidget*, 6> order{overseasTexts.back(),      navigator->firstButton,
+                                        navigator->previousButton, navigator->nextButton,
+                                        navigator->lastButton,     newRecordButton};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

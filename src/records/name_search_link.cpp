@@ -1,0 +1,51 @@
+#include "records/name_search_link.h"
+
+#include "records/name_search_window.h"
+#include "records/record_editor.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace {
+
+// The window lives as the editor's child; a new one is made each time the command is pressed.
+using WindowSlot = std::shared_ptr<QPointer<NameSearchWindow>>;
+
+void openWindow(RecordEditor& editor, const WindowSlot& slot) {
+    if (*slot) {
+        (*slot)->close();
+        delete slot->data();
+    }
+    auto* window = new NameSearchWindow([&editor] { return editor.records().names(); }, &editor);
+    QObject::connect(window, &NameSearchWindow::nameChosen, &editor,
+                     &RecordEditor::showRecordNamed);
+    *slot = window;
+    window->show();
+    window->activateWindow();
+}
+
+NameSearchWindow* visibleWindow(const WindowSlot& slot) {
+    return *slot && (*slot)->isVisible() ? slot->data() : nullptr;
+}
+
+} // namespace
+
+void linkNameSearch(RecordEditor& editor) {
+    const auto slot = std::make_shared<QPointer<NameSearchWindow>>();
+    QObject::connect(&editor, &RecordEditor::nameSearchRequested, &editor,
+                     [&editor, slot] { openWindow(editor, slot); });
+    // A hidden list is rebuilt anyway when its window is next activated.
+    QObject::connect(&editor, &RecordEditor::recordsChanged, &editor, [slot] {
+        if (NameSearchWindow* window = visibleWindow(slot))
+            window->refresh();
+    });
+    QObject::connect(&editor, &RecordEditor::recordRemoved, &editor,
+                     [slot](const QString& entryText) {
+                         if (NameSearchWindow* window = visibleWindow(slot))
+                             window->removeEntry(entryText);
+                     });
+    QObject::connect(&editor, &RecordEditor::closed, &editor, [slot] {
+        if (*slot)
+            (*slot)->close();
+    });
+}

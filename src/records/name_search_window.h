@@ -1,0 +1,45 @@
+#pragma once
+
+#include "records/name_list.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The "Name Search" window (object name "fNameSearch"): every employee under the initial letter
+// of the surname, read from the names provider each time the window is activated. Choosing a
+// name emits it; whoever opened the window shows that record.
+class NameSearchWindow : public QWidget {
+    Q_OBJECT
+public:
+    using NamesProvider = std::function<QList<NameEntry>()>;
+
+    explicit NameSearchWindow(NamesProvider names, QWidget* parent = nullptr);
+
+    // Reads the names again and shows every letter that has names opened.
+    void refresh();
+    // Removes the shown record's entry: the selected name, or the first entry with its text
+    // after the selected letter.
+    void removeEntry(const QString& text);
+
+signals:
+    void nameChosen(const QString& surname, const std::optional<QString>& firstName);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillNameList();
+    void expandNameList();
+    void chooseName(QTreeWidgetItem* item);
+    void toggle(QTreeWidgetItem* item);
+
+    NamesProvider m_names;
+    QTreeWidget* nameTree;
+    QPushButton* exitButton;
+};

@@ -1,0 +1,113 @@
+#include "startup/password_change_dialog.h"
+
+#include "common/message_boxes.h"
+#include "platform/services.h"
+#include "platform/widgets.h"
+#include "startup/password_rules.h"
+#include "startup/run_state.h"
+#include "store/password_change.h"
+#include "store/schema.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state) {
+    setObjectName(QStringLiteral("fChgPwd"));
+    widgets::markAsProgramWindow(this);
+    setWindowTitle(QStringLiteral("Change of Password"));
+    oldPasswordEdit = widgets::passwordField(this, "Text1", 8, QStringLiteral("Old Password"));
+    newPasswordEdit = widgets::passwordField(this, "Text2", 8, QStringLiteral("New Password"));
+    retypedPasswordEdit =
+        widgets::passwordField(this, "Text3", 8, QStringLiteral("Retype New Password"));
+    yesButton = widgets::button(this, "cmdYes", QStringLiteral("&Yes"));
+    noButton = widgets::button(this, "cmdNo", QStringLiteral("&No"));
+    yesButton->setDefault(true);
+
+    auto* layout = new QGridLayout(this);
+    int row = 0;
+    for (QLineEdit* field : {oldPasswordEdit, newPasswordEdit, retypedPasswordEdit}) {
+        layout->addWidget(widgets::labelFor(this, field->accessibleName(), field), row, 0);
+        layout->addWidget(field, row++, 1, 1, 2);
+    }
+    layout->addWidget(new QLabel(QStringLiteral("Confirm ?"), this), row, 0);
+    layout->addWidget(yesButton, row, 1);
+    layout->addWidget(noButton, row, 2);
+    setTabOrder(oldPasswordEdit, newPasswordEdit);
+    setTabOrder(newPasswordEdit, retypedPasswordEdit);
+    setTabOrder(retypedPasswordEdit, yesButton);
+    setTabOrder(yesButton, noButton);
+
+    connect(yesButton, &QPushButton::clicked, this, &PasswordChangeDialog::confirmChange);
+    connect(noButton, &QPushButton::clicked, this, &PasswordChangeDialog::decline);
+}
+
+void PasswordChangeDialog::confirmChange() {
+    if (m_attemptsLeft == 0) {
+        showError(QStringLiteral("Change password failed."));
+        platform::endRun(1);
+        return;
+    }
+    if (const auto refusal =
+            newPasswordRefusal(newPasswordEdit->text(), retypedPasswordEdit->text())) {
+        retypeNew(*refusal);
+        --m_attemptsLeft;
+        return;
+    }
+    if (changePassword()) {
+        emit passwordChanged();
+        leave();
+    }
+}
+
+// Opens with the old password and sets the new one; false after a refusal has been shown.
+bool PasswordChangeDialog::changePassword() {
+    m_state.login.reset();
+    try {
+        m_state.login =
+            Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
+                           OpenOptions{.password = oldPasswordEdit->text(), .exclusive = true});
+    } catch (const EngineError& error) {
+        m_state.login.reset();
+        if (error.number() != engine::NotValidPassword) {
+            showError(error.description());
+            return false;
+        }
+        showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
+        for (QLineEdit* field : {oldPasswordEdit, newPasswordEdit, retypedPasswordEdit})
+            field->clear();
+        oldPasswordEdit->setFocus();
+        --m_attemptsLeft;
+        return false;
+    }
+    if (!runReportingErrors([this] {
+            changeDatabasePassword(m_state.login, oldPasswordEdit->text(), newPasswordEdit->text());
+        }))
+        return false;
+    m_state.loginPassword = newPasswordEdit->text();
+    return true;
+}
+
+void PasswordChangeDialog::retypeNew(const QString& message) {
+    showError(message);
+    newPasswordEdit->clear();
+    retypedPasswordEdit->clear();
+    newPasswordEdit->setFocus();
+}
+
+void PasswordChangeDialog::decline() {
+    emit declined();
+    leave();
+}
+
+void PasswordChangeDialog::reject() {
+    decline();
+}
+
+void PasswordChangeDialog::leave() {
+    hide();
+    deleteLater();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QLineEdit;
+class QPushButton;
+struct RunState;
+
+// "Change of Password" (object name "fChgPwd"): opens the working database with the old password,
+// keeps that connection as the login connection and sets the new password on it.
+class PasswordChangeDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PasswordChangeDialog(RunState& state, QWidget* parent = nullptr);
+
+    // Escape and the window's close button decline, as No does.
+    void reject() override;
+
+signals:
+    void declined();
+    void passwordChanged();
+
+private:
+    void confirmChange();
+    void decline();
+    bool changePassword();
+    void retypeNew(const QString& message);
+    void leave();
+
+    QLineEdit* oldPasswordEdit;
+    QLineEdit* newPasswordEdit;
+    QLineEdit* retypedPasswordEdit;
+    QPushButton* yesButton;
+    QPushButton* noButton;
+
+    RunState& m_state;
+    std::uint8_t m_attemptsLeft = 2;
+};
