@@ -141,6 +141,7 @@ void RecordEditor::showCurrentRow() {
         m_records.editMode() != EditMode::None || (!m_records.isEof() && !m_records.isBof());
     for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it)
         it.value()->setText(hasRow ? displayText(m_records.value(it.key())) : QString());
+    followMaritalStatus();
     enterFocusedFieldAgain();
     reposition();
 }
@@ -287,6 +288,20 @@ void RecordEditor::newRecordState() {
     for (FieldEdit* rent : rentEdits)
         rent->clear();
     showPage(1);
+    m_newRecordTexts = fieldTexts();
+}
+
+QStringList RecordEditor::fieldTexts() const {
+    QStringList texts;
+    for (const FieldEdit* edit : m_bound)
+        texts << edit->text();
+    return texts;
+}
+
+bool RecordEditor::hasUnsavedChanges() const {
+    if (m_commandState == CommandState::NewRecord)
+        return fieldTexts() != m_newRecordTexts;
+    return m_commandState == CommandState::Editing;
 }
 
 void RecordEditor::applyCommandState(CommandState state) {
