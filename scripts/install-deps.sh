@@ -3,12 +3,18 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
+    clang-format            # the format check of .ci/run
     qt6-base-dev            # widgets, printing, QtTest
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files
     fonts-noto-cjk          # Chinese names on screen and in reports
     poppler-utils           # pdftotext, used by the report tests
     libc-bin                # iconv's Big5-HKSCS conversion
+    fonts-dejavu-core       # Latin text and digits in reports
+    dpkg-dev                # dpkg-shlibdeps, for the Debian package's dependencies
+    desktop-file-utils      # desktop-file-validate, run on the menu entry in CI
+    appstream               # appstreamcli, validates the metainfo in CI
+    man-db                  # man, to check the installed manual page
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,3 +1,4 @@
+#include "cli/verify_command.h"
 #include "common/message_boxes.h"
 #include "common/version.h"
 #include "platform/desktop_services.h"
@@ -13,6 +14,13 @@
 
 namespace {
 
+// The organisation and application names place the per-user program folder at
+// ~/.local/share/XW73D/xw73d, the same for every version.
+void setProgramNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("XW73D"));
+    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+}
+
 struct Options {
     QString dataDir;
     QString medium;
@@ -22,11 +30,12 @@ struct Options {
 // before any window is opened, so they work without a display too.
 Options readCommandLine(int argc, char* argv[]) {
     QCoreApplication reader(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("xw73d"));
+    setProgramNames();
     QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D)."));
+        QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D).\n"
+                       "xw73d verify FILE checks a saved submission against the log beside it."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -41,16 +50,31 @@ Options readCommandLine(int argc, char* argv[]) {
     return Options{parser.value(dataDir), parser.value(medium)};
 }
 
+// Command-line verbs run before any window exists, so they need no display.
+bool isVerb(int argc, char* argv[], const char* verb) {
+    return argc > 1 && qstrcmp(argv[1], verb) == 0;
+}
+
+int runVerify(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    return cli::runVerify(QCoreApplication::arguments().mid(2), out, errors);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     // A file-size limit then fails the write like a full disk, which the store reports, instead
     // of killing the program part-way through it.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (isVerb(argc, argv, "verify"))
+        return runVerify(argc, argv);
     const Options options = readCommandLine(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("xw73d"));
+    setProgramNames();
+    QApplication::setDesktopFileName(QStringLiteral("org.xw73d.XW73D"));
     QApplication::setApplicationVersion(programVersion());
     platform::DesktopServices services;
     platform::setServices(&services);

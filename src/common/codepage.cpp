@@ -3,6 +3,8 @@
 #include "common/engine_error.h"
 
 #include <QObject>
+
+#include <algorithm>
 #include <iconv.h>
 
 namespace codepage {
@@ -47,6 +49,9 @@ std::optional<QByteArray> encode(const QString& text) {
     // A lone surrogate is no character at all; the conversion to UTF-8 would turn it into "?".
     if (!QStringView(text).isValidUtf16())
         return std::nullopt;
+    // The code page keeps ASCII as it is, and most of a return is ASCII: no conversion needed.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
     thread_local Converter converter;
     return converter.convert(text.toUtf8());
 }

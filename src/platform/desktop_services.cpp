@@ -1,6 +1,7 @@
 #include "platform/desktop_services.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +41,16 @@ bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString&
 
 void DesktopServices::endAtOnce(int exitCode) {
     std::_Exit(exitCode);
+}
+
+QDateTime DesktopServices::now() {
+    return QDateTime::currentDateTime();
+}
+
+QString DesktopServices::chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                                        const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath,
+                                        filter);
 }
 
 WaitCursor::WaitCursor() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
 // The few platform services that screens must not call directly, so that tests can stand in for
-// them: the message boxes, the beep and the immediate end of the process.
+// them: the message boxes, the beep, the immediate end of the process, the clock and the file
+// dialog.
 namespace platform {
 
 enum class BoxKind { Error, Information, Confirmation, Plain };
@@ -18,6 +20,11 @@ public:
     // Ends the process without running any further screen event. A test stand-in records the
     // request and returns, so callers return straight after calling it.
     virtual void endAtOnce(int exitCode) = 0;
+    // The date and time now, local time.
+    virtual QDateTime now() = 0;
+    // Asks for a file to save to, proposing a path; an empty text when the user cancels.
+    virtual QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                                   const QString& filter) = 0;
 };
 
 Services& services();

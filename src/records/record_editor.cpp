@@ -54,8 +54,6 @@ RecordEditor::RecordEditor(RunState& state, QWidget* parent)
     updateButton->setEnabled(false);
 }
 
-RecordEditor::~RecordEditor() = default;
-
 FieldEdit* RecordEditor::field(const QString& column) const {
     return m_bound.value(column.toLower(), nullptr);
 }

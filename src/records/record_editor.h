@@ -11,7 +11,9 @@
 
 class FieldEdit;
 class Navigator;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -31,7 +33,6 @@ public:
     enum class CommandState { Browsing, Editing, NewRecord };
 
     explicit RecordEditor(RunState& state, QWidget* parent = nullptr);
-    ~RecordEditor() override;
 
     // The employer's data as the employer screen saved them; the return year and the file
     // number are read from them.
@@ -54,7 +55,8 @@ public:
     RecordSet& records() { return m_records; }
     // The field bound to a column (names compare without regard to case), or null.
     FieldEdit* field(const QString& column) const;
-    // Shows the first record with these names; false when there is none or an edit is pending.
+    // Shows the first record with these names; false when there is none, when an edit is
+    // pending (a beep) or when the search fails (its error shown).
     bool showRecordNamed(const QString& surname, const std::optional<QString>& firstName);
 
 signals:
@@ -85,7 +87,11 @@ private:
 
     // Page construction, one function a page.
     void buildScreen();
+    QGroupBox* buildRecordTypeBox(QWidget* page);
+    QWidget* buildIdentityNumber(QWidget* page, int index);
     QWidget* buildPage1();
+    QHBoxLayout* buildPeriodDates(QWidget* page);
+    int addIncomeLines(QWidget* page, QGridLayout* grid, int row);
     QWidget* buildPage2();
     QWidget* buildPage3();
     QWidget* buildPage4();

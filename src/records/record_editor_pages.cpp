@@ -112,9 +112,7 @@ void RecordEditor::buildScreen() {
     layout->addWidget(buildCommands());
 }
 
-QWidget* RecordEditor::buildPage1() {
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+QGroupBox* RecordEditor::buildRecordTypeBox(QWidget* page) {
     recordTypeBox = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
     auto* types = new QHBoxLayout(recordTypeBox);
     const std::array<const char*, 3> typeNames{"Original", "Replacement", "Supplementary"};
@@ -124,9 +122,32 @@ QWidget* RecordEditor::buildPage1() {
         statusOptions[i]->installEventFilter(this);
         types->addWidget(statusOptions[i]);
     }
-    sheetNumberEdit = boundField(page, "tSheetNo");
+    return recordTypeBox;
+}
+
+// An identity card number with its check character in brackets after it.
+QWidget* RecordEditor::buildIdentityNumber(QWidget* page, int index) {
+    identityNumberEdits[index] = boundField(page, "tHKID", index);
+    checkDigitEdits[index] = boundField(page, "tChkDigit", index);
+    checkDigitEdits[index]->setMaximumWidth(30);
+    auto* box = new QWidget(page);
+    auto* line = new QHBoxLayout(box);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(identityNumberEdits[index]);
+    line->addWidget(text(box, QStringLiteral("(")));
+    line->addWidget(checkDigitEdits[index]);
+    line->addWidget(text(box, QStringLiteral(")")));
+    line->addStretch();
+    return box;
+}
+
+QWidget* RecordEditor::buildPage1() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(2); // the window then fits a 1366x768 screen
     int row = 0;
-    grid->addWidget(recordTypeBox, row, 0, 1, 2);
+    grid->addWidget(buildRecordTypeBox(page), row, 0, 1, 2);
+    sheetNumberEdit = boundField(page, "tSheetNo");
     grid->addWidget(caption(page, QStringLiteral("Sheet Number"), sheetNumberEdit), row, 2);
     grid->addWidget(sheetNumberEdit, row++, 3);
 
@@ -135,17 +156,7 @@ QWidget* RecordEditor::buildPage1() {
         grid->addWidget(field, row++, 1, 1, 3);
     };
     auto identity = [&](int index, const QString& words) {
-        identityNumberEdits[index] = boundField(page, "tHKID", index);
-        checkDigitEdits[index] = boundField(page, "tChkDigit", index);
-        auto* box = new QWidget(page);
-        auto* line = new QHBoxLayout(box);
-        line->setContentsMargins(0, 0, 0, 0);
-        line->addWidget(identityNumberEdits[index]);
-        line->addWidget(text(box, QStringLiteral("(")));
-        line->addWidget(checkDigitEdits[index]);
-        line->addWidget(text(box, QStringLiteral(")")));
-        line->addStretch();
-        checkDigitEdits[index]->setMaximumWidth(30);
+        QWidget* box = buildIdentityNumber(page, index);
         grid->addWidget(caption(page, words, identityNumberEdits[index]), row, 0);
         grid->addWidget(box, row++, 1, 1, 3);
     };
@@ -214,6 +225,32 @@ QWidget* RecordEditor::buildPage2() {
                              yearLabels[0], yearLabels[1]),
                     row++, 0, 1, 4);
 
+    grid->addLayout(buildPeriodDates(page), row++, 0, 1, 4);
+    grid->addLayout(yearLine(QStringLiteral("Particulars of Income accruing for the year from 1 "
+                                            "April"),
+                             yearLabels[2], yearLabels[3]),
+                    row++, 0, 1, 4);
+    grid->addWidget(text(page, QStringLiteral("Particulars")), row, 0);
+    grid->addWidget(text(page, QStringLiteral("Period")), row, 1);
+    grid->addWidget(text(page, QStringLiteral("Amount (HK$)")), row, 2);
+    grid->addWidget(text(page, QStringLiteral("EXCLUDE CENTS")), row++, 3);
+
+    row = addIncomeLines(page, grid, row);
+    totalIncomeEdit = named(new FieldEdit(page), "tTotal");
+    totalIncomeEdit->setReadOnly(true);
+    totalIncomeEdit->setFocusPolicy(Qt::NoFocus);
+    totalIncomeEdit->setAlignment(Qt::AlignRight);
+    grid->addWidget(caption(page, QStringLiteral("Total"), totalIncomeEdit), row, 1,
+                    Qt::AlignRight);
+    grid->addWidget(totalIncomeEdit, row++, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
+    return page;
+}
+
+QHBoxLayout* RecordEditor::buildPeriodDates(QWidget* page) {
     auto* dates = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
         periodDateEdits[i] = boundField(page, "tddmmyy", i);
@@ -227,16 +264,12 @@ QWidget* RecordEditor::buildPage2() {
             dates->addWidget(text(page, QStringLiteral("to")));
     }
     dates->addStretch();
-    grid->addLayout(dates, row++, 0, 1, 4);
-    grid->addLayout(yearLine(QStringLiteral("Particulars of Income accruing for the year from 1 "
-                                            "April"),
-                             yearLabels[2], yearLabels[3]),
-                    row++, 0, 1, 4);
-    grid->addWidget(text(page, QStringLiteral("Particulars")), row, 0);
-    grid->addWidget(text(page, QStringLiteral("Period")), row, 1);
-    grid->addWidget(text(page, QStringLiteral("Amount (HK$)")), row, 2);
-    grid->addWidget(text(page, QStringLiteral("EXCLUDE CENTS")), row++, 3);
+    return dates;
+}
 
+// The fourteen income lines from the grid's row on, each with its period and amount; the three
+// other rewards carry their nature under one heading. Returns the row after them.
+int RecordEditor::addIncomeLines(QWidget* page, QGridLayout* grid, int row) {
     for (int i = 0; i < 14; ++i) {
         const int line = lineOf(i);
         const QString name = QLatin1String(incomeNames[line]);
@@ -259,18 +292,7 @@ QWidget* RecordEditor::buildPage2() {
         grid->addWidget(incomePeriodEdits[periodElement], row, 1);
         grid->addWidget(incomeEdits[i], row++, 2);
     }
-    totalIncomeEdit = named(new FieldEdit(page), "tTotal");
-    totalIncomeEdit->setReadOnly(true);
-    totalIncomeEdit->setFocusPolicy(Qt::NoFocus);
-    totalIncomeEdit->setAlignment(Qt::AlignRight);
-    grid->addWidget(caption(page, QStringLiteral("Total"), totalIncomeEdit), row, 1,
-                    Qt::AlignRight);
-    grid->addWidget(totalIncomeEdit, row++, 2);
-    grid->setRowStretch(row, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(2, 1);
-    return page;
+    return row;
 }
 
 QWidget* RecordEditor::buildPage3() {

@@ -2,6 +2,7 @@
 
 #include "common/engine_error.h"
 #include "common/files.h"
+#include "submission/finished_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,17 @@
 
 namespace {
 
+// With the work files of a save that was cut off while it wrote the submission or the log.
 const QStringList workFiles{
-    QStringLiteral("temp73d.mdb"),  QStringLiteral("temp73d.mdb-journal"),
-    QStringLiteral("temp73dc.mdb"), QStringLiteral("temp73dc.mdb-journal"),
-    QStringLiteral("~~log~~.mdb"),  QStringLiteral("~~log~~.mdb-journal"),
+    QStringLiteral("temp73d.mdb"),
+    QStringLiteral("temp73d.mdb-journal"),
+    QStringLiteral("temp73d.mdb") + QLatin1String(workFileSuffix),
+    QStringLiteral("temp73dc.mdb"),
+    QStringLiteral("temp73dc.mdb-journal"),
+    QStringLiteral("~~log~~.mdb"),
+    QStringLiteral("~~log~~.mdb-journal"),
+    QStringLiteral("~~log~~.mdb") + QLatin1String(workFileSuffix),
+    QStringLiteral("~~log~~.mdb") + QLatin1String(workFileSuffix) + QStringLiteral("-journal"),
 };
 
 QString joined(const QString& folder, const QString& name) {

@@ -103,6 +103,8 @@ EngineError describe(int rc, const QString& path, const char* detail, int system
 }
 
 sqlite3* openHandle(const QString& path, int flags) {
+    // One thread does all database work, so the engine's per-call locking is pure cost.
+    flags |= SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -301,6 +303,15 @@ QVariant Statement::value(int column) const {
         return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)));
     }
     }
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+QByteArrayView Statement::textBytes(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
 }
 
 Transaction::Transaction(Database& db)

@@ -1,3 +1,4 @@
+#include "employer/employer_data.h"
 #include "employer/employer_rules.h"
 #include "records/field_rules.h"
 
@@ -22,6 +23,7 @@ private slots:
     void yearChangeIsAskedOnlyOverAnEnteredYear();
     void everyCheckDigitHasOneMatch();
     void firstBlankFollowsTheOrderGiven();
+    void employerDataKeepsEachColumnAndNoValue();
 };
 
 // What each check makes of every text of a row: its refusal, or nothing when it accepts the text
@@ -109,6 +111,18 @@ void TestEmployerRules::firstBlankFollowsTheOrderGiven() {
     QCOMPARE(firstBlank({QStringLiteral("2001"), QStringLiteral("A")}), -1);
     QCOMPARE(firstBlank({QStringLiteral("2001"), QStringLiteral("  "), QString()}), 1);
     QCOMPARE(firstBlank({QString(), QString()}), 0);
+}
+
+// Each column lands in its own member and back in its own place; a column without a value reads
+// as an empty text and an empty text is written as no value.
+void TestEmployerRules::employerDataKeepsEachColumnAndNoValue() {
+    const RowValues row{"3.4e", "2001", "B", "00000123", "ACME LTD", QVariant(), "01052001"};
+    const EmployerData data = EmployerData::fromRow(row);
+    QCOMPARE(data.returnYear, QStringLiteral("2001"));
+    QCOMPARE(data.section + data.fileNumber, QStringLiteral("B00000123"));
+    QCOMPARE(data.name + u'|' + data.submissionDate, QStringLiteral("ACME LTD|01052001"));
+    QVERIFY(data.designation.isEmpty());
+    QCOMPARE(data.toRow(), row);
 }
 
 QTEST_APPLESS_MAIN(TestEmployerRules)

@@ -3,11 +3,11 @@
 #include "support/file_size_limit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
+#include "support/typing.h"
 #include "support/working_database.h"
 
 #include <QClipboard>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,20 +43,6 @@ RowValues filledEmployee(const QString& status, int id) {
                                                   : QVariant(id));
     row[columnIndex(employeeColumns(), QStringLiteral("Status"))] = status;
     return row;
-}
-
-// Types each character as one key (QTest::keyClicks knows only Latin-1), after moving the
-// focus into the field and selecting its text so that the keys replace it.
-void typeInto(QLineEdit* field, const QString& keys, bool replace = true) {
-    field->setFocus(Qt::OtherFocusReason);
-    if (replace)
-        field->selectAll();
-    for (const char32_t character : keys.toUcs4()) {
-        const bool ascii = character >= 0x20 && character < 0x7f;
-        const auto key = ascii ? Qt::Key(QChar::toUpper(character)) : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, field, key, QString::fromUcs4(&character, 1),
-                            Qt::NoModifier);
-    }
 }
 
 // The employer screen over a fresh working database, logged in as the program does.
@@ -202,10 +188,8 @@ void TestEmployerScreen::keysReachTheRules() {
     QVERIFY(s.open());
     FieldEdit* edit = s.field(field);
     typeInto(edit, before);
-    QInputMethodEvent commit;
-    commit.setCommitString(input);
     if (committed)
-        QApplication::sendEvent(edit, &commit);
+        commitFromInputMethod(edit, input);
     else
         typeInto(edit, input, false);
     QCOMPARE(edit->text(), after);

@@ -117,6 +117,8 @@ private slots:
     void failedCreationLeavesNoHalfMadeFile();
     void interruptedCreationIsRemovedAtTheNextStart_data();
     void interruptedCreationIsRemovedAtTheNextStart();
+    void passwordChangeKilledPartWayLosesNothing_data();
+    void passwordChangeKilledPartWayLosesNothing();
     void filesAndFoldersAreTheUsersAlone();
     void unreachableDatabaseSaysWhy_data();
     void unreachableDatabaseSaysWhy();
@@ -309,6 +311,44 @@ void TestStartup::interruptedCreationIsRemovedAtTheNextStart() {
     db.exec(QStringLiteral("select count(*) from employer; select count(*) from employee"));
 }
 
+// A password change killed at a write (by the file-size limit's signal) leaves a database that
+// opens with the old password or with the new one, holding every record.
+void TestStartup::passwordChangeKilledPartWayLosesNothing_data() {
+    QTest::addColumn<int>("limit");
+    QTest::newRow("at the copy's first write") << 1;
+    QTest::newRow("part-way through the copy") << 16384;
+    QTest::newRow("not killed") << (1 << 30);
+}
+
+void TestStartup::passwordChangeKilledPartWayLosesNothing() {
+    QFETCH(int, limit);
+    TempFolder folder;
+    prepareWorkingDatabase(folder.path());
+    const QString path = folder.file(schema::workingFile);
+    {
+        Database db = Database::open(path, OpenOptions{.password = schema::defaultPassword});
+        Transaction transaction(db);
+        RowValues row = emptyRow(employeeColumns());
+        row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
+        for (int n = 0; n < 300; ++n) {
+            row[columnIndex(employeeColumns(), "Remark")] = QString(60, QChar(u'a' + n % 26));
+            insertRow(db, table::employee, employeeColumns(), row);
+        }
+        transaction.commit();
+    }
+    QProcess change;
+    startLimited(change, helper(), {path, "qvz", "rekey", "Ab12"}, rlim_t(limit));
+    QVERIFY(change.waitForFinished(20000));
+    QCOMPARE(change.exitStatus(), limit < (1 << 30) ? QProcess::CrashExit : QProcess::NormalExit);
+    prepareWorkingDatabase(folder.path()); // the next start removes what the change left
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    const QString password = limit < (1 << 30) ? QStringLiteral("qvz") : QStringLiteral("Ab12");
+    Database db = Database::open(path, OpenOptions{.password = password});
+    Statement count = db.prepare(QStringLiteral("select count(*) from employee"));
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), 301);
+}
+
 // Even with a umask that lets every user in, the database is the user's alone, and so are the
 // folders the program makes.
 void TestStartup::filesAndFoldersAreTheUsersAlone() {
@@ -432,7 +472,8 @@ void TestStartup::imagePathFromPathIniCreatesTheFolder() {
 
 void TestStartup::deleteTempFilesIgnoresCase() {
     TempFolder folder;
-    const QStringList work{"TEMP73D.MDB", "temp73dc.mdb", "~~LOG~~.mdb", "temp73d.mdb-journal"};
+    const QStringList work{"TEMP73D.MDB",         "temp73dc.mdb",     "~~LOG~~.mdb",
+                           "temp73d.mdb-journal", "TEMP73D.MDB.part", "~~log~~.mdb.part"};
     for (const QString& name : work)
         writeFile(folder.file(name), "x");
     writeFile(folder.file("xw73d.mdb"), "kept");

@@ -3,6 +3,7 @@
 #include "store/password_change.h"
 #include "store/rows.h"
 #include "store/schema.h"
+#include "support/engine_errors.h"
 #include "support/working_database.h"
 
 #include <QFile>
@@ -25,15 +26,6 @@ struct WorkingFolder : TempFolder {
         createEmployeeTable(path(), DatabaseFile::Working);
     }
 };
-
-int errorNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EngineError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 QStringList tableColumns(Database& db, const char* table) {
     QStringList names;

@@ -7,11 +7,11 @@
 #include "records/record_editor.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
+#include "support/typing.h"
 #include "support/working_database.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,25 +43,12 @@ inline QString focusName() {
     return focused() ? focused()->objectName() : QString();
 }
 
-// Types each character into whichever widget has the focus at that moment, as a user would.
-inline void type(const QString& keys) {
-    for (QChar key : keys)
-        QTest::keyClick(focused(), key.toLatin1());
-}
-
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(focused(), key, modifiers);
 }
 
 inline void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-// Chinese arrives from an input method as committed text, not as key presses.
-inline void commitFromInputMethod(QWidget* field, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QCoreApplication::sendEvent(field, &event);
 }
 
 // The record editor as the employer screen's Continue opens it, with the return year 2001, on a

@@ -6,8 +6,9 @@
 #include <QString>
 #include <functional>
 
-// Stands in for the message boxes, the beep and the process end: records every box with its
-// title and text, answers confirmations from a script, and notes an end of the program.
+// Stands in for the message boxes, the beep, the process end, the clock and the file dialog:
+// records every box with its title and text, answers confirmations from a script, notes an end
+// of the program, tells the time it is set to, and answers file dialogs from a queue.
 class ScriptedServices : public platform::Services {
 public:
     struct Box {
@@ -34,6 +35,11 @@ public:
         ended = true;
         this->exitCode = exitCode;
     }
+    QDateTime now() override { return clock; }
+    QString chooseSaveFile(const QString& caption, const QString&, const QString&) override {
+        fileCaptions << caption;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
 
     QStringList texts() const {
         QStringList all;
@@ -53,6 +59,9 @@ public:
     int beeps = 0;
     bool ended = false;
     int exitCode = -1;
+    QDateTime clock{QDate(2001, 5, 1), QTime(10, 30)}; // what now() answers
+    QStringList fileAnswers;  // chosen paths for the next file dialogs; cancelled when none left
+    QStringList fileCaptions; // the captions of the file dialogs shown
 
 private:
     platform::Services* m_previous = nullptr;

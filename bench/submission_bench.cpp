@@ -1,0 +1,145 @@
+// Measures the submission on a working database of N original records: the build of the
+// submission database, its text image, the digest and the log together, against what the
+// sqlcipher client needs for the same copy (attach, insert-select, vacuum) plus md5sum of the
+// image, both in the same run; and the peak resident memory of the program's part.
+#include "command_line.h"
+#include "process_memory.h"
+#include "record_generator.h"
+
+#include "store/rows.h"
+#include "store/schema.h"
+#include "store/sheet_numbers.h"
+#include "submission/log_database.h"
+#include "submission/return_image_file.h"
+#include "submission/submission_database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString returnYear = QString::number(generator::defaultReturnYear);
+
+// Every generated record becomes an original one and is numbered, as the save's sort leaves them.
+void makeAllOriginal(Database& login) {
+    login.exec(QStringLiteral("UPDATE employee SET Status='O' WHERE Status IN ('R', 'S')"));
+    numberOriginalRecords(login);
+}
+
+qint64 runClient(const QStringList& arguments, const QByteArray& script) {
+    QElapsedTimer timer;
+    timer.start();
+    QProcess client;
+    client.start(arguments.first(), arguments.mid(1));
+    client.write(script);
+    client.closeWriteChannel();
+    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
+        !client.readAllStandardError().isEmpty())
+        throw std::runtime_error(qPrintable(arguments.join(u' ') + QStringLiteral(" failed")));
+    return timer.nsecsElapsed();
+}
+
+// The same copy by the engine's own client: attach a plain file, make the two tables, copy the
+// selected rows, then compact; and md5sum of the image the program wrote.
+qint64 clientFloor(const QString& folder, const QString& image) {
+    const QString copy = folder + QStringLiteral("/client.mdb");
+    const QString employees = columnList(employeeColumns());
+    const QString script =
+        QStringLiteral("PRAGMA key='%1';\nATTACH DATABASE '%2' AS s KEY '';\n%3;\n"
+                       "INSERT INTO s.Employee SELECT %4 FROM employee WHERE Status IN ('O', 'o')"
+                       " AND EYear1||EMonth1||EDay1 > '%5' AND EYear2||EMonth2||EDay2 < '%6';\n"
+                       "%7;\nINSERT INTO s.Employer SELECT * FROM employer;\nDETACH DATABASE s;\n")
+            .arg(schema::defaultPassword, copy, createTableSql("s.Employee", employeeColumns()),
+                 employees, QString::number(returnYear.toInt() - 1) + QStringLiteral("0331"),
+                 returnYear + QStringLiteral("0401"),
+                 createTableSql("s.Employer", employerColumns()));
+    const QString working = databasePath(folder, DatabaseFile::Working);
+    return runClient({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
+           runClient({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
+           runClient({QStringLiteral("md5sum"), image}, QByteArray());
+}
+
+// The program's part, timed step by step on a working database of original records.
+struct ProgramRun {
+    qint64 copied = 0;
+    qint64 built = 0; // nanoseconds since the start, after each step
+    qint64 imaged = 0;
+    qint64 logged = 0;
+    long long peakKiB = 0;
+};
+
+ProgramRun runProgram(const QDir& folder) {
+    std::optional<Database> login =
+        Database::open(databasePath(folder.absolutePath(), DatabaseFile::Working),
+                       OpenOptions{schema::defaultPassword, true, false});
+    makeAllOriginal(*login);
+    memory::resetPeakResident();
+    ProgramRun run;
+    QElapsedTimer timer;
+    timer.start();
+    const QString submission = folder.filePath(submissionFileName);
+    const QString image = folder.filePath(QStringLiteral("_a.txt"));
+    run.copied = buildSubmission(*login, folder.absolutePath(), returnYear);
+    run.built = timer.nsecsElapsed();
+    writeReturnImage(submission, image);
+    run.imaged = timer.nsecsElapsed();
+    writeLogDatabase(folder.absolutePath(), {submission, image, QStringLiteral("A:\\12345678.MDB"),
+                                             QDateTime::currentDateTime()});
+    run.logged = timer.nsecsElapsed();
+    run.peakKiB = memory::peakResidentKiB();
+    return run; // closing the login lets the client open the working database
+}
+
+void report(const QDir& folder, const ProgramRun& run, qint64 floor) {
+    bench::say(QStringLiteral("%1 records copied; submission %2 bytes, image %3 bytes")
+                   .arg(run.copied)
+                   .arg(QFileInfo(folder.filePath(submissionFileName)).size())
+                   .arg(QFileInfo(folder.filePath(QStringLiteral("_a.txt"))).size()));
+    bench::say(QStringLiteral("program: build %1, image %2, digest and log %3, together %4")
+                   .arg(bench::milliseconds(run.built), bench::milliseconds(run.imaged - run.built),
+                        bench::milliseconds(run.logged - run.imaged),
+                        bench::milliseconds(run.logged)));
+    bench::say(QStringLiteral("sqlcipher client copy and vacuum plus md5sum: %1; ratio %2 "
+                              "(at most 2)")
+                   .arg(bench::milliseconds(floor))
+                   .arg(static_cast<double>(run.logged) / static_cast<double>(floor), 0, 'f', 2));
+    bench::say(QStringLiteral("peak resident memory of the program's part: %1 MB (at most 150)")
+                   .arg(run.peakKiB / 1024.0, 0, 'f', 1));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("submission_bench"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption records(QStringLiteral("records"),
+                                     QStringLiteral("Original records (default 50000)."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    const QCommandLineOption keep(QStringLiteral("keep"),
+                                  QStringLiteral("Work in DIR (new or empty) and leave the files "
+                                                 "there for a look."),
+                                  QStringLiteral("DIR"));
+    parser.addOptions({records, keep});
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
+    if (!count)
+        return 2;
+    QTemporaryDir temporary;
+    const QDir folder(parser.isSet(keep) ? parser.value(keep) : temporary.path());
+    if (!folder.mkpath(QStringLiteral(".")) || !folder.isEmpty()) {
+        bench::complain(QStringLiteral("the folder must be new or empty"));
+        return 2;
+    }
+    bench::say(QStringLiteral("generating %1 records...").arg(*count));
+    generator::makeWorkingDatabase(folder.absolutePath(), static_cast<int>(*count), 1);
+    const ProgramRun run = runProgram(folder);
+    report(folder, run,
+           clientFloor(folder.absolutePath(), folder.filePath(QStringLiteral("_a.txt"))));
+    return 0;
+}

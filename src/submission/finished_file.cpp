@@ -1,0 +1,48 @@
+#include "submission/finished_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+
+namespace {
+
+QString workPathFor(const QString& finalPath) {
+    return finalPath + QLatin1String(workFileSuffix);
+}
+
+void removeWorkFiles(const QString& workPath) {
+    QFile::remove(workPath);
+    QFile::remove(workPath + QStringLiteral("-journal"));
+}
+
+} // namespace
+
+EngineError fileError(const QString& path, const QString& reason) {
+    return EngineError(engine::PathFileAccess,
+                       QObject::tr("The file '%1' cannot be written: %2").arg(path, reason));
+}
+
+void removeFile(const QString& path) {
+    if (QFileInfo::exists(path) && !QFile::remove(path))
+        throw fileError(path, QObject::tr("an earlier copy cannot be deleted."));
+}
+
+void writeThenRename(const QString& finalPath,
+                     const std::function<void(const QString& workPath)>& write) {
+    const QString workPath = workPathFor(finalPath);
+    removeWorkFiles(workPath);
+    try {
+        write(workPath);
+        const qint64 written = QFileInfo(workPath).size();
+        removeFile(finalPath);
+        if (!QFile::rename(workPath, finalPath))
+            throw fileError(finalPath, QObject::tr("the finished file cannot take its name."));
+        if (QFileInfo(finalPath).size() != written) {
+            QFile::remove(finalPath);
+            throw fileError(finalPath, QObject::tr("the finished file is not complete."));
+        }
+    } catch (...) {
+        removeWorkFiles(workPath);
+        throw;
+    }
+}

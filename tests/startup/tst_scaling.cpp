@@ -1,0 +1,170 @@
+// Every screen at the scale this test runs with (QT_SCALE_FACTOR, set by CTest: 1, 1.5 and 2):
+// no caption, label or button text is cut off, and at 100% the record editor fits a 1366x768
+// screen. The screens are reached as a user reaches them, from the start of the program.
+#include "startup/run_state.h"
+#include "startup/shell.h"
+#include "support/screens.h"
+#include "support/scripted_services.h"
+#include "support/temp_folder.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <array>
+#include <memory>
+
+namespace {
+
+QString describe(const QWidget* widget, const QString& text, QSize has, QSize needs) {
+    return QStringLiteral("%1 \"%2\": %3x%4, needs %5x%6")
+        .arg(widget->objectName(), text.left(40))
+        .arg(has.width())
+        .arg(has.height())
+        .arg(needs.width())
+        .arg(needs.height());
+}
+
+// The room a text needs: a wrapped label its height at its width, any other its size hint.
+QSize neededSize(const QWidget* widget) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label && label->wordWrap())
+        return {label->minimumSizeHint().width(), label->heightForWidth(label->width())};
+    return widget->sizeHint();
+}
+
+QString textOf(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    return static_cast<const QGroupBox*>(widget)->title();
+}
+
+// Every visible text of the window that has less room than it needs.
+QStringList clippedTexts(const QWidget* window) {
+    QList<QWidget*> texts;
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child))
+            texts << child;
+    QStringList clipped;
+    for (const QWidget* widget : std::as_const(texts)) {
+        const QString text = textOf(widget);
+        const QSize needs = neededSize(widget);
+        if (text.isEmpty() || !widget->isVisibleTo(window))
+            continue;
+        if (widget->width() < needs.width() || widget->height() < needs.height())
+            clipped << describe(widget, text, widget->size(), needs);
+    }
+    for (const QGroupBox* box : window->findChildren<QGroupBox*>())
+        if (box->isVisibleTo(window) && box->width() < box->minimumSizeHint().width())
+            clipped << describe(box, box->title(), box->size(), box->minimumSizeHint());
+    return clipped;
+}
+
+QWidget* shown(const char* name) {
+    QWidget* window = visibleScreen<QWidget>(name);
+    if (window)
+        QTest::qWait(0); // let the layouts settle
+    return window;
+}
+
+template <class Widget = QPushButton> Widget* control(QWidget* window, const char* name) {
+    return window->findChild<Widget*>(QLatin1String(name));
+}
+
+// One run of the program in the given program folder.
+struct Run {
+    explicit Run(const QString& folder) {
+        state.programFolder = folder;
+        shell = std::make_unique<Shell>(state);
+        shell->start();
+    }
+    ~Run() {
+        closeAllScreens();
+        shell.reset();
+        state.login.reset();
+    }
+    ScriptedServices services;
+    RunState state;
+    std::unique_ptr<Shell> shell;
+};
+
+void typeInto(QWidget* window, const char* field, const QString& text) {
+    auto* edit = control<QLineEdit>(window, field);
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}
+
+// Fills in the employer screen and continues to the record editor.
+QWidget* continueToEditor(QWidget* employer) {
+    const std::array<std::pair<const char*, const char*>, 6> typing{{{"tReturnYear", "2001"},
+                                                                     {"tSession", "B"},
+                                                                     {"tBRN", "00000123"},
+                                                                     {"tName", "ACME TRADING LTD"},
+                                                                     {"tSubDate", "01052001"},
+                                                                     {"tDesignation", "Manager"}}};
+    for (const auto& [field, text] : typing)
+        typeInto(employer, field, QLatin1String(text));
+    control(employer, "cContinue")->click();
+    return shown("fXW73D");
+}
+
+void addRecord(Database& db) {
+    db.exec(QStringLiteral("insert into employee (ID, Status, SheetNo, Surname, FirstName) "
+                           "values (1, 'O', ' ', 'CHAN', 'TAI MAN')"));
+}
+
+// At 100% the editor must fit a 1366x768 screen beside a desktop panel and below its title bar.
+constexpr int panelAndTitleBar = 48 + 32;
+
+} // namespace
+
+class TestScaling : public QObject {
+    Q_OBJECT
+private slots:
+    void noScreenClipsItsTexts();
+};
+
+void TestScaling::noScreenClipsItsTexts() {
+    TempFolder folder;
+    QStringList clipped;
+    {
+        Run first(folder.path()); // the first run logs in by itself
+        QWidget* employer = shown("fSubInfo");
+        QVERIFY(employer);
+        clipped << clippedTexts(employer);
+        addRecord(*first.state.login);
+        QWidget* editor = continueToEditor(employer);
+        QVERIFY(editor);
+        for (int page = 0; page < 4; ++page) {
+            QTest::mouseClick(
+                control<QLabel>(editor, qPrintable(QStringLiteral("lPage(%1)").arg(page))),
+                Qt::LeftButton);
+            QTest::qWait(0);
+            clipped << clippedTexts(editor);
+        }
+        if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble() == 1.0)
+            QVERIFY2(
+                editor->width() <= 1366 && editor->height() <= 768 - panelAndTitleBar,
+                qPrintable(QStringLiteral("%1x%2").arg(editor->width()).arg(editor->height())));
+        control(editor, "cNameSearch")->click();
+        QWidget* names = shown("fNameSearch");
+        QVERIFY(names);
+        clipped << clippedTexts(names);
+    }
+    Run later(folder.path()); // every later run waits at the login
+    QWidget* login = shown("fLogin");
+    QVERIFY(login);
+    clipped << clippedTexts(login);
+    control(login, "cmdChange")->click();
+    QWidget* change = shown("fChgPwd");
+    QVERIFY(change);
+    clipped << clippedTexts(change);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+}
+
+QTEST_MAIN(TestScaling)
+#include "tst_scaling.moc"
