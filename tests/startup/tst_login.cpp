@@ -12,6 +12,7 @@
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
+#include "support/working_database.h"
 
 #include <QCryptographicHash>
 #include <QLineEdit>
@@ -77,30 +78,6 @@ struct Run {
     RunState state;
     std::unique_ptr<Shell> shell;
 };
-
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
-}
-
-// Adds records to the working database, which the database holds open with the password or
-// none; the file grows by about 2 KiB a record.
-void addRecords(const QString& folder, int count, const std::optional<QString>& password) {
-    Database db =
-        Database::open(databasePath(folder, DatabaseFile::Working), OpenOptions{password});
-    Transaction transaction(db);
-    for (int n = 1; n <= count; ++n) {
-        RowValues row = emptyRow(employeeColumns());
-        row[columnIndex(employeeColumns(), "ID")] = n;
-        row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
-        row[columnIndex(employeeColumns(), "Surname")] = QStringLiteral("NAME%1").arg(n);
-        row[columnIndex(employeeColumns(), "Remark")] = QString(60, u'x');
-        row[columnIndex(employeeColumns(), "CAddress")] = QString(60, u'y');
-        insertRow(db, table::employee, employeeColumns(), row);
-    }
-    transaction.commit();
-}
 
 int openError(const QString& path, const std::optional<QString>& password) {
     try {
@@ -356,7 +333,7 @@ void TestLogin::passwordChangeOnAFullDiskLeavesTheFileAsItWas() {
     createDatabase(folder.path());
     addRecords(folder.path(), 200, schema::defaultPassword);
     const QString path = folder.file(schema::workingFile);
-    const QByteArray before = digest(path);
+    const QByteArray before = fileDigest(path);
     Run run(folder.path());
     PasswordChangeDialog* change =
         run.typeChange(QStringLiteral("qvz"), QStringLiteral("abc123"), QStringLiteral("abc123"));
@@ -371,7 +348,7 @@ void TestLogin::passwordChangeOnAFullDiskLeavesTheFileAsItWas() {
     QVERIFY(!run.atEmployerScreen());
     QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
     run.state.login.reset();
-    QCOMPARE(digest(path), before);
+    QCOMPARE(fileDigest(path), before);
     QCOMPARE(recordCount(path, QStringLiteral("qvz")), 201);
     QCOMPARE(openError(path, QStringLiteral("abc123")), int(engine::NotValidPassword));
 }

@@ -8,8 +8,8 @@
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 #include "support/without_access_override.h"
+#include "support/working_database.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -18,12 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
-}
 
 int startupError(const QString& folder) {
     try {
@@ -78,27 +72,6 @@ QString helper() {
     return QCoreApplication::applicationDirPath() + "/hold_database";
 }
 
-// Runs a program whose files cannot grow beyond the limit; the limit's signal is left as it is,
-// so the program ends by it unless the program ignores it.
-void startLimited(QProcess& process, const QString& program, const QStringList& arguments,
-                  rlim_t limit) {
-    process.setChildProcessModifier([limit] {
-        std::signal(SIGXFSZ, SIG_DFL);
-        const rlimit tight{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &tight);
-    });
-    process.start(program, arguments);
-}
-
-// What the program has written to the terminal once the text is there, or when it stops writing.
-QByteArray terminalText(QProcess& program, const QByteArray& text) {
-    program.setReadChannel(QProcess::StandardError);
-    QByteArray said;
-    while (!said.contains(text) && program.waitForReadyRead(10000))
-        said += program.readAllStandardError();
-    return said;
-}
-
 } // namespace
 
 class TestStartup : public QObject {
@@ -122,8 +95,6 @@ private slots:
     void filesAndFoldersAreTheUsersAlone();
     void unreachableDatabaseSaysWhy_data();
     void unreachableDatabaseSaysWhy();
-    void programReportsAFileSizeLimitAsAFullDisk();
-    void programFolderThatCannotBeMadeIsShown();
     void doubleBackslashes_data();
     void doubleBackslashes();
     void imagePathWithoutPathIni();
@@ -158,9 +129,9 @@ void TestStartup::firstRunCreatesThenLaterRunsAskForThePassword() {
     TempFolder folder;
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
     QVERIFY(QFile::exists(folder.file("xw73d.mdb")));
-    const QByteArray created = digest(folder.file("xw73d.mdb"));
+    const QByteArray created = fileDigest(folder.file("xw73d.mdb"));
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
-    QCOMPARE(digest(folder.file("xw73d.mdb")), created);
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), created);
 }
 
 void TestStartup::oldDatabasesAreFoundByFormatAndMarker_data() {
@@ -183,9 +154,9 @@ void TestStartup::oldDatabasesAreFoundByFormatAndMarker() {
     TempFolder folder;
     // An upper-case name, as an earlier version may have left it.
     writeOldDatabase(folder.file("XW73D.MDB"), format, marker);
-    const QByteArray before = digest(folder.file("XW73D.MDB"));
+    const QByteArray before = fileDigest(folder.file("XW73D.MDB"));
     QCOMPARE(int(prepareWorkingDatabase(folder.path())), path);
-    QCOMPARE(digest(folder.file("XW73D.MDB")), before);
+    QCOMPARE(fileDigest(folder.file("XW73D.MDB")), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"XW73D.MDB"});
 }
 
@@ -196,9 +167,9 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     QVERIFY(file.open(QIODevice::ReadWrite));
     file.resize(file.size() - 100);
     file.close();
-    const QByteArray before = digest(folder.file("xw73d.mdb"));
+    const QByteArray before = fileDigest(folder.file("xw73d.mdb"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
-    QCOMPARE(digest(folder.file("xw73d.mdb")), before);
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), before);
 
     writeFile(folder.file("xw73d.mdb"),
               QByteArray("SQLite format 3\0", 16) + QByteArray(4080, 'z'));
@@ -216,16 +187,16 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
         Database foreign = Database::create(folder.file("xw73d.mdb"), 30, std::nullopt);
         foreign.exec(QStringLiteral("create table notes(text)"));
     }
-    const QByteArray foreign = digest(folder.file("xw73d.mdb"));
+    const QByteArray foreign = fileDigest(folder.file("xw73d.mdb"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
-    QCOMPARE(digest(folder.file("xw73d.mdb")), foreign);
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), foreign);
 }
 
 void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     TempFolder folder;
     prepareWorkingDatabase(folder.path());
     const QString path = folder.file("xw73d.mdb");
-    const QByteArray before = digest(path);
+    const QByteArray before = fileDigest(path);
 
     QProcess holder;
     holder.start(QCoreApplication::applicationDirPath() + "/hold_database",
@@ -236,7 +207,7 @@ void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     QCOMPARE(startupError(folder.path()), int(engine::InUse));
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(10000));
-    QCOMPARE(digest(path), before);
+    QCOMPARE(fileDigest(path), before);
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
 }
 
@@ -325,17 +296,7 @@ void TestStartup::passwordChangeKilledPartWayLosesNothing() {
     TempFolder folder;
     prepareWorkingDatabase(folder.path());
     const QString path = folder.file(schema::workingFile);
-    {
-        Database db = Database::open(path, OpenOptions{.password = schema::defaultPassword});
-        Transaction transaction(db);
-        RowValues row = emptyRow(employeeColumns());
-        row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
-        for (int n = 0; n < 300; ++n) {
-            row[columnIndex(employeeColumns(), "Remark")] = QString(60, QChar(u'a' + n % 26));
-            insertRow(db, table::employee, employeeColumns(), row);
-        }
-        transaction.commit();
-    }
+    addRecords(folder.path(), 300, schema::defaultPassword);
     QProcess change;
     startLimited(change, helper(), {path, "qvz", "rekey", "Ab12"}, rlim_t(limit));
     QVERIFY(change.waitForFinished(20000));
@@ -400,42 +361,6 @@ void TestStartup::unreachableDatabaseSaysWhy() {
     QFile::setPermissions(folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY2(text.contains(reason), qPrintable(text));
-}
-
-// Under a file-size limit the program stays up and reports the full disk (the box also goes to
-// the terminal) instead of being killed by the limit's signal.
-void TestStartup::programReportsAFileSizeLimitAsAFullDisk() {
-    TempFolder folder;
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(environment);
-    startLimited(program, QStringLiteral(XW73D_PROGRAM), {"--data-dir", folder.path()}, 2048);
-    const QByteArray said = terminalText(program, "There is not enough space on the disk");
-    QCOMPARE(program.state(), QProcess::Running); // the error box waits for the user
-    program.kill();
-    program.waitForFinished(10000);
-    QVERIFY2(said.contains("There is not enough space on the disk"), said.constData());
-    QVERIFY(!files::exists(folder.path(), schema::workingFile));
-}
-
-// A --data-dir that cannot be made is told in the error box, not only on the terminal.
-void TestStartup::programFolderThatCannotBeMadeIsShown() {
-    TempFolder folder;
-    writeFile(folder.file("plain-file"), "x");
-    const QString wanted = folder.file("plain-file/program");
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(XW73D_PROGRAM), {"--data-dir", wanted});
-    const QByteArray expected =
-        QString("The program folder '%1' cannot be created.").arg(wanted).toLocal8Bit();
-    const QByteArray said = terminalText(program, expected);
-    QVERIFY(!program.waitForFinished(300)); // the error box waits for the user
-    program.kill();
-    program.waitForFinished(10000);
-    QVERIFY2(said.contains(expected), said.constData());
 }
 
 void TestStartup::doubleBackslashes_data() {
