@@ -1,4 +1,5 @@
 #include "cli/verify_command.h"
+#include "common/message_boxes.h"
 #include "common/version.h"
 #include "platform/desktop_printing.h"
 #include "platform/desktop_services.h"
@@ -8,7 +9,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <cstdio>
+#include <QDir>
+#include <QStandardPaths>
+#include <csignal>
 
 namespace {
 
@@ -63,6 +66,9 @@ int runVerify(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit then fails the write like a full disk, which the store reports, instead
+    // of killing the program part-way through it.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (isVerb(argc, argv, "verify"))
         return runVerify(argc, argv);
     const Options options = readCommandLine(argc, argv);
@@ -77,7 +83,11 @@ int main(int argc, char* argv[]) {
     RunState state;
     state.programFolder = platform::programFolder(options.dataDir);
     if (state.programFolder.isEmpty()) {
-        std::fprintf(stderr, "xw73d: the program folder cannot be created\n");
+        showError(QObject::tr("The program folder '%1' cannot be created.")
+                      .arg(QDir::toNativeSeparators(
+                          options.dataDir.isEmpty()
+                              ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                              : options.dataDir)));
         return 1;
     }
     state.mediumFolder = platform::mediumFolder(options.medium);

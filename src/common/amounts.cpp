@@ -42,27 +42,43 @@ std::int32_t amountToLong(const QVariant& amount) {
     return static_cast<std::int32_t>(value);
 }
 
-std::int16_t lenWithoutCommas(const QString& text) {
-    return static_cast<std::int16_t>(text.size() - text.count(u','));
+qsizetype lenWithoutCommas(const QString& text) {
+    return text.size() - text.count(u',');
 }
 
+namespace {
+
+// Digits with a comma before every group of three from the right; one pass, so a long pasted
+// text costs no more than its length.
+QString grouped(QStringView digits) {
+    QString out;
+    out.reserve(digits.size() + digits.size() / 3);
+    for (qsizetype at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0)
+            out += u',';
+        out += digits[at];
+    }
+    return out;
+}
+
+} // namespace
+
 QString groupDigits(long long value) {
-    const bool negative = value < 0;
-    QString digits = QString::number(negative ? -value : value);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
-    return negative ? u'-' + digits : digits;
+    // The magnitude is taken in unsigned arithmetic: the smallest value has no positive twin.
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
+    const QString digits = grouped(QString::number(magnitude));
+    return value < 0 ? u'-' + digits : digits;
 }
 
 QString formatAmount(const QString& text) {
-    QString plain = withoutCommas(text).trimmed();
+    const QString plain = withoutCommas(text).trimmed();
     if (plain.isEmpty())
         return QString();
     if (!allDigits(plain))
         return text; // callers only pass digits and commas; anything else is left alone
-    while (plain.size() > 1 && plain.startsWith(u'0'))
-        plain.remove(0, 1);
-    for (qsizetype at = plain.size() - 3; at > 0; at -= 3)
-        plain.insert(at, u',');
-    return plain;
+    qsizetype firstDigit = 0;
+    while (firstDigit < plain.size() - 1 && plain[firstDigit] == u'0')
+        ++firstDigit;
+    return grouped(QStringView(plain).mid(firstDigit));
 }

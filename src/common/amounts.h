@@ -12,7 +12,7 @@
 std::int32_t amountToLong(const QVariant& amount);
 
 // Number of characters of the text that are not commas.
-std::int16_t lenWithoutCommas(const QString& text);
+qsizetype lenWithoutCommas(const QString& text);
 
 // Digits grouped by commas ("1,234,567"); leading zeros dropped; an empty text stays empty.
 QString formatAmount(const QString& text);

@@ -46,6 +46,9 @@ private:
 } // namespace
 
 std::optional<QByteArray> encode(const QString& text) {
+    // A lone surrogate is no character at all; the conversion to UTF-8 would turn it into "?".
+    if (!QStringView(text).isValidUtf16())
+        return std::nullopt;
     // The code page keeps ASCII as it is, and most of a return is ASCII: no conversion needed.
     if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
         return text.toLatin1();

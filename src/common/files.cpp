@@ -2,6 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace files {
 namespace {
@@ -14,6 +21,21 @@ QStringList matches(const QString& folder, const QString& name) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             found << dir.filePath(entry);
     return found;
+}
+
+constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// Flushes a file or a folder entry to the disk, so that a rename survives a power loss.
+void flushToDisk(const QString& path) {
+#ifdef Q_OS_UNIX
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle >= 0) {
+        ::fsync(handle);
+        ::close(handle);
+    }
+#else
+    Q_UNUSED(path);
+#endif
 }
 
 } // namespace
@@ -37,6 +59,26 @@ bool remove(const QString& folder, const QString& name) {
 bool removeDatabase(const QString& folder, const QString& name) {
     const bool journal = remove(folder, name + QStringLiteral("-journal"));
     return remove(folder, name) && journal;
+}
+
+bool createPrivateFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly) &&
+           file.setPermissions(ownerOnly);
+}
+
+bool makePrivateFolder(const QString& path) {
+    constexpr QFileDevice::Permissions folderOwnerOnly = ownerOnly | QFileDevice::ExeOwner;
+    return QDir().mkdir(path, folderOwnerOnly) && QFile::setPermissions(path, folderOwnerOnly);
+}
+
+bool replaceFile(const QString& completed, const QString& target) {
+    flushToDisk(completed);
+    if (std::rename(QFile::encodeName(completed).constData(),
+                    QFile::encodeName(target).constData()) != 0)
+        return false;
+    flushToDisk(QFileInfo(target).absolutePath());
+    return true;
 }
 
 } // namespace files

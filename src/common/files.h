@@ -19,4 +19,13 @@ bool remove(const QString& folder, const QString& name);
 // Deletes a database file and the engine's journal beside it.
 bool removeDatabase(const QString& folder, const QString& name);
 
+// The program's data stay readable by the user alone, whatever the umask: files 0600,
+// folders 0700. createPrivateFile fails when the file exists already.
+bool createPrivateFile(const QString& path);
+bool makePrivateFolder(const QString& path);
+
+// Puts a completed file in the place of another in one step (the old one, if any, goes), and
+// makes the change durable before returning. False when the rename failed; nothing moved then.
+bool replaceFile(const QString& completed, const QString& target);
+
 } // namespace files

@@ -22,7 +22,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QTimer>
 #include <array>
 
 using widgets::named;
@@ -54,23 +53,6 @@ QLabel* text(QWidget* parent, const QString& caption) {
     label->setWordWrap(true);
     return label;
 }
-
-// Eats the mouse press that is on its way to a control. A message shown while the focus moved
-// stands for the modal box that swallows the click: the click must not run a command as well.
-class PressDropper : public QObject {
-public:
-    explicit PressDropper(QWidget* target)
-        : QObject(target) {
-        target->installEventFilter(this);
-        QTimer::singleShot(0, this, &QObject::deleteLater);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        return event->type() == QEvent::MouseButtonPress ||
-               event->type() == QEvent::MouseButtonDblClick;
-    }
-};
 
 // The widgets side by side, kept to the left or to the right of the line.
 QHBoxLayout* line(std::initializer_list<QWidget*> widgets, Qt::Alignment side = Qt::AlignLeft) {
@@ -283,7 +265,7 @@ void EmployerScreen::continueToRecords() {
 
 void EmployerScreen::quitWithoutSaving() {
     // Nothing typed on this screen is written.
-    platform::services().endAtOnce(0);
+    platform::endRun(0);
 }
 
 void EmployerScreen::reject() {}
@@ -337,7 +319,7 @@ void EmployerScreen::leaveCheck(Check check, Qt::FocusReason reason) {
         (this->*check)();
     }
     if (reason == Qt::MouseFocusReason && m_messagesShown != shownBefore && movingTo)
-        new PressDropper(movingTo);
+        widgets::dropPendingPress(movingTo);
 }
 
 bool EmployerScreen::checkReturnYear() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <cstdio>
 #include <cstdlib>
 
 namespace platform {
@@ -12,6 +13,9 @@ void DesktopServices::beep() {
 }
 
 bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString& text) {
+    // Errors also go to the terminal, for a user who started the program from one.
+    if (kind == BoxKind::Error)
+        std::fprintf(stderr, "xw73d: %s\n", qUtf8Printable(text));
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);

@@ -1,6 +1,9 @@
 #include "platform/program_folder.h"
 
+#include "common/files.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
@@ -10,9 +13,14 @@ QString programFolder(const QString& requested) {
     const QString folder = requested.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                : requested;
-    if (folder.isEmpty() || !QDir().mkpath(folder))
+    if (folder.isEmpty())
         return QString();
-    return QDir(folder).absolutePath();
+    const QString absolute = QDir(folder).absolutePath();
+    // The folders above it are the user's; the program folder itself is for the user alone.
+    if (!QFileInfo(absolute).isDir() &&
+        !(QDir().mkpath(QFileInfo(absolute).absolutePath()) && files::makePrivateFolder(absolute)))
+        return QString();
+    return absolute;
 }
 
 QString mediumFolder(const QString& requested) {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 // The few platform services that screens must not call directly, so that tests can stand in for
 // them: the message boxes, the beep, the immediate end of the process, the clock and the file
@@ -27,6 +28,13 @@ public:
 };
 
 Services& services();
+
+// Ends the run at once: first the action set with setRunEnd (the run closes its login
+// connection there, so the engine removes its journal and nothing is left beside the database),
+// then the installed services end the process.
+void endRun(int exitCode);
+void setRunEnd(std::function<void()> action);
+
 // Installs the services for the rest of the run (or until replaced); returns the previous ones.
 Services* setServices(Services* services);
 

@@ -1,7 +1,9 @@
 #include "platform/widgets.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace widgets {
 
@@ -46,6 +48,29 @@ void markAsProgramWindow(QWidget* window) {
 
 bool isProgramWindow(const QWidget* window) {
     return window && window->property(programWindowMark).toBool();
+}
+
+namespace {
+
+class PressDropper : public QObject {
+public:
+    explicit PressDropper(QWidget* target)
+        : QObject(target) {
+        target->installEventFilter(this);
+        QTimer::singleShot(0, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::MouseButtonPress ||
+               event->type() == QEvent::MouseButtonDblClick;
+    }
+};
+
+} // namespace
+
+void dropPendingPress(QWidget* target) {
+    new PressDropper(target);
 }
 
 } // namespace widgets

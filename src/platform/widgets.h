@@ -30,4 +30,9 @@ QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy);
 void markAsProgramWindow(QWidget* window);
 bool isProgramWindow(const QWidget* window);
 
+// Eats the mouse press on its way to the control. A field left by a click that refuses its
+// value shows a modal box, which stands for swallowing the click: the clicked command must not
+// run as well.
+void dropPendingPress(QWidget* target);
+
 } // namespace widgets

@@ -34,15 +34,19 @@ void linkNameSearch(RecordEditor& editor) {
     const auto slot = std::make_shared<QPointer<NameSearchWindow>>();
     QObject::connect(&editor, &RecordEditor::nameSearchRequested, &editor,
                      [&editor, slot] { openWindow(editor, slot); });
-    // A hidden list is rebuilt anyway when its window is next activated.
+    // A hidden list is rebuilt when its window is next activated.
     QObject::connect(&editor, &RecordEditor::recordsChanged, &editor, [slot] {
         if (NameSearchWindow* window = visibleWindow(slot))
             window->refresh();
+        else if (*slot)
+            (*slot)->markStale();
     });
     QObject::connect(&editor, &RecordEditor::recordRemoved, &editor,
                      [slot](const QString& entryText) {
                          if (NameSearchWindow* window = visibleWindow(slot))
                              window->removeEntry(entryText);
+                         else if (*slot)
+                             (*slot)->markStale();
                      });
     QObject::connect(&editor, &RecordEditor::closed, &editor, [slot] {
         if (*slot)

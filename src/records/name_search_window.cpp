@@ -39,6 +39,7 @@ NameSearchWindow::NameSearchWindow(NamesProvider names, QWidget* parent)
 }
 
 void NameSearchWindow::refresh() {
+    m_stale = false;
     fillNameList();
     expandNameList();
 }
@@ -47,7 +48,9 @@ void NameSearchWindow::fillNameList() {
     NameList list;
     runReportingErrors([&] { list = buildNameList(m_names()); });
     for (const QString& surname : std::as_const(list.withoutFirstName))
-        showInformation(surname + QStringLiteral(" : No firstname !"));
+        if (!m_reportedWithoutFirstName.contains(surname))
+            showInformation(surname + QStringLiteral(" : No firstname !"));
+    m_reportedWithoutFirstName = list.withoutFirstName;
     nameTree->clear();
     QList<QTreeWidgetItem*> letters;
     for (const NameListEntry& entry : std::as_const(list.entries)) {
@@ -69,7 +72,8 @@ void NameSearchWindow::expandNameList() {
 
 void NameSearchWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    // Closing a message box activates the window again: that is no change of the records.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_stale) {
         refresh();
         nameTree->setCurrentItem(nameTree->topLevelItem(0));
     }

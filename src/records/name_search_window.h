@@ -11,8 +11,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // The "Name Search" window (object name "fNameSearch"): every employee under the initial letter
-// of the surname, read from the names provider each time the window is activated. Choosing a
-// name emits it; whoever opened the window shows that record.
+// of the surname, read from the names provider when the window is first activated and again
+// when the records have changed since. Choosing a name emits it; whoever opened the window
+// shows that record.
 class NameSearchWindow : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +23,8 @@ public:
 
     // Reads the names again and shows every letter that has names opened.
     void refresh();
+    // The records changed while the window was hidden: the next activation reads them again.
+    void markStale() { m_stale = true; }
     // Removes the shown record's entry: the selected name, or the first entry with its text
     // after the selected letter.
     void removeEntry(const QString& text);
@@ -42,4 +45,7 @@ private:
     NamesProvider m_names;
     QTreeWidget* nameTree;
     QPushButton* exitButton;
+    bool m_stale = true;
+    // Surnames last reported without other names; the same report does not come twice in a row.
+    QStringList m_reportedWithoutFirstName;
 };

@@ -30,7 +30,9 @@ Navigator::Navigator(QWidget* parent)
     m_caption->setFrameShape(QFrame::Panel);
     m_caption->setFrameShadow(QFrame::Sunken);
     m_caption->setMinimumWidth(240);
-    m_caption->setAccessibleName(tr("Current record"));
+    // The caption is the label's own text, so screen readers speak the record's name; what
+    // the label is for goes into its description.
+    m_caption->setAccessibleDescription(tr("Current record"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -94,7 +94,12 @@ void RecordEditor::load() {
     m_records.setSource(RecordSource::ByName);
     resize(sizeHint().expandedTo(QSize(760, 0)));
     show();
-    reloadRecordList();
+    // Without its records (a damaged page, a disk error) the editor cannot work: the user is
+    // told why and the run ends without writing anything more.
+    if (!runReportingErrors([this] { reloadRecordList(); })) {
+        platform::endRun(1);
+        return;
+    }
     if (isPageVisible(1))
         (statusEdit->text() != QStringLiteral("O") ? sheetNumberEdit : identityPageTexts[0])
             ->setFocus();
@@ -134,6 +139,7 @@ void RecordEditor::showCurrentRow() {
         m_records.editMode() != EditMode::None || (!m_records.isEof() && !m_records.isBof());
     for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it)
         it.value()->setText(hasRow ? displayText(m_records.value(it.key())) : QString());
+    followMaritalStatus();
     enterFocusedFieldAgain();
     reposition();
 }
@@ -280,6 +286,20 @@ void RecordEditor::newRecordState() {
     for (FieldEdit* rent : rentEdits)
         rent->clear();
     showPage(1);
+    m_newRecordTexts = fieldTexts();
+}
+
+QStringList RecordEditor::fieldTexts() const {
+    QStringList texts;
+    for (const FieldEdit* edit : m_bound)
+        texts << edit->text();
+    return texts;
+}
+
+bool RecordEditor::hasUnsavedChanges() const {
+    if (m_commandState == CommandState::NewRecord)
+        return fieldTexts() != m_newRecordTexts;
+    return m_commandState == CommandState::Editing;
 }
 
 void RecordEditor::applyCommandState(CommandState state) {

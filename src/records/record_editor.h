@@ -79,6 +79,8 @@ private:
     void endOfEditState();
     void newRecordState();
     void reloadRecordList();
+    QStringList fieldTexts() const;
+    bool hasUnsavedChanges() const;
     // The one path that shows the current row, and the one that writes the fields back.
     void showCurrentRow();
     void writeFieldsToRecord();
@@ -103,7 +105,8 @@ private:
     bool fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key);
     void fieldChanged(const EditorField& entry, FieldEdit* edit, const QString& text);
     void fieldEntered(const EditorField& entry, const QString& text);
-    void fieldLeft(const EditorField& entry);
+    // True when the field refused the value it was left with.
+    bool fieldLeft(const EditorField& entry);
     void fieldKeyReleased(const EditorField& entry, int key);
     void refuseLeave(const EditorField& entry, FieldEdit* edit,
                      const fieldrules::LeaveVerdict& verdict);
@@ -111,6 +114,7 @@ private:
                      const fieldrules::LeaveVerdict& verdict);
     void setDependents(const EditorField& indicator, bool enabled, bool clear = false);
     void followAmounts();
+    void followMaritalStatus();
     QString* entryValue(const EditorField& entry);
     void switchToPage(int page);
     void enterFocusedFieldAgain();
@@ -191,6 +195,7 @@ private:
     QVariant m_rememberedId;
     qint32 m_nextId = 1;
     bool m_placeholderSource = false;
+    QStringList m_newRecordTexts; // the fields as a new record begins, to tell typing from none
     bool m_tracking = false;
     qint32 m_sheetCounter = 0;
 

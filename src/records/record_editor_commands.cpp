@@ -181,7 +181,7 @@ void RecordEditor::offerToQuit() {
 bool RecordEditor::quitProgram() {
     if (!runReportingErrors([this] { deleteTempFiles(m_state.programFolder); }))
         return false;
-    platform::services().endAtOnce(0);
+    platform::endRun(0);
     return true;
 }
 
@@ -199,6 +199,12 @@ void RecordEditor::removeIncompleteLastRow() {
 
 // Each step of the tidy-up runs even when an earlier one fails, so the work files still go.
 void RecordEditor::closeEvent(QCloseEvent* event) {
+    if (hasUnsavedChanges() &&
+        !confirm(QStringLiteral("The record has changes that are not saved. Do you want to "
+                                "discard them?"))) {
+        event->ignore();
+        return;
+    }
     runReportingErrors([this] { removeIncompleteLastRow(); });
     runReportingErrors([this] {
         m_records.setSource(RecordSource::None);

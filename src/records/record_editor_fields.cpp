@@ -5,9 +5,12 @@
 #include "common/message_boxes.h"
 #include "platform/field_edit.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "records/editor_fields.h"
 #include "records/navigator.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -91,7 +94,11 @@ void RecordEditor::wireField(const EditorField& entry, FieldEdit* edit) {
             [this, &entry, edit](const QString& text) { fieldChanged(entry, edit, text); });
     connect(edit, &FieldEdit::gotFocus, this,
             [this, &entry, edit] { fieldEntered(entry, edit->text()); });
-    connect(edit, &FieldEdit::lostFocus, this, [this, &entry] { fieldLeft(entry); });
+    connect(edit, &FieldEdit::lostFocus, this, [this, &entry](Qt::FocusReason reason) {
+        const QPointer<QWidget> movingTo = QApplication::focusWidget();
+        if (fieldLeft(entry) && reason == Qt::MouseFocusReason && movingTo)
+            widgets::dropPendingPress(movingTo);
+    });
     connect(edit, &FieldEdit::keyReleased, this,
             [this, &entry](int key) { fieldKeyReleased(entry, key); });
 }
@@ -192,24 +199,25 @@ void RecordEditor::enterFocusedFieldAgain() {
             fieldEntered(entry, focusWidget()->property("text").toString());
 }
 
-void RecordEditor::fieldLeft(const EditorField& entry) {
+bool RecordEditor::fieldLeft(const EditorField& entry) {
     // A refused field taking the focus back passes through other fields: they are not left.
     if (m_refusing)
-        return;
+        return false;
     if (m_switchingPage) {
         m_leftBySwitch = &entry;
-        return;
+        return false;
     }
     FieldEdit* edit = field(QLatin1String(entry.column));
     const QString* slot = entryValue(entry);
     const std::optional<LeaveVerdict> verdict =
         leaveCheck({periodDateEdits, incomeEdits}, entry, edit->text(), slot ? *slot : QString());
     if (!verdict)
-        return;
+        return false;
     if (verdict->ok)
         acceptLeave(entry, edit, *verdict);
     else
         refuseLeave(entry, edit, *verdict);
+    return !verdict->ok;
 }
 
 void RecordEditor::checkFieldLeftBySwitch() {
@@ -242,6 +250,14 @@ void RecordEditor::acceptLeave(const EditorField& entry, FieldEdit* edit,
             showPage(verdict.page);
         field(QLatin1String(dependentFields(entry.rule).front()->column))->setFocus();
     }
+}
+
+// Setting a text equal to the one shown is no change, so the change rule alone would leave the
+// spouse's fields as the previous record had them: they follow the status shown now.
+void RecordEditor::followMaritalStatus() {
+    for (const EditorField& entry : editorFields())
+        if (entry.rule == RuleKind::MaritalStatus)
+            setDependents(entry, spouseFieldsEnabled(field(QLatin1String(entry.column))->text()));
 }
 
 void RecordEditor::setDependents(const EditorField& indicator, bool enabled, bool clear) {

@@ -85,7 +85,7 @@ void LoginDialog::reject() {
 void LoginDialog::loginFailed(int number, const QString& description) {
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
         showError(description + u' ' + QString::number(number));
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     if (m_attemptsLeft > 0) {
@@ -95,7 +95,7 @@ void LoginDialog::loginFailed(int number, const QString& description) {
         return;
     }
     showError(QStringLiteral("Login failed."));
-    platform::services().endAtOnce(1);
+    platform::endRun(1);
 }
 
 void LoginDialog::requestPasswordChange() {
@@ -104,5 +104,5 @@ void LoginDialog::requestPasswordChange() {
 }
 
 void LoginDialog::quit() {
-    platform::services().endAtOnce(0);
+    platform::endRun(0);
 }

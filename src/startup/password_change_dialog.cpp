@@ -5,6 +5,7 @@
 #include "platform/widgets.h"
 #include "startup/password_rules.h"
 #include "startup/run_state.h"
+#include "store/password_change.h"
 #include "store/schema.h"
 
 #include <QGridLayout>
@@ -47,7 +48,7 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
 void PasswordChangeDialog::confirmChange() {
     if (m_attemptsLeft == 0) {
         showError(QStringLiteral("Change password failed."));
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     if (const auto refusal =
@@ -69,13 +70,12 @@ bool PasswordChangeDialog::changePassword() {
         m_state.login =
             Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
                            OpenOptions{.password = oldPasswordEdit->text(), .exclusive = true});
-        m_state.login->changePassword(newPasswordEdit->text());
     } catch (const EngineError& error) {
+        m_state.login.reset();
         if (error.number() != engine::NotValidPassword) {
             showError(error.description());
             return false;
         }
-        m_state.login.reset();
         showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
         for (QLineEdit* field : {oldPasswordEdit, newPasswordEdit, retypedPasswordEdit})
             field->clear();
@@ -83,6 +83,10 @@ bool PasswordChangeDialog::changePassword() {
         --m_attemptsLeft;
         return false;
     }
+    if (!runReportingErrors([this] {
+            changeDatabasePassword(m_state.login, oldPasswordEdit->text(), newPasswordEdit->text());
+        }))
+        return false;
     m_state.loginPassword = newPasswordEdit->text();
     return true;
 }

@@ -49,7 +49,7 @@ ImagePaths setUpPaths(const QString& folder) {
     if (files::exists(folder, QStringLiteral("path.ini"))) {
         const QString target = firstLine(files::inFolder(folder, QStringLiteral("path.ini")));
         paths.imagePath = joined(target, QStringLiteral("_xw73d.txt"));
-        if (!QFileInfo(target).isDir() && !QDir().mkdir(target))
+        if (!QFileInfo(target).isDir() && !files::makePrivateFolder(target))
             throw EngineError(engine::PathNotFound,
                               QObject::tr("The folder '%1' named in path.ini cannot be "
                                           "created.")

@@ -11,7 +11,16 @@
 
 Shell::Shell(RunState& state, QObject* parent)
     : QObject(parent)
-    , m_state(state) {}
+    , m_state(state) {
+    platform::setRunEnd([this] {
+        if (m_state.login)
+            m_state.login->close();
+    });
+}
+
+Shell::~Shell() {
+    platform::setRunEnd({});
+}
 
 void Shell::start() {
     auto* convert = new StartupScreen(m_state);
@@ -41,7 +50,7 @@ void Shell::showEmployerScreen() {
     m_employer->setAttribute(Qt::WA_DeleteOnClose);
     if (!m_employer->load()) {
         // The screen has shown its error and closed; without a window the run cannot go on.
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     connect(m_employer, &EmployerScreen::continued, this, &Shell::showEditor);

@@ -12,6 +12,7 @@ class Shell : public QObject {
     Q_OBJECT
 public:
     explicit Shell(RunState& state, QObject* parent = nullptr);
+    ~Shell() override;
 
     void start();
 

@@ -2,7 +2,12 @@
 
 #include "common/files.h"
 #include "store/database.h"
+#include "store/password_change.h"
 #include "store/schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 
 bool needsConversion(const QString& formatVersion, const QVariant& versionMarker) {
     if (formatVersion.toDouble() != 3.0)
@@ -11,6 +16,14 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
 }
 
 namespace {
+
+// What an interrupted first creation or password change left is removed at the next start.
+void removeLeftovers(const QString& programFolder) {
+    QDir(files::inFolder(programFolder, schema::creationFolder)).removeRecursively();
+    const QString working = files::inFolder(programFolder, schema::workingFile);
+    QFile::remove(rekeyedCopyPath(working));
+    QFile::remove(rekeyedCopyPath(working) + QStringLiteral("-journal"));
+}
 
 EngineError notAWorkingDatabase() {
     return EngineError(engine::Damaged,
@@ -22,6 +35,7 @@ EngineError notAWorkingDatabase() {
 } // namespace
 
 StartupPath prepareWorkingDatabase(const QString& programFolder) {
+    removeLeftovers(programFolder);
     if (!files::exists(programFolder, schema::workingFile)) {
         createWorkingDatabase(programFolder);
         return StartupPath::Created;

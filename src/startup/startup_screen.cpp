@@ -35,7 +35,7 @@ void StartupScreen::load() {
         path = prepareWorkingDatabase(m_state.programFolder);
     } catch (const EngineError& error) {
         showError(error.description());
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     if (path == StartupPath::NeedsConversion) {
@@ -44,7 +44,7 @@ void StartupScreen::load() {
                                  "version of the program and must be converted before use. "
                                  "This version cannot convert it yet; the file has not been "
                                  "changed."));
-        platform::services().endAtOnce(1);
+        platform::endRun(1);
         return;
     }
     close();

@@ -1,7 +1,12 @@
 #include "store/database.h"
 
+#include "common/files.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
@@ -20,9 +25,55 @@ EngineError damaged(const QString& path) {
                                             .arg(fileName(path)));
 }
 
-EngineError describe(int rc, const QString& path, const char* detail) {
+bool folderAcceptsFiles(const QString& folder) {
+    QTemporaryFile probe(folder + QStringLiteral("/.xw73d-probe-XXXXXX"));
+    return probe.open();
+}
+
+// Why a database file cannot be opened or written, as far as the file system tells; otherwise
+// whether the engine found it could not write or could not open.
+EngineError unreachable(const QString& path, bool cannotWrite) {
+    using namespace engine;
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (info.isDir())
+        return EngineError(CannotReach, QObject::tr("'%1' in the folder '%2' is a folder, not a "
+                                                    "database file. Move it away.")
+                                            .arg(name, folder));
+    if (info.exists() && !QFile(path).open(QIODevice::ReadOnly))
+        return EngineError(CannotReach, QObject::tr("The database file '%1' cannot be read: you "
+                                                    "have no permission to read it.")
+                                            .arg(name));
+    if (!info.absoluteDir().exists())
+        return EngineError(CannotReach, QObject::tr("The folder '%1' of the database file '%2' "
+                                                    "cannot be reached.")
+                                            .arg(folder, name));
+    if (!folderAcceptsFiles(info.absolutePath()))
+        return EngineError(ReadOnly, QObject::tr("The folder '%1' of the database file '%2' is "
+                                                 "read-only: the program cannot write there.")
+                                         .arg(folder, name));
+    if (cannotWrite)
+        return EngineError(ReadOnly, QObject::tr("The database file '%1' cannot be changed: the "
+                                                 "file or its folder is read-only.")
+                                         .arg(name));
+    return EngineError(CannotReach, QObject::tr("The database file '%1' cannot be opened: its "
+                                                "folder cannot be reached or written.")
+                                        .arg(name));
+}
+
+EngineError diskFull(const QString& path) {
+    return EngineError(
+        engine::DiskFull,
+        QObject::tr("There is not enough space on the disk to write '%1'.").arg(fileName(path)));
+}
+
+EngineError describe(int rc, const QString& path, const char* detail, int systemError) {
     using namespace engine;
     const QString name = fileName(path);
+    // A file-size limit refuses a write as a full disk does.
+    if (systemError == EFBIG || systemError == ENOSPC)
+        return diskFull(path);
     switch (rc & 0xff) {
     case SQLITE_NOTADB:
         return EngineError(NotValidPassword, QObject::tr("Not a valid password."));
@@ -35,18 +86,12 @@ EngineError describe(int rc, const QString& path, const char* detail) {
                                               "and try again.")
                                       .arg(name));
     case SQLITE_FULL:
-        return EngineError(DiskFull, QObject::tr("There is not enough space on the disk to "
-                                                 "write '%1'.")
-                                         .arg(name));
+        return diskFull(path);
     case SQLITE_READONLY:
     case SQLITE_PERM:
-        return EngineError(ReadOnly, QObject::tr("The database file '%1' cannot be changed: the "
-                                                 "file or its folder is read-only.")
-                                         .arg(name));
+        return unreachable(path, true);
     case SQLITE_CANTOPEN:
-        return EngineError(CannotReach, QObject::tr("The database file '%1' cannot be opened: "
-                                                    "its folder cannot be reached or written.")
-                                            .arg(name));
+        return unreachable(path, false);
     case SQLITE_IOERR:
         return EngineError(DiskError, QObject::tr("A disk error occurred while reading or "
                                                   "writing '%1'.")
@@ -63,7 +108,8 @@ sqlite3* openHandle(const QString& path, int flags) {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const EngineError error = describe(rc, path, db ? sqlite3_errmsg(db) : "");
+        const EngineError error =
+            describe(rc, path, db ? sqlite3_errmsg(db) : "", db ? sqlite3_system_errno(db) : 0);
         sqlite3_close(db);
         throw error;
     }
@@ -117,10 +163,13 @@ Database Database::open(const QString& path, const OpenOptions& options) {
     if (!info.exists())
         throw EngineError(engine::FileNotFound,
                           QObject::tr("Could not find the file '%1'.").arg(path));
-    // Engine files are whole pages; anything else was cut short.
-    if (info.size() % smallestPage != 0)
+    if (info.isDir())
+        throw unreachable(path, false);
+    // Engine files are whole pages; anything else was cut short. An empty file holds nothing
+    // of ours either, and opening it for writing would turn it into a database.
+    if (info.size() % smallestPage != 0 || info.size() == 0)
         throw damaged(path);
-    const bool plain = info.size() == 0 || isPlainDatabaseFile(path);
+    const bool plain = isPlainDatabaseFile(path);
     const int flags = options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     Database db(openHandle(path, flags), path);
     if (!plain && options.password)
@@ -146,7 +195,11 @@ Database Database::create(const QString& path, int formatVersion,
     if (QFileInfo::exists(path))
         throw EngineError(engine::AlreadyExists,
                           QObject::tr("The database '%1' already exists.").arg(path));
-    Database db(openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path);
+    // Made readable by the user alone before anything is written to it; the engine gives its
+    // journal the same permissions.
+    if (!files::createPrivateFile(path))
+        throw unreachable(path, false);
+    Database db(openHandle(path, SQLITE_OPEN_READWRITE), path);
     if (key)
         applyKey(db.m_db, *key);
     db.exec(QStringLiteral("PRAGMA user_version=%1").arg(formatVersion));
@@ -154,7 +207,7 @@ Database Database::create(const QString& path, int formatVersion,
 }
 
 void Database::fail(int rc) const {
-    throw describe(rc, m_path, sqlite3_errmsg(m_db));
+    throw describe(rc, m_path, sqlite3_errmsg(m_db), sqlite3_system_errno(m_db));
 }
 
 void Database::exec(const QString& sql) {
@@ -165,13 +218,6 @@ void Database::exec(const QString& sql) {
 
 Statement Database::prepare(const QString& sql) {
     return Statement(*this, sql);
-}
-
-void Database::changePassword(const QString& newPassword) {
-    const QByteArray bytes = newPassword.toUtf8();
-    const int rc = sqlite3_rekey(m_db, bytes.constData(), static_cast<int>(bytes.size()));
-    if (rc != SQLITE_OK)
-        fail(rc);
 }
 
 QString Database::formatVersion() {

@@ -41,19 +41,20 @@ public:
 
     void exec(const QString& sql);
     Statement prepare(const QString& sql);
-    void changePassword(const QString& newPassword);
     QString formatVersion();
     qint64 lastInsertRowId() const;
     int changes() const;
     const QString& path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
+    // Closes the connection now; any later use fails with an engine error.
+    void close() noexcept;
+
     // Raises the error for a failed engine call on this connection.
     [[noreturn]] void fail(int rc) const;
 
 private:
     Database(sqlite3* db, QString path);
-    void close() noexcept;
 
     sqlite3* m_db = nullptr;
     QString m_path;

@@ -3,6 +3,9 @@
 #include "common/files.h"
 #include "store/rows.h"
 
+#include <QDir>
+#include <QScopeGuard>
+
 QString databasePath(const QString& folder, DatabaseFile file) {
     return files::inFolder(folder, file == DatabaseFile::Working ? schema::workingFile
                                                                  : schema::conversionFile);
@@ -44,14 +47,23 @@ void createEmployeeTable(const QString& folder, DatabaseFile file) {
                        QStringLiteral("H"));
 }
 
-// A half-made working database would only fail again at the next start: it goes.
+// The first database is made in a folder of its own beside where it belongs, and moved into
+// place in one step only when all three creation steps are done: a crash or a power loss never
+// leaves a half-made working database (start-up removes the folder such a crash leaves).
 void createWorkingDatabase(const QString& folder) {
-    try {
-        createDatabaseFile(folder, DatabaseFile::Working);
-        createEmployerTable(folder, DatabaseFile::Working);
-        createEmployeeTable(folder, DatabaseFile::Working);
-    } catch (const EngineError&) {
-        files::removeDatabase(folder, schema::workingFile);
-        throw;
-    }
+    const QString staging = QDir(folder).filePath(schema::creationFolder);
+    const auto cleanUp = qScopeGuard([&] { QDir(staging).removeRecursively(); });
+    if (!files::makePrivateFolder(staging))
+        throw EngineError(engine::ReadOnly,
+                          QObject::tr("The folder '%1' is read-only: the program cannot create "
+                                      "its database there.")
+                              .arg(QDir::toNativeSeparators(folder)));
+    createDatabaseFile(staging, DatabaseFile::Working);
+    createEmployerTable(staging, DatabaseFile::Working);
+    createEmployeeTable(staging, DatabaseFile::Working);
+    if (!files::replaceFile(databasePath(staging, DatabaseFile::Working),
+                            QDir(folder).filePath(schema::workingFile)))
+        throw EngineError(engine::ReadOnly,
+                          QObject::tr("The new database cannot be moved into the folder '%1'.")
+                              .arg(QDir::toNativeSeparators(folder)));
 }

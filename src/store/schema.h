@@ -13,6 +13,8 @@ inline const QString keptOldFile = QStringLiteral("1999a.xwd");
 // The password a new database gets, and the one the first login enters by itself.
 inline const QString defaultPassword = QStringLiteral("qvz");
 inline const QString currentVersion = QStringLiteral("3.4e");
+// Where the first working database is made before it is moved into place.
+inline const QString creationFolder = QStringLiteral("xw73d.creating");
 } // namespace schema
 
 QString databasePath(const QString& folder, DatabaseFile file);
@@ -22,5 +24,5 @@ QString databasePath(const QString& folder, DatabaseFile file);
 void createDatabaseFile(const QString& folder, DatabaseFile file);
 void createEmployerTable(const QString& folder, DatabaseFile file);
 void createEmployeeTable(const QString& folder, DatabaseFile file);
-// All three for the working database; a half-made file is removed again.
+// All three for the working database, made aside and moved into place when complete.
 void createWorkingDatabase(const QString& folder);

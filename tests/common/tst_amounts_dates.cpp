@@ -16,6 +16,8 @@ private slots:
     void amountToLongRefusesWhatIsNoAmount();
     void lenWithoutCommas_data();
     void lenWithoutCommas();
+    void groupDigits_data();
+    void groupDigits();
     void formatAmount_data();
     void formatAmount();
 };
@@ -84,12 +86,28 @@ void TestAmountsAndDates::lenWithoutCommas_data() {
     QTest::newRow("grouped") << "1,234" << 4;
     QTest::newRow("commas only") << ",,," << 0;
     QTest::newRow("nine digits") << "999,999,999" << 9;
+    QTest::newRow("pasted beyond 16 bits") << QString(40000, u'9') + "," << 40000;
 }
 
 void TestAmountsAndDates::lenWithoutCommas() {
     QFETCH(QString, text);
     QFETCH(int, length);
     QCOMPARE(int(::lenWithoutCommas(text)), length);
+}
+
+void TestAmountsAndDates::groupDigits_data() {
+    QTest::addColumn<qlonglong>("value");
+    QTest::addColumn<QString>("grouped");
+    QTest::newRow("zero") << 0LL << "0";
+    QTest::newRow("negative") << -1234567LL << "-1,234,567";
+    QTest::newRow("largest") << LLONG_MAX << "9,223,372,036,854,775,807";
+    QTest::newRow("smallest") << LLONG_MIN << "-9,223,372,036,854,775,808";
+}
+
+void TestAmountsAndDates::groupDigits() {
+    QFETCH(qlonglong, value);
+    QFETCH(QString, grouped);
+    QCOMPARE(::groupDigits(value), grouped);
 }
 
 void TestAmountsAndDates::formatAmount_data() {
@@ -108,6 +126,8 @@ void TestAmountsAndDates::formatAmount_data() {
     row("already grouped", "1,234,567", "1,234,567");
     row("three digits", "999", "999");
     row("lone comma", ",", "");
+    QTest::newRow("long paste") << "000" + QString(3000, u'7')
+                                << (QString("777,").repeated(999) + "777");
 }
 
 void TestAmountsAndDates::formatAmount() {

@@ -21,6 +21,8 @@ void TestCodePage::byteLength_data() {
     QTest::newRow("twenty-five chinese") << QString(25, QChar(0x9673)) << 50;
     QTest::newRow("emoji cannot be encoded") << QStringLiteral("A\U0001F600") << -1;
     QTest::newRow("arabic cannot be encoded") << QStringLiteral("\u0627") << -1;
+    QTest::newRow("lone high surrogate") << QStringLiteral("A") + QChar(0xD83D) << -1;
+    QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) + QStringLiteral("A") << -1;
 }
 
 void TestCodePage::byteLength() {

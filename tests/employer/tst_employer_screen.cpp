@@ -24,8 +24,8 @@ const QString yearQuestion = QStringLiteral(
     "you want to proceed?");
 const QString missingData =
     QStringLiteral("Please enter all common data before continue to next screen.");
-const QString diskError =
-    QStringLiteral("A disk error occurred while reading or writing 'xw73d.mdb'.");
+const QString diskFull =
+    QStringLiteral("There is not enough space on the disk to write 'xw73d.mdb'.");
 const QString badFileNumber = QStringLiteral("' is not a valid file number. Please enter again!");
 const QChar chen(0x9673); // a Chinese character, two bytes in the code page
 
@@ -248,7 +248,7 @@ void TestEmployerScreen::yearChange_data() {
     QTest::newRow("valid: answered Yes") << YearCase{true, false, {yearQuestion}, "2002"};
     QTest::newRow("invalid: answered No") << YearCase{false, false, {yearQuestion}, "2001"};
     QTest::newRow("invalid: Yes on a full disk")
-        << YearCase{true, true, {yearQuestion, diskError}, "2001"};
+        << YearCase{true, true, {yearQuestion, diskFull}, "2001"};
 }
 
 void TestEmployerScreen::yearChange() {
@@ -304,7 +304,7 @@ void TestEmployerScreen::continueChecksAndSaves_data() {
     row("invalid: no year, no date", {"", "ACME", "", false, late, "tSubDate"});
     row("invalid: no year", {"", "ACME", "31032001", false, missingData, "tReturnYear"});
     row("invalid: blank name", {"2001", "   ", "31032001", false, missingData, "tName"});
-    row("invalid: full disk", {"2001", "ACME", "31032001", true, diskError, "tDesignation"});
+    row("invalid: full disk", {"2001", "ACME", "31032001", true, diskFull, "tDesignation"});
 }
 
 void TestEmployerScreen::continueChecksAndSaves() {

@@ -58,6 +58,9 @@ using DeleteCase = std::tuple<int, bool, QString, QStringList>;
 // that cannot be deleted.
 using QuitCase = std::tuple<bool, bool, bool>;
 
+const QString discardQuestion =
+    QStringLiteral("The record has changes that are not saved. Do you want to discard them?");
+
 } // namespace
 
 class TestEditorCommands : public QObject {
@@ -76,6 +79,7 @@ private slots:
     void withoutRecordsCancelAsksToQuit_data();
     void withoutRecordsCancelAsksToQuit();
     void quitAndClosingTidyUp();
+    void refusedFieldDropsTheClickedCommand();
 };
 
 // Fields of every page and kind, each column written from its own field; then a second record
@@ -237,6 +241,7 @@ void TestEditorCommands::cancelShowsTheRecordBefore() {
     if (newRecord)
         editor.press(Qt::Key_C);
     QTRY_COMPARE(editor.navigator()->caption(), newRecord ? QStringLiteral("New Record") : caption);
+    QCOMPARE(editor.spokenCaption(), editor.navigator()->caption());
     editor.typeAll({newRecord ? "Surname=ZEE" : "Capacity=ZEE"});
     QVERIFY(!editor.isIn(CommandState::Browsing));
     editor.press(Qt::Key_C);
@@ -325,8 +330,9 @@ void TestEditorCommands::withoutRecordsCancelAsksToQuit() {
     QCOMPARE(editor.db.values(placeholderRows), QStringList{"H"});
 }
 
-// Quit deletes the work files and ends. Closing the window drops a pending edit and a row left
-// without identifier, and deletes the work files.
+// Quit deletes the work files and ends. Closing the window with a pending edit asks first: No
+// keeps the window and the typing; Yes drops the edit and a row left without identifier, and
+// deletes the work files.
 void TestEditorCommands::quitAndClosingTidyUp() {
     EditorScreen editor;
     const QString folder = editor.db.folder.path();
@@ -343,6 +349,11 @@ void TestEditorCommands::quitAndClosingTidyUp() {
     editor.typeAll({"Capacity=Manager"});
     QSignalSpy closed(editor.screen.get(), &RecordEditor::closed);
     editor->close();
+    QCOMPARE(editor.services.texts(), QStringList{discardQuestion});
+    QVERIFY(editor->isVisible() && closed.isEmpty());
+    QCOMPARE(editor.element("tPage1", 8)->text(), QStringLiteral("Manager"));
+    editor.services.answers = {true};
+    editor->close();
     QCOMPARE(closed.count(), 1);
     QVERIFY(!editor->isVisible());
     QCOMPARE(editor.db.column("Surname"), QStringList{"AU"});
@@ -350,7 +361,24 @@ void TestEditorCommands::quitAndClosingTidyUp() {
     QCOMPARE(editor.db.values(placeholderRows), QStringList{"H"});
     QCOMPARE(editor->records().source(), RecordSource::None);
     QCOMPARE(workFilesLeft(folder), QStringList{});
-    QVERIFY(editor.services.boxes.isEmpty());
+    QCOMPARE(editor.services.texts(), QStringList(2, discardQuestion));
+}
+
+// A click that takes the focus from a field whose value is refused goes no further than the
+// message: the clicked Update does not save the record with the other changes.
+void TestEditorCommands::refusedFieldDropsTheClickedCommand() {
+    EditorScreen editor;
+    QVERIFY(editor.open({completeRecord(1, "AU", "Ming")}));
+    editor.typeAll({"CAddress=12 Harbour Road"});
+    editor.paste(editor->field("Surname"), QStringLiteral("AU#1"));
+    click(editor.control<QPushButton>("cUpdate"));
+    QCOMPARE(editor.services.texts(), QStringList{"Invalid character found at Surname!"});
+    QCOMPARE(editor->field("Surname")->text(), QStringLiteral("AU"));
+    QVERIFY(editor.isIn(CommandState::Editing));
+    QCOMPARE(editor.db.column("CAddress"), QStringList{"(none)"});
+    editor.press(Qt::Key_U); // the next command is the user's own
+    QTRY_VERIFY(editor.isIn(CommandState::Browsing));
+    QCOMPARE(editor.db.column("CAddress"), QStringList{"12 Harbour Road"});
 }
 
 QTEST_MAIN(TestEditorCommands)

@@ -44,6 +44,8 @@ private slots:
     void pageSwitching_data();
     void pageSwitching();
     void nameSearchListsShowsAndForgetsRecords();
+    void nameSearchRebuildsOnlyOnAChange();
+    void spouseFieldsFollowTheShownStatus();
 };
 
 // The editor opens on the first name in name order, which ignores case; the next record gets the
@@ -60,6 +62,7 @@ void TestEditorFrame::openingAndBrowsingMarkNothing() {
          original(12, "CHAN", "CHI")}));
     QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4"));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("ADAMS, AMY"));
+    QCOMPARE(editor.spokenCaption(), QStringLiteral("ADAMS, AMY"));
     QVERIFY(editor.navigator()->isEnabled());
     QCOMPARE(editor.control<QPushButton>("cExit")->text(), QStringLiteral("&Quit"));
     QCOMPARE(editor.enabledCommands(), browsingCommands);
@@ -218,6 +221,49 @@ void TestEditorFrame::nameSearchListsShowsAndForgetsRecords() {
     QCOMPARE(letterS->childCount(), 0);
     QCOMPARE(outline->topLevelItem(14)->childCount(), 1);
     QCOMPARE(editor.services.texts(), QStringList(3, "Delete 1 employee record!"));
+}
+
+// Coming back to the window (closing a message box activates it again) rebuilds nothing and
+// reports nothing again; a save rebuilds it, and a record still without other names is not
+// reported twice in a row.
+void TestEditorFrame::nameSearchRebuildsOnlyOnAChange() {
+    EditorScreen editor;
+    QVERIFY(editor.open({completeRecord(1, "WONG", "ANNA"), {"ID=2", "Status=O", "Surname=LEE"}}));
+    editor.control<QPushButton>("cNameSearch")->click();
+    QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
+    QTRY_COMPARE(editor.services.texts(), QStringList{"LEE : No firstname !"});
+    QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
+    outline->topLevelItem(22)->setExpanded(false);
+    QWidget box; // stands for the message box, a window apart that takes the activation
+    box.show();
+    QVERIFY(activate(&box));
+    QVERIFY(activate(editor.nameSearch()));
+    QCOMPARE(editor.services.texts().size(), 1);
+    QVERIFY(!outline->topLevelItem(22)->isExpanded()); // the same list, not a new one
+
+    emit editor->recordsChanged();                    // as a save does
+    QVERIFY(outline->topLevelItem(22)->isExpanded()); // rebuilt
+    QCOMPARE(editor.services.texts().size(), 1);
+}
+
+// The spouse's fields are greyed whenever the status shown is empty or "1", also when the record
+// before had them open and when a new record begins.
+void TestEditorFrame::spouseFieldsFollowTheShownStatus() {
+    EditorScreen editor;
+    QVERIFY(editor.open({original(1, "AU", "MING"), record("ID=2", "Status=O", "Surname=BO",
+                                                           "MStatus=2", "SpouseName=BO ANN")}));
+    FieldEdit* spouseName = editor->field("SpouseName");
+    QVERIFY(!spouseName->isEnabled()); // AU, MING: no status
+    click(editor.navigator()->nextButton);
+    QVERIFY(spouseName->isEnabled());
+    click(editor.navigator()->previousButton);
+    QVERIFY(!spouseName->isEnabled());
+    QVERIFY(!editor->field("SpousePassport")->isEnabled());
+    click(editor.navigator()->nextButton);
+    editor.press(Qt::Key_C);
+    QTRY_VERIFY(editor.isIn(CommandState::NewRecord));
+    QVERIFY(!spouseName->isEnabled());
+    QVERIFY(!editor->field("SpouseHKID")->isEnabled());
 }
 
 QTEST_MAIN(TestEditorFrame)

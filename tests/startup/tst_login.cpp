@@ -6,13 +6,18 @@
 #include "startup/run_state.h"
 #include "startup/shell.h"
 #include "startup/startup.h"
+#include "store/rows.h"
 #include "store/schema.h"
+#include "support/file_size_limit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
+#include "support/working_database.h"
 
+#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
@@ -74,6 +79,38 @@ struct Run {
     std::unique_ptr<Shell> shell;
 };
 
+int openError(const QString& path, const std::optional<QString>& password) {
+    try {
+        Database db = Database::open(path, OpenOptions{password});
+        db.exec(QStringLiteral("select count(*) from employee"));
+    } catch (const EngineError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+int recordCount(const QString& path, const QString& password) {
+    Database db = Database::open(path, OpenOptions{password});
+    Statement count = db.prepare(QStringLiteral("select count(*) from employee"));
+    count.next();
+    return count.value(0).toInt();
+}
+
+// Types valid common data into the employer screen and continues to the editor.
+void enterCommonData(EmployerScreen* employer) {
+    QVERIFY(activate(employer));
+    const auto type = [employer](const char* field, const QString& text) {
+        QTest::keyClicks(child<QLineEdit>(employer, field), text);
+    };
+    type("tReturnYear", QStringLiteral("2001"));
+    type("tSession", QStringLiteral("a"));
+    type("tBRN", QStringLiteral("123"));
+    type("tName", QStringLiteral("ACME LIMITED"));
+    type("tSubDate", QStringLiteral("01052001"));
+    type("tDesignation", QStringLiteral("Manager"));
+    QTest::keyClick(child<QLineEdit>(employer, "tDesignation"), Qt::Key_Return);
+}
+
 } // namespace
 
 class TestLogin : public QObject {
@@ -81,6 +118,8 @@ class TestLogin : public QObject {
 private slots:
     void firstRunEntersWithoutTypingAndGoesOnToTheEditor();
     void laterRunWaitsForThePassword();
+    void damagedRecordsEndTheRunWithTheirDescription();
+    void quitLeavesNothingBesideTheDatabase();
     void threeWrongPasswordsEndTheRun();
     void quitEndsAtOnce_data();
     void quitEndsAtOnce();
@@ -88,6 +127,8 @@ private slots:
     void refusedNewPasswords_data();
     void refusedNewPasswords();
     void changedPasswordIsNeededNextTime();
+    void passwordChangeOnAFullDiskLeavesTheFileAsItWas();
+    void passwordChangeOnADatabaseWithoutPasswordSetsIt();
     void twoRefusalsThenTheEnd();
     void declineReturnsToAFreshLogin();
     void passwordFieldsLimitAndHideTheirText();
@@ -104,14 +145,7 @@ void TestLogin::firstRunEntersWithoutTypingAndGoesOnToTheEditor() {
     auto* employer = visibleScreen<EmployerScreen>("fSubInfo");
     QVERIFY(employer);
     QCOMPARE(employer->windowTitle(), QStringLiteral("Common data for XW73D records"));
-    QVERIFY(activate(employer));
-    QTest::keyClicks(child<QLineEdit>(employer, "tReturnYear"), QStringLiteral("2001"));
-    QTest::keyClicks(child<QLineEdit>(employer, "tSession"), QStringLiteral("a"));
-    QTest::keyClicks(child<QLineEdit>(employer, "tBRN"), QStringLiteral("123"));
-    QTest::keyClicks(child<QLineEdit>(employer, "tName"), QStringLiteral("ACME LIMITED"));
-    QTest::keyClicks(child<QLineEdit>(employer, "tSubDate"), QStringLiteral("01052001"));
-    QTest::keyClicks(child<QLineEdit>(employer, "tDesignation"), QStringLiteral("Manager"));
-    QTest::keyClick(child<QLineEdit>(employer, "tDesignation"), Qt::Key_Return);
+    enterCommonData(employer);
     QCOMPARE(run.services.texts(), QStringList{"No record found. Please add new record!"});
     auto* editor = visibleScreen<RecordEditor>("fXW73D");
     QVERIFY(editor);
@@ -134,6 +168,48 @@ void TestLogin::laterRunWaitsForThePassword() {
     QVERIFY(run.services.boxes.isEmpty());
     QVERIFY(run.atEmployerScreen());
     QVERIFY(run.state.login.has_value());
+}
+
+// A damaged page among the records is found when the editor reads them: the error box names
+// the damage and the run ends, leaving the damaged pages as they were.
+void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
+    TempFolder folder;
+    createDatabase(folder.path());
+    addRecords(folder.path(), 2000, schema::defaultPassword);
+    const QString path = folder.file(schema::workingFile);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() / 2);
+        file.write(QByteArray(2000, '\x5a'));
+    }
+    Run run(folder.path());
+    run.typePassword(QStringLiteral("qvz"));
+    auto* employer = visibleScreen<EmployerScreen>("fSubInfo");
+    QVERIFY(employer);
+    enterCommonData(employer);
+    QCOMPARE(run.services.texts().size(), 1);
+    QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
+             qPrintable(run.services.lastText()));
+    QVERIFY(run.services.ended);
+    QCOMPARE(run.services.exitCode, 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    file.seek(file.size() / 2);
+    QCOMPARE(file.read(2000), QByteArray(2000, '\x5a')); // nothing tried to write over it
+}
+
+// The engine's journal goes with the login connection, which every end of the run closes.
+void TestLogin::quitLeavesNothingBesideTheDatabase() {
+    TempFolder folder;
+    Run run(folder.path());
+    enterCommonData(visibleScreen<EmployerScreen>("fSubInfo"));
+    auto* editor = visibleScreen<RecordEditor>("fXW73D");
+    QVERIFY(editor);
+    run.services.answers = {true}; // Cancel in the empty database: Yes, quit
+    child<QPushButton>(editor, "cExit")->click();
+    QVERIFY(run.services.ended);
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
 }
 
 void TestLogin::threeWrongPasswordsEndTheRun() {
@@ -248,6 +324,61 @@ void TestLogin::changedPasswordIsNeededNextTime() {
     QCOMPARE(next.services.texts(), QStringList{retry});
     next.typePassword(QStringLiteral("Ab12"));
     QVERIFY(next.atEmployerScreen());
+}
+
+// The re-encrypted database does not fit beside the old one: the change is refused with the
+// reason, the file is byte for byte what it was, and the run goes on with the old password.
+void TestLogin::passwordChangeOnAFullDiskLeavesTheFileAsItWas() {
+    TempFolder folder;
+    createDatabase(folder.path());
+    addRecords(folder.path(), 200, schema::defaultPassword);
+    const QString path = folder.file(schema::workingFile);
+    const QByteArray before = fileDigest(path);
+    Run run(folder.path());
+    PasswordChangeDialog* change =
+        run.typeChange(QStringLiteral("qvz"), QStringLiteral("abc123"), QStringLiteral("abc123"));
+    {
+        const FileSizeLimit full(QFileInfo(path).size() / 2);
+        child<QPushButton>(change, "cmdYes")->click();
+    }
+    QCOMPARE(run.services.texts().size(), 1);
+    QVERIFY(run.services.lastText().contains(QStringLiteral("not enough space")));
+    QVERIFY(run.services.lastText().endsWith(QStringLiteral("The password has not been changed.")));
+    QVERIFY(run.change());
+    QVERIFY(!run.atEmployerScreen());
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    run.state.login.reset();
+    QCOMPARE(fileDigest(path), before);
+    QCOMPARE(recordCount(path, QStringLiteral("qvz")), 201);
+    QCOMPARE(openError(path, QStringLiteral("abc123")), int(engine::NotValidPassword));
+}
+
+// A database left without a password gets the new one: afterwards it opens with it alone.
+void TestLogin::passwordChangeOnADatabaseWithoutPasswordSetsIt() {
+    TempFolder folder;
+    {
+        Database db = Database::create(folder.file(schema::workingFile), workingFormat, {});
+        db.exec(createTableSql(table::employer, employerColumns()));
+        db.exec(createTableSql(table::employee, employeeColumns()));
+    }
+    addRecords(folder.path(), 3, std::nullopt);
+    ScriptedServices services;
+    RunState state;
+    state.programFolder = folder.path();
+    PasswordChangeDialog change(state);
+    QTest::keyClicks(child<QLineEdit>(&change, "Text1"), QStringLiteral("qvz"));
+    QTest::keyClicks(child<QLineEdit>(&change, "Text2"), QStringLiteral("Ab12"));
+    QTest::keyClicks(child<QLineEdit>(&change, "Text3"), QStringLiteral("Ab12"));
+    QSignalSpy changed(&change, &PasswordChangeDialog::passwordChanged);
+    child<QPushButton>(&change, "cmdYes")->click();
+    QVERIFY(services.boxes.isEmpty());
+    QCOMPARE(changed.size(), 1);
+    state.login.reset();
+    const QString path = folder.file(schema::workingFile);
+    QCOMPARE(openError(path, std::nullopt), int(engine::NotValidPassword));
+    QCOMPARE(openError(path, QStringLiteral("qvz")), int(engine::NotValidPassword));
+    QCOMPARE(recordCount(path, QStringLiteral("Ab12")), 3);
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
 }
 
 void TestLogin::twoRefusalsThenTheEnd() {

@@ -1,4 +1,5 @@
 #include "common/files.h"
+#include "platform/program_folder.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "startup/startup.h"
@@ -6,20 +7,17 @@
 #include "store/schema.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
+#include "support/without_access_override.h"
+#include "support/working_database.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
-
-QByteArray digest(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
-}
 
 int startupError(const QString& folder) {
     try {
@@ -45,6 +43,35 @@ void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+int startupErrorText(const QString& folder, QString& text) {
+    try {
+        prepareWorkingDatabase(folder);
+    } catch (const EngineError& error) {
+        text = error.description();
+        return error.number();
+    }
+    return 0;
+}
+
+// Permission bits of a file or folder.
+int modeOf(const QString& path) {
+    struct stat info {};
+    stat(QFile::encodeName(path).constData(), &info);
+    return int(info.st_mode & 07777);
+}
+
+// While it lives, files and folders are created with every permission the program asks for.
+struct OpenUmask {
+    OpenUmask()
+        : previous(umask(0)) {}
+    ~OpenUmask() { umask(previous); }
+    mode_t previous;
+};
+
+QString helper() {
+    return QCoreApplication::applicationDirPath() + "/hold_database";
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -61,6 +88,13 @@ private slots:
     void commandLineAnswersWithoutADisplay();
     void failedCreationLeavesNoHalfMadeFile_data();
     void failedCreationLeavesNoHalfMadeFile();
+    void interruptedCreationIsRemovedAtTheNextStart_data();
+    void interruptedCreationIsRemovedAtTheNextStart();
+    void passwordChangeKilledPartWayLosesNothing_data();
+    void passwordChangeKilledPartWayLosesNothing();
+    void filesAndFoldersAreTheUsersAlone();
+    void unreachableDatabaseSaysWhy_data();
+    void unreachableDatabaseSaysWhy();
     void doubleBackslashes_data();
     void doubleBackslashes();
     void imagePathWithoutPathIni();
@@ -95,9 +129,9 @@ void TestStartup::firstRunCreatesThenLaterRunsAskForThePassword() {
     TempFolder folder;
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
     QVERIFY(QFile::exists(folder.file("xw73d.mdb")));
-    const QByteArray created = digest(folder.file("xw73d.mdb"));
+    const QByteArray created = fileDigest(folder.file("xw73d.mdb"));
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
-    QCOMPARE(digest(folder.file("xw73d.mdb")), created);
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), created);
 }
 
 void TestStartup::oldDatabasesAreFoundByFormatAndMarker_data() {
@@ -120,9 +154,9 @@ void TestStartup::oldDatabasesAreFoundByFormatAndMarker() {
     TempFolder folder;
     // An upper-case name, as an earlier version may have left it.
     writeOldDatabase(folder.file("XW73D.MDB"), format, marker);
-    const QByteArray before = digest(folder.file("XW73D.MDB"));
+    const QByteArray before = fileDigest(folder.file("XW73D.MDB"));
     QCOMPARE(int(prepareWorkingDatabase(folder.path())), path);
-    QCOMPARE(digest(folder.file("XW73D.MDB")), before);
+    QCOMPARE(fileDigest(folder.file("XW73D.MDB")), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"XW73D.MDB"});
 }
 
@@ -133,9 +167,9 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     QVERIFY(file.open(QIODevice::ReadWrite));
     file.resize(file.size() - 100);
     file.close();
-    const QByteArray before = digest(folder.file("xw73d.mdb"));
+    const QByteArray before = fileDigest(folder.file("xw73d.mdb"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
-    QCOMPARE(digest(folder.file("xw73d.mdb")), before);
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), before);
 
     writeFile(folder.file("xw73d.mdb"),
               QByteArray("SQLite format 3\0", 16) + QByteArray(4080, 'z'));
@@ -144,16 +178,25 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     writeFile(folder.file("xw73d.mdb"), QByteArray("not even a database"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
 
-    writeFile(folder.file("xw73d.mdb"),
-              QByteArray()); // an empty file is an engine file without tables
+    writeFile(folder.file("xw73d.mdb"), QByteArray()); // nothing of ours, and must stay so
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
+    QCOMPARE(QFileInfo(folder.file("xw73d.mdb")).size(), 0);
+
+    QFile::remove(folder.file("xw73d.mdb"));
+    {
+        Database foreign = Database::create(folder.file("xw73d.mdb"), 30, std::nullopt);
+        foreign.exec(QStringLiteral("create table notes(text)"));
+    }
+    const QByteArray foreign = fileDigest(folder.file("xw73d.mdb"));
+    QCOMPARE(startupError(folder.path()), int(engine::Damaged));
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), foreign);
 }
 
 void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     TempFolder folder;
     prepareWorkingDatabase(folder.path());
     const QString path = folder.file("xw73d.mdb");
-    const QByteArray before = digest(path);
+    const QByteArray before = fileDigest(path);
 
     QProcess holder;
     holder.start(QCoreApplication::applicationDirPath() + "/hold_database",
@@ -164,7 +207,7 @@ void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     QCOMPARE(startupError(folder.path()), int(engine::InUse));
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(10000));
-    QCOMPARE(digest(path), before);
+    QCOMPARE(fileDigest(path), before);
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
 }
 
@@ -208,10 +251,116 @@ void TestStartup::failedCreationLeavesNoHalfMadeFile() {
     TempFolder folder;
     {
         const FileSizeLimit full(limit);
-        QCOMPARE(startupError(folder.path()), int(engine::DiskError)); // the write is refused
+        QCOMPARE(startupError(folder.path()), int(engine::DiskFull)); // the write is refused
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
+}
+
+// A first run killed part-way through the creation (here by the file-size limit's signal at a
+// write) leaves no working database; the next start removes what it left and creates one.
+void TestStartup::interruptedCreationIsRemovedAtTheNextStart_data() {
+    QTest::addColumn<int>("limit");
+    QTest::newRow("at the first write") << 1;
+    QTest::newRow("after the first page") << 1024;
+    QTest::newRow("after three pages") << 3072;
+    QTest::newRow("after five pages") << 5120;
+}
+
+void TestStartup::interruptedCreationIsRemovedAtTheNextStart() {
+    QFETCH(int, limit);
+    TempFolder folder;
+    QProcess firstRun;
+    startLimited(firstRun, helper(), {folder.path(), QStringLiteral("create")}, rlim_t(limit));
+    QVERIFY(firstRun.waitForFinished(10000));
+    QCOMPARE(firstRun.exitStatus(), QProcess::CrashExit);
+    QVERIFY(!files::exists(folder.path(), schema::workingFile));
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    Database db =
+        Database::open(folder.file(schema::workingFile), OpenOptions{schema::defaultPassword});
+    db.exec(QStringLiteral("select count(*) from employer; select count(*) from employee"));
+}
+
+// A password change killed at a write (by the file-size limit's signal) leaves a database that
+// opens with the old password or with the new one, holding every record.
+void TestStartup::passwordChangeKilledPartWayLosesNothing_data() {
+    QTest::addColumn<int>("limit");
+    QTest::newRow("at the copy's first write") << 1;
+    QTest::newRow("part-way through the copy") << 16384;
+    QTest::newRow("not killed") << (1 << 30);
+}
+
+void TestStartup::passwordChangeKilledPartWayLosesNothing() {
+    QFETCH(int, limit);
+    TempFolder folder;
+    prepareWorkingDatabase(folder.path());
+    const QString path = folder.file(schema::workingFile);
+    addRecords(folder.path(), 300, schema::defaultPassword);
+    QProcess change;
+    startLimited(change, helper(), {path, "qvz", "rekey", "Ab12"}, rlim_t(limit));
+    QVERIFY(change.waitForFinished(20000));
+    QCOMPARE(change.exitStatus(), limit < (1 << 30) ? QProcess::CrashExit : QProcess::NormalExit);
+    prepareWorkingDatabase(folder.path()); // the next start removes what the change left
+    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    const QString password = limit < (1 << 30) ? QStringLiteral("qvz") : QStringLiteral("Ab12");
+    Database db = Database::open(path, OpenOptions{.password = password});
+    Statement count = db.prepare(QStringLiteral("select count(*) from employee"));
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), 301);
+}
+
+// Even with a umask that lets every user in, the database is the user's alone, and so are the
+// folders the program makes.
+void TestStartup::filesAndFoldersAreTheUsersAlone() {
+    TempFolder folder;
+    const OpenUmask open;
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
+    QCOMPARE(modeOf(folder.file(schema::workingFile)), 0600);
+    const QString made = platform::programFolder(folder.file("made/program"));
+    QCOMPARE(modeOf(made), 0700);
+    writeFile(folder.file("path.ini"), folder.file("images").toLocal8Bit());
+    setUpPaths(folder.path());
+    QCOMPARE(modeOf(folder.file("images")), 0700);
+}
+
+// What stands in the way is named: a folder in the database's place, a file without read
+// permission, a folder where nothing can be written.
+void TestStartup::unreachableDatabaseSaysWhy_data() {
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder named like the database")
+        << "folder" << int(engine::CannotReach) << "is a folder, not a database file";
+    QTest::newRow("an unreadable database")
+        << "unreadable" << int(engine::CannotReach) << "you have no permission to read it";
+    QTest::newRow("a read-only program folder, first run")
+        << "read-only folder" << int(engine::ReadOnly) << "is read-only";
+}
+
+void TestStartup::unreachableDatabaseSaysWhy() {
+    QFETCH(QString, blocker);
+    QFETCH(int, number);
+    QFETCH(QString, reason);
+    TempFolder folder;
+    const QString path = folder.file(schema::workingFile);
+    if (blocker == "folder")
+        QVERIFY(QDir().mkdir(path));
+    if (blocker == "unreadable") {
+        writeOldDatabase(path, 30, QStringLiteral("3.4e"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    }
+    if (blocker == "read-only folder")
+        QVERIFY(
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QString text;
+    {
+        const WithoutAccessOverride asAUser;
+        QCOMPARE(startupErrorText(folder.path(), text), number);
+    }
+    QFile::setPermissions(folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY2(text.contains(reason), qPrintable(text));
 }
 
 void TestStartup::doubleBackslashes_data() {

@@ -1,5 +1,6 @@
 #include "common/columns.h"
 #include "store/database.h"
+#include "store/password_change.h"
 #include "store/rows.h"
 #include "store/schema.h"
 #include "support/engine_errors.h"
@@ -200,7 +201,10 @@ void TestStore::refusedRowWritesNothing() {
 
 void TestStore::passwordChangeTakesEffect() {
     WorkingFolder folder;
-    openWorking(folder).changePassword(QStringLiteral("Ab12"));
+    std::optional<Database> login = openWorking(folder);
+    changeDatabasePassword(login, schema::defaultPassword, QStringLiteral("Ab12"));
+    QCOMPARE(rowCount(*login, "employee"), 1);
+    login.reset();
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::NotValidPassword));
     QCOMPARE(errorNumber([&] { openWorking(folder, QStringLiteral("ab12")); }),
              int(engine::NotValidPassword));

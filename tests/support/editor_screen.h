@@ -10,6 +10,7 @@
 #include "support/typing.h"
 #include "support/working_database.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
@@ -81,6 +82,11 @@ struct EditorScreen {
         return control<Widget>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
     }
     Navigator* navigator() const { return control<Navigator>(QStringLiteral("Data1")); }
+    // What a screen reader says for the record control's caption.
+    QString spokenCaption() const {
+        QWidget* caption = navigator()->findChild<QLabel*>(QStringLiteral("caption"));
+        return QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name);
+    }
     // The name search window the Name Search command opened, if any.
     NameSearchWindow* nameSearch() const { return screen->findChild<NameSearchWindow*>(); }
 

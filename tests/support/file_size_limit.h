@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -21,3 +22,15 @@ public:
 private:
     rlimit m_previous{};
 };
+
+// Runs a program whose files cannot grow beyond the limit; the limit's signal is left as it is,
+// so the program ends by it unless the program ignores it.
+inline void startLimited(QProcess& process, const QString& program, const QStringList& arguments,
+                         rlim_t limit) {
+    process.setChildProcessModifier([limit] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit tight{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &tight);
+    });
+    process.start(program, arguments);
+}

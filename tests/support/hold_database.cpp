@@ -1,7 +1,11 @@
 // Opens a database exclusively and says "open". Then it keeps the database until its standard
 // input closes, or, given "sort" as third argument, numbers the original records as the Sort
-// command does, says "done" with their count and ends (a test kills it part-way).
+// command does, says "done" with their count and ends (a test kills it part-way). Given a
+// folder and "create", it makes the first working database there as a first run does. Given
+// "rekey" and a new password after the password, it changes the password as the program does.
+#include "startup/startup.h"
 #include "store/database.h"
+#include "store/password_change.h"
 #include "store/sheet_numbers.h"
 
 #include <QCoreApplication>
@@ -11,6 +15,20 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc < 3)
         return 2;
+    if (qstrcmp(argv[2], "create") == 0) {
+        prepareWorkingDatabase(QString::fromLocal8Bit(argv[1]));
+        std::puts("created");
+        return 0;
+    }
+    if (argc > 4 && qstrcmp(argv[3], "rekey") == 0) {
+        const QString oldPassword = QString::fromLocal8Bit(argv[2]);
+        std::optional<Database> login =
+            Database::open(QString::fromLocal8Bit(argv[1]),
+                           OpenOptions{.password = oldPassword, .exclusive = true});
+        changeDatabasePassword(login, oldPassword, QString::fromLocal8Bit(argv[4]));
+        std::puts("changed");
+        return 0;
+    }
     const bool sort = argc > 3 && qstrcmp(argv[3], "sort") == 0;
     try {
         Database db = Database::open(

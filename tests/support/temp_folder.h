@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -28,4 +29,11 @@ inline bool createFiles(const QString& folder, const QStringList& names) {
 inline QStringList entriesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                                   QDir::Name);
+}
+
+// The MD5 of a file's bytes, to show that a file was left exactly as it was.
+inline QByteArray fileDigest(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
 }

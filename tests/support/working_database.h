@@ -30,6 +30,24 @@ template <class... Texts> QStringList record(const Texts&... texts) {
     return {QString(texts)...};
 }
 
+// Adds numbered original records to the working database in the folder, opened with the
+// password (or none); each takes a few hundred bytes.
+inline void addRecords(const QString& folder, int count, const std::optional<QString>& password) {
+    Database db =
+        Database::open(databasePath(folder, DatabaseFile::Working), OpenOptions{password});
+    Transaction transaction(db);
+    for (int n = 1; n <= count; ++n) {
+        RowValues row = emptyRow(employeeColumns());
+        row[columnIndex(employeeColumns(), "ID")] = n;
+        row[columnIndex(employeeColumns(), "Status")] = QStringLiteral("O");
+        row[columnIndex(employeeColumns(), "Surname")] = QStringLiteral("NAME%1").arg(n);
+        row[columnIndex(employeeColumns(), "Remark")] = QString(60, u'x');
+        row[columnIndex(employeeColumns(), "CAddress")] = QString(60, u'y');
+        insertRow(db, table::employee, employeeColumns(), row);
+    }
+    transaction.commit();
+}
+
 // A fresh working database in its own program folder, logged in as the program would be.
 struct WorkingDatabase {
     WorkingDatabase() {
