@@ -12,7 +12,6 @@ packages=(
     fonts-wqy-zenhei        # Chinese names in printed reports (their text reads back from a PDF)
     poppler-utils           # pdftotext, used by the report tests
     libc-bin                # iconv's Big5-HKSCS conversion
-    fonts-dejavu-core       # Latin text and digits in reports
     dpkg-dev                # dpkg-shlibdeps, for the Debian package's dependencies
     desktop-file-utils      # desktop-file-validate, run on the menu entry in CI
     appstream               # appstreamcli, validates the metainfo in CI
