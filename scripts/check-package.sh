@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 (cd "$build" && cpack -G DEB >/dev/null)
-package=$(ls "$build"/xw73d_*.deb)
+package=$(realpath "$(ls "$build"/xw73d_*.deb)")
 
 desktop-file-validate data/org.xw73d.XW73D.desktop
 stage=$(mktemp -d)
@@ -16,7 +16,7 @@ dpkg-deb -x "$package" "$stage"
 appstreamcli validate --no-net "$stage"/usr/share/metainfo/org.xw73d.XW73D.metainfo.xml
 
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq "./$package" >/dev/null
+apt-get install -y -qq "$package" >/dev/null
 installed=$(dpkg -L xw73d)
 for file in /usr/bin/xw73d /usr/share/applications/org.xw73d.XW73D.desktop \
     /usr/share/icons/hicolor/scalable/apps/xw73d.svg /usr/share/icons/hicolor/48x48/apps/xw73d.png \
