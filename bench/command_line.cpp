@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 
@@ -38,6 +39,15 @@ QString milliseconds(qint64 nanoseconds) {
 qint64 median(std::vector<qint64> samples) {
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
+}
+
+void result(const QString& command, qint64 records, qint64 medianNs, qint64 floorNs,
+            qint64 peakBytes) {
+    const auto seconds = [](qint64 ns) { return QString::number(ns / 1e9, 'f', 3); };
+    say(QStringList{QStringLiteral("RESULT"), command, QString::number(records), seconds(medianNs),
+                    floorNs < 0 ? QStringLiteral("-") : seconds(floorNs),
+                    QString::number(peakBytes / (1024.0 * 1024.0), 'f', 1)}
+            .join(u'\t'));
 }
 
 std::optional<qint64> recordCount(const QCoreApplication& app) {

@@ -24,6 +24,12 @@ QString milliseconds(qint64 nanoseconds);
 
 qint64 median(std::vector<qint64> samples);
 
+// The machine line that bench/run.sh collects: "RESULT", the command, the records, the median
+// and the floor in seconds (floorNs -1: "-" for none) and the peak resident memory in MB,
+// separated by tabs.
+void result(const QString& command, qint64 records, qint64 medianNs, qint64 floorNs,
+            qint64 peakBytes);
+
 // Reads the command line of a benchmark that takes only --records (default 50,000); nothing
 // when the value is wrong, after saying why.
 std::optional<qint64> recordCount(const QCoreApplication& app);

@@ -3,6 +3,7 @@
 // memory while the preview is open and while the PDF is written. Every record is made an
 // original record, so the report has one page per record.
 #include "command_line.h"
+#include "open_preview.h"
 #include "process_memory.h"
 #include "record_generator.h"
 #include "unattended_services.h"
@@ -22,23 +23,6 @@
 #include <memory>
 
 namespace {
-
-// Opens the real preview window without waiting in it, so that it can be measured.
-class OpenPreview : public platform::Printing {
-public:
-    bool hasPrinter() override { return false; }
-    platform::PrintResult printPages(const report::Report&, report::PageRange) override {
-        return platform::PrintResult::NoPrinter;
-    }
-    void showPreview(std::shared_ptr<const report::Report> report) override {
-        this->report = report;
-        window = std::make_unique<PreviewWindow>(std::move(report), QString());
-        window->show();
-        QCoreApplication::processEvents();
-    }
-    std::shared_ptr<const report::Report> report;
-    std::unique_ptr<PreviewWindow> window;
-};
 
 QString megabytes(long long kib) {
     return QStringLiteral("%1 MB").arg(kib / 1024.0, 0, 'f', 1);
@@ -97,7 +81,7 @@ int main(int argc, char* argv[]) {
 
     bench::Unattended services;
     platform::setServices(&services);
-    OpenPreview printing;
+    bench::OpenPreview printing;
     platform::setPrinting(&printing);
     QTemporaryDir folder;
     bench::say(QStringLiteral("generating %1 original records...").arg(*count));

@@ -2,11 +2,11 @@
 // submission database, its text image, the digest and the log together, against what the
 // sqlcipher client needs for the same copy (attach, insert-select, vacuum) plus md5sum of the
 // image, both in the same run; and the peak resident memory of the program's part.
+#include "client_floor.h"
 #include "command_line.h"
 #include "process_memory.h"
 #include "record_generator.h"
 
-#include "store/rows.h"
 #include "store/schema.h"
 #include "store/sheet_numbers.h"
 #include "submission/log_database.h"
@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -28,39 +27,6 @@ const QString returnYear = QString::number(generator::defaultReturnYear);
 void makeAllOriginal(Database& login) {
     login.exec(QStringLiteral("UPDATE employee SET Status='O' WHERE Status IN ('R', 'S')"));
     numberOriginalRecords(login);
-}
-
-qint64 runClient(const QStringList& arguments, const QByteArray& script) {
-    QElapsedTimer timer;
-    timer.start();
-    QProcess client;
-    client.start(arguments.first(), arguments.mid(1));
-    client.write(script);
-    client.closeWriteChannel();
-    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
-        !client.readAllStandardError().isEmpty())
-        throw std::runtime_error(qPrintable(arguments.join(u' ') + QStringLiteral(" failed")));
-    return timer.nsecsElapsed();
-}
-
-// The same copy by the engine's own client: attach a plain file, make the two tables, copy the
-// selected rows, then compact; and md5sum of the image the program wrote.
-qint64 clientFloor(const QString& folder, const QString& image) {
-    const QString copy = folder + QStringLiteral("/client.mdb");
-    const QString employees = columnList(employeeColumns());
-    const QString script =
-        QStringLiteral("PRAGMA key='%1';\nATTACH DATABASE '%2' AS s KEY '';\n%3;\n"
-                       "INSERT INTO s.Employee SELECT %4 FROM employee WHERE Status IN ('O', 'o')"
-                       " AND EYear1||EMonth1||EDay1 > '%5' AND EYear2||EMonth2||EDay2 < '%6';\n"
-                       "%7;\nINSERT INTO s.Employer SELECT * FROM employer;\nDETACH DATABASE s;\n")
-            .arg(schema::defaultPassword, copy, createTableSql("s.Employee", employeeColumns()),
-                 employees, QString::number(returnYear.toInt() - 1) + QStringLiteral("0331"),
-                 returnYear + QStringLiteral("0401"),
-                 createTableSql("s.Employer", employerColumns()));
-    const QString working = databasePath(folder, DatabaseFile::Working);
-    return runClient({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
-           runClient({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
-           runClient({QStringLiteral("md5sum"), image}, QByteArray());
 }
 
 // The program's part, timed step by step on a working database of original records.
@@ -140,6 +106,7 @@ int main(int argc, char* argv[]) {
     generator::makeWorkingDatabase(folder.absolutePath(), static_cast<int>(*count), 1);
     const ProgramRun run = runProgram(folder);
     report(folder, run,
-           clientFloor(folder.absolutePath(), folder.filePath(QStringLiteral("_a.txt"))));
+           bench::submissionFloor(folder.absolutePath(), folder.filePath(QStringLiteral("_a.txt")),
+                                  returnYear.toInt()));
     return 0;
 }

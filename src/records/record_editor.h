@@ -4,6 +4,7 @@
 #include "store/record_set.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -18,6 +19,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class SaveScreen;
 struct EditorField;
 struct RunState;
 namespace fieldrules {
@@ -146,6 +148,13 @@ private:
     void wirePrintCommands();
     void printRecord();
     void printAllRecords();
+    // Save to Floppy and the save screen it opens (record_editor_saving.cpp).
+    void wireSaveCommand();
+    void saveToMedium();
+    void showOriginalsNotUpdated();
+    void openSaveScreen(bool oversize);
+    // Off while a save runs, so that no record changes between the image and the copies.
+    void setRecordCommandsEnabled(bool enabled);
 
     // Controls; their object names are the ones the field table and the tests use.
     Navigator* navigator;
@@ -198,6 +207,8 @@ private:
     QStringList m_newRecordTexts; // the fields as a new record begins, to tell typing from none
     bool m_tracking = false;
     qint32 m_sheetCounter = 0;
+    QPointer<SaveScreen> m_saveScreen;
+    bool m_saving = false;
 
     // What the field rules keep between entering a field and leaving it.
     QString m_lastAccepted;               // one slot for every byte-guarded field

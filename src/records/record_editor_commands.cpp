@@ -42,6 +42,7 @@ void RecordEditor::wireCommands() {
     connect(quitButton, &QPushButton::clicked, this, &RecordEditor::quitOrCancel);
     connect(sortButton, &QPushButton::clicked, this, &RecordEditor::sortRecords);
     wirePrintCommands();
+    wireSaveCommand();
 }
 
 void RecordEditor::createNewRecord() {
@@ -199,6 +200,11 @@ void RecordEditor::removeIncompleteLastRow() {
 
 // Each step of the tidy-up runs even when an earlier one fails, so the work files still go.
 void RecordEditor::closeEvent(QCloseEvent* event) {
+    // A running save ends by itself and removes its work files; the editor waits for it.
+    if (m_saving) {
+        event->ignore();
+        return;
+    }
     if (hasUnsavedChanges() &&
         !confirm(QStringLiteral("The record has changes that are not saved. Do you want to "
                                 "discard them?"))) {

@@ -1,0 +1,47 @@
+#include "client_floor.h"
+
+#include "store/rows.h"
+#include "store/schema.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <stdexcept>
+
+namespace bench {
+
+qint64 runClient(const QStringList& arguments, const QByteArray& script) {
+    QElapsedTimer timer;
+    timer.start();
+    QProcess client;
+    client.start(arguments.first(), arguments.mid(1));
+    client.write(script);
+    client.closeWriteChannel();
+    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
+        !client.readAllStandardError().isEmpty())
+        throw std::runtime_error(qPrintable(arguments.join(u' ') + QStringLiteral(" failed")));
+    return timer.nsecsElapsed();
+}
+
+// The same copy by the engine's own client: attach a plain file, make the two tables, copy the
+// selected rows, then compact; and md5sum of the image the program wrote.
+qint64 submissionFloor(const QString& folder, const QString& image, int returnYear) {
+    const QString copy = folder + QStringLiteral("/client.mdb");
+    QFile::remove(copy); // a copy of an earlier measurement
+    const QString employees = columnList(employeeColumns());
+    const QString script =
+        QStringLiteral("PRAGMA key='%1';\nATTACH DATABASE '%2' AS s KEY '';\n%3;\n"
+                       "INSERT INTO s.Employee SELECT %4 FROM employee WHERE Status IN ('O', 'o')"
+                       " AND EYear1||EMonth1||EDay1 > '%5' AND EYear2||EMonth2||EDay2 < '%6';\n"
+                       "%7;\nINSERT INTO s.Employer SELECT * FROM employer;\nDETACH DATABASE s;\n")
+            .arg(schema::defaultPassword, copy, createTableSql("s.Employee", employeeColumns()),
+                 employees, QString::number(returnYear - 1) + QStringLiteral("0331"),
+                 QString::number(returnYear) + QStringLiteral("0401"),
+                 createTableSql("s.Employer", employerColumns()));
+    const QString working = databasePath(folder, DatabaseFile::Working);
+    return runClient({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
+           runClient({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
+           runClient({QStringLiteral("md5sum"), image}, QByteArray());
+}
+
+} // namespace bench

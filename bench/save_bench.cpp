@@ -1,0 +1,158 @@
+// Measures the save to the medium on N generated original records, driven through the record
+// editor and the save screen as a user would: from OK to the control list's first page in the
+// preview (the text image, the log, both verified copies and the list), and from the answer Yes
+// to the same page (the sort and the build included). The floor is what the outside tools need
+// for the same work in the same run: the sqlcipher client's copy and compaction plus md5sum of
+// the image, plus cp of both files to the medium.
+#include "client_floor.h"
+#include "command_line.h"
+#include "open_preview.h"
+#include "process_memory.h"
+#include "record_generator.h"
+#include "unattended_services.h"
+
+#include "records/record_editor.h"
+#include "startup/run_state.h"
+#include "store/report_rows.h"
+#include "store/schema.h"
+#include "submission/log_record.h"
+#include "submission/return_image_file.h"
+#include "submission/save_screen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Timings {
+    std::vector<qint64> fromOk;
+    std::vector<qint64> fromYes;
+};
+
+// One save onto an empty medium folder; false when it did not reach the control list.
+bool saveOnce(RecordEditor& editor, bench::OpenPreview& printing, Timings& timings) {
+    QElapsedTimer clock;
+    qint64 okAt = -1;
+    qint64 shownAt = -1;
+    printing.shown = [&] { shownAt = clock.nsecsElapsed(); };
+    clock.start();
+    editor.findChild<QPushButton*>(QStringLiteral("cSaveFloppy"))->click();
+    auto* screen = editor.findChild<SaveScreen*>(QStringLiteral("fSave"));
+    if (!screen)
+        return false;
+    okAt = clock.nsecsElapsed();
+    screen->findChild<QPushButton*>(QStringLiteral("cOK"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    printing.window.reset();
+    printing.report.reset();
+    if (shownAt < 0)
+        return false;
+    timings.fromOk.push_back(shownAt - okAt);
+    timings.fromYes.push_back(shownAt);
+    return true;
+}
+
+qint64 floorOnce(const QString& folder, const QString& image, const QString& submission,
+                 const QString& medium) {
+    const QString log = QFileInfo(submission).dir().filePath(logFileName);
+    return bench::submissionFloor(folder, image, generator::defaultReturnYear) +
+           bench::runClient({QStringLiteral("cp"), submission, log, medium}, QByteArray());
+}
+
+void printFigures(const QString& folder, const QString& submission, qint64 count,
+                  const Timings& timings, qint64 peak) {
+    const QString image = QDir(folder).filePath(QStringLiteral("_floor.txt"));
+    writeReturnImage(submission, image);
+    QTemporaryDir copies;
+    std::vector<qint64> floors;
+    for (std::size_t run = 0; run < timings.fromOk.size(); ++run)
+        floors.push_back(floorOnce(folder, image, submission, copies.path()));
+    const qint64 floor = bench::median(floors);
+    const qint64 fromOk = bench::median(timings.fromOk);
+    const qint64 fromYes = bench::median(timings.fromYes);
+    bench::say(QStringLiteral("%1 records, submission %2 bytes")
+                   .arg(count)
+                   .arg(QFileInfo(submission).size()));
+    bench::say(QStringLiteral("OK to the control list's first page: %1; Yes to it: %2 (medians)")
+                   .arg(bench::milliseconds(fromOk), bench::milliseconds(fromYes)));
+    bench::say(QStringLiteral("floor (sqlcipher copy and vacuum, md5sum, cp of both files): %1; "
+                              "ratio from OK %2, from Yes %3 (at most 2)")
+                   .arg(bench::milliseconds(floor))
+                   .arg(double(fromOk) / double(floor), 0, 'f', 2)
+                   .arg(double(fromYes) / double(floor), 0, 'f', 2));
+    bench::say(QStringLiteral("peak resident memory of the saves: %1 MB")
+                   .arg(peak / (1024.0 * 1024.0), 0, 'f', 1));
+    bench::result(QStringLiteral("save to medium"), count, fromOk, floor, peak);
+    bench::result(QStringLiteral("save to medium, sort and build included"), count, fromYes, floor,
+                  peak);
+}
+
+std::optional<std::pair<qint64, qint64>> options(const QApplication& app) {
+    QCommandLineParser parser;
+    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"), QStringLiteral("Saves measured."),
+                                    QStringLiteral("N"), QStringLiteral("5"));
+    parser.addOptions({records, repeat});
+    parser.addHelpOption();
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
+    const auto times = bench::wholeNumber(parser, repeat, 1, 100);
+    if (!count || !times)
+        return std::nullopt;
+    return std::pair{*count, *times};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("save_bench"));
+    const auto chosen = options(app);
+    if (!chosen)
+        return 2;
+    const auto [count, repeat] = *chosen;
+    bench::Unattended services;
+    platform::setServices(&services);
+    bench::OpenPreview printing;
+    platform::setPrinting(&printing);
+    QTemporaryDir folder;
+    QTemporaryDir medium;
+    bench::say(QStringLiteral("generating %1 original records...").arg(count));
+    generator::makeWorkingDatabase(folder.path(), static_cast<int>(count), 1);
+
+    RunState state;
+    state.programFolder = folder.path();
+    state.mediumFolder = medium.path();
+    state.imagePath = folder.filePath(QStringLiteral("_a.txt"));
+    state.login = Database::open(databasePath(folder.path(), DatabaseFile::Working),
+                                 OpenOptions{schema::defaultPassword, true, false});
+    state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
+    const EmployerData employer = EmployerData::fromRow(readEmployerRow(state.db()));
+    auto editor = std::make_unique<RecordEditor>(state);
+    editor->setEmployer(employer);
+    editor->load();
+    memory::resetPeakResident();
+
+    Timings timings;
+    for (qint64 run = 0; run < repeat; ++run) {
+        for (const QString& name : QDir(medium.path()).entryList(QDir::Files))
+            QFile::remove(medium.filePath(name));
+        if (!saveOnce(*editor, printing, timings)) {
+            bench::complain(QStringLiteral("the save did not reach the control list"));
+            return 1;
+        }
+    }
+    const qint64 peak = memory::peakResidentKiB() * 1024;
+    editor.reset();
+    state.login.reset(); // the client opens the working database itself
+    printFigures(folder.path(), medium.filePath(employer.fileNumber + QStringLiteral(".MDB")),
+                 count, timings, peak);
+    return 0;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The rules of the save screen "fSave", as plain functions: the file name's key filter and
+// checks, the size that needs other media, whether the medium is blank, and which of the
+// screen's texts and controls each state shows.
+namespace saverules {
+
+// A submission larger than this does not fit a 1.44 MB diskette.
+inline constexpr qint64 largestNormalSize = 1'360'000;
+inline bool isOversize(qint64 submissionSize) {
+    return submissionSize > largestNormalSize;
+}
+
+inline const QString invalidCharactersText = QStringLiteral("Invalid characters!");
+inline const QString spaceText =
+    QStringLiteral("File name cannot contain space.  Please enter again!");
+inline const QString changeDriveText = QStringLiteral("Please change the drive letter!");
+inline const QString notBlankText = QStringLiteral(
+    "The disk inserted is not a blank one,  please replace a new disk and try again!");
+inline const QString imageMissingText = QStringLiteral("File saving error(1), please try again!");
+inline const QString driveText =
+    QStringLiteral("Please check whether the Drive you want to use for saving the file is valid "
+                   "and the Filename is in correct format!");
+inline const QString printerText =
+    QStringLiteral("Please check the printer to ensure that it is ready for printing of XW73D "
+                   "control list and press 'OK' to proceed.");
+
+// Backspace and the character codes 46 to 122 may be typed into the file name; the space and
+// control keys (a paste shortcut among them) may not.
+bool isFileNameKey(int characterCode);
+
+// The medium folder, the separator, the file number and ".MDB".
+QString defaultTargetPath(const QString& mediumFolder, const QString& fileNumber);
+
+// True when the target lies in the medium folder or below it: the checks that the save makes
+// for a diskette (blank medium, oversize refusal) apply there only.
+bool isOnMedium(const QString& targetPath, const QString& mediumFolder);
+
+// The message of the first check of OK that the file name fails, in the order OK makes them:
+// a space inside the name, a changed name part (only the last characters are compared, upper
+// cased, with either separator), and, when the submission is too big for a diskette, a target
+// on the medium.
+std::optional<QString> fileNameProblem(const QString& text, const QString& fileNumber,
+                                       bool oversize, const QString& mediumFolder);
+
+// A medium is blank when its folder holds no regular file; folders and hidden files do not
+// count.
+bool isBlankMedium(const QString& mediumFolder);
+
+// True when the target's folder exists and a file can be created in it.
+bool canWriteTo(const QString& targetPath);
+
+enum class ScreenState { ReadyNormal, ReadyOversize, SavingNormal, SavingOversize };
+
+// What the save screen shows in a state.
+struct ScreenLook {
+    bool normalInstruction;   // Label2
+    bool oversizeInstruction; // Label1
+    bool oversizeProgress;    // Label3
+    bool normalProgress;      // Label4
+    bool nameEditable;        // tFileName
+    bool commandsShown;       // cOK and cCancel
+    bool progressShown;       // the progress bar
+    bool operator==(const ScreenLook&) const = default;
+};
+
+ScreenLook lookOf(ScreenState state);
+
+} // namespace saverules

@@ -1,0 +1,267 @@
+#include "submission/save_screen.h"
+
+#include "common/files.h"
+#include "common/message_boxes.h"
+#include "platform/desktop_services.h"
+#include "platform/field_edit.h"
+#include "platform/printing.h"
+#include "platform/widgets.h"
+#include "startup/paths.h"
+#include "startup/run_state.h"
+#include "submission/control_list.h"
+#include "submission/log_database.h"
+#include "submission/return_image_file.h"
+#include "submission/submission_database.h"
+#include "submission/verified_copy.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using saverules::ScreenState;
+
+namespace {
+
+QLabel* instruction(QWidget* parent, const char* name, const QString& text) {
+    auto* label = widgets::named(new QLabel(text, parent), name);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Where the progress bar stands, in thousandths, after each part of the save.
+constexpr int imageDone = 100;
+constexpr int logDone = 150;
+constexpr int submissionCopied = 850;
+constexpr int logCopied = 950;
+
+} // namespace
+
+SaveScreen::SaveScreen(RunState& state, QString fileNumber, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_state(state)
+    , m_fileNumber(std::move(fileNumber)) {
+    setObjectName(QStringLiteral("fSave"));
+    widgets::markAsProgramWindow(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Save to removable media"));
+    buildScreen();
+    fileNameEdit->setText(saverules::defaultTargetPath(m_state.mediumFolder, m_fileNumber));
+    setOversize(false);
+}
+
+SaveScreen::~SaveScreen() {
+    if (m_saving)
+        emit savingChanged(false);
+}
+
+void SaveScreen::buildScreen() {
+    auto* frame = widgets::named(new QGroupBox(this), "Frame1");
+    normalInstruction = instruction(
+        frame, "Label2",
+        QStringLiteral("The data file will be saved in the path shown below  (Please do not "
+                       "change the file name).  Please insert a blank 3.5\" 1.44MB floppy and "
+                       "press 'OK' to save it.  "));
+    oversizeInstruction = instruction(
+        frame, "Label1",
+        QStringLiteral("The size of your current data file exceeds the storage capacity of a "
+                       "3.5\" 1.44MB floppy diskette. Please use other storage media (e.g. CD-R "
+                       "or ZIP disks) to save it.  Please change the Drive Letter of the file "
+                       "name shown below to the corresponding media and press 'OK' to save the "
+                       "data file."));
+    normalProgress =
+        instruction(frame, "Label4",
+                    QStringLiteral("The Program is now saving the file to floppy.  Please Wait !"));
+    oversizeProgress = instruction(
+        frame, "Label3",
+        QStringLiteral("The program is now writing the file to the designated media.  Please "
+                       "Wait !"));
+    fileNameEdit = widgets::named(new FieldEdit(frame), "tFileName");
+    fileNameEdit->setKeyFilter([this](char32_t key) { return fileNameKey(key); });
+    fileNameEdit->installEventFilter(this);
+    auto* fileNameLabel = widgets::named(
+        widgets::labelFor(frame, QStringLiteral("File Name:"), fileNameEdit), "lFileName");
+    progressBar = widgets::named(new QProgressBar(frame), "saveProgress");
+    progressBar->setRange(0, 1000);
+    okButton = widgets::button(this, "cOK", QStringLiteral("&OK"));
+    okButton->setDefault(true);
+    cancelButton = widgets::button(this, "cCancel", QStringLiteral("&Cancel"));
+    auto* inside = new QVBoxLayout(frame);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             normalInstruction, oversizeInstruction, normalProgress, oversizeProgress,
+             fileNameLabel, fileNameEdit, progressBar})
+        inside->addWidget(widget);
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(okButton);
+    commands->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(commands);
+    connect(okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
+    connect(cancelButton, &QPushButton::clicked, this, &SaveScreen::cancel);
+    resize(520, sizeHint().height());
+}
+
+void SaveScreen::setOversize(bool oversize) {
+    m_oversize = oversize;
+    applyState(oversize ? ScreenState::ReadyOversize : ScreenState::ReadyNormal);
+}
+
+void SaveScreen::applyState(ScreenState state) {
+    const saverules::ScreenLook look = saverules::lookOf(state);
+    normalInstruction->setVisible(look.normalInstruction);
+    oversizeInstruction->setVisible(look.oversizeInstruction);
+    oversizeProgress->setVisible(look.oversizeProgress);
+    normalProgress->setVisible(look.normalProgress);
+    fileNameEdit->setEnabled(look.nameEditable);
+    okButton->setVisible(look.commandsShown);
+    cancelButton->setVisible(look.commandsShown);
+    progressBar->setVisible(look.progressShown);
+}
+
+bool SaveScreen::fileNameKey(char32_t key) {
+    if (saverules::isFileNameKey(static_cast<int>(key)))
+        return true;
+    showError(saverules::invalidCharactersText);
+    return false;
+}
+
+// Control keys reach the name's key filter as their codes (the paste shortcut as 22), so they
+// are refused like any other key outside the name's characters.
+bool SaveScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fileNameEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
+            key->key() <= Qt::Key_Z && !fileNameKey(char32_t(key->key() - Qt::Key_A + 1)))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SaveScreen::closeEvent(QCloseEvent* event) {
+    // Once the save runs it ends by itself, with its clean-up; closing it half-way is refused.
+    if (m_saving) {
+        platform::services().beep();
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void SaveScreen::cancel() {
+    removeWorkFiles();
+    close();
+}
+
+void SaveScreen::removeWorkFiles() {
+    runReportingErrors([this] {
+        deleteTempFiles(m_state.programFolder);
+        removeFile(m_state.imagePath);
+    });
+}
+
+void SaveScreen::confirmSave() {
+    const QString text = fileNameEdit->text();
+    if (const std::optional<QString> problem =
+            saverules::fileNameProblem(text, m_fileNumber, m_oversize, m_state.mediumFolder)) {
+        showError(*problem);
+        fileNameEdit->setFocus();
+        return;
+    }
+    m_saving = true;
+    emit savingChanged(true);
+    fileNameEdit->setEnabled(false);
+    try {
+        save(text.trimmed());
+    } catch (const EngineError& error) {
+        endSave(
+            {error.number() == engine::BadFileName ? saverules::driveText : error.description()});
+    }
+}
+
+void SaveScreen::save(const QString& target) {
+    if (!saverules::canWriteTo(target))
+        throw EngineError(engine::BadFileName, saverules::driveText);
+    if (saverules::isOnMedium(target, m_state.mediumFolder) &&
+        !saverules::isBlankMedium(m_state.mediumFolder)) {
+        endSave({saverules::notBlankText});
+        return;
+    }
+    applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
+    showProgress(0);
+    platform::WaitCursor hourglass;
+    if (!writeImageAndLog(target))
+        return;
+    copyToMedium(target);
+    printControlList(target);
+    endSave({});
+}
+
+// The image and the log in the program folder; false when the save has ended over them.
+bool SaveScreen::writeImageAndLog(const QString& target) {
+    const QString submission = files::inFolder(m_state.programFolder, submissionFileName);
+    try {
+        writeReturnImage(submission, m_state.imagePath);
+    } catch (const EngineError& error) {
+        endSave({error.description(), saverules::imageMissingText});
+        return false;
+    }
+    showProgress(imageDone);
+    try {
+        writeLogDatabase(m_state.programFolder,
+                         {submission, m_state.imagePath, target, platform::services().now()});
+    } catch (const EngineError& error) {
+        endSave({error.description()});
+        return false;
+    }
+    showProgress(logDone);
+    return true;
+}
+
+// A log that cannot follow takes this save's submission copy with it: the medium never holds
+// a submission without its log.
+void SaveScreen::copyToMedium(const QString& target) {
+    const auto between = [this](int from, int to) {
+        return [this, from, to](qint64 done, qint64 total) {
+            showProgress(from + static_cast<int>((to - from) * done / std::max<qint64>(total, 1)));
+        };
+    };
+    verifiedcopy::copyFile(files::inFolder(m_state.programFolder, submissionFileName), target,
+                           between(logDone, submissionCopied));
+    try {
+        verifiedcopy::copyFile(files::inFolder(m_state.programFolder, logFileName),
+                               logPathOnMedium(target), between(submissionCopied, logCopied));
+    } catch (const EngineError&) {
+        QFile::remove(target);
+        throw;
+    }
+}
+
+void SaveScreen::printControlList(const QString& target) {
+    showInformation(saverules::printerText);
+    QApplication::processEvents();
+    const auto list = ControlList::open(target, logPathOnMedium(target));
+    showProgress(1000);
+    platform::printing().showPreview(list);
+}
+
+void SaveScreen::showProgress(int permille) {
+    progressBar->setValue(permille);
+    QApplication::processEvents();
+}
+
+void SaveScreen::endSave(const QStringList& messages) {
+    for (const QString& message : messages)
+        showError(message);
+    removeWorkFiles();
+    m_saving = false;
+    emit savingChanged(false);
+    close();
+}

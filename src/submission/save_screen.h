@@ -1,0 +1,64 @@
+#pragma once
+
+#include "submission/save_rules.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class FieldEdit;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+struct RunState;
+
+// The save screen (object name "fSave"), shown modeless over the record editor once the
+// submission file TEMP73D.MDB is built in the program folder. OK checks the file name and the
+// medium, writes the text image and the log, copies both files to the medium, verified, shows
+// the control list from the copies and removes the work files; Cancel removes the work files.
+class SaveScreen : public QWidget {
+    Q_OBJECT
+public:
+    SaveScreen(RunState& state, QString fileNumber, QWidget* parent = nullptr);
+    ~SaveScreen() override;
+
+    // Shows the instruction for a diskette, or the one for other media when the file is too big.
+    void setOversize(bool oversize);
+    bool isSaving() const { return m_saving; }
+
+signals:
+    // The save began after OK, or ended in any way: the records must not change in between.
+    void savingChanged(bool saving);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildScreen();
+    void applyState(saverules::ScreenState state);
+    bool fileNameKey(char32_t key);
+    void confirmSave();
+    void cancel();
+    void save(const QString& target);
+    bool writeImageAndLog(const QString& target);
+    void copyToMedium(const QString& target);
+    void printControlList(const QString& target);
+    void showProgress(int permille);
+    // Every way a save ends after OK: the messages, the work files removed, the screen closed.
+    void endSave(const QStringList& messages);
+    void removeWorkFiles();
+
+    RunState& m_state;
+    QString m_fileNumber;
+    bool m_oversize = false;
+    bool m_saving = false;
+
+    FieldEdit* fileNameEdit = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QLabel* normalInstruction = nullptr;
+    QLabel* oversizeInstruction = nullptr;
+    QLabel* oversizeProgress = nullptr;
+    QLabel* normalProgress = nullptr;
+    QProgressBar* progressBar = nullptr;
+};

@@ -1,0 +1,322 @@
+// Save to Floppy on the offscreen platform, with a real program folder, a real medium folder,
+// scripted message boxes and scripted printing: the whole road of a new user, each check of OK
+// with the state it leaves, the 'Original' count message, a medium that fills up or is
+// read-only, the name's key filter, Cancel and the window's close.
+#include "common/files.h"
+#include "submission/control_list_page.h"
+#include "submission/log_record.h"
+#include "submission/save_rules.h"
+#include "submission/save_screen.h"
+#include "submission/submission_database.h"
+#include "submission/verifier.h"
+#include "support/editor_screen.h"
+#include "support/file_size_limit.h"
+#include "support/scripted_printing.h"
+#include "support/submission_setup.h"
+#include "support/without_access_override.h"
+
+#include <QProgressBar>
+
+namespace {
+
+const QStringList workFiles{"TEMP73D.MDB", "TEMP73DC.MDB", "~~log~~.mdb", "_a.txt"};
+const QStringList recordCommands{"cNew",  "cUpdate",   "cDelete",    "cExit",
+                                 "cSort", "cPrintAll", "cSaveFloppy"};
+
+QStringList texts(const report::Page& page) {
+    QStringList all;
+    for (const report::Text& text : page.texts)
+        all << text.text;
+    return all;
+}
+
+// The record editor over numbered example records of the return year 2002, file number
+// 12345678, with a medium folder and a printer that keeps what it is given.
+struct SaveFlow {
+    bool open(int records, const QList<QStringList>& more = {}) {
+        RunState& state = editor.db.state;
+        state.mediumFolder = medium.path();
+        state.imagePath = editor.db.folder.file("_a.txt");
+        setEmployer(editor.db, exampleEmployer);
+        QList<QStringList> rows = more;
+        for (int n = 1; n <= records; ++n)
+            rows << exampleRecord(" ", "NAME" + QString::number(100000 + n)) +
+                        QStringList{"ID=" + QString::number(n)};
+        Transaction adding(editor.db.state.db());
+        for (const QStringList& row : rows)
+            editor.db.addRecord(row);
+        adding.commit();
+        if (!editor.open())
+            return false;
+        EmployerData employer;
+        employer.returnYear = QStringLiteral("2002");
+        employer.fileNumber = QStringLiteral("12345678");
+        editor->setEmployer(employer);
+        return true;
+    }
+    // Save to Floppy answered Yes; the save screen it opened, if any.
+    SaveScreen* pressSave() {
+        editor.services.answers = {true};
+        click(editor.control<QPushButton>("cSaveFloppy"));
+        return editor->findChild<SaveScreen*>("fSave");
+    }
+    template <class Widget = QWidget> Widget* on(SaveScreen* screen, const char* name) {
+        return screen->findChild<Widget*>(QLatin1String(name));
+    }
+    bool hasWorkFile(const QString& name) const {
+        return files::exists(editor.db.folder.path(), name);
+    }
+    QStringList disabledRecordCommands() const {
+        QStringList off = recordCommands;
+        for (const QString& on : editor.enabledCommands())
+            off.removeAll(on);
+        return off;
+    }
+
+    EditorScreen editor;
+    TempFolder medium;
+    TempFolder elsewhere;
+    TempFolder printed;
+    ScriptedPrinting printing{printed.path()};
+};
+
+} // namespace
+
+class TestSaveFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void newUserSavesTheReturn();
+    void okChecks_data();
+    void okChecks();
+    void originalRecordOutsideTheYear();
+    void copyFailures_data();
+    void copyFailures();
+    void oversizeNeedsOtherMedia();
+    void nameKeyFilter_data();
+    void nameKeyFilter();
+    void cancelOrClose_data();
+    void cancelOrClose();
+};
+
+void TestSaveFlow::newUserSavesTheReturn() {
+    SaveFlow flow;
+    QVERIFY(flow.open(3));
+    const QStringList usable = flow.editor.enabledCommands();
+    QPointer<SaveScreen> screen = flow.pressSave();
+    QVERIFY(screen && screen->isVisible());
+    QCOMPARE(flow.editor.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
+    QVERIFY(flow.editor.services.boxes.first().text.startsWith("This function sorts the XW73D"));
+    const QString target = flow.medium.file("12345678.MDB");
+    QCOMPARE(flow.on<FieldEdit>(screen, "tFileName")->text(), target);
+    QVERIFY(flow.on(screen, "Label2")->isVisible() && !flow.on(screen, "Label1")->isVisible());
+    QCOMPARE(flow.editor.enabledCommands(), usable); // the editor stays usable while ready
+    QStringList offWhileSaving;
+    bool progressShown = false;
+    flow.editor.services.onBox = [&](const ScriptedServices::Box&) {
+        offWhileSaving = flow.disabledRecordCommands();
+        progressShown = flow.on(screen, "Label4")->isVisible() &&
+                        flow.on(screen, "saveProgress")->isVisible() &&
+                        !flow.on(screen, "cOK")->isVisible();
+    };
+    click(flow.on<QPushButton>(screen, "cOK"));
+    const auto& boxes = flow.editor.services.boxes;
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.last().title, QStringLiteral("INFORMATION"));
+    QCOMPARE(boxes.last().text, saverules::printerText);
+    QCOMPARE(offWhileSaving, recordCommands);
+    QVERIFY(progressShown);
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
+    for (const QString& name : workFiles)
+        QVERIFY2(!flow.hasWorkFile(name), qPrintable(name));
+    for (const SubmissionCheck& check : verifySubmission(target))
+        QVERIFY2(check.holds(), qPrintable(check.name));
+    QCOMPARE(flow.printing.previews.size(), 1);
+    const QStringList page = texts(flow.printing.previews.first()->page(0));
+    const qsizetype total = page.indexOf("Grand total (3 records)");
+    QVERIFY(total >= 0);
+    QCOMPARE(page.value(total + 1), QStringLiteral("720,000"));
+    QTRY_VERIFY(!screen);
+    QCOMPARE(flow.editor.enabledCommands(), usable);
+}
+
+void TestSaveFlow::okChecks_data() {
+    QTest::addColumn<QString>("name"); // {medium} and {elsewhere} stand for the folders
+    QTest::addColumn<QStringList>("onMedium");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("stays");
+    const QString changed =
+        QStringLiteral("File name cannot be changed.  Please enter as '12345678.MDB' again!");
+    const QStringList none;
+    QTest::newRow("invalid: space in the name")
+        << "{medium}/12 345678.MDB" << none << saverules::spaceText << true;
+    QTest::newRow("invalid: name part changed")
+        << "{medium}/12345679.MDB" << none << changed << true;
+    QTest::newRow("invalid: medium not blank")
+        << "{medium}/12345678.MDB" << QStringList{"letter.txt"} << saverules::notBlankText << false;
+    QTest::newRow("invalid: folder missing")
+        << "{medium}/gone/12345678.MDB" << none << saverules::driveText << false;
+    QTest::newRow("valid: name in lower case") << "{medium}/12345678.mdb" << none << "" << false;
+    QTest::newRow("valid: medium with only a folder and a hidden file")
+        << "{medium}/12345678.MDB" << QStringList{"old/", ".hidden"} << "" << false;
+    QTest::newRow("valid: other folder, medium not blank")
+        << "{elsewhere}/12345678.MDB" << QStringList{"letter.txt"} << "" << false;
+}
+
+void TestSaveFlow::okChecks() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, onMedium);
+    QFETCH(QString, message);
+    QFETCH(bool, stays);
+    SaveFlow flow;
+    QVERIFY(flow.open(2));
+    for (const QString& entry : onMedium)
+        QVERIFY(entry.endsWith(u'/') ? QDir(flow.medium.path()).mkdir(entry.chopped(1))
+                                     : createFiles(flow.medium.path(), {entry}));
+    name.replace("{medium}", flow.medium.path()).replace("{elsewhere}", flow.elsewhere.path());
+    QPointer<SaveScreen> screen = flow.pressSave();
+    QVERIFY(screen);
+    flow.on<FieldEdit>(screen, "tFileName")->setText(name); // as a paste would
+    click(flow.on<QPushButton>(screen, "cOK"));
+    const QString last = flow.editor.services.lastText();
+    QCOMPARE(last == saverules::printerText ? QString() : last, message);
+    QCOMPARE(QFileInfo::exists(name), message.isEmpty());
+    QCOMPARE(flow.hasWorkFile("TEMP73D.MDB"), stays);
+    if (stays) {
+        QVERIFY(screen->isVisible() && flow.on(screen, "tFileName")->isEnabled());
+        QVERIFY(flow.on(screen, "cOK")->isVisible() && flow.on(screen, "Label2")->isVisible());
+    } else {
+        QTRY_VERIFY(!screen);
+    }
+    QCOMPARE(flow.disabledRecordCommands(), QStringList{"cUpdate"});
+}
+
+void TestSaveFlow::originalRecordOutsideTheYear() {
+    SaveFlow flow;
+    QStringList outside = exampleRecord(" ", "LATER") + QStringList{"ID=9", "EYear2=2003"};
+    QVERIFY(flow.open(1, {outside}));
+    QVERIFY(!flow.pressSave());
+    QCOMPARE(flow.editor.services.boxes.size(), 2);
+    QCOMPARE(flow.editor.services.boxes.last().title, QStringLiteral("Error"));
+    QCOMPARE(flow.editor.services.lastText(),
+             QStringLiteral("The program has detected that some 'Original' type records are not "
+                            "updated.  These records will not be saved to floppy.  You must "
+                            "update or delete these records before saving to floppy."));
+    QVERIFY(flow.hasWorkFile("TEMP73D.MDB"));
+}
+
+void TestSaveFlow::copyFailures_data() {
+    QTest::addColumn<bool>("full"); // else read-only
+    QTest::newRow("invalid: medium fills up during the copy") << true;
+    QTest::newRow("invalid: read-only medium") << false;
+}
+
+void TestSaveFlow::copyFailures() {
+    QFETCH(bool, full);
+    SaveFlow flow;
+    QVERIFY(flow.open(300));
+    QPointer<SaveScreen> screen = flow.pressSave();
+    QVERIFY(screen);
+    const QString working = flow.editor.db.folder.file("xw73d.mdb");
+    const QByteArray before = fileDigest(working);
+    const qint64 size = QFileInfo(flow.editor.db.folder.file("TEMP73D.MDB")).size();
+    if (!full)
+        QVERIFY(QFile::setPermissions(flow.medium.path(), QFile::ReadOwner | QFile::ExeOwner));
+    {
+        WithoutAccessOverride asUser;
+        std::optional<FileSizeLimit> limit;
+        if (full)
+            limit.emplace(size / 2);
+        click(flow.on<QPushButton>(screen, "cOK"));
+    }
+    QFile::setPermissions(flow.medium.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString target = flow.medium.file("12345678.MDB");
+    const QString last = flow.editor.services.lastText();
+    QVERIFY2(full ? last.startsWith("The copy to '" + target) : last == saverules::driveText,
+             qPrintable(last));
+    QVERIFY(!last.contains(saverules::printerText));
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList());
+    QCOMPARE(flow.printing.previews.size(), 0);
+    QCOMPARE(fileDigest(working), before);
+    for (const QString& name : workFiles)
+        QVERIFY2(!flow.hasWorkFile(name), qPrintable(name));
+    QTRY_VERIFY(!screen);
+    QCOMPARE(flow.disabledRecordCommands(), QStringList{"cUpdate"});
+}
+
+// More than a diskette holds: the medium is refused, another folder is not.
+void TestSaveFlow::oversizeNeedsOtherMedia() {
+    SaveFlow flow;
+    QVERIFY(flow.open(6000));
+    QPointer<SaveScreen> screen = flow.pressSave();
+    QVERIFY(screen);
+    QVERIFY(saverules::isOversize(QFileInfo(flow.editor.db.folder.file("TEMP73D.MDB")).size()));
+    QVERIFY(flow.on(screen, "Label1")->isVisible() && !flow.on(screen, "Label2")->isVisible());
+    click(flow.on<QPushButton>(screen, "cOK"));
+    QCOMPARE(flow.editor.services.lastText(), saverules::changeDriveText);
+    QVERIFY(screen && flow.on(screen, "tFileName")->isEnabled());
+    flow.on<FieldEdit>(screen, "tFileName")->setText(flow.elsewhere.file("12345678.MDB"));
+    bool oversizeProgress = false;
+    flow.editor.services.onBox = [&](const ScriptedServices::Box&) {
+        oversizeProgress =
+            flow.on(screen, "Label3")->isVisible() && !flow.on(screen, "Label4")->isVisible();
+    };
+    click(flow.on<QPushButton>(screen, "cOK"));
+    QVERIFY(oversizeProgress);
+    QCOMPARE(entriesIn(flow.elsewhere.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
+    QCOMPARE(flow.printing.previews.first()->pageCount(),
+             (6000 + controllist::linesPerPage - 1) / controllist::linesPerPage);
+}
+
+void TestSaveFlow::nameKeyFilter_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("valid: letter") << int(Qt::Key_B) << int(Qt::NoModifier) << true;
+    QTest::newRow("valid: backslash") << int(Qt::Key_Backslash) << int(Qt::NoModifier) << true;
+    QTest::newRow("invalid: space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false;
+    QTest::newRow("invalid: hyphen") << int(Qt::Key_Minus) << int(Qt::NoModifier) << false;
+    QTest::newRow("invalid: paste shortcut") << int(Qt::Key_V) << int(Qt::ControlModifier) << false;
+}
+
+void TestSaveFlow::nameKeyFilter() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, accepted);
+    SaveFlow flow;
+    QVERIFY(flow.open(1));
+    SaveScreen* screen = flow.pressSave();
+    QVERIFY(screen && activate(screen));
+    auto* name = flow.on<FieldEdit>(screen, "tFileName");
+    const QString before = name->text();
+    QGuiApplication::clipboard()->setText("pasted");
+    flow.editor.services.clear();
+    QTest::keyClick(name, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(name->text() != before, accepted);
+    QCOMPARE(flow.editor.services.texts(),
+             accepted ? QStringList() : QStringList{saverules::invalidCharactersText});
+}
+
+void TestSaveFlow::cancelOrClose_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("valid: Cancel removes the work files") << true;
+    QTest::newRow("valid: closing the window keeps them") << false;
+}
+
+void TestSaveFlow::cancelOrClose() {
+    QFETCH(bool, cancel);
+    SaveFlow flow;
+    QVERIFY(flow.open(1));
+    QPointer<SaveScreen> screen = flow.pressSave();
+    QVERIFY(screen);
+    if (cancel)
+        click(flow.on<QPushButton>(screen, "cCancel"));
+    else
+        screen->close();
+    QTRY_VERIFY(!screen);
+    QCOMPARE(flow.hasWorkFile("TEMP73D.MDB"), !cancel);
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList());
+}
+
+QTEST_MAIN(TestSaveFlow)
+#include "tst_save_flow.moc"

@@ -1,0 +1,94 @@
+// The verified copy onto the medium: a whole copy takes the target's name; a full medium, a
+// read-only or missing folder and an unreadable source each name the file and leave neither the
+// work file nor a target of that name behind.
+#include "common/engine_error.h"
+#include "submission/finished_file.h"
+#include "submission/verified_copy.h"
+#include "support/file_size_limit.h"
+#include "support/temp_folder.h"
+#include "support/without_access_override.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray bytes(qsizetype size) {
+    QByteArray made(size, Qt::Uninitialized);
+    for (qsizetype at = 0; at < size; ++at)
+        made[at] = char(at * 7 % 251);
+    return made;
+}
+
+bool writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+enum class Failure { FullMedium, ReadOnlyFolder, MissingFolder, MissingSource };
+
+} // namespace
+
+class TestVerifiedCopy : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeCopyTakesTheName();
+    void failureLeavesNothing_data();
+    void failureLeavesNothing();
+};
+
+void TestVerifiedCopy::wholeCopyTakesTheName() {
+    TempFolder folder;
+    const QByteArray content = bytes(3 * (1 << 20) + 17); // more than one piece
+    QVERIFY(writeFile(folder.file("source"), content));
+    QVERIFY(writeFile(folder.file("target.MDB"), "an earlier file"));
+    qint64 lastDone = 0;
+    verifiedcopy::copyFile(folder.file("source"), folder.file("target.MDB"),
+                           [&](qint64 done, qint64 total) {
+                               QCOMPARE(total, content.size());
+                               QVERIFY(done > lastDone);
+                               lastDone = done;
+                           });
+    QCOMPARE(lastDone, content.size());
+    QCOMPARE(fileDigest(folder.file("target.MDB")), fileDigest(folder.file("source")));
+    QCOMPARE(entriesIn(folder.path()), QStringList({"source", "target.MDB"}));
+}
+
+void TestVerifiedCopy::failureLeavesNothing_data() {
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("invalid: medium full part-way") << Failure::FullMedium << "full";
+    QTest::newRow("invalid: read-only folder") << Failure::ReadOnlyFolder << "denied";
+    QTest::newRow("invalid: folder missing") << Failure::MissingFolder << "No such file";
+    QTest::newRow("invalid: source missing") << Failure::MissingSource << "cannot be read";
+}
+
+void TestVerifiedCopy::failureLeavesNothing() {
+    QFETCH(Failure, failure);
+    QFETCH(QString, reason);
+    TempFolder source;
+    TempFolder medium;
+    if (failure != Failure::MissingSource)
+        QVERIFY(writeFile(source.file("source"), bytes(3 * (1 << 20))));
+    QString target = medium.file("12345678.MDB");
+    if (failure == Failure::MissingFolder)
+        target = medium.file("gone/12345678.MDB");
+    if (failure == Failure::ReadOnlyFolder)
+        QVERIFY(QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::ExeOwner));
+    WithoutAccessOverride asUser;
+    std::optional<FileSizeLimit> limit;
+    if (failure == Failure::FullMedium)
+        limit.emplace(1 << 20);
+    try {
+        verifiedcopy::copyFile(source.file("source"), target);
+        QFAIL("the copy did not fail");
+    } catch (const EngineError& error) {
+        QVERIFY2(error.description().contains(target), qPrintable(error.description()));
+        QVERIFY2(error.description().contains(reason), qPrintable(error.description()));
+    }
+    limit.reset();
+    QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(entriesIn(medium.path()), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestVerifiedCopy)
+#include "tst_verified_copy.moc"
