@@ -2,13 +2,13 @@
 
 #include "common/files.h"
 #include "common/message_boxes.h"
-#include "platform/desktop_services.h"
 #include "platform/field_edit.h"
 #include "platform/printing.h"
 #include "platform/widgets.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "submission/control_list.h"
+#include "submission/finished_file.h"
 #include "submission/log_database.h"
 #include "submission/return_image_file.h"
 #include "submission/submission_database.h"
@@ -196,7 +196,7 @@ void SaveScreen::save(const QString& target) {
     }
     applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
     showProgress(0);
-    platform::WaitCursor hourglass;
+    m_hourglass.emplace();
     if (!writeImageAndLog(target))
         return;
     copyToMedium(target);
@@ -245,10 +245,13 @@ void SaveScreen::copyToMedium(const QString& target) {
 }
 
 void SaveScreen::printControlList(const QString& target) {
+    m_hourglass.reset();
     showInformation(saverules::printerText);
+    m_hourglass.emplace();
     QApplication::processEvents();
     const auto list = ControlList::open(target, logPathOnMedium(target));
     showProgress(1000);
+    m_hourglass.reset();
     platform::printing().showPreview(list);
 }
 
@@ -258,6 +261,7 @@ void SaveScreen::showProgress(int permille) {
 }
 
 void SaveScreen::endSave(const QStringList& messages) {
+    m_hourglass.reset();
     for (const QString& message : messages)
         showError(message);
     removeWorkFiles();

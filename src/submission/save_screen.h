@@ -2,8 +2,11 @@
 
 #include "submission/save_rules.h"
 
+#include "platform/desktop_services.h"
+
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class FieldEdit;
 class QLabel;
@@ -52,6 +55,8 @@ private:
     QString m_fileNumber;
     bool m_oversize = false;
     bool m_saving = false;
+    // The hourglass while the save works; put away while a message box waits for the user.
+    std::optional<platform::WaitCursor> m_hourglass;
 
     FieldEdit* fileNameEdit = nullptr;
     QPushButton* okButton = nullptr;

@@ -82,6 +82,7 @@ void TestControlList::pagesCountAndTotals() {
         QVERIFY(texts.contains(QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages)));
         QVERIFY(texts.contains("ABC TRADING LTD") && texts.contains("A-12345678"));
         QVERIFY(texts.contains("12345678.MDB") && texts.contains("30/04/2002"));
+        QVERIFY(texts.contains(list->heading().log.code));
         // A line: count, sheet number, identity, names, Chinese name, income.
         qint64 pageTotal = 0;
         int lines = 0;
@@ -107,6 +108,7 @@ void TestControlList::pagesCountAndTotals() {
     QCOMPARE(sum, expected);
     QCOMPARE(list->grandTotal().income, expected);
     QCOMPARE(list->heading().log.totalIncome, QString::number(expected));
+    QCOMPARE(list->heading().log.code.split(u' ').size(), 3); // 8, 20 and 4 digest characters
     const QStringList last = pageTexts(list->page(pages - 1));
     QCOMPARE(after(last, QStringLiteral("Grand total (%1 records)").arg(records)),
              groupDigits(expected));
@@ -121,13 +123,13 @@ void TestControlList::readsTheMediumWithoutChangingIt() {
     WorkingDatabase db;
     TempFolder medium;
     const QString target = saveToMedium(db, medium.path(), 3);
-    const QByteArray before = fileDigest(target) + fileDigest(logPathOnMedium(target));
+    const QByteArray before = fileBytes(target) + fileBytes(logPathOnMedium(target));
     {
         const auto list = ControlList::open(target, logPathOnMedium(target));
         QCOMPARE(list->grandTotal().records, 3);
         list->page(0);
     }
-    QCOMPARE(fileDigest(target) + fileDigest(logPathOnMedium(target)), before);
+    QCOMPARE(fileBytes(target) + fileBytes(logPathOnMedium(target)), before);
     QCOMPARE(entriesIn(medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
     QFile::remove(logPathOnMedium(target));
     QVERIFY_THROWS_EXCEPTION(EngineError, ControlList::open(target, logPathOnMedium(target)));

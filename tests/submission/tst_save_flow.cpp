@@ -30,6 +30,14 @@ QStringList texts(const report::Page& page) {
     return all;
 }
 
+// A surname part for each number; surnames take no digits.
+QString letters(int number) {
+    QString text;
+    for (int place = 0; place < 4; ++place, number /= 26)
+        text.prepend(QChar(u'A' + number % 26));
+    return text;
+}
+
 // The record editor over numbered example records of the return year 2002, file number
 // 12345678, with a medium folder and a printer that keeps what it is given.
 struct SaveFlow {
@@ -40,7 +48,7 @@ struct SaveFlow {
         setEmployer(editor.db, exampleEmployer);
         QList<QStringList> rows = more;
         for (int n = 1; n <= records; ++n)
-            rows << exampleRecord(" ", "NAME" + QString::number(100000 + n)) +
+            rows << exampleRecord(" ", "NAME" + letters(n)) +
                         QStringList{"ID=" + QString::number(n)};
         Transaction adding(editor.db.state.db());
         for (const QStringList& row : rows)
@@ -103,7 +111,7 @@ void TestSaveFlow::newUserSavesTheReturn() {
     QVERIFY(flow.open(3));
     const QStringList usable = flow.editor.enabledCommands();
     QPointer<SaveScreen> screen = flow.pressSave();
-    QVERIFY(screen && screen->isVisible());
+    QVERIFY2(screen && screen->isVisible(), qPrintable(flow.editor.services.texts().join(" / ")));
     QCOMPARE(flow.editor.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
     QVERIFY(flow.editor.services.boxes.first().text.startsWith("This function sorts the XW73D"));
     const QString target = flow.medium.file("12345678.MDB");
@@ -217,7 +225,7 @@ void TestSaveFlow::copyFailures() {
     QPointer<SaveScreen> screen = flow.pressSave();
     QVERIFY(screen);
     const QString working = flow.editor.db.folder.file("xw73d.mdb");
-    const QByteArray before = fileDigest(working);
+    const QByteArray before = fileBytes(working);
     const qint64 size = QFileInfo(flow.editor.db.folder.file("TEMP73D.MDB")).size();
     if (!full)
         QVERIFY(QFile::setPermissions(flow.medium.path(), QFile::ReadOwner | QFile::ExeOwner));
@@ -225,7 +233,7 @@ void TestSaveFlow::copyFailures() {
         WithoutAccessOverride asUser;
         std::optional<FileSizeLimit> limit;
         if (full)
-            limit.emplace(size / 2);
+            limit.emplace(size * 3 / 4); // room for the image and the log, not for the copy
         click(flow.on<QPushButton>(screen, "cOK"));
     }
     QFile::setPermissions(flow.medium.path(),
@@ -237,7 +245,7 @@ void TestSaveFlow::copyFailures() {
     QVERIFY(!last.contains(saverules::printerText));
     QCOMPARE(entriesIn(flow.medium.path()), QStringList());
     QCOMPARE(flow.printing.previews.size(), 0);
-    QCOMPARE(fileDigest(working), before);
+    QCOMPARE(fileBytes(working), before);
     for (const QString& name : workFiles)
         QVERIFY2(!flow.hasWorkFile(name), qPrintable(name));
     QTRY_VERIFY(!screen);
@@ -247,7 +255,8 @@ void TestSaveFlow::copyFailures() {
 // More than a diskette holds: the medium is refused, another folder is not.
 void TestSaveFlow::oversizeNeedsOtherMedia() {
     SaveFlow flow;
-    QVERIFY(flow.open(6000));
+    constexpr int records = 9000; // about 1.7 MB
+    QVERIFY(flow.open(records));
     QPointer<SaveScreen> screen = flow.pressSave();
     QVERIFY(screen);
     QVERIFY(saverules::isOversize(QFileInfo(flow.editor.db.folder.file("TEMP73D.MDB")).size()));
@@ -265,7 +274,7 @@ void TestSaveFlow::oversizeNeedsOtherMedia() {
     QVERIFY(oversizeProgress);
     QCOMPARE(entriesIn(flow.elsewhere.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
     QCOMPARE(flow.printing.previews.first()->pageCount(),
-             (6000 + controllist::linesPerPage - 1) / controllist::linesPerPage);
+             (records + controllist::linesPerPage - 1) / controllist::linesPerPage);
 }
 
 void TestSaveFlow::nameKeyFilter_data() {

@@ -19,6 +19,11 @@ QByteArray bytes(qsizetype size) {
     return made;
 }
 
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
@@ -49,7 +54,7 @@ void TestVerifiedCopy::wholeCopyTakesTheName() {
                                lastDone = done;
                            });
     QCOMPARE(lastDone, content.size());
-    QCOMPARE(fileDigest(folder.file("target.MDB")), fileDigest(folder.file("source")));
+    QCOMPARE(contents(folder.file("target.MDB")), contents(folder.file("source")));
     QCOMPARE(entriesIn(folder.path()), QStringList({"source", "target.MDB"}));
 }
 
