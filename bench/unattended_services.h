@@ -12,7 +12,8 @@ namespace bench {
 class Unattended : public platform::Services {
 public:
     void beep() override {}
-    bool showBox(platform::BoxKind, const QString&, const QString&) override {
+    bool showBox(platform::BoxKind, const QString&, const QString& text) override {
+        lastText = text;
         answered.start();
         return true;
     }
@@ -23,6 +24,7 @@ public:
     }
 
     QElapsedTimer answered;
+    QString lastText; // of the last box, to say why a measured command stopped
 };
 
 } // namespace bench

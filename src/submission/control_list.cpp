@@ -9,16 +9,6 @@
 
 namespace {
 
-QList<qint64> keysInSheetOrder(Database& submission) {
-    Statement read =
-        submission.prepare(QStringLiteral("SELECT rowid FROM %1 ORDER BY SheetNo+1000000, rowid")
-                               .arg(QLatin1String(submissionEmployeeTable)));
-    QList<qint64> keys;
-    while (read.next())
-        keys << read.value(0).toLongLong();
-    return keys;
-}
-
 RowValues employerRow(Database& submission) {
     Statement read = submission.prepare(
         QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
@@ -34,7 +24,7 @@ RowValues employerRow(Database& submission) {
 ControlList::ControlList(Database submission, controllist::Heading heading)
     : m_submission(std::make_unique<Database>(std::move(submission)))
     , m_heading(std::move(heading)) {
-    m_keys = keysInSheetOrder(*m_submission);
+    m_keys = recordsInImageOrder(*m_submission);
     const SubmissionTotals totals = readTotals(*m_submission);
     m_total = {totals.records, totals.income};
 }
@@ -53,10 +43,11 @@ report::Page ControlList::page(int index) const {
             .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
     QList<controllist::Line> lines;
     const qsizetype first = qsizetype(index) * controllist::linesPerPage;
-    for (qsizetype at = first; at < std::min(first + controllist::linesPerPage, m_keys.size());
+    for (qsizetype at = first;
+         at < std::min<qsizetype>(first + controllist::linesPerPage, qsizetype(m_keys.size()));
          ++at) {
         read.reset();
-        if (!read.bind(1, m_keys[at]).next())
+        if (!read.bind(1, m_keys[std::size_t(at)]).next())
             throw EngineError(
                 engine::NoCurrentRecord,
                 QObject::tr("The record of line %1 is no longer in the submission.").arg(at + 1));

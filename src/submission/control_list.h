@@ -4,8 +4,8 @@
 #include "store/database.h"
 #include "submission/control_list_page.h"
 
-#include <QList>
 #include <memory>
+#include <vector>
 
 // The control list over the submission and its log as they lie on the medium, both opened for
 // reading only. Only the records' keys and the totals are read when it opens; a page's records
@@ -15,7 +15,7 @@ public:
     // Raises EngineError when either file cannot be read.
     static std::shared_ptr<ControlList> open(const QString& submissionPath, const QString& logPath);
 
-    int pageCount() const override { return controllist::pageCountFor(m_keys.size()); }
+    int pageCount() const override { return controllist::pageCountFor(qint64(m_keys.size())); }
     report::Page page(int index) const override;
 
     const controllist::Heading& heading() const { return m_heading; }
@@ -26,6 +26,6 @@ private:
 
     std::unique_ptr<Database> m_submission;
     controllist::Heading m_heading;
-    QList<qint64> m_keys; // in sheet-number order
+    std::vector<qint64> m_keys; // in sheet-number order
     controllist::GrandTotal m_total;
 };

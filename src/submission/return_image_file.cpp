@@ -26,8 +26,13 @@ returnimage::ValueAt storedValues(const Statement& row, Columns columns) {
     };
 }
 
-// The records by numeric sheet number. Only the row numbers are sorted, not whole rows, which
-// keeps the sort small and in memory for any size of return.
+void writeAll(QFile& file, const QByteArray& bytes) {
+    if (file.write(bytes) != bytes.size())
+        throw fileError(file.fileName(), file.errorString());
+}
+
+} // namespace
+
 std::vector<qint64> recordsInImageOrder(Database& submission) {
     Statement order =
         submission.prepare(QStringLiteral("SELECT rowid FROM %1 ORDER BY SheetNo+1000000, rowid")
@@ -37,13 +42,6 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
         rows.push_back(order.value(0).toLongLong());
     return rows;
 }
-
-void writeAll(QFile& file, const QByteArray& bytes) {
-    if (file.write(bytes) != bytes.size())
-        throw fileError(file.fileName(), file.errorString());
-}
-
-} // namespace
 
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
     Statement employer = submission.prepare(
