@@ -56,11 +56,6 @@ SaveScreen::SaveScreen(RunState& state, QString fileNumber, QWidget* parent)
     setOversize(false);
 }
 
-SaveScreen::~SaveScreen() {
-    if (m_saving)
-        emit savingChanged(false);
-}
-
 void SaveScreen::buildScreen() {
     auto* frame = widgets::named(new QGroupBox(this), "Frame1");
     normalInstruction = instruction(

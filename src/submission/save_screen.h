@@ -22,7 +22,6 @@ class SaveScreen : public QWidget {
     Q_OBJECT
 public:
     SaveScreen(RunState& state, QString fileNumber, QWidget* parent = nullptr);
-    ~SaveScreen() override;
 
     // Shows the instruction for a diskette, or the one for other media when the file is too big.
     void setOversize(bool oversize);
