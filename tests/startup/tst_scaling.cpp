@@ -113,8 +113,10 @@ QWidget* continueToEditor(QWidget* employer) {
 }
 
 void addRecord(Database& db) {
-    db.exec(QStringLiteral("insert into employee (ID, Status, SheetNo, Surname, FirstName) "
-                           "values (1, 'O', ' ', 'CHAN', 'TAI MAN')"));
+    // Employed for the whole return year 2001, so that Save to Floppy reaches its screen.
+    db.exec(QStringLiteral("insert into employee (ID, Status, SheetNo, Surname, FirstName, EDay1, "
+                           "EMonth1, EYear1, EDay2, EMonth2, EYear2) values (1, 'O', ' ', 'CHAN', "
+                           "'TAI MAN', '01', '04', '2000', '31', '03', '2001')"));
 }
 
 // At 100% the editor must fit a 1366x768 screen beside a desktop panel and below its title bar.
@@ -154,6 +156,11 @@ void TestScaling::noScreenClipsItsTexts() {
         QWidget* names = shown("fNameSearch");
         QVERIFY(names);
         clipped << clippedTexts(names);
+        first.services.answers = {true};
+        control(editor, "cSaveFloppy")->click();
+        QWidget* save = shown("fSave");
+        QVERIFY2(save, qPrintable(first.services.texts().join(u'\n')));
+        clipped << clippedTexts(save);
     }
     Run later(folder.path()); // every later run waits at the login
     QWidget* login = shown("fLogin");
