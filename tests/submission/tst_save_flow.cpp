@@ -120,8 +120,10 @@ void TestSaveFlow::newUserSavesTheReturn() {
     QCOMPARE(flow.editor.enabledCommands(), usable); // the editor stays usable while ready
     QStringList offWhileSaving;
     bool progressShown = false;
+    bool closesRefused = false;
     flow.editor.services.onBox = [&](const ScriptedServices::Box&) {
         offWhileSaving = flow.disabledRecordCommands();
+        closesRefused = !screen->close() && !flow.editor->close();
         progressShown = flow.on(screen, "Label4")->isVisible() &&
                         flow.on(screen, "saveProgress")->isVisible() &&
                         !flow.on(screen, "cOK")->isVisible();
@@ -133,6 +135,7 @@ void TestSaveFlow::newUserSavesTheReturn() {
     QCOMPARE(boxes.last().text, saverules::printerText);
     QCOMPARE(offWhileSaving, recordCommands);
     QVERIFY(progressShown);
+    QVERIFY(closesRefused);
     QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
     for (const QString& name : workFiles)
         QVERIFY2(!flow.hasWorkFile(name), qPrintable(name));
