@@ -106,7 +106,8 @@ SubmissionTotals readTotals(Database& submission) {
     return totals;
 }
 
-void writeReturnImage(const QString& submissionPath, const QString& imagePath) {
+void writeReturnImage(const QString& submissionPath, const QString& imagePath,
+                      const std::function<void()>& pieceWritten) {
     // A leftover image of an earlier run is replaced, never appended to.
     removeFile(imagePath);
     writeThenRename(imagePath, [&](const QString& workPath) {
@@ -118,6 +119,8 @@ void writeReturnImage(const QString& submissionPath, const QString& imagePath) {
         streamReturnImage(submission, [&](const QByteArray& bytes) {
             writeAll(file, bytes);
             written += bytes.size();
+            if (pieceWritten)
+                pieceWritten();
         });
         if (!file.flush())
             throw fileError(workPath, file.errorString());

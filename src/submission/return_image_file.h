@@ -19,4 +19,6 @@ SubmissionTotals readTotals(Database& submission);
 std::vector<qint64> recordsInImageOrder(Database& submission);
 
 // Writes the image of the submission file to the image path: complete, or not there at all.
-void writeReturnImage(const QString& submissionPath, const QString& imagePath);
+// Told after each piece written, so that a screen can stay responsive meanwhile.
+void writeReturnImage(const QString& submissionPath, const QString& imagePath,
+                      const std::function<void()>& pieceWritten = {});

@@ -203,7 +203,7 @@ void SaveScreen::save(const QString& target) {
 bool SaveScreen::writeImageAndLog(const QString& target) {
     const QString submission = files::inFolder(m_state.programFolder, submissionFileName);
     try {
-        writeReturnImage(submission, m_state.imagePath);
+        writeReturnImage(submission, m_state.imagePath, [] { QApplication::processEvents(); });
     } catch (const EngineError& error) {
         endSave({error.description(), saverules::imageMissingText});
         return false;
