@@ -33,7 +33,7 @@ std::optional<QString> fileNameProblem(const QString& text, const QString& fileN
     if (tail != u'/' + expected && tail != u'\\' + expected)
         return QStringLiteral("File name cannot be changed.  Please enter as '") + expected +
                QStringLiteral("' again!");
-    if (oversize && isOnMedium(text, mediumFolder))
+    if (oversize && isOnMedium(text.trimmed(), mediumFolder))
         return changeDriveText;
     return std::nullopt;
 }

@@ -65,6 +65,8 @@ void TestSaveRules::fileNameChecks_data() {
     QTest::newRow("invalid: trailing space") << "/media/floppy/12345678.MDB " << false << changed;
     QTest::newRow("invalid: oversize on the medium")
         << "/media/floppy/12345678.MDB" << true << changeDriveText;
+    QTest::newRow("invalid: oversize on the medium, outer spaces")
+        << "  /media/floppy/12345678.MDB" << true << changeDriveText;
     QTest::newRow("invalid: oversize in a folder of the medium")
         << "/media/floppy/sub/12345678.mdb" << true << changeDriveText;
 }
