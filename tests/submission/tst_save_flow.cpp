@@ -62,6 +62,8 @@ struct SaveFlow {
         editor->setEmployer(employer);
         return true;
     }
+    // The records opened and Save to Floppy answered Yes: the save screen, if one opened.
+    SaveScreen* start(int records) { return open(records) ? pressSave() : nullptr; }
     // Save to Floppy answered Yes; the save screen it opened, if any.
     SaveScreen* pressSave() {
         editor.services.answers = {true};
@@ -237,8 +239,7 @@ void TestSaveFlow::copyFailures() {
     QFETCH(QString, message);
     QFETCH(QStringList, left);
     SaveFlow flow;
-    QVERIFY(flow.open(300));
-    QPointer<SaveScreen> screen = flow.pressSave();
+    QPointer<SaveScreen> screen = flow.start(300);
     QVERIFY(screen);
     const QString working = flow.editor.db.folder.file("xw73d.mdb");
     const QByteArray before = fileBytes(working);
@@ -271,8 +272,7 @@ void TestSaveFlow::copyFailures() {
 void TestSaveFlow::oversizeNeedsOtherMedia() {
     SaveFlow flow;
     constexpr int records = 9000; // about 1.7 MB
-    QVERIFY(flow.open(records));
-    QPointer<SaveScreen> screen = flow.pressSave();
+    QPointer<SaveScreen> screen = flow.start(records);
     QVERIFY(screen);
     QVERIFY(saverules::isOversize(QFileInfo(flow.editor.db.folder.file("TEMP73D.MDB")).size()));
     QVERIFY(flow.on(screen, "Label1")->isVisible() && !flow.on(screen, "Label2")->isVisible());
@@ -308,8 +308,7 @@ void TestSaveFlow::nameKeyFilter() {
     QFETCH(int, modifiers);
     QFETCH(bool, accepted);
     SaveFlow flow;
-    QVERIFY(flow.open(1));
-    SaveScreen* screen = flow.pressSave();
+    SaveScreen* screen = flow.start(1);
     QVERIFY(screen && activate(screen));
     auto* name = flow.on<FieldEdit>(screen, "tFileName");
     const QString before = name->text();
@@ -330,8 +329,7 @@ void TestSaveFlow::cancelOrClose_data() {
 void TestSaveFlow::cancelOrClose() {
     QFETCH(bool, cancel);
     SaveFlow flow;
-    QVERIFY(flow.open(1));
-    QPointer<SaveScreen> screen = flow.pressSave();
+    QPointer<SaveScreen> screen = flow.start(1);
     QVERIFY(screen);
     if (cancel)
         click(flow.on<QPushButton>(screen, "cCancel"));
