@@ -28,4 +28,9 @@ qint64 median(std::vector<qint64> samples);
 // when the value is wrong, after saying why.
 std::optional<qint64> recordCount(const QCoreApplication& app);
 
+// The machine line that bench/run.sh collects, one per measured command:
+// RESULT, command, records, median seconds, floor seconds (or "-" for floorNs -1), peak MB.
+void result(const QString& command, qint64 records, qint64 medianNs, qint64 floorNs,
+            qint64 peakBytes);
+
 } // namespace bench
