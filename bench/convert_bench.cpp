@@ -115,10 +115,10 @@ int main(int argc, char* argv[]) {
             convertDatabase(folder, [&progressCalls](qint64, qint64) { ++progressCalls; });
             program.push_back(timer.nsecsElapsed());
             client.push_back(clientCopy(folder, old));
-            bench::say(QStringLiteral("run %1: conversion %2, sqlcipher client %3")
-                           .arg(run + 1)
-                           .arg(bench::milliseconds(program.back()),
-                                bench::milliseconds(client.back())));
+            bench::say(
+                QStringLiteral("run %1: conversion %2, sqlcipher client %3")
+                    .arg(run + 1)
+                    .arg(bench::milliseconds(program.back()), bench::milliseconds(client.back())));
             QDir(folder).removeRecursively();
         }
         const qint64 medianProgram = bench::median(program);

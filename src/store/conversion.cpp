@@ -92,19 +92,16 @@ qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& p
 }
 
 void fillNewDatabase(Database& old, const QString& folder, const ConversionProgress& progress) {
-    createDatabaseFile(folder, DatabaseFile::Conversion);
-    createEmployerTable(folder, DatabaseFile::Conversion);
-    createEmployeeTable(folder, DatabaseFile::Conversion);
-    const QString path = databasePath(folder, DatabaseFile::Conversion);
     qint64 written = 0;
     {
-        Database fresh = Database::open(path, OpenOptions{schema::defaultPassword, true, false});
+        Database fresh = createConversionTarget(folder);
         Transaction transaction(fresh);
         copyEmployer(old, fresh);
         written = copyEmployees(old, fresh, progress);
         transaction.commit();
     }
     // Read back from the closed file: only a complete new database takes the old one's place.
+    const QString path = databasePath(folder, DatabaseFile::Conversion);
     Database check = Database::open(path, OpenOptions{schema::defaultPassword, true, true});
     if (readWhole(check) != QList<qint64>{1, written + 1})
         throw EngineError(engine::Damaged,
