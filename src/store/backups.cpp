@@ -174,6 +174,10 @@ bool takenOn(const QString& programFolder, const QDate& day, const QString& reas
     });
 }
 
+QString incomingCopyPath(const QString& workingPath) {
+    return workingPath + QStringLiteral("-restoring");
+}
+
 QString restore(const QString& programFolder, const QString& name, const QDateTime& now) {
     const QString chosen = QDir(folderOf(programFolder)).filePath(name);
     if (!parseName(name) || !QFileInfo(chosen).isFile())
@@ -187,7 +191,7 @@ QString restore(const QString& programFolder, const QString& name, const QDateTi
         keptName = freeName(folder, now, reason::beforeRestore);
         copyFileChecked(working, QDir(folder).filePath(keptName));
     }
-    const QString incoming = working + QStringLiteral("-restoring");
+    const QString incoming = incomingCopyPath(working);
     copyFileChecked(chosen, incoming);
     if (!files::replaceFile(incoming, working)) {
         removeWork(incoming);

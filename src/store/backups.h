@@ -57,4 +57,8 @@ bool takenOn(const QString& programFolder, const QDate& day, const QString& reas
 // working database is then as it was.
 QString restore(const QString& programFolder, const QString& name, const QDateTime& now);
 
+// The chosen copy on its way into the working database's place; one left by an interrupted
+// restore is removed at the next start.
+QString incomingCopyPath(const QString& workingPath);
+
 } // namespace backups
