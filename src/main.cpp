@@ -1,3 +1,4 @@
+#include "cli/backup_commands.h"
 #include "cli/verify_command.h"
 #include "common/message_boxes.h"
 #include "common/version.h"
@@ -25,6 +26,8 @@ void setProgramNames() {
 struct Options {
     QString dataDir;
     QString medium;
+    bool listBackups = false;
+    QString restoreBackup;
 };
 
 // Reads the command line; --help, --version and wrong options are answered on the terminal
@@ -45,10 +48,17 @@ Options readCommandLine(int argc, char* argv[]) {
     const QCommandLineOption medium(QStringLiteral("medium"),
                                     QStringLiteral("Folder of the removable medium."),
                                     QStringLiteral("DIR"));
-    parser.addOption(dataDir);
-    parser.addOption(medium);
+    const QCommandLineOption listBackups(
+        QStringLiteral("list-backups"),
+        QStringLiteral("List the automatic backup copies of the database, newest first."));
+    const QCommandLineOption restoreBackup(
+        QStringLiteral("restore-backup"),
+        QStringLiteral("Put the backup copy NAME in the place of the database."),
+        QStringLiteral("NAME"));
+    parser.addOptions({dataDir, medium, listBackups, restoreBackup});
     parser.process(reader); // prints and exits for --help, --version and unknown options
-    return Options{parser.value(dataDir), parser.value(medium)};
+    return Options{parser.value(dataDir), parser.value(medium), parser.isSet(listBackups),
+                   parser.value(restoreBackup)};
 }
 
 // Command-line verbs run before any window exists, so they need no display.
@@ -63,6 +73,23 @@ int runVerify(int argc, char* argv[]) {
     return cli::runVerify(QCoreApplication::arguments().mid(2), out, errors);
 }
 
+// The backup verbs work on the program folder without a window.
+int runBackupCommand(int argc, char* argv[], const Options& options) {
+    QCoreApplication app(argc, argv);
+    setProgramNames();
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    const QString folder = platform::programFolder(options.dataDir);
+    if (folder.isEmpty()) {
+        errors << "xw73d: the program folder cannot be found or created.\n";
+        return 1;
+    }
+    if (options.listBackups)
+        return cli::listBackups(folder, out, errors);
+    return cli::restoreBackup(folder, options.restoreBackup, QDateTime::currentDateTime(), out,
+                              errors);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,6 +99,8 @@ int main(int argc, char* argv[]) {
     if (isVerb(argc, argv, "verify"))
         return runVerify(argc, argv);
     const Options options = readCommandLine(argc, argv);
+    if (options.listBackups || !options.restoreBackup.isEmpty())
+        return runBackupCommand(argc, argv, options);
 
     QApplication app(argc, argv);
     setProgramNames();

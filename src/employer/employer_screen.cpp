@@ -7,8 +7,10 @@
 #include "platform/services.h"
 #include "platform/widgets.h"
 #include "records/field_rules.h"
+#include "startup/backup_guard.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
+#include "store/backups.h"
 #include "store/employee_table.h"
 #include "store/rows.h"
 #include "store/schema.h"
@@ -342,6 +344,9 @@ void EmployerScreen::confirmYearChange() {
 
 // The new year is taken only once the records no longer hold figures of the old one.
 bool EmployerScreen::clearPagesTwoToFour() {
+    if (!backUpBeforeOperation(m_state.db(), m_state.programFolder, m_state.loginPassword,
+                               backups::reason::yearChange))
+        return false;
     return runReportingErrors([this] { clearYearDependentColumns(m_state.db()); });
 }
 

@@ -3,8 +3,10 @@
 #include "common/message_boxes.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "startup/backup_guard.h"
 #include "startup/password_rules.h"
 #include "startup/run_state.h"
+#include "store/backups.h"
 #include "store/password_change.h"
 #include "store/schema.h"
 
@@ -83,6 +85,9 @@ bool PasswordChangeDialog::changePassword() {
         --m_attemptsLeft;
         return false;
     }
+    if (!backUpBeforeOperation(*m_state.login, m_state.programFolder, oldPasswordEdit->text(),
+                               backups::reason::passwordChange))
+        return false;
     if (!runReportingErrors([this] {
             changeDatabasePassword(m_state.login, oldPasswordEdit->text(), newPasswordEdit->text());
         }))

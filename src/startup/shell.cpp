@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "records/name_search_link.h"
 #include "records/record_editor.h"
+#include "startup/backup_guard.h"
 #include "startup/login_dialog.h"
 #include "startup/password_change_dialog.h"
 #include "startup/run_state.h"
@@ -46,6 +47,10 @@ void Shell::showPasswordChange() {
 }
 
 void Shell::showEmployerScreen() {
+    if (!backUpAtFirstLoginOfDay(m_state)) {
+        platform::endRun(1);
+        return;
+    }
     m_employer = new EmployerScreen(m_state);
     m_employer->setAttribute(Qt::WA_DeleteOnClose);
     if (!m_employer->load()) {

@@ -1,6 +1,7 @@
 #include "startup/startup.h"
 
 #include "common/files.h"
+#include "store/backups.h"
 #include "store/database.h"
 #include "store/password_change.h"
 #include "store/schema.h"
@@ -17,12 +18,13 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
 
 namespace {
 
-// What an interrupted first creation or password change left is removed at the next start.
+// What an interrupted first creation, password change or restore left is removed at the next start.
 void removeLeftovers(const QString& programFolder) {
     QDir(files::inFolder(programFolder, schema::creationFolder)).removeRecursively();
     const QString working = files::inFolder(programFolder, schema::workingFile);
     QFile::remove(rekeyedCopyPath(working));
     QFile::remove(rekeyedCopyPath(working) + QStringLiteral("-journal"));
+    QFile::remove(backups::incomingCopyPath(working));
 }
 
 EngineError notAWorkingDatabase() {

@@ -1,14 +1,22 @@
 #include "startup/startup_screen.h"
 
 #include "common/engine_error.h"
+#include "common/files.h"
 #include "common/message_boxes.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "startup/backup_guard.h"
 #include "startup/run_state.h"
 #include "startup/startup.h"
+#include "store/backups.h"
+#include "store/conversion.h"
+#include "store/schema.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 StartupScreen::StartupScreen(RunState& state, QWidget* parent)
@@ -38,15 +46,73 @@ void StartupScreen::load() {
         platform::endRun(1);
         return;
     }
-    if (path == StartupPath::NeedsConversion) {
-        // Converting older databases is not available yet; the old file is left as it is.
-        showError(QStringLiteral("The working database xw73d.mdb was written by an earlier "
-                                 "version of the program and must be converted before use. "
-                                 "This version cannot convert it yet; the file has not been "
-                                 "changed."));
-        platform::endRun(1);
+    if (path == StartupPath::NeedsConversion && !convertOldDatabase())
         return;
-    }
     close();
     emit loginRequired(path != StartupPath::PasswordProtected);
+}
+
+// False when the run ends instead: declined, the kept old file in the way, or a failure.
+bool StartupScreen::convertOldDatabase() {
+    const QString folder = m_state.programFolder;
+    if (!confirm(QStringLiteral("Your original database will be converted to a new database. "
+                                "(Please refer to Appendix E of the Operation Guide.)\n\n"
+                                "Do you want to proceed with the conversion?"))) {
+        platform::endRun(0);
+        return false;
+    }
+    if (files::exists(folder, schema::keptOldFile)) {
+        showError(QStringLiteral("A file named '1999a.xwd' is found in the working directory (") +
+                  QDir::toNativeSeparators(folder) +
+                  QStringLiteral("), please move it to other directory and start the program "
+                                 "again!"));
+        platform::endRun(1);
+        return false;
+    }
+    show();
+    QCoreApplication::processEvents();
+    if (!backUpOldDatabase() || !runConversion()) {
+        platform::endRun(1);
+        return false;
+    }
+    showInformation(QStringLiteral("Please check the correctness of all the fields in the "
+                                   "database."));
+    return true;
+}
+
+// The old file has no password, so neither has its copy.
+bool StartupScreen::backUpOldDatabase() {
+    try {
+        Database old = Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
+                                      OpenOptions{std::nullopt, true, false});
+        return backUpBeforeOperation(old, m_state.programFolder, QString(),
+                                     backups::reason::conversion);
+    } catch (const EngineError& error) {
+        showError(error.description() + u' ' + QString::number(error.number()));
+        return false;
+    }
+}
+
+bool StartupScreen::runConversion() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    try {
+        convertDatabase(m_state.programFolder,
+                        [this](qint64 done, qint64 total) { showProgress(done, total); });
+    } catch (const EngineError& error) {
+        showError(error.description() + u' ' + QString::number(error.number()));
+        return false;
+    }
+    progressBar->setValue(progressBar->maximum());
+    progressBar->hide();
+    return true;
+}
+
+void StartupScreen::showProgress(qint64 done, qint64 total) {
+    progressBar->setMaximum(static_cast<int>(std::min<qint64>(total, INT_MAX)));
+    if (progressBar->isHidden())
+        progressBar->show();
+    if (total > done)
+        progressBar->setValue(static_cast<int>(done));
+    QCoreApplication::processEvents();
 }

@@ -21,6 +21,11 @@ signals:
     void loginRequired(bool withDefaultPassword);
 
 private:
+    bool convertOldDatabase();
+    bool backUpOldDatabase();
+    bool runConversion();
+    void showProgress(qint64 done, qint64 total);
+
     QLabel* messageLabel;
     QProgressBar* progressBar;
 

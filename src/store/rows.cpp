@@ -28,9 +28,11 @@ Statement& bindRow(Statement& statement, const RowValues& values) {
 QString createTableSql(const char* tableName, Columns columns) {
     QStringList definitions;
     for (const ColumnDef& column : columns)
-        definitions << quoted(column.name) + (column.type == ColumnType::Text
-                                                  ? QStringLiteral(" TEXT COLLATE NOCASE")
-                                                  : QStringLiteral(" INTEGER"));
+        // The width stands in the declared type, so that a later version can read it back.
+        definitions << quoted(column.name) +
+                           (column.type == ColumnType::Text
+                                ? QStringLiteral(" VARCHAR(%1) COLLATE NOCASE").arg(column.width)
+                                : QStringLiteral(" INTEGER"));
     return QStringLiteral("CREATE TABLE %1 (%2)")
         .arg(QLatin1String(tableName), definitions.join(QStringLiteral(", ")));
 }
@@ -54,16 +56,32 @@ RowValues readRow(Statement& query, Columns columns, int firstColumn) {
     return values;
 }
 
-qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values) {
-    checkRow(columns, values);
+namespace {
+
+QString insertSql(const char* tableName, Columns columns) {
     QStringList marks;
     for (std::size_t i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
-    Statement insert =
-        db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(QLatin1String(tableName), columnList(columns), marks.join(u',')));
-    bindRow(insert, values).run();
-    return db.lastInsertRowId();
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(QLatin1String(tableName), columnList(columns), marks.join(u','));
+}
+
+} // namespace
+
+RowInserter::RowInserter(Database& db, const char* tableName, Columns columns)
+    : m_db(db)
+    , m_columns(columns)
+    , m_insert(db.prepare(insertSql(tableName, columns))) {}
+
+qint64 RowInserter::insert(const RowValues& values) {
+    checkRow(m_columns, values);
+    m_insert.reset();
+    bindRow(m_insert, values).run();
+    return m_db.lastInsertRowId();
+}
+
+qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values) {
+    return RowInserter(db, tableName, columns).insert(values);
 }
 
 void updateRow(Database& db, const char* tableName, Columns columns, qint64 rowId,

@@ -18,15 +18,22 @@ Database openTarget(const QString& folder, DatabaseFile file) {
                           {.password = schema::defaultPassword, .exclusive = true});
 }
 
-void createWithFirstRow(const QString& folder, DatabaseFile file, const char* tableName,
-                        Columns columns, const char* markedColumn, const QString& mark) {
-    Database db = openTarget(folder, file);
+void createWithFirstRow(Database& db, const char* tableName, Columns columns,
+                        const char* markedColumn, const QString& mark) {
     Transaction transaction(db);
     db.exec(createTableSql(tableName, columns));
     RowValues row = emptyRow(columns);
     row[columnIndex(columns, QLatin1String(markedColumn))] = mark;
     insertRow(db, tableName, columns, row);
     transaction.commit();
+}
+
+void createEmployer(Database& db) {
+    createWithFirstRow(db, table::employer, employerColumns(), "Version", schema::currentVersion);
+}
+
+void createEmployee(Database& db) {
+    createWithFirstRow(db, table::employee, employeeColumns(), "Status", QStringLiteral("H"));
 }
 
 } // namespace
@@ -38,13 +45,25 @@ void createDatabaseFile(const QString& folder, DatabaseFile file) {
 }
 
 void createEmployerTable(const QString& folder, DatabaseFile file) {
-    createWithFirstRow(folder, file, table::employer, employerColumns(), "Version",
-                       schema::currentVersion);
+    Database db = openTarget(folder, file);
+    createEmployer(db);
 }
 
 void createEmployeeTable(const QString& folder, DatabaseFile file) {
-    createWithFirstRow(folder, file, table::employee, employeeColumns(), "Status",
-                       QStringLiteral("H"));
+    Database db = openTarget(folder, file);
+    createEmployee(db);
+}
+
+// Each open of an encrypted file derives its key anew, which takes a noticeable moment: the
+// conversion makes its target on the connection that then fills it.
+Database createConversionTarget(const QString& folder) {
+    files::removeDatabase(folder, schema::conversionFile);
+    Database db = Database::create(databasePath(folder, DatabaseFile::Conversion), workingFormat,
+                                   schema::defaultPassword);
+    db.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+    createEmployer(db);
+    createEmployee(db);
+    return db;
 }
 
 // The first database is made in a folder of its own beside where it belongs, and moved into

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/database.h"
+
 #include <QString>
 
 // The working database's files, password and version marker, and the procedures that create a
@@ -24,5 +26,8 @@ QString databasePath(const QString& folder, DatabaseFile file);
 void createDatabaseFile(const QString& folder, DatabaseFile file);
 void createEmployerTable(const QString& folder, DatabaseFile file);
 void createEmployeeTable(const QString& folder, DatabaseFile file);
+// All three for the conversion target on one connection, which is returned open (with the
+// default password) for the copy.
+Database createConversionTarget(const QString& folder);
 // All three for the working database, made aside and moved into place when complete.
 void createWorkingDatabase(const QString& folder);

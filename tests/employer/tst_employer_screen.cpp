@@ -1,5 +1,6 @@
 #include "employer/employer_screen.h"
 #include "platform/field_edit.h"
+#include "store/backups.h"
 #include "support/file_size_limit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
@@ -93,6 +94,7 @@ private slots:
     void continueChecksAndSaves();
     void clickOnContinueAfterARefusalShowsOneMessage();
     void quitWritesNothing();
+    void restoreBringsBackWhatAYearChangeCleared();
 };
 
 // Loading clears the work files and shows the employer row in fields that keep their captions,
@@ -247,8 +249,16 @@ void TestEmployerScreen::yearChange_data() {
     QTest::addColumn<YearCase>("yearCase");
     QTest::newRow("valid: answered Yes") << YearCase{true, false, {yearQuestion}, "2002"};
     QTest::newRow("invalid: answered No") << YearCase{false, false, {yearQuestion}, "2001"};
+    // The backup copy before the clearing fails too; the user goes on without it.
     QTest::newRow("invalid: Yes on a full disk")
-        << YearCase{true, true, {yearQuestion, diskFull}, "2001"};
+        << YearCase{true,
+                    true,
+                    {yearQuestion,
+                     "No backup copy of the database could be made: There is not enough space "
+                     "on the disk to write the backup copy 'xw73d-2001-05-01-1030-year-change."
+                     "mdb'.",
+                     "Do you want to go on without a backup copy?", diskFull},
+                    "2001"};
 }
 
 void TestEmployerScreen::yearChange() {
@@ -260,7 +270,7 @@ void TestEmployerScreen::yearChange() {
     insertRow(s.db(), table::employee, employeeColumns(), filledEmployee("R", 2));
     const QList<RowValues> before = s.employees();
     QVERIFY(s.open());
-    s.services.answers = {answer};
+    s.services.answers = {answer, true};
     typeInto(s.field("tReturnYear"), QStringLiteral("2002"));
     // Another window taking the activation away and giving it back is no leaving of the field.
     QWidget other;
@@ -363,6 +373,29 @@ void TestEmployerScreen::quitWritesNothing() {
     QCOMPARE(s.services.exitCode, 0);
     QVERIFY(s.services.boxes.isEmpty());
     QCOMPARE(s.employer(), completeEmployer);
+}
+
+// The copy taken just before a confirmed year change holds every value the change cleared.
+void TestEmployerScreen::restoreBringsBackWhatAYearChangeCleared() {
+    Screen s(completeEmployer);
+    insertRow(s.db(), table::employee, employeeColumns(), filledEmployee("O", 1));
+    insertRow(s.db(), table::employee, employeeColumns(), filledEmployee("R", 2));
+    const QList<RowValues> before = s.employees();
+    QVERIFY(s.open());
+    s.services.answers = {true};
+    typeInto(s.field("tReturnYear"), QStringLiteral("2002"));
+    QTest::keyClick(s.field("tReturnYear"), Qt::Key_Tab);
+    QVERIFY(s.employees() != before);
+    const QString folder = s.data.folder.path();
+    const QList<backups::Backup> copies = backups::list(folder, {"qvz"});
+    QCOMPARE(copies.size(), qsizetype(1));
+    QCOMPARE(copies.first().reason, backups::reason::yearChange);
+    s.screen.reset();
+    s.data.state.login.reset(); // the program has ended
+    backups::restore(folder, copies.first().name, s.services.clock.addSecs(60));
+    s.data.state.login = Database::open(databasePath(folder, DatabaseFile::Working),
+                                        OpenOptions{schema::defaultPassword});
+    QCOMPARE(s.employees(), before);
 }
 
 QTEST_MAIN(TestEmployerScreen)

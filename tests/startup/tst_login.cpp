@@ -6,9 +6,11 @@
 #include "startup/run_state.h"
 #include "startup/shell.h"
 #include "startup/startup.h"
+#include "store/backups.h"
 #include "store/rows.h"
 #include "store/schema.h"
 #include "support/file_size_limit.h"
+#include "support/program_run.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
@@ -37,21 +39,21 @@ void createDatabase(const QString& folder) {
     QCOMPARE(prepareWorkingDatabase(folder), StartupPath::Created);
 }
 
+// The program folder of a later run that brings none: the working database already exists.
+struct OwnFolder {
+    explicit OwnFolder(bool used) {
+        if (used)
+            createDatabase(own.path());
+    }
+    TempFolder own;
+};
+
 // One run of the program up to the employer screen. Without a folder it is a later run: the
 // working database already exists, in a program folder of the run's own.
-struct Run {
-    explicit Run(const QString& folder = QString()) {
-        if (folder.isEmpty())
-            createDatabase(own.path());
-        state.programFolder = folder.isEmpty() ? own.path() : folder;
-        shell = std::make_unique<Shell>(state);
-        shell->start();
-    }
-    ~Run() {
-        closeAllScreens();
-        shell.reset();
-        state.login.reset();
-    }
+struct Run : OwnFolder, ProgramRun {
+    explicit Run(const QString& folder = QString())
+        : OwnFolder(folder.isEmpty())
+        , ProgramRun(folder.isEmpty() ? own.path() : folder) {}
     LoginDialog* login() const { return visibleScreen<LoginDialog>("fLogin"); }
     PasswordChangeDialog* change() const { return visibleScreen<PasswordChangeDialog>("fChgPwd"); }
     bool atEmployerScreen() const { return visibleScreen<QWidget>("fSubInfo") != nullptr; }
@@ -72,11 +74,6 @@ struct Run {
         QTest::keyClicks(child<QLineEdit>(login(), "txtLogin"), password);
         QTest::keyClick(child<QLineEdit>(login(), "txtLogin"), Qt::Key_Return);
     }
-
-    TempFolder own;
-    ScriptedServices services;
-    RunState state;
-    std::unique_ptr<Shell> shell;
 };
 
 int openError(const QString& path, const std::optional<QString>& password) {
@@ -184,11 +181,14 @@ void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
         file.write(QByteArray(2000, '\x5a'));
     }
     Run run(folder.path());
+    run.services.answers = {true}; // the first login's backup copy fails on the damage: go on
     run.typePassword(QStringLiteral("qvz"));
     auto* employer = visibleScreen<EmployerScreen>("fSubInfo");
     QVERIFY(employer);
+    QVERIFY2(run.services.texts().value(0).contains(QStringLiteral("is damaged")),
+             qPrintable(run.services.texts().join(u'|')));
     enterCommonData(employer);
-    QCOMPARE(run.services.texts().size(), 1);
+    QCOMPARE(run.services.texts().size(), 3);
     QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
              qPrintable(run.services.lastText()));
     QVERIFY(run.services.ended);
@@ -209,7 +209,7 @@ void TestLogin::quitLeavesNothingBesideTheDatabase() {
     run.services.answers = {true}; // Cancel in the empty database: Yes, quit
     child<QPushButton>(editor, "cExit")->click();
     QVERIFY(run.services.ended);
-    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    QCOMPARE(entriesIn(folder.path()), QStringList({"backups", schema::workingFile}));
 }
 
 void TestLogin::threeWrongPasswordsEndTheRun() {
@@ -337,16 +337,18 @@ void TestLogin::passwordChangeOnAFullDiskLeavesTheFileAsItWas() {
     Run run(folder.path());
     PasswordChangeDialog* change =
         run.typeChange(QStringLiteral("qvz"), QStringLiteral("abc123"), QStringLiteral("abc123"));
+    run.services.answers = {true}; // the backup copy does not fit either: go on without it
     {
         const FileSizeLimit full(QFileInfo(path).size() / 2);
         child<QPushButton>(change, "cmdYes")->click();
     }
-    QCOMPARE(run.services.texts().size(), 1);
+    QCOMPARE(run.services.texts().size(), 3);
     QVERIFY(run.services.lastText().contains(QStringLiteral("not enough space")));
     QVERIFY(run.services.lastText().endsWith(QStringLiteral("The password has not been changed.")));
     QVERIFY(run.change());
     QVERIFY(!run.atEmployerScreen());
-    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    QCOMPARE(entriesIn(folder.path()), QStringList({"backups", schema::workingFile}));
+    QCOMPARE(entriesIn(folder.file("backups")), QStringList());
     run.state.login.reset();
     QCOMPARE(fileDigest(path), before);
     QCOMPARE(recordCount(path, QStringLiteral("qvz")), 201);
@@ -378,7 +380,12 @@ void TestLogin::passwordChangeOnADatabaseWithoutPasswordSetsIt() {
     QCOMPARE(openError(path, std::nullopt), int(engine::NotValidPassword));
     QCOMPARE(openError(path, QStringLiteral("qvz")), int(engine::NotValidPassword));
     QCOMPARE(recordCount(path, QStringLiteral("Ab12")), 3);
-    QCOMPARE(entriesIn(folder.path()), QStringList{schema::workingFile});
+    QCOMPARE(entriesIn(folder.path()), QStringList({"backups", schema::workingFile}));
+    // The copy taken before the change has no password, as the file had none then.
+    const QList<backups::Backup> copies = backups::list(folder.path(), {QString()});
+    QCOMPARE(copies.size(), qsizetype(1));
+    QCOMPARE(copies.first().reason, backups::reason::passwordChange);
+    QCOMPARE(copies.first().records, std::optional<qint64>(3));
 }
 
 void TestLogin::twoRefusalsThenTheEnd() {

@@ -1,8 +1,7 @@
 // Every screen at the scale this test runs with (QT_SCALE_FACTOR, set by CTest: 1, 1.5 and 2):
 // no caption, label or button text is cut off, and at 100% the record editor fits a 1366x768
 // screen. The screens are reached as a user reaches them, from the start of the program.
-#include "startup/run_state.h"
-#include "startup/shell.h"
+#include "support/program_run.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
@@ -75,23 +74,6 @@ template <class Widget = QPushButton> Widget* control(QWidget* window, const cha
     return window->findChild<Widget*>(QLatin1String(name));
 }
 
-// One run of the program in the given program folder.
-struct Run {
-    explicit Run(const QString& folder) {
-        state.programFolder = folder;
-        shell = std::make_unique<Shell>(state);
-        shell->start();
-    }
-    ~Run() {
-        closeAllScreens();
-        shell.reset();
-        state.login.reset();
-    }
-    ScriptedServices services;
-    RunState state;
-    std::unique_ptr<Shell> shell;
-};
-
 void typeInto(QWidget* window, const char* field, const QString& text) {
     auto* edit = control<QLineEdit>(window, field);
     edit->setFocus();
@@ -134,7 +116,7 @@ void TestScaling::noScreenClipsItsTexts() {
     TempFolder folder;
     QStringList clipped;
     {
-        Run first(folder.path()); // the first run logs in by itself
+        ProgramRun first(folder.path()); // the first run logs in by itself
         QWidget* employer = shown("fSubInfo");
         QVERIFY(employer);
         clipped << clippedTexts(employer);
@@ -162,7 +144,7 @@ void TestScaling::noScreenClipsItsTexts() {
         QVERIFY2(save, qPrintable(first.services.texts().join(u'\n')));
         clipped << clippedTexts(save);
     }
-    Run later(folder.path()); // every later run waits at the login
+    ProgramRun later(folder.path()); // every later run waits at the login
     QWidget* login = shown("fLogin");
     QVERIFY(login);
     clipped << clippedTexts(login);

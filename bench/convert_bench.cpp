@@ -1,0 +1,141 @@
+// Measures the conversion of an older working database of N records (a plain file without a
+// password, in an older format) into a new encrypted one, against what the sqlcipher client
+// needs to copy the same rows into a new keyed database in one transaction, both in the same
+// run; and the peak resident memory of the conversion.
+#include "command_line.h"
+#include "process_memory.h"
+#include "record_generator.h"
+
+#include "store/conversion.h"
+#include "store/rows.h"
+#include "store/schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+namespace {
+
+// The old database: our columns, no password, format "0.0" and a version marker before "3.2".
+void makeOldDatabase(const QString& path, int records) {
+    Database old = Database::create(path, 0, std::nullopt);
+    old.exec(createTableSql(table::employer, employerColumns()));
+    old.exec(createTableSql(table::employee, employeeColumns()));
+    generator::RecordGenerator generator(1);
+    Transaction transaction(old);
+    RowValues employer = generator.employerRow();
+    employer[columnIndex(employerColumns(), QStringLiteral("Version"))] = QStringLiteral("3.1");
+    insertRow(old, table::employer, employerColumns(), employer);
+    RowInserter employees(old, table::employee, employeeColumns());
+    RowValues placeholder = emptyRow(employeeColumns());
+    placeholder[columnIndex(employeeColumns(), QStringLiteral("Status"))] = QStringLiteral("H");
+    employees.insert(placeholder);
+    for (int id = 1; id <= records; ++id)
+        employees.insert(generator.employeeRow(id));
+    transaction.commit();
+}
+
+// A fresh folder holding a copy of the old database as the working database.
+QString freshFolder(const QTemporaryDir& work, const QString& old, int run) {
+    const QString folder = work.filePath(QStringLiteral("run%1").arg(run));
+    QDir().mkpath(folder);
+    if (!QFile::copy(old, databasePath(folder, DatabaseFile::Working)))
+        throw std::runtime_error("cannot copy the old database");
+    return folder;
+}
+
+qint64 clientCopy(const QString& folder, const QString& old) {
+    const QString script =
+        QStringLiteral("PRAGMA key='%1';\nPRAGMA user_version=30;\n%2;\n%3;\n"
+                       "ATTACH DATABASE '%4' AS old KEY '';\nBEGIN;\n"
+                       "INSERT INTO employer SELECT * FROM old.employer;\n"
+                       "INSERT INTO employee SELECT * FROM old.employee WHERE Status <> 'H';\n"
+                       "COMMIT;\n")
+            .arg(schema::defaultPassword, createTableSql(table::employer, employerColumns()),
+                 createTableSql(table::employee, employeeColumns()), old);
+    QElapsedTimer timer;
+    timer.start();
+    QProcess client;
+    client.start(QStringLiteral("sqlcipher"), {folder + QStringLiteral("/client.mdb")});
+    client.write(script.toUtf8());
+    client.closeWriteChannel();
+    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
+        !client.readAllStandardError().isEmpty())
+        throw std::runtime_error("the sqlcipher client failed");
+    return timer.nsecsElapsed();
+}
+
+struct Options {
+    int records = 50'000;
+    int repeat = 5;
+};
+
+std::optional<Options> readOptions(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption records(QStringLiteral("records"),
+                                     QStringLiteral("Old records (default 50000)."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"),
+                                    QStringLiteral("Measured conversions (default 5)."),
+                                    QStringLiteral("R"), QStringLiteral("5"));
+    parser.addOptions({records, repeat});
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
+    const auto times = bench::wholeNumber(parser, repeat, 1, 100);
+    if (!count || !times)
+        return std::nullopt;
+    return Options{static_cast<int>(*count), static_cast<int>(*times)};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("convert_bench"));
+    const std::optional<Options> options = readOptions(app);
+    if (!options)
+        return 2;
+    QTemporaryDir work;
+    const QString old = work.filePath(QStringLiteral("old.mdb"));
+    try {
+        makeOldDatabase(old, options->records);
+        memory::resetPeakResident();
+        std::vector<qint64> program;
+        std::vector<qint64> client;
+        qint64 progressCalls = 0;
+        for (int run = 0; run < options->repeat; ++run) {
+            const QString folder = freshFolder(work, old, run);
+            QElapsedTimer timer;
+            timer.start();
+            convertDatabase(folder, [&progressCalls](qint64, qint64) { ++progressCalls; });
+            program.push_back(timer.nsecsElapsed());
+            client.push_back(clientCopy(folder, old));
+            bench::say(
+                QStringLiteral("run %1: conversion %2, sqlcipher client %3")
+                    .arg(run + 1)
+                    .arg(bench::milliseconds(program.back()), bench::milliseconds(client.back())));
+            QDir(folder).removeRecursively();
+        }
+        const qint64 medianProgram = bench::median(program);
+        const qint64 medianClient = bench::median(client);
+        const long long peakKiB = memory::peakResidentKiB();
+        bench::say(QStringLiteral("%1 old records: conversion %2, client %3, ratio %4 (at most "
+                                  "2); %5 progress reports per conversion; peak %6 MB")
+                       .arg(options->records)
+                       .arg(bench::milliseconds(medianProgram), bench::milliseconds(medianClient))
+                       .arg(double(medianProgram) / double(medianClient), 0, 'f', 2)
+                       .arg(progressCalls / options->repeat)
+                       .arg(peakKiB / 1024.0, 0, 'f', 1));
+        bench::result(QStringLiteral("conversion"), options->records, medianProgram, medianClient,
+                      peakKiB * 1024);
+    } catch (const std::exception& error) {
+        bench::complain(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return 0;
+}

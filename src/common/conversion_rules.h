@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/column_values.h"
+
+#include <QStringList>
+#include <optional>
+
+// The rules by which a row of a database left by an earlier version becomes one of ours. Plain
+// functions of the old values; the store reads the old file and writes the new one.
+namespace conversion {
+
+// The width an old column's declared type names: "VARCHAR(60)", "TEXT(60)" or "CHAR(60)" give
+// 60 (without regard to case or blanks); a type without a width gives nothing.
+std::optional<int> declaredWidth(const QString& declaredType);
+
+// A year of exactly two characters gets "19" in front ("98" becomes "1998"); others stay.
+QVariant fullYear(const QVariant& year);
+
+// An amount regrouped by commas ("1234567" becomes "1,234,567"); no value stays without one.
+QVariant regroupedAmount(const QVariant& amount);
+
+struct AddressLines {
+    QVariant first;
+    QVariant second;
+};
+
+// The residential address fitted to lines of `newWidth` characters. When the old first line's
+// column is wider, what does not fit goes, with a blank, in front of the second line; the second
+// line is cut when its old column is wider. A column declared without a width is not wider.
+AddressLines fitAddress(const AddressLines& old, std::optional<int> oldFirstWidth,
+                        std::optional<int> oldSecondWidth, int newWidth);
+
+// The old table's columns: names and declared types, in the old order.
+struct OldLayout {
+    QStringList names;
+    QStringList declaredTypes;
+};
+
+// Where each of our employee columns is found in the old row (-1: the old table lacks it, and
+// the column stays without a value), and the declared widths of the old address lines.
+struct ColumnMatch {
+    QList<int> oldPosition;
+    std::optional<int> oldFirstAddressWidth;
+    std::optional<int> oldSecondAddressWidth;
+};
+
+// Matches by name without regard to case.
+ColumnMatch matchColumns(Columns ours, const OldLayout& old);
+
+// The old employee row in our column order, each column treated as its kind needs.
+RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow);
+
+// True for the one placeholder row, which a new database has already.
+bool isPlaceholder(const ColumnMatch& match, const RowValues& oldRow);
+
+} // namespace conversion

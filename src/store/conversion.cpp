@@ -1,0 +1,155 @@
+#include "store/conversion.h"
+
+#include "common/conversion_rules.h"
+#include "common/files.h"
+#include "store/rows.h"
+#include "store/schema.h"
+
+#include <QObject>
+#include <QScopeGuard>
+
+namespace {
+
+// How often the progress is told: often enough for a smooth bar, seldom enough to cost nothing.
+constexpr qint64 progressStep = 256;
+
+conversion::OldLayout layoutOf(Database& old, const char* tableName) {
+    conversion::OldLayout layout;
+    Statement info =
+        old.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(tableName)));
+    while (info.next()) {
+        layout.names << info.value(1).toString();
+        layout.declaredTypes << info.value(2).toString();
+    }
+    if (layout.names.isEmpty())
+        throw EngineError(
+            engine::NoSuchTable,
+            QObject::tr("The old database has no table '%1'.").arg(QLatin1String(tableName)));
+    return layout;
+}
+
+RowValues wholeRow(const Statement& query) {
+    RowValues values;
+    values.reserve(query.columnCount());
+    for (int i = 0; i < query.columnCount(); ++i)
+        values << query.value(i);
+    return values;
+}
+
+qint64 countRows(Database& db, const char* tableName) {
+    Statement count =
+        db.prepare(QStringLiteral("select count(*) from %1").arg(QLatin1String(tableName)));
+    return count.next() ? count.value(0).toLongLong() : 0;
+}
+
+// Of the employer row only the year, the file number's section, the name and the designation
+// are taken; the rest is entered again on the employer screen. An empty old text, which our
+// columns refuse, leaves the column without a value for the same reason.
+void copyEmployer(Database& old, Database& fresh) {
+    const Columns ours = employerColumns();
+    const conversion::ColumnMatch match =
+        conversion::matchColumns(ours, layoutOf(old, table::employer));
+    Statement oldRow = old.prepare(QStringLiteral("select * from employer limit 1"));
+    if (!oldRow.next())
+        throw EngineError(engine::NoCurrentRecord,
+                          QObject::tr("The old database has no employer row."));
+    const RowValues oldValues = wholeRow(oldRow);
+    Statement newRow = fresh.prepare(
+        QStringLiteral("select rowid, %1 from employer limit 1").arg(columnList(ours)));
+    newRow.next();
+    RowValues values = readRow(newRow, ours, 1);
+    for (const char* name : {"ReturnYear", "Session", "Name", "Designation"}) {
+        const int at = columnIndex(ours, QLatin1String(name));
+        const int from = match.oldPosition[at];
+        const QVariant value = from < 0 ? QVariant() : oldValues[from];
+        values[at] = value.toString().isEmpty() ? QVariant() : value;
+    }
+    updateRow(fresh, table::employer, ours, newRow.value(0).toLongLong(), values);
+}
+
+// Returns the number of rows written.
+qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& progress) {
+    const conversion::ColumnMatch match =
+        conversion::matchColumns(employeeColumns(), layoutOf(old, table::employee));
+    const qint64 total = countRows(old, table::employee);
+    progress(0, total);
+    RowInserter inserter(fresh, table::employee, employeeColumns());
+    Statement rows = old.prepare(QStringLiteral("select * from employee order by rowid"));
+    qint64 done = 0;
+    qint64 written = 0;
+    while (rows.next()) {
+        const RowValues oldRow = wholeRow(rows);
+        if (!conversion::isPlaceholder(match, oldRow)) {
+            inserter.insert(conversion::convertedEmployee(match, oldRow));
+            ++written;
+        }
+        if (++done % progressStep == 0)
+            progress(done, total);
+    }
+    progress(done, total);
+    return written;
+}
+
+void fillNewDatabase(Database& old, const QString& folder, const ConversionProgress& progress) {
+    qint64 written = 0;
+    {
+        Database fresh = createConversionTarget(folder);
+        Transaction transaction(fresh);
+        copyEmployer(old, fresh);
+        written = copyEmployees(old, fresh, progress);
+        transaction.commit();
+    }
+    // Read back from the closed file: only a complete new database takes the old one's place.
+    // Counting reads every page of both tables, and the engine checks each page's
+    // authentication code as it decrypts it, so a page written wrong cannot pass.
+    const QString path = databasePath(folder, DatabaseFile::Conversion);
+    Database check = Database::open(path, OpenOptions{schema::defaultPassword, true, true});
+    if (countRows(check, table::employer) != 1 || countRows(check, table::employee) != written + 1)
+        throw EngineError(engine::Damaged,
+                          QObject::tr("The converted database does not read back as written."));
+}
+
+EngineError renameFailed(const QString& from, const QString& to) {
+    return EngineError(engine::PathFileAccess,
+                       QObject::tr("The file '%1' cannot be renamed to '%2'.").arg(from, to));
+}
+
+// The old file goes aside first; when the new one cannot take its place, it comes back.
+void putInPlace(const QString& folder) {
+    const QString working = files::inFolder(folder, schema::workingFile);
+    const QString kept = files::inFolder(folder, schema::keptOldFile);
+    if (files::exists(folder, schema::keptOldFile))
+        throw renameFailed(schema::workingFile, schema::keptOldFile);
+    if (!files::replaceFile(working, kept))
+        throw renameFailed(schema::workingFile, schema::keptOldFile);
+    if (files::replaceFile(databasePath(folder, DatabaseFile::Conversion), working))
+        return;
+    if (!files::replaceFile(kept, working))
+        throw EngineError(engine::PathFileAccess,
+                          QObject::tr("The new database cannot be renamed to '%1', and the old "
+                                      "one cannot be given its name back: rename '%2' to '%1' "
+                                      "before the next start.")
+                              .arg(schema::workingFile, schema::keptOldFile));
+    throw renameFailed(schema::conversionFile, schema::workingFile);
+}
+
+} // namespace
+
+void convertDatabase(const QString& folder, const ConversionProgress& progress) {
+    auto removeNew = qScopeGuard([&] { files::removeDatabase(folder, schema::conversionFile); });
+    {
+        // Read-only: whatever happens, the old file keeps every byte.
+        Database old = Database::open(databasePath(folder, DatabaseFile::Working),
+                                      OpenOptions{std::nullopt, true, true});
+        fillNewDatabase(old, folder, progress);
+    }
+    try {
+        putInPlace(folder);
+    } catch (const EngineError&) {
+        // Without a working database the new one is all the folder holds: it stays.
+        if (!files::exists(folder, schema::workingFile))
+            removeNew.dismiss();
+        throw;
+    }
+    removeNew.dismiss();
+}

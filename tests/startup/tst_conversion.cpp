@@ -1,0 +1,190 @@
+// Start-up with a database left by an earlier version: converted all or nothing, the old file
+// kept byte for byte, or nothing changed at all.
+#include "common/files.h"
+#include "startup/startup_screen.h"
+#include "store/backups.h"
+#include "support/file_size_limit.h"
+#include "support/old_database.h"
+#include "support/program_run.h"
+#include "support/temp_folder.h"
+#include "support/without_access_override.h"
+#include "support/working_database.h"
+
+#include <QProgressBar>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+const QString question =
+    QStringLiteral("Your original database will be converted to a new database. (Please refer "
+                   "to Appendix E of the Operation Guide.)\n\nDo you want to proceed with the "
+                   "conversion?");
+const QString checkFields =
+    QStringLiteral("Please check the correctness of all the fields in the database.");
+
+QList<QVariantList> threeRecords() {
+    return {
+        {1, "O", " ", "CHAN", QString(45, u'a') + "bbbbb", "KOWLOON", "98", "1234567", "12000"},
+        oldPlaceholder(),
+        {2, "O", " ", "WONG", "1 MAIN ST", QVariant(), "1999", "1,000", QVariant()},
+        {3, "R", "7", "LEE", QVariant(), QVariant(), QVariant(), QVariant(), ""},
+    };
+}
+
+QStringList values(Database& db, const QString& sql) {
+    QStringList texts;
+    Statement read = db.prepare(sql);
+    while (read.next())
+        texts << (read.value(0).isNull() ? QStringLiteral("(none)") : read.value(0).toString());
+    return texts;
+}
+
+QString employeeColumn(Database& db, const char* name) {
+    return values(db, QStringLiteral("select \"%1\" from employee where Status <> 'H' order by ID")
+                          .arg(QLatin1String(name)))
+        .join(u'|');
+}
+
+// Makes the folder read-only while it lives.
+struct ReadOnlyFolder {
+    explicit ReadOnlyFolder(const QString& path)
+        : m_path(QFile::encodeName(path)) {
+        chmod(m_path.constData(), 0500);
+    }
+    ~ReadOnlyFolder() { chmod(m_path.constData(), 0700); }
+    QByteArray m_path;
+    WithoutAccessOverride asAUser;
+};
+
+} // namespace
+
+class TestConversion : public QObject {
+    Q_OBJECT
+private slots:
+    void convertsAndKeepsTheOldFile();
+    void progressCoversEveryOldRow();
+    void nothingChangesWhenRefused_data();
+    void nothingChangesWhenRefused();
+    void failureInTheMiddleKeepsTheOldFile_data();
+    void failureInTheMiddleKeepsTheOldFile();
+};
+
+void TestConversion::convertsAndKeepsTheOldFile() {
+    TempFolder folder;
+    makeOldDatabase(folder.path(), threeRecords());
+    const QByteArray oldDigest = fileDigest(folder.file("xw73d.mdb"));
+    {
+        ProgramRun run(folder.path(), {true});
+        QCOMPARE(run.services.texts(), QStringList({question, checkFields}));
+        QVERIFY(visibleScreen<QWidget>("fSubInfo")); // logged in with qvz by itself
+    }
+    QCOMPARE(fileDigest(folder.file("1999a.xwd")), oldDigest);
+    QVERIFY(!QFile::exists(folder.file("xw73dnew.mdb")));
+    Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
+    QCOMPARE(values(db, "select Status from employee order by rowid"),
+             QStringList({"H", "O", "O", "R"}));
+    QCOMPARE(employeeColumn(db, "Surname"), QString("CHAN|WONG|LEE"));
+    QCOMPARE(employeeColumn(db, "EYear1"), QString("1998|1999|(none)"));
+    QCOMPARE(employeeColumn(db, "aIncome"), QString("1,234,567|1,000|(none)"));
+    QCOMPARE(employeeColumn(db, "Q1Rent1"), QString("12,000|(none)|"));
+    QCOMPARE(employeeColumn(db, "RAddress1"), QString(45, u'a') + "|1 MAIN ST|(none)");
+    QCOMPARE(employeeColumn(db, "RAddress2"), QString("bbbbb KOWLOON|(none)|(none)"));
+    QCOMPARE(employeeColumn(db, "Remark"), QString("(none)|(none)|(none)")); // not in the old
+    QCOMPARE(values(db, "select Version || ReturnYear || Session || Name || Designation || "
+                        "coalesce(BRN, '-') || coalesce(SubmissionDate, '-') from employer"),
+             QStringList({"3.4e1999AACMEManager--"}));
+    db.close();
+    // The old file as it was, without a password, beside the first login's copy.
+    QList<backups::Backup> copies = backups::list(folder.path(), {QString()});
+    QCOMPARE(copies.size(), qsizetype(2));
+    if (copies.first().reason != backups::reason::conversion)
+        std::swap(copies.first(), copies.last());
+    QCOMPARE(copies.first().reason, backups::reason::conversion);
+    QCOMPARE(copies.first().records, std::optional<qint64>(3));
+    QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
+}
+
+// The bar runs over all old rows, the placeholder included, beyond a 16-bit counter.
+void TestConversion::progressCoversEveryOldRow() {
+    TempFolder folder;
+    makeOldDatabase(folder.path(), oldRecords(33'000));
+    ScriptedServices services;
+    services.answers = {true};
+    RunState state;
+    state.programFolder = folder.path();
+    StartupScreen screen(state);
+    QList<int> shown;
+    auto* bar = screen.findChild<QProgressBar*>("ProgressBar1");
+    connect(bar, &QProgressBar::valueChanged, this, [&shown](int value) { shown << value; });
+    screen.load();
+    QCOMPARE(services.lastText(), checkFields);
+    QCOMPARE(bar->maximum(), 33'001);
+    QVERIFY(shown.size() > 100);
+    QCOMPARE(shown.last(), 33'001);
+    Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
+    QCOMPARE(values(db, "select count(*) from employee where Status = 'O'"),
+             QStringList({"33000"}));
+}
+
+void TestConversion::nothingChangesWhenRefused_data() {
+    QTest::addColumn<bool>("keptFileInTheWay");
+    QTest::addColumn<QString>("lastText");
+    QTest::newRow("declined") << false << question;
+    QTest::newRow("1999a.xwd in the way") << true << QString();
+}
+
+void TestConversion::nothingChangesWhenRefused() {
+    QFETCH(bool, keptFileInTheWay);
+    QFETCH(QString, lastText);
+    TempFolder folder;
+    makeOldDatabase(folder.path(), threeRecords());
+    if (keptFileInTheWay)
+        QVERIFY(createFiles(folder.path(), {"1999A.XWD"}));
+    if (lastText.isEmpty())
+        lastText = "A file named '1999a.xwd' is found in the working directory (" + folder.path() +
+                   "), please move it to other directory and start the program "
+                   "again!";
+    const QStringList entries = entriesIn(folder.path());
+    const QByteArray oldDigest = fileDigest(folder.file("xw73d.mdb"));
+    ProgramRun run(folder.path(), {keptFileInTheWay});
+    QVERIFY(run.services.ended);
+    QCOMPARE(run.services.lastText(), lastText);
+    QCOMPARE(entriesIn(folder.path()), entries);
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), oldDigest);
+}
+
+void TestConversion::failureInTheMiddleKeepsTheOldFile_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("read-only program folder") << true << QString(" 3051");
+    QTest::newRow("file-size limit") << false << QString(" 3026");
+}
+
+// The backup cannot be written either; the user goes on without it, and the conversion fails.
+void TestConversion::failureInTheMiddleKeepsTheOldFile() {
+    QFETCH(bool, readOnly);
+    QFETCH(QString, number);
+    TempFolder folder;
+    makeOldDatabase(folder.path(), oldRecords(300));
+    const QByteArray oldDigest = fileDigest(folder.file("xw73d.mdb"));
+    {
+        std::optional<ReadOnlyFolder> locked;
+        std::optional<FileSizeLimit> limit;
+        if (readOnly)
+            locked.emplace(folder.path());
+        else
+            limit.emplace(16 * 1024);
+        ProgramRun run(folder.path(), {true, true});
+        QVERIFY(run.services.ended);
+        QCOMPARE(run.services.boxes.size(), 4); // question, backup failed, go on?, conversion
+        QVERIFY2(run.services.lastText().endsWith(number), qPrintable(run.services.lastText()));
+    }
+    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), oldDigest);
+    QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb"));
+    QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb-journal"));
+    QVERIFY(!files::exists(folder.path(), "1999a.xwd"));
+}
+
+QTEST_MAIN(TestConversion)
+#include "tst_conversion.moc"
