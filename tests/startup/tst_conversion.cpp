@@ -73,13 +73,13 @@ private slots:
 void TestConversion::convertsAndKeepsTheOldFile() {
     TempFolder folder;
     makeOldDatabase(folder.path(), threeRecords());
-    const QByteArray oldDigest = fileDigest(folder.file("xw73d.mdb"));
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
     {
         ProgramRun run(folder.path(), {true});
         QCOMPARE(run.services.texts(), QStringList({question, checkFields}));
         QVERIFY(visibleScreen<QWidget>("fSubInfo")); // logged in with qvz by itself
     }
-    QCOMPARE(fileDigest(folder.file("1999a.xwd")), oldDigest);
+    QCOMPARE(md5OfFile(folder.file("1999a.xwd")), oldDigest);
     QVERIFY(!QFile::exists(folder.file("xw73dnew.mdb")));
     Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
     QCOMPARE(values(db, "select Status from employee order by rowid"),
@@ -146,12 +146,12 @@ void TestConversion::nothingChangesWhenRefused() {
                    "), please move it to other directory and start the program "
                    "again!";
     const QStringList entries = entriesIn(folder.path());
-    const QByteArray oldDigest = fileDigest(folder.file("xw73d.mdb"));
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
     ProgramRun run(folder.path(), {keptFileInTheWay});
     QVERIFY(run.services.ended);
     QCOMPARE(run.services.lastText(), lastText);
     QCOMPARE(entriesIn(folder.path()), entries);
-    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), oldDigest);
+    QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), oldDigest);
 }
 
 void TestConversion::failureInTheMiddleKeepsTheOldFile_data() {
@@ -167,7 +167,7 @@ void TestConversion::failureInTheMiddleKeepsTheOldFile() {
     QFETCH(QString, number);
     TempFolder folder;
     makeOldDatabase(folder.path(), oldRecords(300));
-    const QByteArray oldDigest = fileDigest(folder.file("xw73d.mdb"));
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
     {
         std::optional<ReadOnlyFolder> locked;
         std::optional<FileSizeLimit> limit;
@@ -180,7 +180,7 @@ void TestConversion::failureInTheMiddleKeepsTheOldFile() {
         QCOMPARE(run.services.boxes.size(), 4); // question, backup failed, go on?, conversion
         QVERIFY2(run.services.lastText().endsWith(number), qPrintable(run.services.lastText()));
     }
-    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), oldDigest);
+    QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), oldDigest);
     QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb"));
     QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb-journal"));
     QVERIFY(!files::exists(folder.path(), "1999a.xwd"));

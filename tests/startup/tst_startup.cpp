@@ -129,9 +129,9 @@ void TestStartup::firstRunCreatesThenLaterRunsAskForThePassword() {
     TempFolder folder;
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::Created);
     QVERIFY(QFile::exists(folder.file("xw73d.mdb")));
-    const QByteArray created = fileDigest(folder.file("xw73d.mdb"));
+    const QByteArray created = md5OfFile(folder.file("xw73d.mdb"));
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
-    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), created);
+    QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), created);
 }
 
 void TestStartup::oldDatabasesAreFoundByFormatAndMarker_data() {
@@ -154,9 +154,9 @@ void TestStartup::oldDatabasesAreFoundByFormatAndMarker() {
     TempFolder folder;
     // An upper-case name, as an earlier version may have left it.
     writeOldDatabase(folder.file("XW73D.MDB"), format, marker);
-    const QByteArray before = fileDigest(folder.file("XW73D.MDB"));
+    const QByteArray before = md5OfFile(folder.file("XW73D.MDB"));
     QCOMPARE(int(prepareWorkingDatabase(folder.path())), path);
-    QCOMPARE(fileDigest(folder.file("XW73D.MDB")), before);
+    QCOMPARE(md5OfFile(folder.file("XW73D.MDB")), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"XW73D.MDB"});
 }
 
@@ -167,9 +167,9 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     QVERIFY(file.open(QIODevice::ReadWrite));
     file.resize(file.size() - 100);
     file.close();
-    const QByteArray before = fileDigest(folder.file("xw73d.mdb"));
+    const QByteArray before = md5OfFile(folder.file("xw73d.mdb"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
-    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), before);
+    QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), before);
 
     writeFile(folder.file("xw73d.mdb"),
               QByteArray("SQLite format 3\0", 16) + QByteArray(4080, 'z'));
@@ -187,16 +187,16 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
         Database foreign = Database::create(folder.file("xw73d.mdb"), 30, std::nullopt);
         foreign.exec(QStringLiteral("create table notes(text)"));
     }
-    const QByteArray foreign = fileDigest(folder.file("xw73d.mdb"));
+    const QByteArray foreign = md5OfFile(folder.file("xw73d.mdb"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
-    QCOMPARE(fileDigest(folder.file("xw73d.mdb")), foreign);
+    QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), foreign);
 }
 
 void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     TempFolder folder;
     prepareWorkingDatabase(folder.path());
     const QString path = folder.file("xw73d.mdb");
-    const QByteArray before = fileDigest(path);
+    const QByteArray before = md5OfFile(path);
 
     QProcess holder;
     holder.start(QCoreApplication::applicationDirPath() + "/hold_database",
@@ -207,7 +207,7 @@ void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
     QCOMPARE(startupError(folder.path()), int(engine::InUse));
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(10000));
-    QCOMPARE(fileDigest(path), before);
+    QCOMPARE(md5OfFile(path), before);
     QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::PasswordProtected);
 }
 

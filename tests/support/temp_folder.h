@@ -31,8 +31,10 @@ inline QStringList entriesIn(const QString& folder) {
                                   QDir::Name);
 }
 
-// The MD5 of a file's bytes, to show that a file was left exactly as it was.
-inline QByteArray fileDigest(const QString& path) {
+// The MD5 of a file's bytes, to show that a file was left exactly as it was. Not called
+// fileDigest: the log code has a function of that name and signature, and the linker would
+// silently take one for the other.
+inline QByteArray md5OfFile(const QString& path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
