@@ -21,6 +21,9 @@ public:
     QString chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
         return suggestedPath;
     }
+    QString chooseOpenFile(const QString&, const QString&, const QString&) override {
+        return QString();
+    }
 
     QElapsedTimer answered;
 };

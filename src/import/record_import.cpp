@@ -1,0 +1,192 @@
+#include "import/record_import.h"
+
+#include "common/engine_error.h"
+#include "import/csv.h"
+#include "records/editor_fields.h"
+
+#include <algorithm>
+
+namespace {
+
+using Kind = ReturnProblem::Kind;
+
+bool isIgnored(const char* column) {
+    return qstrcmp(column, "ID") == 0 || qstrcmp(column, "SheetNo") == 0;
+}
+
+const QString& fieldText(const QStringList& fields, const ImportColumns& columns, int column) {
+    static const QString none;
+    const qsizetype at = columns.columnOfField.indexOf(column);
+    return at >= 0 && at < fields.size() ? fields.at(at) : none;
+}
+
+// The text as the field would hold it once typed and left: the leave check's normal form when it
+// passes, otherwise the change rule's, as typed where the change rule would refuse it.
+QString enteredText(const EditorField& field, const QString& text, const SiblingTexts& siblings) {
+    const std::optional<fieldrules::LeaveVerdict> verdict =
+        leaveCheck(field, text, text, siblings);
+    if (verdict)
+        return verdict->ok ? verdict->newText : text;
+    if (usesByteGuard(field.rule))
+        return text;
+    return applyChange(field, text, text).text;
+}
+
+ImportRow unreadableRow(int row, int line, const QString& message) {
+    ImportRow unreadable{row, line, RowValues(static_cast<qsizetype>(employeeColumns().size())), {}, false};
+    unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore};
+    return unreadable;
+}
+
+QString nameIn(const RowValues& values, const char* column) {
+    return textFromValue(values.at(columnIndex(employeeColumns(), QLatin1String(column))));
+}
+
+void checkStorage(ImportRow& row) {
+    const Columns columns = employeeColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        try {
+            checkValue(columns[i], row.values.at(static_cast<qsizetype>(i)));
+        } catch (const EngineError& error) {
+            const EditorField* field = fieldForColumn(QLatin1String(columns[i].name));
+            row.problems << ReturnProblem{row.row,
+                                          nameIn(row.values, "Surname"),
+                                          nameIn(row.values, "FirstName"),
+                                          field ? field->page : 1,
+                                          QLatin1String(columns[i].name),
+                                          error.description(),
+                                          Kind::CannotStore};
+            row.storable = false;
+        }
+    }
+}
+
+ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& columns) {
+    if (!record.error.isEmpty())
+        return unreadableRow(row, record.line,
+                             QStringLiteral("The line cannot be read: %1.").arg(record.error));
+    if (record.fields.size() > columns.columnOfField.size())
+        return unreadableRow(row, record.line,
+                             QStringLiteral("The row has %1 fields; the header names %2.")
+                                 .arg(record.fields.size())
+                                 .arg(columns.columnOfField.size()));
+    ImportRow read{row, record.line, rowFromFields(record.fields, columns), {}, true};
+    checkStorage(read);
+    return read;
+}
+
+ImportColumns columnsOf(const QList<csv::Record>& records) {
+    if (records.isEmpty() || !records.first().error.isEmpty())
+        throw EngineError(engine::InvalidArgument,
+                          QObject::tr("The file has no header row of column names."));
+    return matchHeader(records.first().fields);
+}
+
+QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
+    QString where = QStringLiteral("Row %1 (line %2)").arg(row.row).arg(row.line);
+    if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
+        where += QStringLiteral(" %1, %2").arg(problem.surname, problem.firstName);
+    if (!problem.column.isEmpty())
+        where += QStringLiteral(", page %1, %2").arg(problem.page).arg(problem.column);
+    return where + QStringLiteral(": ") + problem.message;
+}
+
+} // namespace
+
+ImportColumns matchHeader(const QStringList& header) {
+    ImportColumns matched;
+    const Columns columns = employeeColumns();
+    for (const QString& name : header) {
+        const int column = columnIndex(columns, name.trimmed());
+        matched.columnOfField << (column >= 0 && !isIgnored(columns[column].name) ? column : -1);
+        if (column < 0)
+            matched.unknown << name;
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (!isIgnored(columns[i].name) && !matched.columnOfField.contains(static_cast<int>(i)))
+            matched.missing << QLatin1String(columns[i].name);
+    return matched;
+}
+
+RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns) {
+    const Columns all = employeeColumns();
+    FieldTexts texts;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        texts.insert(QLatin1String(all[i].name), fieldText(fields, columns, static_cast<int>(i)));
+    SiblingTexts siblings;
+    for (const EditorField& field : editorFields())
+        if (field.rule == RuleKind::DatePart)
+            siblings.dateParts[static_cast<std::size_t>(field.element)] =
+                texts[QLatin1String(field.column)];
+        else if (field.rule == RuleKind::IncomeAmount)
+            siblings.amounts << texts[QLatin1String(field.column)];
+    for (const EditorField& field : editorFields()) {
+        QString& text = texts[QLatin1String(field.column)];
+        if (field.page > 0)
+            text = enteredText(field, text, siblings);
+    }
+    const QString status = texts[QStringLiteral("Status")].trimmed().toUpper();
+    texts[QStringLiteral("Status")] = status.isEmpty() ? QStringLiteral("O") : status;
+    RowValues row(static_cast<qsizetype>(all.size()));
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (!isIgnored(all[i].name))
+            row[static_cast<qsizetype>(i)] =
+                valueFromText(all[i], texts[QLatin1String(all[i].name)]);
+    return row;
+}
+
+ImportPlan planImport(const QString& text, const EmployerData& employer,
+                      const QHash<QString, qint64>& knownIdentities) {
+    const QList<csv::Record> records = csv::parse(text);
+    const ImportColumns columns = columnsOf(records);
+    ImportPlan plan{columns.unknown, columns.missing, {}};
+    ReturnCheck check(employer, QStringLiteral("row %1"));
+    for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
+        check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        plan.rows << readRecord(records[i], static_cast<int>(i), columns);
+        if (!records[i].error.isEmpty())
+            continue;
+        check.addRecord(i, recordTexts(plan.rows.last().values));
+    }
+    for (const ReturnProblem& problem : check.problems())
+        if (problem.record)
+            plan.rows[static_cast<qsizetype>(*problem.record - 1)].problems << problem;
+    return plan;
+}
+
+int ImportPlan::rowsWithProblems() const {
+    return static_cast<int>(
+        std::ranges::count_if(rows, [](const ImportRow& row) { return !row.problems.isEmpty(); }));
+}
+
+int ImportPlan::storableRows() const {
+    return static_cast<int>(std::ranges::count_if(rows, &ImportRow::storable));
+}
+
+QList<RowValues> chosenRows(const ImportPlan& plan, ImportChoice choice) {
+    QList<RowValues> chosen;
+    for (const ImportRow& row : plan.rows)
+        if (choice == ImportChoice::AllRows ? row.storable : row.problems.isEmpty())
+            chosen << row.values;
+    return chosen;
+}
+
+QStringList planReport(const ImportPlan& plan) {
+    QStringList lines;
+    if (!plan.unknownColumns.isEmpty())
+        lines << QStringLiteral("Columns not known, ignored: ") +
+                     plan.unknownColumns.join(QStringLiteral(", "));
+    if (!plan.missingColumns.isEmpty())
+        lines << QStringLiteral("Columns missing, left empty: ") +
+                     plan.missingColumns.join(QStringLiteral(", "));
+    for (const ImportRow& row : plan.rows)
+        for (const ReturnProblem& problem : row.problems)
+            lines << problemLine(row, problem);
+    lines << QStringLiteral("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
+                 .arg(plan.rows.size())
+                 .arg(plan.rows.size() - plan.rowsWithProblems())
+                 .arg(plan.rowsWithProblems())
+                 .arg(plan.rows.size() - plan.storableRows());
+    return lines;
+}
