@@ -40,6 +40,16 @@ qint64 median(std::vector<qint64> samples) {
     return samples[samples.size() / 2];
 }
 
+void result(const QString& command, qint64 records, qint64 medianNs, qint64 floorNs,
+            qint64 peakBytes) {
+    const auto seconds = [](qint64 ns) { return QString::number(ns / 1e9, 'f', 3); };
+    say(QStringLiteral("RESULT\t%1\t%2\t%3\t%4\t%5")
+            .arg(command)
+            .arg(records)
+            .arg(seconds(medianNs), floorNs < 0 ? QStringLiteral("-") : seconds(floorNs))
+            .arg(peakBytes / (1024.0 * 1024.0), 0, 'f', 1));
+}
+
 std::optional<qint64> recordCount(const QCoreApplication& app) {
     QCommandLineParser parser;
     const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),

@@ -24,6 +24,12 @@ QString milliseconds(qint64 nanoseconds);
 
 qint64 median(std::vector<qint64> samples);
 
+// The machine line that collects a measured command's figures for the one benchmark table:
+// "RESULT<TAB>command<TAB>records<TAB>median s<TAB>floor s or -<TAB>peak resident MB".
+// floorNs is -1 when nothing outside the program does the same work.
+void result(const QString& command, qint64 records, qint64 medianNs, qint64 floorNs,
+            qint64 peakBytes);
+
 // Reads the command line of a benchmark that takes only --records (default 50,000); nothing
 // when the value is wrong, after saying why.
 std::optional<qint64> recordCount(const QCoreApplication& app);

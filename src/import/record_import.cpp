@@ -20,16 +20,13 @@ const QString& fieldText(const QStringList& fields, const ImportColumns& columns
     return at >= 0 && at < fields.size() ? fields.at(at) : none;
 }
 
-// The text as the field would hold it once typed and left: the leave check's normal form when it
-// passes, otherwise the change rule's, as typed where the change rule would refuse it.
+// The text as the field would hold it once typed and left: the change rule's form (as typed where
+// the byte guard would refuse it), then the leave check's when that passes.
 QString enteredText(const EditorField& field, const QString& text, const SiblingTexts& siblings) {
+    const QString changed = usesByteGuard(field.rule) ? text : applyChange(field, text, text).text;
     const std::optional<fieldrules::LeaveVerdict> verdict =
-        leaveCheck(field, text, text, siblings);
-    if (verdict)
-        return verdict->ok ? verdict->newText : text;
-    if (usesByteGuard(field.rule))
-        return text;
-    return applyChange(field, text, text).text;
+        leaveCheck(field, changed, changed, siblings);
+    return verdict && verdict->ok ? verdict->newText : changed;
 }
 
 ImportRow unreadableRow(int row, int line, const QString& message) {

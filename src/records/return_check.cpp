@@ -71,8 +71,24 @@ bool refusedCheckCharacter(const QString& value) {
            (character.size() == 1 && !fieldrules::checkCharacterKey(character[0].unicode()).accept);
 }
 
+// The message a typed amount would have met at its first refused key ("Cents should be
+// excluded!" at a full stop), if any.
+std::optional<QString> amountKeyRefusal(const EditorField& field, const QString& value) {
+    QString typed;
+    for (char32_t key : value.toUcs4()) {
+        const fieldrules::KeyVerdict verdict = filterKey(field, key, typed);
+        if (!verdict.accept && !verdict.message.isEmpty())
+            return verdict.message;
+        typed += QString::fromUcs4(&key, 1);
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> fieldRefusal(const EditorField& field, const QString& value,
                                     const SiblingTexts& siblings) {
+    if (field.rule == RuleKind::IncomeAmount)
+        if (const std::optional<QString> refusal = amountKeyRefusal(field, value))
+            return refusal;
     if (field.rule == RuleKind::CheckCharacter)
         return refusedCheckCharacter(value) ? std::optional<QString>(QStringLiteral(
                                                   "Invalid check character. Please enter 0 to "
