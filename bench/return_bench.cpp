@@ -71,19 +71,19 @@ void run(const QDir& folder, int records, int repeat) {
     const QString csvPath = folder.filePath("records.csv");
     std::vector<qint64> floors;
     for (int i = 0; i < repeat; ++i)
-        floors.push_back(clientExport(databasePath(folder.filePath("source"),
-                                                   DatabaseFile::Working),
-                                      folder.filePath("client.csv")));
+        floors.push_back(
+            clientExport(databasePath(folder.filePath("source"), DatabaseFile::Working),
+                         folder.filePath("client.csv")));
     Database db = Database::open(databasePath(folder.filePath("source"), DatabaseFile::Working),
                                  OpenOptions{schema::defaultPassword});
     int problems = 0;
     report("whole-return check", records,
-           measure(repeat, {}, [&] { problems = static_cast<int>(checkWholeReturn(db).size()); }), -1);
+           measure(repeat, {}, [&] { problems = static_cast<int>(checkWholeReturn(db).size()); }),
+           -1);
     report("export to CSV", records, measure(repeat, {}, [&] { exportRecords(db, csvPath); }),
            bench::median(floors));
     ImportPlan plan;
-    report("import dry run", records, measure(repeat, {}, [&] { plan = dryRun(db, csvPath); }),
-           -1);
+    report("import dry run", records, measure(repeat, {}, [&] { plan = dryRun(db, csvPath); }), -1);
     const QList<RowValues> rows = chosenRows(plan, ImportChoice::AllRows);
     std::optional<Database> target;
     int attempt = 0;

@@ -41,9 +41,9 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
 // The working database of the program folder, opened exclusively as the program opens it: while
 // the program holds it, this fails and says so.
 Database openWorkingDatabase(const QString& dataDir, const std::function<QString()>& password) {
-    const QString folder =
-        dataDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                          : QDir(dataDir).absolutePath();
+    const QString folder = dataDir.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : QDir(dataDir).absolutePath();
     if (!files::exists(folder, schema::workingFile))
         throw EngineError(engine::FileNotFound,
                           QObject::tr("There is no working database in the folder '%1'.")
@@ -75,8 +75,8 @@ int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
 
 int runImport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password) {
-    const auto read = readArguments(arguments, true, errors,
-                                    "xw73d import FILE [--dry-run] [--data-dir DIR]");
+    const auto read =
+        readArguments(arguments, true, errors, "xw73d import FILE [--dry-run] [--data-dir DIR]");
     if (!read)
         return Failed;
     try {
@@ -89,8 +89,7 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& error
 
 int runExport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password) {
-    const auto read =
-        readArguments(arguments, false, errors, "xw73d export FILE [--data-dir DIR]");
+    const auto read = readArguments(arguments, false, errors, "xw73d export FILE [--data-dir DIR]");
     if (!read)
         return Failed;
     try {

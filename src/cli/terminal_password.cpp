@@ -10,8 +10,7 @@ namespace {
 
 QString readLine() {
     QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly | QIODevice::Text,
-                    QFileDevice::DontCloseHandle))
+    if (!input.open(stdin, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::DontCloseHandle))
         return QString();
     QByteArray line = input.readLine();
     if (line.endsWith('\n'))

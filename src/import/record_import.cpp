@@ -30,7 +30,8 @@ QString enteredText(const EditorField& field, const QString& text, const Sibling
 }
 
 ImportRow unreadableRow(int row, int line, const QString& message) {
-    ImportRow unreadable{row, line, RowValues(static_cast<qsizetype>(employeeColumns().size())), {}, false};
+    ImportRow unreadable{
+        row, line, RowValues(static_cast<qsizetype>(employeeColumns().size())), {}, false};
     unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore};
     return unreadable;
 }

@@ -20,8 +20,8 @@ struct ImportColumns {
 ImportColumns matchHeader(const QStringList& header);
 
 struct ImportRow {
-    int row = 0;  // the data row's number in the file, from 1 (the header is row 0)
-    int line = 0; // the file's line on which it starts
+    int row = 0;      // the data row's number in the file, from 1 (the header is row 0)
+    int line = 0;     // the file's line on which it starts
     RowValues values; // employeeColumns() order; ID and SheetNo without a value
     QList<ReturnProblem> problems;
     bool storable = true; // false: the row cannot be written at all

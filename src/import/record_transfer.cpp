@@ -17,8 +17,9 @@ QStringList columnNames() {
 }
 
 EngineError cannotWrite(const QString& path, const QString& why) {
-    return EngineError(engine::PathFileAccess, QObject::tr("The file '%1' cannot be written: %2")
-                                                   .arg(QFileInfo(path).fileName(), why));
+    return EngineError(
+        engine::PathFileAccess,
+        QObject::tr("The file '%1' cannot be written: %2").arg(QFileInfo(path).fileName(), why));
 }
 
 // Every line is written into a file beside the target, which replaces the target only when all
@@ -55,8 +56,9 @@ private:
 QByteArray readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EngineError(engine::FileNotFound, QObject::tr("The file '%1' cannot be read: %2")
-                                                    .arg(path, file.errorString()));
+        throw EngineError(
+            engine::FileNotFound,
+            QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -70,9 +72,9 @@ qint64 nextRecordId(Database& db) {
 
 int exportRecords(Database& db, const QString& path) {
     CsvFile file(path);
-    Statement records = db.prepare(
-        QStringLiteral("select %1 from employee where Status <> 'H' order by ID, rowid")
-            .arg(columnList(employeeColumns())));
+    Statement records =
+        db.prepare(QStringLiteral("select %1 from employee where Status <> 'H' order by ID, rowid")
+                       .arg(columnList(employeeColumns())));
     int count = 0;
     QStringList fields;
     while (records.next()) {

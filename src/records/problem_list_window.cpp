@@ -90,9 +90,8 @@ void ProblemListWindow::showProblems(const QList<ReturnProblem>& problems) {
     m_summary->setText(problems.isEmpty() ? tr("No problem was found in the return.")
                                           : tr("Double-click a problem or press Enter on it to "
                                                "show that record."));
-    setWindowTitle(problemCount() == 1
-                       ? tr("Check all records: 1 problem")
-                       : tr("Check all records: %1 problems").arg(problemCount()));
+    setWindowTitle(problemCount() == 1 ? tr("Check all records: 1 problem")
+                                       : tr("Check all records: %1 problems").arg(problemCount()));
     if (!items.isEmpty())
         m_list->setCurrentItem(m_list->topLevelItem(0));
 }

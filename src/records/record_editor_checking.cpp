@@ -29,8 +29,7 @@ void RecordEditor::addReturnCommands(QWidget* box, QGridLayout* grid, int row) {
     connect(checkAllButton, &QPushButton::clicked, this, &RecordEditor::showReturnProblems);
     connect(importButton, &QPushButton::clicked, this, &RecordEditor::importFromFile);
     connect(exportButton, &QPushButton::clicked, this, &RecordEditor::exportToFile);
-    connect(exportTemplateButton, &QPushButton::clicked, this,
-            &RecordEditor::exportTemplateToFile);
+    connect(exportTemplateButton, &QPushButton::clicked, this, &RecordEditor::exportTemplateToFile);
 }
 
 void RecordEditor::showReturnProblems() {
@@ -42,8 +41,7 @@ void RecordEditor::showReturnProblems() {
     }
     if (!m_problemList) {
         m_problemList = new ProblemListWindow(this);
-        connect(m_problemList, &ProblemListWindow::problemChosen, this,
-                &RecordEditor::goToProblem);
+        connect(m_problemList, &ProblemListWindow::problemChosen, this, &RecordEditor::goToProblem);
     }
     m_problemList->showProblems(problems);
     m_problemList->show();

@@ -32,8 +32,8 @@ bool RecordEditor::readyForTransfer() {
 void RecordEditor::importFromFile() {
     if (!readyForTransfer())
         return;
-    const QString path = platform::services().chooseOpenFile(
-        QStringLiteral("Import"), QDir::homePath(), csvFilter);
+    const QString path =
+        platform::services().chooseOpenFile(QStringLiteral("Import"), QDir::homePath(), csvFilter);
     if (path.isEmpty())
         return;
     auto plan = std::make_shared<ImportPlan>();

@@ -34,8 +34,9 @@ QString text(const FieldTexts& fields, const char* column) {
 
 ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
                         const QString& message, Kind kind) {
-    return ReturnProblem{std::nullopt, text(fields, "Surname"), text(fields, "FirstName"), page,
-                         column,       message,                 kind};
+    return ReturnProblem{
+        std::nullopt, text(fields, "Surname"), text(fields, "FirstName"), page, column, message,
+        kind};
 }
 
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
@@ -136,10 +137,10 @@ void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& field
                          const QString& returnYear) {
     const QString status = text(fields, "Status");
     if (status != u"O" && status != u"R" && status != u"S")
-        problems << problemOf(fields, 1, QStringLiteral("Status"),
-                              QStringLiteral("Unknown record type \"%1\": it must be O, R or S.")
-                                  .arg(status),
-                              Kind::WholeReturn);
+        problems << problemOf(
+            fields, 1, QStringLiteral("Status"),
+            QStringLiteral("Unknown record type \"%1\": it must be O, R or S.").arg(status),
+            Kind::WholeReturn);
     else if (status == u"O" && leftOutBySave(fields, returnYear))
         problems << problemOf(fields, 2, QStringLiteral("EDay1"),
                               QStringLiteral("The save leaves this original record out: its "
@@ -177,7 +178,7 @@ QString originalIdentity(const FieldTexts& fields) {
 QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     QList<ReturnProblem> problems;
     auto add = [&](const char* column, const QString& message) {
-        problems << ReturnProblem{std::nullopt, {}, {}, 0, QLatin1String(column), message,
+        problems << ReturnProblem{std::nullopt,     {}, {}, 0, QLatin1String(column), message,
                                   Kind::WholeReturn};
     };
     for (const EmployerItem& item : employerItems)

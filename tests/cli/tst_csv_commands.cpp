@@ -45,7 +45,7 @@ void TestCsvCommands::verbs_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("held"); // the test holds the database as a running program would
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("said");       // part of what is printed
+    QTest::addColumn<QString>("said");         // part of what is printed
     QTest::addColumn<QStringList>("surnames"); // the records afterwards
     const QStringList before{"CHAN"};
     QTest::newRow("export") << QStringList{"export", "FILE"} << "qvz" << false << 0

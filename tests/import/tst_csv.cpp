@@ -24,15 +24,15 @@ void TestCsv::parse_data() {
     QTest::newRow("plain fields, CR LF") << "a,b\r\nc,d\r\n" << QStringList{"a|b", "c|d"};
     QTest::newRow("LF only, no final break") << "a,b\nc,d" << QStringList{"a|b", "c|d"};
     QTest::newRow("empty fields") << ",,\r\n" << QStringList{"||"};
-    QTest::newRow("quoted comma and quote")
-        << "\"x,y\",\"say \"\"hi\"\"\"\r\n" << QStringList{"x,y|say \"hi\""};
-    QTest::newRow("quoted line break counts lines")
-        << "\"1\n2\",z\r\nnext\r\n" << QStringList{"1\n2|z", "next"};
+    QTest::newRow("quoted comma and quote") << "\"x,y\",\"say \"\"hi\"\"\"\r\n"
+                                            << QStringList{"x,y|say \"hi\""};
+    QTest::newRow("quoted line break counts lines") << "\"1\n2\",z\r\nnext\r\n"
+                                                    << QStringList{"1\n2|z", "next"};
     QTest::newRow("empty lines skipped") << "a\r\n\r\n\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("quote inside unquoted field")
-        << "ok\r\nab\"c,d\r\nlast\r\n" << QStringList{"ok", "!2", "last"};
-    QTest::newRow("text after closing quote")
-        << "\"ab\"c,d\r\nlast\r\n" << QStringList{"!1", "last"};
+    QTest::newRow("quote inside unquoted field") << "ok\r\nab\"c,d\r\nlast\r\n"
+                                                 << QStringList{"ok", "!2", "last"};
+    QTest::newRow("text after closing quote") << "\"ab\"c,d\r\nlast\r\n"
+                                              << QStringList{"!1", "last"};
     QTest::newRow("quote never closed") << "a\r\n\"open,\r\nmore\r\n" << QStringList{"a", "!2"};
     QTest::newRow("Chinese text") << "陳大文,\"李,小龍\"\r\n" << QStringList{"陳大文|李,小龍"};
 }
@@ -88,24 +88,42 @@ void TestCsv::entryRules_data() {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QVariant>("stored");
-    QTest::newRow("surname upper-cased") << "Surname" << " o'brien " << QVariant("O'BRIEN");
-    QTest::newRow("surname refused kept") << "Surname" << "ch an" << QVariant("ch an");
-    QTest::newRow("identity number") << "HKID" << "a123456" << QVariant("A123456");
-    QTest::newRow("check character") << "ChkDigit" << "a" << QVariant("A");
-    QTest::newRow("sex") << "Sex" << "f" << QVariant("F");
-    QTest::newRow("area code") << "RAreaCode" << " k" << QVariant("K");
-    QTest::newRow("day gets two digits") << "EDay1" << "1" << QVariant("01");
-    QTest::newRow("month gets two digits") << "EMonth2" << "3" << QVariant("03");
-    QTest::newRow("amount grouped") << "aIncome" << "1234567" << QVariant("1,234,567");
-    QTest::newRow("amount with cents kept") << "bIncome" << "12.50" << QVariant("12.50");
-    QTest::newRow("rent grouped") << "Q1Rent1" << "9000" << QVariant("9,000");
-    QTest::newRow("indicator as number") << "QFlag" << "1" << QVariant(1LL);
-    QTest::newRow("empty indicator") << "OSeaFlag" << "" << QVariant();
-    QTest::newRow("free text kept") << "Remark" << "part time" << QVariant("part time");
-    QTest::newRow("status default") << "Status" << "" << QVariant("O");
-    QTest::newRow("status upper-cased") << "Status" << "s" << QVariant("S");
-    QTest::newRow("ID ignored") << "ID" << "77" << QVariant();
-    QTest::newRow("sheet number ignored") << "SheetNo" << "12" << QVariant();
+    QTest::newRow("surname upper-cased") << "Surname"
+                                         << " o'brien " << QVariant("O'BRIEN");
+    QTest::newRow("surname refused kept") << "Surname"
+                                          << "ch an" << QVariant("ch an");
+    QTest::newRow("identity number") << "HKID"
+                                     << "a123456" << QVariant("A123456");
+    QTest::newRow("check character") << "ChkDigit"
+                                     << "a" << QVariant("A");
+    QTest::newRow("sex") << "Sex"
+                         << "f" << QVariant("F");
+    QTest::newRow("area code") << "RAreaCode"
+                               << " k" << QVariant("K");
+    QTest::newRow("day gets two digits") << "EDay1"
+                                         << "1" << QVariant("01");
+    QTest::newRow("month gets two digits") << "EMonth2"
+                                           << "3" << QVariant("03");
+    QTest::newRow("amount grouped") << "aIncome"
+                                    << "1234567" << QVariant("1,234,567");
+    QTest::newRow("amount with cents kept") << "bIncome"
+                                            << "12.50" << QVariant("12.50");
+    QTest::newRow("rent grouped") << "Q1Rent1"
+                                  << "9000" << QVariant("9,000");
+    QTest::newRow("indicator as number") << "QFlag"
+                                         << "1" << QVariant(1LL);
+    QTest::newRow("empty indicator") << "OSeaFlag"
+                                     << "" << QVariant();
+    QTest::newRow("free text kept") << "Remark"
+                                    << "part time" << QVariant("part time");
+    QTest::newRow("status default") << "Status"
+                                    << "" << QVariant("O");
+    QTest::newRow("status upper-cased") << "Status"
+                                        << "s" << QVariant("S");
+    QTest::newRow("ID ignored") << "ID"
+                                << "77" << QVariant();
+    QTest::newRow("sheet number ignored") << "SheetNo"
+                                          << "12" << QVariant();
 }
 
 void TestCsv::entryRules() {

@@ -39,7 +39,8 @@ const QString header = QStringLiteral(
 
 QString csvRow(const QString& surname, const QString& hkid, const QString& check,
                const QString& startYear = "2001", const QString& salary = "120000") {
-    return QStringLiteral("%1,TAI MAN,陳大文,%2,%3,m,FLAT A,k,CLERK,1,4,%4,31,3,2002,%5,0,0,red\r\n")
+    return QStringLiteral(
+               "%1,TAI MAN,陳大文,%2,%3,m,FLAT A,k,CLERK,1,4,%4,31,3,2002,%5,0,0,red\r\n")
         .arg(surname, hkid, check, startYear, salary);
 }
 
@@ -127,11 +128,12 @@ void TestRecordTransfer::dryRunNamesEachProblem() {
     if (message.isEmpty())
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
     else
-        QVERIFY2(std::ranges::any_of(messages, [&](const QString& m) { return m.startsWith(message); }),
-                 qPrintable(messages.join(" | ")));
+        QVERIFY2(
+            std::ranges::any_of(messages, [&](const QString& m) { return m.startsWith(message); }),
+            qPrintable(messages.join(" | ")));
     QCOMPARE(found.storable, row != 5);
-    QVERIFY(planReport(plan).join('\n').contains(QStringLiteral("Row %1 (line %2)").arg(row).arg(row + 1)) ==
-            !message.isEmpty());
+    QVERIFY(planReport(plan).join('\n').contains(
+                QStringLiteral("Row %1 (line %2)").arg(row).arg(row + 1)) == !message.isEmpty());
 }
 
 void TestRecordTransfer::onlyRowsWithoutProblemsAreStored() {

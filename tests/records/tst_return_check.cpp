@@ -79,8 +79,9 @@ void TestReturnCheck::sameAsUpdateForEveryRecord() {
         QCOMPARE(first != problems.end(), update.has_value());
         if (update) {
             ++refused;
-            QCOMPARE(where(*first), QStringLiteral("%1/%2/%3").arg(update->page).arg(
-                                        update->focusColumn, update->message));
+            QCOMPARE(where(*first), QStringLiteral("%1/%2/%3")
+                                        .arg(update->page)
+                                        .arg(update->focusColumn, update->message));
         }
     }
     QVERIFY(refused >= 240); // the faults reached the check, not only clean records
@@ -95,8 +96,9 @@ void TestReturnCheck::wholeReturn_data() {
     QStringList employer = exampleEmployer;
     employer.replaceInStrings("BRN=12345678", "BRN=12345676"); // with its right check digit
     const QStringList clean = exampleRecord();
-    QTest::newRow("field check beside clean records") << QList<QStringList>{clean, clean + QStringList{"HKID=B1"}}
-                                  << employer << QStringList{"2:1/HKID/Invalid HKID. Please enter again."};
+    QTest::newRow("field check beside clean records")
+        << QList<QStringList>{clean, clean + QStringList{"HKID=B1"}} << employer
+        << QStringList{"2:1/HKID/Invalid HKID. Please enter again."};
     QTest::newRow("one identity number on two originals")
         << QList<QStringList>{clean, clean, clean + QStringList{"Status=R", "SheetNo=4"}}
         << employer

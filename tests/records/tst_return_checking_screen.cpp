@@ -7,8 +7,9 @@
 
 namespace {
 
-const QStringList employer2001{"Session=A",        "BRN=12345676",      "ReturnYear=2001",
-                               "SubmissionDate=30042001", "Name=ABC LTD", "Designation=MANAGER"};
+const QStringList employer2001{"Session=A",       "BRN=12345676",
+                               "ReturnYear=2001", "SubmissionDate=30042001",
+                               "Name=ABC LTD",    "Designation=MANAGER"};
 
 QTreeWidgetItem* lineOf(QTreeWidget* list, const QString& id, const QString& message) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -38,9 +39,11 @@ void TestReturnCheckingScreen::problemLeadsToRecordPageAndField_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("focus");
     QTest::newRow("Enter on a page-3 problem")
-        << false << "3" << "Please enter Place of Residence indicator." << 3 << "tQFlag";
+        << false << "3"
+        << "Please enter address of Place of Residence." << 3 << "tPage3(0)";
     QTest::newRow("double-click on a page-1 problem")
-        << true << "2" << "Please enter capacity." << 1 << "tPage1(8)";
+        << true << "2"
+        << "Please enter capacity." << 1 << "tPage1(8)";
 }
 
 void TestReturnCheckingScreen::problemLeadsToRecordPageAndField() {
@@ -53,8 +56,10 @@ void TestReturnCheckingScreen::problemLeadsToRecordPageAndField() {
     setEmployer(editor.db, employer2001);
     QVERIFY(editor.open({completeRecord(1, "ALPHA", "A"),
                          completeRecord(2, "BETA", "B") + QStringList{"Capacity="},
-                         completeRecord(3, "GAMMA", "C") + QStringList{"QFlag="}}));
-    editor.press(Qt::Key_K); // "Chec&k all records"
+                         completeRecord(3, "GAMMA", "C") + QStringList{"QFlag=1"}}));
+    auto* command = editor.control<QPushButton>("cCheckAll");
+    QCOMPARE(command->shortcut(), QKeySequence(Qt::ALT | Qt::Key_K));
+    click(command);
     auto* window = editor->findChild<ProblemListWindow*>();
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->problemCount(), 2);
@@ -63,10 +68,11 @@ void TestReturnCheckingScreen::problemLeadsToRecordPageAndField() {
     QTreeWidgetItem* line = lineOf(list, id, message);
     QVERIFY(line);
     list->setCurrentItem(line);
-    if (doubleClick)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualItemRect(line).center());
-    else
+    const QPoint point = list->visualItemRect(line).center();
+    if (doubleClick) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+    } else
         QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(activate(editor.screen.get()));
     QCOMPARE(editor->records().value("ID").toString(), id);
@@ -115,10 +121,11 @@ void TestReturnCheckingScreen::exportWritesEveryRecord() {
     QVERIFY(editor.open({completeRecord(1, "ALPHA", "A"), completeRecord(2, "陳", "B")}));
     const QString path = editor.db.folder.file("out.csv");
     editor.services.fileAnswers << path;
-    editor.press(Qt::Key_E);
+    click(editor.control<QPushButton>("cExport"));
     QCOMPARE(editor.services.lastText(), "2 records exported.");
     const QByteArray bytes = fileBytes(path);
-    QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "ID,Status,SheetNo,Surname,"));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
+                             "ID,Status,SheetNo,Surname,"));
     QVERIFY(bytes.contains(QString("\r\n2,O, ,陳,B,").toUtf8()));
 }
 
