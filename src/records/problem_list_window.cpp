@@ -61,8 +61,9 @@ QTreeWidgetItem* itemFor(const ReturnProblem& problem, int index) {
 
 ProblemListWindow::ProblemListWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
+    // Not marked as one of the program's windows: coming back from it would show the editor's
+    // page afresh and take the focus from the field a chosen problem names.
     setObjectName(QStringLiteral("fProblems"));
-    widgets::markAsProgramWindow(this);
     auto* layout = new QVBoxLayout(this);
     m_summary = widgets::named(new QLabel(this), "lblProblems");
     m_list = widgets::named(new QTreeWidget(this), "lstProblems");
