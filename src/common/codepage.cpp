@@ -58,8 +58,9 @@ std::optional<QByteArray> encode(const QString& text) {
 }
 
 int byteLength(const QString& text) {
-    if (text.isEmpty())
-        return 0;
+    // ASCII takes one byte a character: no need to convert it.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return static_cast<int>(text.size());
     const auto bytes = encode(text);
     return bytes ? static_cast<int>(bytes->size()) : -1;
 }

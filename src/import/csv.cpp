@@ -135,14 +135,18 @@ std::optional<QString> decodeFile(const QByteArray& bytes) {
     return codepage::decode(body);
 }
 
-QList<Record> parse(const QString& text) {
-    QList<Record> records;
+void forEachRecord(const QString& text, const std::function<void(const Record&)>& take) {
     Reader reader(text);
     reader.skipEmptyLines();
     while (!reader.atEnd()) {
-        records << reader.next();
+        take(reader.next());
         reader.skipEmptyLines();
     }
+}
+
+QList<Record> parse(const QString& text) {
+    QList<Record> records;
+    forEachRecord(text, [&records](const Record& record) { records << record; });
     return records;
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Comma-separated files as spreadsheets write and read them (RFC 4180): fields holding a comma,
@@ -31,5 +32,7 @@ struct Record {
 // unquoted field, text after a closing quote, a quote never closed) is returned with its error,
 // and reading goes on with the next line.
 QList<Record> parse(const QString& text);
+// The same, one record at a time, so that a large file's records need not all be held.
+void forEachRecord(const QString& text, const std::function<void(const Record&)>& take);
 
 } // namespace csv

@@ -16,7 +16,7 @@ bool isIgnored(const char* column) {
 
 const QString& fieldText(const QStringList& fields, const ImportColumns& columns, int column) {
     static const QString none;
-    const qsizetype at = columns.columnOfField.indexOf(column);
+    const int at = columns.fieldOfColumn.value(column, -1);
     return at >= 0 && at < fields.size() ? fields.at(at) : none;
 }
 
@@ -73,11 +73,9 @@ ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& co
     return read;
 }
 
-ImportColumns columnsOf(const QList<csv::Record>& records) {
-    if (records.isEmpty() || !records.first().error.isEmpty())
-        throw EngineError(engine::InvalidArgument,
-                          QObject::tr("The file has no header row of column names."));
-    return matchHeader(records.first().fields);
+EngineError noHeader() {
+    return EngineError(engine::InvalidArgument,
+                       QObject::tr("The file has no header row of column names."));
 }
 
 QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
@@ -100,9 +98,12 @@ ImportColumns matchHeader(const QStringList& header) {
         if (column < 0)
             matched.unknown << name;
     }
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (!isIgnored(columns[i].name) && !matched.columnOfField.contains(static_cast<int>(i)))
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int field = static_cast<int>(matched.columnOfField.indexOf(static_cast<int>(i)));
+        matched.fieldOfColumn << field;
+        if (!isIgnored(columns[i].name) && field < 0)
             matched.missing << QLatin1String(columns[i].name);
+    }
     return matched;
 }
 
@@ -110,16 +111,16 @@ RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns)
     const Columns all = employeeColumns();
     FieldTexts texts;
     for (std::size_t i = 0; i < all.size(); ++i)
-        texts.insert(QLatin1String(all[i].name), fieldText(fields, columns, static_cast<int>(i)));
+        texts.insert(columnKey(all[i].name), fieldText(fields, columns, static_cast<int>(i)));
     SiblingTexts siblings;
     for (const EditorField& field : editorFields())
         if (field.rule == RuleKind::DatePart)
             siblings.dateParts[static_cast<std::size_t>(field.element)] =
-                texts[QLatin1String(field.column)];
+                texts[columnKey(field.column)];
         else if (field.rule == RuleKind::IncomeAmount)
-            siblings.amounts << texts[QLatin1String(field.column)];
+            siblings.amounts << texts[columnKey(field.column)];
     for (const EditorField& field : editorFields()) {
-        QString& text = texts[QLatin1String(field.column)];
+        QString& text = texts[columnKey(field.column)];
         if (field.page > 0)
             text = enteredText(field, text, siblings);
     }
@@ -128,25 +129,33 @@ RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns)
     RowValues row(static_cast<qsizetype>(all.size()));
     for (std::size_t i = 0; i < all.size(); ++i)
         if (!isIgnored(all[i].name))
-            row[static_cast<qsizetype>(i)] =
-                valueFromText(all[i], texts[QLatin1String(all[i].name)]);
+            row[static_cast<qsizetype>(i)] = valueFromText(all[i], texts[columnKey(all[i].name)]);
     return row;
 }
 
 ImportPlan planImport(const QString& text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities) {
-    const QList<csv::Record> records = csv::parse(text);
-    const ImportColumns columns = columnsOf(records);
-    ImportPlan plan{columns.unknown, columns.missing, {}};
+    ImportPlan plan;
+    std::optional<ImportColumns> columns;
     ReturnCheck check(employer, QStringLiteral("row %1"));
     for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
         check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
-    for (qsizetype i = 1; i < records.size(); ++i) {
-        plan.rows << readRecord(records[i], static_cast<int>(i), columns);
-        if (!records[i].error.isEmpty())
-            continue;
-        check.addRecord(i, recordTexts(plan.rows.last().values));
-    }
+    csv::forEachRecord(text, [&](const csv::Record& record) {
+        if (!columns) {
+            if (!record.error.isEmpty())
+                throw noHeader();
+            columns = matchHeader(record.fields);
+            return;
+        }
+        const int row = static_cast<int>(plan.rows.size()) + 1;
+        plan.rows << readRecord(record, row, *columns);
+        if (record.error.isEmpty())
+            check.addRecord(row, recordTexts(plan.rows.last().values));
+    });
+    if (!columns)
+        throw noHeader();
+    plan.unknownColumns = columns->unknown;
+    plan.missingColumns = columns->missing;
     for (const ReturnProblem& problem : check.problems())
         if (problem.record)
             plan.rows[static_cast<qsizetype>(*problem.record - 1)].problems << problem;

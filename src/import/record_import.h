@@ -14,8 +14,9 @@
 // case; -1 for a field that fills none.
 struct ImportColumns {
     QList<int> columnOfField;
-    QStringList unknown; // header names that are no column
-    QStringList missing; // columns that no field fills (ID and SheetNo are never filled)
+    QList<int> fieldOfColumn; // for each employee column, the field that fills it, or -1
+    QStringList unknown;      // header names that are no column
+    QStringList missing;      // columns that no field fills (ID and SheetNo are never filled)
 };
 ImportColumns matchHeader(const QStringList& header);
 

@@ -121,11 +121,12 @@ std::optional<int> importRecords(Database& db, const QList<RowValues>& rows,
     const int idColumn = columnIndex(employeeColumns(), QStringLiteral("ID"));
     Transaction transaction(db);
     qint64 id = nextRecordId(db);
+    RowInserter inserter(db, table::employee, employeeColumns());
     const int total = static_cast<int>(rows.size());
     for (int written = 0; written < total; ++written) {
         RowValues row = rows.at(written);
         row[idColumn] = id++;
-        insertRow(db, table::employee, employeeColumns(), row);
+        inserter.insert(row);
         if (progress && !progress(written + 1, total))
             return std::nullopt;
     }

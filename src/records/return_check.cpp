@@ -29,7 +29,7 @@ constexpr EmployerItem employerItems[]{
 };
 
 QString text(const FieldTexts& fields, const char* column) {
-    return fields.value(QLatin1String(column));
+    return fields.value(columnKey(column));
 }
 
 ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
@@ -42,8 +42,13 @@ ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& colum
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                    const QString& returnYear) {
     // Update upper-cases the names before its first check; so does the whole-return check.
-    FieldTexts upper = fields;
-    upper.insert(upperCasedNames(fields));
+    const FieldTexts changed = upperCasedNames(fields);
+    FieldTexts copy;
+    if (!changed.isEmpty()) {
+        copy = fields;
+        copy.insert(changed);
+    }
+    const FieldTexts& upper = changed.isEmpty() ? fields : copy;
     const std::optional<PageFailure> failures[]{
         checkIdentityPage(upper), checkIncomePage(upper, returnYear), checkResidencePage(upper),
         checkOverseasPage(upper)};
@@ -75,6 +80,9 @@ bool refusedCheckCharacter(const QString& value) {
 // The message a typed amount would have met at its first refused key ("Cents should be
 // excluded!" at a full stop), if any.
 std::optional<QString> amountKeyRefusal(const EditorField& field, const QString& value) {
+    // Digits and commas alone pass every key without a message.
+    if (fieldrules::amountValue(value))
+        return std::nullopt;
     QString typed;
     for (char32_t key : value.toUcs4()) {
         const fieldrules::KeyVerdict verdict = filterKey(field, key, typed);
@@ -110,7 +118,7 @@ void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
         if (field.page == 0)
             continue;
         const std::optional<QString> refusal =
-            fieldRefusal(field, text(fields, field.column), siblings);
+            fieldRefusal(field, fields.value(columnKey(field.column)), siblings);
         if (!refusal)
             continue;
         if (field.rule == RuleKind::IncomeAmount) {
@@ -155,7 +163,7 @@ FieldTexts recordTexts(const RowValues& row) {
     FieldTexts fields;
     const Columns columns = employeeColumns();
     for (std::size_t i = 0; i < columns.size(); ++i)
-        fields.insert(QLatin1String(columns[i].name),
+        fields.insert(columnKey(columns[i].name),
                       textFromValue(row.value(static_cast<qsizetype>(i))));
     return fields;
 }

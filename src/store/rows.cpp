@@ -23,6 +23,14 @@ Statement& bindRow(Statement& statement, const RowValues& values) {
     return statement;
 }
 
+QString insertSql(const char* tableName, Columns columns) {
+    QStringList marks;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(QLatin1String(tableName), columnList(columns), marks.join(u','));
+}
+
 } // namespace
 
 QString createTableSql(const char* tableName, Columns columns) {
@@ -54,16 +62,20 @@ RowValues readRow(Statement& query, Columns columns, int firstColumn) {
     return values;
 }
 
+RowInserter::RowInserter(Database& db, const char* tableName, Columns columns)
+    : m_db(db)
+    , m_columns(columns)
+    , m_insert(db.prepare(insertSql(tableName, columns))) {}
+
+qint64 RowInserter::insert(const RowValues& values) {
+    checkRow(m_columns, values);
+    bindRow(m_insert, values).run();
+    m_insert.reset();
+    return m_db.lastInsertRowId();
+}
+
 qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values) {
-    checkRow(columns, values);
-    QStringList marks;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        marks << QStringLiteral("?");
-    Statement insert =
-        db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(QLatin1String(tableName), columnList(columns), marks.join(u',')));
-    bindRow(insert, values).run();
-    return db.lastInsertRowId();
+    return RowInserter(db, tableName, columns).insert(values);
 }
 
 void updateRow(Database& db, const char* tableName, Columns columns, qint64 rowId,

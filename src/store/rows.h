@@ -13,6 +13,18 @@ QString columnList(Columns columns);
 RowValues emptyRow(Columns columns);
 RowValues readRow(Statement& query, Columns columns, int firstColumn = 0);
 
+// Inserts many rows through one prepared statement; each row is checked first as insertRow does.
+class RowInserter {
+public:
+    RowInserter(Database& db, const char* tableName, Columns columns);
+    qint64 insert(const RowValues& values);
+
+private:
+    Database& m_db;
+    Columns m_columns;
+    Statement m_insert;
+};
+
 // Both check every value first and write nothing when one is refused.
 qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values);
 void updateRow(Database& db, const char* tableName, Columns columns, qint64 rowId,

@@ -72,6 +72,8 @@ void TestRecordTransfer::exportThenImportGivesTheSameRecords() {
     const QByteArray bytes = bytesOf(path);
     QVERIFY(bytes.startsWith(csv::byteOrderMark));
     QVERIFY(bytes.mid(3).startsWith("ID,Status,SheetNo,Surname,FirstName,"));
+    exportTemplate(files.file("template.csv"));
+    QCOMPARE(bytesOf(files.file("template.csv")), bytes.left(bytes.indexOf("\r\n") + 2));
 
     WorkingDatabase target;
     generator::fillDatabase(target.state.db(), 0, 3);
