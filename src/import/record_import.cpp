@@ -110,6 +110,7 @@ ImportColumns matchHeader(const QStringList& header) {
 RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns) {
     const Columns all = employeeColumns();
     FieldTexts texts;
+    texts.reserve(static_cast<qsizetype>(all.size()));
     for (std::size_t i = 0; i < all.size(); ++i)
         texts.insert(columnKey(all[i].name), fieldText(fields, columns, static_cast<int>(i)));
     SiblingTexts siblings;
