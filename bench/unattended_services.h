@@ -22,6 +22,9 @@ public:
     QString chooseSaveFile(const QString&, const QString& suggestedPath, const QString&) override {
         return suggestedPath;
     }
+    QString chooseOpenFile(const QString&, const QString&, const QString&) override {
+        return QString();
+    }
 
     QElapsedTimer answered;
     QString lastText; // of the last box, to say why a measured command stopped

@@ -1,4 +1,6 @@
 #include "cli/backup_commands.h"
+#include "cli/csv_commands.h"
+#include "cli/terminal_password.h"
 #include "cli/verify_command.h"
 #include "common/message_boxes.h"
 #include "common/version.h"
@@ -39,7 +41,9 @@ Options readCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prepares the employer's return of employees' remuneration (XW73D).\n"
-                       "xw73d verify FILE checks a saved submission against the log beside it."));
+                       "xw73d verify FILE checks a saved submission against the log beside it.\n"
+                       "xw73d import FILE [--dry-run] reads employee records from a CSV file.\n"
+                       "xw73d export FILE writes the employee records to a CSV file."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -90,6 +94,18 @@ int runBackupCommand(int argc, char* argv[], const Options& options) {
                               errors);
 }
 
+// import and export: the working database's records as CSV, without a display.
+int runCsvVerb(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    setProgramNames();
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    const auto password = [&errors] { return cli::commandLinePassword(errors); };
+    return isVerb(argc, argv, "import") ? cli::runImport(arguments, out, errors, password)
+                                        : cli::runExport(arguments, out, errors, password);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -98,6 +114,8 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     if (isVerb(argc, argv, "verify"))
         return runVerify(argc, argv);
+    if (isVerb(argc, argv, "import") || isVerb(argc, argv, "export"))
+        return runCsvVerb(argc, argv);
     const Options options = readCommandLine(argc, argv);
     if (options.listBackups || !options.restoreBackup.isEmpty())
         return runBackupCommand(argc, argv, options);

@@ -12,8 +12,8 @@ namespace {
 
 class Converter {
 public:
-    Converter()
-        : m_handle(iconv_open("BIG5-HKSCS", "UTF-8")) {
+    Converter(const char* to = "BIG5-HKSCS", const char* from = "UTF-8")
+        : m_handle(iconv_open(to, from)) {
         if (m_handle == reinterpret_cast<iconv_t>(-1))
             throw EngineError(engine::LibraryNotLoaded,
                               QObject::tr("The system's Big5-HKSCS conversion is not "
@@ -25,6 +25,7 @@ public:
 
     std::optional<QByteArray> convert(const QByteArray& utf8) {
         iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+        // Either way a character at most doubles its bytes (two code-page bytes can need four).
         QByteArray out(utf8.size() * 2 + 8, Qt::Uninitialized);
         char* in = const_cast<char*>(utf8.constData());
         size_t inLeft = static_cast<size_t>(utf8.size());
@@ -66,6 +67,16 @@ int byteLength(const QString& text) {
 
 bool canEncode(const QString& text) {
     return byteLength(text) >= 0;
+}
+
+std::optional<QString> decode(const QByteArray& bytes) {
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(bytes);
+    thread_local Converter converter("UTF-8", "BIG5-HKSCS");
+    const std::optional<QByteArray> utf8 = converter.convert(bytes);
+    if (!utf8)
+        return std::nullopt;
+    return QString::fromUtf8(*utf8);
 }
 
 } // namespace codepage

@@ -16,4 +16,7 @@ int byteLength(const QString& text);
 
 bool canEncode(const QString& text);
 
+// Text written in the code page, or nothing when the bytes are not valid in it.
+std::optional<QString> decode(const QByteArray& bytes);
+
 } // namespace codepage

@@ -50,3 +50,21 @@ void checkValue(const ColumnDef& column, const QVariant& value) {
     else
         checkNumber(column, value);
 }
+
+QVariant valueFromText(const ColumnDef& column, const QString& text) {
+    if (column.type != ColumnType::Text) {
+        const QString number = text.trimmed();
+        bool ok = false;
+        const qlonglong value = number.toLongLong(&ok);
+        if (number.isEmpty())
+            return QVariant();
+        return ok ? QVariant(value) : QVariant(text);
+    }
+    if (text.isEmpty() && !column.emptyAllowed)
+        return QVariant();
+    return text;
+}
+
+QString textFromValue(const QVariant& value) {
+    return value.isNull() ? QString() : value.toString();
+}

@@ -12,3 +12,10 @@ using RowValues = QList<QVariant>;
 // column refuses one, a character the code page lacks, or a number out of range. Raises an
 // EngineError; needs no database.
 void checkValue(const ColumnDef& column, const QVariant& value);
+
+// The value a field's text is stored as: a number column holds the number or no value when the
+// text is blank (a text that is no number is kept as text, so checkValue refuses it); a text
+// column holds the text, or no value when it is empty and the column refuses empty texts.
+QVariant valueFromText(const ColumnDef& column, const QString& text);
+// The text a field shows for a stored value: no value shows as an empty text.
+QString textFromValue(const QVariant& value);

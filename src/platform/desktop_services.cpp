@@ -53,6 +53,11 @@ QString DesktopServices::chooseSaveFile(const QString& caption, const QString& s
                                         filter);
 }
 
+QString DesktopServices::chooseOpenFile(const QString& caption, const QString& folder,
+                                        const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+}
+
 WaitCursor::WaitCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }

@@ -12,6 +12,8 @@ public:
     bool showBox(BoxKind kind, const QString& title, const QString& text) override;
     void endAtOnce(int exitCode) override;
     QDateTime now() override;
+    QString chooseOpenFile(const QString& caption, const QString& folder,
+                           const QString& filter) override;
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                            const QString& filter) override;
 };

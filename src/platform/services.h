@@ -25,6 +25,9 @@ public:
     // Asks for a file to save to, proposing a path; an empty text when the user cancels.
     virtual QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                                    const QString& filter) = 0;
+    // Asks for an existing file to read, starting in a folder; an empty text when cancelled.
+    virtual QString chooseOpenFile(const QString& caption, const QString& folder,
+                                   const QString& filter) = 0;
 };
 
 Services& services();

@@ -253,3 +253,33 @@ fieldrules::ChangeVerdict applyChange(const EditorField& field, const QString& n
         return plainChange(newText);
     }
 }
+
+std::optional<fieldrules::LeaveVerdict> leaveCheck(const EditorField& field, const QString& text,
+                                                   const QString& entryValue,
+                                                   const SiblingTexts& siblings) {
+    using namespace fieldrules;
+    switch (field.rule) {
+    case RuleKind::Surname:
+        return surnameLeave(text, entryValue);
+    case RuleKind::Sex:
+        return sexLeave(text, entryValue);
+    case RuleKind::AreaCode:
+        return areaCodeLeave(text, entryValue);
+    case RuleKind::MaritalStatus:
+        return maritalStatusLeave(text, entryValue);
+    case RuleKind::ResidenceIndicator:
+        return residenceIndicatorLeave(text, entryValue);
+    case RuleKind::OverseasIndicator:
+        return overseasIndicatorLeave(text, entryValue);
+    case RuleKind::IdentityNumber:
+        return identityNumberLeave(text, entryValue);
+    case RuleKind::DatePart:
+        return datePartLeave(field.element, siblings.dateParts, entryValue);
+    case RuleKind::IncomeAmount:
+        return incomeAmountLeave(field.element, siblings.amounts, entryValue);
+    case RuleKind::Rent:
+        return rentLeave(text);
+    default:
+        return std::nullopt;
+    }
+}

@@ -3,6 +3,9 @@
 #include "records/field_rules.h"
 
 #include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -62,3 +65,14 @@ fieldrules::KeyVerdict filterKey(const EditorField& field, char32_t key, const Q
                                  const QString& entryValue = QString());
 fieldrules::ChangeVerdict applyChange(const EditorField& field, const QString& newText,
                                       const QString& lastAccepted);
+
+// The texts of a record that the leave checks of the date parts and of the amounts look at.
+struct SiblingTexts {
+    std::array<QString, 6> dateParts; // tddmmyy elements 0 to 5
+    QStringList amounts;              // tIncome elements 0 to 13
+};
+
+// The leave check of a field, chosen by its rule kind, or none for a field without one.
+std::optional<fieldrules::LeaveVerdict> leaveCheck(const EditorField& field, const QString& text,
+                                                   const QString& entryValue,
+                                                   const SiblingTexts& siblings);

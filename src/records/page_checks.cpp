@@ -3,6 +3,7 @@
 #include "common/dates.h"
 
 #include <span>
+#include <unordered_map>
 
 namespace {
 
@@ -45,7 +46,7 @@ constexpr std::array residenceRequired{
 const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
 
 QString field(const FieldTexts& fields, const char* column) {
-    return fields.value(QLatin1String(column));
+    return fields.value(columnKey(column));
 }
 
 bool blank(const FieldTexts& fields, const char* column) {
@@ -130,10 +131,19 @@ Failure checkPage(int page, const FieldTexts& fields, const QString& returnYear)
 
 } // namespace
 
+const QString& columnKey(const char* column) {
+    // Values of an unordered map stay where they are as it grows, so the references hold.
+    thread_local std::unordered_map<const char*, QString> keys;
+    auto found = keys.find(column);
+    if (found == keys.end())
+        found = keys.emplace(column, QLatin1String(column)).first;
+    return found->second;
+}
+
 FieldTexts upperCasedNames(const FieldTexts& fields) {
     FieldTexts changed;
     for (const char* column : identityColumns) {
-        const auto found = fields.constFind(QLatin1String(column));
+        const auto found = fields.constFind(columnKey(column));
         if (found == fields.constEnd())
             continue;
         const QString upper = found->toUpper();

@@ -11,6 +11,10 @@
 // the error box, empties the field when asked and puts the focus on it.
 using FieldTexts = QHash<QString, QString>;
 
+// The key of a column named by a literal, made once per name: checks of many records look up
+// the same few dozen columns again and again.
+const QString& columnKey(const char* column);
+
 struct PageFailure {
     int page;             // 1 to 4
     QString message;      // the error box text

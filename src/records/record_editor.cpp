@@ -33,10 +33,6 @@ QPixmap tabPicture(int visible) {
     return picture;
 }
 
-QString displayText(const QVariant& value) {
-    return value.isNull() ? QString() : value.toString();
-}
-
 } // namespace
 
 RecordEditor::RecordEditor(RunState& state, QWidget* parent)
@@ -138,7 +134,7 @@ void RecordEditor::showCurrentRow() {
     const bool hasRow =
         m_records.editMode() != EditMode::None || (!m_records.isEof() && !m_records.isBof());
     for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it)
-        it.value()->setText(hasRow ? displayText(m_records.value(it.key())) : QString());
+        it.value()->setText(hasRow ? textFromValue(m_records.value(it.key())) : QString());
     followMaritalStatus();
     enterFocusedFieldAgain();
     reposition();
@@ -166,13 +162,7 @@ void RecordEditor::reposition() {
 void RecordEditor::writeFieldsToRecord() {
     for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it) {
         const ColumnDef& def = column(employeeColumns(), it.key());
-        const QString text = it.value()->text();
-        QVariant value;
-        if (def.type != ColumnType::Text)
-            value = text.trimmed().isEmpty() ? QVariant() : QVariant(text.trimmed().toLongLong());
-        else if (!text.isEmpty() || def.emptyAllowed)
-            value = text;
-        m_records.setValue(it.key(), value);
+        m_records.setValue(it.key(), valueFromText(def, it.value()->text()));
     }
 }
 

@@ -12,6 +12,10 @@
 
 class FieldEdit;
 class Navigator;
+class ProblemListWindow;
+struct ImportPlan;
+struct ReturnProblem;
+enum class ImportChoice;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
@@ -60,6 +64,11 @@ public:
     // Shows the first record with these names; false when there is none, when an edit is
     // pending (a beep) or when the search fails (its error shown).
     bool showRecordNamed(const QString& surname, const std::optional<QString>& firstName);
+
+    // Checks every record and shows the list of problems ("Check all records").
+    void showReturnProblems();
+    // Reads the records again after an import; the name list follows.
+    void reloadAfterImport();
 
 signals:
     void closed();
@@ -156,6 +165,16 @@ private:
     // Off while a save runs, so that no record changes between the image and the copies.
     void setRecordCommandsEnabled(bool enabled);
 
+    // Check all records, Import, Export and Export template (record_editor_checking.cpp,
+    // record_editor_transfer.cpp).
+    void addReturnCommands(QWidget* box, QGridLayout* grid, int row);
+    void goToProblem(const ReturnProblem& problem);
+    bool readyForTransfer();
+    void importFromFile();
+    void importChosenRows(const ImportPlan& plan, ImportChoice choice);
+    void exportToFile();
+    void exportTemplateToFile();
+
     // Controls; their object names are the ones the field table and the tests use.
     Navigator* navigator;
     QLabel* pageTabPicture;
@@ -193,6 +212,11 @@ private:
     QPushButton* printButton;
     QPushButton* printAllButton;
     QPushButton* saveToMediumButton;
+    QPushButton* checkAllButton;
+    QPushButton* importButton;
+    QPushButton* exportButton;
+    QPushButton* exportTemplateButton;
+    QPointer<ProblemListWindow> m_problemList;
 
     RunState& m_state;
     RecordSet m_records;

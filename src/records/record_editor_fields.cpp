@@ -32,46 +32,6 @@ QStringList textsOf(std::span<FieldEdit* const> fields) {
     return texts;
 }
 
-// The leave check of a field, or none for a field without one.
-// The date parts and the income amounts as the fields show them, for the checks that look at
-// all of them.
-struct SiblingTexts {
-    std::span<FieldEdit* const> dateParts;
-    std::span<FieldEdit* const> amounts;
-};
-
-std::optional<LeaveVerdict> leaveCheck(const SiblingTexts& siblings, const EditorField& entry,
-                                       const QString& text, const QString& entryValue) {
-    switch (entry.rule) {
-    case RuleKind::Surname:
-        return surnameLeave(text, entryValue);
-    case RuleKind::Sex:
-        return sexLeave(text, entryValue);
-    case RuleKind::AreaCode:
-        return areaCodeLeave(text, entryValue);
-    case RuleKind::MaritalStatus:
-        return maritalStatusLeave(text, entryValue);
-    case RuleKind::ResidenceIndicator:
-        return residenceIndicatorLeave(text, entryValue);
-    case RuleKind::OverseasIndicator:
-        return overseasIndicatorLeave(text, entryValue);
-    case RuleKind::IdentityNumber:
-        return identityNumberLeave(text, entryValue);
-    case RuleKind::DatePart: {
-        std::array<QString, 6> parts;
-        for (std::size_t i = 0; i < parts.size(); ++i)
-            parts[i] = siblings.dateParts[i]->text();
-        return datePartLeave(entry.element, parts, entryValue);
-    }
-    case RuleKind::IncomeAmount:
-        return incomeAmountLeave(entry.element, textsOf(siblings.amounts), entryValue);
-    case RuleKind::Rent:
-        return rentLeave(text);
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 void RecordEditor::wireFieldRules() {
@@ -209,8 +169,11 @@ bool RecordEditor::fieldLeft(const EditorField& entry) {
     }
     FieldEdit* edit = field(QLatin1String(entry.column));
     const QString* slot = entryValue(entry);
-    const std::optional<LeaveVerdict> verdict =
-        leaveCheck({periodDateEdits, incomeEdits}, entry, edit->text(), slot ? *slot : QString());
+    std::array<QString, 6> dateParts;
+    for (std::size_t i = 0; i < dateParts.size(); ++i)
+        dateParts[i] = periodDateEdits[i]->text();
+    const std::optional<LeaveVerdict> verdict = leaveCheck(
+        entry, edit->text(), slot ? *slot : QString(), {dateParts, textsOf(incomeEdits)});
     if (!verdict)
         return false;
     if (verdict->ok)

@@ -386,5 +386,6 @@ QWidget* RecordEditor::buildCommands() {
         order[i]->setAccessibleName(widgets::spokenText(order[i]->text()));
         grid->addWidget(order[i], i / 5, i % 5);
     }
+    addReturnCommands(box, grid, 2);
     return box;
 }

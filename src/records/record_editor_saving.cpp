@@ -40,10 +40,14 @@ void RecordEditor::saveToMedium() {
     openSaveScreen(saverules::isOversize(QFileInfo(built).size()));
 }
 
+// After the message the user may open the whole return's problem list, which names the records
+// left out and why.
 void RecordEditor::showOriginalsNotUpdated() {
     showError(QStringLiteral("The program has detected that some 'Original' type records are not "
                              "updated.  These records will not be saved to floppy.  You must "
                              "update or delete these records before saving to floppy."));
+    if (confirm(tr("Do you want to see the list of problems in the return?")))
+        showReturnProblems();
 }
 
 void RecordEditor::openSaveScreen(bool oversize) {

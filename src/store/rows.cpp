@@ -23,6 +23,14 @@ Statement& bindRow(Statement& statement, const RowValues& values) {
     return statement;
 }
 
+QString insertSql(const char* tableName, Columns columns) {
+    QStringList marks;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(QLatin1String(tableName), columnList(columns), marks.join(u','));
+}
+
 } // namespace
 
 QString createTableSql(const char* tableName, Columns columns) {
@@ -55,18 +63,6 @@ RowValues readRow(Statement& query, Columns columns, int firstColumn) {
         values << query.value(firstColumn + static_cast<int>(i));
     return values;
 }
-
-namespace {
-
-QString insertSql(const char* tableName, Columns columns) {
-    QStringList marks;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        marks << QStringLiteral("?");
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(QLatin1String(tableName), columnList(columns), marks.join(u','));
-}
-
-} // namespace
 
 RowInserter::RowInserter(Database& db, const char* tableName, Columns columns)
     : m_db(db)

@@ -13,11 +13,10 @@ QString columnList(Columns columns);
 RowValues emptyRow(Columns columns);
 RowValues readRow(Statement& query, Columns columns, int firstColumn = 0);
 
-// Adds many rows with one prepared statement.
+// Inserts many rows through one prepared statement; each row is checked first as insertRow does.
 class RowInserter {
 public:
     RowInserter(Database& db, const char* tableName, Columns columns);
-    // Checks every value first and writes nothing when one is refused.
     qint64 insert(const RowValues& values);
 
 private:

@@ -301,7 +301,8 @@ void TestEditorFieldsScreen::tabFollowsTheReadingOrderOfEachPage() {
     editor.control<QWidget>(order.first())->setFocus();
     const QStringList commands{"firstButton", "previousButton", "nextButton", "lastButton",
                                "cNew",        "cDelete",        "cExit",      "cNameSearch",
-                               "cSort",       "cPrint",         "cPrintAll",  "cSaveFloppy"};
+                               "cSort",       "cPrint",         "cPrintAll",  "cSaveFloppy",
+                               "cCheckAll",   "cImport",        "cExport",    "cExportTemplate"};
     const QStringList expected = order + commands + QStringList{order.first()};
     QStringList visited{focusName()};
     for (int step = 1; step < expected.size(); ++step) {

@@ -3,6 +3,7 @@
 // with the state it leaves, the 'Original' count message, a medium that fills up or is
 // read-only, the name's key filter, Cancel and the window's close.
 #include "common/files.h"
+#include "records/problem_list_window.h"
 #include "submission/control_list_page.h"
 #include "submission/log_record.h"
 #include "submission/save_rules.h"
@@ -16,6 +17,7 @@
 #include "support/without_access_override.h"
 
 #include <QProgressBar>
+#include <QTreeWidget>
 
 namespace {
 
@@ -207,14 +209,24 @@ void TestSaveFlow::originalRecordOutsideTheYear() {
     SaveFlow flow;
     QStringList outside = exampleRecord(" ", "LATER") + QStringList{"ID=9", "EYear2=2003"};
     QVERIFY(flow.open(1, {outside}));
-    QVERIFY(!flow.pressSave());
-    QCOMPARE(flow.editor.services.boxes.size(), 2);
-    QCOMPARE(flow.editor.services.boxes.last().title, QStringLiteral("Error"));
-    QCOMPARE(flow.editor.services.lastText(),
+    flow.editor.services.answers = {true, true}; // the save, then the offered problem list
+    click(flow.editor.control<QPushButton>("cSaveFloppy"));
+    QVERIFY(!flow.editor->findChild<SaveScreen*>("fSave"));
+    QCOMPARE(flow.editor.services.boxes.size(), 3);
+    QCOMPARE(flow.editor.services.boxes[1].title, QStringLiteral("Error"));
+    QCOMPARE(flow.editor.services.boxes[1].text,
              QStringLiteral("The program has detected that some 'Original' type records are not "
                             "updated.  These records will not be saved to floppy.  You must "
                             "update or delete these records before saving to floppy."));
+    QCOMPARE(flow.editor.services.boxes[2].title, QStringLiteral("CONFIRMATION"));
     QVERIFY(flow.hasWorkFile("TEMP73D.MDB"));
+    // The list offered names the record the save left out.
+    auto* list = flow.editor->findChild<ProblemListWindow*>();
+    QVERIFY(list && list->isVisible());
+    QList<QTreeWidgetItem*> leftOut = list->list()->findItems(
+        QStringLiteral("The save leaves this original record out"), Qt::MatchStartsWith,
+        list->list()->columnCount() - 1); // the message column
+    QCOMPARE(leftOut.size(), 1);
 }
 
 enum class MediumFault { FillsUp, ReadOnly, LogNameTaken };

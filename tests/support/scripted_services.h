@@ -41,6 +41,10 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
+    QString chooseOpenFile(const QString& caption, const QString&, const QString&) override {
+        return chooseSaveFile(caption, QString(), QString());
+    }
+
     QStringList texts() const {
         QStringList all;
         for (const Box& box : boxes)

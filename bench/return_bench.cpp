@@ -1,0 +1,135 @@
+// Measures, on a generated working database of N records, the whole-return check, the export to
+// CSV, and the dry run and the import of that file into a fresh database; the export is set
+// against the sqlcipher client's ".mode csv" output of the same table in the same run. Each
+// command runs --repeat times (default 5); the median and the peak resident memory are printed,
+// and one RESULT line per command for the benchmark table.
+#include "command_line.h"
+#include "process_memory.h"
+#include "record_generator.h"
+
+#include "import/record_transfer.h"
+#include "records/whole_return.h"
+#include "store/schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+
+struct Figures {
+    qint64 medianNs = 0;
+    qint64 peakBytes = 0;
+};
+
+// prepare runs before each timed step and is not counted.
+Figures measure(int repeat, const std::function<void()>& prepare,
+                const std::function<void()>& step) {
+    std::vector<qint64> samples;
+    memory::resetPeakResident();
+    for (int i = 0; i < repeat; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        samples.push_back(timer.nsecsElapsed());
+    }
+    return {bench::median(samples), memory::peakResidentKiB() * 1024};
+}
+
+// The engine's own client writes the same rows as CSV.
+qint64 clientExport(const QString& database, const QString& target) {
+    const QString script =
+        QStringLiteral("PRAGMA key='%1';\n.headers on\n.mode csv\n.output %2\n"
+                       "SELECT * FROM employee WHERE Status <> 'H' ORDER BY ID, rowid;\n")
+            .arg(schema::defaultPassword, target);
+    QElapsedTimer timer;
+    timer.start();
+    QProcess client;
+    client.start(QStringLiteral("sqlcipher"), {database});
+    client.write(script.toUtf8());
+    client.closeWriteChannel();
+    if (!client.waitForFinished(-1) || client.exitCode() != 0)
+        throw std::runtime_error("the sqlcipher client failed");
+    return timer.nsecsElapsed();
+}
+
+void report(const QString& command, qint64 records, const Figures& figures, qint64 floorNs) {
+    bench::say(QStringLiteral("%1: median %2, peak resident %3 MB")
+                   .arg(command, bench::milliseconds(figures.medianNs))
+                   .arg(figures.peakBytes / (1024.0 * 1024.0), 0, 'f', 1));
+    bench::result(command, records, figures.medianNs, floorNs, figures.peakBytes);
+}
+
+void run(const QDir& folder, int records, int repeat) {
+    folder.mkpath(QStringLiteral("source"));
+    generator::makeWorkingDatabase(folder.filePath("source"), records, 17);
+    const QString csvPath = folder.filePath("records.csv");
+    std::vector<qint64> floors;
+    for (int i = 0; i < repeat; ++i)
+        floors.push_back(
+            clientExport(databasePath(folder.filePath("source"), DatabaseFile::Working),
+                         folder.filePath("client.csv")));
+    Database db = Database::open(databasePath(folder.filePath("source"), DatabaseFile::Working),
+                                 OpenOptions{schema::defaultPassword});
+    int problems = 0;
+    report("whole-return check", records,
+           measure(repeat, {}, [&] { problems = static_cast<int>(checkWholeReturn(db).size()); }),
+           -1);
+    report("export to CSV", records, measure(repeat, {}, [&] { exportRecords(db, csvPath); }),
+           bench::median(floors));
+    ImportPlan plan;
+    // The previous run's plan goes first, so that the peak is that of one dry run.
+    report("import dry run", records,
+           measure(
+               repeat, [&] { plan = ImportPlan(); }, [&] { plan = dryRun(db, csvPath); }),
+           -1);
+    const QList<RowValues> rows = chosenRows(plan, ImportChoice::AllRows);
+    std::optional<Database> target;
+    int attempt = 0;
+    const auto freshTarget = [&] {
+        target.reset();
+        const QString where = folder.filePath(QStringLiteral("target%1").arg(++attempt));
+        QDir().mkpath(where);
+        generator::makeWorkingDatabase(where, 0, 17);
+        target = Database::open(databasePath(where, DatabaseFile::Working),
+                                OpenOptions{schema::defaultPassword});
+    };
+    report("import", records, measure(repeat, freshTarget, [&] { importRecords(*target, rows); }),
+           -1);
+    bench::say(QStringLiteral("%1 problems found; %2 of %3 rows imported")
+                   .arg(problems)
+                   .arg(rows.size())
+                   .arg(plan.rows.size()));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("return_bench"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
+                                     QStringLiteral("N"), QStringLiteral("50000"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"), QStringLiteral("Runs per command."),
+                                    QStringLiteral("N"), QStringLiteral("5"));
+    parser.addOptions({records, repeat});
+    parser.process(app);
+    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
+    const auto times = bench::wholeNumber(parser, repeat, 1, 100);
+    if (!count || !times)
+        return 2;
+    QTemporaryDir folder;
+    try {
+        run(QDir(folder.path()), static_cast<int>(*count), static_cast<int>(*times));
+    } catch (const std::exception& error) {
+        bench::complain(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return 0;
+}

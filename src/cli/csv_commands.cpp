@@ -1,0 +1,105 @@
+#include "cli/csv_commands.h"
+
+#include "common/files.h"
+#include "import/record_transfer.h"
+#include "store/database.h"
+#include "store/schema.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+#include <optional>
+
+namespace cli {
+namespace {
+
+struct VerbArguments {
+    QString file;
+    QString dataDir;
+    bool dryRun = false;
+};
+
+std::optional<VerbArguments> readArguments(const QStringList& arguments, bool takesDryRun,
+                                           QTextStream& errors, const char* usage) {
+    QCommandLineParser parser;
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    parser.addOption(dataDir);
+    if (takesDryRun)
+        parser.addOption(dryRun);
+    if (!parser.parse(QStringList{QStringLiteral("xw73d")} + arguments) ||
+        parser.positionalArguments().size() != 1) {
+        if (!parser.errorText().isEmpty())
+            errors << parser.errorText() << '\n';
+        errors << "usage: " << usage << '\n';
+        return std::nullopt;
+    }
+    return VerbArguments{parser.positionalArguments().first(), parser.value(dataDir),
+                         takesDryRun && parser.isSet(dryRun)};
+}
+
+// The working database of the program folder, opened exclusively as the program opens it: while
+// the program holds it, this fails and says so.
+Database openWorkingDatabase(const QString& dataDir, const std::function<QString()>& password) {
+    const QString folder = dataDir.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : QDir(dataDir).absolutePath();
+    if (!files::exists(folder, schema::workingFile))
+        throw EngineError(engine::FileNotFound,
+                          QObject::tr("There is no working database in the folder '%1'.")
+                              .arg(QDir::toNativeSeparators(folder)));
+    return Database::open(databasePath(folder, DatabaseFile::Working),
+                          OpenOptions{.password = password(), .exclusive = true});
+}
+
+int reportFailure(QTextStream& errors, const char* verb, const EngineError& error) {
+    errors << "xw73d " << verb << ": " << error.description() << '\n';
+    return Failed;
+}
+
+int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
+    const ImportPlan plan = dryRun(db, arguments.file);
+    for (const QString& line : planReport(plan))
+        out << line << '\n';
+    const int refused = plan.rowsWithProblems();
+    if (!arguments.dryRun) {
+        // Without a window to choose in, only the rows without problems are imported.
+        const std::optional<int> stored =
+            importRecords(db, chosenRows(plan, ImportChoice::RowsWithoutProblems));
+        out << stored.value_or(0) << " records imported, " << refused << " rows refused.\n";
+    }
+    return refused > 0 ? RowsRefused : Completed;
+}
+
+} // namespace
+
+int runImport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+              const std::function<QString()>& password) {
+    const auto read =
+        readArguments(arguments, true, errors, "xw73d import FILE [--dry-run] [--data-dir DIR]");
+    if (!read)
+        return Failed;
+    try {
+        Database db = openWorkingDatabase(read->dataDir, password);
+        return importPlan(db, *read, out);
+    } catch (const EngineError& error) {
+        return reportFailure(errors, "import", error);
+    }
+}
+
+int runExport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+              const std::function<QString()>& password) {
+    const auto read = readArguments(arguments, false, errors, "xw73d export FILE [--data-dir DIR]");
+    if (!read)
+        return Failed;
+    try {
+        Database db = openWorkingDatabase(read->dataDir, password);
+        const int count = exportRecords(db, read->file);
+        out << count << " records exported to " << QDir::toNativeSeparators(read->file) << ".\n";
+        return Completed;
+    } catch (const EngineError& error) {
+        return reportFailure(errors, "export", error);
+    }
+}
+
+} // namespace cli

@@ -1,0 +1,62 @@
+#include "cli/terminal_password.h"
+
+#include <QFile>
+#include <cstdio>
+#include <termios.h>
+#include <unistd.h>
+
+namespace cli {
+namespace {
+
+QString readLine() {
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::DontCloseHandle))
+        return QString();
+    QByteArray line = input.readLine();
+    if (line.endsWith('\n'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+// Echo goes back on however the read ends.
+class EchoOff {
+public:
+    EchoOff() {
+        m_active = tcgetattr(STDIN_FILENO, &m_saved) == 0;
+        if (!m_active)
+            return;
+        termios quiet = m_saved;
+        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    ~EchoOff() {
+        if (m_active)
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_saved);
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+
+private:
+    termios m_saved{};
+    bool m_active = false;
+};
+
+} // namespace
+
+QString commandLinePassword(QTextStream& errors) {
+    const QByteArray fromEnvironment = qgetenv("XW73D_PASSWORD");
+    if (qEnvironmentVariableIsSet("XW73D_PASSWORD"))
+        return QString::fromUtf8(fromEnvironment);
+    if (!isatty(STDIN_FILENO))
+        return readLine();
+    errors << "Password: " << Qt::flush;
+    QString password;
+    {
+        const EchoOff echoOff;
+        password = readLine();
+    }
+    errors << '\n' << Qt::flush;
+    return password;
+}
+
+} // namespace cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// Comma-separated files as spreadsheets write and read them (RFC 4180): fields holding a comma,
+// a quote or a line break are quoted, quotes inside doubled, lines end in CR LF.
+namespace csv {
+
+// Written first, so that a spreadsheet reads the file as UTF-8 and shows Chinese names.
+inline const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QString quoteField(const QString& field);
+// One line of the file, its line break included.
+QString line(const QStringList& fields);
+
+// The text of a file: UTF-8, with or without byte-order mark; otherwise Big5-HKSCS; nothing
+// when it is neither.
+std::optional<QString> decodeFile(const QByteArray& bytes);
+
+struct Record {
+    int line = 0;       // the file's line on which the record starts, from 1
+    QStringList fields; // empty for a malformed record
+    QString error;      // why the record could not be read; empty when it could
+};
+
+// The records of the text; empty lines are skipped. A malformed record (a quote inside an
+// unquoted field, text after a closing quote, a quote never closed) is returned with its error,
+// and reading goes on with the next line.
+QList<Record> parse(const QString& text);
+// The same, one record at a time, so that a large file's records need not all be held.
+void forEachRecord(const QString& text, const std::function<void(const Record&)>& take);
+
+} // namespace csv

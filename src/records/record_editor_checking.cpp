@@ -1,0 +1,78 @@
+// The editor's "Check all records" command: every record through the editor's rules, the list of
+// problems, and the way from a problem to its record, page and field.
+#include "records/record_editor.h"
+
+#include "common/message_boxes.h"
+#include "platform/desktop_services.h"
+#include "platform/field_edit.h"
+#include "platform/services.h"
+#include "platform/widgets.h"
+#include "records/problem_list_window.h"
+#include "records/whole_return.h"
+#include "startup/run_state.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+void RecordEditor::addReturnCommands(QWidget* box, QGridLayout* grid, int row) {
+    checkAllButton = widgets::button(box, "cCheckAll", QStringLiteral("Chec&k all records"));
+    importButton = widgets::button(box, "cImport", QStringLiteral("&Import..."));
+    exportButton = widgets::button(box, "cExport", QStringLiteral("&Export..."));
+    exportTemplateButton =
+        widgets::button(box, "cExportTemplate", QStringLiteral("Export te&mplate..."));
+    const std::array<QPushButton*, 4> commands{checkAllButton, importButton, exportButton,
+                                               exportTemplateButton};
+    for (int i = 0; i < 4; ++i) {
+        commands[i]->setAccessibleName(widgets::spokenText(commands[i]->text()));
+        grid->addWidget(commands[i], row, i);
+    }
+    connect(checkAllButton, &QPushButton::clicked, this, &RecordEditor::showReturnProblems);
+    connect(importButton, &QPushButton::clicked, this, &RecordEditor::importFromFile);
+    connect(exportButton, &QPushButton::clicked, this, &RecordEditor::exportToFile);
+    connect(exportTemplateButton, &QPushButton::clicked, this, &RecordEditor::exportTemplateToFile);
+}
+
+void RecordEditor::showReturnProblems() {
+    QList<ReturnProblem> problems;
+    {
+        platform::WaitCursor hourglass;
+        if (!runReportingErrors([&] { problems = checkWholeReturn(m_state.db()); }))
+            return;
+    }
+    if (!m_problemList) {
+        m_problemList = new ProblemListWindow(this);
+        connect(m_problemList, &ProblemListWindow::problemChosen, this, &RecordEditor::goToProblem);
+    }
+    m_problemList->showProblems(problems);
+    m_problemList->show();
+    m_problemList->raise();
+    m_problemList->activateWindow();
+}
+
+// Shows the record on the problem's page with the focus in its field; a pending edit is finished
+// with Update or Cancel first.
+void RecordEditor::goToProblem(const ReturnProblem& problem) {
+    if (!problem.record) {
+        showInformation(QStringLiteral("This problem is in the employer's common data, which the "
+                                       "employer screen edits."));
+        return;
+    }
+    if (m_commandState != CommandState::Browsing) {
+        platform::services().beep();
+        return;
+    }
+    const bool found = runReportingErrors([&] {
+        if (m_records.findFirstById(*problem.record))
+            showCurrentRow();
+        else
+            showInformation(QStringLiteral("The record with ID %1 is no longer in the list.")
+                                .arg(*problem.record));
+    });
+    if (!found || m_records.value(QStringLiteral("ID")).toLongLong() != *problem.record)
+        return;
+    activateWindow();
+    if (problem.page > 0)
+        showPage(problem.page);
+    if (FieldEdit* target = field(problem.column); target && target->isVisibleTo(this))
+        target->setFocus();
+}

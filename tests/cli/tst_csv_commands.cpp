@@ -1,0 +1,96 @@
+#include "support/submission_setup.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString errors;
+};
+
+Run runProgram(const QStringList& arguments, const QString& password) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XW73D_PASSWORD", password);
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    program.setProcessEnvironment(environment);
+    program.start(XW73D_PROGRAM, arguments);
+    program.closeWriteChannel();
+    if (!program.waitForFinished(60000))
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+const QByteArray csvFile = "Surname,FirstName,HKID,ChkDigit,Sex,RAddress1,RAreaCode,Capacity,EDay1,"
+                           "EMonth1,EYear1,EDay2,EMonth2,EYear2,QFlag,OSeaFlag\r\n"
+                           "LAM,KA YAN,B111111,1,F,FLAT B,H,CLERK,01,04,2001,31,03,2002,0,0\r\n"
+                           "HO,KA YAN,B222222,Z,F,FLAT B,H,CLERK,01,04,2001,31,03,2002,0,0\r\n";
+
+} // namespace
+
+class TestCsvCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void verbs_data();
+    void verbs();
+};
+
+void TestCsvCommands::verbs_data() {
+    QTest::addColumn<QStringList>("arguments"); // FILE stands for the CSV file
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("held"); // the test holds the database as a running program would
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");         // part of what is printed
+    QTest::addColumn<QStringList>("surnames"); // the records afterwards
+    const QStringList before{"CHAN"};
+    QTest::newRow("export") << QStringList{"export", "FILE"} << "qvz" << false << 0
+                            << "1 records exported" << before;
+    QTest::newRow("dry run reports the refused row, stores nothing")
+        << QStringList{"import", "FILE", "--dry-run"} << "qvz" << false << 1
+        << "Row 2 (line 3) HO, KA YAN, page 1, ChkDigit: Invalid check character." << before;
+    QTest::newRow("import stores the rows without problems")
+        << QStringList{"import", "FILE"} << "qvz" << false << 1
+        << "1 records imported, 1 rows refused." << QStringList{"CHAN", "LAM"};
+    QTest::newRow("wrong password") << QStringList{"import", "FILE"} << "wrong" << false << 2
+                                    << "Not a valid password." << before;
+    QTest::newRow("refused while the program holds the database")
+        << QStringList{"export", "FILE"} << "qvz" << true << 2 << "in use" << before;
+    QTest::newRow("no file") << QStringList{"import"} << "qvz" << false << 2 << "usage:" << before;
+}
+
+void TestCsvCommands::verbs() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, password);
+    QFETCH(bool, held);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QFETCH(QStringList, surnames);
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord() + QStringList{"ID=1"});
+    TempFolder files;
+    const QString file = files.file("records.csv");
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(csvFile) == csvFile.size());
+    written.close();
+    if (!held)
+        db.state.login.reset();
+    arguments.replaceInStrings(QRegularExpression("^FILE$"), file);
+    const Run run = runProgram(arguments + QStringList{"--data-dir", db.folder.path()}, password);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.errors).contains(said), qPrintable(run.out + run.errors));
+    if (!held)
+        db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
+                                        OpenOptions{.password = schema::defaultPassword});
+    QCOMPARE(db.column("Surname"), surnames);
+    if (arguments.first() == "export" && exitCode == 0)
+        QVERIFY(fileBytes(file).contains("\r\n1,O,1,CHAN,TAI MAN,"));
+}
+
+QTEST_GUILESS_MAIN(TestCsvCommands)
+#include "tst_csv_commands.moc"

@@ -1,0 +1,196 @@
+#include "import/csv.h"
+#include "import/record_transfer.h"
+#include "record_generator.h"
+#include "support/file_size_limit.h"
+#include "support/submission_setup.h"
+
+#include <QTest>
+
+namespace {
+
+// Every real record in ID order, each as the texts its columns show, ID and SheetNo left out.
+QList<QStringList> storedRecords(Database& db) {
+    QList<QStringList> records;
+    for (const RowValues& row : tableRows(db, table::employee, employeeColumns())) {
+        QStringList texts;
+        for (std::size_t i = 0; i < employeeColumns().size(); ++i)
+            if (i != 0 && i != 2) // ID and SheetNo
+                texts << textFromValue(row.at(static_cast<qsizetype>(i)));
+        if (texts.first() != u"H")
+            records << texts;
+    }
+    return records;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString header = QStringLiteral(
+    "Surname,FirstName,ChineseName,HKID,ChkDigit,Sex,RAddress1,RAreaCode,Capacity,EDay1,EMonth1,"
+    "EYear1,EDay2,EMonth2,EYear2,aIncome,QFlag,OSeaFlag,Colour\r\n");
+
+QString csvRow(const QString& surname, const QString& hkid, const QString& check,
+               const QString& startYear = "2001", const QString& salary = "120000") {
+    return QStringLiteral(
+               "%1,TAI MAN,陳大文,%2,%3,m,FLAT A,k,CLERK,1,4,%4,31,3,2002,%5,0,0,red\r\n")
+        .arg(surname, hkid, check, startYear, salary);
+}
+
+} // namespace
+
+class TestRecordTransfer : public QObject {
+    Q_OBJECT
+private slots:
+    void exportThenImportGivesTheSameRecords();
+    void dryRunNamesEachProblem_data();
+    void dryRunNamesEachProblem();
+    void onlyRowsWithoutProblemsAreStored();
+    void interruptedImportStoresNothing_data();
+    void interruptedImportStoresNothing();
+    void failedExportKeepsTheOldFile();
+
+private:
+    ImportPlan fiveProblemPlan(WorkingDatabase& db);
+    TempFolder files;
+};
+
+void TestRecordTransfer::exportThenImportGivesTheSameRecords() {
+    WorkingDatabase source;
+    generator::fillDatabase(source.state.db(), 200, 3);
+    // What Update stores: the generator writes some surnames in mixed case.
+    source.state.db().exec("update employee set Surname = upper(Surname)");
+    const QString path = files.file("records.csv");
+    QCOMPARE(exportRecords(source.state.db(), path), 200);
+    const QByteArray bytes = bytesOf(path);
+    QVERIFY(bytes.startsWith(csv::byteOrderMark));
+    QVERIFY(bytes.mid(3).startsWith("ID,Status,SheetNo,Surname,FirstName,"));
+    exportTemplate(files.file("template.csv"));
+    QCOMPARE(bytesOf(files.file("template.csv")), bytes.left(bytes.indexOf("\r\n") + 2));
+
+    WorkingDatabase target;
+    generator::fillDatabase(target.state.db(), 0, 3);
+    const ImportPlan plan = dryRun(target.state.db(), path);
+    QCOMPARE(plan.rows.size(), 200);
+    QCOMPARE(plan.storableRows(), 200);
+    QCOMPARE(importRecords(target.state.db(), chosenRows(plan, ImportChoice::AllRows)).value_or(-1),
+             200);
+    const QList<QStringList> imported = storedRecords(target.state.db());
+    QCOMPARE(imported, storedRecords(source.state.db()));
+    QVERIFY(std::ranges::any_of(imported, [](const QStringList& texts) { // a Chinese name
+        return std::ranges::any_of(texts.at(3), [](QChar c) { return c.unicode() >= 0x4e00; });
+    }));
+}
+
+ImportPlan TestRecordTransfer::fiveProblemPlan(WorkingDatabase& db) {
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord() + QStringList{"ID=1"}); // A123456(3)
+    const QString path = files.file("five.csv");
+    writeFile(path, (header + csvRow("CHAN", "B111111", "1") + csvRow("WONG", "B222222", "X") +
+                     csvRow("LEE", "B333333", "2", "2000") +
+                     csvRow("HO", "B444444", "4", "2001", "\"1,000.50\"") +
+                     csvRow("ABCDEFGHIJKLMNOPQRSTU", "B555555", "5") +
+                     csvRow("CHEUNG", "A123456", "3") + csvRow("LAM", "C777777", "7"))
+                        .toUtf8());
+    return dryRun(db.state.db(), path);
+}
+
+void TestRecordTransfer::dryRunNamesEachProblem_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("message"); // the start of one of its problems; empty: none
+    QTest::newRow("clean row") << 1 << "";
+    QTest::newRow("wrong check character") << 2 << "Invalid check character.";
+    QTest::newRow("date outside the year")
+        << 3 << "Start date should not be earlier than 01 April 2001.";
+    QTest::newRow("amount with cents") << 4 << "Cents should be excluded!";
+    QTest::newRow("surname too long in bytes") << 5 << "The field 'Surname' holds at most 20 bytes";
+    QTest::newRow("identity number in the database")
+        << 6 << "The identity number A123456(3) is also on the original record with ID 1.";
+    QTest::newRow("second clean row") << 7 << "";
+}
+
+void TestRecordTransfer::dryRunNamesEachProblem() {
+    QFETCH(int, row);
+    QFETCH(QString, message);
+    WorkingDatabase db;
+    const ImportPlan plan = fiveProblemPlan(db);
+    QCOMPARE(plan.unknownColumns, QStringList{"Colour"});
+    QCOMPARE(plan.rows.size(), 7);
+    const ImportRow& found = plan.rows.at(row - 1);
+    QStringList messages;
+    for (const ReturnProblem& problem : found.problems)
+        messages << problem.message;
+    if (message.isEmpty())
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
+    else
+        QVERIFY2(
+            std::ranges::any_of(messages, [&](const QString& m) { return m.startsWith(message); }),
+            qPrintable(messages.join(" | ")));
+    QCOMPARE(found.storable, row != 5);
+    QVERIFY(planReport(plan).join('\n').contains(
+                QStringLiteral("Row %1 (line %2)").arg(row).arg(row + 1)) == !message.isEmpty());
+}
+
+void TestRecordTransfer::onlyRowsWithoutProblemsAreStored() {
+    WorkingDatabase db;
+    const ImportPlan plan = fiveProblemPlan(db);
+    QCOMPARE(importRecords(db.state.db(), chosenRows(plan, ImportChoice::RowsWithoutProblems))
+                 .value_or(-1),
+             2);
+    QCOMPARE(db.column("Surname"), (QStringList{"CHAN", "CHAN", "LAM"}));
+    QCOMPARE(db.column("ID"), (QStringList{"1", "2", "3"}));
+    QCOMPARE(db.column("SheetNo"), (QStringList{"1", "(none)", "(none)"}));
+    QCOMPARE(db.column("aIncome").last(), "120,000");
+    QCOMPARE(db.column("EDay1").last(), "01");
+}
+
+void TestRecordTransfer::interruptedImportStoresNothing_data() {
+    QTest::addColumn<int>("stopAt");     // the progress stops the import after this row; 0: never
+    QTest::addColumn<int>("refusedRow"); // a row no column can hold; 0: none
+    QTest::newRow("cancelled half-way") << 25 << 0;
+    QTest::newRow("cancelled after the last row") << 50 << 0;
+    QTest::newRow("refused row half-way") << 0 << 30;
+}
+
+void TestRecordTransfer::interruptedImportStoresNothing() {
+    QFETCH(int, stopAt);
+    QFETCH(int, refusedRow);
+    WorkingDatabase source;
+    generator::fillDatabase(source.state.db(), 50, 5);
+    QList<RowValues> rows = tableRows(source.state.db(), table::employee, employeeColumns());
+    rows.removeIf([](const RowValues& row) { return row.at(1).toString() == u"H"; });
+    if (refusedRow > 0)
+        rows[refusedRow - 1][3] = QString(21, u'X');
+    WorkingDatabase target;
+    target.addRecord(exampleRecord() + QStringList{"ID=1"});
+    const auto stop = [stopAt](int written, int) { return written != stopAt; };
+    if (refusedRow > 0)
+        QVERIFY_THROWS_EXCEPTION(EngineError, importRecords(target.state.db(), rows, stop));
+    else
+        QVERIFY(!importRecords(target.state.db(), rows, stop));
+    QCOMPARE(target.column("ID"), QStringList{"1"});
+}
+
+void TestRecordTransfer::failedExportKeepsTheOldFile() {
+    WorkingDatabase db;
+    generator::fillDatabase(db.state.db(), 100, 9);
+    const QString path = files.file("kept.csv");
+    writeFile(path, "old");
+    {
+        const FileSizeLimit limit(4096);
+        QVERIFY_THROWS_EXCEPTION(EngineError, exportRecords(db.state.db(), path));
+    }
+    QCOMPARE(bytesOf(path), QByteArray("old"));
+    const QStringList left = QDir(files.path()).entryList({"kept*"}, QDir::Files | QDir::Hidden);
+    QVERIFY2(left == QStringList{"kept.csv"}, qPrintable(left.join(" | ")));
+}
+
+QTEST_GUILESS_MAIN(TestRecordTransfer)
+#include "tst_record_transfer.moc"
