@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -28,19 +27,6 @@ const QString returnYear = QString::number(generator::defaultReturnYear);
 void makeAllOriginal(Database& login) {
     login.exec(QStringLiteral("UPDATE employee SET Status='O' WHERE Status IN ('R', 'S')"));
     numberOriginalRecords(login);
-}
-
-qint64 runClient(const QStringList& arguments, const QByteArray& script) {
-    QElapsedTimer timer;
-    timer.start();
-    QProcess client;
-    client.start(arguments.first(), arguments.mid(1));
-    client.write(script);
-    client.closeWriteChannel();
-    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
-        !client.readAllStandardError().isEmpty())
-        throw std::runtime_error(qPrintable(arguments.join(u' ') + QStringLiteral(" failed")));
-    return timer.nsecsElapsed();
 }
 
 // The same copy by the engine's own client: attach a plain file, make the two tables, copy the
@@ -58,9 +44,9 @@ qint64 clientFloor(const QString& folder, const QString& image) {
                  returnYear + QStringLiteral("0401"),
                  createTableSql("s.Employer", employerColumns()));
     const QString working = databasePath(folder, DatabaseFile::Working);
-    return runClient({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
-           runClient({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
-           runClient({QStringLiteral("md5sum"), image}, QByteArray());
+    return bench::runTool({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
+           bench::runTool({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
+           bench::runTool({QStringLiteral("md5sum"), image}, QByteArray());
 }
 
 // The program's part, timed step by step on a working database of original records.
@@ -109,6 +95,8 @@ void report(const QDir& folder, const ProgramRun& run, qint64 floor) {
                    .arg(static_cast<double>(run.logged) / static_cast<double>(floor), 0, 'f', 2));
     bench::say(QStringLiteral("peak resident memory of the program's part: %1 MB (at most 150)")
                    .arg(run.peakKiB / 1024.0, 0, 'f', 1));
+    bench::result(QStringLiteral("submission build, image and digest (one run)"), run.copied,
+                  run.logged, floor, run.peakKiB * 1024);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 
 #define SQLITE_HAS_CODEC 1
@@ -14,6 +15,12 @@
 namespace {
 
 constexpr qint64 smallestPage = 512;
+
+qint64 cacheKiB(qint64 fileBytes) {
+    constexpr qint64 leastKiB = 16 * 1024;
+    constexpr qint64 mostKiB = 96 * 1024;
+    return std::clamp(fileBytes / 1024 * 5 / 4, leastKiB, mostKiB);
+}
 
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
@@ -182,8 +189,9 @@ Database Database::open(const QString& path, const OpenOptions& options) {
         throw damaged(path);
     if (rc != SQLITE_OK)
         db.fail(rc);
-    // Room for a large working database's pages, so browsing and renumbering stay in memory.
-    db.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+    // Room for every page of the file and some growth, so that no command reads and decrypts a
+    // page twice; within a bound that keeps the program's memory modest for any file.
+    db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(cacheKiB(info.size())));
     // Taking the write lock once keeps every other process out until this connection closes.
     if (options.exclusive && !options.readOnly)
         db.exec(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));

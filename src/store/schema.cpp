@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "store/rows.h"
+#include "store/working_indexes.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -18,8 +19,8 @@ Database openTarget(const QString& folder, DatabaseFile file) {
                           {.password = schema::defaultPassword, .exclusive = true});
 }
 
-void createWithFirstRow(const QString& folder, DatabaseFile file, const char* tableName,
-                        Columns columns, const char* markedColumn, const QString& mark) {
+Database createWithFirstRow(const QString& folder, DatabaseFile file, const char* tableName,
+                            Columns columns, const char* markedColumn, const QString& mark) {
     Database db = openTarget(folder, file);
     Transaction transaction(db);
     db.exec(createTableSql(tableName, columns));
@@ -27,6 +28,7 @@ void createWithFirstRow(const QString& folder, DatabaseFile file, const char* ta
     row[columnIndex(columns, QLatin1String(markedColumn))] = mark;
     insertRow(db, tableName, columns, row);
     transaction.commit();
+    return db;
 }
 
 } // namespace
@@ -43,8 +45,9 @@ void createEmployerTable(const QString& folder, DatabaseFile file) {
 }
 
 void createEmployeeTable(const QString& folder, DatabaseFile file) {
-    createWithFirstRow(folder, file, table::employee, employeeColumns(), "Status",
-                       QStringLiteral("H"));
+    Database db = createWithFirstRow(folder, file, table::employee, employeeColumns(), "Status",
+                                     QStringLiteral("H"));
+    addWorkingIndexes(db);
 }
 
 // The first database is made in a folder of its own beside where it belongs, and moved into

@@ -241,7 +241,7 @@ void TestEditorFrame::nameSearchRebuildsOnlyOnAChange() {
     QCOMPARE(editor.services.texts().size(), 1);
     QVERIFY(!outline->topLevelItem(22)->isExpanded()); // the same list, not a new one
 
-    emit editor->recordsChanged();                    // as a save does
+    editor->reloadRecords();                          // as an import does
     QVERIFY(outline->topLevelItem(22)->isExpanded()); // rebuilt
     QCOMPARE(editor.services.texts().size(), 1);
 }
