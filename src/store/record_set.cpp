@@ -199,9 +199,10 @@ bool RecordSet::findFirstByName(const QString& surname, const std::optional<QStr
 }
 
 // The highest identifier is the first of the identifier index from the top whose row is real.
+// The unary plus keeps the engine from reading the whole name index for the record type.
 std::optional<qint64> RecordSet::highestId() const {
     Statement read = m_db.prepare(
-        QStringLiteral("select ID from employee where Status <> 'H' order by ID desc limit 1"));
+        QStringLiteral("select ID from employee where +Status <> 'H' order by ID desc limit 1"));
     if (!read.next())
         return std::nullopt;
     return read.value(0).toLongLong();

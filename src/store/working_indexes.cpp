@@ -11,13 +11,15 @@ struct IndexDefinition {
     const char* sql;
 };
 
-// The name index holds exactly the rows and the order of the editor's record list (a plain
-// index ends in the row key, which breaks ties of equal names), so the list is read from it
-// alone.
+// The name index holds the rows of the editor's record list in its order, with the record type
+// and the sheet number, so that the list, the name list and the sort's walk are read from the
+// index alone and never from the whole table. Equal names are put in the order they were added
+// by a sort of each run of equal names only.
 const IndexDefinition workingIndexes[] = {
     {"employee_by_id", "CREATE INDEX employee_by_id ON employee(ID)"},
-    {"employee_by_name", "CREATE INDEX employee_by_name ON employee(Surname COLLATE NOCASE, "
-                         "FirstName COLLATE NOCASE) WHERE Status <> 'H'"},
+    {"employee_by_name",
+     "CREATE INDEX employee_by_name ON employee(Surname COLLATE NOCASE, FirstName COLLATE NOCASE, "
+     "Status, SheetNo) WHERE Status <> 'H'"},
 };
 
 QStringList existingIndexes(Database& db) {
