@@ -39,10 +39,6 @@ QString workingPath(const ScreenBench& bench) {
     return databasePath(bench.folder.path(), DatabaseFile::Working);
 }
 
-qint64 cacheKiB(const ScreenBench& bench) {
-    return std::clamp<qint64>(QFileInfo(workingPath(bench)).size() / 1024 * 5 / 4, 16384, 98304);
-}
-
 QPushButton* command(RecordEditor& editor, const char* name) {
     return editor.findChild<QPushButton*>(QLatin1String(name));
 }
@@ -164,7 +160,8 @@ void measureRecordCommands(ScreenBench& bench, RecordEditor& editor) {
 // the file in the same state.
 void measureSort(ScreenBench& bench, RecordEditor& editor) {
     const QString copy = bench.folder.filePath(QStringLiteral("floor.mdb"));
-    const QString numbering = clientNumbering.arg(cacheKiB(bench));
+    const QString numbering =
+        clientNumbering.arg(pageCacheKiB(QFileInfo(workingPath(bench)).size()));
     std::vector<qint64> firstFloors;
     std::vector<qint64> againFloors;
     const auto floorOnCopy = [&](std::vector<qint64>& floors) {

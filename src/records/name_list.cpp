@@ -62,22 +62,25 @@ QString nameEntryText(const NameEntry& names) {
     return names.surname.toString() + QStringLiteral(", ") + names.firstName.toString();
 }
 
+// Each letter's names are gathered as places in the list, not copies: at 100,000 records the
+// list is large enough for a copy to count.
 NameList buildNameList(const QList<NameEntry>& names) {
-    std::array<QList<NameEntry>, 26> byLetter;
+    std::array<QList<qsizetype>, 26> byLetter;
     NameList list;
-    for (const NameEntry& name : names) {
-        const std::optional<int> letter = initialLetter(name.surname);
+    for (qsizetype at = 0; at < names.size(); ++at) {
+        const std::optional<int> letter = initialLetter(names[at].surname);
         if (!letter)
             continue;
-        if (name.firstName.isNull())
-            list.withoutFirstName << name.surname.toString();
+        if (names[at].firstName.isNull())
+            list.withoutFirstName << names[at].surname.toString();
         else
-            byLetter[*letter] << name;
+            byLetter[*letter] << at;
     }
+    list.entries.reserve(names.size() + 26);
     for (int letter = 0; letter < 26; ++letter) {
         list.entries.append({QString(QChar(u'A' + letter)), 1});
-        for (const NameEntry& name : byLetter[letter])
-            list.entries.append({nameEntryText(name), 2, name});
+        for (const qsizetype at : byLetter[letter])
+            list.entries.append({nameEntryText(names[at]), 2, names[at]});
     }
     return list;
 }

@@ -16,12 +16,6 @@ namespace {
 
 constexpr qint64 smallestPage = 512;
 
-qint64 cacheKiB(qint64 fileBytes) {
-    constexpr qint64 leastKiB = 16 * 1024;
-    constexpr qint64 mostKiB = 96 * 1024;
-    return std::clamp(fileBytes / 1024 * 5 / 4, leastKiB, mostKiB);
-}
-
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
@@ -131,6 +125,12 @@ void applyKey(sqlite3* db, const QString& key) {
 
 } // namespace
 
+qint64 pageCacheKiB(qint64 fileBytes) {
+    constexpr qint64 leastKiB = 16 * 1024;
+    constexpr qint64 mostKiB = 32 * 1024;
+    return std::clamp(fileBytes / 1024 * 5 / 4, leastKiB, mostKiB);
+}
+
 bool isPlainDatabaseFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -189,9 +189,7 @@ Database Database::open(const QString& path, const OpenOptions& options) {
         throw damaged(path);
     if (rc != SQLITE_OK)
         db.fail(rc);
-    // Room for every page of the file and some growth, so that no command reads and decrypts a
-    // page twice; within a bound that keeps the program's memory modest for any file.
-    db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(cacheKiB(info.size())));
+    db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(pageCacheKiB(info.size())));
     // Taking the write lock once keeps every other process out until this connection closes.
     if (options.exclusive && !options.readOnly)
         db.exec(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
