@@ -1,27 +1,12 @@
 #include "client_floor.h"
 
+#include "command_line.h"
 #include "store/rows.h"
 #include "store/schema.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <stdexcept>
 
 namespace bench {
-
-qint64 runClient(const QStringList& arguments, const QByteArray& script) {
-    QElapsedTimer timer;
-    timer.start();
-    QProcess client;
-    client.start(arguments.first(), arguments.mid(1));
-    client.write(script);
-    client.closeWriteChannel();
-    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
-        !client.readAllStandardError().isEmpty())
-        throw std::runtime_error(qPrintable(arguments.join(u' ') + QStringLiteral(" failed")));
-    return timer.nsecsElapsed();
-}
 
 // The same copy by the engine's own client: attach a plain file, make the two tables, copy the
 // selected rows, then compact; and md5sum of the image the program wrote.
@@ -39,9 +24,9 @@ qint64 submissionFloor(const QString& folder, const QString& image, int returnYe
                  QString::number(returnYear) + QStringLiteral("0401"),
                  createTableSql("s.Employer", employerColumns()));
     const QString working = databasePath(folder, DatabaseFile::Working);
-    return runClient({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
-           runClient({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
-           runClient({QStringLiteral("md5sum"), image}, QByteArray());
+    return runTool({QStringLiteral("sqlcipher"), working}, script.toUtf8()) +
+           runTool({QStringLiteral("sqlcipher"), copy}, "VACUUM;\n") +
+           runTool({QStringLiteral("md5sum"), image}, QByteArray());
 }
 
 } // namespace bench

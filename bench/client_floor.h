@@ -7,10 +7,6 @@
 // are set against.
 namespace bench {
 
-// Runs a program with the script on its standard input; the nanoseconds it took. Throws
-// std::runtime_error when it fails or complains.
-qint64 runClient(const QStringList& arguments, const QByteArray& script);
-
 // The submission's copy by the sqlcipher client (attach a plain file, make the two tables, copy
 // the selected records, compact it) on the working database in the folder, plus md5sum of the
 // image. The working database must not be held open by this process.

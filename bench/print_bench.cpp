@@ -2,23 +2,18 @@
 // paging forward and back, and a PDF of every page (pages per second), with the peak resident
 // memory while the preview is open and while the PDF is written. Every record is made an
 // original record, so the report has one page per record.
-#include "command_line.h"
+#include "editor_fixture.h"
 #include "open_preview.h"
 #include "process_memory.h"
-#include "record_generator.h"
-#include "unattended_services.h"
 
 #include "platform/printing.h"
 #include "records/record_editor.h"
 #include "reports/preview_window.h"
 #include "reports/report_output.h"
-#include "startup/run_state.h"
-#include "store/schema.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
 
@@ -69,50 +64,38 @@ void measurePdf(const report::Report& report, const QString& folder) {
                    .arg(megabytes(QFileInfo(folder + QStringLiteral("/all.pdf")).size() / 1024)));
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const auto count = bench::recordCount(app);
-    if (!count)
-        return 2;
-
-    bench::Unattended services;
-    platform::setServices(&services);
+int measure(bench::ScreenBench& bench) {
     bench::OpenPreview printing;
     platform::setPrinting(&printing);
-    QTemporaryDir folder;
-    bench::say(QStringLiteral("generating %1 original records...").arg(*count));
-    generator::makeWorkingDatabase(folder.path(), static_cast<int>(*count), 1);
-
-    RunState state;
-    state.programFolder = folder.path();
-    state.login = Database::open(databasePath(folder.path(), DatabaseFile::Working),
-                                 OpenOptions{schema::defaultPassword, true, false});
-    state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
-    RecordEditor editor(state);
-    EmployerData employer;
-    employer.returnYear = QStringLiteral("2000");
-    editor.setEmployer(employer);
-    editor.load();
+    bench.openLogin();
+    bench.state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
+    const std::unique_ptr<RecordEditor> editor = bench.openEditor();
     memory::resetPeakResident();
 
     QElapsedTimer total;
     total.start();
-    editor.findChild<QPushButton*>(QStringLiteral("cPrintAll"))->click();
-    bench::say(
-        QStringLiteral("Print All: sort and count %1, answer Yes to first page shown %2")
-            .arg(bench::milliseconds(total.nsecsElapsed() - services.answered.nsecsElapsed()),
-                 bench::milliseconds(services.answered.nsecsElapsed())));
+    editor->findChild<QPushButton*>(QStringLiteral("cPrintAll"))->click();
+    const qint64 firstPage = bench.services.answered.nsecsElapsed();
+    bench::say(QStringLiteral("Print All: sort and count %1, answer Yes to first page shown %2")
+                   .arg(bench::milliseconds(total.nsecsElapsed() - firstPage),
+                        bench::milliseconds(firstPage)));
     if (!printing.window)
         return 1;
+    bench::result(QStringLiteral("Print All, Yes to the first page"), bench.sizes.records,
+                  firstPage, -1, bench::peakBytes());
     measurePaging(*printing.window);
     bench::say(QStringLiteral("peak resident memory with the preview open: %1")
                    .arg(megabytes(memory::peakResidentKiB())));
-    measurePdf(*printing.report, folder.path());
+    if (bench.sizes.quick)
+        return 0;
+    measurePdf(*printing.report, bench.folder.path());
     bench::say(QStringLiteral("peak resident memory after the PDF of every page: %1")
                    .arg(megabytes(memory::peakResidentKiB())));
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    return bench::runScreenBench(argc, argv, "print_bench", measure);
 }

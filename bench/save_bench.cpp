@@ -65,7 +65,7 @@ qint64 floorOnce(const QString& folder, const QString& image, const QString& sub
                  const QString& medium) {
     const QString log = QFileInfo(submission).dir().filePath(logFileName);
     return bench::submissionFloor(folder, image, generator::defaultReturnYear) +
-           bench::runClient({QStringLiteral("cp"), submission, log, medium}, QByteArray());
+           bench::runTool({QStringLiteral("cp"), submission, log, medium}, QByteArray());
 }
 
 void printFigures(const QString& folder, const QString& submission, qint64 count,

@@ -75,6 +75,8 @@ void report(const QDir& folder, const ProgramRun& run, qint64 floor) {
                    .arg(static_cast<double>(run.logged) / static_cast<double>(floor), 0, 'f', 2));
     bench::say(QStringLiteral("peak resident memory of the program's part: %1 MB (at most 150)")
                    .arg(run.peakKiB / 1024.0, 0, 'f', 1));
+    bench::result(QStringLiteral("submission build, image and digest (one run)"), run.copied,
+                  run.logged, floor, run.peakKiB * 1024);
 }
 
 } // namespace

@@ -2,27 +2,85 @@
 
 #include "common/engine_error.h"
 
+#include <algorithm>
 #include <array>
 
-NameList buildNameList(const QList<NameEntry>& names) {
-    std::array<QList<QString>, 26> byLetter;
-    NameList list;
-    for (const NameEntry& name : names) {
-        const QString surname = name.surname.toString();
-        const QChar initial = surname.isEmpty() ? QChar() : surname.at(0).toUpper();
-        if (initial < u'A' || initial > u'Z')
-            continue;
-        if (name.firstName.isNull()) {
-            list.withoutFirstName << surname;
-            continue;
-        }
-        byLetter[initial.unicode() - u'A']
-            << surname + QStringLiteral(", ") + name.firstName.toString();
+namespace {
+
+std::optional<int> initialLetter(const QVariant& surname) {
+    const QString text = surname.toString();
+    const QChar initial = text.isEmpty() ? QChar() : text.at(0).toUpper();
+    if (initial < u'A' || initial > u'Z')
+        return std::nullopt;
+    return initial.unicode() - u'A';
+}
+
+// The engine's NOCASE: the UTF-8 bytes compared with the ASCII letters folded to lower case.
+int compareNoCase(const QVariant& left, const QVariant& right) {
+    if (left.isNull() || right.isNull())
+        return int(right.isNull()) - int(left.isNull());
+    const QByteArray a = left.toString().toUtf8();
+    const QByteArray b = right.toString().toUtf8();
+    const auto fold = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : int(byte);
+    };
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (const int difference = fold(a[i]) - fold(b[i]))
+            return difference;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+} // namespace
+
+int compareNames(const NameEntry& left, const NameEntry& right) {
+    if (const int bySurname = compareNoCase(left.surname, right.surname))
+        return bySurname;
+    if (const int byFirstName = compareNoCase(left.firstName, right.firstName))
+        return byFirstName;
+    return left.rowId < right.rowId ? -1 : (left.rowId > right.rowId ? 1 : 0);
+}
+
+int sortedPlace(int count, const NameEntry& key, const std::function<NameEntry(int)>& entryAt) {
+    int low = 0;
+    int high = count;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (compareNames(entryAt(middle), key) < 0)
+            low = middle + 1;
+        else
+            high = middle;
     }
+    return low;
+}
+
+std::optional<int> listedUnder(const NameEntry& names) {
+    return names.firstName.isNull() ? std::nullopt : initialLetter(names.surname);
+}
+
+QString nameEntryText(const NameEntry& names) {
+    return names.surname.toString() + QStringLiteral(", ") + names.firstName.toString();
+}
+
+// Each letter's names are gathered as places in the list, not copies: at 100,000 records the
+// list is large enough for a copy to count.
+NameList buildNameList(const QList<NameEntry>& names) {
+    std::array<QList<qsizetype>, 26> byLetter;
+    NameList list;
+    for (qsizetype at = 0; at < names.size(); ++at) {
+        const std::optional<int> letter = initialLetter(names[at].surname);
+        if (!letter)
+            continue;
+        if (names[at].firstName.isNull())
+            list.withoutFirstName << names[at].surname.toString();
+        else
+            byLetter[*letter] << at;
+    }
+    list.entries.reserve(names.size() + 26);
     for (int letter = 0; letter < 26; ++letter) {
         list.entries.append({QString(QChar(u'A' + letter)), 1});
-        for (const QString& entry : byLetter[letter])
-            list.entries.append({entry, 2});
+        for (const qsizetype at : byLetter[letter])
+            list.entries.append({nameEntryText(names[at]), 2, names[at]});
     }
     return list;
 }

@@ -4,20 +4,42 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
-// A row's surname and other names, as stored (either may have no value).
+// A row's surname and other names, as stored (either may have no value), and its row key.
 struct NameEntry {
     QVariant surname;
     QVariant firstName;
+    qint64 rowId = -1;
 };
+
+// The record list's order: surname, then other names, each compared as the engine's NOCASE
+// collation does (only the letters A to Z ignore case; no value comes first), then the row key,
+// which keeps equal names in the order they were added. Negative, zero or positive.
+int compareNames(const NameEntry& left, const NameEntry& right);
+// What a save did to the record list: the record's names before (none for a new record) and
+// after (none when it left the list).
+struct NameChange {
+    std::optional<NameEntry> before;
+    std::optional<NameEntry> after;
+};
+
+// How many of count entries in that order come before key; reads about log2(count) of them.
+int sortedPlace(int count, const NameEntry& key, const std::function<NameEntry(int)>& entryAt);
 
 // The name search's two-level list: the letters A to Z, each followed by the names whose
 // surname begins with it, in the record set's order.
 struct NameListEntry {
     QString text;
-    int level; // 1 for a letter, 2 for a name
+    int level;            // 1 for a letter, 2 for a name
+    NameEntry names = {}; // a name's record
 };
+
+// The letter (0 for A to 25 for Z) a record is listed under, or nothing when it is not listed:
+// a surname that does not begin with a letter A to Z, or no other names.
+std::optional<int> listedUnder(const NameEntry& names);
+QString nameEntryText(const NameEntry& names);
 
 struct NameList {
     QList<NameListEntry> entries;

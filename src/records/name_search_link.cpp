@@ -28,6 +28,17 @@ NameSearchWindow* visibleWindow(const WindowSlot& slot) {
     return *slot && (*slot)->isVisible() ? slot->data() : nullptr;
 }
 
+// A visible list follows a change at once; a hidden one is read again when next activated.
+template <class Change>
+auto follow(const WindowSlot& slot, void (NameSearchWindow::*apply)(const Change&)) {
+    return [slot, apply](const Change& change) {
+        if (NameSearchWindow* window = visibleWindow(slot))
+            (window->*apply)(change);
+        else if (*slot)
+            (*slot)->markStale();
+    };
+}
+
 } // namespace
 
 void linkNameSearch(RecordEditor& editor) {
@@ -41,13 +52,10 @@ void linkNameSearch(RecordEditor& editor) {
         else if (*slot)
             (*slot)->markStale();
     });
+    QObject::connect(&editor, &RecordEditor::recordSaved, &editor,
+                     follow(slot, &NameSearchWindow::applyChange));
     QObject::connect(&editor, &RecordEditor::recordRemoved, &editor,
-                     [slot](const QString& entryText) {
-                         if (NameSearchWindow* window = visibleWindow(slot))
-                             window->removeEntry(entryText);
-                         else if (*slot)
-                             (*slot)->markStale();
-                     });
+                     follow(slot, &NameSearchWindow::removeEntry));
     QObject::connect(&editor, &RecordEditor::closed, &editor, [slot] {
         if (*slot)
             (*slot)->close();

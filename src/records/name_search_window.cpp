@@ -8,8 +8,30 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+
+namespace {
+
+// A name item keeps its record's row key and the length of the surname in its text, so that the
+// record's place in name order can be told from the item alone.
+constexpr int rowIdRole = Qt::UserRole;
+constexpr int surnameLengthRole = Qt::UserRole + 1;
+
+QTreeWidgetItem* nameItem(const NameEntry& names) {
+    auto* item = new QTreeWidgetItem(QStringList{nameEntryText(names)});
+    item->setData(0, rowIdRole, names.rowId);
+    item->setData(0, surnameLengthRole, names.surname.toString().size());
+    return item;
+}
+
+NameEntry namesOf(const QTreeWidgetItem* item) {
+    const QString text = item->text(0);
+    const int surnameLength = item->data(0, surnameLengthRole).toInt();
+    return {text.left(surnameLength), text.mid(surnameLength + 2),
+            item->data(0, rowIdRole).toLongLong()};
+}
+
+} // namespace
 
 NameSearchWindow::NameSearchWindow(NamesProvider names, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -57,7 +79,7 @@ void NameSearchWindow::fillNameList() {
         if (entry.level == 1)
             letters << new QTreeWidgetItem(QStringList{entry.text});
         else
-            new QTreeWidgetItem(letters.last(), QStringList{entry.text});
+            letters.last()->addChild(nameItem(entry.names));
     }
     nameTree->addTopLevelItems(letters);
 }
@@ -102,24 +124,37 @@ void NameSearchWindow::chooseName(QTreeWidgetItem* item) {
     emit nameChosen(chosen.surname, chosen.firstName);
 }
 
-// The deleted record's entry: the selected name when it is that record's, otherwise the first
-// entry with its text from the selected one on, and before it when there is none after. A name
-// selected earlier for another record, or filed under an earlier letter, is never taken instead.
-void NameSearchWindow::removeEntry(const QString& text) {
+int NameSearchWindow::placeUnderLetter(QTreeWidgetItem* letter, const NameEntry& names) const {
+    return sortedPlace(letter->childCount(), names,
+                       [letter](int place) { return namesOf(letter->child(place)); });
+}
+
+void NameSearchWindow::insertEntry(const NameEntry& names) {
+    if (const std::optional<int> letter = listedUnder(names)) {
+        QTreeWidgetItem* item = nameTree->topLevelItem(*letter);
+        item->insertChild(placeUnderLetter(item, names), nameItem(names));
+    }
+}
+
+// The deleted record's own entry goes, whichever entry is selected: another record's entry with
+// the same text is never taken instead. A selected letter is opened, as before a search.
+void NameSearchWindow::removeEntry(const NameEntry& names) {
     QTreeWidgetItem* selected = nameTree->currentItem();
     if (selected && !selected->parent())
         selected->setExpanded(true);
-    QTreeWidgetItem* before = nullptr;
-    bool pastSelected = selected == nullptr;
-    for (QTreeWidgetItemIterator it(nameTree); *it; ++it) {
-        pastSelected = pastSelected || *it == selected;
-        if (!(*it)->parent() || (*it)->text(0) != text)
-            continue;
-        if (pastSelected) {
-            delete *it;
-            return;
-        }
-        before = before ? before : *it;
-    }
-    delete before;
+    const std::optional<int> letter = listedUnder(names);
+    if (!letter)
+        return;
+    QTreeWidgetItem* item = nameTree->topLevelItem(*letter);
+    const int place = placeUnderLetter(item, names);
+    if (place < item->childCount() && compareNames(namesOf(item->child(place)), names) == 0)
+        delete item->child(place);
+}
+
+void NameSearchWindow::applyChange(const NameChange& change) {
+    if (change.before)
+        removeEntry(*change.before);
+    if (change.after)
+        insertEntry(*change.after);
+    expandNameList();
 }

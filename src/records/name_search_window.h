@@ -25,9 +25,10 @@ public:
     void refresh();
     // The records changed while the window was hidden: the next activation reads them again.
     void markStale() { m_stale = true; }
-    // Removes the shown record's entry: the selected name, or the first entry with its text
-    // after the selected letter.
-    void removeEntry(const QString& text);
+    // Takes a deleted record's entry out of the list.
+    void removeEntry(const NameEntry& names);
+    // Moves a saved record's entry to its new place (or adds it), as a rebuild would show it.
+    void applyChange(const NameChange& change);
 
 signals:
     void nameChosen(const QString& surname, const std::optional<QString>& firstName);
@@ -41,6 +42,9 @@ private:
     void expandNameList();
     void chooseName(QTreeWidgetItem* item);
     void toggle(QTreeWidgetItem* item);
+    void insertEntry(const NameEntry& names);
+    // The letter's name item of this record, or where it would go.
+    int placeUnderLetter(QTreeWidgetItem* letter, const NameEntry& names) const;
 
     NamesProvider m_names;
     QTreeWidget* nameTree;

@@ -57,6 +57,10 @@ public:
 
     // Numbers the original records; other commands run it first (Print All, the save).
     void sortRecords();
+    // Reads every record again after the table changed behind the editor (an import): the list
+    // and the next identifier as at load, the first record shown, a visible name list rebuilt.
+    // A pending edit is dropped.
+    void reloadRecords();
 
     RecordSet& records() { return m_records; }
     // The field bound to a column (names compare without regard to case), or null.
@@ -74,10 +78,12 @@ signals:
     void closed();
     // The Name Search command was pressed.
     void nameSearchRequested();
-    // A save changed the records, so a list of their names is out of date.
+    // The records were read again, so a list of their names is out of date.
     void recordsChanged();
-    // The record listed under this name entry ("SURNAME, FIRST NAMES") is being deleted.
-    void recordRemoved(const QString& entryText);
+    // A save changed one record's place in the name order (or added it).
+    void recordSaved(const NameChange& change);
+    // This record is being deleted.
+    void recordRemoved(const NameEntry& names);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,7 +152,7 @@ private:
     void deleteRecord();
     void quitOrCancel();
     bool passesPageChecks();
-    void showSavedRecord();
+    void showSavedRecord(const NameChange& change);
     // Binds the placeholder row, tells the user and starts the first record.
     void enterNoRecordMode(const QString& message);
     void cancelEntry();

@@ -82,27 +82,42 @@ void RecordEditor::updateRecord() {
         ++m_nextId;
     }
     // A refused save leaves the record being edited with every typed text still on screen.
-    if (!runReportingErrors([this] {
+    NameChange change;
+    if (!runReportingErrors([this, &change] {
             writeFieldsToRecord();
-            m_records.update();
+            change = m_records.update();
         }))
         return;
-    runReportingErrors([this] { showSavedRecord(); });
+    runReportingErrors([this, &change] { showSavedRecord(change); });
     endOfEditState();
 }
 
-// After a save the list is read again in name order and the saved record made current; the
-// first save in an empty database leaves the placeholder row for the real records.
-void RecordEditor::showSavedRecord() {
+// The saved record has moved to its place in name order, so the list and the name list change
+// by that one entry rather than being read again; the saved record is then found by its
+// identifier. The first save in an empty database leaves the placeholder row for the real
+// records, which are then read.
+void RecordEditor::showSavedRecord(const NameChange& change) {
     if (m_placeholderSource) {
         m_records.setSource(RecordSource::ByName);
         m_placeholderSource = false;
+        m_records.refresh();
+        emit recordsChanged();
+    } else {
+        emit recordSaved(change);
     }
-    m_records.refresh();
-    emit recordsChanged();
     if (const std::optional<qint64> id = identifier(m_rememberedId))
         m_records.findFirstById(*id);
     showCurrentRow();
+}
+
+void RecordEditor::reloadRecords() {
+    runReportingErrors([this] {
+        m_records.cancelUpdate();
+        reloadRecordList();
+        if (!m_placeholderSource)
+            endOfEditState();
+    });
+    emit recordsChanged();
 }
 
 // The numbering walks the table in name order itself, so only the reload after it is needed to
@@ -122,10 +137,7 @@ void RecordEditor::deleteRecord() {
     if (!confirm(QStringLiteral("Delete 1 employee record!")))
         return;
     runReportingErrors([this] {
-        emit recordRemoved(m_records.value(QStringLiteral("Surname")).toString() +
-                           QStringLiteral(", ") +
-                           m_records.value(QStringLiteral("FirstName")).toString());
-        m_records.deleteCurrent();
+        emit recordRemoved(m_records.deleteCurrent());
         if (m_records.isEmpty()) {
             enterNoRecordMode(
                 QStringLiteral("No record remain at database. Please add new record!"));

@@ -9,6 +9,9 @@
 #include "startup/password_change_dialog.h"
 #include "startup/run_state.h"
 #include "startup/startup_screen.h"
+#include "store/working_indexes.h"
+
+#include "common/message_boxes.h"
 
 Shell::Shell(RunState& state, QObject* parent)
     : QObject(parent)
@@ -51,6 +54,9 @@ void Shell::showEmployerScreen() {
         platform::endRun(1);
         return;
     }
+    // A database made by an earlier version gets its indexes at the first login, once. Without
+    // them every command still works, only slower, so a failure is shown and the run goes on.
+    runReportingErrors([this] { addWorkingIndexes(m_state.db()); });
     m_employer = new EmployerScreen(m_state);
     m_employer->setAttribute(Qt::WA_DeleteOnClose);
     if (!m_employer->load()) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 
 #define SQLITE_HAS_CODEC 1
@@ -124,6 +125,12 @@ void applyKey(sqlite3* db, const QString& key) {
 
 } // namespace
 
+qint64 pageCacheKiB(qint64 fileBytes) {
+    constexpr qint64 leastKiB = 16 * 1024;
+    constexpr qint64 mostKiB = 32 * 1024;
+    return std::clamp(fileBytes / 1024 * 5 / 4, leastKiB, mostKiB);
+}
+
 bool isPlainDatabaseFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -182,8 +189,7 @@ Database Database::open(const QString& path, const OpenOptions& options) {
         throw damaged(path);
     if (rc != SQLITE_OK)
         db.fail(rc);
-    // Room for a large working database's pages, so browsing and renumbering stay in memory.
-    db.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+    db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(pageCacheKiB(info.size())));
     // Taking the write lock once keeps every other process out until this connection closes.
     if (options.exclusive && !options.readOnly)
         db.exec(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));

@@ -99,5 +99,12 @@ private:
     bool m_done = false;
 };
 
+// The page cache of a connection to a file of this size: the whole file and some growth up to
+// 32 MiB. Beyond that the records' pages do not need to stay: the editor's list, the name list
+// and the sort's walk read only the name index, and the sort writes each record's page once in
+// file order, so no command reads a page twice; a larger cache was measured to buy nothing and
+// would only add to the program's memory.
+qint64 pageCacheKiB(qint64 fileBytes);
+
 // True when the file starts with the header of an engine file that carries no password.
 bool isPlainDatabaseFile(const QString& path);

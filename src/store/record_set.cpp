@@ -2,8 +2,6 @@
 
 #include "store/report_rows.h"
 
-#include <QSet>
-
 namespace {
 
 Columns employee() {
@@ -102,35 +100,88 @@ void RecordSet::cancelUpdate() {
     m_mode = EditMode::None;
 }
 
-void RecordSet::update() {
-    if (m_mode == EditMode::Add) {
-        insertRow(m_db, table::employee, employee(), m_buffer);
-    } else if (m_mode == EditMode::Edit) {
-        updateRow(m_db, table::employee, employee(), currentKey(), m_buffer);
-        m_row = m_buffer;
-    }
-    m_mode = EditMode::None;
+bool RecordSet::selects(const RowValues& row) const {
+    const QVariant status = row[columnIndex(employee(), QStringLiteral("Status"))];
+    // The selections compare Status as the column does, without regard to case.
+    const bool placeholder =
+        compareNames({status, QString(), 0}, {QStringLiteral("H"), QString(), 0}) == 0;
+    if (m_source == RecordSource::ByName)
+        return !status.isNull() && !placeholder;
+    return m_source == RecordSource::Placeholder && placeholder;
 }
 
-void RecordSet::deleteCurrent() {
+NameEntry RecordSet::namesOf(const RowValues& row, qint64 rowId) const {
+    return {row[columnIndex(employee(), QStringLiteral("Surname"))],
+            row[columnIndex(employee(), QStringLiteral("FirstName"))], rowId};
+}
+
+void RecordSet::placeByName(const NameEntry& names) {
+    Statement read =
+        m_db.prepare(QStringLiteral("select Surname, FirstName from employee where rowid = ?"));
+    const int place = sortedPlace(count(), names, [&](int position) {
+        read.reset();
+        read.bind(1, m_keys[position]);
+        if (!read.next())
+            throw noCurrentRecord();
+        return NameEntry{read.value(0), read.value(1), m_keys[position]};
+    });
+    m_keys.insert(place, names.rowId);
+    moveTo(place);
+}
+
+NameChange RecordSet::update() {
+    NameChange change;
+    if (m_mode == EditMode::Add) {
+        const qint64 rowId = insertRow(m_db, table::employee, employee(), m_buffer);
+        m_mode = EditMode::None;
+        if (m_source == RecordSource::ByName && selects(m_buffer)) {
+            change.after = namesOf(m_buffer, rowId);
+            placeByName(*change.after);
+        }
+    } else if (m_mode == EditMode::Edit) {
+        const qint64 rowId = currentKey();
+        updateRow(m_db, table::employee, employee(), rowId, m_buffer);
+        m_mode = EditMode::None;
+        if (m_source != RecordSource::ByName) {
+            m_row = m_buffer;
+            return change;
+        }
+        change.before = namesOf(m_row, rowId);
+        m_keys.removeAt(m_position);
+        if (selects(m_buffer)) {
+            change.after = namesOf(m_buffer, rowId);
+            placeByName(*change.after);
+        } else {
+            moveTo(m_position);
+        }
+    }
+    return change;
+}
+
+NameEntry RecordSet::deleteCurrent() {
+    const NameEntry deleted = namesOf(row(), currentKey());
     Statement remove = m_db.prepare(QStringLiteral("delete from employee where rowid = ?"));
     remove.bind(1, currentKey()).run();
     m_keys.removeAt(m_position);
     moveTo(m_position);
+    return deleted;
 }
 
 bool RecordSet::findFirstAmong(Statement& matches) {
-    QSet<qint64> wanted;
-    while (matches.next())
-        wanted.insert(matches.value(0).toLongLong());
-    for (int at = 0; at < count(); ++at)
-        if (wanted.contains(m_keys[at])) {
-            moveTo(at);
-            return true;
-        }
-    return false;
+    qsizetype first = -1;
+    while (matches.next()) {
+        const qsizetype at = m_keys.indexOf(matches.value(0).toLongLong());
+        if (at >= 0 && (first < 0 || at < first))
+            first = at;
+    }
+    if (first < 0)
+        return false;
+    moveTo(static_cast<int>(first));
+    return true;
 }
 
+// Both finds go through an index; the rows found are few, and their places in the selection are
+// looked up in memory.
 bool RecordSet::findFirstById(qint64 id) {
     Statement matches = m_db.prepare(QStringLiteral("select rowid from employee where ID = ?"));
     matches.bind(1, id);
@@ -139,30 +190,30 @@ bool RecordSet::findFirstById(qint64 id) {
 
 bool RecordSet::findFirstByName(const QString& surname, const std::optional<QString>& firstName) {
     Statement matches = m_db.prepare(
-        firstName ? QStringLiteral("select rowid from employee where Surname = ? and FirstName = ?")
-                  : QStringLiteral("select rowid from employee where Surname = ? and FirstName "
-                                   "is null"));
+        QStringLiteral("select rowid from employee where Status <> 'H' and Surname = ? and ") +
+        (firstName ? QStringLiteral("FirstName = ?") : QStringLiteral("FirstName is null")));
     matches.bind(1, surname);
     if (firstName)
         matches.bind(2, *firstName);
     return findFirstAmong(matches);
 }
 
+// The highest identifier is the first of the identifier index from the top whose row is real.
+// The unary plus keeps the engine from reading the whole name index for the record type.
 std::optional<qint64> RecordSet::highestId() const {
-    Statement read =
-        m_db.prepare(QStringLiteral("select count(*), max(ID) from employee where Status <> 'H'"));
-    read.next();
-    if (read.value(0).toLongLong() == 0)
+    Statement read = m_db.prepare(
+        QStringLiteral("select ID from employee where +Status <> 'H' order by ID desc limit 1"));
+    if (!read.next())
         return std::nullopt;
-    return read.value(1).toLongLong();
+    return read.value(0).toLongLong();
 }
 
 QList<NameEntry> RecordSet::names() const {
     QList<NameEntry> entries;
     if (m_source == RecordSource::None)
         return entries;
-    Statement read = m_db.prepare(selectionSql(QStringLiteral("Surname, FirstName")));
+    Statement read = m_db.prepare(selectionSql(QStringLiteral("Surname, FirstName, rowid")));
     while (read.next())
-        entries.append({read.value(0), read.value(1)});
+        entries.append({read.value(0), read.value(1), read.value(2).toLongLong()});
     return entries;
 }

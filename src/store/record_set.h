@@ -48,10 +48,12 @@ public:
     void addNew();
     void cancelUpdate();
     // Writes the edit buffer (a new row is inserted) and leaves the edit state. The store's
-    // checks run first; on a refusal nothing is written and the edit state stays.
-    void update();
-    // Deletes the current row; the position then names the next row (or the end).
-    void deleteCurrent();
+    // checks run first; on a refusal nothing is written and the edit state stays. In name order
+    // the saved row then stands at its sorted place and is current; the list is not read again.
+    NameChange update();
+    // Deletes the current row; the position then names the next row (or the end). Returns the
+    // deleted row's names.
+    NameEntry deleteCurrent();
 
     bool findFirstById(qint64 id);
     // Names compare as the table's text columns do, without regard to case; a missing first
@@ -65,6 +67,11 @@ public:
     QList<NameEntry> names() const;
 
 private:
+    // Whether a row with these values belongs to the selection.
+    bool selects(const RowValues& row) const;
+    NameEntry namesOf(const RowValues& row, qint64 rowId) const;
+    // Puts a saved row of the name order at its sorted place and makes it current.
+    void placeByName(const NameEntry& names);
     QString selectionSql(const QString& what) const;
     bool findFirstAmong(Statement& matches);
     void loadCurrent();

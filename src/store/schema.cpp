@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "store/rows.h"
+#include "store/working_indexes.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -52,6 +53,7 @@ void createEmployerTable(const QString& folder, DatabaseFile file) {
 void createEmployeeTable(const QString& folder, DatabaseFile file) {
     Database db = openTarget(folder, file);
     createEmployee(db);
+    addWorkingIndexes(db);
 }
 
 // Each open of an encrypted file derives its key anew, which takes a noticeable moment: the

@@ -80,6 +80,7 @@ private slots:
     void withoutRecordsCancelAsksToQuit();
     void quitAndClosingTidyUp();
     void refusedFieldDropsTheClickedCommand();
+    void reloadShowsRecordsAddedBehindTheEditor();
 };
 
 // Fields of every page and kind, each column written from its own field; then a second record
@@ -379,6 +380,21 @@ void TestEditorCommands::refusedFieldDropsTheClickedCommand() {
     editor.press(Qt::Key_U); // the next command is the user's own
     QTRY_VERIFY(editor.isIn(CommandState::Browsing));
     QCOMPARE(editor.db.column("CAddress"), QStringList{"12 Harbour Road"});
+}
+
+// Records written past the editor (an import) appear once it reloads: the list from its first
+// record, the next identifier after theirs; a pending edit is dropped.
+void TestEditorCommands::reloadShowsRecordsAddedBehindTheEditor() {
+    EditorScreen editor;
+    QVERIFY(editor.open({completeRecord(1, "CHU", "Wai")}));
+    editor.typeAll({"Capacity=Manager"});
+    editor.db.addRecord(completeRecord(9, "AU", "Ming"));
+    editor->reloadRecords();
+    QVERIFY(editor.isIn(CommandState::Browsing));
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("AU, Ming"));
+    QCOMPARE(editor->nextRecordId(), 10);
+    QCOMPARE(editor->records().count(), 2);
+    QCOMPARE(editor.db.column("Capacity"), (QStringList{"Clerk", "Clerk"}));
 }
 
 QTEST_MAIN(TestEditorCommands)

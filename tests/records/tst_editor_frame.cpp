@@ -19,6 +19,18 @@ QStringList outlineTexts(QTreeWidget* outline) {
     return all;
 }
 
+// The outline's texts with each letter's open state, as the user sees them (a letter without
+// names shows none).
+QStringList shownOutline(QTreeWidget* outline) {
+    QStringList shown = outlineTexts(outline);
+    for (int i = 0; i < outline->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* letter = outline->topLevelItem(i);
+        shown << (letter->isExpanded() && letter->childCount() > 0 ? QStringLiteral("+")
+                                                                   : QStringLiteral("-"));
+    }
+    return shown;
+}
+
 void clickItem(QTreeWidget* outline, QTreeWidgetItem* item, bool twice = false) {
     const QPoint at = outline->visualItemRect(item).center();
     if (twice)
@@ -46,6 +58,8 @@ private slots:
     void nameSearchListsShowsAndForgetsRecords();
     void nameSearchRebuildsOnlyOnAChange();
     void spouseFieldsFollowTheShownStatus();
+    void nameListFollowsEachSave_data();
+    void nameListFollowsEachSave();
 };
 
 // The editor opens on the first name in name order, which ignores case; the next record gets the
@@ -241,9 +255,58 @@ void TestEditorFrame::nameSearchRebuildsOnlyOnAChange() {
     QCOMPARE(editor.services.texts().size(), 1);
     QVERIFY(!outline->topLevelItem(22)->isExpanded()); // the same list, not a new one
 
-    emit editor->recordsChanged();                    // as a save does
+    editor->reloadRecords();                          // as an import does
     QVERIFY(outline->topLevelItem(22)->isExpanded()); // rebuilt
     QCOMPARE(editor.services.texts().size(), 1);
+}
+
+// Records in name order: AU, CHAN (ID 2), CHAN (ID 3), ZHANG. The record at this place, the
+// command (U with the typing, C for a new record with it, D), and the names' entry then.
+using SaveCase = std::tuple<int, Qt::Key, QStringList, QString>;
+
+void TestEditorFrame::nameListFollowsEachSave_data() {
+    QTest::addColumn<SaveCase>("saveCase");
+    const QStringList newRecord{"Surname=LEE", "FirstName=KA",   "Sex=F",      "RAddress1=2 HILL",
+                                "RAreaCode=K", "Capacity=NURSE", "EDay1=01",   "EMonth1=04",
+                                "EYear1=2000", "EDay2=31",       "EMonth2=03", "EYear2=2001",
+                                "QFlag=0",     "OSeaFlag=0"};
+    QTest::newRow("surname changed to another letter")
+        << SaveCase{0, Qt::Key_U, {"Surname=WONG"}, "  WONG, MING"};
+    QTest::newRow("surname changed to equal names, placed by when added")
+        << SaveCase{3, Qt::Key_U, {"Surname=CHAN", "FirstName=TAI"}, "  CHAN, TAI"};
+    QTest::newRow("new record") << SaveCase{0, Qt::Key_C, newRecord, "  LEE, KA"};
+    QTest::newRow("boundary: first deleted") << SaveCase{0, Qt::Key_D, {}, ""};
+    QTest::newRow("boundary: last deleted") << SaveCase{3, Qt::Key_D, {}, ""};
+}
+
+// The visible list changes by the one entry; it is then what a rebuild shows.
+void TestEditorFrame::nameListFollowsEachSave() {
+    QFETCH(SaveCase, saveCase);
+    const auto& [position, key, typing, entry] = saveCase;
+    EditorScreen editor;
+    editor.services.answers = {true};
+    QVERIFY(editor.open({completeRecord(1, "AU", "MING"), completeRecord(2, "CHAN", "TAI"),
+                         completeRecord(3, "CHAN", "TAI"), completeRecord(4, "ZHANG", "WEI")}));
+    editor.control<QPushButton>("cNameSearch")->click();
+    QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
+    QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
+    QTRY_COMPARE(outlineTexts(outline).size(), 30);
+    for (int i = 0; i < position; ++i)
+        click(editor.navigator()->nextButton);
+    if (key == Qt::Key_C)
+        editor.control<QPushButton>("cNew")->click();
+    for (const QString& text : typing) // set as the record control would, without leave checks
+        editor->field(columnAndValue(text).first)->setText(columnAndValue(text).second);
+    editor.control<QPushButton>(key == Qt::Key_D ? "cDelete" : "cUpdate")->click();
+    QVERIFY2(editor.isIn(CommandState::Browsing), qPrintable(editor.services.texts().join(u'/')));
+    QCOMPARE(editor.services.texts(),
+             key == Qt::Key_D ? QStringList{"Delete 1 employee record!"} : QStringList{});
+    const QStringList followed = shownOutline(outline);
+    QCOMPARE(followed.size(), 26 + 26 + (key == Qt::Key_C ? 5 : key == Qt::Key_D ? 3 : 4));
+    if (!entry.isEmpty())
+        QVERIFY(followed.contains(entry));
+    editor.nameSearch()->refresh();
+    QCOMPARE(followed, shownOutline(outline));
 }
 
 // The spouse's fields are greyed whenever the status shown is empty or "1", also when the record

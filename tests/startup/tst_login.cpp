@@ -167,8 +167,10 @@ void TestLogin::laterRunWaitsForThePassword() {
     QVERIFY(run.state.login.has_value());
 }
 
-// A damaged page among the records is found when the editor reads them: the error box names
-// the damage and the run ends, leaving the damaged pages as they were.
+// A damaged page among the records is found when it is read: by the editor's opening, which
+// then ends the run, when it lies in the name index the list is read from, otherwise by the sort,
+// which writes every original record. The error box names the damage, and the damaged pages are
+// left as they were.
 void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
     TempFolder folder;
     createDatabase(folder.path());
@@ -188,11 +190,13 @@ void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
     QVERIFY2(run.services.texts().value(0).contains(QStringLiteral("is damaged")),
              qPrintable(run.services.texts().join(u'|')));
     enterCommonData(employer);
+    if (!run.services.ended)
+        visibleScreen<RecordEditor>("fXW73D")->findChild<QPushButton*>("cSort")->click();
     QCOMPARE(run.services.texts().size(), 3);
     QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
              qPrintable(run.services.lastText()));
-    QVERIFY(run.services.ended);
-    QCOMPARE(run.services.exitCode, 1);
+    if (run.services.ended)
+        QCOMPARE(run.services.exitCode, 1);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     file.seek(file.size() / 2);

@@ -1,0 +1,48 @@
+#include "store/working_indexes.h"
+
+#include "store/database.h"
+
+#include <QStringList>
+
+namespace {
+
+struct IndexDefinition {
+    const char* name;
+    const char* sql;
+};
+
+// The name index holds the rows of the editor's record list in its order, with the record type
+// and the sheet number, so that the list, the name list and the sort's walk are read from the
+// index alone and never from the whole table. Equal names are put in the order they were added
+// by a sort of each run of equal names only.
+const IndexDefinition workingIndexes[] = {
+    {"employee_by_id", "CREATE INDEX employee_by_id ON employee(ID)"},
+    {"employee_by_name",
+     "CREATE INDEX employee_by_name ON employee(Surname COLLATE NOCASE, FirstName COLLATE NOCASE, "
+     "Status, SheetNo) WHERE Status <> 'H'"},
+};
+
+QStringList existingIndexes(Database& db) {
+    QStringList names;
+    Statement read =
+        db.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+    while (read.next())
+        names << read.value(0).toString();
+    return names;
+}
+
+} // namespace
+
+void addWorkingIndexes(Database& db) {
+    const QStringList existing = existingIndexes(db);
+    QStringList missing;
+    for (const IndexDefinition& index : workingIndexes)
+        if (!existing.contains(QLatin1String(index.name)))
+            missing << QLatin1String(index.sql);
+    if (missing.isEmpty())
+        return;
+    Transaction transaction(db);
+    for (const QString& sql : std::as_const(missing))
+        db.exec(sql);
+    transaction.commit();
+}
