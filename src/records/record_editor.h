@@ -71,8 +71,6 @@ public:
 
     // Checks every record and shows the list of problems ("Check all records").
     void showReturnProblems();
-    // Reads the records again after an import; the name list follows.
-    void reloadAfterImport();
 
 signals:
     void closed();

@@ -71,16 +71,8 @@ void RecordEditor::importChosenRows(const ImportPlan& plan, ImportChoice choice)
         showInformation(QStringLiteral("The import was cancelled. No record was stored."));
         return;
     }
-    runReportingErrors([this] { reloadAfterImport(); });
+    reloadRecords();
     showInformation(QStringLiteral("%1 records imported.").arg(*stored));
-}
-
-void RecordEditor::reloadAfterImport() {
-    m_records.cancelUpdate();
-    reloadRecordList();
-    if (!m_placeholderSource)
-        endOfEditState();
-    emit recordsChanged();
 }
 
 void RecordEditor::exportToFile() {

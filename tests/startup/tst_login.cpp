@@ -115,7 +115,7 @@ class TestLogin : public QObject {
 private slots:
     void firstRunEntersWithoutTypingAndGoesOnToTheEditor();
     void laterRunWaitsForThePassword();
-    void damagedRecordsEndTheRunWithTheirDescription();
+    void damagedRecordsAreReportedWithTheirDescription();
     void quitLeavesNothingBesideTheDatabase();
     void threeWrongPasswordsEndTheRun();
     void quitEndsAtOnce_data();
@@ -167,11 +167,11 @@ void TestLogin::laterRunWaitsForThePassword() {
     QVERIFY(run.state.login.has_value());
 }
 
-// A damaged page among the records is found when it is read: by the editor's opening, which
-// then ends the run, when it lies in the name index the list is read from, otherwise by the sort,
-// which writes every original record. The error box names the damage, and the damaged pages are
-// left as they were.
-void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
+// A damaged page among the records is found when it is read: the first login's backup copy
+// reads every page, and the user may go on without it; the editor opens from the name index,
+// and the sort, which reads every record, stops at the damage. Each error box names the damage,
+// and the damaged pages are left as they were.
+void TestLogin::damagedRecordsAreReportedWithTheirDescription() {
     TempFolder folder;
     createDatabase(folder.path());
     addRecords(folder.path(), 2000, schema::defaultPassword);
@@ -190,13 +190,12 @@ void TestLogin::damagedRecordsEndTheRunWithTheirDescription() {
     QVERIFY2(run.services.texts().value(0).contains(QStringLiteral("is damaged")),
              qPrintable(run.services.texts().join(u'|')));
     enterCommonData(employer);
-    if (!run.services.ended)
-        visibleScreen<RecordEditor>("fXW73D")->findChild<QPushButton*>("cSort")->click();
+    QVERIFY(!run.services.ended); // the editor reads the name index only, which is whole
+    visibleScreen<RecordEditor>("fXW73D")->findChild<QPushButton*>("cSort")->click();
     QCOMPARE(run.services.texts().size(), 3);
     QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
              qPrintable(run.services.lastText()));
-    if (run.services.ended)
-        QCOMPARE(run.services.exitCode, 1);
+    QVERIFY(!run.services.ended); // the sort stops and leaves every record as it was
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     file.seek(file.size() / 2);
