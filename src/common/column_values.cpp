@@ -32,7 +32,7 @@ void checkNumber(const ColumnDef& column, const QVariant& value) {
     const qlonglong number = value.toLongLong(&ok);
     const qlonglong low = column.type == ColumnType::Byte ? 0 : INT32_MIN;
     const qlonglong high = column.type == ColumnType::Byte ? 255 : INT32_MAX;
-    if (!ok || number < low || number > high)
+    if (!ok || !fitsNumber(column, number))
         throw EngineError(engine::InvalidArgument,
                           QObject::tr("The field '%1' must hold a whole number from %2 to %3.")
                               .arg(QLatin1String(column.name))
@@ -49,6 +49,12 @@ void checkValue(const ColumnDef& column, const QVariant& value) {
         checkText(column, value.toString());
     else
         checkNumber(column, value);
+}
+
+bool fitsNumber(const ColumnDef& column, qint64 number) {
+    if (column.type == ColumnType::Byte)
+        return number >= 0 && number <= 255;
+    return number >= INT32_MIN && number <= INT32_MAX;
 }
 
 QVariant valueFromText(const ColumnDef& column, const QString& text) {

@@ -12,6 +12,8 @@ using RowValues = QList<QVariant>;
 // column refuses one, a character the code page lacks, or a number out of range. Raises an
 // EngineError; needs no database.
 void checkValue(const ColumnDef& column, const QVariant& value);
+// True when a number column can hold the number.
+bool fitsNumber(const ColumnDef& column, qint64 number);
 
 // The value a field's text is stored as: a number column holds the number or no value when the
 // text is blank (a text that is no number is kept as text, so checkValue refuses it); a text

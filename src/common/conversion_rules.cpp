@@ -8,8 +8,6 @@
 namespace conversion {
 namespace {
 
-enum class Treatment { Copy, Year, Amount, FirstAddress, SecondAddress };
-
 Treatment treatmentOf(const QString& name) {
     if (name == u"EYear1" || name == u"EYear2")
         return Treatment::Year;
@@ -102,8 +100,10 @@ ColumnMatch matchColumns(Columns ours, const OldLayout& old) {
         match.oldPosition << found;
         const std::optional<int> width =
             found < 0 ? std::nullopt : declaredWidth(old.declaredTypes.value(found));
-        if (treatmentOf(name) == Treatment::FirstAddress)
+        if (treatmentOf(name) == Treatment::FirstAddress) {
             match.oldFirstAddressWidth = width;
+            match.newAddressWidth = column.width;
+        }
         if (treatmentOf(name) == Treatment::SecondAddress)
             match.oldSecondAddressWidth = width;
     }
@@ -113,7 +113,7 @@ ColumnMatch matchColumns(Columns ours, const OldLayout& old) {
 namespace {
 
 // How each of our employee columns is treated, worked out once.
-const QList<Treatment>& employeeTreatments() {
+const QList<Treatment>& treatmentsByName() {
     static const QList<Treatment> treatments = [] {
         QList<Treatment> all;
         for (const ColumnDef& column : employeeColumns())
@@ -123,39 +123,55 @@ const QList<Treatment>& employeeTreatments() {
     return treatments;
 }
 
+bool isAddress(Treatment treatment) {
+    return treatment == Treatment::FirstAddress || treatment == Treatment::SecondAddress;
+}
+
 } // namespace
 
+QList<Treatment> employeeTreatments(const ColumnMatch& match) {
+    QList<Treatment> treatments = treatmentsByName();
+    if (wider(match.oldFirstAddressWidth, match.newAddressWidth) ||
+        wider(match.oldSecondAddressWidth, match.newAddressWidth))
+        return treatments;
+    for (Treatment& treatment : treatments)
+        if (isAddress(treatment))
+            treatment = Treatment::Copy;
+    return treatments;
+}
+
+QVariant treatedValue(Treatment treatment, const QVariant& old) {
+    if (treatment == Treatment::Year)
+        return fullYear(old);
+    if (treatment == Treatment::Amount)
+        return regroupedAmount(old);
+    return old;
+}
+
+AddressLines fittedAddress(const ColumnMatch& match, const AddressLines& old) {
+    return fitAddress(old, match.oldFirstAddressWidth, match.oldSecondAddressWidth,
+                      match.newAddressWidth);
+}
+
 RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow) {
-    const QList<Treatment>& treatments = employeeTreatments();
+    const QList<Treatment> treatments = employeeTreatments(match);
     RowValues row(treatments.size());
     AddressLines address;
-    qsizetype firstAt = 0;
-    qsizetype secondAt = 0;
+    qsizetype firstAt = -1;
+    qsizetype secondAt = -1;
     for (qsizetype i = 0; i < row.size(); ++i) {
-        const QVariant old = valueAt(oldRow, match.oldPosition.value(i, -1));
-        switch (treatments[i]) {
-        case Treatment::Copy:
-            row[i] = old;
-            break;
-        case Treatment::Year:
-            row[i] = fullYear(old);
-            break;
-        case Treatment::Amount:
-            row[i] = regroupedAmount(old);
-            break;
-        case Treatment::FirstAddress:
-            address.first = old;
+        row[i] = treatedValue(treatments[i], valueAt(oldRow, match.oldPosition.value(i, -1)));
+        if (treatments[i] == Treatment::FirstAddress) {
+            address.first = row[i];
             firstAt = i;
-            break;
-        case Treatment::SecondAddress:
-            address.second = old;
+        } else if (treatments[i] == Treatment::SecondAddress) {
+            address.second = row[i];
             secondAt = i;
-            break;
         }
     }
-    const int newWidth = employeeColumns()[static_cast<std::size_t>(firstAt)].width;
-    const AddressLines fitted =
-        fitAddress(address, match.oldFirstAddressWidth, match.oldSecondAddressWidth, newWidth);
+    if (firstAt < 0 || secondAt < 0)
+        return row;
+    const AddressLines fitted = fittedAddress(match, address);
     row[firstAt] = fitted.first;
     row[secondAt] = fitted.second;
     return row;
@@ -163,7 +179,11 @@ RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow) {
 
 bool isPlaceholder(const ColumnMatch& match, const RowValues& oldRow) {
     const int status = columnIndex(employeeColumns(), QStringLiteral("Status"));
-    return valueAt(oldRow, match.oldPosition.value(status, -1)).toString() == u"H";
+    return isPlaceholderStatus(valueAt(oldRow, match.oldPosition.value(status, -1)));
+}
+
+bool isPlaceholderStatus(const QVariant& status) {
+    return status.toString() == u"H";
 }
 
 } // namespace conversion

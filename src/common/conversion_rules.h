@@ -37,20 +37,36 @@ struct OldLayout {
 };
 
 // Where each of our employee columns is found in the old row (-1: the old table lacks it, and
-// the column stays without a value), and the declared widths of the old address lines.
+// the column stays without a value), the declared widths of the old address lines and the width
+// of ours.
 struct ColumnMatch {
     QList<int> oldPosition;
     std::optional<int> oldFirstAddressWidth;
     std::optional<int> oldSecondAddressWidth;
+    int newAddressWidth = 0;
 };
 
 // Matches by name without regard to case.
 ColumnMatch matchColumns(Columns ours, const OldLayout& old);
+
+// What a column's old value goes through. Most columns are copied as they are.
+enum class Treatment { Copy, Year, Amount, FirstAddress, SecondAddress };
+
+// Each of our employee columns' treatment under this old layout: the address lines are copied
+// as they are when neither old column is wider than ours.
+QList<Treatment> employeeTreatments(const ColumnMatch& match);
+
+// A copied value, a year or an amount; an address line stays as it is (the lines go in pairs).
+QVariant treatedValue(Treatment treatment, const QVariant& old);
+
+// The old address lines fitted to our width under this old layout.
+AddressLines fittedAddress(const ColumnMatch& match, const AddressLines& old);
 
 // The old employee row in our column order, each column treated as its kind needs.
 RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow);
 
 // True for the one placeholder row, which a new database has already.
 bool isPlaceholder(const ColumnMatch& match, const RowValues& oldRow);
+bool isPlaceholderStatus(const QVariant& status);
 
 } // namespace conversion

@@ -2,6 +2,7 @@
 
 #include "common/conversion_rules.h"
 #include "common/files.h"
+#include "store/employee_copy.h"
 #include "store/rows.h"
 #include "store/schema.h"
 
@@ -69,20 +70,16 @@ void copyEmployer(Database& old, Database& fresh) {
 
 // Returns the number of rows written.
 qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& progress) {
-    const conversion::ColumnMatch match =
-        conversion::matchColumns(employeeColumns(), layoutOf(old, table::employee));
     const qint64 total = countRows(old, table::employee);
     progress(0, total);
-    RowInserter inserter(fresh, table::employee, employeeColumns());
+    EmployeeCopier copier(
+        fresh, conversion::matchColumns(employeeColumns(), layoutOf(old, table::employee)));
     Statement rows = old.prepare(QStringLiteral("select * from employee order by rowid"));
     qint64 done = 0;
     qint64 written = 0;
     while (rows.next()) {
-        const RowValues oldRow = wholeRow(rows);
-        if (!conversion::isPlaceholder(match, oldRow)) {
-            inserter.insert(conversion::convertedEmployee(match, oldRow));
+        if (copier.copy(rows))
             ++written;
-        }
         if (++done % progressStep == 0)
             progress(done, total);
     }

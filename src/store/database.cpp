@@ -256,18 +256,30 @@ Statement::~Statement() {
 }
 
 Statement& Statement::bind(int position, const QVariant& value) {
-    int rc = SQLITE_OK;
-    if (value.isNull()) {
-        rc = sqlite3_bind_null(m_stmt, position);
-    } else if (value.typeId() == QMetaType::QString) {
-        const QByteArray text = value.toString().toUtf8();
-        rc = sqlite3_bind_text(m_stmt, position, text.constData(), static_cast<int>(text.size()),
-                               SQLITE_TRANSIENT);
-    } else if (value.typeId() == QMetaType::Double) {
-        rc = sqlite3_bind_double(m_stmt, position, value.toDouble());
-    } else {
-        rc = sqlite3_bind_int64(m_stmt, position, value.toLongLong());
-    }
+    if (value.isNull())
+        return bindNull(position);
+    if (value.typeId() == QMetaType::QString)
+        return bindText(position, value.toString().toUtf8());
+    if (value.typeId() == QMetaType::Double)
+        return checked(sqlite3_bind_double(m_stmt, position, value.toDouble()));
+    return bindInteger(position, value.toLongLong());
+}
+
+Statement& Statement::bindNull(int position) {
+    return checked(sqlite3_bind_null(m_stmt, position));
+}
+
+Statement& Statement::bindInteger(int position, qint64 value) {
+    return checked(sqlite3_bind_int64(m_stmt, position, value));
+}
+
+Statement& Statement::bindText(int position, QByteArrayView utf8) {
+    // An empty view may carry no data pointer, and a null pointer would bind no value at all.
+    return checked(sqlite3_bind_text(m_stmt, position, utf8.isNull() ? "" : utf8.data(),
+                                     static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
+}
+
+Statement& Statement::checked(int rc) {
     if (rc != SQLITE_OK)
         m_db->fail(rc);
     return *this;
@@ -318,6 +330,18 @@ bool Statement::isNull(int column) const {
 QByteArrayView Statement::textBytes(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
+}
+
+bool Statement::isInteger(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_INTEGER;
+}
+
+bool Statement::isText(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_TEXT;
+}
+
+qint64 Statement::integer(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
 }
 
 Transaction::Transaction(Database& db)

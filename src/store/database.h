@@ -79,8 +79,17 @@ public:
     // until the next step).
     bool isNull(int column) const;
     QByteArrayView textBytes(int column) const;
+    bool isInteger(int column) const;
+    bool isText(int column) const;
+    qint64 integer(int column) const;
+    // For writing many rows quickly: a text given as UTF-8 bytes, which the engine copies.
+    Statement& bindNull(int position);
+    Statement& bindInteger(int position, qint64 value);
+    Statement& bindText(int position, QByteArrayView utf8);
 
 private:
+    Statement& checked(int rc);
+
     Database* m_db;
     sqlite3_stmt* m_stmt = nullptr;
 };

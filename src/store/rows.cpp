@@ -23,6 +23,8 @@ Statement& bindRow(Statement& statement, const RowValues& values) {
     return statement;
 }
 
+} // namespace
+
 QString insertSql(const char* tableName, Columns columns) {
     QStringList marks;
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -30,8 +32,6 @@ QString insertSql(const char* tableName, Columns columns) {
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
         .arg(QLatin1String(tableName), columnList(columns), marks.join(u','));
 }
-
-} // namespace
 
 QString createTableSql(const char* tableName, Columns columns) {
     QStringList definitions;

@@ -9,6 +9,8 @@
 QString createTableSql(const char* tableName, Columns columns);
 // "select" list of every column in order, quoted, for reading whole rows.
 QString columnList(Columns columns);
+// "INSERT" of every column in order, each value a bound parameter.
+QString insertSql(const char* tableName, Columns columns);
 
 RowValues emptyRow(Columns columns);
 RowValues readRow(Statement& query, Columns columns, int firstColumn = 0);

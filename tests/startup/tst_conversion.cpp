@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "startup/startup_screen.h"
 #include "store/backups.h"
+#include "store/conversion.h"
 #include "support/file_size_limit.h"
 #include "support/old_database.h"
 #include "support/program_run.h"
@@ -68,6 +69,8 @@ private slots:
     void nothingChangesWhenRefused();
     void failureInTheMiddleKeepsTheOldFile_data();
     void failureInTheMiddleKeepsTheOldFile();
+    void valueTakenOrRefused_data();
+    void valueTakenOrRefused();
 };
 
 void TestConversion::convertsAndKeepsTheOldFile() {
@@ -184,6 +187,52 @@ void TestConversion::failureInTheMiddleKeepsTheOldFile() {
     QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb"));
     QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb-journal"));
     QVERIFY(!files::exists(folder.path(), "1999a.xwd"));
+}
+
+void TestConversion::valueTakenOrRefused_data() {
+    QTest::addColumn<int>("column"); // in oldEmployeeColumns
+    QTest::addColumn<QVariant>("old");
+    QTest::addColumn<int>("refusal"); // 0: taken as it is
+    const QChar chen(0x9673);
+    QTest::newRow("ASCII surname of 20") << 3 << QVariant(QString(20, u'A')) << 0;
+    QTest::newRow("ASCII surname of 21")
+        << 3 << QVariant(QString(21, u'A')) << int(engine::FieldTooSmall);
+    QTest::newRow("10 Chinese in a 20-byte surname") << 3 << QVariant(QString(10, chen)) << 0;
+    QTest::newRow("11 Chinese in a 20-byte surname")
+        << 3 << QVariant(QString(11, chen)) << int(engine::FieldTooSmall);
+    QTest::newRow("empty sheet number")
+        << 2 << QVariant(QStringLiteral("")) << int(engine::ZeroLength);
+    QTest::newRow("text in a number column")
+        << 0 << QVariant(QStringLiteral("12 A")) << int(engine::InvalidArgument);
+    QTest::newRow("number beyond 32 bits")
+        << 0 << QVariant(qlonglong(1) << 40) << int(engine::InvalidArgument);
+}
+
+// Every old value goes through our columns' checks: what they refuse stops the conversion with
+// the old file untouched; what they take arrives unchanged.
+void TestConversion::valueTakenOrRefused() {
+    QFETCH(int, column);
+    QFETCH(QVariant, old);
+    QFETCH(int, refusal);
+    TempFolder folder;
+    QVariantList record = threeRecords().first();
+    record[column] = old;
+    makeOldDatabase(folder.path(), {oldPlaceholder(), record});
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
+    int raised = 0;
+    try {
+        convertDatabase(folder.path(), [](qint64, qint64) {});
+    } catch (const EngineError& error) {
+        raised = error.number();
+    }
+    QCOMPARE(raised, refusal);
+    if (refusal) {
+        QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), oldDigest);
+        QVERIFY(!files::exists(folder.path(), "xw73dnew.mdb"));
+        return;
+    }
+    Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
+    QCOMPARE(employeeColumn(db, qPrintable(oldEmployeeColumns[column])), old.toString());
 }
 
 QTEST_MAIN(TestConversion)
