@@ -4,6 +4,7 @@
 #include "common/codepage.h"
 
 #include <QRegularExpression>
+#include <array>
 
 namespace conversion {
 namespace {
@@ -72,6 +73,34 @@ QVariant regroupedAmount(const QVariant& amount) {
         return amount;
     const QString text = formatAmount(amount.toString());
     return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
+qsizetype regroupedDigits(QByteArrayView old, char* out, qsizetype capacity) {
+    std::array<char, 32> digits{};
+    qsizetype count = 0;
+    bool anyDigit = false;
+    for (const char c : old) {
+        if (c == ',')
+            continue;
+        if (c < '0' || c > '9' || count == qsizetype(digits.size()))
+            return -1;
+        anyDigit = true;
+        if (count > 0 || c != '0') // leading zeros go
+            digits[std::size_t(count++)] = c;
+    }
+    if (!anyDigit)
+        return -1;
+    if (count == 0)
+        digits[std::size_t(count++)] = '0';
+    if (count + (count - 1) / 3 > capacity)
+        return -1;
+    qsizetype written = 0;
+    for (qsizetype at = 0; at < count; ++at) {
+        if (at > 0 && (count - at) % 3 == 0)
+            out[written++] = ',';
+        out[written++] = digits[std::size_t(at)];
+    }
+    return written;
 }
 
 AddressLines fitAddress(const AddressLines& old, std::optional<int> oldFirstWidth,

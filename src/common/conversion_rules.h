@@ -19,6 +19,11 @@ QVariant fullYear(const QVariant& year);
 // An amount regrouped by commas ("1234567" becomes "1,234,567"); no value stays without one.
 QVariant regroupedAmount(const QVariant& amount);
 
+// regroupedAmount for an old text of digits and commas alone, given and written as bytes, for
+// copying many rows: the length written to `out` (room for `capacity` bytes), or -1 for a text
+// of another kind or a result that does not fit, which regroupedAmount decides.
+qsizetype regroupedDigits(QByteArrayView old, char* out, qsizetype capacity);
+
 struct AddressLines {
     QVariant first;
     QVariant second;

@@ -5,6 +5,7 @@
 #include "store/schema.h"
 
 #include <algorithm>
+#include <array>
 
 using conversion::Treatment;
 
@@ -46,6 +47,8 @@ bool EmployeeCopier::copy(const Statement& oldRow) {
         const int from = m_match.oldPosition.value(i, -1);
         if (m_treatments[i] == Treatment::Copy && bindAsItIs(i, oldRow, from))
             continue;
+        if (m_treatments[i] == Treatment::Amount && bindRegrouped(i, oldRow, from))
+            continue;
         const QVariant value = convertedValue(i, oldRow, from);
         checkValue(m_columns[static_cast<std::size_t>(i)], value);
         m_insert.bind(i + 1, value);
@@ -75,6 +78,20 @@ bool EmployeeCopier::bindAsItIs(int column, const Statement& oldRow, int from) {
     if ((text.isEmpty() && !ours.emptyAllowed) || text.size() > ours.width || !isAscii(text))
         return false;
     m_insert.bindText(column + 1, text);
+    return true;
+}
+
+// The short way for an amount of digits and commas, regrouped in bytes; all ASCII, so its length
+// is its width in the code page.
+bool EmployeeCopier::bindRegrouped(int column, const Statement& oldRow, int from) {
+    if (from < 0 || !oldRow.isText(from))
+        return false;
+    std::array<char, 16> regrouped{};
+    const qsizetype length =
+        conversion::regroupedDigits(oldRow.textBytes(from), regrouped.data(), regrouped.size());
+    if (length < 0 || length > m_columns[static_cast<std::size_t>(column)].width)
+        return false;
+    m_insert.bindText(column + 1, QByteArrayView(regrouped.data(), length));
     return true;
 }
 

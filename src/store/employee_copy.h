@@ -16,6 +16,7 @@ public:
 
 private:
     bool bindAsItIs(int column, const Statement& oldRow, int from);
+    bool bindRegrouped(int column, const Statement& oldRow, int from);
     QVariant convertedValue(int column, const Statement& oldRow, int from);
 
     Columns m_columns;

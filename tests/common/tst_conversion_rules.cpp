@@ -1,6 +1,8 @@
 #include "common/conversion_rules.h"
 
+#include <QRegularExpression>
 #include <QTest>
+#include <array>
 
 using namespace conversion;
 
@@ -58,6 +60,11 @@ void TestConversionRules::yearsAndAmounts_data() {
     QTest::newRow("badly grouped amount") << false << text("12,34,567") << text("1,234,567");
     QTest::newRow("empty amount") << false << text("") << text("");
     QTest::newRow("no amount") << false << none << none;
+    QTest::newRow("leading zeros") << false << text("0001234") << text("1,234");
+    QTest::newRow("zeros alone") << false << text("0,000") << text("0");
+    QTest::newRow("commas alone") << false << text(",,") << text("");
+    QTest::newRow("blanks around") << false << text(" 1234 ") << text("1,234");
+    QTest::newRow("not a number") << false << text("12A") << text("12A");
 }
 
 void TestConversionRules::yearsAndAmounts() {
@@ -67,6 +74,16 @@ void TestConversionRules::yearsAndAmounts() {
     const QVariant result = isYear ? fullYear(old) : regroupedAmount(old);
     QCOMPARE(result.isNull(), converted.isNull());
     QCOMPARE(result.toString(), converted.toString());
+    if (isYear)
+        return;
+    // The short way in bytes agrees wherever it answers, and leaves no digit text to the long way.
+    std::array<char, 16> bytes{};
+    const qsizetype length =
+        regroupedDigits(old.toString().toUtf8(), bytes.data(), qsizetype(bytes.size()));
+    if (length >= 0)
+        QCOMPARE(QString::fromUtf8(bytes.data(), length), converted.toString());
+    const QRegularExpression digitsAndCommas(QStringLiteral("^[0-9,]*[0-9][0-9,]*$"));
+    QCOMPARE(length >= 0, digitsAndCommas.match(old.toString()).hasMatch());
 }
 
 void TestConversionRules::addressFitsNewWidth_data() {
