@@ -159,6 +159,12 @@ Database::~Database() {
     close();
 }
 
+void Database::dropPageCache() {
+    const int rc = sqlite3_db_release_memory(m_db);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
 void Database::close() noexcept {
     if (m_db)
         sqlite3_close_v2(m_db);
@@ -274,9 +280,17 @@ Statement& Statement::bindInteger(int position, qint64 value) {
 }
 
 Statement& Statement::bindText(int position, QByteArrayView utf8) {
+    return bindText(position, utf8, SQLITE_TRANSIENT);
+}
+
+Statement& Statement::bindLentText(int position, QByteArrayView utf8) {
+    return bindText(position, utf8, SQLITE_STATIC);
+}
+
+Statement& Statement::bindText(int position, QByteArrayView utf8, void (*keep)(void*)) {
     // An empty view may carry no data pointer, and a null pointer would bind no value at all.
     return checked(sqlite3_bind_text(m_stmt, position, utf8.isNull() ? "" : utf8.data(),
-                                     static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
+                                     static_cast<int>(utf8.size()), keep));
 }
 
 Statement& Statement::checked(int rc) {

@@ -47,6 +47,9 @@ public:
     const QString& path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
+    // Drops every page the connection keeps in memory, so that the next reads come from the file.
+    void dropPageCache();
+
     // Closes the connection now; any later use fails with an engine error.
     void close() noexcept;
 
@@ -86,9 +89,12 @@ public:
     Statement& bindNull(int position);
     Statement& bindInteger(int position, qint64 value);
     Statement& bindText(int position, QByteArrayView utf8);
+    // Without a copy: the bytes must stay as they are until this statement has run.
+    Statement& bindLentText(int position, QByteArrayView utf8);
 
 private:
     Statement& checked(int rc);
+    Statement& bindText(int position, QByteArrayView utf8, void (*keep)(void*));
 
     Database* m_db;
     sqlite3_stmt* m_stmt = nullptr;

@@ -77,7 +77,8 @@ bool EmployeeCopier::bindAsItIs(int column, const Statement& oldRow, int from) {
     const QByteArrayView text = oldRow.textBytes(from);
     if ((text.isEmpty() && !ours.emptyAllowed) || text.size() > ours.width || !isAscii(text))
         return false;
-    m_insert.bindText(column + 1, text);
+    // The old row's bytes stay until its query steps on, which is after this row is written.
+    m_insert.bindLentText(column + 1, text);
     return true;
 }
 
