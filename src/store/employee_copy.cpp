@@ -42,7 +42,7 @@ bool EmployeeCopier::copy(const Statement& oldRow) {
     if (m_treatments.contains(Treatment::FirstAddress))
         m_fittedAddress = conversion::fittedAddress(
             m_match, {oldValue(oldRow, m_firstAddressFrom), oldValue(oldRow, m_secondAddressFrom)});
-    m_insert.reset();
+    m_insert.rewind(); // every column is bound below
     for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
         const int from = m_match.oldPosition.value(i, -1);
         if (m_treatments[i] == Treatment::Copy && bindAsItIs(i, oldRow, from))
