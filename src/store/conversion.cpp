@@ -88,19 +88,20 @@ qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& p
 }
 
 void fillNewDatabase(Database& old, const QString& folder, const ConversionProgress& progress) {
-    Database fresh = createConversionTarget(folder);
-    Transaction transaction(fresh);
-    copyEmployer(old, fresh);
-    const qint64 written = copyEmployees(old, fresh, progress);
-    transaction.commit();
-    // Read back from the file: only a complete new database takes the old one's place. With the
-    // connection's pages dropped, counting reads every page of both tables from the file, and
-    // the engine checks each page's authentication code as it decrypts it, so a page written
-    // wrong cannot pass. The same connection reads with the key it wrote with: opening the file
-    // anew would derive the key from the password once more, which costs as much as a third of
-    // the whole copy.
-    fresh.dropPageCache();
-    if (countRows(fresh, table::employer) != 1 || countRows(fresh, table::employee) != written + 1)
+    qint64 written = 0;
+    {
+        Database fresh = createConversionTarget(folder);
+        Transaction transaction(fresh);
+        copyEmployer(old, fresh);
+        written = copyEmployees(old, fresh, progress);
+        transaction.commit();
+    }
+    // Read back from the closed file: only a complete new database takes the old one's place.
+    // Counting reads every page of both tables, and the engine checks each page's
+    // authentication code as it decrypts it, so a page written wrong cannot pass.
+    const QString path = databasePath(folder, DatabaseFile::Conversion);
+    Database check = Database::open(path, OpenOptions{schema::defaultPassword, true, true});
+    if (countRows(check, table::employer) != 1 || countRows(check, table::employee) != written + 1)
         throw EngineError(engine::Damaged,
                           QObject::tr("The converted database does not read back as written."));
 }
