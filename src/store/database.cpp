@@ -159,12 +159,6 @@ Database::~Database() {
     close();
 }
 
-void Database::dropPageCache() {
-    const int rc = sqlite3_db_release_memory(m_db);
-    if (rc != SQLITE_OK)
-        fail(rc);
-}
-
 void Database::close() noexcept {
     if (m_db)
         sqlite3_close_v2(m_db);

@@ -47,9 +47,6 @@ public:
     const QString& path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
-    // Drops every page the connection keeps in memory, so that the next reads come from the file.
-    void dropPageCache();
-
     // Closes the connection now; any later use fails with an engine error.
     void close() noexcept;
 
