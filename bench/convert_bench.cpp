@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <stdexcept>
 
@@ -57,39 +56,8 @@ qint64 clientCopy(const QString& folder, const QString& old) {
                        "COMMIT;\n")
             .arg(schema::defaultPassword, createTableSql(table::employer, employerColumns()),
                  createTableSql(table::employee, employeeColumns()), old);
-    QElapsedTimer timer;
-    timer.start();
-    QProcess client;
-    client.start(QStringLiteral("sqlcipher"), {folder + QStringLiteral("/client.mdb")});
-    client.write(script.toUtf8());
-    client.closeWriteChannel();
-    if (!client.waitForFinished(-1) || client.exitCode() != 0 ||
-        !client.readAllStandardError().isEmpty())
-        throw std::runtime_error("the sqlcipher client failed");
-    return timer.nsecsElapsed();
-}
-
-struct Options {
-    int records = 50'000;
-    int repeat = 5;
-};
-
-std::optional<Options> readOptions(const QCoreApplication& app) {
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption records(QStringLiteral("records"),
-                                     QStringLiteral("Old records (default 50000)."),
-                                     QStringLiteral("N"), QStringLiteral("50000"));
-    const QCommandLineOption repeat(QStringLiteral("repeat"),
-                                    QStringLiteral("Measured conversions (default 5)."),
-                                    QStringLiteral("R"), QStringLiteral("5"));
-    parser.addOptions({records, repeat});
-    parser.process(app);
-    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
-    const auto times = bench::wholeNumber(parser, repeat, 1, 100);
-    if (!count || !times)
-        return std::nullopt;
-    return Options{static_cast<int>(*count), static_cast<int>(*times)};
+    return bench::runTool({QStringLiteral("sqlcipher"), folder + QStringLiteral("/client.mdb")},
+                          script.toUtf8());
 }
 
 } // namespace
@@ -97,7 +65,7 @@ std::optional<Options> readOptions(const QCoreApplication& app) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("convert_bench"));
-    const std::optional<Options> options = readOptions(app);
+    const std::optional<bench::Sizes> options = bench::readSizes(app);
     if (!options)
         return 2;
     QTemporaryDir work;

@@ -112,21 +112,12 @@ void run(const QDir& folder, int records, int repeat) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("return_bench"));
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
-                                     QStringLiteral("N"), QStringLiteral("50000"));
-    const QCommandLineOption repeat(QStringLiteral("repeat"), QStringLiteral("Runs per command."),
-                                    QStringLiteral("N"), QStringLiteral("5"));
-    parser.addOptions({records, repeat});
-    parser.process(app);
-    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
-    const auto times = bench::wholeNumber(parser, repeat, 1, 100);
-    if (!count || !times)
+    const std::optional<bench::Sizes> sizes = bench::readSizes(app);
+    if (!sizes)
         return 2;
     QTemporaryDir folder;
     try {
-        run(QDir(folder.path()), static_cast<int>(*count), static_cast<int>(*times));
+        run(QDir(folder.path()), sizes->records, sizes->repeat);
     } catch (const std::exception& error) {
         bench::complain(QString::fromLocal8Bit(error.what()));
         return 1;

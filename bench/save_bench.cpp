@@ -96,22 +96,6 @@ void printFigures(const QString& folder, const QString& submission, qint64 count
                   peak);
 }
 
-std::optional<std::pair<qint64, qint64>> options(const QApplication& app) {
-    QCommandLineParser parser;
-    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Records."),
-                                     QStringLiteral("N"), QStringLiteral("50000"));
-    const QCommandLineOption repeat(QStringLiteral("repeat"), QStringLiteral("Saves measured."),
-                                    QStringLiteral("N"), QStringLiteral("5"));
-    parser.addOptions({records, repeat});
-    parser.addHelpOption();
-    parser.process(app);
-    const auto count = bench::wholeNumber(parser, records, 1, 1'000'000);
-    const auto times = bench::wholeNumber(parser, repeat, 1, 100);
-    if (!count || !times)
-        return std::nullopt;
-    return std::pair{*count, *times};
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -119,10 +103,11 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("save_bench"));
-    const auto chosen = options(app);
+    const std::optional<bench::Sizes> chosen = bench::readSizes(app);
     if (!chosen)
         return 2;
-    const auto [count, repeat] = *chosen;
+    const qint64 count = chosen->records;
+    const qint64 repeat = chosen->repeat;
     bench::Unattended services;
     platform::setServices(&services);
     bench::OpenPreview printing;

@@ -61,6 +61,11 @@ bool removeDatabase(const QString& folder, const QString& name) {
     return remove(folder, name) && journal;
 }
 
+void removeDatabaseAt(const QString& path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
 bool createPrivateFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly) &&

@@ -18,6 +18,8 @@ bool remove(const QString& folder, const QString& name);
 
 // Deletes a database file and the engine's journal beside it.
 bool removeDatabase(const QString& folder, const QString& name);
+// The same for a path spelled exactly, such as a work file the program names itself.
+void removeDatabaseAt(const QString& path);
 
 // The program's data stay readable by the user alone, whatever the umask: files 0600,
 // folders 0700. createPrivateFile fails when the file exists already.

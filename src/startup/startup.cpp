@@ -22,8 +22,7 @@ namespace {
 void removeLeftovers(const QString& programFolder) {
     QDir(files::inFolder(programFolder, schema::creationFolder)).removeRecursively();
     const QString working = files::inFolder(programFolder, schema::workingFile);
-    QFile::remove(rekeyedCopyPath(working));
-    QFile::remove(rekeyedCopyPath(working) + QStringLiteral("-journal"));
+    files::removeDatabaseAt(rekeyedCopyPath(working));
     QFile::remove(backups::incomingCopyPath(working));
 }
 

@@ -3,7 +3,7 @@
 #include "common/files.h"
 #include "store/database_copy.h"
 #include "store/schema.h"
-#include "submission/digest.h"
+#include "submission/verified_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,11 +60,6 @@ QString freeName(const QString& folder, const QDateTime& now, const QString& rea
     return fileName(now, reason, sequence);
 }
 
-void removeWork(const QString& path) {
-    QFile::remove(path);
-    QFile::remove(path + QStringLiteral("-journal"));
-}
-
 std::optional<qint64> recordCount(const QString& path, const QStringList& passwords) {
     for (const QString& password : passwords) {
         try {
@@ -79,17 +74,11 @@ std::optional<qint64> recordCount(const QString& path, const QStringList& passwo
     return std::nullopt;
 }
 
-// A byte copy, for files no connection holds open; checked against the original's digest.
+// A byte copy, for files no connection holds open: the medium's verified copy (work file, flushed,
+// read back against the original's size and digest) serves here too.
 void copyFileChecked(const QString& from, const QString& to) {
-    removeWork(to);
-    const FileDigest original = fileDigest(from);
-    if (original.result != 0 || !QFile::copy(from, to) ||
-        fileDigest(to).digest != original.digest) {
-        removeWork(to);
-        throw EngineError(engine::PathFileAccess,
-                          QObject::tr("The file '%1' cannot be copied to '%2'.")
-                              .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)));
-    }
+    files::removeDatabaseAt(to);
+    verifiedcopy::copyFile(from, to);
 }
 
 // The working database may be replaced only while no program holds it, and only when no change
@@ -139,12 +128,12 @@ QString take(Database& db, const QString& programFolder, const QString& key, con
     const QString folder = makeFolder(programFolder);
     const QString name = freeName(folder, now, reason);
     const QString work = QDir(folder).filePath(u'.' + name + QStringLiteral(".part"));
-    removeWork(work);
+    files::removeDatabaseAt(work);
     try {
         // A file without a password gives a copy without one.
         writeVerifiedCopy(db, work, isPlainDatabaseFile(db.path()) ? QString() : key);
     } catch (const EngineError& error) {
-        removeWork(work);
+        files::removeDatabaseAt(work);
         if (error.number() != engine::DiskFull)
             throw;
         throw EngineError(engine::DiskFull, QObject::tr("There is not enough space on the disk "
@@ -152,7 +141,7 @@ QString take(Database& db, const QString& programFolder, const QString& key, con
                                                 .arg(name));
     }
     if (!files::replaceFile(work, QDir(folder).filePath(name))) {
-        removeWork(work);
+        files::removeDatabaseAt(work);
         throw EngineError(engine::PathFileAccess,
                           QObject::tr("The backup copy '%1' cannot be written.").arg(name));
     }
@@ -194,7 +183,7 @@ QString restore(const QString& programFolder, const QString& name, const QDateTi
     const QString incoming = incomingCopyPath(working);
     copyFileChecked(chosen, incoming);
     if (!files::replaceFile(incoming, working)) {
-        removeWork(incoming);
+        files::removeDatabaseAt(incoming);
         throw EngineError(engine::PathFileAccess,
                           QObject::tr("The working database cannot be replaced; it is unchanged."));
     }

@@ -18,11 +18,6 @@ EngineError unchanged(const EngineError& error) {
                                            QObject::tr("The password has not been changed."));
 }
 
-void removeCopy(const QString& copyPath) {
-    QFile::remove(copyPath);
-    QFile::remove(copyPath + QStringLiteral("-journal"));
-}
-
 } // namespace
 
 QString rekeyedCopyPath(const QString& databasePath) {
@@ -33,16 +28,16 @@ void changeDatabasePassword(std::optional<Database>& login, const QString& oldPa
                             const QString& newPassword) {
     const QString path = login->path();
     const QString copyPath = rekeyedCopyPath(path);
-    removeCopy(copyPath);
+    files::removeDatabaseAt(copyPath);
     try {
         writeVerifiedCopy(*login, copyPath, newPassword);
     } catch (const EngineError& error) {
-        removeCopy(copyPath);
+        files::removeDatabaseAt(copyPath);
         throw unchanged(error);
     }
     login.reset(); // the rename must not leave a connection on the replaced file
     if (!files::replaceFile(copyPath, path)) {
-        removeCopy(copyPath);
+        files::removeDatabaseAt(copyPath);
         login = Database::open(path, exclusiveWith(oldPassword));
         throw EngineError(engine::ReadOnly,
                           QObject::tr("The database file '%1' cannot be replaced. The password "

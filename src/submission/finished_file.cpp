@@ -1,5 +1,7 @@
 #include "submission/finished_file.h"
 
+#include "common/files.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
@@ -8,11 +10,6 @@ namespace {
 
 QString workPathFor(const QString& finalPath) {
     return finalPath + QLatin1String(workFileSuffix);
-}
-
-void removeWorkFiles(const QString& workPath) {
-    QFile::remove(workPath);
-    QFile::remove(workPath + QStringLiteral("-journal"));
 }
 
 } // namespace
@@ -30,7 +27,7 @@ void removeFile(const QString& path) {
 void writeThenRename(const QString& finalPath,
                      const std::function<void(const QString& workPath)>& write) {
     const QString workPath = workPathFor(finalPath);
-    removeWorkFiles(workPath);
+    files::removeDatabaseAt(workPath);
     try {
         write(workPath);
         const qint64 written = QFileInfo(workPath).size();
@@ -42,7 +39,7 @@ void writeThenRename(const QString& finalPath,
             throw fileError(finalPath, QObject::tr("the finished file is not complete."));
         }
     } catch (...) {
-        removeWorkFiles(workPath);
+        files::removeDatabaseAt(workPath);
         throw;
     }
 }
