@@ -2,6 +2,7 @@
 
 #include "common/engine_error.h"
 #include "common/files.h"
+#include "submission/digest.h"
 #include "submission/finished_file.h"
 
 #include <QCryptographicHash>
@@ -35,22 +36,12 @@ QString whyNotWritten(const QFile& file) {
     return file.errorString();
 }
 
-// Reads a whole file and takes its size and digest; nothing when it cannot be read.
+// Reads a whole file back and takes its size and digest; nothing when it cannot be read.
 std::optional<Fingerprint> readBack(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    const FileDigest read = fileDigest(path);
+    if (read.result != 0)
         return std::nullopt;
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    Fingerprint read;
-    while (!file.atEnd()) {
-        const QByteArray piece = file.read(pieceSize);
-        if (piece.isEmpty())
-            return std::nullopt;
-        hash.addData(piece);
-        read.size += piece.size();
-    }
-    read.digest = hash.result();
-    return read;
+    return Fingerprint{QFileInfo(path).size(), read.digest.toLatin1()};
 }
 
 void flushToDevice(QFile& file) {
@@ -87,7 +78,7 @@ Fingerprint writeCopy(const QString& source, const QString& work, const Progress
             progress(written.size, total);
     }
     flushToDevice(out);
-    written.digest = hash.result();
+    written.digest = hash.result().toHex();
     return written;
 }
 
