@@ -23,7 +23,7 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    std::optional<QByteArray> convert(const QByteArray& utf8) {
+    std::optional<QByteArray> convert(QByteArrayView utf8) {
         iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
         // Either way a character at most doubles its bytes (two code-page bytes can need four).
         QByteArray out(utf8.size() * 2 + 8, Qt::Uninitialized);
@@ -62,6 +62,14 @@ int byteLength(const QString& text) {
     if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
         return static_cast<int>(text.size());
     const auto bytes = encode(text);
+    return bytes ? static_cast<int>(bytes->size()) : -1;
+}
+
+int utf8ByteLength(QByteArrayView utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return static_cast<int>(utf8.size());
+    thread_local Converter converter;
+    const auto bytes = converter.convert(utf8);
     return bytes ? static_cast<int>(bytes->size()) : -1;
 }
 

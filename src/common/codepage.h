@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,10 @@ std::optional<QByteArray> encode(const QString& text);
 
 // Byte length in the code page, or -1 when some character cannot be encoded.
 int byteLength(const QString& text);
+
+// byteLength of a text given as UTF-8 bytes, for checking many stored values without making
+// strings of them; -1 also for bytes that are not valid UTF-8.
+int utf8ByteLength(QByteArrayView utf8);
 
 bool canEncode(const QString& text);
 

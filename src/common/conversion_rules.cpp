@@ -4,7 +4,7 @@
 #include "common/codepage.h"
 
 #include <QRegularExpression>
-#include <array>
+#include <algorithm>
 
 namespace conversion {
 namespace {
@@ -41,6 +41,10 @@ QString leading(const QString& text, int width) {
     return kept;
 }
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
 bool wider(std::optional<int> oldWidth, int newWidth) {
     return oldWidth && *oldWidth > newWidth;
 }
@@ -68,6 +72,15 @@ QVariant fullYear(const QVariant& year) {
     return text.size() == 2 ? QVariant(QStringLiteral("19") + text) : QVariant(text);
 }
 
+std::optional<QByteArrayView> fullYearBytes(QByteArrayView old, std::array<char, 4>& room) {
+    if (!isAscii(old))
+        return std::nullopt;
+    if (old.size() != 2)
+        return old;
+    room = {'1', '9', old[0], old[1]};
+    return QByteArrayView(room.data(), qsizetype(room.size()));
+}
+
 QVariant regroupedAmount(const QVariant& amount) {
     if (amount.isNull())
         return amount;
@@ -88,8 +101,8 @@ qsizetype regroupedDigits(QByteArrayView old, char* out, qsizetype capacity) {
         if (count > 0 || c != '0') // leading zeros go
             digits[std::size_t(count++)] = c;
     }
-    if (!anyDigit)
-        return -1;
+    if (!anyDigit) // nothing but commas: an empty amount
+        return 0;
     if (count == 0)
         digits[std::size_t(count++)] = '0';
     if (count + (count - 1) / 3 > capacity)

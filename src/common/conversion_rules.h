@@ -3,6 +3,7 @@
 #include "common/column_values.h"
 
 #include <QStringList>
+#include <array>
 #include <optional>
 
 // The rules by which a row of a database left by an earlier version becomes one of ours. Plain
@@ -16,12 +17,17 @@ std::optional<int> declaredWidth(const QString& declaredType);
 // A year of exactly two characters gets "19" in front ("98" becomes "1998"); others stay.
 QVariant fullYear(const QVariant& year);
 
+// fullYear for an old text given as UTF-8 bytes, for copying many rows: the bytes to write ("19"
+// and the two characters, put in `room`, or the old bytes), or nothing for a text with other
+// than ASCII characters, which fullYear decides.
+std::optional<QByteArrayView> fullYearBytes(QByteArrayView old, std::array<char, 4>& room);
+
 // An amount regrouped by commas ("1234567" becomes "1,234,567"); no value stays without one.
 QVariant regroupedAmount(const QVariant& amount);
 
-// regroupedAmount for an old text of digits and commas alone, given and written as bytes, for
-// copying many rows: the length written to `out` (room for `capacity` bytes), or -1 for a text
-// of another kind or a result that does not fit, which regroupedAmount decides.
+// regroupedAmount for an old text of digits and commas alone (or none), given and written as
+// bytes, for copying many rows: the length written to `out` (room for `capacity` bytes), or -1
+// for a text of another kind or a result that does not fit, which regroupedAmount decides.
 qsizetype regroupedDigits(QByteArrayView old, char* out, qsizetype capacity);
 
 struct AddressLines {

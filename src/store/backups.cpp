@@ -63,7 +63,10 @@ QString freeName(const QString& folder, const QDateTime& now, const QString& rea
 std::optional<qint64> recordCount(const QString& path, const QStringList& passwords) {
     for (const QString& password : passwords) {
         try {
-            Database copy = Database::open(path, OpenOptions{password, false, true});
+            Database copy = Database::open(path, OpenOptions{.password = password,
+                                                             .exclusive = false,
+                                                             .readOnly = true,
+                                                             .readsOnce = true});
             Statement count =
                 copy.prepare(QStringLiteral("select count(*) from employee where Status <> 'H'"));
             if (count.next())

@@ -11,9 +11,6 @@
 
 namespace {
 
-// How often the progress is told: often enough for a smooth bar, seldom enough to cost nothing.
-constexpr qint64 progressStep = 256;
-
 conversion::OldLayout layoutOf(Database& old, const char* tableName) {
     conversion::OldLayout layout;
     Statement info =
@@ -72,18 +69,10 @@ void copyEmployer(Database& old, Database& fresh) {
 qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& progress) {
     const qint64 total = countRows(old, table::employee);
     progress(0, total);
-    EmployeeCopier copier(
-        fresh, conversion::matchColumns(employeeColumns(), layoutOf(old, table::employee)));
-    Statement rows = old.prepare(QStringLiteral("select * from employee order by rowid"));
-    qint64 done = 0;
-    qint64 written = 0;
-    while (rows.next()) {
-        if (copier.copy(rows))
-            ++written;
-        if (++done % progressStep == 0)
-            progress(done, total);
-    }
-    progress(done, total);
+    const qint64 written = copyEmployeeRows(
+        old, fresh, conversion::matchColumns(employeeColumns(), layoutOf(old, table::employee)),
+        total, progress);
+    progress(total, total);
     return written;
 }
 
@@ -91,7 +80,8 @@ void fillNewDatabase(Database& old, const QString& folder, const ConversionProgr
     qint64 written = 0;
     {
         Database fresh = createConversionTarget(folder);
-        Transaction transaction(fresh);
+        fresh.attachReadOnly(old.path(), "old");
+        Transaction transaction(fresh, Transaction::Start::Deferred);
         copyEmployer(old, fresh);
         written = copyEmployees(old, fresh, progress);
         transaction.commit();
@@ -100,7 +90,10 @@ void fillNewDatabase(Database& old, const QString& folder, const ConversionProgr
     // Counting reads every page of both tables, and the engine checks each page's
     // authentication code as it decrypts it, so a page written wrong cannot pass.
     const QString path = databasePath(folder, DatabaseFile::Conversion);
-    Database check = Database::open(path, OpenOptions{schema::defaultPassword, true, true});
+    Database check = Database::open(path, {.password = schema::defaultPassword,
+                                           .exclusive = true,
+                                           .readOnly = true,
+                                           .readsOnce = true});
     if (countRows(check, table::employer) != 1 || countRows(check, table::employee) != written + 1)
         throw EngineError(engine::Damaged,
                           QObject::tr("The converted database does not read back as written."));
@@ -136,8 +129,9 @@ void convertDatabase(const QString& folder, const ConversionProgress& progress) 
     auto removeNew = qScopeGuard([&] { files::removeDatabase(folder, schema::conversionFile); });
     {
         // Read-only: whatever happens, the old file keeps every byte.
-        Database old = Database::open(databasePath(folder, DatabaseFile::Working),
-                                      OpenOptions{std::nullopt, true, true});
+        Database old = Database::open(
+            databasePath(folder, DatabaseFile::Working),
+            {.password = std::nullopt, .exclusive = true, .readOnly = true, .readsOnce = true});
         fillNewDatabase(old, folder, progress);
     }
     try {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <algorithm>
 #include <cerrno>
 
@@ -104,8 +105,9 @@ EngineError describe(int rc, const QString& path, const char* detail, int system
 }
 
 sqlite3* openHandle(const QString& path, int flags) {
-    // One thread does all database work, so the engine's per-call locking is pure cost.
-    flags |= SQLITE_OPEN_NOMUTEX;
+    // One thread does all database work, so the engine's per-call locking is pure cost. Names
+    // attached as URIs may ask for read-only access; our own paths never start with "file:".
+    flags |= SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -189,7 +191,9 @@ Database Database::open(const QString& path, const OpenOptions& options) {
         throw damaged(path);
     if (rc != SQLITE_OK)
         db.fail(rc);
-    db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(pageCacheKiB(info.size())));
+    constexpr qint64 onePassCacheKiB = 256;
+    db.exec(QStringLiteral("PRAGMA cache_size=-%1")
+                .arg(options.readsOnce ? onePassCacheKiB : pageCacheKiB(info.size())));
     // Taking the write lock once keeps every other process out until this connection closes.
     if (options.exclusive && !options.readOnly)
         db.exec(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
@@ -220,6 +224,16 @@ void Database::exec(const QString& sql) {
     const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
+}
+
+void Database::attachReadOnly(const QString& path, const char* schemaName) {
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    uri.setQuery(QStringLiteral("mode=ro"));
+    // An empty key: the attached file is plain.
+    Statement attach(
+        *this, QStringLiteral("ATTACH DATABASE ?1 AS %1 KEY ''").arg(QLatin1String(schemaName)));
+    attach.bind(1, uri.toString(QUrl::FullyEncoded));
+    attach.run();
 }
 
 Statement Database::prepare(const QString& sql) {
@@ -274,17 +288,9 @@ Statement& Statement::bindInteger(int position, qint64 value) {
 }
 
 Statement& Statement::bindText(int position, QByteArrayView utf8) {
-    return bindText(position, utf8, SQLITE_TRANSIENT);
-}
-
-Statement& Statement::bindLentText(int position, QByteArrayView utf8) {
-    return bindText(position, utf8, SQLITE_STATIC);
-}
-
-Statement& Statement::bindText(int position, QByteArrayView utf8, void (*keep)(void*)) {
     // An empty view may carry no data pointer, and a null pointer would bind no value at all.
     return checked(sqlite3_bind_text(m_stmt, position, utf8.isNull() ? "" : utf8.data(),
-                                     static_cast<int>(utf8.size()), keep));
+                                     static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
 }
 
 Statement& Statement::checked(int rc) {
@@ -344,21 +350,10 @@ QByteArrayView Statement::textBytes(int column) const {
     return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
 }
 
-bool Statement::isInteger(int column) const {
-    return sqlite3_column_type(m_stmt, column) == SQLITE_INTEGER;
-}
-
-bool Statement::isText(int column) const {
-    return sqlite3_column_type(m_stmt, column) == SQLITE_TEXT;
-}
-
-qint64 Statement::integer(int column) const {
-    return sqlite3_column_int64(m_stmt, column);
-}
-
-Transaction::Transaction(Database& db)
+Transaction::Transaction(Database& db, Start start)
     : m_db(db) {
-    m_db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    m_db.exec(start == Start::Immediate ? QStringLiteral("BEGIN IMMEDIATE")
+                                        : QStringLiteral("BEGIN"));
 }
 
 Transaction::~Transaction() {

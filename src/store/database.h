@@ -17,6 +17,9 @@ struct OpenOptions {
     std::optional<QString> password; // ignored for a file that carries no password
     bool exclusive = true;
     bool readOnly = false;
+    // For a connection that reads each page once, in one pass: a small page cache, since a
+    // large one only costs fresh memory for every page read.
+    bool readsOnce = false;
 };
 
 // Format versions recorded in each file: 30 ("3.0") for the working database, 20 ("2.0") for
@@ -46,6 +49,10 @@ public:
     int changes() const;
     const QString& path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
+
+    // Makes the plain file at `path` readable on this connection under `schemaName`, read-only, so
+    // that its bytes never change. Not inside a transaction.
+    void attachReadOnly(const QString& path, const char* schemaName);
 
     // Closes the connection now; any later use fails with an engine error.
     void close() noexcept;
@@ -81,19 +88,12 @@ public:
     // until the next step).
     bool isNull(int column) const;
     QByteArrayView textBytes(int column) const;
-    bool isInteger(int column) const;
-    bool isText(int column) const;
-    qint64 integer(int column) const;
-    // For writing many rows quickly: a text given as UTF-8 bytes, which the engine copies.
-    Statement& bindNull(int position);
-    Statement& bindInteger(int position, qint64 value);
-    Statement& bindText(int position, QByteArrayView utf8);
-    // Without a copy: the bytes must stay as they are until this statement has run.
-    Statement& bindLentText(int position, QByteArrayView utf8);
 
 private:
     Statement& checked(int rc);
-    Statement& bindText(int position, QByteArrayView utf8, void (*keep)(void*));
+    Statement& bindNull(int position);
+    Statement& bindInteger(int position, qint64 value);
+    Statement& bindText(int position, QByteArrayView utf8);
 
     Database* m_db;
     sqlite3_stmt* m_stmt = nullptr;
@@ -102,7 +102,10 @@ private:
 // All or nothing: rolled back unless committed.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    // Immediate takes the write lock at once. Deferred takes it at the first write, for a
+    // connection with a file attached read-only, on which the engine cannot take one.
+    enum class Start { Immediate, Deferred };
+    explicit Transaction(Database& db, Start start = Start::Immediate);
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     ~Transaction();

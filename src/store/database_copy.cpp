@@ -46,7 +46,8 @@ QList<qint64> readWhole(Database& db) {
 void writeVerifiedCopy(Database& db, const QString& copyPath, const QString& key) {
     const QList<qint64> original = readWhole(db);
     writeCopy(db, copyPath, key);
-    Database copy = Database::open(copyPath, OpenOptions{key, true, false});
+    Database copy = Database::open(
+        copyPath, OpenOptions{.password = key, .exclusive = true, .readsOnce = true});
     if (copy.formatVersion() != db.formatVersion() || readWhole(copy) != original)
         throw EngineError(engine::Damaged, QObject::tr("The copy of the database is incomplete."));
 }

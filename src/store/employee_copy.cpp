@@ -1,108 +1,256 @@
 #include "store/employee_copy.h"
 
+#include "common/codepage.h"
 #include "common/column_values.h"
 #include "store/rows.h"
 #include "store/schema.h"
 
-#include <algorithm>
+#include <QScopeGuard>
 #include <array>
+#include <exception>
+#include <sqlite3.h>
+#include <vector>
 
 using conversion::Treatment;
 
 namespace {
 
-int oldPositionOf(const conversion::ColumnMatch& match, const QList<Treatment>& treatments,
-                  Treatment wanted) {
-    const qsizetype at = treatments.indexOf(wanted);
-    return at < 0 ? -1 : match.oldPosition.value(at, -1);
+// How often the progress is told: often enough for a smooth bar, seldom enough to cost nothing.
+constexpr qint64 progressStep = 256;
+
+constexpr char rowFunction[] = "conversion_row_passes";
+constexpr char amountFunction[] = "conversion_amount";
+
+QByteArrayView textOf(sqlite3_value* value) {
+    return {reinterpret_cast<const char*>(sqlite3_value_text(value)), sqlite3_value_bytes(value)};
 }
 
-QVariant oldValue(const Statement& oldRow, int from) {
-    return from < 0 ? QVariant() : oldRow.value(from);
+bool textFits(QByteArrayView text, const ColumnDef& ours, int width) {
+    if (text.isEmpty() && !ours.emptyAllowed)
+        return false;
+    const int bytes = codepage::utf8ByteLength(text);
+    return bytes >= 0 && bytes <= width;
 }
 
-bool isAscii(QByteArrayView bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+// True when the old value goes into our column as the engine copy writes it: no value, a
+// number in range, a text that fits, a year of ASCII characters and an amount of digits and
+// commas that fit once treated, an address line that fits without being cut.
+bool passes(sqlite3_value* value, const ColumnDef& ours, Treatment treatment, int addressWidth) {
+    const int type = sqlite3_value_type(value);
+    if (type == SQLITE_NULL)
+        return true;
+    if (ours.type != ColumnType::Text)
+        return treatment == Treatment::Copy && type == SQLITE_INTEGER &&
+               fitsNumber(ours, sqlite3_value_int64(value));
+    if (type != SQLITE_TEXT)
+        return false;
+    const QByteArrayView text = textOf(value);
+    switch (treatment) {
+    case Treatment::Year: {
+        std::array<char, 4> room{};
+        const std::optional<QByteArrayView> year = conversion::fullYearBytes(text, room);
+        return year && textFits(*year, ours, ours.width);
+    }
+    case Treatment::Amount: {
+        std::array<char, 16> room{};
+        const qsizetype length = conversion::regroupedDigits(text, room.data(), room.size());
+        return length >= 0 && textFits(QByteArrayView(room.data(), length), ours, ours.width);
+    }
+    case Treatment::FirstAddress:
+    case Treatment::SecondAddress:
+        return textFits(text, ours, std::min(ours.width, addressWidth));
+    default:
+        return textFits(text, ours, ours.width);
+    }
+}
+
+// Which old rows the engine copies, and the progress over all of them.
+class RowSorting {
+public:
+    RowSorting(const conversion::ColumnMatch& match, qint64 total,
+               const ConversionProgress& progress)
+        : m_columns(employeeColumns())
+        , m_treatments(conversion::employeeTreatments(match))
+        , m_addressWidth(match.newAddressWidth)
+        , m_status(columnIndex(m_columns, QStringLiteral("Status")))
+        , m_total(total)
+        , m_progress(progress) {}
+
+    // The old row's rowid and its values in our column order; true lets it through.
+    bool letThrough(sqlite3_value* rowid, sqlite3_value** values) {
+        const bool placeholder = isPlaceholder(values[m_status]);
+        const bool through = !placeholder && allPass(values);
+        if (!through && !placeholder)
+            heldBack.push_back(sqlite3_value_int64(rowid));
+        if (++m_seen % progressStep == 0)
+            m_progress(m_seen - qint64(heldBack.size()), m_total);
+        return through;
+    }
+
+    std::vector<qint64> heldBack;
+    std::exception_ptr failure;
+
+private:
+    static bool isPlaceholder(sqlite3_value* status) {
+        return sqlite3_value_type(status) != SQLITE_NULL && textOf(status) == "H";
+    }
+
+    bool allPass(sqlite3_value** values) const {
+        for (std::size_t i = 0; i < m_columns.size(); ++i)
+            if (!passes(values[i], m_columns[i], m_treatments[qsizetype(i)], m_addressWidth))
+                return false;
+        return true;
+    }
+
+    Columns m_columns;
+    QList<Treatment> m_treatments;
+    int m_addressWidth;
+    int m_status;
+    qint64 m_total;
+    qint64 m_seen = 0;
+    const ConversionProgress& m_progress;
+};
+
+void sortRow(sqlite3_context* context, int, sqlite3_value** values) {
+    auto* sorting = static_cast<RowSorting*>(sqlite3_user_data(context));
+    try {
+        sqlite3_result_int(context, sorting->letThrough(values[0], values + 1) ? 1 : 0);
+    } catch (...) { // nothing may cross the engine
+        sorting->failure = std::current_exception();
+        sqlite3_result_error(context, "The conversion was stopped.", -1);
+    }
+}
+
+// Only ever given an amount the row function let through.
+void regroupAmount(sqlite3_context* context, int, sqlite3_value** values) {
+    if (sqlite3_value_type(values[0]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    std::array<char, 16> room{};
+    const qsizetype length =
+        conversion::regroupedDigits(textOf(values[0]), room.data(), room.size());
+    if (length < 0)
+        return sqlite3_result_error(context, "An amount cannot be regrouped.", -1);
+    sqlite3_result_text(context, room.data(), int(length), SQLITE_TRANSIENT);
+}
+
+// What the engine copy writes into our column from the old one.
+QString projected(const ColumnDef& ours, Treatment treatment, bool inOld) {
+    const QString name = quoted(ours.name);
+    if (!inOld)
+        return QStringLiteral("NULL");
+    if (treatment == Treatment::Year) // for a text of ASCII characters, as fullYear
+        return QStringLiteral("CASE WHEN length(%1) = 2 THEN '19' || %1 ELSE %1 END").arg(name);
+    if (treatment == Treatment::Amount)
+        return QStringLiteral("%1(%2)").arg(QLatin1String(amountFunction), name);
+    return name;
+}
+
+// The engine copy. Our column names serve for the old table's too, as the engine, like the
+// match, compares them without regard to case.
+QString engineCopySql(const conversion::ColumnMatch& match) {
+    const Columns ours = employeeColumns();
+    const QList<Treatment> treatments = conversion::employeeTreatments(match);
+    QStringList values;
+    QStringList arguments{QStringLiteral("rowid")};
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        const bool inOld = match.oldPosition.value(qsizetype(i), -1) >= 0;
+        values << projected(ours[i], treatments[qsizetype(i)], inOld);
+        arguments << (inOld ? quoted(ours[i].name) : QStringLiteral("NULL"));
+    }
+    return QStringLiteral("INSERT INTO main.%1 (rowid, %2) SELECT rowid + 1, %3 FROM old.%1 "
+                          "WHERE %4(%5) ORDER BY rowid")
+        .arg(QLatin1String(table::employee), columnList(ours), values.join(u','),
+             QLatin1String(rowFunction), arguments.join(u','));
+}
+
+void defineFunction(Database& db, const char* name, int arguments, void* data,
+                    void (*function)(sqlite3_context*, int, sqlite3_value**)) {
+    const int rc = sqlite3_create_function_v2(db.handle(), name, arguments, SQLITE_UTF8, data,
+                                              function, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        db.fail(rc);
+}
+
+// Returns the number of rows written.
+qint64 copyInEngine(Database& fresh, const conversion::ColumnMatch& match, RowSorting& sorting) {
+    const int arguments = static_cast<int>(employeeColumns().size()) + 1;
+    defineFunction(fresh, rowFunction, arguments, &sorting, sortRow);
+    defineFunction(fresh, amountFunction, 1, nullptr, regroupAmount);
+    const auto forget = qScopeGuard([&] { // the sorting goes when this returns
+        sqlite3_create_function_v2(fresh.handle(), rowFunction, arguments, SQLITE_UTF8, nullptr,
+                                   nullptr, nullptr, nullptr, nullptr);
+    });
+    try {
+        fresh.exec(engineCopySql(match));
+    } catch (const EngineError&) {
+        if (sorting.failure)
+            std::rethrow_exception(sorting.failure);
+        throw;
+    }
+    return fresh.changes();
 }
 
 } // namespace
+
+qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::ColumnMatch& match,
+                        qint64 total, const ConversionProgress& progress) {
+    RowSorting sorting(match, total, progress);
+    qint64 written = copyInEngine(fresh, match, sorting);
+    qint64 done = total - qint64(sorting.heldBack.size());
+    progress(done, total);
+    EmployeeCopier copier(fresh, match);
+    Statement read = old.prepare(QStringLiteral("select * from employee where rowid = ?"));
+    for (const qint64 rowid : sorting.heldBack) {
+        read.reset();
+        read.bind(1, rowid);
+        read.next();
+        copier.copy(read, rowid + 1);
+        ++written;
+        if (++done % progressStep == 0)
+            progress(done, total);
+    }
+    return written;
+}
 
 EmployeeCopier::EmployeeCopier(Database& fresh, const conversion::ColumnMatch& match)
     : m_columns(employeeColumns())
     , m_match(match)
     , m_treatments(conversion::employeeTreatments(match))
-    , m_statusFrom(match.oldPosition.value(columnIndex(m_columns, QStringLiteral("Status")), -1))
-    , m_firstAddressFrom(oldPositionOf(match, m_treatments, Treatment::FirstAddress))
-    , m_secondAddressFrom(oldPositionOf(match, m_treatments, Treatment::SecondAddress))
-    , m_insert(fresh.prepare(insertSql(table::employee, m_columns))) {}
+    , m_insert(
+          fresh.prepare(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (?%3)")
+                            .arg(QLatin1String(table::employee), columnList(m_columns),
+                                 QStringLiteral(",?").repeated(qsizetype(m_columns.size()))))) {}
 
-bool EmployeeCopier::copy(const Statement& oldRow) {
-    if (conversion::isPlaceholderStatus(oldValue(oldRow, m_statusFrom)))
-        return false;
+void EmployeeCopier::copy(const Statement& oldRow, qint64 rowid) {
+    const auto oldValue = [&oldRow](int from) {
+        return from < 0 ? QVariant() : oldRow.value(from);
+    };
+    const auto positionOf = [this](Treatment wanted) {
+        return m_match.oldPosition.value(m_treatments.indexOf(wanted), -1);
+    };
     if (m_treatments.contains(Treatment::FirstAddress))
-        m_fittedAddress = conversion::fittedAddress(
-            m_match, {oldValue(oldRow, m_firstAddressFrom), oldValue(oldRow, m_secondAddressFrom)});
-    m_insert.rewind(); // every column is bound below
+        m_fittedAddress =
+            conversion::fittedAddress(m_match, {oldValue(positionOf(Treatment::FirstAddress)),
+                                                oldValue(positionOf(Treatment::SecondAddress))});
+    m_insert.reset();
+    m_insert.bind(1, rowid);
     for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
-        const int from = m_match.oldPosition.value(i, -1);
-        if (m_treatments[i] == Treatment::Copy && bindAsItIs(i, oldRow, from))
-            continue;
-        if (m_treatments[i] == Treatment::Amount && bindRegrouped(i, oldRow, from))
-            continue;
-        const QVariant value = convertedValue(i, oldRow, from);
+        const QVariant value = convertedValue(i, oldRow);
         checkValue(m_columns[static_cast<std::size_t>(i)], value);
-        m_insert.bind(i + 1, value);
+        m_insert.bind(i + 2, value);
     }
     m_insert.run();
-    return true;
 }
 
-// The short way for the values most old rows hold: no value, a number in range for a number
-// column, and a text of ASCII characters (a byte each in the code page) for a text column. False
-// leaves the value to the full check, which accepts it or names what is wrong.
-bool EmployeeCopier::bindAsItIs(int column, const Statement& oldRow, int from) {
-    if (from < 0 || oldRow.isNull(from)) {
-        m_insert.bindNull(column + 1);
-        return true;
-    }
-    const ColumnDef& ours = m_columns[static_cast<std::size_t>(column)];
-    if (ours.type != ColumnType::Text) {
-        if (!oldRow.isInteger(from) || !fitsNumber(ours, oldRow.integer(from)))
-            return false;
-        m_insert.bindInteger(column + 1, oldRow.integer(from));
-        return true;
-    }
-    if (!oldRow.isText(from))
-        return false;
-    const QByteArrayView text = oldRow.textBytes(from);
-    if ((text.isEmpty() && !ours.emptyAllowed) || text.size() > ours.width || !isAscii(text))
-        return false;
-    // The old row's bytes stay until its query steps on, which is after this row is written.
-    m_insert.bindLentText(column + 1, text);
-    return true;
-}
-
-// The short way for an amount of digits and commas, regrouped in bytes; all ASCII, so its length
-// is its width in the code page.
-bool EmployeeCopier::bindRegrouped(int column, const Statement& oldRow, int from) {
-    if (from < 0 || !oldRow.isText(from))
-        return false;
-    std::array<char, 16> regrouped{};
-    const qsizetype length =
-        conversion::regroupedDigits(oldRow.textBytes(from), regrouped.data(), regrouped.size());
-    if (length < 0 || length > m_columns[static_cast<std::size_t>(column)].width)
-        return false;
-    m_insert.bindText(column + 1, QByteArrayView(regrouped.data(), length));
-    return true;
-}
-
-QVariant EmployeeCopier::convertedValue(int column, const Statement& oldRow, int from) {
-    switch (m_treatments[column]) {
+QVariant EmployeeCopier::convertedValue(int column, const Statement& oldRow) {
+    const int from = m_match.oldPosition.value(column, -1);
+    switch (m_treatments.at(column)) {
     case Treatment::FirstAddress:
         return m_fittedAddress.first;
     case Treatment::SecondAddress:
         return m_fittedAddress.second;
     default:
-        return conversion::treatedValue(m_treatments[column], oldValue(oldRow, from));
+        return conversion::treatedValue(m_treatments.at(column),
+                                        from < 0 ? QVariant() : oldRow.value(from));
     }
 }

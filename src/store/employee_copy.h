@@ -1,30 +1,36 @@
 #pragma once
 
 #include "common/conversion_rules.h"
+#include "store/conversion.h"
 #include "store/database.h"
 
-// Writes the old employee rows into the new database, each row in one pass over our columns.
-// A column copied as it is goes from the engine's bytes of the old row straight to the new
-// row's binding, checked by its length where that settles it; only the columns a rule changes,
-// and values the short way cannot settle, become Qt values and take the full check.
+// Writes the old employee rows into the new database, in the old order: each row goes to its
+// old rowid plus one, since the new database's own placeholder holds the first. The placeholder
+// of the old file is left out. Returns the number of rows written.
+//
+// Most rows are copied inside the engine, by one INSERT ... SELECT from the old file, which must
+// be attached read-only to `fresh` as "old": their values never leave the engine, except that a
+// year gets "19" in front and an amount is regrouped on the way. A function over each whole old
+// row lets a row through only when every value of it passes that way unchanged, and counts the
+// rows for the progress. The rows it holds back take the careful way afterwards, one at a time
+// through Qt values and the full check, which converts them or names what our column refuses.
+qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::ColumnMatch& match,
+                        qint64 total, const ConversionProgress& progress);
+
+// The careful way for one old row at a time.
 class EmployeeCopier {
 public:
     EmployeeCopier(Database& fresh, const conversion::ColumnMatch& match);
-    // Writes the old row at the query's current row; false for the placeholder, which a new
-    // database has already. Raises an EngineError for a value our column refuses.
-    bool copy(const Statement& oldRow);
+    // Writes the old row at the query's current row under `rowid`. Raises an EngineError for a
+    // value our column refuses.
+    void copy(const Statement& oldRow, qint64 rowid);
 
 private:
-    bool bindAsItIs(int column, const Statement& oldRow, int from);
-    bool bindRegrouped(int column, const Statement& oldRow, int from);
-    QVariant convertedValue(int column, const Statement& oldRow, int from);
+    QVariant convertedValue(int column, const Statement& oldRow);
 
     Columns m_columns;
     conversion::ColumnMatch m_match;
     QList<conversion::Treatment> m_treatments;
-    int m_statusFrom = -1;
-    int m_firstAddressFrom = -1;
-    int m_secondAddressFrom = -1;
     conversion::AddressLines m_fittedAddress;
     Statement m_insert;
 };

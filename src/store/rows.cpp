@@ -4,11 +4,11 @@
 
 #include <QStringList>
 
-namespace {
-
 QString quoted(const char* name) {
     return u'"' + QLatin1String(name) + u'"';
 }
+
+namespace {
 
 void checkRow(Columns columns, const RowValues& values) {
     if (values.size() != static_cast<qsizetype>(columns.size()))

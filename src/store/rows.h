@@ -7,6 +7,8 @@
 #include <QVariant>
 
 QString createTableSql(const char* tableName, Columns columns);
+// A column's name as an identifier in a statement.
+QString quoted(const char* name);
 // "select" list of every column in order, quoted, for reading whole rows.
 QString columnList(Columns columns);
 // "INSERT" of every column in order, each value a bound parameter.

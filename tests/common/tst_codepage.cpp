@@ -7,6 +7,8 @@ class TestCodePage : public QObject {
 private slots:
     void byteLength_data();
     void byteLength();
+    void utf8ByteLength_data();
+    void utf8ByteLength();
     void encodesChineseAsTwoBytes();
 };
 
@@ -30,6 +32,26 @@ void TestCodePage::byteLength() {
     QFETCH(int, bytes);
     QCOMPARE(codepage::byteLength(text), bytes);
     QCOMPARE(codepage::canEncode(text), bytes >= 0);
+}
+
+void TestCodePage::utf8ByteLength_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("ascii") << QByteArray("CHAN TAI MAN") << 12;
+    QTest::newRow("mixed") << QStringLiteral("A陳1").toUtf8() << 4;
+    QTest::newRow("hong kong supplement") << QStringLiteral("啱").toUtf8() << 2;
+    QTest::newRow("emoji cannot be encoded") << QStringLiteral("A\U0001F600").toUtf8() << -1;
+    QTest::newRow("not utf-8") << QByteArray("A\xFF") << -1;
+    QTest::newRow("character cut short") << QByteArray("\xE9\x99") << -1;
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\xBD") << -1;
+}
+
+// The same count as for the text, without making a string of it.
+void TestCodePage::utf8ByteLength() {
+    QFETCH(QByteArray, utf8);
+    QFETCH(int, bytes);
+    QCOMPARE(codepage::utf8ByteLength(utf8), bytes);
 }
 
 void TestCodePage::encodesChineseAsTwoBytes() {

@@ -71,6 +71,7 @@ private slots:
     void failureInTheMiddleKeepsTheOldFile();
     void valueTakenOrRefused_data();
     void valueTakenOrRefused();
+    void folderNameWithSignsOfAnAddress();
 };
 
 void TestConversion::convertsAndKeepsTheOldFile() {
@@ -125,9 +126,12 @@ void TestConversion::progressCoversEveryOldRow() {
     QCOMPARE(bar->maximum(), 33'001);
     QVERIFY(shown.size() > 100);
     QCOMPARE(shown.last(), 33'001);
+    // Every other record went the careful way, after the others; each kept its place.
     Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
-    QCOMPARE(values(db, "select count(*) from employee where Status = 'O'"),
-             QStringList({"33000"}));
+    QStringList inOrder;
+    for (int id = 1; id <= 33'000; ++id)
+        inOrder << QString::number(id);
+    QCOMPARE(values(db, "select ID from employee where Status = 'O' order by rowid"), inOrder);
 }
 
 void TestConversion::nothingChangesWhenRefused_data() {
@@ -192,30 +196,48 @@ void TestConversion::failureInTheMiddleKeepsTheOldFile() {
 void TestConversion::valueTakenOrRefused_data() {
     QTest::addColumn<int>("column"); // in oldEmployeeColumns
     QTest::addColumn<QVariant>("old");
-    QTest::addColumn<int>("refusal"); // 0: taken as it is
+    QTest::addColumn<int>("refusal");    // 0: taken
+    QTest::addColumn<QString>("stored"); // when taken; empty: as it was
     const QChar chen(0x9673);
-    QTest::newRow("ASCII surname of 20") << 3 << QVariant(QString(20, u'A')) << 0;
-    QTest::newRow("ASCII surname of 21")
-        << 3 << QVariant(QString(21, u'A')) << int(engine::FieldTooSmall);
-    QTest::newRow("10 Chinese in a 20-byte surname") << 3 << QVariant(QString(10, chen)) << 0;
+    const QString fortyFive(45, u'a');
+    const int tooLong = engine::FieldTooSmall;
+    QTest::newRow("ASCII surname of 20") << 3 << QVariant(QString(20, u'A')) << 0 << "";
+    QTest::newRow("ASCII surname of 21") << 3 << QVariant(QString(21, u'A')) << tooLong << "";
+    QTest::newRow("10 Chinese in a 20-byte surname") << 3 << QVariant(QString(10, chen)) << 0 << "";
     QTest::newRow("11 Chinese in a 20-byte surname")
-        << 3 << QVariant(QString(11, chen)) << int(engine::FieldTooSmall);
+        << 3 << QVariant(QString(11, chen)) << tooLong << "";
+    QTest::newRow("character outside the code page")
+        << 3 << QVariant(QStringLiteral("A\U0001F600")) << tooLong << "";
     QTest::newRow("empty sheet number")
-        << 2 << QVariant(QStringLiteral("")) << int(engine::ZeroLength);
+        << 2 << QVariant(QStringLiteral("")) << int(engine::ZeroLength) << "";
     QTest::newRow("text in a number column")
-        << 0 << QVariant(QStringLiteral("12 A")) << int(engine::InvalidArgument);
+        << 0 << QVariant(QStringLiteral("12 A")) << int(engine::InvalidArgument) << "";
+    QTest::newRow("digits as text in a number column")
+        << 0 << QVariant(QStringLiteral("12")) << 0 << "";
     QTest::newRow("number beyond 32 bits")
-        << 0 << QVariant(qlonglong(1) << 40) << int(engine::InvalidArgument);
+        << 0 << QVariant(qlonglong(1) << 40) << int(engine::InvalidArgument) << "";
+    QTest::newRow("two-digit year") << 6 << QVariant(QStringLiteral("98")) << 0 << "1998";
+    QTest::newRow("two-digit year as a number") << 6 << QVariant(98) << 0 << "1998";
+    QTest::newRow("amount of digits")
+        << 7 << QVariant(QStringLiteral("1234567")) << 0 << "1,234,567";
+    QTest::newRow("amount with blanks") << 7 << QVariant(QStringLiteral(" 1234 ")) << 0 << "1,234";
+    QTest::newRow("amount too long once grouped")
+        << 7 << QVariant(QStringLiteral("1234567890")) << tooLong << "";
+    QTest::newRow("address of 45") << 4 << QVariant(fortyFive) << 0 << "";
+    QTest::newRow("address of 46") << 4 << QVariant(fortyFive + u'b') << 0 << fortyFive;
 }
 
 // Every old value goes through our columns' checks: what they refuse stops the conversion with
-// the old file untouched; what they take arrives unchanged.
+// the old file untouched; what they take arrives as the rules make it. The record's other values
+// pass unchanged, so each case decides alone whether the record is copied by the engine or the
+// careful way.
 void TestConversion::valueTakenOrRefused() {
     QFETCH(int, column);
     QFETCH(QVariant, old);
     QFETCH(int, refusal);
+    QFETCH(QString, stored);
     TempFolder folder;
-    QVariantList record = threeRecords().first();
+    QVariantList record = threeRecords()[2];
     record[column] = old;
     makeOldDatabase(folder.path(), {oldPlaceholder(), record});
     const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
@@ -232,7 +254,22 @@ void TestConversion::valueTakenOrRefused() {
         return;
     }
     Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
-    QCOMPARE(employeeColumn(db, qPrintable(oldEmployeeColumns[column])), old.toString());
+    QCOMPARE(employeeColumn(db, qPrintable(oldEmployeeColumns[column])),
+             stored.isEmpty() ? old.toString() : stored);
+}
+
+// The old file is read through an address made of its path: signs that mean something in an
+// address are taken as part of the name.
+void TestConversion::folderNameWithSignsOfAnAddress() {
+    TempFolder parent;
+    const QString folder = parent.file(QStringLiteral("Return 2026 #2 %20?mode=rw 陳"));
+    QVERIFY(QDir().mkpath(folder));
+    makeOldDatabase(folder, threeRecords());
+    const QByteArray oldDigest = md5OfFile(QDir(folder).filePath("xw73d.mdb"));
+    convertDatabase(folder, [](qint64, qint64) {});
+    QCOMPARE(md5OfFile(QDir(folder).filePath("1999a.xwd")), oldDigest);
+    Database db = Database::open(QDir(folder).filePath("xw73d.mdb"), OpenOptions{"qvz"});
+    QCOMPARE(employeeColumn(db, "Surname"), QString("CHAN|WONG|LEE"));
 }
 
 QTEST_MAIN(TestConversion)

@@ -42,7 +42,8 @@ inline QVariantList oldPlaceholder() {
             QVariant(), QVariant(),          QVariant(), QVariant()};
 }
 
-// Numbered original records, each with a full address, for the larger cases.
+// Numbered original records for the larger cases: every odd one with a first address line too
+// long for ours.
 inline QList<QVariantList> oldRecords(int count) {
     QList<QVariantList> rows{oldPlaceholder()};
     for (int n = 1; n <= count; ++n)
@@ -50,7 +51,7 @@ inline QList<QVariantList> oldRecords(int count) {
                              QStringLiteral("O"),
                              QStringLiteral(" "),
                              QStringLiteral("NAME%1").arg(n),
-                             QString(50, u'a'),
+                             n % 2 ? QString(50, u'a') : QStringLiteral("1 MAIN ST"),
                              QStringLiteral("HONG KONG"),
                              QStringLiteral("98"),
                              QStringLiteral("1234567"),
