@@ -47,7 +47,13 @@ QList<Backup> copiesIn(const QString& programFolder) {
     return found;
 }
 
+// Keeps the newest copies, and removes the work files of copies that were cut short by a crash
+// or a power loss, which nothing else would ever remove.
 void prune(const QString& programFolder) {
+    const QDir folder(folderOf(programFolder));
+    for (const QString& left :
+         folder.entryList({QStringLiteral(".xw73d-*.part")}, QDir::Files | QDir::Hidden))
+        files::removeDatabaseAt(folder.filePath(left));
     const QList<Backup> copies = copiesIn(programFolder);
     for (qsizetype at = kept; at < copies.size(); ++at)
         QFile::remove(QDir(folderOf(programFolder)).filePath(copies[at].name));

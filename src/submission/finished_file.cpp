@@ -31,8 +31,9 @@ void writeThenRename(const QString& finalPath,
     try {
         write(workPath);
         const qint64 written = QFileInfo(workPath).size();
-        removeFile(finalPath);
-        if (!QFile::rename(workPath, finalPath))
+        // One step that puts the complete file in the earlier one's place: at no moment is there
+        // neither of them.
+        if (!files::replaceFile(workPath, finalPath))
             throw fileError(finalPath, QObject::tr("the finished file cannot take its name."));
         if (QFileInfo(finalPath).size() != written) {
             QFile::remove(finalPath);

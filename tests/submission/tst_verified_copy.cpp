@@ -39,6 +39,8 @@ private slots:
     void wholeCopyTakesTheName();
     void failureLeavesNothing_data();
     void failureLeavesNothing();
+    void finishedFileReplacesTheEarlierOne_data();
+    void finishedFileReplacesTheEarlierOne();
 };
 
 void TestVerifiedCopy::wholeCopyTakesTheName() {
@@ -93,6 +95,43 @@ void TestVerifiedCopy::failureLeavesNothing() {
     limit.reset();
     QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(entriesIn(medium.path()), QStringList());
+}
+
+void TestVerifiedCopy::finishedFileReplacesTheEarlierOne_data() {
+    QTest::addColumn<bool>("writerFails");
+    QTest::addColumn<bool>("nameIsAFolder");
+    QTest::newRow("written whole") << false << false;
+    QTest::newRow("writer fails") << true << false;
+    QTest::newRow("name taken by a folder") << false << true;
+}
+
+// A file written through a work file either takes the name with all its bytes, or leaves
+// whatever held the name as it was and no work file.
+void TestVerifiedCopy::finishedFileReplacesTheEarlierOne() {
+    QFETCH(bool, writerFails);
+    QFETCH(bool, nameIsAFolder);
+    TempFolder folder;
+    const QString target = folder.file("XW73D.TXT");
+    if (nameIsAFolder)
+        QVERIFY(QDir().mkdir(target));
+    else
+        QVERIFY(writeFile(target, "an earlier file"));
+    const QByteArray content = bytes(70'000);
+    bool raised = false;
+    try {
+        writeThenRename(target, [&](const QString& workPath) {
+            QVERIFY(writeFile(workPath, content));
+            if (writerFails)
+                throw fileError(workPath, QStringLiteral("the medium is full."));
+        });
+    } catch (const EngineError&) {
+        raised = true;
+    }
+    QCOMPARE(raised, writerFails || nameIsAFolder);
+    QCOMPARE(entriesIn(folder.path()), QStringList({"XW73D.TXT"}));
+    QCOMPARE(QFileInfo(target).isDir(), nameIsAFolder);
+    if (!nameIsAFolder)
+        QCOMPARE(contents(target), raised ? QByteArray("an earlier file") : content);
 }
 
 QTEST_GUILESS_MAIN(TestVerifiedCopy)
