@@ -55,8 +55,9 @@ public:
     // How many original records the last sort numbered; the save reads it as their count.
     qint32 sheetCounter() const { return m_sheetCounter; }
 
-    // Numbers the original records; other commands run it first (Print All, the save).
-    void sortRecords();
+    // Numbers the original records; other commands run it first (Print All, the save) and stop
+    // when it fails, as its error has been shown. False when it failed.
+    bool sortRecords();
     // Reads every record again after the table changed behind the editor (an import): the list
     // and the next identifier as at load, the first record shown, a visible name list rebuilt.
     // A pending edit is dropped.

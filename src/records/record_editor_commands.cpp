@@ -122,15 +122,18 @@ void RecordEditor::reloadRecords() {
 
 // The numbering walks the table in name order itself, so only the reload after it is needed to
 // show the new numbers.
-void RecordEditor::sortRecords() {
+bool RecordEditor::sortRecords() {
     m_tracking = false;
     m_sheetCounter = 0;
+    bool sorted = false;
     {
         platform::WaitCursor hourglass;
-        runReportingErrors([this] { m_sheetCounter = numberOriginalRecords(m_state.db()); });
-        runReportingErrors([this] { reloadRecordList(); });
+        sorted =
+            runReportingErrors([this] { m_sheetCounter = numberOriginalRecords(m_state.db()); }) &&
+            runReportingErrors([this] { reloadRecordList(); });
     }
     m_tracking = true;
+    return sorted;
 }
 
 void RecordEditor::deleteRecord() {

@@ -31,7 +31,8 @@ void RecordEditor::printRecord() {
 
 // The numbering stays when the user answers No.
 void RecordEditor::printAllRecords() {
-    sortRecords();
+    if (!sortRecords())
+        return;
     std::shared_ptr<RecordReport> report;
     if (!runReportingErrors([&] { report = RecordReport::originals(m_state.db()); }))
         return;

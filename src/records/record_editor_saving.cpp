@@ -23,7 +23,8 @@ void RecordEditor::saveToMedium() {
                                 "XW73D data file to diskette and produces XW73D control list "
                                 "for submission to XWD.  Please press 'YES' to proceed.")))
         return;
-    sortRecords();
+    if (!sortRecords())
+        return;
     qint64 copied = 0;
     {
         platform::WaitCursor hourglass;

@@ -196,6 +196,13 @@ void TestLogin::damagedRecordsAreReportedWithTheirDescription() {
     QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
              qPrintable(run.services.lastText()));
     QVERIFY(!run.services.ended); // the sort stops and leaves every record as it was
+    // The save sorts first, and stops there with the sort's error alone.
+    run.services.answers = {true};
+    visibleScreen<RecordEditor>("fXW73D")->findChild<QPushButton*>("cSaveFloppy")->click();
+    QCOMPARE(run.services.texts().size(), 5);
+    QVERIFY2(run.services.lastText().contains(QStringLiteral("is damaged")),
+             qPrintable(run.services.lastText()));
+    QVERIFY(!visibleScreen<QWidget>("fSave"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     file.seek(file.size() / 2);
