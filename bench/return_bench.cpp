@@ -88,7 +88,7 @@ void run(const QDir& folder, int records, int repeat) {
            measure(
                repeat, [&] { plan = ImportPlan(); }, [&] { plan = dryRun(db, csvPath); }),
            -1);
-    const QList<RowValues> rows = chosenRows(plan, ImportChoice::AllRows);
+    const QList<PackedRow> rows = chosenRows(plan, ImportChoice::AllRows);
     std::optional<Database> target;
     int attempt = 0;
     const auto freshTarget = [&] {

@@ -4,6 +4,7 @@
 #include "common/engine_error.h"
 
 #include <QObject>
+#include <cstring>
 
 namespace {
 
@@ -73,4 +74,56 @@ QVariant valueFromText(const ColumnDef& column, const QString& text) {
 
 QString textFromValue(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();
+}
+
+namespace {
+
+enum Tag : char { noValue = 'n', text = 't', number = 'i' };
+
+template <typename T> void appendRaw(QByteArray& out, T value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+template <typename T> T readRaw(const PackedRow& packed, qsizetype& at) {
+    T value{};
+    std::memcpy(&value, packed.constData() + at, sizeof value);
+    at += qsizetype(sizeof value);
+    return value;
+}
+
+} // namespace
+
+PackedRow packRow(const RowValues& values) {
+    PackedRow packed;
+    for (const QVariant& value : values) {
+        if (value.isNull()) {
+            packed.append(noValue);
+        } else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+            packed.append(number);
+            appendRaw<qint64>(packed, value.toLongLong());
+        } else {
+            const QByteArray utf8 = value.toString().toUtf8();
+            packed.append(text);
+            appendRaw<qint32>(packed, qint32(utf8.size()));
+            packed.append(utf8);
+        }
+    }
+    return packed;
+}
+
+RowValues unpackRow(const PackedRow& packed) {
+    RowValues values;
+    for (qsizetype at = 0; at < packed.size();) {
+        const char tag = packed.at(at++);
+        if (tag == number) {
+            values << QVariant(qlonglong(readRaw<qint64>(packed, at)));
+        } else if (tag == text) {
+            const qint32 length = readRaw<qint32>(packed, at);
+            values << QVariant(QString::fromUtf8(packed.constData() + at, length));
+            at += length;
+        } else {
+            values << QVariant();
+        }
+    }
+    return values;
 }

@@ -21,3 +21,10 @@ bool fitsNumber(const ColumnDef& column, qint64 number);
 QVariant valueFromText(const ColumnDef& column, const QString& text);
 // The text a field shows for a stored value: no value shows as an empty text.
 QString textFromValue(const QVariant& value);
+
+// A row packed into one byte array, for holding many rows until they are written: a few bytes a
+// value instead of a Qt value each. No value, texts and whole numbers come back as they went in;
+// any other value comes back as its text.
+using PackedRow = QByteArray;
+PackedRow packRow(const RowValues& values);
+RowValues unpackRow(const PackedRow& packed);

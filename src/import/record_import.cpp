@@ -31,7 +31,7 @@ QString enteredText(const EditorField& field, const QString& text, const Sibling
 
 ImportRow unreadableRow(int row, int line, const QString& message) {
     ImportRow unreadable{
-        row, line, RowValues(static_cast<qsizetype>(employeeColumns().size())), {}, false};
+        row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false};
     unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore};
     return unreadable;
 }
@@ -40,16 +40,16 @@ QString nameIn(const RowValues& values, const char* column) {
     return textFromValue(values.at(columnIndex(employeeColumns(), QLatin1String(column))));
 }
 
-void checkStorage(ImportRow& row) {
+void checkStorage(ImportRow& row, const RowValues& values) {
     const Columns columns = employeeColumns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         try {
-            checkValue(columns[i], row.values.at(static_cast<qsizetype>(i)));
+            checkValue(columns[i], values.at(static_cast<qsizetype>(i)));
         } catch (const EngineError& error) {
             const EditorField* field = fieldForColumn(QLatin1String(columns[i].name));
             row.problems << ReturnProblem{row.row,
-                                          nameIn(row.values, "Surname"),
-                                          nameIn(row.values, "FirstName"),
+                                          nameIn(values, "Surname"),
+                                          nameIn(values, "FirstName"),
                                           field ? field->page : 1,
                                           QLatin1String(columns[i].name),
                                           error.description(),
@@ -59,7 +59,9 @@ void checkStorage(ImportRow& row) {
     }
 }
 
-ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& columns) {
+// A readable row goes through the whole-return check as well; its values are kept packed.
+ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& columns,
+                     ReturnCheck& check) {
     if (!record.error.isEmpty())
         return unreadableRow(row, record.line,
                              QStringLiteral("The line cannot be read: %1.").arg(record.error));
@@ -68,8 +70,10 @@ ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& co
                              QStringLiteral("The row has %1 fields; the header names %2.")
                                  .arg(record.fields.size())
                                  .arg(columns.columnOfField.size()));
-    ImportRow read{row, record.line, rowFromFields(record.fields, columns), {}, true};
-    checkStorage(read);
+    const RowValues values = rowFromFields(record.fields, columns);
+    ImportRow read{row, record.line, packRow(values), {}, true};
+    checkStorage(read, values);
+    check.addRecord(row, recordTexts(values));
     return read;
 }
 
@@ -148,10 +152,7 @@ ImportPlan planImport(const QString& text, const EmployerData& employer,
             columns = matchHeader(record.fields);
             return;
         }
-        const int row = static_cast<int>(plan.rows.size()) + 1;
-        plan.rows << readRecord(record, row, *columns);
-        if (record.error.isEmpty())
-            check.addRecord(row, recordTexts(plan.rows.last().values));
+        plan.rows << readRecord(record, static_cast<int>(plan.rows.size()) + 1, *columns, check);
     });
     if (!columns)
         throw noHeader();
@@ -172,8 +173,8 @@ int ImportPlan::storableRows() const {
     return static_cast<int>(std::ranges::count_if(rows, &ImportRow::storable));
 }
 
-QList<RowValues> chosenRows(const ImportPlan& plan, ImportChoice choice) {
-    QList<RowValues> chosen;
+QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
+    QList<PackedRow> chosen;
     for (const ImportRow& row : plan.rows)
         if (choice == ImportChoice::AllRows ? row.storable : row.problems.isEmpty())
             chosen << row.values;

@@ -23,7 +23,7 @@ ImportColumns matchHeader(const QStringList& header);
 struct ImportRow {
     int row = 0;      // the data row's number in the file, from 1 (the header is row 0)
     int line = 0;     // the file's line on which it starts
-    RowValues values; // employeeColumns() order; ID and SheetNo without a value
+    PackedRow values; // employeeColumns() order; ID and SheetNo without a value
     QList<ReturnProblem> problems;
     bool storable = true; // false: the row cannot be written at all
 };
@@ -48,7 +48,7 @@ ImportPlan planImport(const QString& text, const EmployerData& employer,
 
 enum class ImportChoice { AllRows, RowsWithoutProblems };
 // The rows an import of this choice writes: every storable row, or the rows without problems.
-QList<RowValues> chosenRows(const ImportPlan& plan, ImportChoice choice);
+QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice);
 
 // The dry run as lines of text: the columns, then one line per problem of each row, then the
 // counts. The command line prints it; the dry-run window shows the same findings.

@@ -116,7 +116,7 @@ ImportPlan dryRun(Database& db, const QString& path) {
     return planImport(*text, EmployerData::fromRow(readEmployerRow(db)), originalIdentities(db));
 }
 
-std::optional<int> importRecords(Database& db, const QList<RowValues>& rows,
+std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
                                  const ImportProgress& progress) {
     const int idColumn = columnIndex(employeeColumns(), QStringLiteral("ID"));
     Transaction transaction(db);
@@ -124,7 +124,7 @@ std::optional<int> importRecords(Database& db, const QList<RowValues>& rows,
     RowInserter inserter(db, table::employee, employeeColumns());
     const int total = static_cast<int>(rows.size());
     for (int written = 0; written < total; ++written) {
-        RowValues row = rows.at(written);
+        RowValues row = unpackRow(rows.at(written));
         row[idColumn] = id++;
         inserter.insert(row);
         if (progress && !progress(written + 1, total))

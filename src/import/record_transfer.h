@@ -29,5 +29,5 @@ using ImportProgress = std::function<bool(int written, int total)>;
 // Writes the rows as new records with new identifiers, all in one transaction: either all are
 // stored and their number returned, or none: an error is raised, or nothing is returned when the
 // progress stopped the import.
-std::optional<int> importRecords(Database& db, const QList<RowValues>& rows,
+std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
                                  const ImportProgress& progress = {});

@@ -50,7 +50,7 @@ void RecordEditor::importFromFile() {
 }
 
 void RecordEditor::importChosenRows(const ImportPlan& plan, ImportChoice choice) {
-    const QList<RowValues> rows = chosenRows(plan, choice);
+    const QList<PackedRow> rows = chosenRows(plan, choice);
     QProgressDialog progress(QStringLiteral("Importing records..."), QStringLiteral("Cancel"), 0,
                              static_cast<int>(rows.size()), this);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));

@@ -73,6 +73,7 @@ private slots:
     void refusesValuesTheColumnCannotHold_data();
     void refusesValuesTheColumnCannotHold();
     void refusedRowWritesNothing();
+    void packedRowComesBackAsItWent();
     void passwordChangeTakesEffect();
     void exclusiveOpenKeepsOthersOut();
     void damagedFilesAreReported_data();
@@ -93,6 +94,26 @@ void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows() {
     RowValues placeholder = emptyRow(employeeColumns());
     placeholder[1] = QStringLiteral("H");
     QCOMPARE(tableRows(db, table::employee, employeeColumns()), {placeholder});
+}
+
+// Rows waiting to be imported are held packed; each value comes back as the same kind of value.
+void TestStore::packedRowComesBackAsItWent() {
+    const RowValues row{QVariant(),
+                        QStringLiteral(""),
+                        QStringLiteral("陳大文"),
+                        QString(300, u'x'),
+                        QVariant(qlonglong(-1) << 40),
+                        QVariant(7),
+                        QVariant(2.5)};
+    const RowValues back = unpackRow(packRow(row));
+    QCOMPARE(back.size(), row.size());
+    for (qsizetype i = 0; i < 6; ++i) {
+        QCOMPARE(back[i].isNull(), row[i].isNull());
+        QCOMPARE(back[i], row[i]);
+        QCOMPARE(back[i].typeId() == QMetaType::QString, row[i].typeId() == QMetaType::QString);
+    }
+    QCOMPARE(back[6], QVariant(QStringLiteral("2.5")));
+    QVERIFY(unpackRow(packRow({})).isEmpty());
 }
 
 void TestStore::freshDatabaseIsEncrypted() {
