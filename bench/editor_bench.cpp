@@ -122,7 +122,8 @@ qint64 timeClick(QAbstractButton* button) {
 }
 
 void measureBrowsing(ScreenBench& bench, RecordEditor& editor) {
-    auto* next = editor.findChild<Navigator*>(QStringLiteral("Data1"))->nextButton;
+    auto* next = editor.findChild<Navigator*>(QStringLiteral("Data1"))
+                     ->findChild<QToolButton*>(QStringLiteral("nextButton"));
     report(bench, QStringLiteral("next record"), medianOf(200, [&] { return timeClick(next); }));
     command(editor, "cNameSearch")->click();
     auto* nameSearch = editor.findChild<NameSearchWindow*>();

@@ -89,35 +89,35 @@ EmployerScreen::EmployerScreen(RunState& state, QWidget* parent)
 }
 
 void EmployerScreen::createFields() {
-    const std::array<FieldEdit**, bindings.size()> targets{&returnYearEdit,     &fileSectionEdit,
-                                                           &fileNumberEdit,     &employerNameEdit,
-                                                           &submissionDateEdit, &designationEdit};
+    const std::array<FieldEdit**, bindings.size()> targets{
+        &m_returnYearEdit,   &m_fileSectionEdit,    &m_fileNumberEdit,
+        &m_employerNameEdit, &m_submissionDateEdit, &m_designationEdit};
     for (std::size_t i = 0; i < bindings.size(); ++i) {
         *targets[i] = named(new FieldEdit(this), bindings[i].control);
         (*targets[i])->setMaxLength(widthOf(bindings[i].column));
     }
-    for (FieldEdit* digitsOnly : {returnYearEdit, fileNumberEdit, submissionDateEdit})
+    for (FieldEdit* digitsOnly : {m_returnYearEdit, m_fileNumberEdit, m_submissionDateEdit})
         digitsOnly->setKeyFilter([](char32_t key) {
             if (digitOrBackspace(key))
                 return true;
             platform::services().beep();
             return false;
         });
-    fileSectionEdit->setAccessibleName(QStringLiteral("Employer's File Number, section"));
-    fileNumberEdit->setAccessibleName(QStringLiteral("Employer's File Number, number"));
+    m_fileSectionEdit->setAccessibleName(QStringLiteral("Employer's File Number, section"));
+    m_fileNumberEdit->setAccessibleName(QStringLiteral("Employer's File Number, number"));
 
-    continueButton = widgets::button(this, "cContinue", QStringLiteral("&Continue"));
-    quitButton = widgets::button(this, "cQuit", QStringLiteral("&Quit"));
-    continueButton->setDefault(true);
+    m_continueButton = widgets::button(this, "cContinue", QStringLiteral("&Continue"));
+    m_quitButton = widgets::button(this, "cQuit", QStringLiteral("&Quit"));
+    m_continueButton->setDefault(true);
 }
 
 void EmployerScreen::layOut() {
     const int digit = fontMetrics().horizontalAdvance(u'0');
     for (const auto& [field, digits] :
-         {std::pair{returnYearEdit, 7}, std::pair{fileSectionEdit, 3},
-          std::pair{fileNumberEdit, 11}, std::pair{submissionDateEdit, 11}})
+         {std::pair{m_returnYearEdit, 7}, std::pair{m_fileSectionEdit, 3},
+          std::pair{m_fileNumberEdit, 11}, std::pair{m_submissionDateEdit, 11}})
         field->setFixedWidth(digit * digits);
-    employerNameEdit->setMinimumWidth(digit * 40);
+    m_employerNameEdit->setMinimumWidth(digit * 40);
     setMinimumWidth(digit * 90); // room for the wrapped captions at any font size
 
     auto* grid = new QGridLayout(this);
@@ -134,31 +134,31 @@ void EmployerScreen::layOut() {
     grid->addWidget(text(this, QStringLiteral("Please enter the following information and click "
                                               "the 'Continue' button to go to next screen.")),
                     row++, 0, 1, 2);
-    addRow(QStringLiteral("Employer's Return for the year ended 31 March"), returnYearEdit);
-    addRow(QStringLiteral("Employer's File Number      6"), fileSectionEdit,
-           line({fileSectionEdit, widgets::labelFor(this, QStringLiteral("1-"), fileNumberEdit),
-                 fileNumberEdit}));
+    addRow(QStringLiteral("Employer's Return for the year ended 31 March"), m_returnYearEdit);
+    addRow(QStringLiteral("Employer's File Number      6"), m_fileSectionEdit,
+           line({m_fileSectionEdit, widgets::labelFor(this, QStringLiteral("1-"), m_fileNumberEdit),
+                 m_fileNumberEdit}));
     grid->addWidget(text(this, QStringLiteral("(as shown at the top left hand corner of the "
                                               "address box on X.W.D. Form 73C)")),
                     row++, 1);
-    addRow(QStringLiteral("Name of Employer"), employerNameEdit);
+    addRow(QStringLiteral("Name of Employer"), m_employerNameEdit);
     addRow(
-        QStringLiteral("Date of Submission of XW73D"), submissionDateEdit,
-        line({submissionDateEdit, text(this, QStringLiteral("(Day Month Year e.g. 01052002)"))}));
+        QStringLiteral("Date of Submission of XW73D"), m_submissionDateEdit,
+        line({m_submissionDateEdit, text(this, QStringLiteral("(Day Month Year e.g. 01052002)"))}));
     addRow(QStringLiteral("Designation (State: Proprietor/Precedent Partner/ "
                           "Secretary/Manager/Liquidator/Principal Officer)"),
-           designationEdit);
+           m_designationEdit);
     grid->addWidget(text(this, QStringLiteral("The inputted data in this screen will be used as "
                                               "common data for the inputted XW73D records.  Any "
                                               "amendment of the data in this screen will "
                                               "automatically amend the data of the inputted "
                                               "XW73D records.")),
                     row++, 0, 1, 2);
-    grid->addLayout(line({continueButton, quitButton}, Qt::AlignRight), row, 0, 1, 2);
+    grid->addLayout(line({m_continueButton, m_quitButton}, Qt::AlignRight), row, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
-    setTabOrders({returnYearEdit, fileSectionEdit, fileNumberEdit, employerNameEdit,
-                  submissionDateEdit, designationEdit, continueButton, quitButton});
+    setTabOrders({m_returnYearEdit, m_fileSectionEdit, m_fileNumberEdit, m_employerNameEdit,
+                  m_submissionDateEdit, m_designationEdit, m_continueButton, m_quitButton});
 }
 
 void EmployerScreen::setTabOrders(std::initializer_list<QWidget*> order) {
@@ -167,21 +167,21 @@ void EmployerScreen::setTabOrders(std::initializer_list<QWidget*> order) {
 }
 
 void EmployerScreen::wireEvents() {
-    connect(continueButton, &QPushButton::clicked, this, &EmployerScreen::continueToRecords);
-    connect(quitButton, &QPushButton::clicked, this, &EmployerScreen::quitWithoutSaving);
-    connect(returnYearEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberYear);
-    connect(fileSectionEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberSection);
-    connect(fileSectionEdit, &QLineEdit::textChanged, this, &EmployerScreen::upperCaseSection);
-    connect(fileNumberEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberFileNumber);
+    connect(m_continueButton, &QPushButton::clicked, this, &EmployerScreen::continueToRecords);
+    connect(m_quitButton, &QPushButton::clicked, this, &EmployerScreen::quitWithoutSaving);
+    connect(m_returnYearEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberYear);
+    connect(m_fileSectionEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberSection);
+    connect(m_fileSectionEdit, &QLineEdit::textChanged, this, &EmployerScreen::upperCaseSection);
+    connect(m_fileNumberEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberFileNumber);
     const std::array<std::pair<FieldEdit*, Check>, 3> leaveChecks{{
-        {returnYearEdit, &EmployerScreen::checkReturnYear},
-        {fileSectionEdit, &EmployerScreen::checkSection},
-        {fileNumberEdit, &EmployerScreen::checkFileNumber},
+        {m_returnYearEdit, &EmployerScreen::checkReturnYear},
+        {m_fileSectionEdit, &EmployerScreen::checkSection},
+        {m_fileNumberEdit, &EmployerScreen::checkFileNumber},
     }};
     for (const auto& [field, check] : leaveChecks)
         connect(field, &FieldEdit::lostFocus, this,
                 [this, check](Qt::FocusReason reason) { leaveCheck(check, reason); });
-    for (FieldEdit* limited : {employerNameEdit, designationEdit}) {
+    for (FieldEdit* limited : {m_employerNameEdit, m_designationEdit}) {
         const int bytes = limited->maxLength();
         connect(limited, &FieldEdit::gotFocus, this,
                 [this, limited] { m_lastAccepted = limited->text(); });
@@ -206,7 +206,7 @@ bool EmployerScreen::load() {
     }
     showRow();
     // The year field holds the first focus: what it shows now is the year it started with.
-    m_rememberedYear = returnYearEdit->text();
+    m_rememberedYear = m_returnYearEdit->text();
     return true;
 }
 
@@ -248,8 +248,8 @@ void EmployerScreen::continueToRecords() {
     const QScopedValueRollback checking(m_checking, true);
     if (!checkReturnYear() || !checkSection() || !checkFileNumber() || !checkSubmissionDate())
         return;
-    const QList<FieldEdit*> required{returnYearEdit,   fileSectionEdit, fileNumberEdit,
-                                     employerNameEdit, designationEdit, submissionDateEdit};
+    const QList<FieldEdit*> required{m_returnYearEdit,   m_fileSectionEdit, m_fileNumberEdit,
+                                     m_employerNameEdit, m_designationEdit, m_submissionDateEdit};
     QStringList texts;
     for (const FieldEdit* field : required)
         texts << field->text();
@@ -282,22 +282,22 @@ void EmployerScreen::closeEvent(QCloseEvent* event) {
 }
 
 void EmployerScreen::rememberYear() {
-    m_rememberedYear = returnYearEdit->text();
+    m_rememberedYear = m_returnYearEdit->text();
 }
 
 void EmployerScreen::rememberSection() {
-    m_rememberedSection = fileSectionEdit->text();
-    fileSectionEdit->setText(fileSectionEdit->text().trimmed());
+    m_rememberedSection = m_fileSectionEdit->text();
+    m_fileSectionEdit->setText(m_fileSectionEdit->text().trimmed());
 }
 
 void EmployerScreen::upperCaseSection() {
-    const QString upper = fileSectionEdit->text().toUpper();
-    if (upper != fileSectionEdit->text())
-        fileSectionEdit->setText(upper);
+    const QString upper = m_fileSectionEdit->text().toUpper();
+    if (upper != m_fileSectionEdit->text())
+        m_fileSectionEdit->setText(upper);
 }
 
 void EmployerScreen::rememberFileNumber() {
-    m_rememberedFileNumber = fileNumberEdit->text();
+    m_rememberedFileNumber = m_fileNumberEdit->text();
 }
 
 void EmployerScreen::guardByteLength(QLineEdit* field, int bytes) {
@@ -325,9 +325,9 @@ void EmployerScreen::leaveCheck(Check check, Qt::FocusReason reason) {
 }
 
 bool EmployerScreen::checkReturnYear() {
-    if (const auto refusal = returnYearRefusal(returnYearEdit->text()))
-        return refuse(returnYearEdit, *refusal, m_rememberedYear);
-    if (yearChangeNeedsConsent(m_rememberedYear, returnYearEdit->text()))
+    if (const auto refusal = returnYearRefusal(m_returnYearEdit->text()))
+        return refuse(m_returnYearEdit, *refusal, m_rememberedYear);
+    if (yearChangeNeedsConsent(m_rememberedYear, m_returnYearEdit->text()))
         confirmYearChange();
     return true;
 }
@@ -335,11 +335,11 @@ bool EmployerScreen::checkReturnYear() {
 void EmployerScreen::confirmYearChange() {
     ++m_messagesShown;
     if (confirm(yearChangeQuestion()) && clearPagesTwoToFour()) {
-        m_rememberedYear = returnYearEdit->text();
+        m_rememberedYear = m_returnYearEdit->text();
         return;
     }
-    returnYearEdit->setText(m_rememberedYear);
-    returnYearEdit->setFocus();
+    m_returnYearEdit->setText(m_rememberedYear);
+    m_returnYearEdit->setFocus();
 }
 
 // The new year is taken only once the records no longer hold figures of the old one.
@@ -351,24 +351,24 @@ bool EmployerScreen::clearPagesTwoToFour() {
 }
 
 bool EmployerScreen::checkSection() {
-    if (const auto refusal = sectionRefusal(fileSectionEdit->text()))
-        return refuse(fileSectionEdit, *refusal, m_rememberedSection);
-    fileSectionEdit->setText(fileSectionEdit->text().toUpper());
+    if (const auto refusal = sectionRefusal(m_fileSectionEdit->text()))
+        return refuse(m_fileSectionEdit, *refusal, m_rememberedSection);
+    m_fileSectionEdit->setText(m_fileSectionEdit->text().toUpper());
     return true;
 }
 
 bool EmployerScreen::checkFileNumber() {
-    const FileNumberVerdict verdict = ::checkFileNumber(fileNumberEdit->text());
-    fileNumberEdit->setText(verdict.text);
+    const FileNumberVerdict verdict = ::checkFileNumber(m_fileNumberEdit->text());
+    m_fileNumberEdit->setText(verdict.text);
     if (verdict.refusal)
-        return refuse(fileNumberEdit, *verdict.refusal, m_rememberedFileNumber);
+        return refuse(m_fileNumberEdit, *verdict.refusal, m_rememberedFileNumber);
     return true;
 }
 
 bool EmployerScreen::checkSubmissionDate() {
     if (const auto refusal =
-            submissionDateRefusal(submissionDateEdit->text(), returnYearEdit->text()))
-        return refuse(submissionDateEdit, *refusal);
+            submissionDateRefusal(m_submissionDateEdit->text(), m_returnYearEdit->text()))
+        return refuse(m_submissionDateEdit, *refusal);
     return true;
 }
 

@@ -68,14 +68,14 @@ private:
     bool refuse(QLineEdit* field, const QString& message,
                 const std::optional<QString>& restored = std::nullopt);
 
-    FieldEdit* returnYearEdit;
-    FieldEdit* fileSectionEdit;
-    FieldEdit* fileNumberEdit;
-    FieldEdit* employerNameEdit;
-    FieldEdit* submissionDateEdit;
-    FieldEdit* designationEdit;
-    QPushButton* continueButton;
-    QPushButton* quitButton;
+    FieldEdit* m_returnYearEdit;
+    FieldEdit* m_fileSectionEdit;
+    FieldEdit* m_fileNumberEdit;
+    FieldEdit* m_employerNameEdit;
+    FieldEdit* m_submissionDateEdit;
+    FieldEdit* m_designationEdit;
+    QPushButton* m_continueButton;
+    QPushButton* m_quitButton;
 
     RunState& m_state;
     qint64 m_rowId = 0;

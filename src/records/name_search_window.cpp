@@ -39,25 +39,25 @@ NameSearchWindow::NameSearchWindow(NamesProvider names, QWidget* parent)
     setObjectName(QStringLiteral("fNameSearch"));
     widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Name Search"));
-    nameTree = widgets::named(new QTreeWidget(this), "Outline1");
-    nameTree->setHeaderHidden(true);
-    nameTree->setColumnCount(1);
-    nameTree->setAccessibleName(tr("Employees by initial letter"));
-    nameTree->setUniformRowHeights(true);
-    nameTree->setExpandsOnDoubleClick(false); // the double-click handler toggles it
-    nameTree->installEventFilter(this);
-    exitButton = widgets::button(this, "cExit", QStringLiteral("&Exit"));
+    m_nameTree = widgets::named(new QTreeWidget(this), "Outline1");
+    m_nameTree->setHeaderHidden(true);
+    m_nameTree->setColumnCount(1);
+    m_nameTree->setAccessibleName(tr("Employees by initial letter"));
+    m_nameTree->setUniformRowHeights(true);
+    m_nameTree->setExpandsOnDoubleClick(false); // the double-click handler toggles it
+    m_nameTree->installEventFilter(this);
+    m_exitButton = widgets::button(this, "cExit", QStringLiteral("&Exit"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(nameTree, 1);
-    layout->addWidget(exitButton, 0, Qt::AlignHCenter);
+    layout->addWidget(m_nameTree, 1);
+    layout->addWidget(m_exitButton, 0, Qt::AlignHCenter);
     resize(300, 420);
 
-    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(nameTree, &QTreeWidget::itemClicked, this, &NameSearchWindow::chooseName);
-    connect(nameTree, &QTreeWidget::itemDoubleClicked, this, &NameSearchWindow::toggle);
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_nameTree, &QTreeWidget::itemClicked, this, &NameSearchWindow::chooseName);
+    connect(m_nameTree, &QTreeWidget::itemDoubleClicked, this, &NameSearchWindow::toggle);
     for (auto signal : {&QTreeWidget::itemExpanded, &QTreeWidget::itemCollapsed})
-        connect(nameTree, signal, this,
-                [this](QTreeWidgetItem* item) { nameTree->setCurrentItem(item); });
+        connect(m_nameTree, signal, this,
+                [this](QTreeWidgetItem* item) { m_nameTree->setCurrentItem(item); });
 }
 
 void NameSearchWindow::refresh() {
@@ -73,7 +73,7 @@ void NameSearchWindow::fillNameList() {
         if (!m_reportedWithoutFirstName.contains(surname))
             showInformation(surname + QStringLiteral(" : No firstname !"));
     m_reportedWithoutFirstName = list.withoutFirstName;
-    nameTree->clear();
+    m_nameTree->clear();
     QList<QTreeWidgetItem*> letters;
     for (const NameListEntry& entry : std::as_const(list.entries)) {
         if (entry.level == 1)
@@ -81,12 +81,12 @@ void NameSearchWindow::fillNameList() {
         else
             letters.last()->addChild(nameItem(entry.names));
     }
-    nameTree->addTopLevelItems(letters);
+    m_nameTree->addTopLevelItems(letters);
 }
 
 void NameSearchWindow::expandNameList() {
-    for (int i = 0; i < nameTree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* letter = nameTree->topLevelItem(i);
+    for (int i = 0; i < m_nameTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* letter = m_nameTree->topLevelItem(i);
         if (letter->childCount() > 0)
             letter->setExpanded(true);
     }
@@ -97,15 +97,15 @@ void NameSearchWindow::changeEvent(QEvent* event) {
     // Closing a message box activates the window again: that is no change of the records.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_stale) {
         refresh();
-        nameTree->setCurrentItem(nameTree->topLevelItem(0));
+        m_nameTree->setCurrentItem(m_nameTree->topLevelItem(0));
     }
 }
 
 bool NameSearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == nameTree && event->type() == QEvent::KeyPress) {
+    if (watched == m_nameTree && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && nameTree->currentItem()) {
-            toggle(nameTree->currentItem());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_nameTree->currentItem()) {
+            toggle(m_nameTree->currentItem());
             return true;
         }
     }
@@ -131,7 +131,7 @@ int NameSearchWindow::placeUnderLetter(QTreeWidgetItem* letter, const NameEntry&
 
 void NameSearchWindow::insertEntry(const NameEntry& names) {
     if (const std::optional<int> letter = listedUnder(names)) {
-        QTreeWidgetItem* item = nameTree->topLevelItem(*letter);
+        QTreeWidgetItem* item = m_nameTree->topLevelItem(*letter);
         item->insertChild(placeUnderLetter(item, names), nameItem(names));
     }
 }
@@ -139,13 +139,13 @@ void NameSearchWindow::insertEntry(const NameEntry& names) {
 // The deleted record's own entry goes, whichever entry is selected: another record's entry with
 // the same text is never taken instead. A selected letter is opened, as before a search.
 void NameSearchWindow::removeEntry(const NameEntry& names) {
-    QTreeWidgetItem* selected = nameTree->currentItem();
+    QTreeWidgetItem* selected = m_nameTree->currentItem();
     if (selected && !selected->parent())
         selected->setExpanded(true);
     const std::optional<int> letter = listedUnder(names);
     if (!letter)
         return;
-    QTreeWidgetItem* item = nameTree->topLevelItem(*letter);
+    QTreeWidgetItem* item = m_nameTree->topLevelItem(*letter);
     const int place = placeUnderLetter(item, names);
     if (place < item->childCount() && compareNames(namesOf(item->child(place)), names) == 0)
         delete item->child(place);

@@ -47,8 +47,8 @@ private:
     int placeUnderLetter(QTreeWidgetItem* letter, const NameEntry& names) const;
 
     NamesProvider m_names;
-    QTreeWidget* nameTree;
-    QPushButton* exitButton;
+    QTreeWidget* m_nameTree;
+    QPushButton* m_exitButton;
     bool m_stale = true;
     // Surnames last reported without other names; the same report does not come twice in a row.
     QStringList m_reportedWithoutFirstName;

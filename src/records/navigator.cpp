@@ -21,10 +21,10 @@ QToolButton* arrow(QWidget* parent, const char* name, const QString& text, const
 
 Navigator::Navigator(QWidget* parent)
     : QWidget(parent) {
-    firstButton = arrow(this, "firstButton", QStringLiteral("|<"), tr("First record"));
-    previousButton = arrow(this, "previousButton", QStringLiteral("<"), tr("Previous record"));
-    nextButton = arrow(this, "nextButton", QStringLiteral(">"), tr("Next record"));
-    lastButton = arrow(this, "lastButton", QStringLiteral(">|"), tr("Last record"));
+    m_firstButton = arrow(this, "firstButton", QStringLiteral("|<"), tr("First record"));
+    m_previousButton = arrow(this, "previousButton", QStringLiteral("<"), tr("Previous record"));
+    m_nextButton = arrow(this, "nextButton", QStringLiteral(">"), tr("Next record"));
+    m_lastButton = arrow(this, "lastButton", QStringLiteral(">|"), tr("Last record"));
     m_caption = widgets::named(new QLabel(this), "caption");
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setFrameShape(QFrame::Panel);
@@ -37,16 +37,16 @@ Navigator::Navigator(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(firstButton);
-    layout->addWidget(previousButton);
+    layout->addWidget(m_firstButton);
+    layout->addWidget(m_previousButton);
     layout->addWidget(m_caption, 1);
-    layout->addWidget(nextButton);
-    layout->addWidget(lastButton);
+    layout->addWidget(m_nextButton);
+    layout->addWidget(m_lastButton);
 
-    connect(firstButton, &QToolButton::clicked, this, &Navigator::firstRequested);
-    connect(previousButton, &QToolButton::clicked, this, &Navigator::previousRequested);
-    connect(nextButton, &QToolButton::clicked, this, &Navigator::nextRequested);
-    connect(lastButton, &QToolButton::clicked, this, &Navigator::lastRequested);
+    connect(m_firstButton, &QToolButton::clicked, this, &Navigator::firstRequested);
+    connect(m_previousButton, &QToolButton::clicked, this, &Navigator::previousRequested);
+    connect(m_nextButton, &QToolButton::clicked, this, &Navigator::nextRequested);
+    connect(m_lastButton, &QToolButton::clicked, this, &Navigator::lastRequested);
 }
 
 void Navigator::setCaption(const QString& caption) {
@@ -55,4 +55,8 @@ void Navigator::setCaption(const QString& caption) {
 
 QString Navigator::caption() const {
     return m_caption->text();
+}
+
+std::array<QWidget*, 4> Navigator::buttons() const {
+    return {m_firstButton, m_previousButton, m_nextButton, m_lastButton};
 }

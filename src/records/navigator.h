@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 class QLabel;
 class QToolButton;
@@ -15,10 +16,8 @@ public:
     void setCaption(const QString& caption);
     QString caption() const;
 
-    QToolButton* firstButton;
-    QToolButton* previousButton;
-    QToolButton* nextButton;
-    QToolButton* lastButton;
+    // First, previous, next and last, as they stand: the editor puts them in its Tab order.
+    std::array<QWidget*, 4> buttons() const;
 
 signals:
     void firstRequested();
@@ -27,5 +26,9 @@ signals:
     void lastRequested();
 
 private:
+    QToolButton* m_firstButton;
+    QToolButton* m_previousButton;
+    QToolButton* m_nextButton;
+    QToolButton* m_lastButton;
     QLabel* m_caption;
 };

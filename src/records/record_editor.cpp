@@ -47,7 +47,7 @@ RecordEditor::RecordEditor(RunState& state, QWidget* parent)
     wireCommands();
     wireFieldRules();
     applyCommandState(CommandState::Browsing);
-    updateButton->setEnabled(false);
+    m_updateButton->setEnabled(false);
 }
 
 FieldEdit* RecordEditor::field(const QString& column) const {
@@ -55,28 +55,29 @@ FieldEdit* RecordEditor::field(const QString& column) const {
 }
 
 void RecordEditor::wireFrame() {
-    connect(statusEdit, &QLineEdit::textChanged, this, &RecordEditor::showRecordType);
+    connect(m_statusEdit, &QLineEdit::textChanged, this, &RecordEditor::showRecordType);
     for (int i = 0; i < 3; ++i)
-        connect(statusOptions[i], &QRadioButton::clicked, this, [this, i] { chooseRecordType(i); });
-    connect(navigator, &Navigator::firstRequested, this,
+        connect(m_statusOptions[i], &QRadioButton::clicked, this,
+                [this, i] { chooseRecordType(i); });
+    connect(m_navigator, &Navigator::firstRequested, this,
             [this] { moveRecordSet([this] { m_records.moveFirst(); }); });
-    connect(navigator, &Navigator::previousRequested, this, [this] {
+    connect(m_navigator, &Navigator::previousRequested, this, [this] {
         moveRecordSet([this] {
             m_records.movePrevious();
             if (m_records.isBof())
                 m_records.moveFirst();
         });
     });
-    connect(navigator, &Navigator::nextRequested, this, [this] {
+    connect(m_navigator, &Navigator::nextRequested, this, [this] {
         moveRecordSet([this] {
             m_records.moveNext();
             if (m_records.isEof())
                 m_records.moveLast();
         });
     });
-    connect(navigator, &Navigator::lastRequested, this,
+    connect(m_navigator, &Navigator::lastRequested, this,
             [this] { moveRecordSet([this] { m_records.moveLast(); }); });
-    connect(nameSearchButton, &QPushButton::clicked, this, &RecordEditor::nameSearchRequested);
+    connect(m_nameSearchButton, &QPushButton::clicked, this, &RecordEditor::nameSearchRequested);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         // Coming back from another of the program's windows counts as activation; coming back
         // from a message box does not, so a refused field keeps the focus it was given.
@@ -97,7 +98,7 @@ void RecordEditor::load() {
         return;
     }
     if (isPageVisible(1))
-        (statusEdit->text() != QStringLiteral("O") ? sheetNumberEdit : identityPageTexts[0])
+        (m_statusEdit->text() != QStringLiteral("O") ? m_sheetNumberEdit : m_identityPageTexts[0])
             ->setFocus();
 }
 
@@ -144,18 +145,18 @@ void RecordEditor::reposition() {
     if (m_records.editMode() == EditMode::Add)
         return;
     if (m_records.isEof() || m_records.isBof()) {
-        navigator->setCaption(QStringLiteral("No records found!"));
+        m_navigator->setCaption(QStringLiteral("No records found!"));
         return;
     }
     const QVariant surname = m_records.value(QStringLiteral("Surname"));
     const QVariant firstName = m_records.value(QStringLiteral("FirstName"));
     if (surname.isNull()) {
-        navigator->setCaption(QString());
+        m_navigator->setCaption(QString());
         return;
     }
-    navigator->setCaption(firstName.isNull()
-                              ? surname.toString()
-                              : surname.toString() + QStringLiteral(", ") + firstName.toString());
+    m_navigator->setCaption(firstName.isNull()
+                                ? surname.toString()
+                                : surname.toString() + QStringLiteral(", ") + firstName.toString());
     m_tracking = true;
 }
 
@@ -205,24 +206,24 @@ void RecordEditor::showPage(int page) {
 }
 
 void RecordEditor::switchToPage(int page) {
-    pageTabPicture->setPixmap(tabPicture(page - 1));
+    m_pageTabPicture->setPixmap(tabPicture(page - 1));
     m_pageStack->setCurrentIndex(page - 1);
     for (int i = 0; i < 4; ++i) {
-        QFont font = pageTabs[i]->font();
+        QFont font = m_pageTabs[i]->font();
         font.setBold(i == page - 1);
-        pageTabs[i]->setFont(font);
+        m_pageTabs[i]->setFont(font);
     }
     if (page == 2) {
         const int year = returnYear().toInt();
         for (int i = 0; i < 4; ++i)
-            yearLabels[i]->setText(QString::number(i % 2 == 0 ? year - 1 : year));
+            m_yearLabels[i]->setText(QString::number(i % 2 == 0 ? year - 1 : year));
     }
     if (page == 2)
-        periodDateEdits[0]->setFocus();
+        m_periodDateEdits[0]->setFocus();
     else if (page == 3)
-        residenceFlagEdit->setFocus();
+        m_residenceFlagEdit->setFocus();
     else if (page == 4)
-        overseasFlagEdit->setFocus();
+        m_overseasFlagEdit->setFocus();
 }
 
 bool RecordEditor::isPageVisible(int page) const {
@@ -257,8 +258,8 @@ void RecordEditor::markRecordChanged() {
 
 void RecordEditor::endOfEditState() {
     applyCommandState(CommandState::Browsing);
-    if (statusEdit->text().isEmpty())
-        statusEdit->setText(QStringLiteral("O"));
+    if (m_statusEdit->text().isEmpty())
+        m_statusEdit->setText(QStringLiteral("O"));
     showPage(1);
     m_tracking = true;
 }
@@ -270,10 +271,10 @@ void RecordEditor::newRecordState() {
     m_records.addNew();
     showCurrentRow();
     applyCommandState(CommandState::NewRecord);
-    statusEdit->setText(QStringLiteral("O"));
-    for (FieldEdit* amount : incomeEdits)
+    m_statusEdit->setText(QStringLiteral("O"));
+    for (FieldEdit* amount : m_incomeEdits)
         amount->clear();
-    for (FieldEdit* rent : rentEdits)
+    for (FieldEdit* rent : m_rentEdits)
         rent->clear();
     showPage(1);
     m_newRecordTexts = fieldTexts();
@@ -295,52 +296,54 @@ bool RecordEditor::hasUnsavedChanges() const {
 void RecordEditor::applyCommandState(CommandState state) {
     m_commandState = state;
     const bool browsing = state == CommandState::Browsing;
-    navigator->setEnabled(browsing);
+    m_navigator->setEnabled(browsing);
     if (state == CommandState::NewRecord)
-        navigator->setCaption(QStringLiteral("New Record"));
-    quitButton->setText(browsing ? quitCaption : cancelCaption);
-    quitButton->setAccessibleName(browsing ? QStringLiteral("Quit") : QStringLiteral("Cancel"));
-    quitButton->setEnabled(true);
-    for (QPushButton* command : {newRecordButton, deleteButton, nameSearchButton,
-                                 saveToMediumButton, printAllButton, printButton, sortButton})
+        m_navigator->setCaption(QStringLiteral("New Record"));
+    m_quitButton->setText(browsing ? quitCaption : cancelCaption);
+    m_quitButton->setAccessibleName(browsing ? QStringLiteral("Quit") : QStringLiteral("Cancel"));
+    m_quitButton->setEnabled(true);
+    for (QPushButton* command :
+         {m_newRecordButton, m_deleteButton, m_nameSearchButton, m_saveToMediumButton,
+          m_printAllButton, m_printButton, m_sortButton})
         command->setEnabled(browsing);
-    updateButton->setEnabled(!browsing);
+    m_updateButton->setEnabled(!browsing);
 }
 
 void RecordEditor::chooseRecordType(int index) {
     static const std::array<QString, 3> codes{QStringLiteral("O"), QStringLiteral("R"),
                                               QStringLiteral("S")};
-    if (statusEdit->text() == codes[index])
+    if (m_statusEdit->text() == codes[index])
         return;
     markRecordChanged();
-    statusEdit->setText(codes[index]);
+    m_statusEdit->setText(codes[index]);
     if (index == 0)
-        sheetNumberEdit->setText(QStringLiteral(" "));
+        m_sheetNumberEdit->setText(QStringLiteral(" "));
 }
 
 void RecordEditor::showRecordType() {
     static const QStringList codes{QStringLiteral("O"), QStringLiteral("R"), QStringLiteral("S")};
-    const QString status = statusEdit->text();
+    const QString status = m_statusEdit->text();
     if (status == QStringLiteral("H"))
         return;
     const int option = codes.indexOf(status);
     if (option < 0) {
-        statusEdit->setText(QStringLiteral("O"));
+        m_statusEdit->setText(QStringLiteral("O"));
         return;
     }
-    statusOptions[option]->setChecked(true);
-    sheetNumberEdit->setEnabled(option != 0);
-    sheetNumberEdit->setGreyed(option == 0);
+    m_statusOptions[option]->setChecked(true);
+    m_sheetNumberEdit->setEnabled(option != 0);
+    m_sheetNumberEdit->setGreyed(option == 0);
 }
 
 bool RecordEditor::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < 4; ++i)
-        if (watched == pageTabs[i] && event->type() == QEvent::MouseButtonRelease) {
+        if (watched == m_pageTabs[i] && event->type() == QEvent::MouseButtonRelease) {
             showPage(i + 1);
             return true;
         }
     if (event->type() == QEvent::KeyRelease &&
-        std::find(statusOptions.begin(), statusOptions.end(), watched) != statusOptions.end()) {
+        std::find(m_statusOptions.begin(), m_statusOptions.end(), watched) !=
+            m_statusOptions.end()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_PageUp)
             showPage(4);

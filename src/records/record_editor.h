@@ -181,46 +181,46 @@ private:
     void exportTemplateToFile();
 
     // Controls; their object names are the ones the field table and the tests use.
-    Navigator* navigator;
-    QLabel* pageTabPicture;
-    std::array<QLabel*, 4> pageTabs{};
-    std::array<QWidget*, 4> pages{};
-    QGroupBox* recordTypeBox;
-    std::array<QRadioButton*, 3> statusOptions{};
-    FieldEdit* statusEdit;
-    FieldEdit* idEdit;
-    FieldEdit* sheetNumberEdit;
-    std::array<FieldEdit*, 10> identityPageTexts{}; // names, passports, addresses, capacity
-    std::array<FieldEdit*, 2> identityNumberEdits{};
-    std::array<FieldEdit*, 2> checkDigitEdits{};
-    FieldEdit* chineseNameEdit;
-    FieldEdit* sexEdit;
-    FieldEdit* maritalStatusEdit;
-    FieldEdit* areaCodeEdit;
-    std::array<FieldEdit*, 6> periodDateEdits{};
-    std::array<FieldEdit*, 14> incomeEdits{};
-    std::array<FieldEdit*, 15> incomePeriodEdits{}; // element 9 does not exist
-    std::array<FieldEdit*, 3> otherRewardNatureEdits{};
-    FieldEdit* totalIncomeEdit;
-    std::array<QLabel*, 4> yearLabels{};
-    FieldEdit* residenceFlagEdit;
-    std::array<FieldEdit*, 8> residenceTexts{};
-    std::array<FieldEdit*, 8> rentEdits{};
-    FieldEdit* overseasFlagEdit;
-    std::array<FieldEdit*, 5> overseasTexts{};
-    QPushButton* newRecordButton;
-    QPushButton* updateButton;
-    QPushButton* deleteButton;
-    QPushButton* quitButton;
-    QPushButton* nameSearchButton;
-    QPushButton* sortButton;
-    QPushButton* printButton;
-    QPushButton* printAllButton;
-    QPushButton* saveToMediumButton;
-    QPushButton* checkAllButton;
-    QPushButton* importButton;
-    QPushButton* exportButton;
-    QPushButton* exportTemplateButton;
+    Navigator* m_navigator;
+    QLabel* m_pageTabPicture;
+    std::array<QLabel*, 4> m_pageTabs{};
+    std::array<QWidget*, 4> m_pages{};
+    QGroupBox* m_recordTypeBox;
+    std::array<QRadioButton*, 3> m_statusOptions{};
+    FieldEdit* m_statusEdit;
+    FieldEdit* m_idEdit;
+    FieldEdit* m_sheetNumberEdit;
+    std::array<FieldEdit*, 10> m_identityPageTexts{}; // names, passports, addresses, capacity
+    std::array<FieldEdit*, 2> m_identityNumberEdits{};
+    std::array<FieldEdit*, 2> m_checkDigitEdits{};
+    FieldEdit* m_chineseNameEdit;
+    FieldEdit* m_sexEdit;
+    FieldEdit* m_maritalStatusEdit;
+    FieldEdit* m_areaCodeEdit;
+    std::array<FieldEdit*, 6> m_periodDateEdits{};
+    std::array<FieldEdit*, 14> m_incomeEdits{};
+    std::array<FieldEdit*, 15> m_incomePeriodEdits{}; // element 9 does not exist
+    std::array<FieldEdit*, 3> m_otherRewardNatureEdits{};
+    FieldEdit* m_totalIncomeEdit;
+    std::array<QLabel*, 4> m_yearLabels{};
+    FieldEdit* m_residenceFlagEdit;
+    std::array<FieldEdit*, 8> m_residenceTexts{};
+    std::array<FieldEdit*, 8> m_rentEdits{};
+    FieldEdit* m_overseasFlagEdit;
+    std::array<FieldEdit*, 5> m_overseasTexts{};
+    QPushButton* m_newRecordButton;
+    QPushButton* m_updateButton;
+    QPushButton* m_deleteButton;
+    QPushButton* m_quitButton;
+    QPushButton* m_nameSearchButton;
+    QPushButton* m_sortButton;
+    QPushButton* m_printButton;
+    QPushButton* m_printAllButton;
+    QPushButton* m_saveToMediumButton;
+    QPushButton* m_checkAllButton;
+    QPushButton* m_importButton;
+    QPushButton* m_exportButton;
+    QPushButton* m_exportTemplateButton;
     QPointer<ProblemListWindow> m_problemList;
 
     RunState& m_state;

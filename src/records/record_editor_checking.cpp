@@ -15,21 +15,22 @@
 #include <QPushButton>
 
 void RecordEditor::addReturnCommands(QWidget* box, QGridLayout* grid, int row) {
-    checkAllButton = widgets::button(box, "cCheckAll", QStringLiteral("Chec&k all records"));
-    importButton = widgets::button(box, "cImport", QStringLiteral("&Import..."));
-    exportButton = widgets::button(box, "cExport", QStringLiteral("&Export..."));
-    exportTemplateButton =
+    m_checkAllButton = widgets::button(box, "cCheckAll", QStringLiteral("Chec&k all records"));
+    m_importButton = widgets::button(box, "cImport", QStringLiteral("&Import..."));
+    m_exportButton = widgets::button(box, "cExport", QStringLiteral("&Export..."));
+    m_exportTemplateButton =
         widgets::button(box, "cExportTemplate", QStringLiteral("Export te&mplate..."));
-    const std::array<QPushButton*, 4> commands{checkAllButton, importButton, exportButton,
-                                               exportTemplateButton};
+    const std::array<QPushButton*, 4> commands{m_checkAllButton, m_importButton, m_exportButton,
+                                               m_exportTemplateButton};
     for (int i = 0; i < 4; ++i) {
         commands[i]->setAccessibleName(widgets::spokenText(commands[i]->text()));
         grid->addWidget(commands[i], row, i);
     }
-    connect(checkAllButton, &QPushButton::clicked, this, &RecordEditor::showReturnProblems);
-    connect(importButton, &QPushButton::clicked, this, &RecordEditor::importFromFile);
-    connect(exportButton, &QPushButton::clicked, this, &RecordEditor::exportToFile);
-    connect(exportTemplateButton, &QPushButton::clicked, this, &RecordEditor::exportTemplateToFile);
+    connect(m_checkAllButton, &QPushButton::clicked, this, &RecordEditor::showReturnProblems);
+    connect(m_importButton, &QPushButton::clicked, this, &RecordEditor::importFromFile);
+    connect(m_exportButton, &QPushButton::clicked, this, &RecordEditor::exportToFile);
+    connect(m_exportTemplateButton, &QPushButton::clicked, this,
+            &RecordEditor::exportTemplateToFile);
 }
 
 void RecordEditor::showReturnProblems() {

@@ -36,11 +36,11 @@ std::optional<qint64> identifier(const QVariant& value) {
 } // namespace
 
 void RecordEditor::wireCommands() {
-    connect(newRecordButton, &QPushButton::clicked, this, &RecordEditor::createNewRecord);
-    connect(updateButton, &QPushButton::clicked, this, &RecordEditor::updateRecord);
-    connect(deleteButton, &QPushButton::clicked, this, &RecordEditor::deleteRecord);
-    connect(quitButton, &QPushButton::clicked, this, &RecordEditor::quitOrCancel);
-    connect(sortButton, &QPushButton::clicked, this, &RecordEditor::sortRecords);
+    connect(m_newRecordButton, &QPushButton::clicked, this, &RecordEditor::createNewRecord);
+    connect(m_updateButton, &QPushButton::clicked, this, &RecordEditor::updateRecord);
+    connect(m_deleteButton, &QPushButton::clicked, this, &RecordEditor::deleteRecord);
+    connect(m_quitButton, &QPushButton::clicked, this, &RecordEditor::quitOrCancel);
+    connect(m_sortButton, &QPushButton::clicked, this, &RecordEditor::sortRecords);
     wirePrintCommands();
     wireSaveCommand();
 }
@@ -76,8 +76,8 @@ bool RecordEditor::passesPageChecks() {
 void RecordEditor::updateRecord() {
     if (!passesPageChecks())
         return;
-    if (idEdit->text().isEmpty()) {
-        idEdit->setText(QString::number(m_nextId));
+    if (m_idEdit->text().isEmpty()) {
+        m_idEdit->setText(QString::number(m_nextId));
         m_rememberedId = m_nextId;
         ++m_nextId;
     }

@@ -38,11 +38,11 @@ void RecordEditor::wireFieldRules() {
     for (const EditorField& entry : editorFields())
         if (entry.page > 0)
             wireField(entry, field(QLatin1String(entry.column)));
-    connect(totalIncomeEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(m_totalIncomeEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         // The total is shown grouped by thousands, whoever set it.
         const QString shown = totalText(amountValue(text).value_or(0));
         if (shown != text)
-            totalIncomeEdit->setText(shown);
+            m_totalIncomeEdit->setText(shown);
     });
     followAmounts();
     setReadingTabOrder();
@@ -146,7 +146,7 @@ void RecordEditor::fieldEntered(const EditorField& entry, const QString& text) {
         m_lastAccepted = text;
     if (entry.rule == RuleKind::DatePart) {
         for (std::size_t i = 0; i < m_dateEntries.size(); ++i)
-            m_dateEntries[i] = periodDateEdits[i]->text();
+            m_dateEntries[i] = m_periodDateEdits[i]->text();
     } else if (QString* slot = entryValue(entry)) {
         *slot = text;
     }
@@ -171,9 +171,9 @@ bool RecordEditor::fieldLeft(const EditorField& entry) {
     const QString* slot = entryValue(entry);
     std::array<QString, 6> dateParts;
     for (std::size_t i = 0; i < dateParts.size(); ++i)
-        dateParts[i] = periodDateEdits[i]->text();
+        dateParts[i] = m_periodDateEdits[i]->text();
     const std::optional<LeaveVerdict> verdict = leaveCheck(
-        entry, edit->text(), slot ? *slot : QString(), {dateParts, textsOf(incomeEdits)});
+        entry, edit->text(), slot ? *slot : QString(), {dateParts, textsOf(m_incomeEdits)});
     if (!verdict)
         return false;
     if (verdict->ok)
@@ -241,15 +241,16 @@ void RecordEditor::fieldKeyReleased(const EditorField& entry, int key) {
 }
 
 void RecordEditor::followAmounts() {
-    totalIncomeEdit->setText(QString::number(sumOfAmounts(textsOf(incomeEdits))));
+    m_totalIncomeEdit->setText(QString::number(sumOfAmounts(textsOf(m_incomeEdits))));
 }
 
 // The pages are built in reading order, so Tab follows it from field to field; the record
 // control, built first, goes after the fields as it sits below them, then the commands.
 void RecordEditor::setReadingTabOrder() {
-    const std::array<QWidget*, 6> order{overseasTexts.back(),      navigator->firstButton,
-                                        navigator->previousButton, navigator->nextButton,
-                                        navigator->lastButton,     newRecordButton};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    QWidget* previous = m_overseasTexts.back();
+    for (QWidget* next : m_navigator->buttons()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, m_newRecordButton);
 }

@@ -78,64 +78,64 @@ FieldEdit* RecordEditor::boundField(QWidget* parent, const char* control, int el
 }
 
 void RecordEditor::buildScreen() {
-    navigator = named(new Navigator(this), "Data1");
+    m_navigator = named(new Navigator(this), "Data1");
     auto* tabs = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        pageTabs[i] = new QLabel(QStringLiteral("Page %1").arg(i + 1), this);
-        pageTabs[i]->setObjectName(QStringLiteral("lPage(%1)").arg(i));
-        pageTabs[i]->setAlignment(Qt::AlignCenter);
-        pageTabs[i]->setCursor(Qt::PointingHandCursor);
-        pageTabs[i]->installEventFilter(this);
-        tabs->addWidget(pageTabs[i]);
+        m_pageTabs[i] = new QLabel(QStringLiteral("Page %1").arg(i + 1), this);
+        m_pageTabs[i]->setObjectName(QStringLiteral("lPage(%1)").arg(i));
+        m_pageTabs[i]->setAlignment(Qt::AlignCenter);
+        m_pageTabs[i]->setCursor(Qt::PointingHandCursor);
+        m_pageTabs[i]->installEventFilter(this);
+        tabs->addWidget(m_pageTabs[i]);
     }
-    pageTabPicture = named(new QLabel(this), "Picture4");
-    pageTabPicture->setScaledContents(true);
-    pageTabPicture->setFixedHeight(6);
+    m_pageTabPicture = named(new QLabel(this), "Picture4");
+    m_pageTabPicture->setScaledContents(true);
+    m_pageTabPicture->setFixedHeight(6);
 
     m_pageStack = named(new QStackedWidget(this), "pages");
     const std::array<QWidget*, 4> built{buildPage1(), buildPage2(), buildPage3(), buildPage4()};
     for (int i = 0; i < 4; ++i) {
-        pages[i] = built[i];
-        pages[i]->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
-        m_pageStack->addWidget(pages[i]);
+        m_pages[i] = built[i];
+        m_pages[i]->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
+        m_pageStack->addWidget(m_pages[i]);
     }
-    statusEdit = boundField(this, "tStatus");
-    idEdit = boundField(this, "tID");
-    statusEdit->hide();
-    idEdit->hide();
+    m_statusEdit = boundField(this, "tStatus");
+    m_idEdit = boundField(this, "tID");
+    m_statusEdit->hide();
+    m_idEdit->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabs);
-    layout->addWidget(pageTabPicture);
+    layout->addWidget(m_pageTabPicture);
     layout->addWidget(m_pageStack, 1);
-    layout->addWidget(navigator);
+    layout->addWidget(m_navigator);
     layout->addWidget(buildCommands());
 }
 
 QGroupBox* RecordEditor::buildRecordTypeBox(QWidget* page) {
-    recordTypeBox = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
-    auto* types = new QHBoxLayout(recordTypeBox);
+    m_recordTypeBox = named(new QGroupBox(QStringLiteral("Record Type"), page), "fraEntry");
+    auto* types = new QHBoxLayout(m_recordTypeBox);
     const std::array<const char*, 3> typeNames{"Original", "Replacement", "Supplementary"};
     for (int i = 0; i < 3; ++i) {
-        statusOptions[i] = new QRadioButton(QLatin1String(typeNames[i]), recordTypeBox);
-        statusOptions[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
-        statusOptions[i]->installEventFilter(this);
-        types->addWidget(statusOptions[i]);
+        m_statusOptions[i] = new QRadioButton(QLatin1String(typeNames[i]), m_recordTypeBox);
+        m_statusOptions[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
+        m_statusOptions[i]->installEventFilter(this);
+        types->addWidget(m_statusOptions[i]);
     }
-    return recordTypeBox;
+    return m_recordTypeBox;
 }
 
 // An identity card number with its check character in brackets after it.
 QWidget* RecordEditor::buildIdentityNumber(QWidget* page, int index) {
-    identityNumberEdits[index] = boundField(page, "tHKID", index);
-    checkDigitEdits[index] = boundField(page, "tChkDigit", index);
-    checkDigitEdits[index]->setMaximumWidth(30);
+    m_identityNumberEdits[index] = boundField(page, "tHKID", index);
+    m_checkDigitEdits[index] = boundField(page, "tChkDigit", index);
+    m_checkDigitEdits[index]->setMaximumWidth(30);
     auto* box = new QWidget(page);
     auto* line = new QHBoxLayout(box);
     line->setContentsMargins(0, 0, 0, 0);
-    line->addWidget(identityNumberEdits[index]);
+    line->addWidget(m_identityNumberEdits[index]);
     line->addWidget(text(box, QStringLiteral("(")));
-    line->addWidget(checkDigitEdits[index]);
+    line->addWidget(m_checkDigitEdits[index]);
     line->addWidget(text(box, QStringLiteral(")")));
     line->addStretch();
     return box;
@@ -147,9 +147,9 @@ QWidget* RecordEditor::buildPage1() {
     grid->setVerticalSpacing(2); // the window then fits a 1366x768 screen
     int row = 0;
     grid->addWidget(buildRecordTypeBox(page), row, 0, 1, 2);
-    sheetNumberEdit = boundField(page, "tSheetNo");
-    grid->addWidget(caption(page, QStringLiteral("Sheet Number"), sheetNumberEdit), row, 2);
-    grid->addWidget(sheetNumberEdit, row++, 3);
+    m_sheetNumberEdit = boundField(page, "tSheetNo");
+    grid->addWidget(caption(page, QStringLiteral("Sheet Number"), m_sheetNumberEdit), row, 2);
+    grid->addWidget(m_sheetNumberEdit, row++, 3);
 
     auto addRow = [&](const QString& words, QWidget* field) {
         grid->addWidget(caption(page, words, field), row, 0);
@@ -157,46 +157,46 @@ QWidget* RecordEditor::buildPage1() {
     };
     auto identity = [&](int index, const QString& words) {
         QWidget* box = buildIdentityNumber(page, index);
-        grid->addWidget(caption(page, words, identityNumberEdits[index]), row, 0);
+        grid->addWidget(caption(page, words, m_identityNumberEdits[index]), row, 0);
         grid->addWidget(box, row++, 1, 1, 3);
     };
 
-    identityPageTexts[0] = boundField(page, "tPage1", 0);
-    addRow(QStringLiteral("Surname"), identityPageTexts[0]);
-    identityPageTexts[1] = boundField(page, "tPage1", 1);
-    addRow(QStringLiteral("Other Names in Full"), identityPageTexts[1]);
+    m_identityPageTexts[0] = boundField(page, "tPage1", 0);
+    addRow(QStringLiteral("Surname"), m_identityPageTexts[0]);
+    m_identityPageTexts[1] = boundField(page, "tPage1", 1);
+    addRow(QStringLiteral("Other Names in Full"), m_identityPageTexts[1]);
     identity(0, QStringLiteral("H.K. Identity Card Number"));
-    identityPageTexts[2] = boundField(page, "tPage1", 2);
-    addRow(QStringLiteral("Passport No. && Country of Issue"), identityPageTexts[2]);
+    m_identityPageTexts[2] = boundField(page, "tPage1", 2);
+    addRow(QStringLiteral("Passport No. && Country of Issue"), m_identityPageTexts[2]);
     grid->addWidget(text(page, QStringLiteral("(if Employee has no H.K. Identity Card)")), row++, 1,
                     1, 3);
-    sexEdit = boundField(page, "tSex");
-    addRow(QStringLiteral("Sex (M or F)"), sexEdit);
-    maritalStatusEdit = boundField(page, "tMStatus");
+    m_sexEdit = boundField(page, "tSex");
+    addRow(QStringLiteral("Sex (M or F)"), m_sexEdit);
+    m_maritalStatusEdit = boundField(page, "tMStatus");
     addRow(QStringLiteral("Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"),
-           maritalStatusEdit);
-    identityPageTexts[3] = boundField(page, "tPage1", 3);
-    addRow(QStringLiteral("If married, full name of spouse"), identityPageTexts[3]);
+           m_maritalStatusEdit);
+    m_identityPageTexts[3] = boundField(page, "tPage1", 3);
+    addRow(QStringLiteral("If married, full name of spouse"), m_identityPageTexts[3]);
     identity(1, QStringLiteral("Spouse's H.K. Identity Card Number"));
-    identityPageTexts[4] = boundField(page, "tPage1", 4);
-    addRow(QStringLiteral("Passport Number && Country of Issue"), identityPageTexts[4]);
-    chineseNameEdit = boundField(page, "tChineseName");
-    addRow(QStringLiteral("Full Name in Chinese"), chineseNameEdit);
+    m_identityPageTexts[4] = boundField(page, "tPage1", 4);
+    addRow(QStringLiteral("Passport Number && Country of Issue"), m_identityPageTexts[4]);
+    m_chineseNameEdit = boundField(page, "tChineseName");
+    addRow(QStringLiteral("Full Name in Chinese"), m_chineseNameEdit);
     const QString address = QStringLiteral("Residential Address (HK,KLN, NT not required)");
-    identityPageTexts[5] = boundField(page, "tPage1", 5);
-    addRow(address, identityPageTexts[5]);
-    identityPageTexts[6] = boundField(page, "tPage1", 6);
-    grid->addWidget(identityPageTexts[6], row++, 1, 1, 3);
-    areaCodeEdit = boundField(page, "tAreaCode");
-    addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"), areaCodeEdit);
-    identityPageTexts[7] = boundField(page, "tPage1", 7);
-    addRow(QStringLiteral("Correspondence Address"), identityPageTexts[7]);
-    identityPageTexts[8] = boundField(page, "tPage1", 8);
-    addRow(QStringLiteral("Capacity in which employed"), identityPageTexts[8]);
-    identityPageTexts[9] = boundField(page, "tPage1", 9);
+    m_identityPageTexts[5] = boundField(page, "tPage1", 5);
+    addRow(address, m_identityPageTexts[5]);
+    m_identityPageTexts[6] = boundField(page, "tPage1", 6);
+    grid->addWidget(m_identityPageTexts[6], row++, 1, 1, 3);
+    m_areaCodeEdit = boundField(page, "tAreaCode");
+    addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"), m_areaCodeEdit);
+    m_identityPageTexts[7] = boundField(page, "tPage1", 7);
+    addRow(QStringLiteral("Correspondence Address"), m_identityPageTexts[7]);
+    m_identityPageTexts[8] = boundField(page, "tPage1", 8);
+    addRow(QStringLiteral("Capacity in which employed"), m_identityPageTexts[8]);
+    m_identityPageTexts[9] = boundField(page, "tPage1", 9);
     addRow(QStringLiteral("If part time, the name of his/her principal employer"),
-           identityPageTexts[9]);
-    for (FieldEdit* single : {sexEdit, maritalStatusEdit, areaCodeEdit})
+           m_identityPageTexts[9]);
+    for (FieldEdit* single : {m_sexEdit, m_maritalStatusEdit, m_areaCodeEdit})
         single->setMaximumWidth(30);
     grid->setRowStretch(row, 1);
     return page;
@@ -207,8 +207,8 @@ QWidget* RecordEditor::buildPage2() {
     auto* grid = new QGridLayout(page);
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 4; ++i) {
-        yearLabels[i] = new QLabel(page);
-        yearLabels[i]->setObjectName(QStringLiteral("lYear1(%1)").arg(i));
+        m_yearLabels[i] = new QLabel(page);
+        m_yearLabels[i]->setObjectName(QStringLiteral("lYear1(%1)").arg(i));
     }
     auto yearLine = [&](const QString& words, QLabel* from, QLabel* to) {
         auto* line = new QHBoxLayout;
@@ -222,13 +222,13 @@ QWidget* RecordEditor::buildPage2() {
     };
     int row = 0;
     grid->addLayout(yearLine(QStringLiteral("Period of employment for the year from 1 April"),
-                             yearLabels[0], yearLabels[1]),
+                             m_yearLabels[0], m_yearLabels[1]),
                     row++, 0, 1, 4);
 
     grid->addLayout(buildPeriodDates(page), row++, 0, 1, 4);
     grid->addLayout(yearLine(QStringLiteral("Particulars of Income accruing for the year from 1 "
                                             "April"),
-                             yearLabels[2], yearLabels[3]),
+                             m_yearLabels[2], m_yearLabels[3]),
                     row++, 0, 1, 4);
     grid->addWidget(text(page, QStringLiteral("Particulars")), row, 0);
     grid->addWidget(text(page, QStringLiteral("Period")), row, 1);
@@ -236,13 +236,13 @@ QWidget* RecordEditor::buildPage2() {
     grid->addWidget(text(page, QStringLiteral("EXCLUDE CENTS")), row++, 3);
 
     row = addIncomeLines(page, grid, row);
-    totalIncomeEdit = named(new FieldEdit(page), "tTotal");
-    totalIncomeEdit->setReadOnly(true);
-    totalIncomeEdit->setFocusPolicy(Qt::NoFocus);
-    totalIncomeEdit->setAlignment(Qt::AlignRight);
-    grid->addWidget(caption(page, QStringLiteral("Total"), totalIncomeEdit), row, 1,
+    m_totalIncomeEdit = named(new FieldEdit(page), "tTotal");
+    m_totalIncomeEdit->setReadOnly(true);
+    m_totalIncomeEdit->setFocusPolicy(Qt::NoFocus);
+    m_totalIncomeEdit->setAlignment(Qt::AlignRight);
+    grid->addWidget(caption(page, QStringLiteral("Total"), m_totalIncomeEdit), row, 1,
                     Qt::AlignRight);
-    grid->addWidget(totalIncomeEdit, row++, 2);
+    grid->addWidget(m_totalIncomeEdit, row++, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -253,9 +253,9 @@ QWidget* RecordEditor::buildPage2() {
 QHBoxLayout* RecordEditor::buildPeriodDates(QWidget* page) {
     auto* dates = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
-        periodDateEdits[i] = boundField(page, "tddmmyy", i);
-        periodDateEdits[i]->setMaximumWidth(i % 3 == 2 ? 60 : 36);
-        dates->addWidget(periodDateEdits[i]);
+        m_periodDateEdits[i] = boundField(page, "tddmmyy", i);
+        m_periodDateEdits[i]->setMaximumWidth(i % 3 == 2 ? 60 : 36);
+        dates->addWidget(m_periodDateEdits[i]);
         if (i % 3 != 2)
             dates->addWidget(text(page, QStringLiteral("/")));
         else
@@ -278,19 +278,19 @@ int RecordEditor::addIncomeLines(QWidget* page, QGridLayout* grid, int row) {
             if (i == 10)
                 grid->addWidget(text(page, name), row++, 0, 1, 4);
             const int item = i - 10;
-            otherRewardNatureEdits[item] = boundField(page, "tNature", item);
+            m_otherRewardNatureEdits[item] = boundField(page, "tNature", item);
             auto* nature = new QHBoxLayout;
             nature->addWidget(text(page, QStringLiteral("Nature")));
-            nature->addWidget(otherRewardNatureEdits[item]);
+            nature->addWidget(m_otherRewardNatureEdits[item]);
             grid->addLayout(nature, row, 0);
         } else {
             grid->addWidget(text(page, withDots(incomeNames[line])), row, 0);
         }
-        incomePeriodEdits[periodElement] = boundField(page, "tPeriod", periodElement);
-        incomeEdits[i] = boundField(page, "tIncome", i);
-        incomeEdits[i]->setAlignment(Qt::AlignRight);
-        grid->addWidget(incomePeriodEdits[periodElement], row, 1);
-        grid->addWidget(incomeEdits[i], row++, 2);
+        m_incomePeriodEdits[periodElement] = boundField(page, "tPeriod", periodElement);
+        m_incomeEdits[i] = boundField(page, "tIncome", i);
+        m_incomeEdits[i]->setAlignment(Qt::AlignRight);
+        grid->addWidget(m_incomePeriodEdits[periodElement], row, 1);
+        grid->addWidget(m_incomeEdits[i], row++, 2);
     }
     return row;
 }
@@ -299,12 +299,12 @@ QWidget* RecordEditor::buildPage3() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     int row = 0;
-    residenceFlagEdit = boundField(page, "tQFlag");
-    residenceFlagEdit->setMaximumWidth(30);
+    m_residenceFlagEdit = boundField(page, "tQFlag");
+    m_residenceFlagEdit->setMaximumWidth(30);
     grid->addWidget(caption(page, QStringLiteral("Particulars of Place of Residence provided"),
-                            residenceFlagEdit),
+                            m_residenceFlagEdit),
                     row, 0);
-    grid->addWidget(residenceFlagEdit, row++, 1);
+    grid->addWidget(m_residenceFlagEdit, row++, 1);
     grid->addWidget(text(page, QStringLiteral("(0=No Place of Residence provided, 1=Place of "
                                               "Residence provided by Employer)")),
                     row++, 0, 1, 3);
@@ -312,17 +312,18 @@ QWidget* RecordEditor::buildPage3() {
         const QString heading = QStringLiteral("Address %1").arg(place + 1);
         const int first = place * 4;
         for (int line = first; line < first + 4; ++line)
-            residenceTexts[line] = boundField(page, "tPage3", line);
-        grid->addWidget(caption(page, heading, residenceTexts[first]), row, 0);
-        grid->addWidget(residenceTexts[first], row++, 1, 1, 2);
-        grid->addWidget(residenceTexts[first + 1], row++, 1, 1, 2);
-        grid->addWidget(caption(page, QStringLiteral("Nature"), residenceTexts[first + 2]), row, 0);
-        grid->addWidget(residenceTexts[first + 2], row++, 1, 1, 2);
-        grid->addWidget(caption(page, QStringLiteral("Period provided"), residenceTexts[first + 3]),
-                        row, 0);
-        grid->addWidget(residenceTexts[first + 3], row++, 1, 1, 2);
+            m_residenceTexts[line] = boundField(page, "tPage3", line);
+        grid->addWidget(caption(page, heading, m_residenceTexts[first]), row, 0);
+        grid->addWidget(m_residenceTexts[first], row++, 1, 1, 2);
+        grid->addWidget(m_residenceTexts[first + 1], row++, 1, 1, 2);
+        grid->addWidget(caption(page, QStringLiteral("Nature"), m_residenceTexts[first + 2]), row,
+                        0);
+        grid->addWidget(m_residenceTexts[first + 2], row++, 1, 1, 2);
+        grid->addWidget(
+            caption(page, QStringLiteral("Period provided"), m_residenceTexts[first + 3]), row, 0);
+        grid->addWidget(m_residenceTexts[first + 3], row++, 1, 1, 2);
         for (int rent = 0; rent < 4; ++rent) {
-            FieldEdit* field = rentEdits[first + rent] = boundField(page, "tRent1", first + rent);
+            FieldEdit* field = m_rentEdits[first + rent] = boundField(page, "tRent1", first + rent);
             field->setAlignment(Qt::AlignRight);
             field->setMaximumWidth(120);
             grid->addWidget(caption(page, QLatin1String(rentNames[rent]), field), row, 0);
@@ -344,18 +345,18 @@ QWidget* RecordEditor::buildPage4() {
     const QString question = QStringLiteral(
         "Whether the employee was wholly or partly paid by an overseas company either in Hong "
         "Kong or overseas (0=NO, 1=YES)");
-    overseasFlagEdit = boundField(page, "tOSeaFlag");
-    overseasFlagEdit->setMaximumWidth(30);
-    grid->addWidget(caption(page, question, overseasFlagEdit), row, 0);
-    grid->addWidget(overseasFlagEdit, row++, 1);
+    m_overseasFlagEdit = boundField(page, "tOSeaFlag");
+    m_overseasFlagEdit->setMaximumWidth(30);
+    grid->addWidget(caption(page, question, m_overseasFlagEdit), row, 0);
+    grid->addWidget(m_overseasFlagEdit, row++, 1);
     grid->addWidget(text(page, QStringLiteral("If yes, please state:")), row++, 0, 1, 2);
     const std::array<const char*, 5> captions{
         "Amount (if known) (This amount must also be included in Page 2)",
         "Name of overseas company", "Address", "Employee's Tax File Number in XWD", "Remarks"};
     for (int i = 0; i < 5; ++i) {
-        overseasTexts[i] = boundField(page, "tPage4", i);
-        grid->addWidget(caption(page, QLatin1String(captions[i]), overseasTexts[i]), row, 0);
-        grid->addWidget(overseasTexts[i], row++, 1);
+        m_overseasTexts[i] = boundField(page, "tPage4", i);
+        grid->addWidget(caption(page, QLatin1String(captions[i]), m_overseasTexts[i]), row, 0);
+        grid->addWidget(m_overseasTexts[i], row++, 1);
     }
     grid->addWidget(text(page, QStringLiteral("(Please check the correctness of the information "
                                               "entered, then click the 'Update' button to save "
@@ -370,18 +371,19 @@ QWidget* RecordEditor::buildCommands() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    newRecordButton = widgets::button(box, "cNew", QStringLiteral("&Create new    record"));
-    updateButton = widgets::button(box, "cUpdate", QStringLiteral("&Update"));
-    deleteButton = widgets::button(box, "cDelete", QStringLiteral("&Delete"));
-    quitButton = widgets::button(box, "cExit", QStringLiteral("&Quit"));
-    nameSearchButton = widgets::button(box, "cNameSearch", QStringLiteral("Name &Search"));
-    sortButton = widgets::button(box, "cSort", QStringLiteral("Sor&t"));
-    printButton = widgets::button(box, "cPrint", QStringLiteral("&Print"));
-    printAllButton = widgets::button(box, "cPrintAll", QStringLiteral("Print &All"));
-    saveToMediumButton = widgets::button(box, "cSaveFloppy", QStringLiteral("Save to &Floppy"));
-    const std::array<QPushButton*, 9> order{newRecordButton, updateButton,     deleteButton,
-                                            quitButton,      nameSearchButton, sortButton,
-                                            printButton,     printAllButton,   saveToMediumButton};
+    m_newRecordButton = widgets::button(box, "cNew", QStringLiteral("&Create new    record"));
+    m_updateButton = widgets::button(box, "cUpdate", QStringLiteral("&Update"));
+    m_deleteButton = widgets::button(box, "cDelete", QStringLiteral("&Delete"));
+    m_quitButton = widgets::button(box, "cExit", QStringLiteral("&Quit"));
+    m_nameSearchButton = widgets::button(box, "cNameSearch", QStringLiteral("Name &Search"));
+    m_sortButton = widgets::button(box, "cSort", QStringLiteral("Sor&t"));
+    m_printButton = widgets::button(box, "cPrint", QStringLiteral("&Print"));
+    m_printAllButton = widgets::button(box, "cPrintAll", QStringLiteral("Print &All"));
+    m_saveToMediumButton = widgets::button(box, "cSaveFloppy", QStringLiteral("Save to &Floppy"));
+    const std::array<QPushButton*, 9> order{
+        m_newRecordButton, m_updateButton,     m_deleteButton,
+        m_quitButton,      m_nameSearchButton, m_sortButton,
+        m_printButton,     m_printAllButton,   m_saveToMediumButton};
     for (int i = 0; i < 9; ++i) {
         order[i]->setAccessibleName(widgets::spokenText(order[i]->text()));
         grid->addWidget(order[i], i / 5, i % 5);

@@ -13,8 +13,8 @@
 #include <QPushButton>
 
 void RecordEditor::wirePrintCommands() {
-    connect(printButton, &QPushButton::clicked, this, &RecordEditor::printRecord);
-    connect(printAllButton, &QPushButton::clicked, this, &RecordEditor::printAllRecords);
+    connect(m_printButton, &QPushButton::clicked, this, &RecordEditor::printRecord);
+    connect(m_printAllButton, &QPushButton::clicked, this, &RecordEditor::printAllRecords);
 }
 
 // The saved record is printed by its identifier, as it is in the database.
@@ -23,7 +23,7 @@ void RecordEditor::printRecord() {
         return;
     runReportingErrors([this] {
         const auto report =
-            RecordReport::recordWithId(m_state.db(), idEdit->text().trimmed().toLongLong());
+            RecordReport::recordWithId(m_state.db(), m_idEdit->text().trimmed().toLongLong());
         report::printOrOfferPdf(*report, report::PageRange::all(*report),
                                 QDir(m_state.programFolder).filePath(QStringLiteral("xw73d.pdf")));
     });

@@ -15,7 +15,7 @@
 #include <QStackedWidget>
 
 void RecordEditor::wireSaveCommand() {
-    connect(saveToMediumButton, &QPushButton::clicked, this, &RecordEditor::saveToMedium);
+    connect(m_saveToMediumButton, &QPushButton::clicked, this, &RecordEditor::saveToMedium);
 }
 
 void RecordEditor::saveToMedium() {
@@ -70,7 +70,7 @@ void RecordEditor::setRecordCommandsEnabled(bool enabled) {
         applyCommandState(m_commandState);
         return;
     }
-    for (QPushButton* command : {newRecordButton, updateButton, deleteButton, quitButton,
-                                 sortButton, printAllButton, saveToMediumButton})
+    for (QPushButton* command : {m_newRecordButton, m_updateButton, m_deleteButton, m_quitButton,
+                                 m_sortButton, m_printAllButton, m_saveToMediumButton})
         command->setEnabled(false);
 }

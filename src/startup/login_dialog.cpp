@@ -21,36 +21,38 @@ LoginDialog::LoginDialog(RunState& state, QWidget* parent)
     widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Login Window"));
 
-    passwordEdit = widgets::passwordField(this, "txtLogin", 10, QStringLiteral("Password"));
-    passwordLabel = widgets::labelFor(this, QStringLiteral("Please enter password"), passwordEdit);
-    okButton = widgets::button(this, "cmdLoginOk", QStringLiteral("&Ok"));
-    changePasswordButton = widgets::button(this, "cmdChange", QStringLiteral("Change &Password"));
-    quitButton = widgets::button(this, "cmdLoginCancel", QStringLiteral("&Quit"));
-    okButton->setDefault(true);
+    m_passwordEdit = widgets::passwordField(this, "txtLogin", 10, QStringLiteral("Password"));
+    m_passwordLabel =
+        widgets::labelFor(this, QStringLiteral("Please enter password"), m_passwordEdit);
+    m_okButton = widgets::button(this, "cmdLoginOk", QStringLiteral("&Ok"));
+    m_changePasswordButton = widgets::button(this, "cmdChange", QStringLiteral("Change &Password"));
+    m_quitButton = widgets::button(this, "cmdLoginCancel", QStringLiteral("&Quit"));
+    m_okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(okButton);
-    buttons->addWidget(changePasswordButton);
-    buttons->addWidget(quitButton);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_changePasswordButton);
+    buttons->addWidget(m_quitButton);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(passwordLabel, 0, 0);
-    layout->addWidget(passwordEdit, 0, 1);
+    layout->addWidget(m_passwordLabel, 0, 0);
+    layout->addWidget(m_passwordEdit, 0, 1);
     layout->addLayout(buttons, 1, 0, 1, 2);
-    setTabOrder(passwordEdit, okButton);
-    setTabOrder(okButton, changePasswordButton);
-    setTabOrder(changePasswordButton, quitButton);
+    setTabOrder(m_passwordEdit, m_okButton);
+    setTabOrder(m_okButton, m_changePasswordButton);
+    setTabOrder(m_changePasswordButton, m_quitButton);
 
-    connect(okButton, &QPushButton::clicked, this, &LoginDialog::logIn);
-    connect(changePasswordButton, &QPushButton::clicked, this, &LoginDialog::requestPasswordChange);
-    connect(quitButton, &QPushButton::clicked, this, &LoginDialog::quit);
+    connect(m_okButton, &QPushButton::clicked, this, &LoginDialog::logIn);
+    connect(m_changePasswordButton, &QPushButton::clicked, this,
+            &LoginDialog::requestPasswordChange);
+    connect(m_quitButton, &QPushButton::clicked, this, &LoginDialog::quit);
 }
 
 void LoginDialog::logIn() {
-    logInWith(passwordEdit->text());
+    logInWith(m_passwordEdit->text());
 }
 
 void LoginDialog::logInWithDefaultPassword() {
-    passwordEdit->setText(schema::defaultPassword);
+    m_passwordEdit->setText(schema::defaultPassword);
     logInWith(schema::defaultPassword);
 }
 
@@ -90,8 +92,8 @@ void LoginDialog::loginFailed(int number, const QString& description) {
     }
     if (m_attemptsLeft > 0) {
         showError(QStringLiteral("Login attempt failed.  Try again?   (Incorrect Password.)"));
-        passwordEdit->clear();
-        passwordEdit->setFocus();
+        m_passwordEdit->clear();
+        m_passwordEdit->setFocus();
         return;
     }
     showError(QStringLiteral("Login failed."));

@@ -35,11 +35,11 @@ private:
     void loginFailed(int number, const QString& description);
     void leave();
 
-    QLabel* passwordLabel;
-    QLineEdit* passwordEdit;
-    QPushButton* okButton;
-    QPushButton* changePasswordButton;
-    QPushButton* quitButton;
+    QLabel* m_passwordLabel;
+    QLineEdit* m_passwordEdit;
+    QPushButton* m_okButton;
+    QPushButton* m_changePasswordButton;
+    QPushButton* m_quitButton;
 
     RunState& m_state;
     std::uint8_t m_attemptsLeft = 3;

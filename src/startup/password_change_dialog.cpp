@@ -21,30 +21,30 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
     setObjectName(QStringLiteral("fChgPwd"));
     widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Change of Password"));
-    oldPasswordEdit = widgets::passwordField(this, "Text1", 8, QStringLiteral("Old Password"));
-    newPasswordEdit = widgets::passwordField(this, "Text2", 8, QStringLiteral("New Password"));
-    retypedPasswordEdit =
+    m_oldPasswordEdit = widgets::passwordField(this, "Text1", 8, QStringLiteral("Old Password"));
+    m_newPasswordEdit = widgets::passwordField(this, "Text2", 8, QStringLiteral("New Password"));
+    m_retypedPasswordEdit =
         widgets::passwordField(this, "Text3", 8, QStringLiteral("Retype New Password"));
-    yesButton = widgets::button(this, "cmdYes", QStringLiteral("&Yes"));
-    noButton = widgets::button(this, "cmdNo", QStringLiteral("&No"));
-    yesButton->setDefault(true);
+    m_yesButton = widgets::button(this, "cmdYes", QStringLiteral("&Yes"));
+    m_noButton = widgets::button(this, "cmdNo", QStringLiteral("&No"));
+    m_yesButton->setDefault(true);
 
     auto* layout = new QGridLayout(this);
     int row = 0;
-    for (QLineEdit* field : {oldPasswordEdit, newPasswordEdit, retypedPasswordEdit}) {
+    for (QLineEdit* field : {m_oldPasswordEdit, m_newPasswordEdit, m_retypedPasswordEdit}) {
         layout->addWidget(widgets::labelFor(this, field->accessibleName(), field), row, 0);
         layout->addWidget(field, row++, 1, 1, 2);
     }
     layout->addWidget(new QLabel(QStringLiteral("Confirm ?"), this), row, 0);
-    layout->addWidget(yesButton, row, 1);
-    layout->addWidget(noButton, row, 2);
-    setTabOrder(oldPasswordEdit, newPasswordEdit);
-    setTabOrder(newPasswordEdit, retypedPasswordEdit);
-    setTabOrder(retypedPasswordEdit, yesButton);
-    setTabOrder(yesButton, noButton);
+    layout->addWidget(m_yesButton, row, 1);
+    layout->addWidget(m_noButton, row, 2);
+    setTabOrder(m_oldPasswordEdit, m_newPasswordEdit);
+    setTabOrder(m_newPasswordEdit, m_retypedPasswordEdit);
+    setTabOrder(m_retypedPasswordEdit, m_yesButton);
+    setTabOrder(m_yesButton, m_noButton);
 
-    connect(yesButton, &QPushButton::clicked, this, &PasswordChangeDialog::confirmChange);
-    connect(noButton, &QPushButton::clicked, this, &PasswordChangeDialog::decline);
+    connect(m_yesButton, &QPushButton::clicked, this, &PasswordChangeDialog::confirmChange);
+    connect(m_noButton, &QPushButton::clicked, this, &PasswordChangeDialog::decline);
 }
 
 void PasswordChangeDialog::confirmChange() {
@@ -54,7 +54,7 @@ void PasswordChangeDialog::confirmChange() {
         return;
     }
     if (const auto refusal =
-            newPasswordRefusal(newPasswordEdit->text(), retypedPasswordEdit->text())) {
+            newPasswordRefusal(m_newPasswordEdit->text(), m_retypedPasswordEdit->text())) {
         retypeNew(*refusal);
         --m_attemptsLeft;
         return;
@@ -71,7 +71,7 @@ bool PasswordChangeDialog::changePassword() {
     try {
         m_state.login =
             Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
-                           OpenOptions{.password = oldPasswordEdit->text(), .exclusive = true});
+                           OpenOptions{.password = m_oldPasswordEdit->text(), .exclusive = true});
     } catch (const EngineError& error) {
         m_state.login.reset();
         if (error.number() != engine::NotValidPassword) {
@@ -79,28 +79,29 @@ bool PasswordChangeDialog::changePassword() {
             return false;
         }
         showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
-        for (QLineEdit* field : {oldPasswordEdit, newPasswordEdit, retypedPasswordEdit})
+        for (QLineEdit* field : {m_oldPasswordEdit, m_newPasswordEdit, m_retypedPasswordEdit})
             field->clear();
-        oldPasswordEdit->setFocus();
+        m_oldPasswordEdit->setFocus();
         --m_attemptsLeft;
         return false;
     }
-    if (!backUpBeforeOperation(*m_state.login, m_state.programFolder, oldPasswordEdit->text(),
+    if (!backUpBeforeOperation(*m_state.login, m_state.programFolder, m_oldPasswordEdit->text(),
                                backups::reason::passwordChange))
         return false;
     if (!runReportingErrors([this] {
-            changeDatabasePassword(m_state.login, oldPasswordEdit->text(), newPasswordEdit->text());
+            changeDatabasePassword(m_state.login, m_oldPasswordEdit->text(),
+                                   m_newPasswordEdit->text());
         }))
         return false;
-    m_state.loginPassword = newPasswordEdit->text();
+    m_state.loginPassword = m_newPasswordEdit->text();
     return true;
 }
 
 void PasswordChangeDialog::retypeNew(const QString& message) {
     showError(message);
-    newPasswordEdit->clear();
-    retypedPasswordEdit->clear();
-    newPasswordEdit->setFocus();
+    m_newPasswordEdit->clear();
+    m_retypedPasswordEdit->clear();
+    m_newPasswordEdit->setFocus();
 }
 
 void PasswordChangeDialog::decline() {

@@ -28,11 +28,11 @@ private:
     void retypeNew(const QString& message);
     void leave();
 
-    QLineEdit* oldPasswordEdit;
-    QLineEdit* newPasswordEdit;
-    QLineEdit* retypedPasswordEdit;
-    QPushButton* yesButton;
-    QPushButton* noButton;
+    QLineEdit* m_oldPasswordEdit;
+    QLineEdit* m_newPasswordEdit;
+    QLineEdit* m_retypedPasswordEdit;
+    QPushButton* m_yesButton;
+    QPushButton* m_noButton;
 
     RunState& m_state;
     std::uint8_t m_attemptsLeft = 2;

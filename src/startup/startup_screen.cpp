@@ -25,19 +25,19 @@ StartupScreen::StartupScreen(RunState& state, QWidget* parent)
     setObjectName(QStringLiteral("fConvert"));
     widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Converting Database"));
-    messageLabel = widgets::named(
+    m_messageLabel = widgets::named(
         new QLabel(QStringLiteral("The program is now converting the database.  Please Wait !"),
                    this),
         "Label1");
-    progressBar = widgets::named(new QProgressBar(this), "ProgressBar1");
-    progressBar->setAccessibleName(QStringLiteral("Conversion progress"));
+    m_progressBar = widgets::named(new QProgressBar(this), "ProgressBar1");
+    m_progressBar->setAccessibleName(QStringLiteral("Conversion progress"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(messageLabel);
-    layout->addWidget(progressBar);
+    layout->addWidget(m_messageLabel);
+    layout->addWidget(m_progressBar);
 }
 
 void StartupScreen::load() {
-    progressBar->hide();
+    m_progressBar->hide();
     StartupPath path;
     try {
         path = prepareWorkingDatabase(m_state.programFolder);
@@ -103,16 +103,16 @@ bool StartupScreen::runConversion() {
         showError(error.description() + u' ' + QString::number(error.number()));
         return false;
     }
-    progressBar->setValue(progressBar->maximum());
-    progressBar->hide();
+    m_progressBar->setValue(m_progressBar->maximum());
+    m_progressBar->hide();
     return true;
 }
 
 void StartupScreen::showProgress(qint64 done, qint64 total) {
-    progressBar->setMaximum(static_cast<int>(std::min<qint64>(total, INT_MAX)));
-    if (progressBar->isHidden())
-        progressBar->show();
+    m_progressBar->setMaximum(static_cast<int>(std::min<qint64>(total, INT_MAX)));
+    if (m_progressBar->isHidden())
+        m_progressBar->show();
     if (total > done)
-        progressBar->setValue(static_cast<int>(done));
+        m_progressBar->setValue(static_cast<int>(done));
     QCoreApplication::processEvents();
 }

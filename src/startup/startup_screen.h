@@ -26,8 +26,8 @@ private:
     bool runConversion();
     void showProgress(qint64 done, qint64 total);
 
-    QLabel* messageLabel;
-    QProgressBar* progressBar;
+    QLabel* m_messageLabel;
+    QProgressBar* m_progressBar;
 
     RunState& m_state;
 };

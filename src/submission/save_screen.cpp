@@ -52,55 +52,55 @@ SaveScreen::SaveScreen(RunState& state, QString fileNumber, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Save to removable media"));
     buildScreen();
-    fileNameEdit->setText(saverules::defaultTargetPath(m_state.mediumFolder, m_fileNumber));
+    m_fileNameEdit->setText(saverules::defaultTargetPath(m_state.mediumFolder, m_fileNumber));
     setOversize(false);
 }
 
 void SaveScreen::buildScreen() {
     auto* frame = widgets::named(new QGroupBox(this), "Frame1");
-    normalInstruction = instruction(
+    m_normalInstruction = instruction(
         frame, "Label2",
         QStringLiteral("The data file will be saved in the path shown below  (Please do not "
                        "change the file name).  Please insert a blank 3.5\" 1.44MB floppy and "
                        "press 'OK' to save it.  "));
-    oversizeInstruction = instruction(
+    m_oversizeInstruction = instruction(
         frame, "Label1",
         QStringLiteral("The size of your current data file exceeds the storage capacity of a "
                        "3.5\" 1.44MB floppy diskette. Please use other storage media (e.g. CD-R "
                        "or ZIP disks) to save it.  Please change the Drive Letter of the file "
                        "name shown below to the corresponding media and press 'OK' to save the "
                        "data file."));
-    normalProgress =
+    m_normalProgress =
         instruction(frame, "Label4",
                     QStringLiteral("The Program is now saving the file to floppy.  Please Wait !"));
-    oversizeProgress = instruction(
+    m_oversizeProgress = instruction(
         frame, "Label3",
         QStringLiteral("The program is now writing the file to the designated media.  Please "
                        "Wait !"));
-    fileNameEdit = widgets::named(new FieldEdit(frame), "tFileName");
-    fileNameEdit->setKeyFilter([this](char32_t key) { return fileNameKey(key); });
-    fileNameEdit->installEventFilter(this);
+    m_fileNameEdit = widgets::named(new FieldEdit(frame), "tFileName");
+    m_fileNameEdit->setKeyFilter([this](char32_t key) { return fileNameKey(key); });
+    m_fileNameEdit->installEventFilter(this);
     auto* fileNameLabel = widgets::named(
-        widgets::labelFor(frame, QStringLiteral("File Name:"), fileNameEdit), "lFileName");
-    progressBar = widgets::named(new QProgressBar(frame), "saveProgress");
-    progressBar->setRange(0, 1000);
-    okButton = widgets::button(this, "cOK", QStringLiteral("&OK"));
-    okButton->setDefault(true);
-    cancelButton = widgets::button(this, "cCancel", QStringLiteral("&Cancel"));
+        widgets::labelFor(frame, QStringLiteral("File Name:"), m_fileNameEdit), "lFileName");
+    m_progressBar = widgets::named(new QProgressBar(frame), "saveProgress");
+    m_progressBar->setRange(0, 1000);
+    m_okButton = widgets::button(this, "cOK", QStringLiteral("&OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = widgets::button(this, "cCancel", QStringLiteral("&Cancel"));
     auto* inside = new QVBoxLayout(frame);
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             normalInstruction, oversizeInstruction, normalProgress, oversizeProgress,
-             fileNameLabel, fileNameEdit, progressBar})
+             m_normalInstruction, m_oversizeInstruction, m_normalProgress, m_oversizeProgress,
+             fileNameLabel, m_fileNameEdit, m_progressBar})
         inside->addWidget(widget);
     auto* commands = new QHBoxLayout;
     commands->addStretch();
-    commands->addWidget(okButton);
-    commands->addWidget(cancelButton);
+    commands->addWidget(m_okButton);
+    commands->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(commands);
-    connect(okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
-    connect(cancelButton, &QPushButton::clicked, this, &SaveScreen::cancel);
+    connect(m_okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SaveScreen::cancel);
     resize(520, sizeHint().height());
 }
 
@@ -111,14 +111,14 @@ void SaveScreen::setOversize(bool oversize) {
 
 void SaveScreen::applyState(ScreenState state) {
     const saverules::ScreenLook look = saverules::lookOf(state);
-    normalInstruction->setVisible(look.normalInstruction);
-    oversizeInstruction->setVisible(look.oversizeInstruction);
-    oversizeProgress->setVisible(look.oversizeProgress);
-    normalProgress->setVisible(look.normalProgress);
-    fileNameEdit->setEnabled(look.nameEditable);
-    okButton->setVisible(look.commandsShown);
-    cancelButton->setVisible(look.commandsShown);
-    progressBar->setVisible(look.progressShown);
+    m_normalInstruction->setVisible(look.normalInstruction);
+    m_oversizeInstruction->setVisible(look.oversizeInstruction);
+    m_oversizeProgress->setVisible(look.oversizeProgress);
+    m_normalProgress->setVisible(look.normalProgress);
+    m_fileNameEdit->setEnabled(look.nameEditable);
+    m_okButton->setVisible(look.commandsShown);
+    m_cancelButton->setVisible(look.commandsShown);
+    m_progressBar->setVisible(look.progressShown);
 }
 
 bool SaveScreen::fileNameKey(char32_t key) {
@@ -131,7 +131,7 @@ bool SaveScreen::fileNameKey(char32_t key) {
 // Control keys reach the name's key filter as their codes (the paste shortcut as 22), so they
 // are refused like any other key outside the name's characters.
 bool SaveScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == fileNameEdit && event->type() == QEvent::KeyPress) {
+    if (watched == m_fileNameEdit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
             key->key() <= Qt::Key_Z && !fileNameKey(char32_t(key->key() - Qt::Key_A + 1)))
@@ -163,16 +163,16 @@ void SaveScreen::removeWorkFiles() {
 }
 
 void SaveScreen::confirmSave() {
-    const QString text = fileNameEdit->text();
+    const QString text = m_fileNameEdit->text();
     if (const std::optional<QString> problem =
             saverules::fileNameProblem(text, m_fileNumber, m_oversize, m_state.mediumFolder)) {
         showError(*problem);
-        fileNameEdit->setFocus();
+        m_fileNameEdit->setFocus();
         return;
     }
     m_saving = true;
     emit savingChanged(true);
-    fileNameEdit->setEnabled(false);
+    m_fileNameEdit->setEnabled(false);
     try {
         save(text.trimmed());
     } catch (const EngineError& error) {
@@ -251,7 +251,7 @@ void SaveScreen::printControlList(const QString& target) {
 }
 
 void SaveScreen::showProgress(int permille) {
-    progressBar->setValue(permille);
+    m_progressBar->setValue(permille);
     QApplication::processEvents();
 }
 

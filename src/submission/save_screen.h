@@ -57,12 +57,12 @@ private:
     // The hourglass while the save works; put away while a message box waits for the user.
     std::optional<platform::WaitCursor> m_hourglass;
 
-    FieldEdit* fileNameEdit = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QLabel* normalInstruction = nullptr;
-    QLabel* oversizeInstruction = nullptr;
-    QLabel* oversizeProgress = nullptr;
-    QLabel* normalProgress = nullptr;
-    QProgressBar* progressBar = nullptr;
+    FieldEdit* m_fileNameEdit = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLabel* m_normalInstruction = nullptr;
+    QLabel* m_oversizeInstruction = nullptr;
+    QLabel* m_oversizeProgress = nullptr;
+    QLabel* m_normalProgress = nullptr;
+    QProgressBar* m_progressBar = nullptr;
 };

@@ -201,7 +201,7 @@ void TestEditorCommands::sortNumbersOriginalsInNameOrder() {
     QVERIFY(editor.open({original(1, "WONG", "A"),
                          {"ID=2", "Status=R", "SheetNo=7", "Surname=BO"},
                          original(3, "CHAN", "A")}));
-    click(editor.navigator()->lastButton);
+    click(editor.arrow("lastButton"));
     editor.clickPage(3);
     editor.press(Qt::Key_T);
     // The sort ends on the first record in name order, on page 1.
@@ -238,7 +238,7 @@ void TestEditorCommands::cancelShowsTheRecordBefore() {
                          completeRecord(1, "AU", "Ming"),
                          completeRecord(2, "BO", "Lam")}));
     for (int i = 0; i < position; ++i)
-        click(editor.navigator()->nextButton);
+        click(editor.arrow("nextButton"));
     if (newRecord)
         editor.press(Qt::Key_C);
     QTRY_COMPARE(editor.navigator()->caption(), newRecord ? QStringLiteral("New Record") : caption);
@@ -272,7 +272,7 @@ void TestEditorCommands::deleteMovesToAnotherRecord() {
     QVERIFY(editor.open({completeRecord(1, "CHU", "Wai"), completeRecord(2, "AU", "Ming"),
                          completeRecord(3, "BO", "Lam")}));
     for (int i = 0; i < position; ++i)
-        click(editor.navigator()->nextButton);
+        click(editor.arrow("nextButton"));
     editor.press(Qt::Key_D);
     QTRY_COMPARE(editor.services.texts(), QStringList{"Delete 1 employee record!"});
     QCOMPARE(editor.services.boxes.first().title, QStringLiteral("CONFIRMATION"));

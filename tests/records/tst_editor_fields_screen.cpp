@@ -161,7 +161,7 @@ void TestEditorFieldsScreen::refusalsRestoreTheTextFromWhenTheFieldWasEntered() 
     boxesTakeTheFocus(editor.services, editor.screen.get());
     FieldEdit* surname = editor.element("tPage1", 0);
     click(surname);
-    click(editor.navigator()->nextButton);
+    click(editor.arrow("nextButton"));
     QCOMPARE(focused(), surname);
     editor.paste(surname, QStringLiteral("1"));
     press(Qt::Key_Tab);

@@ -88,16 +88,16 @@ void TestEditorFrame::openingAndBrowsingMarkNothing() {
     QVERIFY(!editor.element("tPage1", 3)->isEnabled() && !editor.element("tRent1", 0)->isEnabled());
     QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("1,234"));
 
-    click(editor.navigator()->nextButton);
+    click(editor.arrow("nextButton"));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("baker"));
     QCOMPARE(editor.element("tPage1", 0)->text(), QStringLiteral("baker"));
     QVERIFY(editor.element("tPage1", 3)->isEnabled() && editor.element("tRent1", 0)->isEnabled());
     QVERIFY(!editor.element("tPage4", 1)->isEnabled());
     QCOMPARE(editor.control("tTotal")->text(), QStringLiteral("0"));
-    click(editor.navigator()->lastButton);
-    click(editor.navigator()->nextButton);
+    click(editor.arrow("lastButton"));
+    click(editor.arrow("nextButton"));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("CHAN, CHI"));
-    click(editor.navigator()->firstButton);
+    click(editor.arrow("firstButton"));
     QCOMPARE(editor.element("tPage1", 1)->text(), QStringLiteral("AMY"));
     QVERIFY(editor.isIn(CommandState::Browsing));
     QCOMPARE(editor->records().editMode(), EditMode::None);
@@ -125,8 +125,8 @@ void TestEditorFrame::typingMarksTheRecordChanged() {
     QVERIFY(editor.open(
         {surname.isEmpty() ? first : first << "Surname=" + surname, original(2, "ZEE", "ANN")}));
     // Shown by the record control, a row without surname is not tracked.
-    click(editor.navigator()->nextButton);
-    click(editor.navigator()->previousButton);
+    click(editor.arrow("nextButton"));
+    click(editor.arrow("previousButton"));
     QCOMPARE(editor.navigator()->caption(), surname.isEmpty() ? QString() : surname + ", X");
     editor.control<QWidget>(control)->setFocus();
     press(Qt::Key_End); // the caret after the text: Delete removes nothing
@@ -140,7 +140,7 @@ void TestEditorFrame::typingMarksTheRecordChanged() {
     QCOMPARE(editor.control<QPushButton>("cExit")->text(), QStringLiteral("&Cancel"));
     QCOMPARE(editor.enabledCommands(), editingCommands);
     QVERIFY(!editor.navigator()->isEnabled());
-    click(editor.navigator()->nextButton); // refused while the edit is pending
+    click(editor.arrow("nextButton")); // refused while the edit is pending
     QCOMPARE(editor.element("tPage1", 0)->text(), surname);
     QCOMPARE(editor.db.column("MStatus"), (QStringList{"1", "(none)"}));
     // An original has no sheet number.
@@ -292,7 +292,7 @@ void TestEditorFrame::nameListFollowsEachSave() {
     QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
     QTRY_COMPARE(outlineTexts(outline).size(), 30);
     for (int i = 0; i < position; ++i)
-        click(editor.navigator()->nextButton);
+        click(editor.arrow("nextButton"));
     if (key == Qt::Key_C)
         editor.control<QPushButton>("cNew")->click();
     for (const QString& text : typing) // set as the record control would, without leave checks
@@ -317,12 +317,12 @@ void TestEditorFrame::spouseFieldsFollowTheShownStatus() {
                                                            "MStatus=2", "SpouseName=BO ANN")}));
     FieldEdit* spouseName = editor->field("SpouseName");
     QVERIFY(!spouseName->isEnabled()); // AU, MING: no status
-    click(editor.navigator()->nextButton);
+    click(editor.arrow("nextButton"));
     QVERIFY(spouseName->isEnabled());
-    click(editor.navigator()->previousButton);
+    click(editor.arrow("previousButton"));
     QVERIFY(!spouseName->isEnabled());
     QVERIFY(!editor->field("SpousePassport")->isEnabled());
-    click(editor.navigator()->nextButton);
+    click(editor.arrow("nextButton"));
     editor.press(Qt::Key_C);
     QTRY_VERIFY(editor.isIn(CommandState::NewRecord));
     QVERIFY(!spouseName->isEnabled());

@@ -247,7 +247,7 @@ void RecordPrintingTest::printSendsTheCurrentRecord() {
     printing.printerInstalled = printer;
     printing.refuseJobs = refuses;
     QVERIFY(editor.open({original(1, "CHANNING", "A"), original(2, "AUYEUNG", "B")}));
-    editor.navigator()->nextButton->click(); // CHANNING, the second in name order
+    editor.arrow("nextButton")->click(); // CHANNING, the second in name order
     editor.services.answers = answers;
     if (!saveAs.isEmpty())
         editor.services.fileAnswers << editor.db.folder.file(saveAs);

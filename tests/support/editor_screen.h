@@ -82,6 +82,11 @@ struct EditorScreen {
         return control<Widget>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
     }
     Navigator* navigator() const { return control<Navigator>(QStringLiteral("Data1")); }
+    // One of the record control's arrows: "firstButton", "previousButton", "nextButton" or
+    // "lastButton".
+    QToolButton* arrow(const char* name) const {
+        return navigator()->findChild<QToolButton*>(QLatin1String(name));
+    }
     // What a screen reader says for the record control's caption.
     QString spokenCaption() const {
         QWidget* caption = navigator()->findChild<QLabel*>(QStringLiteral("caption"));
