@@ -25,6 +25,8 @@ Treatment treatmentOf(const QString& name) {
 // The longest start of the text that fits the width in code-page bytes, so that a line of
 // Chinese characters is cut where the store will take it, never inside a character.
 QString leading(const QString& text, int width) {
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.left(width); // a byte a character
     if (codepage::byteLength(text) <= width)
         return text;
     QString kept;

@@ -20,9 +20,23 @@ constexpr qint64 progressStep = 256;
 
 constexpr char rowFunction[] = "conversion_row_passes";
 constexpr char amountFunction[] = "conversion_amount";
+constexpr char addressFunction[] = "conversion_address";
 
 QByteArrayView textOf(sqlite3_value* value) {
     return {reinterpret_cast<const char*>(sqlite3_value_text(value)), sqlite3_value_bytes(value)};
+}
+
+QVariant qtValue(sqlite3_value* value) {
+    if (sqlite3_value_type(value) == SQLITE_NULL)
+        return {};
+    const QByteArrayView text = textOf(value);
+    return QString::fromUtf8(text.data(), text.size());
+}
+
+// The old address lines fitted to ours, as the careful way fits them.
+conversion::AddressLines fittedAddress(const conversion::ColumnMatch& match, sqlite3_value* first,
+                                       sqlite3_value* second) {
+    return conversion::fittedAddress(match, {qtValue(first), qtValue(second)});
 }
 
 bool textFits(QByteArrayView text, const ColumnDef& ours, int width) {
@@ -34,8 +48,8 @@ bool textFits(QByteArrayView text, const ColumnDef& ours, int width) {
 
 // True when the old value goes into our column as the engine copy writes it: no value, a
 // number in range, a text that fits, a year of ASCII characters and an amount of digits and
-// commas that fit once treated, an address line that fits without being cut.
-bool passes(sqlite3_value* value, const ColumnDef& ours, Treatment treatment, int addressWidth) {
+// commas that fit once treated, an address line of characters the code page holds.
+bool passes(sqlite3_value* value, const ColumnDef& ours, Treatment treatment) {
     const int type = sqlite3_value_type(value);
     if (type == SQLITE_NULL)
         return true;
@@ -57,8 +71,8 @@ bool passes(sqlite3_value* value, const ColumnDef& ours, Treatment treatment, in
         return length >= 0 && textFits(QByteArrayView(room.data(), length), ours, ours.width);
     }
     case Treatment::FirstAddress:
-    case Treatment::SecondAddress:
-        return textFits(text, ours, std::min(ours.width, addressWidth));
+    case Treatment::SecondAddress: // fitted as a pair; here only a text the code page can hold
+        return codepage::utf8ByteLength(text) >= 0;
     default:
         return textFits(text, ours, ours.width);
     }
@@ -70,8 +84,10 @@ public:
     RowSorting(const conversion::ColumnMatch& match, qint64 total,
                const ConversionProgress& progress)
         : m_columns(employeeColumns())
+        , m_match(match)
         , m_treatments(conversion::employeeTreatments(match))
-        , m_addressWidth(match.newAddressWidth)
+        , m_firstAddress(int(m_treatments.indexOf(Treatment::FirstAddress)))
+        , m_secondAddress(int(m_treatments.indexOf(Treatment::SecondAddress)))
         , m_status(columnIndex(m_columns, QStringLiteral("Status")))
         , m_total(total)
         , m_progress(progress) {}
@@ -97,14 +113,28 @@ private:
 
     bool allPass(sqlite3_value** values) const {
         for (std::size_t i = 0; i < m_columns.size(); ++i)
-            if (!passes(values[i], m_columns[i], m_treatments[qsizetype(i)], m_addressWidth))
+            if (!passes(values[i], m_columns[i], m_treatments[qsizetype(i)]))
                 return false;
-        return true;
+        return m_firstAddress < 0 || addressFits(values);
+    }
+
+    // The address lines as fitted, when an old line's column is wider than ours.
+    bool addressFits(sqlite3_value** values) const {
+        const conversion::AddressLines fitted =
+            fittedAddress(m_match, values[m_firstAddress], values[m_secondAddress]);
+        return lineFits(fitted.first, m_columns[std::size_t(m_firstAddress)]) &&
+               lineFits(fitted.second, m_columns[std::size_t(m_secondAddress)]);
+    }
+
+    static bool lineFits(const QVariant& line, const ColumnDef& ours) {
+        return line.isNull() || textFits(line.toString().toUtf8(), ours, ours.width);
     }
 
     Columns m_columns;
+    const conversion::ColumnMatch& m_match;
     QList<Treatment> m_treatments;
-    int m_addressWidth;
+    int m_firstAddress;
+    int m_secondAddress;
     int m_status;
     qint64 m_total;
     qint64 m_seen = 0;
@@ -133,16 +163,34 @@ void regroupAmount(sqlite3_context* context, int, sqlite3_value** values) {
     sqlite3_result_text(context, room.data(), int(length), SQLITE_TRANSIENT);
 }
 
-// What the engine copy writes into our column from the old one.
-QString projected(const ColumnDef& ours, Treatment treatment, bool inOld) {
-    const QString name = quoted(ours.name);
-    if (!inOld)
-        return QStringLiteral("NULL");
+// The first or second address line (the third argument, 1 or 2) fitted to ours.
+void fitAddressLine(sqlite3_context* context, int, sqlite3_value** values) {
+    const auto* match = static_cast<const conversion::ColumnMatch*>(sqlite3_user_data(context));
+    const conversion::AddressLines fitted = fittedAddress(*match, values[0], values[1]);
+    const QVariant& line = sqlite3_value_int(values[2]) == 1 ? fitted.first : fitted.second;
+    if (line.isNull())
+        return sqlite3_result_null(context);
+    const QByteArray utf8 = line.toString().toUtf8();
+    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// What the engine copy writes into our column from the old one (a column or NULL).
+QString projected(Treatment treatment, const QString& old) {
     if (treatment == Treatment::Year) // for a text of ASCII characters, as fullYear
-        return QStringLiteral("CASE WHEN length(%1) = 2 THEN '19' || %1 ELSE %1 END").arg(name);
+        return QStringLiteral("CASE WHEN length(%1) = 2 THEN '19' || %1 ELSE %1 END").arg(old);
     if (treatment == Treatment::Amount)
-        return QStringLiteral("%1(%2)").arg(QLatin1String(amountFunction), name);
-    return name;
+        return QStringLiteral("%1(%2)").arg(QLatin1String(amountFunction), old);
+    return old;
+}
+
+// An address line: as it is while both lines fit ours even in UTF-8 bytes (the code page never
+// takes more), else as fitted.
+QString projectedAddressLine(const QStringList& oldLines, int which, int width) {
+    const QString fits = QStringLiteral("coalesce(length(CAST(%1 AS BLOB)), 0) <= %2");
+    return QStringLiteral("CASE WHEN %1 AND %2 THEN %3 ELSE %4(%5, %6, %7) END")
+        .arg(fits.arg(oldLines[0]).arg(width), fits.arg(oldLines[1]).arg(width),
+             oldLines[which - 1], QLatin1String(addressFunction), oldLines[0], oldLines[1],
+             QString::number(which));
 }
 
 // The engine copy. Our column names serve for the old table's too, as the engine, like the
@@ -150,17 +198,25 @@ QString projected(const ColumnDef& ours, Treatment treatment, bool inOld) {
 QString engineCopySql(const conversion::ColumnMatch& match) {
     const Columns ours = employeeColumns();
     const QList<Treatment> treatments = conversion::employeeTreatments(match);
+    QStringList old; // each of our columns in the old table, or NULL
+    for (std::size_t i = 0; i < ours.size(); ++i)
+        old << (match.oldPosition.value(qsizetype(i), -1) >= 0 ? quoted(ours[i].name)
+                                                               : QStringLiteral("NULL"));
+    const QStringList oldLines{old.value(treatments.indexOf(Treatment::FirstAddress)),
+                               old.value(treatments.indexOf(Treatment::SecondAddress))};
     QStringList values;
-    QStringList arguments{QStringLiteral("rowid")};
-    for (std::size_t i = 0; i < ours.size(); ++i) {
-        const bool inOld = match.oldPosition.value(qsizetype(i), -1) >= 0;
-        values << projected(ours[i], treatments[qsizetype(i)], inOld);
-        arguments << (inOld ? quoted(ours[i].name) : QStringLiteral("NULL"));
+    for (qsizetype i = 0; i < old.size(); ++i) {
+        const Treatment treatment = treatments[i];
+        if (treatment == Treatment::FirstAddress || treatment == Treatment::SecondAddress)
+            values << projectedAddressLine(oldLines, treatment == Treatment::FirstAddress ? 1 : 2,
+                                           match.newAddressWidth);
+        else
+            values << projected(treatment, old[i]);
     }
     return QStringLiteral("INSERT INTO main.%1 (rowid, %2) SELECT rowid + 1, %3 FROM old.%1 "
-                          "WHERE %4(%5) ORDER BY rowid")
+                          "WHERE %4(rowid, %5) ORDER BY rowid")
         .arg(QLatin1String(table::employee), columnList(ours), values.join(u','),
-             QLatin1String(rowFunction), arguments.join(u','));
+             QLatin1String(rowFunction), old.join(u','));
 }
 
 void defineFunction(Database& db, const char* name, int arguments, void* data,
@@ -176,9 +232,12 @@ qint64 copyInEngine(Database& fresh, const conversion::ColumnMatch& match, RowSo
     const int arguments = static_cast<int>(employeeColumns().size()) + 1;
     defineFunction(fresh, rowFunction, arguments, &sorting, sortRow);
     defineFunction(fresh, amountFunction, 1, nullptr, regroupAmount);
-    const auto forget = qScopeGuard([&] { // the sorting goes when this returns
-        sqlite3_create_function_v2(fresh.handle(), rowFunction, arguments, SQLITE_UTF8, nullptr,
-                                   nullptr, nullptr, nullptr, nullptr);
+    defineFunction(fresh, addressFunction, 3, const_cast<conversion::ColumnMatch*>(&match),
+                   fitAddressLine);
+    const auto forget = qScopeGuard([&] { // the sorting and the match go when this returns
+        for (const auto& [name, count] : {std::pair{rowFunction, arguments}, {addressFunction, 3}})
+            sqlite3_create_function_v2(fresh.handle(), name, count, SQLITE_UTF8, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr);
     });
     try {
         fresh.exec(engineCopySql(match));

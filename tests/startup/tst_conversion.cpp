@@ -225,6 +225,11 @@ void TestConversion::valueTakenOrRefused_data() {
         << 7 << QVariant(QStringLiteral("1234567890")) << tooLong << "";
     QTest::newRow("address of 45") << 4 << QVariant(fortyFive) << 0 << "";
     QTest::newRow("address of 46") << 4 << QVariant(fortyFive + u'b') << 0 << fortyFive;
+    QTest::newRow("20 Chinese in a 45-byte address") << 4 << QVariant(QString(20, chen)) << 0 << "";
+    QTest::newRow("23 Chinese in a 45-byte address")
+        << 4 << QVariant(QString(23, chen)) << 0 << QString(22, chen);
+    QTest::newRow("address outside the code page")
+        << 4 << QVariant(QStringLiteral("A\U0001F600")) << tooLong << "";
 }
 
 // Every old value goes through our columns' checks: what they refuse stops the conversion with

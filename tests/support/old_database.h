@@ -42,8 +42,8 @@ inline QVariantList oldPlaceholder() {
             QVariant(), QVariant(),          QVariant(), QVariant()};
 }
 
-// Numbered original records for the larger cases: every odd one with a first address line too
-// long for ours.
+// Numbered original records for the larger cases, each with a first address line too long for
+// ours; every odd one with an amount that has blanks around it.
 inline QList<QVariantList> oldRecords(int count) {
     QList<QVariantList> rows{oldPlaceholder()};
     for (int n = 1; n <= count; ++n)
@@ -51,10 +51,10 @@ inline QList<QVariantList> oldRecords(int count) {
                              QStringLiteral("O"),
                              QStringLiteral(" "),
                              QStringLiteral("NAME%1").arg(n),
-                             n % 2 ? QString(50, u'a') : QStringLiteral("1 MAIN ST"),
+                             QString(50, u'a'),
                              QStringLiteral("HONG KONG"),
                              QStringLiteral("98"),
-                             QStringLiteral("1234567"),
+                             n % 2 ? QStringLiteral(" 1234567 ") : QStringLiteral("1234567"),
                              QStringLiteral("12000")};
     return rows;
 }
