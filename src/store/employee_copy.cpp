@@ -39,11 +39,11 @@ conversion::AddressLines fittedAddress(const conversion::ColumnMatch& match, sql
     return conversion::fittedAddress(match, {qtValue(first), qtValue(second)});
 }
 
-bool textFits(QByteArrayView text, const ColumnDef& ours, int width) {
+bool textFits(QByteArrayView text, const ColumnDef& ours) {
     if (text.isEmpty() && !ours.emptyAllowed)
         return false;
     const int bytes = codepage::utf8ByteLength(text);
-    return bytes >= 0 && bytes <= width;
+    return bytes >= 0 && bytes <= ours.width;
 }
 
 // True when the old value goes into our column as the engine copy writes it: no value, a
@@ -63,18 +63,18 @@ bool passes(sqlite3_value* value, const ColumnDef& ours, Treatment treatment) {
     case Treatment::Year: {
         std::array<char, 4> room{};
         const std::optional<QByteArrayView> year = conversion::fullYearBytes(text, room);
-        return year && textFits(*year, ours, ours.width);
+        return year && textFits(*year, ours);
     }
     case Treatment::Amount: {
         std::array<char, 16> room{};
         const qsizetype length = conversion::regroupedDigits(text, room.data(), room.size());
-        return length >= 0 && textFits(QByteArrayView(room.data(), length), ours, ours.width);
+        return length >= 0 && textFits(QByteArrayView(room.data(), length), ours);
     }
     case Treatment::FirstAddress:
     case Treatment::SecondAddress: // fitted as a pair; here only a text the code page can hold
         return codepage::utf8ByteLength(text) >= 0;
     default:
-        return textFits(text, ours, ours.width);
+        return textFits(text, ours);
     }
 }
 
@@ -127,7 +127,7 @@ private:
     }
 
     static bool lineFits(const QVariant& line, const ColumnDef& ours) {
-        return line.isNull() || textFits(line.toString().toUtf8(), ours, ours.width);
+        return line.isNull() || textFits(line.toString().toUtf8(), ours);
     }
 
     Columns m_columns;
@@ -166,12 +166,16 @@ void regroupAmount(sqlite3_context* context, int, sqlite3_value** values) {
 // The first or second address line (the third argument, 1 or 2) fitted to ours.
 void fitAddressLine(sqlite3_context* context, int, sqlite3_value** values) {
     const auto* match = static_cast<const conversion::ColumnMatch*>(sqlite3_user_data(context));
-    const conversion::AddressLines fitted = fittedAddress(*match, values[0], values[1]);
-    const QVariant& line = sqlite3_value_int(values[2]) == 1 ? fitted.first : fitted.second;
-    if (line.isNull())
-        return sqlite3_result_null(context);
-    const QByteArray utf8 = line.toString().toUtf8();
-    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    try {
+        const conversion::AddressLines fitted = fittedAddress(*match, values[0], values[1]);
+        const QVariant& line = sqlite3_value_int(values[2]) == 1 ? fitted.first : fitted.second;
+        if (line.isNull())
+            return sqlite3_result_null(context);
+        const QByteArray utf8 = line.toString().toUtf8();
+        sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } catch (...) { // out of memory; nothing may cross the engine
+        sqlite3_result_error_nomem(context);
+    }
 }
 
 // What the engine copy writes into our column from the old one (a column or NULL).
