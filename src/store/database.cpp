@@ -106,10 +106,11 @@ EngineError describe(int rc, const QString& path, const char* detail, int system
 
 sqlite3* openHandle(const QString& path, int flags) {
     // One thread does all database work, so the engine's per-call locking is pure cost. Names
-    // attached as URIs may ask for read-only access; our own paths never start with "file:".
+    // attached as URIs may ask for read-only access; an absolute path never reads as one.
     flags |= SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    const QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const EngineError error =
             describe(rc, path, db ? sqlite3_errmsg(db) : "", db ? sqlite3_system_errno(db) : 0);

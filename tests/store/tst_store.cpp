@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -70,6 +71,7 @@ private slots:
     void externalClientNeedsTheKey();
     void plainFileOpensWithAPassword();
     void createForConversionReplacesALeftover();
+    void relativePathIsNoAddress();
     void refusesValuesTheColumnCannotHold_data();
     void refusesValuesTheColumnCannotHold();
     void refusedRowWritesNothing();
@@ -114,6 +116,19 @@ void TestStore::packedRowComesBackAsItWent() {
     }
     QCOMPARE(back[6], QVariant(QStringLiteral("2.5")));
     QVERIFY(unpackRow(packRow({})).isEmpty());
+}
+
+// A relative folder named like an address ("file:...") is still a folder.
+void TestStore::relativePathIsNoAddress() {
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("file:returns")));
+    const QString earlier = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(earlier); });
+    Database::create(QStringLiteral("file:returns/xw73d.mdb"), workingFormat, QStringLiteral("qvz"))
+        .exec(QStringLiteral("CREATE TABLE t (x)"));
+    QVERIFY(QFileInfo(folder.filePath(QStringLiteral("file:returns/xw73d.mdb"))).size() > 0);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
 void TestStore::freshDatabaseIsEncrypted() {
