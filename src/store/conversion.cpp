@@ -80,7 +80,7 @@ void fillNewDatabase(Database& old, const QString& folder, const ConversionProgr
     qint64 written = 0;
     {
         Database fresh = createConversionTarget(folder);
-        fresh.attachReadOnly(old.path(), "old");
+        fresh.attachReadOnly(old.path(), oldSchema);
         Transaction transaction(fresh, Transaction::Start::Deferred);
         copyEmployer(old, fresh);
         written = copyEmployees(old, fresh, progress);

@@ -217,10 +217,10 @@ QString engineCopySql(const conversion::ColumnMatch& match) {
         else
             values << projected(treatment, old[i]);
     }
-    return QStringLiteral("INSERT INTO main.%1 (rowid, %2) SELECT rowid + 1, %3 FROM old.%1 "
-                          "WHERE %4(rowid, %5) ORDER BY rowid")
+    return QStringLiteral("INSERT INTO main.%1 (rowid, %2) SELECT rowid + 1, %3 FROM %4.%1 "
+                          "WHERE %5(rowid, %6) ORDER BY rowid")
         .arg(QLatin1String(table::employee), columnList(ours), values.join(u','),
-             QLatin1String(rowFunction), old.join(u','));
+             QLatin1String(oldSchema), QLatin1String(rowFunction), old.join(u','));
 }
 
 void defineFunction(Database& db, const char* name, int arguments, void* data,
