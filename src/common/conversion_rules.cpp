@@ -221,11 +221,6 @@ RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow) {
     return row;
 }
 
-bool isPlaceholder(const ColumnMatch& match, const RowValues& oldRow) {
-    const int status = columnIndex(employeeColumns(), QStringLiteral("Status"));
-    return isPlaceholderStatus(valueAt(oldRow, match.oldPosition.value(status, -1)));
-}
-
 bool isPlaceholderStatus(const QVariant& status) {
     return status.toString() == u"H";
 }

@@ -76,8 +76,7 @@ AddressLines fittedAddress(const ColumnMatch& match, const AddressLines& old);
 // The old employee row in our column order, each column treated as its kind needs.
 RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow);
 
-// True for the one placeholder row, which a new database has already.
-bool isPlaceholder(const ColumnMatch& match, const RowValues& oldRow);
+// True for the status of the one placeholder row, which a new database has already.
 bool isPlaceholderStatus(const QVariant& status);
 
 } // namespace conversion

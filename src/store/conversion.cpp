@@ -26,14 +26,6 @@ conversion::OldLayout layoutOf(Database& old, const char* tableName) {
     return layout;
 }
 
-RowValues wholeRow(const Statement& query) {
-    RowValues values;
-    values.reserve(query.columnCount());
-    for (int i = 0; i < query.columnCount(); ++i)
-        values << query.value(i);
-    return values;
-}
-
 qint64 countRows(Database& db, const char* tableName) {
     Statement count =
         db.prepare(QStringLiteral("select count(*) from %1").arg(QLatin1String(tableName)));
@@ -51,7 +43,7 @@ void copyEmployer(Database& old, Database& fresh) {
     if (!oldRow.next())
         throw EngineError(engine::NoCurrentRecord,
                           QObject::tr("The old database has no employer row."));
-    const RowValues oldValues = wholeRow(oldRow);
+    const RowValues oldValues = readWholeRow(oldRow);
     Statement newRow = fresh.prepare(
         QStringLiteral("select rowid, %1 from employer limit 1").arg(columnList(ours)));
     newRow.next();

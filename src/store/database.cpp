@@ -247,6 +247,14 @@ QString Database::formatVersion() {
     return QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
 }
 
+QStringList Database::objectNames() {
+    QStringList names;
+    Statement read(*this, QStringLiteral("SELECT name FROM sqlite_master ORDER BY name"));
+    while (read.next())
+        names << read.value(0).toString();
+    return names;
+}
+
 qint64 Database::lastInsertRowId() const {
     return sqlite3_last_insert_rowid(m_db);
 }

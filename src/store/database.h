@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <optional>
 
@@ -45,6 +46,8 @@ public:
     void exec(const QString& sql);
     Statement prepare(const QString& sql);
     QString formatVersion();
+    // The names of the file's tables and indexes, in order.
+    QStringList objectNames();
     qint64 lastInsertRowId() const;
     int changes() const;
     const QString& path() const { return m_path; }

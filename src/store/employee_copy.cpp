@@ -108,7 +108,7 @@ public:
 
 private:
     static bool isPlaceholder(sqlite3_value* status) {
-        return sqlite3_value_type(status) != SQLITE_NULL && textOf(status) == "H";
+        return conversion::isPlaceholderStatus(qtValue(status));
     }
 
     bool allPass(sqlite3_value** values) const {
@@ -258,62 +258,31 @@ qint64 copyInEngine(Database& fresh, const conversion::ColumnMatch& match, RowSo
 qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::ColumnMatch& match,
                         qint64 total, const ConversionProgress& progress) {
     RowSorting sorting(match, total, progress);
-    qint64 written = copyInEngine(fresh, match, sorting);
+    const qint64 copied = copyInEngine(fresh, match, sorting);
     qint64 done = total - qint64(sorting.heldBack.size());
     progress(done, total);
-    EmployeeCopier copier(fresh, match);
+    // The careful way: each held-back row through Qt values, the conversion rules and the full
+    // check, which converts it or names what our column refuses.
+    const Columns ours = employeeColumns();
     Statement read = old.prepare(QStringLiteral("select * from employee where rowid = ?"));
+    Statement insert =
+        fresh.prepare(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (?%3)")
+                          .arg(QLatin1String(table::employee), columnList(ours),
+                               QStringLiteral(",?").repeated(qsizetype(ours.size()))));
     for (const qint64 rowid : sorting.heldBack) {
         read.reset();
         read.bind(1, rowid);
         read.next();
-        copier.copy(read, rowid + 1);
-        ++written;
+        const RowValues values = conversion::convertedEmployee(match, readWholeRow(read));
+        insert.reset();
+        insert.bind(1, rowid + 1);
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            checkValue(ours[i], values[qsizetype(i)]);
+            insert.bind(int(i) + 2, values[qsizetype(i)]);
+        }
+        insert.run();
         if (++done % progressStep == 0)
             progress(done, total);
     }
-    return written;
-}
-
-EmployeeCopier::EmployeeCopier(Database& fresh, const conversion::ColumnMatch& match)
-    : m_columns(employeeColumns())
-    , m_match(match)
-    , m_treatments(conversion::employeeTreatments(match))
-    , m_insert(
-          fresh.prepare(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (?%3)")
-                            .arg(QLatin1String(table::employee), columnList(m_columns),
-                                 QStringLiteral(",?").repeated(qsizetype(m_columns.size()))))) {}
-
-void EmployeeCopier::copy(const Statement& oldRow, qint64 rowid) {
-    const auto oldValue = [&oldRow](int from) {
-        return from < 0 ? QVariant() : oldRow.value(from);
-    };
-    const auto positionOf = [this](Treatment wanted) {
-        return m_match.oldPosition.value(m_treatments.indexOf(wanted), -1);
-    };
-    if (m_treatments.contains(Treatment::FirstAddress))
-        m_fittedAddress =
-            conversion::fittedAddress(m_match, {oldValue(positionOf(Treatment::FirstAddress)),
-                                                oldValue(positionOf(Treatment::SecondAddress))});
-    m_insert.reset();
-    m_insert.bind(1, rowid);
-    for (int i = 0; i < static_cast<int>(m_columns.size()); ++i) {
-        const QVariant value = convertedValue(i, oldRow);
-        checkValue(m_columns[static_cast<std::size_t>(i)], value);
-        m_insert.bind(i + 2, value);
-    }
-    m_insert.run();
-}
-
-QVariant EmployeeCopier::convertedValue(int column, const Statement& oldRow) {
-    const int from = m_match.oldPosition.value(column, -1);
-    switch (m_treatments.at(column)) {
-    case Treatment::FirstAddress:
-        return m_fittedAddress.first;
-    case Treatment::SecondAddress:
-        return m_fittedAddress.second;
-    default:
-        return conversion::treatedValue(m_treatments.at(column),
-                                        from < 0 ? QVariant() : oldRow.value(from));
-    }
+    return copied + qint64(sorting.heldBack.size());
 }

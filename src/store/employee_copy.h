@@ -20,21 +20,3 @@ inline constexpr char oldSchema[] = "old";
 // them or names what our column refuses.
 qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::ColumnMatch& match,
                         qint64 total, const ConversionProgress& progress);
-
-// The careful way for one old row at a time.
-class EmployeeCopier {
-public:
-    EmployeeCopier(Database& fresh, const conversion::ColumnMatch& match);
-    // Writes the old row at the query's current row under `rowid`. Raises an EngineError for a
-    // value our column refuses.
-    void copy(const Statement& oldRow, qint64 rowid);
-
-private:
-    QVariant convertedValue(int column, const Statement& oldRow);
-
-    Columns m_columns;
-    conversion::ColumnMatch m_match;
-    QList<conversion::Treatment> m_treatments;
-    conversion::AddressLines m_fittedAddress;
-    Statement m_insert;
-};

@@ -103,8 +103,7 @@ void RecordSet::cancelUpdate() {
 bool RecordSet::selects(const RowValues& row) const {
     const QVariant status = row[columnIndex(employee(), QStringLiteral("Status"))];
     // The selections compare Status as the column does, without regard to case.
-    const bool placeholder =
-        compareNames({status, QString(), 0}, {QStringLiteral("H"), QString(), 0}) == 0;
+    const bool placeholder = status.toString().compare(u"H", Qt::CaseInsensitive) == 0;
     if (m_source == RecordSource::ByName)
         return !status.isNull() && !placeholder;
     return m_source == RecordSource::Placeholder && placeholder;

@@ -76,6 +76,14 @@ qint64 RowInserter::insert(const RowValues& values) {
     return m_db.lastInsertRowId();
 }
 
+RowValues readWholeRow(const Statement& query) {
+    RowValues values;
+    values.reserve(query.columnCount());
+    for (int i = 0; i < query.columnCount(); ++i)
+        values << query.value(i);
+    return values;
+}
+
 qint64 insertRow(Database& db, const char* tableName, Columns columns, const RowValues& values) {
     return RowInserter(db, tableName, columns).insert(values);
 }

@@ -16,6 +16,8 @@ QString insertSql(const char* tableName, Columns columns);
 
 RowValues emptyRow(Columns columns);
 RowValues readRow(Statement& query, Columns columns, int firstColumn = 0);
+// Every column of the query's current row, in the query's order.
+RowValues readWholeRow(const Statement& query);
 
 // Inserts many rows through one prepared statement; each row is checked first as insertRow does.
 class RowInserter {

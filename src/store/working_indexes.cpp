@@ -22,19 +22,10 @@ const IndexDefinition workingIndexes[] = {
      "Status, SheetNo) WHERE Status <> 'H'"},
 };
 
-QStringList existingIndexes(Database& db) {
-    QStringList names;
-    Statement read =
-        db.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
-    while (read.next())
-        names << read.value(0).toString();
-    return names;
-}
-
 } // namespace
 
 void addWorkingIndexes(Database& db) {
-    const QStringList existing = existingIndexes(db);
+    const QStringList existing = db.objectNames();
     QStringList missing;
     for (const IndexDefinition& index : workingIndexes)
         if (!existing.contains(QLatin1String(index.name)))

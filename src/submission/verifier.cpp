@@ -12,15 +12,6 @@
 
 namespace {
 
-QStringList objectNames(Database& submission) {
-    QStringList names;
-    Statement read =
-        submission.prepare(QStringLiteral("SELECT name FROM sqlite_master ORDER BY name"));
-    while (read.next())
-        names << read.value(0).toString();
-    return names;
-}
-
 QString imageDigest(Database& submission) {
     QCryptographicHash hash(QCryptographicHash::Md5);
     streamReturnImage(submission, [&](const QByteArray& bytes) { hash.addData(bytes); });
@@ -43,7 +34,7 @@ QList<SubmissionCheck> verifySubmission(const QString& submissionPath) {
     Database submission = openForReading(submissionPath);
     const QStringList expected{QLatin1String(submissionEmployeeTable),
                                QLatin1String(submissionEmployerTable)};
-    const QStringList names = objectNames(submission);
+    const QStringList names = submission.objectNames();
     const SubmissionCheck tables{QStringLiteral("Tables"), names.join(QStringLiteral(", ")),
                                  expected.join(QStringLiteral(", "))};
     // Without both tables nothing else can be compared.
