@@ -3,6 +3,7 @@
 #include "cli/terminal_password.h"
 #include "cli/verify_command.h"
 #include "common/message_boxes.h"
+#include "common/secrets.h"
 #include "common/version.h"
 #include "platform/desktop_printing.h"
 #include "platform/desktop_services.h"
@@ -89,7 +90,8 @@ int runBackupCommand(int argc, char* argv[], const Options& options) {
         return 1;
     }
     if (options.listBackups)
-        return cli::listBackups(folder, out, errors);
+        return cli::listBackups(folder, out, errors,
+                                [&errors] { return cli::commandLinePassword(errors); });
     return cli::restoreBackup(folder, options.restoreBackup, QDateTime::currentDateTime(), out,
                               errors);
 }
@@ -109,6 +111,8 @@ int runCsvVerb(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything reads the password or a record.
+    secrets::stopCoreDumps();
     // A file-size limit then fails the write like a full disk, which the store reports, instead
     // of killing the program part-way through it.
     std::signal(SIGXFSZ, SIG_IGN);

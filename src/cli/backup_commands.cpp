@@ -1,22 +1,44 @@
 #include "cli/backup_commands.h"
 
 #include "common/engine_error.h"
+#include "common/secrets.h"
 #include "store/backups.h"
 #include "store/schema.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace cli {
 namespace {
 
 const QString shownTime = QStringLiteral("yyyy-MM-dd HH:mm");
 
+bool someCountUnread(const QList<backups::Backup>& copies) {
+    return std::any_of(copies.cbegin(), copies.cend(),
+                       [](const backups::Backup& copy) { return !copy.records; });
+}
+
+// The copies with their counts: first with the default password alone, and only when that
+// leaves some copy unread with the password the user gives.
+QList<backups::Backup> listedCopies(const QString& programFolder,
+                                    const std::function<QString()>& password) {
+    const QStringList withoutAsking{schema::defaultPassword, QString()};
+    QList<backups::Backup> copies = backups::list(programFolder, withoutAsking);
+    if (!someCountUnread(copies))
+        return copies;
+    QString given = password();
+    copies = backups::list(programFolder, withoutAsking + QStringList{given});
+    secrets::overwrite(given);
+    return copies;
+}
+
 } // namespace
 
-int listBackups(const QString& programFolder, QTextStream& out, QTextStream& errors) {
+int listBackups(const QString& programFolder, QTextStream& out, QTextStream& errors,
+                const std::function<QString()>& password) {
     QList<backups::Backup> copies;
     try {
-        copies = backups::list(programFolder, {schema::defaultPassword, QString()});
+        copies = listedCopies(programFolder, password);
     } catch (const EngineError& error) {
         errors << "xw73d: " << error.description() << '\n';
         return 1;
@@ -47,9 +69,10 @@ int restoreBackup(const QString& programFolder, const QString& name, const QDate
     }
     if (!keptName.isEmpty())
         out << "The working database as it was is kept as " << keptName << ".\n";
-    out << "The working database is now the backup copy " << name << ".\n"
-        << "Its password is the one that was in use when the copy was taken, on "
-        << copy->taken.toString(shownTime) << ".\n";
+    out << "The working database is now the backup copy " << name << ", taken on "
+        << copy->taken.toString(shownTime) << ".\n"
+        << "Its password is the one in use before the restore: a password change gives every "
+           "kept copy the new password.\n";
     return 0;
 }
 

@@ -1,12 +1,14 @@
 #include "cli/csv_commands.h"
 
 #include "common/files.h"
+#include "common/secrets.h"
 #include "import/record_transfer.h"
 #include "store/database.h"
 #include "store/schema.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <optional>
 
@@ -48,8 +50,10 @@ Database openWorkingDatabase(const QString& dataDir, const std::function<QString
         throw EngineError(engine::FileNotFound,
                           QObject::tr("There is no working database in the folder '%1'.")
                               .arg(QDir::toNativeSeparators(folder)));
+    QString given = password();
+    const auto forget = qScopeGuard([&given] { secrets::overwrite(given); });
     return Database::open(databasePath(folder, DatabaseFile::Working),
-                          OpenOptions{.password = password(), .exclusive = true});
+                          OpenOptions{.password = given, .exclusive = true});
 }
 
 int reportFailure(QTextStream& errors, const char* verb, const EngineError& error) {

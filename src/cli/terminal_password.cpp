@@ -1,5 +1,6 @@
 #include "cli/terminal_password.h"
 
+#include "common/secrets.h"
 #include <QFile>
 #include <cstdio>
 #include <termios.h>
@@ -15,7 +16,9 @@ QString readLine() {
     QByteArray line = input.readLine();
     if (line.endsWith('\n'))
         line.chop(1);
-    return QString::fromUtf8(line);
+    const QString typed = QString::fromUtf8(line);
+    secrets::overwrite(line);
+    return typed;
 }
 
 // Echo goes back on however the read ends.
@@ -44,9 +47,12 @@ private:
 } // namespace
 
 QString commandLinePassword(QTextStream& errors) {
-    const QByteArray fromEnvironment = qgetenv("XW73D_PASSWORD");
-    if (qEnvironmentVariableIsSet("XW73D_PASSWORD"))
-        return QString::fromUtf8(fromEnvironment);
+    if (std::optional<QByteArray> fromEnvironment =
+            secrets::takeEnvironmentVariable("XW73D_PASSWORD")) {
+        const QString password = QString::fromUtf8(*fromEnvironment);
+        secrets::overwrite(*fromEnvironment);
+        return password;
+    }
     if (!isatty(STDIN_FILENO))
         return readLine();
     errors << "Password: " << Qt::flush;

@@ -1,5 +1,7 @@
 #include "platform/widgets.h"
 
+#include "common/secrets.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +17,17 @@ QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
     field->setMaxLength(maxLength);
     field->setAccessibleName(accessibleName);
     return field;
+}
+
+QString takeText(QLineEdit* field) {
+    QString typed = field->text();
+    field->setText(QString()); // unlike clear, setText drops the undo steps
+    return typed;
+}
+
+void emptyPasswordField(QLineEdit* field) {
+    QString typed = takeText(field);
+    secrets::overwrite(typed);
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {

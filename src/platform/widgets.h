@@ -19,6 +19,12 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 // A text field that shows every character as "*".
 QLineEdit* passwordField(QWidget* parent, const char* name, int maxLength,
                          const QString& accessibleName);
+// Empties a field with its undo steps (which hold every typed character) and returns the text it
+// held, which the field no longer shares.
+QString takeText(QLineEdit* field);
+// Takes a password field's text and overwrites it; a text another string still shares (the run
+// keeps the login password) stays where it is.
+void emptyPasswordField(QLineEdit* field);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
 // A caption as a screen reader should speak it: mnemonic markers dropped, "&&" read as "&".
 QString spokenText(const QString& caption);

@@ -48,15 +48,17 @@ LoginDialog::LoginDialog(RunState& state, QWidget* parent)
 }
 
 void LoginDialog::logIn() {
-    logInWith(m_passwordEdit->text());
+    if (const std::optional<EngineError> failure = logInWith(m_passwordEdit->text()))
+        loginFailed(*failure);
 }
 
 void LoginDialog::logInWithDefaultPassword() {
     m_passwordEdit->setText(schema::defaultPassword);
-    logInWith(schema::defaultPassword);
+    if (const std::optional<EngineError> failure = logInWith(schema::defaultPassword))
+        loginFailed(*failure);
 }
 
-void LoginDialog::logInWith(const QString& password) {
+std::optional<EngineError> LoginDialog::logInWith(const QString& password) {
     --m_attemptsLeft;
     m_state.login.reset();
     try {
@@ -67,12 +69,12 @@ void LoginDialog::logInWith(const QString& password) {
                                            "select max(rowid) from employee"));
     } catch (const EngineError& error) {
         m_state.login.reset();
-        loginFailed(error.number(), error.description());
-        return;
+        return error;
     }
     m_state.loginPassword = password;
     emit loggedIn();
     leave();
+    return std::nullopt;
 }
 
 void LoginDialog::leave() {
@@ -84,15 +86,16 @@ void LoginDialog::reject() {
     quit();
 }
 
-void LoginDialog::loginFailed(int number, const QString& description) {
+void LoginDialog::loginFailed(const EngineError& error) {
+    const int number = error.number();
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
-        showError(description + u' ' + QString::number(number));
+        showError(error.description() + u' ' + QString::number(number));
         platform::endRun(1);
         return;
     }
     if (m_attemptsLeft > 0) {
         showError(QStringLiteral("Login attempt failed.  Try again?   (Incorrect Password.)"));
-        m_passwordEdit->clear();
+        widgets::emptyPasswordField(m_passwordEdit);
         m_passwordEdit->setFocus();
         return;
     }

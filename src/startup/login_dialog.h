@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/engine_error.h"
+
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -29,10 +32,11 @@ signals:
 
 private:
     void logIn();
-    void logInWith(const QString& password);
+    // The failure, for the caller to answer once the typed text is no longer held.
+    std::optional<EngineError> logInWith(const QString& password);
     void requestPasswordChange();
     void quit();
-    void loginFailed(int number, const QString& description);
+    void loginFailed(const EngineError& error);
     void leave();
 
     QLabel* m_passwordLabel;

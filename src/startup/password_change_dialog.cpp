@@ -6,14 +6,25 @@
 #include "startup/backup_guard.h"
 #include "startup/password_rules.h"
 #include "startup/run_state.h"
+#include "store/backup_rekey.h"
 #include "store/backups.h"
 #include "store/password_change.h"
 #include "store/schema.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+
+namespace {
+
+// Re-keying a few small copies takes less; the bar appears only when it goes on longer.
+constexpr qint64 momentMs = 400;
+
+} // namespace
 
 PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
     : QDialog(parent)
@@ -28,6 +39,9 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
     m_yesButton = widgets::button(this, "cmdYes", QStringLiteral("&Yes"));
     m_noButton = widgets::button(this, "cmdNo", QStringLiteral("&No"));
     m_yesButton->setDefault(true);
+    m_progressBar = widgets::named(new QProgressBar(this), "rekeyProgress");
+    m_progressBar->setFormat(tr("Backup copies: %v of %m"));
+    m_progressBar->hide();
 
     auto* layout = new QGridLayout(this);
     int row = 0;
@@ -37,7 +51,8 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
     }
     layout->addWidget(new QLabel(QStringLiteral("Confirm ?"), this), row, 0);
     layout->addWidget(m_yesButton, row, 1);
-    layout->addWidget(m_noButton, row, 2);
+    layout->addWidget(m_noButton, row++, 2);
+    layout->addWidget(m_progressBar, row, 0, 1, 3);
     setTabOrder(m_oldPasswordEdit, m_newPasswordEdit);
     setTabOrder(m_newPasswordEdit, m_retypedPasswordEdit);
     setTabOrder(m_retypedPasswordEdit, m_yesButton);
@@ -79,8 +94,7 @@ bool PasswordChangeDialog::changePassword() {
             return false;
         }
         showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
-        for (QLineEdit* field : {m_oldPasswordEdit, m_newPasswordEdit, m_retypedPasswordEdit})
-            field->clear();
+        emptyPasswordFields();
         m_oldPasswordEdit->setFocus();
         --m_attemptsLeft;
         return false;
@@ -94,13 +108,46 @@ bool PasswordChangeDialog::changePassword() {
         }))
         return false;
     m_state.loginPassword = m_newPasswordEdit->text();
+    rekeyBackups();
+    emptyPasswordFields();
     return true;
+}
+
+// The kept copies take the new password too; the change itself is done whatever becomes of
+// them, so a copy that cannot follow is only named.
+void PasswordChangeDialog::rekeyBackups() {
+    // The screen's events run for the bar; no command of it may run meanwhile.
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer clock;
+    clock.start();
+    const backups::RekeyResult result =
+        backups::rekeyAll(m_state.programFolder, m_oldPasswordEdit->text(), m_state.loginPassword,
+                          [this, &clock](int done, int total) {
+                              if (m_progressBar->isHidden() && clock.elapsed() < momentMs)
+                                  return;
+                              m_progressBar->setRange(0, total);
+                              m_progressBar->setValue(done);
+                              m_progressBar->show();
+                              QCoreApplication::processEvents();
+                          });
+    m_progressBar->hide();
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+    const QString problems = backups::rekeyProblems(result, m_state.programFolder);
+    if (!problems.isEmpty())
+        showInformation(problems);
+}
+
+void PasswordChangeDialog::emptyPasswordFields() {
+    for (QLineEdit* field : {m_oldPasswordEdit, m_newPasswordEdit, m_retypedPasswordEdit})
+        widgets::emptyPasswordField(field);
 }
 
 void PasswordChangeDialog::retypeNew(const QString& message) {
     showError(message);
-    m_newPasswordEdit->clear();
-    m_retypedPasswordEdit->clear();
+    widgets::emptyPasswordField(m_newPasswordEdit);
+    widgets::emptyPasswordField(m_retypedPasswordEdit);
     m_newPasswordEdit->setFocus();
 }
 

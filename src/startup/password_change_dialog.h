@@ -4,11 +4,13 @@
 #include <cstdint>
 
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 struct RunState;
 
 // "Change of Password" (object name "fChgPwd"): opens the working database with the old password,
-// keeps that connection as the login connection and sets the new password on it.
+// keeps that connection as the login connection and sets the new password on it; the kept backup
+// copies are then given the new password as well.
 class PasswordChangeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +27,8 @@ private:
     void confirmChange();
     void decline();
     bool changePassword();
+    void rekeyBackups();
+    void emptyPasswordFields();
     void retypeNew(const QString& message);
     void leave();
 
@@ -33,6 +37,7 @@ private:
     QLineEdit* m_retypedPasswordEdit;
     QPushButton* m_yesButton;
     QPushButton* m_noButton;
+    QProgressBar* m_progressBar;
 
     RunState& m_state;
     std::uint8_t m_attemptsLeft = 2;

@@ -12,6 +12,10 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace backups {
 namespace {
 
@@ -89,6 +93,22 @@ void copyFileChecked(const QString& from, const QString& to) {
     files::removeDatabaseAt(to);
     verifiedcopy::copyFile(from, to);
 }
+
+// The byte copies of a restore hold every record, so they are made readable by the user alone,
+// whatever the umask the program was started with.
+class OwnerOnlyNewFiles {
+public:
+#ifdef Q_OS_UNIX
+    OwnerOnlyNewFiles()
+        : m_saved(::umask(S_IRWXG | S_IRWXO)) {}
+    ~OwnerOnlyNewFiles() {
+        ::umask(m_saved);
+    }
+
+private:
+    mode_t m_saved;
+#endif
+};
 
 // The working database may be replaced only while no program holds it, and only when no change
 // was interrupted half-way (its journal would no longer fit the restored file).
@@ -182,6 +202,7 @@ QString restore(const QString& programFolder, const QString& name, const QDateTi
         throw EngineError(engine::FileNotFound,
                           QObject::tr("There is no backup copy named '%1'.").arg(name));
     const QString working = files::inFolder(programFolder, schema::workingFile);
+    const OwnerOnlyNewFiles ownerOnly;
     QString keptName;
     if (QFileInfo::exists(working)) {
         checkNotInUse(working);

@@ -1,6 +1,7 @@
 #include "store/database.h"
 
 #include "common/files.h"
+#include "common/secrets.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,8 +123,9 @@ sqlite3* openHandle(const QString& path, int flags) {
 }
 
 void applyKey(sqlite3* db, const QString& key) {
-    const QByteArray bytes = key.toUtf8();
+    QByteArray bytes = key.toUtf8();
     sqlite3_key(db, bytes.constData(), static_cast<int>(bytes.size()));
+    secrets::overwrite(bytes); // the engine keeps a copy of its own
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // The automatic backup copies: names, the newest 20 kept, the list with its record counts,
 // failures that leave nothing behind, and the restore with its safeguards. The verbs are run
 // in the real program as a user runs them.
+#include "cli/backup_commands.h"
 #include "startup/backup_guard.h"
+#include "store/backup_rekey.h"
 #include "store/backups.h"
 #include "store/database_copy.h"
 #include "support/engine_errors.h"
@@ -26,9 +28,15 @@ struct Program {
     int exitCode = -1;
 };
 
-Program runProgram(const QStringList& arguments) {
+Program runProgram(const QStringList& arguments, const QString& password = QString()) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XW73D_PASSWORD");
+    if (!password.isEmpty())
+        environment.insert("XW73D_PASSWORD", password);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(XW73D_PROGRAM), arguments);
+    process.closeWriteChannel(); // a password asked for reads an empty line
     process.waitForFinished(60'000);
     return {QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError()), process.exitCode()};
@@ -43,6 +51,8 @@ private slots:
     void names();
     void newestTwentyAreKept();
     void listCountsRecordsWhereTheCopyOpens();
+    void listVerbAsksOnlyWhenTheDefaultDoesNotOpen_data();
+    void listVerbAsksOnlyWhenTheDefaultDoesNotOpen();
     void copyThatCannotBeWrittenLeavesNothingAndAsks_data();
     void copyThatCannotBeWrittenLeavesNothingAndAsks();
     void restoreKeepsTheWorkingDatabaseFirst();
@@ -117,6 +127,45 @@ void TestBackups::listCountsRecordsWhereTheCopyOpens() {
     QCOMPARE(readWhole(other), QList<qint64>({1, 3}));
 }
 
+void TestBackups::listVerbAsksOnlyWhenTheDefaultDoesNotOpen_data() {
+    QTest::addColumn<QString>("copyKey");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("default password") << "qvz"
+                                      << "" << 0 << "1 records";
+    QTest::newRow("no password") << ""
+                                 << "" << 0 << "1 records";
+    QTest::newRow("changed password given") << "Ab12"
+                                            << "Ab12" << 1 << "1 records";
+    QTest::newRow("wrong password given") << "Ab12"
+                                          << "Cd34" << 1 << "? records";
+}
+
+void TestBackups::listVerbAsksOnlyWhenTheDefaultDoesNotOpen() {
+    QFETCH(QString, copyKey);
+    QFETCH(QString, given);
+    QFETCH(int, asked);
+    QFETCH(QString, count);
+    WorkingDatabase db;
+    db.addRecord({"Status=O", "ID=1"});
+    take(db.state.db(), db.folder.path(), copyKey, reason::firstLogin, morning);
+    QString out;
+    QString errors;
+    QTextStream outStream(&out);
+    QTextStream errorStream(&errors);
+    int questions = 0;
+    QCOMPARE(cli::listBackups(db.folder.path(), outStream, errorStream,
+                              [&] {
+                                  ++questions;
+                                  return given;
+                              }),
+             0);
+    outStream.flush();
+    QCOMPARE(questions, asked);
+    QVERIFY2(out.endsWith("bytes  " + count + "\n"), qPrintable(out));
+}
+
 void TestBackups::copyThatCannotBeWrittenLeavesNothingAndAsks_data() {
     QTest::addColumn<bool>("goOn");
     QTest::newRow("answered Yes") << true;
@@ -152,7 +201,13 @@ void TestBackups::restoreKeepsTheWorkingDatabaseFirst() {
     db.addRecord({"Status=O", "ID=1", "Surname=LATER"});
     db.state.login.reset();
     const QByteArray later = md5OfFile(db.folder.file("xw73d.mdb"));
+    const mode_t startedWith = umask(022);
     const QString kept = restore(db.folder.path(), first, morning.addSecs(3600));
+    umask(startedWith);
+    // Both hold every record: the user's alone, whatever the umask.
+    for (const QString& restored : {QString("xw73d.mdb"), "backups/" + kept})
+        QCOMPARE(QFile::permissions(db.folder.file(restored)),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     QCOMPARE(kept, QString("xw73d-2026-12-07-1112-before-restore.mdb"));
     QCOMPARE(md5OfFile(db.folder.file("backups/" + kept)), later);
     QCOMPARE(md5OfFile(db.folder.file("xw73d.mdb")), md5OfFile(db.folder.file("backups/" + first)));
@@ -187,11 +242,18 @@ void TestBackups::verbsListAndRestore() {
     const Program restored =
         runProgram({"--data-dir", db.folder.path(), "--restore-backup", first});
     QCOMPARE(restored.exitCode, 0);
-    QVERIFY(restored.out.contains("Its password is the one that was in use when the copy was "
-                                  "taken, on 2026-12-07 10:12."));
+    QVERIFY(restored.out.contains("The working database is now the backup copy " + first +
+                                  ", taken on 2026-12-07 10:12."));
     const Program again = runProgram({"--data-dir", db.folder.path(), "--list-backups"});
     QCOMPARE(again.out.count('\n'), 2);
     QVERIFY(again.out.contains("before-restore"));
+    // After a password change the copies are read with the password the verb asks for.
+    QCOMPARE(rekeyAll(db.folder.path(), "qvz", "Ab12").rekeyed.size(), 2);
+    const Program asked =
+        runProgram({"--data-dir", db.folder.path(), "--list-backups"}, QString("Ab12"));
+    QCOMPARE(asked.out.count(" 1 records\n"), 2);
+    const Program notGiven = runProgram({"--data-dir", db.folder.path(), "--list-backups"});
+    QCOMPARE(notGiven.out.count(" ? records\n"), 2);
     const Program missing = runProgram({"--data-dir", db.folder.path(), "--restore-backup", "x"});
     QCOMPARE(missing.exitCode, 1);
     QCOMPARE(missing.errors, QString("xw73d: There is no backup copy named 'x'.\n"));
