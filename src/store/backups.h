@@ -9,8 +9,8 @@
 
 // Automatic copies of the working database in the folder "backups" of the program folder, named
 // with the date, time and reason ("xw73d-2026-12-07-1012-year-change.mdb"). Each is taken
-// through an open connection and keeps the password of the moment it was taken; the newest 20
-// are kept.
+// through an open connection under the password of the moment, which a password change replaces
+// (backup_rekey.h); the newest 20 are kept.
 namespace backups {
 
 inline const QString folderName = QStringLiteral("backups");
