@@ -86,7 +86,10 @@ void LoginDialog::reject() {
 
 void LoginDialog::loginFailed(int number, const QString& description) {
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
-        showError(description + u' ' + QString::number(number));
+        // A database held by another copy of the program is said in words; its number would
+        // tell the user nothing more.
+        showError(number == engine::InUse ? description
+                                          : description + u' ' + QString::number(number));
         platform::endRun(1);
         return;
     }
