@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QStringList>
+#include <algorithm>
+#include <cerrno>
 
 namespace mediumcopy {
 namespace {
@@ -35,14 +37,14 @@ verifiedcopy::Progress between(const Progress& progress, int from, int to) {
     };
 }
 
-void rename(const QString& work, const QString& path) {
+void giveName(const QString& work, const QString& path) {
     if (!files::replaceFile(work, path))
         throw pairError(
             path,
             QObject::tr("the copy cannot take its name: %1").arg(verifiedcopy::reasonFor(errno)));
 }
 
-// What a path means with either separator: the file system may read a "\\" as part of a name.
+// What a path means with either separator: the file system may read a backslash as part of a name.
 QFileInfo meant(const QString& path) {
     return QFileInfo(QString(path).replace(u'\\', u'/'));
 }
@@ -96,10 +98,10 @@ void copySubmissionAndLog(const QString& submission, const QString& log, const Q
         // An earlier submission of that name must not stand beside the new log.
         removeFile(target);
         reached(earlierRemoved);
-        rename(verifiedcopy::workPathFor(logTarget), logTarget);
+        giveName(verifiedcopy::workPathFor(logTarget), logTarget);
         made.append(logTarget);
         reached(logNamed);
-        rename(verifiedcopy::workPathFor(target), target);
+        giveName(verifiedcopy::workPathFor(target), target);
         made.prepend(target);
         reached(submissionNamed);
         expectInFolder(target, logTarget);
