@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
 
     RunState state;
     state.programFolder = folder.path();
-    state.mediumFolder = medium.path();
+    state.requestedMedium = medium.path();
     state.imagePath = folder.filePath(QStringLiteral("_a.txt"));
     state.login = Database::open(databasePath(folder.path(), DatabaseFile::Working),
                                  OpenOptions{schema::defaultPassword, true, false});

@@ -141,7 +141,7 @@ int main(int argc, char* argv[]) {
                               : options.dataDir)));
         return 1;
     }
-    state.mediumFolder = platform::mediumFolder(options.medium);
+    state.requestedMedium = options.medium;
     platform::DesktopPrinting printing(state.programFolder);
     platform::setPrinting(&printing);
 

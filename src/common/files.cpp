@@ -68,8 +68,16 @@ void removeDatabaseAt(const QString& path) {
 
 bool createPrivateFile(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly) &&
-           file.setPermissions(ownerOnly);
+    return openPrivateFile(file);
+}
+
+bool openPrivateFile(QFile& file) {
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly) && makePrivate(file);
+}
+
+// The umask may take the owner's own bits away too: they are set again.
+bool makePrivate(QFileDevice& file) {
+    return file.setPermissions(ownerOnly);
 }
 
 bool makePrivateFolder(const QString& path) {

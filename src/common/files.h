@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QFile;
+class QFileDevice;
+
 // File names in the program folder are matched without regard to case, so that
 // "TEMP73D.MDB" and "temp73d.mdb" name one file on every file system.
 namespace files {
@@ -22,8 +25,13 @@ bool removeDatabase(const QString& folder, const QString& name);
 void removeDatabaseAt(const QString& path);
 
 // The program's data stay readable by the user alone, whatever the umask: files 0600,
-// folders 0700. createPrivateFile fails when the file exists already.
+// folders 0700. createPrivateFile and openPrivateFile fail when the file exists already;
+// openPrivateFile leaves the new file open for writing.
 bool createPrivateFile(const QString& path);
+bool openPrivateFile(QFile& file);
+// Makes an open file the user's alone (a file that may exist already, or whose maker chose
+// its own permissions).
+bool makePrivate(QFileDevice& file);
 bool makePrivateFolder(const QString& path);
 
 // Puts a completed file in the place of another in one step (the old one, if any, goes), and

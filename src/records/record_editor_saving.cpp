@@ -23,6 +23,12 @@ void RecordEditor::saveToMedium() {
                                 "XW73D data file to diskette and produces XW73D control list "
                                 "for submission to XWD.  Please press 'YES' to proceed.")))
         return;
+    // The return is built again now, or the command stops: an open screen's OK must save
+    // neither what it leaves nor a return built for another screen.
+    if (m_saveScreen) {
+        m_saveScreen->discard();
+        delete m_saveScreen;
+    }
     if (!sortRecords())
         return;
     qint64 copied = 0;
@@ -52,11 +58,9 @@ void RecordEditor::showOriginalsNotUpdated() {
 }
 
 void RecordEditor::openSaveScreen(bool oversize) {
-    if (!m_saveScreen) {
-        m_saveScreen = new SaveScreen(m_state, m_employer.fileNumber, this);
-        connect(m_saveScreen, &SaveScreen::savingChanged, this,
-                [this](bool saving) { setRecordCommandsEnabled(!saving); });
-    }
+    m_saveScreen = new SaveScreen(m_state, m_employer.fileNumber, this);
+    connect(m_saveScreen, &SaveScreen::savingChanged, this,
+            [this](bool saving) { setRecordCommandsEnabled(!saving); });
     m_saveScreen->setOversize(oversize);
     m_saveScreen->show();
     m_saveScreen->raise();

@@ -1,6 +1,7 @@
 #include "reports/report_output.h"
 
 #include "common/engine_error.h"
+#include "common/files.h"
 #include "reports/page_painter.h"
 
 #include <QFile>
@@ -63,8 +64,10 @@ OutputResult paintPages(const Report& report, PageRange range, QPagedPaintDevice
 
 OutputResult writePdf(const Report& report, PageRange range, const QString& path,
                       const Progress& progress) {
+    // The pages hold the return's data: the file is the user's alone, also when it replaces
+    // an older one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || !files::makePrivate(file))
         return failure(file.errorString());
     OutputResult result;
     {

@@ -89,7 +89,10 @@ void LoginDialog::reject() {
 void LoginDialog::loginFailed(const EngineError& error) {
     const int number = error.number();
     if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
-        showError(error.description() + u' ' + QString::number(number));
+        // A database held by another copy of the program is said in words; its number would
+        // tell the user nothing more.
+        showError(number == engine::InUse ? error.description()
+                                          : error.description() + u' ' + QString::number(number));
         platform::endRun(1);
         return;
     }

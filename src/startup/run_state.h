@@ -9,7 +9,7 @@
 // database; every screen works through it.
 struct RunState {
     QString programFolder;
-    QString mediumFolder; // where "drive A" points on this system
+    QString requestedMedium; // --medium; without it the medium is looked up at each save
     std::optional<Database> login;
     QString loginPassword;
     QString workingPath;

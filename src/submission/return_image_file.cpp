@@ -1,5 +1,6 @@
 #include "submission/return_image_file.h"
 
+#include "common/files.h"
 #include "store/rows.h"
 #include "submission/finished_file.h"
 #include "submission/return_image.h"
@@ -111,8 +112,9 @@ void writeReturnImage(const QString& submissionPath, const QString& imagePath,
     // A leftover image of an earlier run is replaced, never appended to.
     removeFile(imagePath);
     writeThenRename(imagePath, [&](const QString& workPath) {
+        // The image holds the return's names, numbers and incomes: the user's alone.
         QFile file(workPath);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!files::openPrivateFile(file))
             throw fileError(workPath, file.errorString());
         qint64 written = 0;
         Database submission = openForReading(submissionPath);

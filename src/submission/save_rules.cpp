@@ -1,13 +1,24 @@
 #include "submission/save_rules.h"
 
+#include "submission/finished_file.h"
+#include "submission/log_record.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
+#include <QRegularExpression>
 #include <QTemporaryFile>
+#include <algorithm>
 
 namespace saverules {
 
 bool isFileNameKey(int characterCode) {
     return characterCode == 8 || (characterCode >= 46 && characterCode <= 122);
+}
+
+QString targetPathOf(const QString& typedName) {
+    QString path = typedName.trimmed();
+    return path.replace(u'\\', u'/');
 }
 
 QString defaultTargetPath(const QString& mediumFolder, const QString& fileNumber) {
@@ -33,14 +44,50 @@ std::optional<QString> fileNameProblem(const QString& text, const QString& fileN
     if (tail != u'/' + expected && tail != u'\\' + expected)
         return QStringLiteral("File name cannot be changed.  Please enter as '") + expected +
                QStringLiteral("' again!");
-    if (oversize && isOnMedium(text.trimmed(), mediumFolder))
+    if (oversize && isOnMedium(targetPathOf(text), mediumFolder))
         return changeDriveText;
     return std::nullopt;
 }
 
-bool isBlankMedium(const QString& mediumFolder) {
+QStringList filesOnMedium(const QString& mediumFolder) {
     // Without QDir::Hidden the listing leaves out hidden files, as a listing of normal files does.
-    return QDir(mediumFolder).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty();
+    return QDir(mediumFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool isBlankMedium(const QString& mediumFolder) {
+    return filesOnMedium(mediumFolder).isEmpty();
+}
+
+QStringList interruptedSaveFiles(const QStringList& fileNames) {
+    static const QRegularExpression submission(QStringLiteral("^[0-9]{8}\\.mdb$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const QString suffix = QLatin1String(workFileSuffix);
+    const auto isLog = [](const QString& name) {
+        return name.compare(logFileName, Qt::CaseInsensitive) == 0;
+    };
+    const auto isWorkFile = [&](const QString& name) {
+        if (!name.endsWith(suffix, Qt::CaseInsensitive))
+            return false;
+        const QString base = name.chopped(suffix.size());
+        return isLog(base) || submission.match(base).hasMatch();
+    };
+    const bool hasLog = std::any_of(fileNames.begin(), fileNames.end(), isLog);
+    const bool hasSubmission =
+        std::any_of(fileNames.begin(), fileNames.end(),
+                    [&](const QString& name) { return submission.match(name).hasMatch(); });
+    // A submission with its log beside it is a finished save, not a leftover.
+    if (hasLog && hasSubmission)
+        return {};
+    for (const QString& name : fileNames)
+        if (!isWorkFile(name) && !isLog(name) && !submission.match(name).hasMatch())
+            return {};
+    return fileNames;
+}
+
+QString interruptedSaveQuestion(const QStringList& fileNames) {
+    return QObject::tr("The medium holds files left by a save that did not finish: %1.  Do you "
+                       "want them removed, so that the return can be saved on this medium?")
+        .arg(fileNames.join(QStringLiteral(", ")));
 }
 
 // A file is made and removed again: permission bits alone do not tell a read-only mount, and

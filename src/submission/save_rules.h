@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The rules of the save screen "fSave", as plain functions: the file name's key filter and
@@ -32,6 +33,10 @@ inline const QString printerText =
 // control keys (a paste shortcut among them) may not.
 bool isFileNameKey(int characterCode);
 
+// The path a save writes to: the name as typed without the spaces around it, every "\\" read as
+// the separator, as in the names of the systems the program comes from.
+QString targetPathOf(const QString& typedName);
+
 // The medium folder, the separator, the file number and ".MDB".
 QString defaultTargetPath(const QString& mediumFolder, const QString& fileNumber);
 
@@ -46,9 +51,18 @@ bool isOnMedium(const QString& targetPath, const QString& mediumFolder);
 std::optional<QString> fileNameProblem(const QString& text, const QString& fileNumber,
                                        bool oversize, const QString& mediumFolder);
 
-// A medium is blank when its folder holds no regular file; folders and hidden files do not
-// count.
+// The regular files in the medium's folder that make it not blank: folders and hidden files do
+// not count.
+QStringList filesOnMedium(const QString& mediumFolder);
 bool isBlankMedium(const QString& mediumFolder);
+
+// Given the files on a medium, the ones a save of this program leaves there when it is cut
+// off: its work files, and a log or a submission without the other. Empty unless every file
+// is one of them: a medium that also holds anything else is simply not blank.
+QStringList interruptedSaveFiles(const QStringList& fileNames);
+
+// Asks whether the files an interrupted save left on the medium may be removed.
+QString interruptedSaveQuestion(const QStringList& fileNames);
 
 // True when the target's folder exists and a file can be created in it.
 bool canWriteTo(const QString& targetPath);

@@ -4,19 +4,19 @@
 #include "common/message_boxes.h"
 #include "platform/field_edit.h"
 #include "platform/printing.h"
+#include "platform/program_folder.h"
 #include "platform/widgets.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "submission/control_list.h"
 #include "submission/finished_file.h"
 #include "submission/log_database.h"
+#include "submission/medium_copy.h"
 #include "submission/return_image_file.h"
 #include "submission/submission_database.h"
-#include "submission/verified_copy.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -38,7 +38,6 @@ QLabel* instruction(QWidget* parent, const char* name, const QString& text) {
 // Where the progress bar stands, in thousandths, after each part of the save.
 constexpr int imageDone = 100;
 constexpr int logDone = 150;
-constexpr int submissionCopied = 850;
 constexpr int logCopied = 950;
 
 } // namespace
@@ -46,13 +45,14 @@ constexpr int logCopied = 950;
 SaveScreen::SaveScreen(RunState& state, QString fileNumber, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_state(state)
-    , m_fileNumber(std::move(fileNumber)) {
+    , m_fileNumber(std::move(fileNumber))
+    , m_mediumFolder(platform::mediumFolder(m_state.requestedMedium)) {
     setObjectName(QStringLiteral("fSave"));
     widgets::markAsProgramWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Save to removable media"));
     buildScreen();
-    m_fileNameEdit->setText(saverules::defaultTargetPath(m_state.mediumFolder, m_fileNumber));
+    m_fileNameEdit->setText(saverules::defaultTargetPath(m_mediumFolder, m_fileNumber));
     setOversize(false);
 }
 
@@ -87,6 +87,8 @@ void SaveScreen::buildScreen() {
     m_okButton = widgets::button(this, "cOK", QStringLiteral("&OK"));
     m_okButton->setDefault(true);
     m_cancelButton = widgets::button(this, "cCancel", QStringLiteral("&Cancel"));
+    // A plain window has no default button of its own: Enter in the name presses OK.
+    connect(m_fileNameEdit, &QLineEdit::returnPressed, m_okButton, &QPushButton::click);
     auto* inside = new QVBoxLayout(frame);
     for (QWidget* widget : std::initializer_list<QWidget*>{
              m_normalInstruction, m_oversizeInstruction, m_normalProgress, m_oversizeProgress,
@@ -100,7 +102,7 @@ void SaveScreen::buildScreen() {
     layout->addWidget(frame);
     layout->addLayout(commands);
     connect(m_okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
-    connect(m_cancelButton, &QPushButton::clicked, this, &SaveScreen::cancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SaveScreen::discard);
     resize(520, sizeHint().height());
 }
 
@@ -150,7 +152,7 @@ void SaveScreen::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void SaveScreen::cancel() {
+void SaveScreen::discard() {
     removeWorkFiles();
     close();
 }
@@ -165,7 +167,7 @@ void SaveScreen::removeWorkFiles() {
 void SaveScreen::confirmSave() {
     const QString text = m_fileNameEdit->text();
     if (const std::optional<QString> problem =
-            saverules::fileNameProblem(text, m_fileNumber, m_oversize, m_state.mediumFolder)) {
+            saverules::fileNameProblem(text, m_fileNumber, m_oversize, m_mediumFolder)) {
         showError(*problem);
         m_fileNameEdit->setFocus();
         return;
@@ -174,7 +176,7 @@ void SaveScreen::confirmSave() {
     emit savingChanged(true);
     m_fileNameEdit->setEnabled(false);
     try {
-        save(text.trimmed());
+        save(saverules::targetPathOf(text));
     } catch (const EngineError& error) {
         endSave(
             {error.number() == engine::BadFileName ? saverules::driveText : error.description()});
@@ -184,11 +186,8 @@ void SaveScreen::confirmSave() {
 void SaveScreen::save(const QString& target) {
     if (!saverules::canWriteTo(target))
         throw EngineError(engine::BadFileName, saverules::driveText);
-    if (saverules::isOnMedium(target, m_state.mediumFolder) &&
-        !saverules::isBlankMedium(m_state.mediumFolder)) {
-        endSave({saverules::notBlankText});
+    if (saverules::isOnMedium(target, m_mediumFolder) && !mediumIsBlank())
         return;
-    }
     applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
     showProgress(0);
     m_hourglass.emplace();
@@ -197,6 +196,19 @@ void SaveScreen::save(const QString& target) {
     copyToMedium(target);
     printControlList(target);
     endSave({});
+}
+
+bool SaveScreen::mediumIsBlank() {
+    const QStringList found = saverules::filesOnMedium(m_mediumFolder);
+    if (found.isEmpty())
+        return true;
+    const QStringList left = saverules::interruptedSaveFiles(found);
+    if (left.isEmpty() || !confirm(saverules::interruptedSaveQuestion(left))) {
+        endSave({saverules::notBlankText});
+        return false;
+    }
+    mediumcopy::removeInterruptedSave(m_mediumFolder, left);
+    return true;
 }
 
 // The image and the log in the program folder; false when the save has ended over them.
@@ -220,23 +232,11 @@ bool SaveScreen::writeImageAndLog(const QString& target) {
     return true;
 }
 
-// A log that cannot follow takes this save's submission copy with it: the medium never holds
-// a submission without its log.
 void SaveScreen::copyToMedium(const QString& target) {
-    const auto between = [this](int from, int to) {
-        return [this, from, to](qint64 done, qint64 total) {
-            showProgress(from + static_cast<int>((to - from) * done / std::max<qint64>(total, 1)));
-        };
-    };
-    verifiedcopy::copyFile(files::inFolder(m_state.programFolder, submissionFileName), target,
-                           between(logDone, submissionCopied));
-    try {
-        verifiedcopy::copyFile(files::inFolder(m_state.programFolder, logFileName),
-                               logPathOnMedium(target), between(submissionCopied, logCopied));
-    } catch (const EngineError&) {
-        QFile::remove(target);
-        throw;
-    }
+    mediumcopy::copySubmissionAndLog(
+        files::inFolder(m_state.programFolder, submissionFileName),
+        files::inFolder(m_state.programFolder, logFileName), target,
+        [this](int permille) { showProgress(logDone + (logCopied - logDone) * permille / 1000); });
 }
 
 void SaveScreen::printControlList(const QString& target) {

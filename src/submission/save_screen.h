@@ -26,6 +26,8 @@ public:
     // Shows the instruction for a diskette, or the one for other media when the file is too big.
     void setOversize(bool oversize);
     bool isSaving() const { return m_saving; }
+    // Cancel: removes the work files of the return built for this screen and closes it.
+    void discard();
 
 signals:
     // The save began after OK, or ended in any way: the records must not change in between.
@@ -40,8 +42,10 @@ private:
     void applyState(saverules::ScreenState state);
     bool fileNameKey(char32_t key);
     void confirmSave();
-    void cancel();
     void save(const QString& target);
+    // True when the medium is blank, or the user had what an interrupted save left on it
+    // removed; otherwise the save has ended.
+    bool mediumIsBlank();
     bool writeImageAndLog(const QString& target);
     void copyToMedium(const QString& target);
     void printControlList(const QString& target);
@@ -52,6 +56,8 @@ private:
 
     RunState& m_state;
     QString m_fileNumber;
+    // Looked up when the screen opens: a medium is often inserted after the program started.
+    QString m_mediumFolder;
     bool m_oversize = false;
     bool m_saving = false;
     // The hourglass while the save works; put away while a message box waits for the user.

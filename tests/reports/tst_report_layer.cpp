@@ -15,9 +15,11 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTest>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -230,6 +232,9 @@ void ReportLayerTest::previewSavesAndPrintsTheChosenPages() {
     ScriptedPrinting printing(folder.path());
     if (!answer.isEmpty())
         services.fileAnswers << folder.file(answer);
+    // Left to the umask, a new file would be readable by every user.
+    const mode_t umaskBefore = umask(022);
+    const auto restoreUmask = qScopeGuard([umaskBefore] { umask(umaskBefore); });
     auto numbered = std::make_shared<NumberedReport>(5);
     if (cancelAtPage3)
         numbered->onPage = [](int index) {
@@ -245,6 +250,10 @@ void ReportLayerTest::previewSavesAndPrintsTheChosenPages() {
     QCOMPARE(QFileInfo(pdf).isFile(), written);
     if (written)
         QVERIFY(holdsPages(pdf, 2, 4));
+    struct stat saved {};
+    if (written && command == "saveAsPdf")
+        QCOMPARE(stat(QFile::encodeName(pdf).constData(), &saved) == 0 ? saved.st_mode & 0777 : 0,
+                 mode_t(0600));
     QCOMPARE(services.fileCaptions.size(), command == "saveAsPdf" ? 1 : 0);
     QCOMPARE(services.boxes.size(), 0);
 }

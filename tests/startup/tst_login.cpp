@@ -18,6 +18,7 @@
 
 #include <QCryptographicHash>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -118,6 +119,7 @@ private slots:
     void damagedRecordsAreReportedWithTheirDescription();
     void quitLeavesNothingBesideTheDatabase();
     void threeWrongPasswordsEndTheRun();
+    void databaseTakenByAnotherCopyIsSaidInWords();
     void quitEndsAtOnce_data();
     void quitEndsAtOnce();
     void wholePagesOfNoiseReadAsAnotherPassword();
@@ -236,6 +238,27 @@ void TestLogin::threeWrongPasswordsEndTheRun() {
     QCOMPARE(run.services.texts(), (QStringList{retry, retry, QStringLiteral("Login failed.")}));
     QVERIFY(run.services.ended);
     QVERIFY(!run.state.login.has_value());
+}
+
+// Another copy of the program opens the database while this one waits at the login screen: the
+// login says so in words, without the engine's number.
+void TestLogin::databaseTakenByAnotherCopyIsSaidInWords() {
+    Run run;
+    QVERIFY(run.login());
+    QProcess holder;
+    holder.start(QCoreApplication::applicationDirPath() + "/hold_database",
+                 {run.own.file(schema::workingFile), QStringLiteral("qvz")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("open"));
+    run.typePassword(QStringLiteral("qvz"));
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(10000));
+    QCOMPARE(run.services.boxes.size(), 1);
+    QVERIFY2(run.services.lastText().contains("in use by another copy of the program"),
+             qPrintable(run.services.lastText()));
+    QVERIFY2(!run.services.lastText().contains(QString::number(engine::InUse)),
+             qPrintable(run.services.lastText()));
+    QVERIFY(run.services.ended);
 }
 
 void TestLogin::quitEndsAtOnce_data() {

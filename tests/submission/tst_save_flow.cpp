@@ -1,10 +1,14 @@
 // Save to Floppy on the offscreen platform, with a real program folder, a real medium folder,
 // scripted message boxes and scripted printing: the whole road of a new user, each check of OK
-// with the state it leaves, the 'Original' count message, a medium that fills up or is
-// read-only, the name's key filter, Cancel and the window's close.
+// with the state it leaves (a pasted backslash included), Enter in the name, the 'Original'
+// count message also with a save screen left open, the files of an interrupted save on the
+// medium, a medium that fills up or is read-only, a medium mounted after the start, the name's
+// key filter, Cancel and the window's close.
 #include "common/files.h"
+#include "platform/program_folder.h"
 #include "records/problem_list_window.h"
 #include "submission/control_list_page.h"
+#include "submission/log_database.h"
 #include "submission/log_record.h"
 #include "submission/save_rules.h"
 #include "submission/save_screen.h"
@@ -12,6 +16,7 @@
 #include "submission/verifier.h"
 #include "support/editor_screen.h"
 #include "support/file_size_limit.h"
+#include "support/loop_medium.h"
 #include "support/scripted_printing.h"
 #include "support/submission_setup.h"
 #include "support/without_access_override.h"
@@ -45,7 +50,7 @@ QString letters(int number) {
 struct SaveFlow {
     bool open(int records, const QList<QStringList>& more = {}) {
         RunState& state = editor.db.state;
-        state.mediumFolder = medium.path();
+        state.requestedMedium = medium.path();
         state.imagePath = editor.db.folder.file("_a.txt");
         setEmployer(editor.db, exampleEmployer);
         QList<QStringList> rows = more;
@@ -101,6 +106,12 @@ private slots:
     void okChecks_data();
     void okChecks();
     void originalRecordOutsideTheYear();
+    void screenLeftOpenWhenTheReturnChanges();
+    void enterPressesOk_data();
+    void enterPressesOk();
+    void filesOfAnInterruptedSave_data();
+    void filesOfAnInterruptedSave();
+    void mediumMountedAfterTheStart();
     void copyFailures_data();
     void copyFailures();
     void oversizeNeedsOtherMedia();
@@ -175,6 +186,11 @@ void TestSaveFlow::okChecks_data() {
         << "{medium}/12345678.MDB" << QStringList{"old/", ".hidden"} << "" << false;
     QTest::newRow("valid: other folder, medium not blank")
         << "{elsewhere}/12345678.MDB" << QStringList{"letter.txt"} << "" << false;
+    QTest::newRow("valid: pasted backslash as the separator")
+        << "{medium}\\12345678.MDB" << none << "" << false;
+    QTest::newRow("invalid: pasted backslash, medium not blank")
+        << "{medium}\\12345678.MDB" << QStringList{"letter.txt"} << saverules::notBlankText
+        << false;
 }
 
 void TestSaveFlow::okChecks() {
@@ -194,7 +210,9 @@ void TestSaveFlow::okChecks() {
     click(flow.on<QPushButton>(screen, "cOK"));
     const QString last = flow.editor.services.lastText();
     QCOMPARE(last == saverules::printerText ? QString() : last, message);
-    QCOMPARE(QFileInfo::exists(name), message.isEmpty());
+    QCOMPARE(QFileInfo::exists(saverules::targetPathOf(name)), message.isEmpty());
+    // Nothing lands beside the medium, whatever separator the name used.
+    QCOMPARE(entriesIn(QFileInfo(flow.medium.path()).path()).filter("12345678"), QStringList());
     QCOMPARE(flow.hasWorkFile("TEMP73D.MDB"), stays);
     if (stays) {
         QVERIFY(screen->isVisible() && flow.on(screen, "tFileName")->isEnabled());
@@ -229,6 +247,110 @@ void TestSaveFlow::originalRecordOutsideTheYear() {
     QCOMPARE(leftOut.size(), 1);
 }
 
+// A save screen left open while a record changes so that it falls outside the year: the next
+// Save to Floppy stops at the count, and the first screen is gone with the return it was for,
+// so nothing incomplete can be saved from it.
+void TestSaveFlow::screenLeftOpenWhenTheReturnChanges() {
+    SaveFlow flow;
+    QPointer<SaveScreen> first = flow.start(2);
+    QVERIFY(first && first->isVisible());
+    flow.editor.db.state.db().exec(QStringLiteral("UPDATE employee SET EYear2='2003' WHERE ID=2"));
+    flow.editor.services.answers = {true, false}; // the save; not the problem list
+    click(flow.editor.control<QPushButton>("cSaveFloppy"));
+    QVERIFY(flow.editor.services.boxes.value(2).text.startsWith(
+        QStringLiteral("The program has detected that some 'Original' type records")));
+    QVERIFY(!first);
+    QVERIFY(!flow.editor->findChild<SaveScreen*>("fSave"));
+    QVERIFY(!flow.hasWorkFile("_a.txt"));
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList());
+    // With the record corrected the next save screen saves the whole return.
+    flow.editor.db.state.db().exec(QStringLiteral("UPDATE employee SET EYear2='2002' WHERE ID=2"));
+    QPointer<SaveScreen> second = flow.pressSave();
+    QVERIFY(second);
+    click(flow.on<QPushButton>(second, "cOK"));
+    QCOMPARE(readLogRecord(flow.medium.file("~~log~~.mdb")).totalRecords, QStringLiteral("2"));
+}
+
+void TestSaveFlow::enterPressesOk_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("valid: Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("valid: keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TestSaveFlow::enterPressesOk() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    SaveFlow flow;
+    QPointer<SaveScreen> screen = flow.start(1);
+    QVERIFY(screen && activate(screen));
+    QTest::keyClick(flow.on<FieldEdit>(screen, "tFileName"), Qt::Key(key),
+                    Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(flow.editor.services.lastText(), saverules::printerText);
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
+    QTRY_VERIFY(!screen);
+}
+
+void TestSaveFlow::filesOfAnInterruptedSave_data() {
+    QTest::addColumn<QStringList>("onMedium");
+    QTest::addColumn<bool>("removeThem");
+    QTest::addColumn<QStringList>("left"); // what the medium holds afterwards
+    const QStringList pair{"12345678.MDB", "~~log~~.mdb"};
+    const QStringList interrupted{"12345678.MDB.part", "~~log~~.mdb"};
+    QTest::newRow("valid: work files removed, then saved") << interrupted << true << pair;
+    QTest::newRow("valid: a lone submission removed, then saved")
+        << QStringList{"87654321.MDB"} << true << pair;
+    QTest::newRow("invalid: the user keeps them") << interrupted << false << interrupted;
+    QTest::newRow("invalid: a finished save is no leftover") << pair << true << pair;
+}
+
+void TestSaveFlow::filesOfAnInterruptedSave() {
+    QFETCH(QStringList, onMedium);
+    QFETCH(bool, removeThem);
+    QFETCH(QStringList, left);
+    SaveFlow flow;
+    QVERIFY(createFiles(flow.medium.path(), onMedium));
+    QPointer<SaveScreen> screen = flow.start(1);
+    QVERIFY(screen);
+    flow.editor.services.clear();
+    flow.editor.services.answers = {removeThem};
+    click(flow.on<QPushButton>(screen, "cOK"));
+    const QStringList texts = flow.editor.services.texts();
+    const bool asked = saverules::interruptedSaveFiles(onMedium) == onMedium;
+    QCOMPARE(texts.value(0) == saverules::interruptedSaveQuestion(onMedium), asked);
+    QCOMPARE(texts.last() == saverules::notBlankText, !(asked && removeThem));
+    QCOMPARE(entriesIn(flow.medium.path()), left);
+    if (asked && removeThem)
+        QVERIFY(verifySubmission(flow.medium.file("12345678.MDB")).first().holds());
+    QTRY_VERIFY(!screen);
+}
+
+// Without --medium the save screen looks for the medium each time it opens: one mounted after
+// the program started is the default target, and the blank-medium rule applies to it.
+void TestSaveFlow::mediumMountedAfterTheStart() {
+    if (platform::mediumFolder(QString()) != QStringLiteral("/media/floppy"))
+        QSKIP("A removable volume is mounted here already");
+    SaveFlow flow;
+    QVERIFY(flow.open(1));
+    flow.editor.db.state.requestedMedium.clear();
+    QPointer<SaveScreen> before = flow.pressSave();
+    QVERIFY(before);
+    QCOMPARE(flow.on<FieldEdit>(before, "tFileName")->text(),
+             QStringLiteral("/media/floppy/12345678.MDB"));
+    click(flow.on<QPushButton>(before, "cCancel"));
+    LoopMedium stick(
+        4, QStringLiteral("/run/media/xw73d-test-%1").arg(QCoreApplication::applicationPid()));
+    if (!stick.isValid())
+        QSKIP("No loop device can be made and mounted here");
+    QVERIFY(createFiles(stick.path(), {"letter.txt"}));
+    QPointer<SaveScreen> after = flow.pressSave();
+    QVERIFY(after);
+    QCOMPARE(flow.on<FieldEdit>(after, "tFileName")->text(), stick.file("12345678.MDB"));
+    click(flow.on<QPushButton>(after, "cOK"));
+    QCOMPARE(flow.editor.services.lastText(), saverules::notBlankText);
+    QTRY_VERIFY(!after);
+}
+
 enum class MediumFault { FillsUp, ReadOnly, LogNameTaken };
 
 void TestSaveFlow::copyFailures_data() {
@@ -236,13 +358,15 @@ void TestSaveFlow::copyFailures_data() {
     QTest::addColumn<QString>("message");  // how the last box begins; {medium} for the folder
     QTest::addColumn<QStringList>("left"); // what the medium holds afterwards
     QTest::newRow("invalid: medium fills up during the copy")
-        << MediumFault::FillsUp << "The copy to '{medium}/12345678.MDB" << QStringList();
+        << MediumFault::FillsUp
+        << "The copy to '{medium}/12345678.MDB' failed: the file is larger than the medium"
+        << QStringList();
     QTest::newRow("invalid: read-only medium")
         << MediumFault::ReadOnly << saverules::driveText << QStringList();
     // A folder on the medium does not make it less blank, but the log cannot take its name:
     // the submission copied before it goes again.
     QTest::newRow("invalid: log's name taken by a folder")
-        << MediumFault::LogNameTaken << "The copy to '{medium}/~~log~~.mdb"
+        << MediumFault::LogNameTaken << "The save to '{medium}/~~log~~.mdb' failed"
         << QStringList{"~~log~~.mdb"};
 }
 

@@ -1,5 +1,6 @@
 // The save screen's rules without widgets: the name's key filter and checks in their order, the
-// medium's blankness, the size limit and what each state of the screen shows.
+// path a name means, the medium's blankness and the files an interrupted save leaves, the size
+// limit and what each state of the screen shows.
 #include "submission/save_rules.h"
 #include "support/temp_folder.h"
 
@@ -20,8 +21,12 @@ private slots:
     void fileNameChecks();
     void sizeLimit();
     void defaultTarget();
+    void targetPaths_data();
+    void targetPaths();
     void blankMedium_data();
     void blankMedium();
+    void interruptedSave_data();
+    void interruptedSave();
     void screenStates();
 };
 
@@ -69,6 +74,8 @@ void TestSaveRules::fileNameChecks_data() {
         << "  /media/floppy/12345678.MDB" << true << changeDriveText;
     QTest::newRow("invalid: oversize in a folder of the medium")
         << "/media/floppy/sub/12345678.mdb" << true << changeDriveText;
+    QTest::newRow("invalid: oversize on the medium, backslash separator")
+        << "/media/floppy\\12345678.MDB" << true << changeDriveText;
 }
 
 void TestSaveRules::fileNameChecks() {
@@ -88,6 +95,26 @@ void TestSaveRules::defaultTarget() {
     QCOMPARE(defaultTargetPath(medium, "12345678"), QStringLiteral("/media/floppy/12345678.MDB"));
     QCOMPARE(defaultTargetPath("/media/usb/", "12345678"),
              QStringLiteral("/media/usb/12345678.MDB"));
+}
+
+void TestSaveRules::targetPaths_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("valid: slashes") << "/media/floppy/12345678.MDB"
+                                    << "/media/floppy/12345678.MDB";
+    QTest::newRow("valid: a pasted backslash") << "/media/floppy\\12345678.MDB"
+                                               << "/media/floppy/12345678.MDB";
+    QTest::newRow("valid: backslashes only") << "\\media\\floppy\\12345678.MDB"
+                                             << "/media/floppy/12345678.MDB";
+    QTest::newRow("valid: outer spaces") << "  /mnt/12345678.MDB "
+                                         << "/mnt/12345678.MDB";
+}
+
+void TestSaveRules::targetPaths() {
+    QFETCH(QString, typed);
+    QFETCH(QString, path);
+    QCOMPARE(targetPathOf(typed), path);
+    QCOMPARE(isOnMedium(targetPathOf(typed), medium), path.startsWith(medium));
 }
 
 void TestSaveRules::blankMedium_data() {
@@ -111,6 +138,33 @@ void TestSaveRules::blankMedium() {
         QVERIFY(QDir(folder.path()).mkdir(name));
     QVERIFY(createFiles(folder.path(), files));
     QCOMPARE(isBlankMedium(folder.path()), blank);
+}
+
+void TestSaveRules::interruptedSave_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("left"); // all of them are an interrupted save's
+    QTest::newRow("valid: the submission's work file") << QStringList{"12345678.MDB.part"} << true;
+    QTest::newRow("valid: both work files")
+        << QStringList{"12345678.MDB.part", "~~log~~.mdb.part"} << true;
+    QTest::newRow("valid: the log named, the submission still a work file")
+        << QStringList{"12345678.MDB.part", "~~log~~.mdb"} << true;
+    QTest::newRow("valid: a lone submission") << QStringList{"12345678.mdb"} << true;
+    QTest::newRow("valid: a lone log") << QStringList{"~~LOG~~.MDB"} << true;
+    QTest::newRow("invalid: a finished save")
+        << QStringList{"12345678.MDB", "~~log~~.mdb"} << false;
+    QTest::newRow("invalid: a finished save and a work file")
+        << QStringList{"12345678.MDB", "~~log~~.mdb", "12345678.MDB.part"} << false;
+    QTest::newRow("invalid: a file of the user's too")
+        << QStringList{"12345678.MDB.part", "letter.txt"} << false;
+    QTest::newRow("invalid: another database") << QStringList{"accounts.mdb"} << false;
+    QTest::newRow("invalid: another work file") << QStringList{"letter.txt.part"} << false;
+    QTest::newRow("boundary: nothing") << QStringList() << false;
+}
+
+void TestSaveRules::interruptedSave() {
+    QFETCH(QStringList, files);
+    QFETCH(bool, left);
+    QCOMPARE(interruptedSaveFiles(files), left ? files : QStringList());
 }
 
 // One instruction or progress text at a time; the name and the commands only while ready; the

@@ -6,7 +6,9 @@
 #include "support/submission_setup.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,6 +24,14 @@ QStringList employed(const QString& surname, const QString& start, const QString
             "EMonth1=" + start.mid(4, 2), "EDay1=" + start.mid(6),
             "EYear2=" + end.left(4),      "EMonth2=" + end.mid(4, 2),
             "EDay2=" + end.mid(6)};
+}
+
+// The worked example's employer and records built into the submission; the image's path.
+QString buildExample(WorkingDatabase& db, int records) {
+    setEmployer(db, exampleEmployer);
+    addExampleRecords(db, records);
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    return db.folder.file("_a.txt");
 }
 
 QString sqliteOutput(const QString& path, const QString& command) {
@@ -43,6 +53,7 @@ private slots:
     void imageDigestIsWhatMd5sumPrints();
     void imageKeepsSheetOrderHoweverRowsAreStored();
     void fullDiskDuringImageLeavesNoImage();
+    void imageIsTheUsersAlone();
     void unreadableImageIsReportedWithItsCode();
     void fullDiskDuringLogLeavesNoLog();
 };
@@ -139,12 +150,26 @@ void TestSubmissionFiles::imageKeepsSheetOrderHoweverRowsAreStored() {
     QCOMPARE(fileBytes(image), stored);
 }
 
+// The image holds names, identity numbers and incomes: neither its work file nor the image is
+// readable by other users, whatever the umask.
+void TestSubmissionFiles::imageIsTheUsersAlone() {
+    WorkingDatabase db;
+    const QString image = buildExample(db, 3);
+    const mode_t umaskBefore = umask(022);
+    const auto restoreUmask = qScopeGuard([umaskBefore] { umask(umaskBefore); });
+    const auto modeOf = [](const QString& path) {
+        struct stat found {};
+        return stat(QFile::encodeName(path).constData(), &found) == 0 ? found.st_mode & 0777 : 0;
+    };
+    mode_t whileWritten = 0;
+    writeReturnImage(submissionPath(db), image, [&] { whileWritten = modeOf(image + ".part"); });
+    QCOMPARE(whileWritten, mode_t(0600));
+    QCOMPARE(modeOf(image), mode_t(0600));
+}
+
 void TestSubmissionFiles::fullDiskDuringImageLeavesNoImage() {
     WorkingDatabase db;
-    setEmployer(db, exampleEmployer);
-    addExampleRecords(db, 500);
-    buildSubmission(db.state.db(), db.folder.path(), "2002");
-    const QString image = db.folder.file("_a.txt");
+    const QString image = buildExample(db, 500);
     QVERIFY(QFile(image).open(QIODevice::WriteOnly)); // an image left by an earlier run
     {
         FileSizeLimit limit(16 * 1024);

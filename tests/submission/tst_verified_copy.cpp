@@ -1,10 +1,13 @@
-// The verified copy onto the medium: a whole copy takes the target's name; a full medium, a
-// read-only or missing folder and an unreadable source each name the file and leave neither the
-// work file nor a target of that name behind.
+// The verified copy onto the medium: a whole copy takes the target's name and is read back from
+// the device, not from the system's memory; a full medium (a small file system, a file-size
+// limit), a read-only medium or folder, a missing folder and an unreadable source each name the
+// file, say in words what happened, and leave neither the work file nor a target of that name
+// behind.
 #include "common/engine_error.h"
 #include "submission/finished_file.h"
 #include "submission/verified_copy.h"
 #include "support/file_size_limit.h"
+#include "support/loop_medium.h"
 #include "support/temp_folder.h"
 #include "support/without_access_override.h"
 
@@ -29,7 +32,25 @@ bool writeFile(const QString& path, const QByteArray& content) {
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-enum class Failure { FullMedium, ReadOnlyFolder, MissingFolder, MissingSource };
+enum class Failure {
+    SizeLimit,
+    SmallFileSystem,
+    ReadOnlyMedium,
+    ReadOnlyFolder,
+    MissingFolder,
+    MissingSource
+};
+
+bool needsLoopMedium(Failure failure) {
+    return failure == Failure::SmallFileSystem || failure == Failure::ReadOnlyMedium;
+}
+
+// The medium's own entries, without the folder a fresh file system keeps for its repairs.
+QStringList copiesIn(const QString& folder) {
+    QStringList entries = entriesIn(folder);
+    entries.removeAll(QStringLiteral("lost+found"));
+    return entries;
+}
 
 } // namespace
 
@@ -37,6 +58,7 @@ class TestVerifiedCopy : public QObject {
     Q_OBJECT
 private slots:
     void wholeCopyTakesTheName();
+    void readBackReachesTheDevice();
     void failureLeavesNothing_data();
     void failureLeavesNothing();
     void finishedFileReplacesTheEarlierOne_data();
@@ -63,9 +85,15 @@ void TestVerifiedCopy::wholeCopyTakesTheName() {
 void TestVerifiedCopy::failureLeavesNothing_data() {
     QTest::addColumn<Failure>("failure");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("invalid: medium full part-way") << Failure::FullMedium << "full";
-    QTest::newRow("invalid: read-only folder") << Failure::ReadOnlyFolder << "denied";
-    QTest::newRow("invalid: folder missing") << Failure::MissingFolder << "No such file";
+    QTest::newRow("invalid: file-size limit reached part-way")
+        << Failure::SizeLimit << "larger than the medium or this system allows";
+    QTest::newRow("invalid: small medium full part-way")
+        << Failure::SmallFileSystem << "no space left on the medium";
+    QTest::newRow("invalid: read-only medium") << Failure::ReadOnlyMedium << "medium is read-only";
+    QTest::newRow("invalid: read-only folder")
+        << Failure::ReadOnlyFolder << "may not write to the medium's folder";
+    QTest::newRow("invalid: folder missing, medium removed")
+        << Failure::MissingFolder << "medium may have been removed";
     QTest::newRow("invalid: source missing") << Failure::MissingSource << "cannot be read";
 }
 
@@ -73,17 +101,26 @@ void TestVerifiedCopy::failureLeavesNothing() {
     QFETCH(Failure, failure);
     QFETCH(QString, reason);
     TempFolder source;
-    TempFolder medium;
+    TempFolder folder;
+    std::optional<LoopMedium> loop;
+    if (needsLoopMedium(failure)) {
+        loop.emplace(2);
+        if (!loop->isValid())
+            QSKIP("No loop device can be made here");
+    }
+    const QString medium = loop ? loop->path() : folder.path();
     if (failure != Failure::MissingSource)
         QVERIFY(writeFile(source.file("source"), bytes(3 * (1 << 20))));
-    QString target = medium.file("12345678.MDB");
+    QString target = QDir(medium).filePath("12345678.MDB");
     if (failure == Failure::MissingFolder)
-        target = medium.file("gone/12345678.MDB");
+        target = QDir(medium).filePath("gone/12345678.MDB");
     if (failure == Failure::ReadOnlyFolder)
-        QVERIFY(QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(medium, QFile::ReadOwner | QFile::ExeOwner));
+    if (failure == Failure::ReadOnlyMedium)
+        QVERIFY(loop->makeReadOnly());
     WithoutAccessOverride asUser;
     std::optional<FileSizeLimit> limit;
-    if (failure == Failure::FullMedium)
+    if (failure == Failure::SizeLimit)
         limit.emplace(1 << 20);
     try {
         verifiedcopy::copyFile(source.file("source"), target);
@@ -91,10 +128,29 @@ void TestVerifiedCopy::failureLeavesNothing() {
     } catch (const EngineError& error) {
         QVERIFY2(error.description().contains(target), qPrintable(error.description()));
         QVERIFY2(error.description().contains(reason), qPrintable(error.description()));
+        QVERIFY2(!error.description().contains("Unknown error"), qPrintable(error.description()));
     }
     limit.reset();
-    QFile::setPermissions(medium.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(entriesIn(medium.path()), QStringList());
+    QFile::setPermissions(medium, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(copiesIn(medium), QStringList());
+}
+
+// The read-back after the copy reads what the device holds: the device counts at least the
+// file's bytes read twice (the work file and the file under its name), where the system's
+// cache would have answered without reading anything.
+void TestVerifiedCopy::readBackReachesTheDevice() {
+    LoopMedium medium(32);
+    if (!medium.isValid())
+        QSKIP("No loop device can be made here");
+    TempFolder source;
+    const QByteArray content = bytes(8 << 20);
+    QVERIFY(writeFile(source.file("source"), content));
+    const qint64 before = medium.sectorsRead();
+    QVERIFY(before >= 0);
+    verifiedcopy::copyFile(source.file("source"), medium.file("12345678.MDB"));
+    const qint64 bytesRead = (medium.sectorsRead() - before) * 512;
+    QVERIFY2(bytesRead >= 2 * content.size(), qPrintable(QString::number(bytesRead)));
+    QCOMPARE(contents(medium.file("12345678.MDB")), content);
 }
 
 void TestVerifiedCopy::finishedFileReplacesTheEarlierOne_data() {
