@@ -11,6 +11,11 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
@@ -34,6 +39,16 @@ bool folderAcceptsFiles(const QString& folder) {
     return probe.open();
 }
 
+// Asked of the file system with this process's own rights, not by opening the file: closing any
+// descriptor of a file drops every lock this process holds on it, the login connection's too.
+bool readableByThisProcess(const QString& path) {
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), R_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isReadable();
+#endif
+}
+
 // Why a database file cannot be opened or written, as far as the file system tells; otherwise
 // whether the engine found it could not write or could not open.
 EngineError unreachable(const QString& path, bool cannotWrite) {
@@ -45,9 +60,7 @@ EngineError unreachable(const QString& path, bool cannotWrite) {
         return EngineError(CannotReach, QObject::tr("'%1' in the folder '%2' is a folder, not a "
                                                     "database file. Move it away.")
                                             .arg(name, folder));
-    // Asked of the file system, not by opening the file: closing any descriptor of a file drops
-    // every lock this process holds on it, the login connection's too.
-    if (info.exists() && !info.isReadable())
+    if (info.exists() && !readableByThisProcess(path))
         return EngineError(CannotReach, QObject::tr("The database file '%1' cannot be read: you "
                                                     "have no permission to read it.")
                                             .arg(name));
