@@ -266,6 +266,7 @@ OldValue oldValue(const RowValues& row, const ColumnDef& ours, const QVariant& v
 // agreed to have such texts cut.
 void fitToColumns(RowValues& values, const QList<Treatment>& treatments, CarefulCopy& careful) {
     const Columns ours = employeeColumns();
+    const RowValues asRead = values; // names the record even after its surname has been cut
     for (std::size_t i = 0; i < ours.size(); ++i) {
         QVariant& value = values[qsizetype(i)];
         try {
@@ -273,7 +274,7 @@ void fitToColumns(RowValues& values, const QList<Treatment>& treatments, Careful
         } catch (const EngineError& error) {
             const bool mayBeCut = conversion::mayBeCut(ours[i], treatments[qsizetype(i)]) &&
                                   codepage::byteLength(value.toString()) > ours[i].width;
-            OldValue named = oldValue(values, ours[i], value);
+            OldValue named = oldValue(asRead, ours[i], value);
             if (!mayBeCut || !careful.cutTooLongTexts)
                 throw ValueRefused(error, named, mayBeCut);
             value = conversion::cutToWidth(value.toString(), ours[i].width);

@@ -3,6 +3,7 @@
 #include "startup/run_state.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QTest>
 #include <fcntl.h>
@@ -43,4 +44,14 @@ inline void checkStillHeld(const RunState& state) {
         return;
     QVERIFY2(othersAreKeptOut(state.login->path()),
              "another process could open the working database during the run");
+}
+
+// The bytes of a file as another process reads them. A test reads the working database that way
+// while a run holds it: a descriptor opened and closed here would drop the run's locks.
+inline QByteArray readInAnotherProcess(const QString& path) {
+    QProcess reader;
+    reader.start(QStringLiteral("cat"), {QStringLiteral("--"), path});
+    if (!reader.waitForFinished(20000) || reader.exitCode() != 0)
+        return QByteArray();
+    return reader.readAllStandardOutput();
 }
