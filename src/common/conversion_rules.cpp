@@ -221,6 +221,16 @@ RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow) {
     return row;
 }
 
+QString cutToWidth(const QString& text, int width) {
+    return leading(text, width);
+}
+
+bool mayBeCut(const ColumnDef& column, Treatment treatment) {
+    constexpr int widestCode = 8; // an identity card number; every free text is wider
+    return column.type == ColumnType::Text && treatment == Treatment::Copy &&
+           column.width > widestCode;
+}
+
 bool isPlaceholderStatus(const QVariant& status) {
     return status.toString() == u"H";
 }

@@ -76,6 +76,15 @@ AddressLines fittedAddress(const ColumnMatch& match, const AddressLines& old);
 // The old employee row in our column order, each column treated as its kind needs.
 RowValues convertedEmployee(const ColumnMatch& match, const RowValues& oldRow);
 
+// The longest start of the text that fits the width in code-page bytes, never cut inside a
+// character.
+QString cutToWidth(const QString& text, int width);
+
+// Whether an old value too long for our column may be cut to its width, once the user agrees:
+// only a free text copied as it is. A code, a date part, a year, a sheet or identity number or
+// an amount would change its meaning.
+bool mayBeCut(const ColumnDef& column, Treatment treatment);
+
 // True for the status of the one placeholder row, which a new database has already.
 bool isPlaceholderStatus(const QVariant& status);
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
@@ -53,6 +54,17 @@ bool remove(const QString& folder, const QString& name) {
     bool removed = true;
     for (const QString& path : matches(folder, name))
         removed = QFile::remove(path) && removed;
+    return removed;
+}
+
+bool removeMatching(const QString& folder, const QString& pattern) {
+    const QRegularExpression wanted =
+        QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive);
+    const QDir dir(folder);
+    bool removed = true;
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (wanted.match(entry).hasMatch())
+            removed = QFile::remove(dir.filePath(entry)) && removed;
     return removed;
 }
 

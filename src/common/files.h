@@ -19,6 +19,10 @@ bool exists(const QString& folder, const QString& name);
 // when one of them could not be deleted.
 bool remove(const QString& folder, const QString& name);
 
+// Deletes every file of the folder whose name matches the wildcard pattern ("*" for any
+// characters, "?" for one) without regard to case. Returns false when one could not be deleted.
+bool removeMatching(const QString& folder, const QString& pattern);
+
 // Deletes a database file and the engine's journal beside it.
 bool removeDatabase(const QString& folder, const QString& name);
 // The same for a path spelled exactly, such as a work file the program names itself.

@@ -14,9 +14,11 @@
 #include "store/employee_table.h"
 #include "store/rows.h"
 #include "store/schema.h"
+#include "submission/finished_file.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -68,11 +70,16 @@ QHBoxLayout* line(std::initializer_list<QWidget*> widgets, Qt::Alignment side = 
     return layout;
 }
 
+// The image, and the work file of one whose writing was cut off: it holds the return in plain
+// text too.
 void deleteImageFile(const QString& imagePath) {
     const QFileInfo image(imagePath);
-    if (!files::remove(image.absolutePath(), image.fileName()))
-        throw EngineError(engine::PathFileAccess,
-                          QObject::tr("The file '%1' cannot be deleted.").arg(imagePath));
+    for (const QString& name : {image.fileName(), image.fileName() + QLatin1String(workFileSuffix)})
+        if (!files::remove(image.absolutePath(), name))
+            throw EngineError(
+                engine::PathFileAccess,
+                QObject::tr("The file '%1' cannot be deleted.")
+                    .arg(QDir::toNativeSeparators(image.absolutePath() + u'/' + name)));
 }
 
 } // namespace
@@ -342,12 +349,17 @@ void EmployerScreen::confirmYearChange() {
     m_returnYearEdit->setFocus();
 }
 
-// The new year is taken only once the records no longer hold figures of the old one.
+// The records lose the figures of the old year and the employer row takes the new one together,
+// so that a run ending before Continue leaves neither half of the change alone.
 bool EmployerScreen::clearPagesTwoToFour() {
     if (!backUpBeforeOperation(m_state.db(), m_state.programFolder, m_state.loginPassword,
                                backups::reason::yearChange))
         return false;
-    return runReportingErrors([this] { clearYearDependentColumns(m_state.db()); });
+    const QString year = m_returnYearEdit->text();
+    if (!runReportingErrors([&] { changeReturnYear(m_state.db(), m_rowId, year); }))
+        return false;
+    m_saved.returnYear = year;
+    return true;
 }
 
 bool EmployerScreen::checkSection() {

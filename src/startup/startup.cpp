@@ -2,12 +2,15 @@
 
 #include "common/files.h"
 #include "store/backups.h"
+#include "store/conversion.h"
 #include "store/database.h"
 #include "store/password_change.h"
 #include "store/schema.h"
+#include "submission/finished_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 
 bool needsConversion(const QString& formatVersion, const QVariant& versionMarker) {
@@ -18,12 +21,25 @@ bool needsConversion(const QString& formatVersion, const QVariant& versionMarker
 
 namespace {
 
-// What an interrupted first creation, password change or restore left is removed at the next start.
+// The work files of the program's own in the program folder, matched without regard to case:
+// a password change's re-keyed copy, a restore's incoming copy, the return image being written
+// and the probes of whether a folder takes files. No file of the user's carries these names.
+QStringList workFilePatterns() {
+    const QString rekeyed = rekeyedCopyPath(schema::workingFile);
+    const QString incoming = backups::incomingCopyPath(schema::workingFile);
+    const QString part = QLatin1String(workFileSuffix);
+    return {
+        rekeyed,         rekeyed + QStringLiteral("-journal"), incoming,
+        incoming + part, QStringLiteral("_a.txt") + part,      QStringLiteral(".xw73d-probe-*")};
+}
+
+// What an interrupted run left under the program's work names is removed at the next start: the
+// first creation's folder and every work file, the backups' too.
 void removeLeftovers(const QString& programFolder) {
     QDir(files::inFolder(programFolder, schema::creationFolder)).removeRecursively();
-    const QString working = files::inFolder(programFolder, schema::workingFile);
-    files::removeDatabaseAt(rekeyedCopyPath(working));
-    QFile::remove(backups::incomingCopyPath(working));
+    for (const QString& pattern : workFilePatterns())
+        files::removeMatching(programFolder, pattern);
+    backups::removeWorkFiles(programFolder);
 }
 
 EngineError notAWorkingDatabase() {
@@ -33,14 +49,7 @@ EngineError notAWorkingDatabase() {
                                    "copy or move it away."));
 }
 
-} // namespace
-
-StartupPath prepareWorkingDatabase(const QString& programFolder) {
-    removeLeftovers(programFolder);
-    if (!files::exists(programFolder, schema::workingFile)) {
-        createWorkingDatabase(programFolder);
-        return StartupPath::Created;
-    }
+StartupPath probeWorkingDatabase(const QString& programFolder) {
     try {
         Database probe = Database::open(databasePath(programFolder, DatabaseFile::Working));
         Statement employer = probe.prepare(QStringLiteral("select Version from employer"));
@@ -57,4 +66,31 @@ StartupPath prepareWorkingDatabase(const QString& programFolder) {
             throw notAWorkingDatabase(); // a database file, but without the employer table
         throw;
     }
+}
+
+} // namespace
+
+QStringList conversionFilesIn(const QString& programFolder) {
+    QStringList found;
+    for (const QString& name : {schema::keptOldFile, schema::conversionFile})
+        if (files::exists(programFolder, name))
+            found << QFileInfo(files::inFolder(programFolder, name)).fileName();
+    return found;
+}
+
+StartupPath prepareWorkingDatabase(const QString& programFolder) {
+    if (!files::exists(programFolder, schema::workingFile)) {
+        removeLeftovers(programFolder);
+        if (finishInterruptedConversion(programFolder))
+            return StartupPath::ConversionFinished;
+        if (!conversionFilesIn(programFolder).isEmpty())
+            return StartupPath::RecordsElsewhere;
+        createWorkingDatabase(programFolder);
+        return StartupPath::Created;
+    }
+    // Only once the probe has found the database free: another copy of the program that holds
+    // it may be using its work files.
+    const StartupPath path = probeWorkingDatabase(programFolder);
+    removeLeftovers(programFolder);
+    return path;
 }

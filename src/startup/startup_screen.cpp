@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "platform/widgets.h"
 #include "startup/backup_guard.h"
+#include "startup/conversion_messages.h"
 #include "startup/run_state.h"
 #include "startup/startup.h"
 #include "store/backups.h"
@@ -38,18 +39,38 @@ StartupScreen::StartupScreen(RunState& state, QWidget* parent)
 
 void StartupScreen::load() {
     m_progressBar->hide();
-    StartupPath path;
+    std::optional<StartupPath> path;
     try {
         path = prepareWorkingDatabase(m_state.programFolder);
+        if (path == StartupPath::RecordsElsewhere)
+            path = createOnlyIfTheUserAgrees();
     } catch (const EngineError& error) {
         showError(error.description());
         platform::endRun(1);
         return;
     }
+    if (!path) {
+        platform::endRun(0);
+        return;
+    }
+    if (path == StartupPath::ConversionFinished) {
+        showInformation(conversionmessages::interruptedConversionFinished());
+        showInformation(conversionmessages::conversionDone({}));
+    }
     if (path == StartupPath::NeedsConversion && !convertOldDatabase())
         return;
     close();
     emit loginRequired(path != StartupPath::PasswordProtected);
+}
+
+// The records may lie in the files a conversion left: a new, empty database is made only when
+// the user has been told what lies there and still wants one. Nothing when the answer is No.
+std::optional<StartupPath> StartupScreen::createOnlyIfTheUserAgrees() {
+    const QString folder = m_state.programFolder;
+    if (!confirm(conversionmessages::recordsElsewhereQuestion(folder, conversionFilesIn(folder))))
+        return std::nullopt;
+    createWorkingDatabase(folder);
+    return StartupPath::Created;
 }
 
 // False when the run ends instead: declined, the kept old file in the way, or a failure.
@@ -71,12 +92,16 @@ bool StartupScreen::convertOldDatabase() {
     }
     show();
     QCoreApplication::processEvents();
-    if (!backUpOldDatabase() || !runConversion()) {
+    if (!backUpOldDatabase()) {
         platform::endRun(1);
         return false;
     }
-    showInformation(QStringLiteral("Please check the correctness of all the fields in the "
-                                   "database."));
+    const std::optional<ConversionResult> converted = runConversion();
+    if (!converted) {
+        platform::endRun(1);
+        return false;
+    }
+    showInformation(conversionmessages::conversionDone(converted->cut));
     return true;
 }
 
@@ -93,19 +118,35 @@ bool StartupScreen::backUpOldDatabase() {
     }
 }
 
-bool StartupScreen::runConversion() {
+// An old value our column refuses stops the conversion with the old file unchanged; when it is
+// a free text that is only too long, the user may have such texts cut and the conversion is run
+// again. Nothing when the conversion did not finish.
+std::optional<ConversionResult> StartupScreen::runConversion() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    try {
-        convertDatabase(m_state.programFolder,
-                        [this](qint64 done, qint64 total) { showProgress(done, total); });
-    } catch (const EngineError& error) {
-        showError(error.description() + u' ' + QString::number(error.number()));
-        return false;
+    ConversionOptions options;
+    for (;;) {
+        try {
+            const ConversionResult result = convertDatabase(
+                m_state.programFolder,
+                [this](qint64 done, qint64 total) { showProgress(done, total); }, options);
+            m_progressBar->setValue(m_progressBar->maximum());
+            m_progressBar->hide();
+            return result;
+        } catch (const ValueRefused& refused) {
+            const bool offerCut = refused.mayBeCut() && !options.cutTooLongTexts;
+            const QString text = conversionmessages::valueRefused(refused, offerCut);
+            if (!offerCut || !confirm(text)) {
+                if (!offerCut)
+                    showError(text);
+                return std::nullopt;
+            }
+            options.cutTooLongTexts = true;
+        } catch (const EngineError& error) {
+            showError(error.description() + u' ' + QString::number(error.number()));
+            return std::nullopt;
+        }
     }
-    m_progressBar->setValue(m_progressBar->maximum());
-    m_progressBar->hide();
-    return true;
 }
 
 void StartupScreen::showProgress(qint64 done, qint64 total) {

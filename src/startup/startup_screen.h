@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
+enum class StartupPath;
+struct ConversionResult;
 class QLabel;
 class QProgressBar;
 struct RunState;
@@ -21,9 +24,10 @@ signals:
     void loginRequired(bool withDefaultPassword);
 
 private:
+    std::optional<StartupPath> createOnlyIfTheUserAgrees();
     bool convertOldDatabase();
     bool backUpOldDatabase();
-    bool runConversion();
+    std::optional<ConversionResult> runConversion();
     void showProgress(qint64 done, qint64 total);
 
     QLabel* m_messageLabel;

@@ -51,13 +51,9 @@ QList<Backup> copiesIn(const QString& programFolder) {
     return found;
 }
 
-// Keeps the newest copies, and removes the work files of copies that were cut short by a crash
-// or a power loss, which nothing else would ever remove.
+// Keeps the newest copies, and removes the work files of copies that were cut short.
 void prune(const QString& programFolder) {
-    const QDir folder(folderOf(programFolder));
-    for (const QString& left :
-         folder.entryList({QStringLiteral(".xw73d-*.part")}, QDir::Files | QDir::Hidden))
-        files::removeDatabaseAt(folder.filePath(left));
+    removeWorkFiles(programFolder);
     const QList<Backup> copies = copiesIn(programFolder);
     for (qsizetype at = kept; at < copies.size(); ++at)
         QFile::remove(QDir(folderOf(programFolder)).filePath(copies[at].name));
@@ -160,7 +156,7 @@ QString take(Database& db, const QString& programFolder, const QString& key, con
     files::removeDatabaseAt(work);
     try {
         // A file without a password gives a copy without one.
-        writeVerifiedCopy(db, work, isPlainDatabaseFile(db.path()) ? QString() : key);
+        writeVerifiedCopy(db, work, db.isPlain() ? QString() : key);
     } catch (const EngineError& error) {
         files::removeDatabaseAt(work);
         if (error.number() != engine::DiskFull)
@@ -190,6 +186,12 @@ bool takenOn(const QString& programFolder, const QDate& day, const QString& reas
     return std::any_of(copies.cbegin(), copies.cend(), [&](const Backup& copy) {
         return copy.taken.date() == day && copy.reason == reason;
     });
+}
+
+void removeWorkFiles(const QString& programFolder) {
+    const QString folder = folderOf(programFolder);
+    for (const char* pattern : {".xw73d-*.part", ".xw73d-*.part-journal", "xw73d-*.mdb.part"})
+        files::removeMatching(folder, QLatin1String(pattern));
 }
 
 QString incomingCopyPath(const QString& workingPath) {

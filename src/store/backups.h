@@ -57,6 +57,11 @@ bool takenOn(const QString& programFolder, const QDate& day, const QString& reas
 // working database is then as it was.
 QString restore(const QString& programFolder, const QString& name, const QDateTime& now);
 
+// Removes the work files of copies that were cut short by a crash or a power loss: the copies
+// being written (".xw73d-<name>.part" and its journal) and the working database's copy being
+// kept before a restore ("<name>.part"), matched without regard to case.
+void removeWorkFiles(const QString& programFolder);
+
 // The chosen copy on its way into the working database's place; one left by an interrupted
 // restore is removed at the next start.
 QString incomingCopyPath(const QString& workingPath);

@@ -2,10 +2,12 @@
 
 #include "common/conversion_rules.h"
 #include "common/files.h"
+#include "store/database_copy.h"
 #include "store/employee_copy.h"
 #include "store/rows.h"
 #include "store/schema.h"
 
+#include <QDir>
 #include <QObject>
 #include <QScopeGuard>
 
@@ -58,35 +60,41 @@ void copyEmployer(Database& old, Database& fresh) {
 }
 
 // Returns the number of rows written.
-qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& progress) {
+qint64 copyEmployees(Database& old, Database& fresh, const ConversionProgress& progress,
+                     CarefulCopy& careful) {
     const qint64 total = countRows(old, table::employee);
     progress(0, total);
     const qint64 written = copyEmployeeRows(
         old, fresh, conversion::matchColumns(employeeColumns(), layoutOf(old, table::employee)),
-        total, progress);
+        total, progress, careful);
     progress(total, total);
     return written;
 }
 
-void fillNewDatabase(Database& old, const QString& folder, const ConversionProgress& progress) {
+// The row counts of both tables of the closed new database, read back with the default
+// password. Every page is checked, and the engine checks each page's authentication code as it
+// decrypts it, so a page written wrong cannot pass.
+QList<qint64> readBack(const QString& path) {
+    Database check = Database::open(path, {.password = schema::defaultPassword,
+                                           .exclusive = true,
+                                           .readOnly = true,
+                                           .readsOnce = true});
+    return readWhole(check);
+}
+
+void fillNewDatabase(Database& old, const QString& folder, const ConversionProgress& progress,
+                     CarefulCopy& careful) {
     qint64 written = 0;
     {
         Database fresh = createConversionTarget(folder);
         fresh.attachReadOnly(old.path(), oldSchema);
         Transaction transaction(fresh, Transaction::Start::Deferred);
         copyEmployer(old, fresh);
-        written = copyEmployees(old, fresh, progress);
+        written = copyEmployees(old, fresh, progress, careful);
         transaction.commit();
     }
-    // Read back from the closed file: only a complete new database takes the old one's place.
-    // Counting reads every page of both tables, and the engine checks each page's
-    // authentication code as it decrypts it, so a page written wrong cannot pass.
-    const QString path = databasePath(folder, DatabaseFile::Conversion);
-    Database check = Database::open(path, {.password = schema::defaultPassword,
-                                           .exclusive = true,
-                                           .readOnly = true,
-                                           .readsOnce = true});
-    if (countRows(check, table::employer) != 1 || countRows(check, table::employee) != written + 1)
+    // Only a complete new database takes the old one's place.
+    if (readBack(databasePath(folder, DatabaseFile::Conversion)) != QList<qint64>{1, written + 1})
         throw EngineError(engine::Damaged,
                           QObject::tr("The converted database does not read back as written."));
 }
@@ -117,14 +125,16 @@ void putInPlace(const QString& folder) {
 
 } // namespace
 
-void convertDatabase(const QString& folder, const ConversionProgress& progress) {
+ConversionResult convertDatabase(const QString& folder, const ConversionProgress& progress,
+                                 const ConversionOptions& options) {
     auto removeNew = qScopeGuard([&] { files::removeDatabase(folder, schema::conversionFile); });
+    CarefulCopy careful{options.cutTooLongTexts, {}};
     {
         // Read-only: whatever happens, the old file keeps every byte.
         Database old = Database::open(
             databasePath(folder, DatabaseFile::Working),
             {.password = std::nullopt, .exclusive = true, .readOnly = true, .readsOnce = true});
-        fillNewDatabase(old, folder, progress);
+        fillNewDatabase(old, folder, progress, careful);
     }
     try {
         putInPlace(folder);
@@ -135,4 +145,22 @@ void convertDatabase(const QString& folder, const ConversionProgress& progress) 
         throw;
     }
     removeNew.dismiss();
+    return ConversionResult{careful.cut};
+}
+
+bool finishInterruptedConversion(const QString& folder) {
+    if (files::exists(folder, schema::workingFile) || !files::exists(folder, schema::keptOldFile) ||
+        !files::exists(folder, schema::conversionFile))
+        return false;
+    const QString fresh = databasePath(folder, DatabaseFile::Conversion);
+    try {
+        const QList<qint64> counts = readBack(fresh);
+        if (counts.value(0) != 1 || counts.value(1) < 1)
+            return false;
+    } catch (const EngineError&) {
+        return false; // not complete: the user is told what lies there
+    }
+    if (!files::replaceFile(fresh, QDir(folder).filePath(schema::workingFile)))
+        throw renameFailed(schema::conversionFile, schema::workingFile);
+    return true;
 }

@@ -10,6 +10,12 @@
 #include <QUrl>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
@@ -17,6 +23,7 @@
 namespace {
 
 constexpr qint64 smallestPage = 512;
+constexpr char plainHeader[] = "SQLite format 3"; // with its closing zero, the first 16 bytes
 
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
@@ -33,6 +40,16 @@ bool folderAcceptsFiles(const QString& folder) {
     return probe.open();
 }
 
+// Asked of the file system with this process's own rights, not by opening the file: closing any
+// descriptor of a file drops every lock this process holds on it, the login connection's too.
+bool readableByThisProcess(const QString& path) {
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), R_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isReadable();
+#endif
+}
+
 // Why a database file cannot be opened or written, as far as the file system tells; otherwise
 // whether the engine found it could not write or could not open.
 EngineError unreachable(const QString& path, bool cannotWrite) {
@@ -44,7 +61,7 @@ EngineError unreachable(const QString& path, bool cannotWrite) {
         return EngineError(CannotReach, QObject::tr("'%1' in the folder '%2' is a folder, not a "
                                                     "database file. Move it away.")
                                             .arg(name, folder));
-    if (info.exists() && !QFile(path).open(QIODevice::ReadOnly))
+    if (info.exists() && !readableByThisProcess(path))
         return EngineError(CannotReach, QObject::tr("The database file '%1' cannot be read: you "
                                                     "have no permission to read it.")
                                             .arg(name));
@@ -122,6 +139,19 @@ sqlite3* openHandle(const QString& path, int flags) {
     return db;
 }
 
+// Whether the file starts with the header of a file without a password, read through the
+// descriptor the engine has just opened. A descriptor of our own would drop, when closed, every
+// lock this process holds on the file, the login connection's included.
+bool headerIsPlain(sqlite3* db) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
+        return false;
+    char header[16] = {};
+    return file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK &&
+           std::memcmp(header, plainHeader, sizeof header) == 0;
+}
+
 void applyKey(sqlite3* db, const QString& key) {
     QByteArray bytes = key.toUtf8();
     sqlite3_key(db, bytes.constData(), static_cast<int>(bytes.size()));
@@ -140,7 +170,7 @@ bool isPlainDatabaseFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+    return file.read(16) == QByteArray(plainHeader, sizeof plainHeader);
 }
 
 Database::Database(sqlite3* db, QString path)
@@ -149,13 +179,15 @@ Database::Database(sqlite3* db, QString path)
 
 Database::Database(Database&& other) noexcept
     : m_db(std::exchange(other.m_db, nullptr))
-    , m_path(std::move(other.m_path)) {}
+    , m_path(std::move(other.m_path))
+    , m_plain(other.m_plain) {}
 
 Database& Database::operator=(Database&& other) noexcept {
     if (this != &other) {
         close();
         m_db = std::exchange(other.m_db, nullptr);
         m_path = std::move(other.m_path);
+        m_plain = other.m_plain;
     }
     return *this;
 }
@@ -181,9 +213,10 @@ Database Database::open(const QString& path, const OpenOptions& options) {
     // of ours either, and opening it for writing would turn it into a database.
     if (info.size() % smallestPage != 0 || info.size() == 0)
         throw damaged(path);
-    const bool plain = isPlainDatabaseFile(path);
     const int flags = options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     Database db(openHandle(path, flags), path);
+    const bool plain = headerIsPlain(db.m_db);
+    db.m_plain = plain;
     if (!plain && options.password)
         applyKey(db.m_db, *options.password);
     if (options.exclusive)
@@ -213,6 +246,7 @@ Database Database::create(const QString& path, int formatVersion,
     if (!files::createPrivateFile(path))
         throw unreachable(path, false);
     Database db(openHandle(path, SQLITE_OPEN_READWRITE), path);
+    db.m_plain = !key;
     if (key)
         applyKey(db.m_db, *key);
     db.exec(QStringLiteral("PRAGMA user_version=%1").arg(formatVersion));

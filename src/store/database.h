@@ -51,6 +51,8 @@ public:
     qint64 lastInsertRowId() const;
     int changes() const;
     const QString& path() const { return m_path; }
+    // True when the file carried no password when it was opened or made.
+    bool isPlain() const { return m_plain; }
     sqlite3* handle() const { return m_db; }
 
     // Makes the plain file at `path` readable on this connection under `schemaName`, read-only, so
@@ -68,6 +70,7 @@ private:
 
     sqlite3* m_db = nullptr;
     QString m_path;
+    bool m_plain = false;
 };
 
 class Statement {
@@ -126,5 +129,7 @@ private:
 // would only add to the program's memory.
 qint64 pageCacheKiB(qint64 fileBytes);
 
-// True when the file starts with the header of an engine file that carries no password.
+// True when the file starts with the header of an engine file that carries no password. Reads it
+// through a descriptor of its own: never for a file this process holds open (Database::isPlain
+// answers for those).
 bool isPlainDatabaseFile(const QString& path);

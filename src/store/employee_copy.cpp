@@ -253,10 +253,41 @@ qint64 copyInEngine(Database& fresh, const conversion::ColumnMatch& match, RowSo
     return fresh.changes();
 }
 
+// The record a refused or cut value belongs to, named as the user knows it.
+OldValue oldValue(const RowValues& row, const ColumnDef& ours, const QVariant& value) {
+    const Columns columns = employeeColumns();
+    const auto at = [&](const char* name) { return row.value(columnIndex(columns, name)); };
+    return OldValue{at("ID"),   at("Surname"),    at("FirstName"), QLatin1String(ours.name),
+                    ours.width, value.toString(), QString()};
+}
+
+// Puts each converted value of a held-back row in its column's limits: a refusal is raised
+// with the record named, unless the value is a free text that is only too long and the user
+// agreed to have such texts cut.
+void fitToColumns(RowValues& values, const QList<Treatment>& treatments, CarefulCopy& careful) {
+    const Columns ours = employeeColumns();
+    const RowValues asRead = values; // names the record even after its surname has been cut
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        QVariant& value = values[qsizetype(i)];
+        try {
+            checkValue(ours[i], value);
+        } catch (const EngineError& error) {
+            const bool mayBeCut = conversion::mayBeCut(ours[i], treatments[qsizetype(i)]) &&
+                                  codepage::byteLength(value.toString()) > ours[i].width;
+            OldValue named = oldValue(asRead, ours[i], value);
+            if (!mayBeCut || !careful.cutTooLongTexts)
+                throw ValueRefused(error, named, mayBeCut);
+            value = conversion::cutToWidth(value.toString(), ours[i].width);
+            named.stored = value.toString();
+            careful.cut << named;
+        }
+    }
+}
+
 } // namespace
 
 qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::ColumnMatch& match,
-                        qint64 total, const ConversionProgress& progress) {
+                        qint64 total, const ConversionProgress& progress, CarefulCopy& careful) {
     RowSorting sorting(match, total, progress);
     const qint64 copied = copyInEngine(fresh, match, sorting);
     qint64 done = total - qint64(sorting.heldBack.size());
@@ -264,6 +295,7 @@ qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::Column
     // The careful way: each held-back row through Qt values, the conversion rules and the full
     // check, which converts it or names what our column refuses.
     const Columns ours = employeeColumns();
+    const QList<Treatment> treatments = conversion::employeeTreatments(match);
     Statement read = old.prepare(QStringLiteral("select * from employee where rowid = ?"));
     Statement insert =
         fresh.prepare(QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (?%3)")
@@ -273,13 +305,12 @@ qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::Column
         read.reset();
         read.bind(1, rowid);
         read.next();
-        const RowValues values = conversion::convertedEmployee(match, readWholeRow(read));
+        RowValues values = conversion::convertedEmployee(match, readWholeRow(read));
+        fitToColumns(values, treatments, careful);
         insert.reset();
         insert.bind(1, rowid + 1);
-        for (std::size_t i = 0; i < ours.size(); ++i) {
-            checkValue(ours[i], values[qsizetype(i)]);
+        for (std::size_t i = 0; i < ours.size(); ++i)
             insert.bind(int(i) + 2, values[qsizetype(i)]);
-        }
         insert.run();
         if (++done % progressStep == 0)
             progress(done, total);

@@ -18,5 +18,12 @@ inline constexpr char oldSchema[] = "old";
 // of it goes in that way, and counts the rows for the progress. The rows it holds back take the
 // careful way afterwards, one at a time through Qt values and the full check, which converts
 // them or names what our column refuses.
+//
+// A value our column refuses raises ValueRefused naming the record; with `cutTooLongTexts` a
+// free text that is only too long is cut to the column's width instead and noted in `cut`.
+struct CarefulCopy {
+    bool cutTooLongTexts = false;
+    QList<OldValue> cut;
+};
 qint64 copyEmployeeRows(Database& old, Database& fresh, const conversion::ColumnMatch& match,
-                        qint64 total, const ConversionProgress& progress);
+                        qint64 total, const ConversionProgress& progress, CarefulCopy& careful);

@@ -4,9 +4,11 @@
 #include "store/database.h"
 #include "store/rows.h"
 
+#include <QObject>
 #include <QStringList>
 
-void clearYearDependentColumns(Database& db) {
+void changeReturnYear(Database& db, qint64 employerRowId, const QString& newYear) {
+    checkValue(column(employerColumns(), QStringLiteral("ReturnYear")), newYear);
     const Columns cleared = yearDependentColumns();
     const auto count = static_cast<qsizetype>(cleared.size());
     Transaction transaction(db);
@@ -16,5 +18,13 @@ void clearYearDependentColumns(Database& db) {
     for (int position = 1; position <= count; ++position)
         update.bind(position, QVariant());
     update.run();
+    db.prepare(QStringLiteral("UPDATE %1 SET ReturnYear = ?1 WHERE rowid = ?2")
+                   .arg(QLatin1String(table::employer)))
+        .bind(1, newYear)
+        .bind(2, employerRowId)
+        .run();
+    if (db.changes() != 1)
+        throw EngineError(engine::NoCurrentRecord,
+                          QObject::tr("The working database has no employer row."));
     transaction.commit();
 }

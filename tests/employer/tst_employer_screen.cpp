@@ -290,7 +290,10 @@ void TestEmployerScreen::yearChange() {
     QCOMPARE(s.field("tReturnYear")->text(), year);
     QCOMPARE(s.screen->employerData().returnYear, year);
     QCOMPARE(s.focus(), year == u"2001" ? s.field("tReturnYear") : s.field("tSession"));
-    QCOMPARE(s.employer(), completeEmployer); // the year is saved by Continue only
+    // The records are cleared and the new year is written together, or neither.
+    RowValues employer = completeEmployer;
+    employer[1] = year;
+    QCOMPARE(s.employer(), employer);
     QList<RowValues> cleared = before;
     const int firstCleared = columnIndex(employeeColumns(), QStringLiteral("EDay1"));
     for (RowValues& row : cleared)
@@ -301,6 +304,15 @@ void TestEmployerScreen::yearChange() {
     s.field("tReturnYear")->setFocus();
     QTest::keyClick(s.field("tReturnYear"), Qt::Key_Tab);
     QCOMPARE(s.services.boxes.size(), messages.size());
+    // Quit before Continue; the next run finds the year and the records as they were left.
+    QTest::keyClick(s.screen.get(), Qt::Key_Q, Qt::AltModifier);
+    QTRY_VERIFY(s.services.ended);
+    s.screen.reset();
+    s.data.state.login.reset(); // the program has ended
+    s.data.state.login = Database::open(databasePath(s.data.folder.path(), DatabaseFile::Working),
+                                        OpenOptions{schema::defaultPassword});
+    QCOMPARE(s.employer(), employer);
+    QCOMPARE(s.employees(), cleared);
 }
 
 void TestEmployerScreen::continueChecksAndSaves_data() {

@@ -1,6 +1,7 @@
 // Start-up with a database left by an earlier version: converted all or nothing, the old file
 // kept byte for byte, or nothing changed at all.
 #include "common/files.h"
+#include "startup/conversion_messages.h"
 #include "startup/startup_screen.h"
 #include "store/backups.h"
 #include "store/conversion.h"
@@ -11,6 +12,7 @@
 #include "support/without_access_override.h"
 #include "support/working_database.h"
 
+#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <sys/stat.h>
@@ -58,6 +60,27 @@ struct ReadOnlyFolder {
     WithoutAccessOverride asAUser;
 };
 
+// The records of the working database in the folder, read with the default password.
+int employeeRows(const QString& folder) {
+    Database db = Database::open(databasePath(folder, DatabaseFile::Working), OpenOptions{"qvz"});
+    Statement count = db.prepare(QStringLiteral("select count(*) from employee"));
+    return count.next() ? count.value(0).toInt() : -1;
+}
+
+// Converts the old database in the folder in another process, which is killed with SIGKILL
+// right after its given number of renames.
+QProcess::ExitStatus convertKilledAfterRenames(const QString& folder, int renames) {
+    QProcess convert;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", QStringLiteral(KILL_AT_RENAME));
+    environment.insert("KILL_AFTER_RENAMES", QString::number(renames));
+    convert.setProcessEnvironment(environment);
+    convert.start(QCoreApplication::applicationDirPath() + "/hold_database", {folder, "convert"});
+    if (!convert.waitForFinished(60000))
+        convert.kill();
+    return convert.exitStatus();
+}
+
 } // namespace
 
 class TestConversion : public QObject {
@@ -72,6 +95,12 @@ private slots:
     void valueTakenOrRefused_data();
     void valueTakenOrRefused();
     void folderNameWithSignsOfAnAddress();
+    void killedAroundTheRenamesLosesNothing_data();
+    void killedAroundTheRenamesLosesNothing();
+    void conversionFilesAreNeverHiddenByANewDatabase_data();
+    void conversionFilesAreNeverHiddenByANewDatabase();
+    void refusedValueNamesItsRecord_data();
+    void refusedValueNamesItsRecord();
 };
 
 void TestConversion::convertsAndKeepsTheOldFile() {
@@ -275,6 +304,143 @@ void TestConversion::folderNameWithSignsOfAnAddress() {
     QCOMPARE(md5OfFile(QDir(folder).filePath("1999a.xwd")), oldDigest);
     Database db = Database::open(QDir(folder).filePath("xw73d.mdb"), OpenOptions{"qvz"});
     QCOMPARE(employeeColumn(db, "Surname"), QString("CHAN|WONG|LEE"));
+}
+
+void TestConversion::killedAroundTheRenamesLosesNothing_data() {
+    QTest::addColumn<int>("renames");
+    QTest::addColumn<QStringList>("leftBehind");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("killed before the first rename")
+        << 0 << QStringList{"xw73d.mdb", "xw73dnew.mdb"} << QStringList{question, checkFields};
+    QTest::newRow("killed between the renames")
+        << 1 << QStringList{"1999a.xwd", "xw73dnew.mdb"}
+        << QStringList{conversionmessages::interruptedConversionFinished(), checkFields};
+    QTest::newRow("killed after both renames")
+        << 2 << QStringList{"1999a.xwd", "xw73d.mdb"} << QStringList();
+}
+
+// Killed at any point of the renames, the next start finishes the conversion or does it again;
+// the records are never hidden behind a new, empty database.
+void TestConversion::killedAroundTheRenamesLosesNothing() {
+    QFETCH(int, renames);
+    QFETCH(QStringList, leftBehind);
+    QFETCH(QStringList, messages);
+    TempFolder folder;
+    makeOldDatabase(folder.path(), oldRecords(300));
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
+    QCOMPARE(convertKilledAfterRenames(folder.path(), renames), QProcess::CrashExit);
+    QCOMPARE(entriesIn(folder.path()), leftBehind);
+    {
+        ProgramRun run(folder.path(), {true});
+        QCOMPARE(run.services.texts(), messages);
+        QVERIFY(!run.services.ended);
+        // Entered with the default password by itself, or (after a completed conversion) asked.
+        QVERIFY(visibleScreen<QWidget>(renames < 2 ? "fSubInfo" : "fLogin"));
+    }
+    QCOMPARE(employeeRows(folder.path()), 301);
+    QCOMPARE(md5OfFile(folder.file("1999a.xwd")), oldDigest);
+    QVERIFY(!files::exists(folder.path(), schema::conversionFile));
+}
+
+void TestConversion::conversionFilesAreNeverHiddenByANewDatabase_data() {
+    QTest::addColumn<QStringList>("laid");
+    QTest::addColumn<bool>("newWanted");
+    QTest::newRow("the old file alone, kept") << QStringList{"1999a.xwd"} << false;
+    QTest::newRow("the old file alone, a new database wanted") << QStringList{"1999a.xwd"} << true;
+    QTest::newRow("a complete new file alone") << QStringList{"xw73dnew.mdb"} << false;
+    QTest::newRow("a damaged new file beside the old")
+        << QStringList{"1999a.xwd", "xw73dnew.mdb"} << false;
+}
+
+// Without a working database, the files a conversion leaves are named to the user, who decides
+// whether a new, empty database is made; No leaves every file as it is.
+void TestConversion::conversionFilesAreNeverHiddenByANewDatabase() {
+    QFETCH(QStringList, laid);
+    QFETCH(bool, newWanted);
+    TempFolder folder;
+    makeOldDatabase(folder.path(), threeRecords());
+    convertDatabase(folder.path(), [](qint64, qint64) {});
+    QVERIFY(QFile::rename(folder.file("xw73d.mdb"), folder.file("xw73dnew.mdb")));
+    if (!laid.contains("1999a.xwd"))
+        QVERIFY(QFile::remove(folder.file("1999a.xwd")));
+    if (!laid.contains("xw73dnew.mdb"))
+        QVERIFY(QFile::remove(folder.file("xw73dnew.mdb")));
+    else if (laid.contains("1999a.xwd")) // cut short: it cannot be read whole
+        QVERIFY(QFile::resize(folder.file("xw73dnew.mdb"), 4096));
+    QMap<QString, QByteArray> digests;
+    for (const QString& name : laid)
+        digests[name] = md5OfFile(folder.file(name));
+    ProgramRun run(folder.path(), {newWanted});
+    QCOMPARE(run.services.boxes.size(), 1);
+    QCOMPARE(run.services.boxes.first().kind, platform::BoxKind::Confirmation);
+    QVERIFY(run.services.lastText().startsWith("There is no database 'xw73d.mdb'"));
+    for (const QString& name : laid)
+        QVERIFY2(run.services.lastText().contains('\'' + name + "' is the database"),
+                 qPrintable(run.services.lastText()));
+    QCOMPARE(run.services.ended, !newWanted);
+    QCOMPARE(files::exists(folder.path(), schema::workingFile), newWanted);
+    for (const QString& name : laid)
+        QCOMPARE(md5OfFile(folder.file(name)), digests[name]);
+    if (newWanted)
+        QVERIFY(visibleScreen<QWidget>("fSubInfo"));
+}
+
+void TestConversion::refusedValueNamesItsRecord_data() {
+    QTest::addColumn<int>("column"); // in oldEmployeeColumns
+    QTest::addColumn<QVariant>("old");
+    QTest::addColumn<bool>("cutAgreed");
+    QTest::addColumn<QString>("stored");              // empty: not converted
+    const QString surname = "WONGSOONGMANKITCHANLEE"; // 22 characters; our column holds 20
+    QTest::newRow("too long a surname, cut agreed")
+        << 3 << QVariant(surname) << true << surname.left(20);
+    QTest::newRow("too long a surname, cut declined") << 3 << QVariant(surname) << false << "";
+    QTest::newRow("text in a number column, no cut offered")
+        << 0 << QVariant(QStringLiteral("12 A")) << true << "";
+}
+
+// A value our column refuses names its record and column and says how to go on; a free text
+// that is only too long may be cut, once the user agrees, and is named when the conversion is
+// done. The old file keeps every byte.
+void TestConversion::refusedValueNamesItsRecord() {
+    QFETCH(int, column);
+    QFETCH(QVariant, old);
+    QFETCH(bool, cutAgreed);
+    QFETCH(QString, stored);
+    TempFolder folder;
+    QList<QVariantList> records = threeRecords();
+    records[2][column] = old;
+    makeOldDatabase(folder.path(), records);
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
+    const bool cutOffered = column == 3;
+    {
+        ProgramRun run(folder.path(), {true, cutAgreed});
+        const QString refusal = run.services.texts().value(1);
+        const QString record = column == 3 ? "the old record with ID 2 (surname '" +
+                                                 old.toString() + "', other names (none))"
+                                           : "the old record with ID 12 A (surname 'WONG'";
+        QVERIFY2(refusal.contains(record), qPrintable(refusal));
+        QVERIFY2(refusal.contains("in the column '" + oldEmployeeColumns[column] + "'",
+                                  Qt::CaseInsensitive),
+                 qPrintable(refusal));
+        QVERIFY(refusal.contains("Correct that record with any SQLite tool"));
+        QCOMPARE(run.services.boxes.value(1).kind,
+                 cutOffered ? platform::BoxKind::Confirmation : platform::BoxKind::Error);
+        QCOMPARE(run.services.ended, stored.isEmpty());
+        if (!stored.isEmpty())
+            QCOMPARE(run.services.lastText(),
+                     checkFields +
+                         "\n\nThese values were too long and were cut to the width of "
+                         "their column:\n" +
+                         record + ", Surname: '" + old.toString() + "' is now '" + stored + "'");
+    }
+    if (stored.isEmpty()) {
+        QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), oldDigest);
+        QCOMPARE(entriesIn(folder.path()), (QStringList{"backups", "xw73d.mdb"}));
+        return;
+    }
+    QCOMPARE(md5OfFile(folder.file("1999a.xwd")), oldDigest);
+    Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
+    QCOMPARE(employeeColumn(db, "Surname"), "CHAN|" + stored + "|LEE");
 }
 
 QTEST_MAIN(TestConversion)

@@ -100,6 +100,8 @@ private slots:
     void imagePathWithoutPathIni();
     void imagePathFromPathIniCreatesTheFolder();
     void deleteTempFilesIgnoresCase();
+    void startUpRemovesTheProgramsWorkFilesOnly_data();
+    void startUpRemovesTheProgramsWorkFilesOnly();
 };
 
 void TestStartup::needsConversion_data() {
@@ -407,6 +409,42 @@ void TestStartup::deleteTempFilesIgnoresCase() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files, QDir::Name),
              (QStringList{"temp73d.txt", "xw73d.mdb"}));
     deleteTempFiles(folder.path()); // nothing left to delete: no complaint
+}
+
+void TestStartup::startUpRemovesTheProgramsWorkFilesOnly_data() {
+    QTest::addColumn<bool>("firstRun");
+    QTest::newRow("first run") << true;
+    QTest::newRow("later run") << false;
+}
+
+// What interrupted runs left under the program's work names goes at the next start, whatever
+// the case of the name; files of the user's beside them stay.
+void TestStartup::startUpRemovesTheProgramsWorkFilesOnly() {
+    QFETCH(bool, firstRun);
+    TempFolder folder;
+    if (!firstRun)
+        prepareWorkingDatabase(folder.path());
+    QVERIFY(QDir(folder.path()).mkdir("backups"));
+    const QStringList work{"_A.TXT.PART",
+                           "_a.txt.part",
+                           "xw73d.mdb-restoring",
+                           "XW73D.MDB-RESTORING.part",
+                           "xw73d.mdb-newkey",
+                           "xw73d.mdb-newkey-journal",
+                           ".xw73d-probe-Ab12Cd",
+                           "backups/.xw73d-2026-12-07-1012-first-login.mdb.part",
+                           "backups/.xw73d-2026-12-07-1012-first-login.mdb.part-journal",
+                           "backups/XW73D-2026-12-07-1012-BEFORE-RESTORE.MDB.PART"};
+    const QStringList users{"_a.txt.part.mine", "notes.part", "xw73d.mdb.bak", "backups/mine.part",
+                            "backups/xw73d-2026-12-07-1012-first-login.mdb"};
+    for (const QString& name : work + users)
+        writeFile(folder.file(name), "x");
+    prepareWorkingDatabase(folder.path());
+    QStringList left;
+    for (const QString& name : work + users)
+        if (QFile::exists(folder.file(name)))
+            left << name;
+    QCOMPARE(left, users);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

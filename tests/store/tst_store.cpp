@@ -254,6 +254,9 @@ void TestStore::exclusiveOpenKeepsOthersOut() {
     QCOMPARE(errorNumber([&] { openWorking(folder); }), int(engine::InUse));
     QCOMPARE(errorNumber([&] { Database::open(folder.file(schema::workingFile)); }),
              int(engine::InUse));
+    // Those refused opens in this process closed their descriptors of the file; the first
+    // connection still keeps every other process out.
+    QVERIFY(othersAreKeptOut(folder.file(schema::workingFile)));
 }
 
 void TestStore::damagedFilesAreReported_data() {

@@ -3,7 +3,9 @@
 // command does, says "done" with their count and ends (a test kills it part-way). Given a
 // folder and "create", it makes the first working database there as a first run does. Given
 // "rekey" and a new password after the password, it changes the password as the program does.
+// Given a folder and "convert", it converts the old database there as the start-up does.
 #include "startup/startup.h"
+#include "store/conversion.h"
 #include "store/database.h"
 #include "store/password_change.h"
 #include "store/sheet_numbers.h"
@@ -18,6 +20,11 @@ int main(int argc, char* argv[]) {
     if (qstrcmp(argv[2], "create") == 0) {
         prepareWorkingDatabase(QString::fromLocal8Bit(argv[1]));
         std::puts("created");
+        return 0;
+    }
+    if (qstrcmp(argv[2], "convert") == 0) {
+        convertDatabase(QString::fromLocal8Bit(argv[1]), [](qint64, qint64) {});
+        std::puts("converted");
         return 0;
     }
     if (argc > 4 && qstrcmp(argv[3], "rekey") == 0) {

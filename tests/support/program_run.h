@@ -2,6 +2,7 @@
 
 #include "startup/run_state.h"
 #include "startup/shell.h"
+#include "support/hold_check.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 
@@ -18,6 +19,7 @@ struct ProgramRun {
         shell->start();
     }
     ~ProgramRun() {
+        checkStillHeld(state);
         closeAllScreens();
         shell.reset();
         state.login.reset();

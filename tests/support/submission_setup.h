@@ -4,8 +4,6 @@
 #include "support/example_rows.h"
 #include "support/working_database.h"
 
-#include <QFile>
-
 // Replaces the working database's employer row.
 inline void setEmployer(WorkingDatabase& db, const QStringList& values) {
     updateRow(db.state.db(), table::employer, employerColumns(), 1,
@@ -20,7 +18,7 @@ inline void addExampleRecords(WorkingDatabase& db, int count) {
     adding.commit();
 }
 
+// Read by another process, so that the working database a run holds stays held.
 inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readInAnotherProcess(path);
 }

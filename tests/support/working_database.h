@@ -4,6 +4,7 @@
 #include "startup/startup.h"
 #include "store/rows.h"
 #include "store/schema.h"
+#include "support/hold_check.h"
 #include "support/temp_folder.h"
 
 #include <QStringList>
@@ -57,6 +58,9 @@ struct WorkingDatabase {
             Database::open(databasePath(folder.path(), DatabaseFile::Working),
                            OpenOptions{.password = schema::defaultPassword, .exclusive = true});
     }
+    ~WorkingDatabase() { checkStillHeld(state); }
+    WorkingDatabase(const WorkingDatabase&) = delete;
+    WorkingDatabase& operator=(const WorkingDatabase&) = delete;
 
     // Adds an employee row from "Column=value" texts, numbers for the number columns; columns
     // not named stay without a value.
