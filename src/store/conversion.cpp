@@ -3,6 +3,8 @@
 #include "common/conversion_rules.h"
 #include "common/files.h"
 #include "store/employee_copy.h"
+#include "store/foreign_file.h"
+#include "store/read_limits.h"
 #include "store/rows.h"
 #include "store/schema.h"
 
@@ -73,9 +75,17 @@ void fillNewDatabase(Database& old, const QString& folder, const ConversionProgr
     {
         Database fresh = createConversionTarget(folder);
         fresh.attachReadOnly(old.path(), oldSchema);
+        // The old file is read on both connections; each step of the copy gives it time again.
+        ReadLimits reading({&old, &fresh}, schema::workingFile, std::chrono::seconds(10));
+        const ConversionProgress renewing = [&](qint64 done, qint64 total) {
+            reading.renew();
+            progress(done, total);
+        };
         Transaction transaction(fresh, Transaction::Start::Deferred);
-        copyEmployer(old, fresh);
-        written = copyEmployees(old, fresh, progress);
+        reading.run([&] {
+            copyEmployer(old, fresh);
+            written = copyEmployees(old, fresh, renewing);
+        });
         transaction.commit();
     }
     // Read back from the closed file: only a complete new database takes the old one's place.
@@ -118,6 +128,7 @@ void putInPlace(const QString& folder) {
 } // namespace
 
 void convertDatabase(const QString& folder, const ConversionProgress& progress) {
+    requireOwnPlainDatabase(databasePath(folder, DatabaseFile::Working));
     auto removeNew = qScopeGuard([&] { files::removeDatabase(folder, schema::conversionFile); });
     {
         // Read-only: whatever happens, the old file keeps every byte.
