@@ -289,11 +289,10 @@ void TestConversion::oldDatabaseOfAnotherMakeIsNotRead_data() {
                                                               << "made the database engine fail";
     QTest::newRow("records as an endless view")
         << ""
-        << "DROP TABLE Employee; CREATE VIEW Employee AS " + endlessQuery
+        << "DROP TABLE Employee; " + endlessView("Employee", employeeColumns())
         << "it holds view 'Employee'";
     QTest::newRow("a table's definition rewritten as an endless view")
-        << "Employee"
-        << "CREATE VIEW Employee AS " + endlessQuery << "it holds view 'Employee'";
+        << "Employee" << endlessView("Employee", employeeColumns()) << "it holds view 'Employee'";
 }
 
 // The conversion reads nothing of an old file that is not one of ours: a clear error, the old
