@@ -4,7 +4,9 @@
 #include "store/backups.h"
 #include "store/conversion.h"
 #include "store/database.h"
+#include "store/foreign_file.h"
 #include "store/password_change.h"
+#include "store/read_limits.h"
 #include "store/schema.h"
 #include "submission/finished_file.h"
 
@@ -51,7 +53,12 @@ EngineError notAWorkingDatabase() {
 
 StartupPath probeWorkingDatabase(const QString& programFolder) {
     try {
-        Database probe = Database::open(databasePath(programFolder, DatabaseFile::Working));
+        const QString working = databasePath(programFolder, DatabaseFile::Working);
+        requireOwnPlainDatabase(working);
+        // Read-only until it is known to be ours.
+        Database probe = Database::open(
+            working, {.password = std::nullopt, .exclusive = true, .readOnly = true});
+        const ReadLimits limits(probe, schema::workingFile, std::chrono::seconds(10));
         Statement employer = probe.prepare(QStringLiteral("select Version from employer"));
         if (!employer.next())
             throw EngineError(engine::NoCurrentRecord,

@@ -4,6 +4,8 @@
 #include "common/files.h"
 #include "store/database_copy.h"
 #include "store/employee_copy.h"
+#include "store/foreign_file.h"
+#include "store/read_limits.h"
 #include "store/rows.h"
 #include "store/schema.h"
 
@@ -88,9 +90,17 @@ void fillNewDatabase(Database& old, const QString& folder, const ConversionProgr
     {
         Database fresh = createConversionTarget(folder);
         fresh.attachReadOnly(old.path(), oldSchema);
+        // The old file is read on both connections; each step of the copy gives it time again.
+        ReadLimits reading({&old, &fresh}, schema::workingFile, std::chrono::seconds(10));
+        const ConversionProgress renewing = [&](qint64 done, qint64 total) {
+            reading.renew();
+            progress(done, total);
+        };
         Transaction transaction(fresh, Transaction::Start::Deferred);
-        copyEmployer(old, fresh);
-        written = copyEmployees(old, fresh, progress, careful);
+        reading.run([&] {
+            copyEmployer(old, fresh);
+            written = copyEmployees(old, fresh, renewing, careful);
+        });
         transaction.commit();
     }
     // Only a complete new database takes the old one's place.
@@ -127,6 +137,7 @@ void putInPlace(const QString& folder) {
 
 ConversionResult convertDatabase(const QString& folder, const ConversionProgress& progress,
                                  const ConversionOptions& options) {
+    requireOwnPlainDatabase(databasePath(folder, DatabaseFile::Working));
     auto removeNew = qScopeGuard([&] { files::removeDatabase(folder, schema::conversionFile); });
     CarefulCopy careful{options.cutTooLongTexts, {}};
     {

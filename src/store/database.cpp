@@ -136,6 +136,8 @@ sqlite3* openHandle(const QString& path, int flags) {
         throw error;
     }
     sqlite3_extended_result_codes(db, 0);
+    // A page whose cells do not fit it is reported as damage instead of being read past its end.
+    sqlite3_exec(db, "PRAGMA cell_size_check=ON", nullptr, nullptr, nullptr);
     return db;
 }
 

@@ -37,6 +37,10 @@ void createLog(const QString& path, const LogRecord& record) {
 
 LogRecord readLogRecord(const QString& logPath) {
     Database log = openForReading(logPath);
+    return readLogRecord(log, logPath);
+}
+
+LogRecord readLogRecord(Database& log, const QString& logPath) {
     Statement read =
         log.prepare(QStringLiteral("SELECT %1 FROM %2")
                         .arg(columnList(checksumColumns()), QLatin1String(checksumTable)));

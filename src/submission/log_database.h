@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/database.h"
 #include "submission/log_record.h"
 
 #include <QDateTime>
@@ -22,3 +23,5 @@ LogRecord writeLogDatabase(const QString& programFolder, const LogSources& sourc
 
 // The one row of a log database's table Checksum.
 LogRecord readLogRecord(const QString& logPath);
+// The same on a connection already open to it; errors name the log by `logPath`.
+LogRecord readLogRecord(Database& log, const QString& logPath);

@@ -6,6 +6,7 @@
 #include "store/backups.h"
 #include "store/conversion.h"
 #include "support/file_size_limit.h"
+#include "support/hostile_files.h"
 #include "support/old_database.h"
 #include "support/program_run.h"
 #include "support/temp_folder.h"
@@ -101,6 +102,9 @@ private slots:
     void conversionFilesAreNeverHiddenByANewDatabase();
     void refusedValueNamesItsRecord_data();
     void refusedValueNamesItsRecord();
+
+    void oldDatabaseOfAnotherMakeIsNotRead_data();
+    void oldDatabaseOfAnotherMakeIsNotRead();
 };
 
 void TestConversion::convertsAndKeepsTheOldFile() {
@@ -441,6 +445,43 @@ void TestConversion::refusedValueNamesItsRecord() {
     QCOMPARE(md5OfFile(folder.file("1999a.xwd")), oldDigest);
     Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
     QCOMPARE(employeeColumn(db, "Surname"), "CHAN|" + stored + "|LEE");
+
+void TestConversion::oldDatabaseOfAnotherMakeIsNotRead_data() {
+    QTest::addColumn<QString>("entry"); // empty: the statements run as they are
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("table made by a query crashes the engine") << "Employer"
+                                                              << "CREATE TABLE Employer AS SELECT 1"
+                                                              << "made the database engine fail";
+    QTest::newRow("records as an endless view")
+        << ""
+        << "DROP TABLE Employee; " + endlessView("Employee", employeeColumns())
+        << "it holds view 'Employee'";
+    QTest::newRow("a table's definition rewritten as an endless view")
+        << "Employee" << endlessView("Employee", employeeColumns()) << "it holds view 'Employee'";
+}
+
+// The conversion reads nothing of an old file that is not one of ours: a clear error, the old
+// file as it was, and nothing new left behind.
+void TestConversion::oldDatabaseOfAnotherMakeIsNotRead() {
+    QFETCH(QString, entry);
+    QFETCH(QString, sql);
+    QFETCH(QString, why);
+    TempFolder folder;
+    makeOldDatabase(folder.path(), threeRecords());
+    changeHostilely(folder.file("xw73d.mdb"), entry, sql);
+    const QStringList entries = entriesIn(folder.path());
+    const QByteArray oldDigest = md5OfFile(folder.file("xw73d.mdb"));
+    QString text;
+    try {
+        convertDatabase(folder.path(), [](qint64, qint64) {});
+    } catch (const EngineError& error) {
+        text = error.description();
+    }
+    QVERIFY2(text.contains("is not a database of this program") && text.contains(why),
+             qPrintable(text));
+    QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), oldDigest);
+    QCOMPARE(entriesIn(folder.path()), entries);
 }
 
 QTEST_MAIN(TestConversion)

@@ -6,6 +6,7 @@
 #include "store/rows.h"
 #include "store/schema.h"
 #include "support/file_size_limit.h"
+#include "support/hostile_files.h"
 #include "support/temp_folder.h"
 #include "support/without_access_override.h"
 #include "support/working_database.h"
@@ -83,6 +84,10 @@ private slots:
     void oldDatabasesAreFoundByFormatAndMarker_data();
     void oldDatabasesAreFoundByFormatAndMarker();
     void damagedDatabaseIsReportedAndLeftAlone();
+    void databaseOfAnotherMakeIsRefused_data();
+    void databaseOfAnotherMakeIsRefused();
+    void programShowsADatabaseOfAnotherMakeAndStaysUp();
+    void probeOfADatabaseWithoutPasswordWritesNothing();
     void databaseInUseByAnotherProcessIsLeftAlone();
     void commandLineAnswersWithoutADisplay_data();
     void commandLineAnswersWithoutADisplay();
@@ -192,6 +197,81 @@ void TestStartup::damagedDatabaseIsReportedAndLeftAlone() {
     const QByteArray foreign = md5OfFile(folder.file("xw73d.mdb"));
     QCOMPARE(startupError(folder.path()), int(engine::Damaged));
     QCOMPARE(md5OfFile(folder.file("xw73d.mdb")), foreign);
+}
+
+void TestStartup::databaseOfAnotherMakeIsRefused_data() {
+    QTest::addColumn<QString>("entry"); // empty: the statements run as they are
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("table made by a query crashes the engine") << "employer"
+                                                              << "CREATE TABLE employer AS SELECT 1"
+                                                              << "reading it made the database "
+                                                                 "engine fail";
+    QTest::newRow("records as an endless view")
+        << "" << endlessView("employee", employeeColumns()) << "it holds view 'employee'";
+    QTest::newRow("a trigger") << ""
+                               << "CREATE TRIGGER t AFTER UPDATE ON employer BEGIN SELECT 1; END"
+                               << "it holds trigger 't'";
+    QTest::newRow("a column of no version") << ""
+                                            << "ALTER TABLE employer ADD COLUMN Extra"
+                                            << "its table 'employer' has other columns";
+}
+
+// A working database without a password that is not one of ours is refused before the program
+// reads it, with a clear message, and left as it was.
+void TestStartup::databaseOfAnotherMakeIsRefused() {
+    QFETCH(QString, entry);
+    QFETCH(QString, sql);
+    QFETCH(QString, why);
+    TempFolder folder;
+    const QString path = folder.file("xw73d.mdb");
+    writeOldDatabase(path, 30, QStringLiteral("3.1"));
+    changeHostilely(path, entry, sql);
+    const QByteArray before = md5OfFile(path);
+    QString text;
+    QCOMPARE(startupErrorText(folder.path(), text), int(engine::Damaged));
+    QVERIFY2(text.contains("is not a database of this program: " + why), qPrintable(text));
+    QCOMPARE(md5OfFile(path), before);
+}
+
+// The program as a user starts it: the crafted file that crashed every start is told in the
+// error box (which also goes to the terminal), and the program waits for the user.
+void TestStartup::programShowsADatabaseOfAnotherMakeAndStaysUp() {
+    TempFolder folder;
+    const QString path = folder.file("xw73d.mdb");
+    writeOldDatabase(path, 30, QStringLiteral("3.4e"));
+    changeHostilely(path, "employer", "CREATE TABLE employer AS SELECT 1");
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.setReadChannel(QProcess::StandardError);
+    program.start(QStringLiteral(XW73D_PROGRAM), {"--data-dir", folder.path()});
+    const QByteArray expected = "is not a database of this program";
+    QByteArray said;
+    while (!said.contains(expected) && program.waitForReadyRead(30000))
+        said += program.readAllStandardError();
+    QCOMPARE(program.state(), QProcess::Running); // the error box waits for the user
+    program.kill();
+    program.waitForFinished(10000);
+    QVERIFY2(said.contains(expected), said.constData());
+}
+
+// Until it is known to be one of ours, the file is only read: a file the user may not change
+// is still recognised (and the login then says what it says of it).
+void TestStartup::probeOfADatabaseWithoutPasswordWritesNothing() {
+    TempFolder folder;
+    const QString path = folder.file("xw73d.mdb");
+    writeOldDatabase(path, 30, QStringLiteral("3.1"));
+    const QByteArray before = md5OfFile(path);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    {
+        WithoutAccessOverride asAUser;
+        QCOMPARE(startupError(folder.path()), 0);
+        QCOMPARE(prepareWorkingDatabase(folder.path()), StartupPath::NeedsConversion);
+    }
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(md5OfFile(path), before);
 }
 
 void TestStartup::databaseInUseByAnotherProcessIsLeftAlone() {
