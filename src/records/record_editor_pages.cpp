@@ -6,6 +6,7 @@
 #include "platform/widgets.h"
 #include "records/editor_fields.h"
 #include "records/navigator.h"
+#include "startup/default_password_notes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -110,6 +111,8 @@ void RecordEditor::buildScreen() {
     layout->addWidget(m_pageStack, 1);
     layout->addWidget(m_navigator);
     layout->addWidget(buildCommands());
+    if (defaultpassword::inUse(m_state))
+        layout->addWidget(defaultpassword::editorLine(this));
 }
 
 QGroupBox* RecordEditor::buildRecordTypeBox(QWidget* page) {

@@ -12,6 +12,8 @@ struct RunState {
     QString mediumFolder; // where "drive A" points on this system
     std::optional<Database> login;
     QString loginPassword;
+    // The start-up made the working database in this run (a first start or a conversion).
+    bool madeWorkingDatabase = false;
     QString workingPath;
     QString imagePath;
     QString escapedImagePath;

@@ -5,6 +5,7 @@
 #include "platform/field_edit.h"
 #include "platform/printing.h"
 #include "platform/widgets.h"
+#include "platform/window_place.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "submission/control_list.h"
@@ -101,7 +102,7 @@ void SaveScreen::buildScreen() {
     layout->addLayout(commands);
     connect(m_okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
     connect(m_cancelButton, &QPushButton::clicked, this, &SaveScreen::cancel);
-    resize(520, sizeHint().height());
+    platform::keepWindowPlace(this, objectName(), QSize(520, sizeHint().height()));
 }
 
 void SaveScreen::setOversize(bool oversize) {
