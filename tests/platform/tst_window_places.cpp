@@ -164,11 +164,13 @@ void TestWindowPlaces::previewFitsTheLaptopScreenAndComesBackWhereItWasLeft() {
     const QRect leftAt(300, 120, 700, 560);
     QStringList offScreen{"not shown"};
     QRect openedAt;
+    const QWidget* openedOver = nullptr;
     const auto openPreview = [&](std::function<void(QWidget*)> thenDo) {
         editor.services.answers = {true};
         whenShown("reportPreview", [&, thenDo](QWidget* preview) {
             offScreen = controlsOffScreen(preview);
             openedAt = preview->geometry();
+            openedOver = preview->parentWidget();
             thenDo(preview);
             child<QPushButton>(preview, "closePreview")->click();
         });
@@ -176,9 +178,12 @@ void TestWindowPlaces::previewFitsTheLaptopScreenAndComesBackWhereItWasLeft() {
     };
     openPreview([&](QWidget* preview) { preview->setGeometry(leftAt); });
     QCOMPARE(offScreen, QStringList());
+    QCOMPARE(openedOver, editor.screen.get());
     QVERIFY(openedAt.intersects(editor->frameGeometry()));
 
+    // Here, as on a desktop for a moment after a modal window closes, no window is active now.
     openPreview([](QWidget*) {});
+    QCOMPARE(openedOver, editor.screen.get());
     QCOMPARE(openedAt, leftAt);
 
     run.reset(); // the next run reads the settings file afresh
