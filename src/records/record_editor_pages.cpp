@@ -105,9 +105,12 @@ void RecordEditor::buildScreen() {
     m_statusEdit->hide();
     m_idEdit->hide();
 
+    auto* tabStrip = new QVBoxLayout; // the tab picture right under its captions
+    tabStrip->setSpacing(0);
+    tabStrip->addLayout(tabs);
+    tabStrip->addWidget(m_pageTabPicture);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(tabs);
-    layout->addWidget(m_pageTabPicture);
+    layout->addLayout(tabStrip);
     layout->addWidget(m_pageStack, 1);
     layout->addWidget(m_navigator);
     layout->addWidget(buildCommands());
@@ -301,6 +304,7 @@ int RecordEditor::addIncomeLines(QWidget* page, QGridLayout* grid, int row) {
 QWidget* RecordEditor::buildPage3() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(2); // as on pages 1 and 2: room for the default-password line
     int row = 0;
     m_residenceFlagEdit = boundField(page, "tQFlag");
     m_residenceFlagEdit->setMaximumWidth(30);

@@ -14,7 +14,7 @@ QLabel* note(QWidget* parent, const char* name, const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setFrameShape(QFrame::StyledPanel);
-    label->setMargin(4);
+    label->setContentsMargins(4, 0, 4, 0);
     return label;
 }
 
