@@ -13,8 +13,6 @@ QLabel* note(QWidget* parent, const char* name, const QString& text) {
     auto* label = widgets::named(new QLabel(text, parent), name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setContentsMargins(4, 0, 4, 0);
     return label;
 }
 
