@@ -8,6 +8,7 @@
 #include "platform/desktop_printing.h"
 #include "platform/desktop_services.h"
 #include "platform/program_folder.h"
+#include "platform/settings.h"
 #include "startup/run_state.h"
 #include "startup/shell.h"
 
@@ -130,6 +131,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(programVersion());
     platform::DesktopServices services;
     platform::setServices(&services);
+    platform::UserSettings settings;
+    platform::setSettings(&settings);
 
     RunState state;
     state.programFolder = platform::programFolder(options.dataDir);

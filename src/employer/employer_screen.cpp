@@ -8,6 +8,7 @@
 #include "platform/widgets.h"
 #include "records/field_rules.h"
 #include "startup/backup_guard.h"
+#include "startup/default_password_notes.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "store/backups.h"
@@ -129,6 +130,8 @@ void EmployerScreen::layOut() {
 
     auto* grid = new QGridLayout(this);
     int row = 0;
+    if (m_state.madeWorkingDatabase)
+        grid->addWidget(defaultpassword::newDatabaseNote(this), row++, 0, 1, 2);
     const auto addRow = [&](const QString& caption, QWidget* field, QLayout* beside = nullptr) {
         QLabel* label = widgets::labelFor(this, caption, field);
         label->setWordWrap(true);

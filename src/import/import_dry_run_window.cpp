@@ -1,6 +1,7 @@
 #include "import/import_dry_run_window.h"
 
 #include "platform/widgets.h"
+#include "platform/window_place.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -73,7 +74,7 @@ ImportDryRunWindow::ImportDryRunWindow(const ImportPlan& plan, const QString& fi
     connect(m_rowsWithoutProblems, &QPushButton::clicked, this,
             [this] { choose(ImportChoice::RowsWithoutProblems); });
     connect(m_nothing, &QPushButton::clicked, this, &QDialog::reject);
-    resize(900, 450);
+    platform::keepWindowPlace(this, objectName(), QSize(900, 450));
 }
 
 void ImportDryRunWindow::choose(ImportChoice choice) {

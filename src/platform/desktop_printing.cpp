@@ -1,6 +1,7 @@
 #include "platform/desktop_printing.h"
 
 #include "platform/desktop_services.h"
+#include "platform/widgets.h"
 #include "reports/preview_window.h"
 #include "reports/report_output.h"
 
@@ -10,6 +11,21 @@
 #include <QPrinterInfo>
 
 namespace platform {
+namespace {
+
+// The window that was active, or, when the system has not given the activation back yet after
+// the box that asked for the preview, one of the program's windows that is shown.
+QWidget* windowToOpenOver() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && widgets::isProgramWindow(window);
+    });
+    return shown != windows.end() ? *shown : nullptr;
+}
+
+} // namespace
 
 DesktopPrinting::DesktopPrinting(QString pdfFolder)
     : m_pdfFolder(std::move(pdfFolder)) {}
@@ -35,7 +51,7 @@ PrintResult DesktopPrinting::printPages(const report::Report& report, report::Pa
 
 void DesktopPrinting::showPreview(std::shared_ptr<const report::Report> report) {
     PreviewWindow window(std::move(report), QDir(m_pdfFolder).filePath(QStringLiteral("xw73d.pdf")),
-                         QApplication::activeWindow());
+                         windowToOpenOver());
     window.exec();
 }
 

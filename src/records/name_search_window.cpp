@@ -2,6 +2,7 @@
 
 #include "common/message_boxes.h"
 #include "platform/widgets.h"
+#include "platform/window_place.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -50,7 +51,7 @@ NameSearchWindow::NameSearchWindow(NamesProvider names, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_nameTree, 1);
     layout->addWidget(m_exitButton, 0, Qt::AlignHCenter);
-    resize(300, 420);
+    platform::keepWindowPlace(this, objectName(), QSize(300, 420), platform::PlaceSide::Beside);
 
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_nameTree, &QTreeWidget::itemClicked, this, &NameSearchWindow::chooseName);

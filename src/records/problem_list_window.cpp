@@ -1,6 +1,7 @@
 #include "records/problem_list_window.h"
 
 #include "platform/widgets.h"
+#include "platform/window_place.h"
 #include "records/editor_fields.h"
 
 #include <QHeaderView>
@@ -74,7 +75,7 @@ ProblemListWindow::ProblemListWindow(QWidget* parent)
     m_list->header()->setSectionResizeMode(Message, QHeaderView::Stretch);
     layout->addWidget(m_summary);
     layout->addWidget(m_list);
-    resize(900, 400);
+    platform::keepWindowPlace(this, objectName(), QSize(900, 400), platform::PlaceSide::Beside);
     // Enter and a double-click both activate a line.
     connect(m_list, &QTreeWidget::itemActivated, this, &ProblemListWindow::choose);
 }

@@ -89,7 +89,9 @@ void RecordEditor::wireFrame() {
 
 void RecordEditor::load() {
     m_records.setSource(RecordSource::ByName);
-    resize(sizeHint().expandedTo(QSize(760, 0)));
+    // Wrapped captions need less height at the window's width than at its hinted one.
+    const int width = std::max(sizeHint().width(), 760);
+    resize(width, hasHeightForWidth() ? heightForWidth(width) : sizeHint().height());
     show();
     // Without its records (a damaged page, a disk error) the editor cannot work: the user is
     // told why and the run ends without writing anything more.

@@ -6,6 +6,7 @@
 #include "platform/widgets.h"
 #include "records/editor_fields.h"
 #include "records/navigator.h"
+#include "startup/default_password_notes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -104,12 +105,17 @@ void RecordEditor::buildScreen() {
     m_statusEdit->hide();
     m_idEdit->hide();
 
+    auto* tabStrip = new QVBoxLayout; // the tab picture right under its captions
+    tabStrip->setSpacing(0);
+    tabStrip->addLayout(tabs);
+    tabStrip->addWidget(m_pageTabPicture);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(tabs);
-    layout->addWidget(m_pageTabPicture);
+    layout->addLayout(tabStrip);
     layout->addWidget(m_pageStack, 1);
     layout->addWidget(m_navigator);
     layout->addWidget(buildCommands());
+    if (defaultpassword::inUse(m_state))
+        layout->addWidget(defaultpassword::editorLine(this));
 }
 
 QGroupBox* RecordEditor::buildRecordTypeBox(QWidget* page) {
@@ -298,6 +304,7 @@ int RecordEditor::addIncomeLines(QWidget* page, QGridLayout* grid, int row) {
 QWidget* RecordEditor::buildPage3() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(2); // as on pages 1 and 2: room for the default-password line
     int row = 0;
     m_residenceFlagEdit = boundField(page, "tQFlag");
     m_residenceFlagEdit->setMaximumWidth(30);

@@ -2,6 +2,7 @@
 
 #include "common/engine_error.h"
 #include "common/message_boxes.h"
+#include "platform/window_place.h"
 #include "reports/page_painter.h"
 #include "reports/print_flow.h"
 
@@ -50,7 +51,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const report::Report> report, QStri
     layout->addWidget(m_scroller, 1);
     layout->addWidget(buildOutput());
     wire();
-    resize(900, 1000);
+    platform::keepWindowPlace(this, objectName(), QSize(900, 1000));
     showPage(0);
 }
 

@@ -12,6 +12,8 @@ struct RunState {
     QString requestedMedium; // --medium; without it the medium is looked up at each save
     std::optional<Database> login;
     QString loginPassword;
+    // The start-up made the working database in this run (a first start or a conversion).
+    bool madeWorkingDatabase = false;
     QString workingPath;
     QString imagePath;
     QString escapedImagePath;

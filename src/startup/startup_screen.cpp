@@ -59,6 +59,8 @@ void StartupScreen::load() {
     }
     if (path == StartupPath::NeedsConversion && !convertOldDatabase())
         return;
+    m_state.madeWorkingDatabase =
+        path == StartupPath::Created || path == StartupPath::NeedsConversion;
     close();
     emit loginRequired(path != StartupPath::PasswordProtected);
 }

@@ -6,6 +6,7 @@
 #include "platform/printing.h"
 #include "platform/program_folder.h"
 #include "platform/widgets.h"
+#include "platform/window_place.h"
 #include "startup/paths.h"
 #include "startup/run_state.h"
 #include "submission/control_list.h"
@@ -103,7 +104,7 @@ void SaveScreen::buildScreen() {
     layout->addLayout(commands);
     connect(m_okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
     connect(m_cancelButton, &QPushButton::clicked, this, &SaveScreen::discard);
-    resize(520, sizeHint().height());
+    platform::keepWindowPlace(this, objectName(), QSize(520, sizeHint().height()));
 }
 
 void SaveScreen::setOversize(bool oversize) {

@@ -17,6 +17,7 @@
 #include "support/working_database.h"
 
 #include <QCryptographicHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -131,6 +132,8 @@ private slots:
     void twoRefusalsThenTheEnd();
     void declineReturnsToAFreshLogin();
     void passwordFieldsLimitAndHideTheirText();
+    void defaultPasswordIsToldUntilChanged_data();
+    void defaultPasswordIsToldUntilChanged();
 };
 
 // The first run asks no password: the employer screen comes up, and its common data lead on to
@@ -470,6 +473,52 @@ void TestLogin::passwordFieldsLimitAndHideTheirText() {
         QCOMPARE(field->text(), QStringLiteral("12345678"));
         QCOMPARE(field->displayText(), QString(8, u'*'));
     }
+}
+
+void TestLogin::defaultPasswordIsToldUntilChanged_data() {
+    QTest::addColumn<bool>("firstStart");
+    QTest::addColumn<QString>("newPassword"); // changed to at the login; none keeps the default
+    QTest::addColumn<bool>("note");           // on the employer screen
+    QTest::addColumn<bool>("line");           // in the record editor
+    QTest::newRow("first start") << true << QString() << true << true;
+    QTest::newRow("later start with the default password") << false << QString() << false << true;
+    QTest::newRow("later start, password changed")
+        << false << QStringLiteral("Ab12") << false << false;
+}
+
+// The first start enters with the default password by itself: the employer screen says so in a
+// note that waits for no key, and the editor keeps saying so while that password is in use.
+void TestLogin::defaultPasswordIsToldUntilChanged() {
+    QFETCH(bool, firstStart);
+    QFETCH(QString, newPassword);
+    QFETCH(bool, note);
+    QFETCH(bool, line);
+    TempFolder folder;
+    if (!firstStart)
+        createDatabase(folder.path());
+    Run run(folder.path());
+    if (!firstStart && newPassword.isEmpty())
+        run.typePassword(schema::defaultPassword);
+    if (!newPassword.isEmpty())
+        QTest::keyClick(
+            child<QLineEdit>(run.typeChange(schema::defaultPassword, newPassword, newPassword),
+                             "Text3"),
+            Qt::Key_Return);
+    QVERIFY(run.services.boxes.isEmpty());
+    auto* employer = visibleScreen<EmployerScreen>("fSubInfo");
+    QVERIFY(employer);
+    const auto* shownNote = child<QLabel>(employer, "lblDefaultPassword");
+    QCOMPARE(shownNote && shownNote->isVisible(), note);
+    if (note)
+        for (const char* told : {"\"qvz\"", "Change Password", "login screen"})
+            QVERIFY2(shownNote->text().contains(QLatin1String(told)), told);
+    enterCommonData(employer);
+    auto* editor = visibleScreen<RecordEditor>("fXW73D");
+    QVERIFY(editor);
+    const auto* shownLine = child<QLabel>(editor, "lblDefaultPasswordInUse");
+    QCOMPARE(shownLine && shownLine->isVisible(), line);
+    if (line)
+        QVERIFY(shownLine->text().contains(QStringLiteral("\"qvz\"")));
 }
 
 QTEST_MAIN(TestLogin)
