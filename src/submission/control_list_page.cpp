@@ -23,10 +23,11 @@ QString amount(qint64 value) {
     return groupDigits(value);
 }
 
+// The identifier's column has room for a passport number with its country of issue.
 const std::array<TableColumn, 6> lineColumns{{{14, Align::Right},
                                               {18, Align::Right},
-                                              {30, Align::Left},
-                                              {70, Align::Left},
+                                              {48, Align::Left},
+                                              {52, Align::Left},
                                               {26, Align::Left},
                                               {28, Align::Right}}};
 
