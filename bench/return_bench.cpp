@@ -1,5 +1,6 @@
 // Measures, on a generated working database of N records, the whole-return check, the export to
-// CSV, and the dry run and the import of that file into a fresh database; the export is set
+// CSV, the dry run and the import of that file into a fresh database, and the dry run of a file
+// of N rows that all repeat the first record's identity number; the export is set
 // against the sqlcipher client's ".mode csv" output of the same table in the same run. Each
 // command runs --repeat times (default 5); the median and the peak resident memory are printed,
 // and one RESULT line per command for the benchmark table.
@@ -14,9 +15,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -65,6 +68,23 @@ void report(const QString& command, qint64 records, const Figures& figures, qint
     bench::result(command, records, figures.medianNs, floorNs, figures.peakBytes);
 }
 
+// The exported file's first record written `records` times under its header: every row then
+// carries the same identity number, which each row's finding names.
+QString writeIdenticalRows(const QString& exported, const QString& target, int records) {
+    QFile source(exported);
+    if (!source.open(QIODevice::ReadOnly))
+        throw std::runtime_error("the exported file cannot be read");
+    const QByteArray header = source.readLine();
+    const QByteArray row = source.readLine();
+    QFile file(target);
+    if (row.isEmpty() || !file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("the file of identical rows cannot be written");
+    file.write(header);
+    for (int i = 0; i < records; ++i)
+        file.write(row);
+    return target;
+}
+
 void run(const QDir& folder, int records, int repeat) {
     folder.mkpath(QStringLiteral("source"));
     generator::makeWorkingDatabase(folder.filePath("source"), records, 17);
@@ -89,6 +109,22 @@ void run(const QDir& folder, int records, int repeat) {
                repeat, [&] { plan = ImportPlan(); }, [&] { plan = dryRun(db, csvPath); }),
            -1);
     const QList<PackedRow> rows = chosenRows(plan, ImportChoice::AllRows);
+    const qint64 problemsFound =
+        std::accumulate(plan.rows.cbegin(), plan.rows.cend(), qint64(0),
+                        [](qint64 sum, const ImportRow& row) { return sum + row.problems.size(); });
+    const qint64 rowsPlanned = plan.rows.size();
+    plan = ImportPlan();
+    const QString identical =
+        writeIdenticalRows(csvPath, folder.filePath("identical.csv"), records);
+    ImportPlan repeated;
+    report("import dry run, one identity number on every row", records,
+           measure(
+               repeat, [&] { repeated = ImportPlan(); }, [&] { repeated = dryRun(db, identical); }),
+           -1);
+    bench::say(QStringLiteral("%1 of %2 identical rows have a finding")
+                   .arg(repeated.rowsWithProblems())
+                   .arg(repeated.rows.size()));
+    repeated = ImportPlan();
     std::optional<Database> target;
     int attempt = 0;
     const auto freshTarget = [&] {
@@ -101,10 +137,11 @@ void run(const QDir& folder, int records, int repeat) {
     };
     report("import", records, measure(repeat, freshTarget, [&] { importRecords(*target, rows); }),
            -1);
-    bench::say(QStringLiteral("%1 problems found; %2 of %3 rows imported")
+    bench::say(QStringLiteral("%1 problems found (%2 in the dry run); %3 of %4 rows imported")
                    .arg(problems)
+                   .arg(problemsFound)
                    .arg(rows.size())
-                   .arg(plan.rows.size()));
+                   .arg(rowsPlanned));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/backup_commands.h"
 #include "cli/csv_commands.h"
+#include "cli/terminal_output.h"
 #include "cli/terminal_password.h"
 #include "cli/verify_command.h"
 #include "common/message_boxes.h"
@@ -74,8 +75,10 @@ bool isVerb(int argc, char* argv[], const char* verb) {
 
 int runVerify(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
+    cli::TerminalStream outStream(stdout);
+    cli::TerminalStream errorStream(stderr);
+    QTextStream& out = outStream.stream();
+    QTextStream& errors = errorStream.stream();
     return cli::runVerify(QCoreApplication::arguments().mid(2), out, errors);
 }
 
@@ -83,8 +86,10 @@ int runVerify(int argc, char* argv[]) {
 int runBackupCommand(int argc, char* argv[], const Options& options) {
     QCoreApplication app(argc, argv);
     setProgramNames();
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
+    cli::TerminalStream outStream(stdout);
+    cli::TerminalStream errorStream(stderr);
+    QTextStream& out = outStream.stream();
+    QTextStream& errors = errorStream.stream();
     const QString folder = platform::programFolder(options.dataDir);
     if (folder.isEmpty()) {
         errors << "xw73d: the program folder cannot be found or created.\n";
@@ -101,8 +106,10 @@ int runBackupCommand(int argc, char* argv[], const Options& options) {
 int runCsvVerb(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     setProgramNames();
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
+    cli::TerminalStream outStream(stdout);
+    cli::TerminalStream errorStream(stderr);
+    QTextStream& out = outStream.stream();
+    QTextStream& errors = errorStream.stream();
     const QStringList arguments = QCoreApplication::arguments().mid(2);
     const auto password = [&errors] { return cli::commandLinePassword(errors); };
     return isVerb(argc, argv, "import") ? cli::runImport(arguments, out, errors, password)

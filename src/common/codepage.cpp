@@ -57,7 +57,19 @@ std::optional<QByteArray> encode(const QString& text) {
     return converter.convert(text.toUtf8());
 }
 
+namespace {
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+} // namespace
+
+bool hasControlCharacter(const QString& text) {
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return isControl(c.unicode()); });
+}
+
 int byteLength(const QString& text) {
+    if (hasControlCharacter(text))
+        return -1;
     // ASCII is one byte a character: counted without converting, as most texts are.
     if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
         return static_cast<int>(text.size());
@@ -66,6 +78,14 @@ int byteLength(const QString& text) {
 }
 
 int utf8ByteLength(QByteArrayView utf8) {
+    // C0 and DEL are single bytes; C1 is 0xC2 followed by 0x80 to 0x9F.
+    for (qsizetype at = 0; at < utf8.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        if (byte < 0x20 || byte == 0x7F ||
+            (byte == 0xC2 && at + 1 < utf8.size() &&
+             static_cast<unsigned char>(utf8[at + 1]) <= 0x9F))
+            return -1;
+    }
     if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
         return static_cast<int>(utf8.size());
     thread_local Converter converter;

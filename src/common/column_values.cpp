@@ -13,6 +13,11 @@ void checkText(const ColumnDef& column, const QString& text) {
     if (text.isEmpty() && !column.emptyAllowed)
         throw EngineError(engine::ZeroLength,
                           QObject::tr("The field '%1' cannot be left as an empty text.").arg(name));
+    if (codepage::hasControlCharacter(text))
+        throw EngineError(engine::FieldTooSmall,
+                          QObject::tr("The field '%1' contains a control character (such as a "
+                                      "tab, a line break or an escape), which cannot be stored.")
+                              .arg(name));
     const int bytes = codepage::byteLength(text);
     if (bytes < 0)
         throw EngineError(engine::FieldTooSmall,

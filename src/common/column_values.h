@@ -9,8 +9,8 @@
 using RowValues = QList<QVariant>;
 
 // Refuses a value its column cannot hold: too long in code-page bytes, an empty text where the
-// column refuses one, a character the code page lacks, or a number out of range. Raises an
-// EngineError; needs no database.
+// column refuses one, a character the code page lacks or a control character, or a number out of
+// range. Raises an EngineError; needs no database.
 void checkValue(const ColumnDef& column, const QVariant& value);
 // True when a number column can hold the number.
 bool fitsNumber(const ColumnDef& column, qint64 number);

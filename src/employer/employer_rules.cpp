@@ -90,6 +90,12 @@ FileNumberVerdict checkFileNumber(const QString& fileNumber) {
     return {filled, std::nullopt};
 }
 
+QString wholeFileNumber(const QString& section, const QString& digits) {
+    if (section.isEmpty() && digits.isEmpty())
+        return QString();
+    return u'6' + section + QStringLiteral("1-") + digits;
+}
+
 bool hasValidCheckDigit(const QString& eightDigits) {
     if (eightDigits.size() != 8 || !onlyDigits(eightDigits))
         return false;

@@ -28,6 +28,10 @@ struct FileNumberVerdict {
 };
 FileNumberVerdict checkFileNumber(const QString& fileNumber);
 
+// The file number as the authority writes it: the fixed "6", the section letter, the fixed "1-"
+// and the eight digits (6A1-00000123); empty while neither part has been entered.
+QString wholeFileNumber(const QString& section, const QString& digits);
+
 // The eighth digit is (8·d1 + d2 + 2·d3 + 3·d4 + 6·d5 + 7·d6 + 8·d7) modulo 10.
 bool hasValidCheckDigit(const QString& eightDigits);
 

@@ -14,6 +14,12 @@ bool needsQuotes(const QString& field) {
     return false;
 }
 
+// What a spreadsheet reads as the start of a formula, and the apostrophe that keeps it text.
+bool opensFormula(QChar c) {
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+constexpr QChar textMark(u'\'');
+
 // Reads the records of one text; the position and line advance as characters are taken.
 class Reader {
 public:
@@ -116,6 +122,19 @@ QString quoteField(const QString& field) {
     return u'"' + quoted + u'"';
 }
 
+QString protectedCell(const QString& text) {
+    if (text.isEmpty() || !(opensFormula(text.front()) || text.front() == textMark))
+        return text;
+    return textMark + text;
+}
+
+QString unprotectedCell(const QString& text) {
+    if (text.size() < 2 || text.front() != textMark ||
+        !(opensFormula(text.at(1)) || text.at(1) == textMark))
+        return text;
+    return text.mid(1);
+}
+
 QString line(const QStringList& fields) {
     QString text;
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -142,6 +161,18 @@ void forEachRecord(const QString& text, const std::function<void(const Record&)>
         take(reader.next());
         reader.skipEmptyLines();
     }
+}
+
+int countRecords(const QString& text, int stopAfter) {
+    Reader reader(text);
+    int count = 0;
+    reader.skipEmptyLines();
+    while (!reader.atEnd() && count <= stopAfter) {
+        reader.next();
+        ++count;
+        reader.skipEmptyLines();
+    }
+    return count;
 }
 
 QList<Record> parse(const QString& text) {

@@ -15,6 +15,16 @@ namespace csv {
 inline const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 QString quoteField(const QString& field);
+
+// A text cell that a spreadsheet would take for a formula (it begins with "=", "+", "-", "@", a
+// tab or a carriage return) is written with an apostrophe before it, which the spreadsheet
+// hides and which makes it show the cell as text. A text that begins with an apostrophe gets one
+// more, so that reading takes off exactly what writing added and a round trip keeps every text.
+QString protectedCell(const QString& text);
+// Takes off the apostrophe that protectedCell adds: the first of a cell that begins with an
+// apostrophe followed by another or by one of the characters above. Any other cell is kept as
+// it is, a lone leading apostrophe included.
+QString unprotectedCell(const QString& text);
 // One line of the file, its line break included.
 QString line(const QStringList& fields);
 
@@ -27,6 +37,10 @@ struct Record {
     QStringList fields; // empty for a malformed record
     QString error;      // why the record could not be read; empty when it could
 };
+
+// The number of records of the text, counted up to `stopAfter` and no further; the count is
+// then stopAfter + 1.
+int countRecords(const QString& text, int stopAfter);
 
 // The records of the text; empty lines are skipped. A malformed record (a quote inside an
 // unquoted field, text after a closing quote, a quote never closed) is returned with its error,

@@ -116,7 +116,8 @@ RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns)
     FieldTexts texts;
     texts.reserve(static_cast<qsizetype>(all.size()));
     for (std::size_t i = 0; i < all.size(); ++i)
-        texts.insert(columnKey(all[i].name), fieldText(fields, columns, static_cast<int>(i)));
+        texts.insert(columnKey(all[i].name),
+                     csv::unprotectedCell(fieldText(fields, columns, static_cast<int>(i))));
     SiblingTexts siblings;
     for (const EditorField& field : editorFields())
         if (field.rule == RuleKind::DatePart)
@@ -138,8 +139,24 @@ RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns)
     return row;
 }
 
+std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes) {
+    if (bytes <= largestImportBytes)
+        return std::nullopt;
+    return QObject::tr("The file '%1' is larger than %2 MB, the most one import reads. Split it "
+                       "into smaller files and import them one after the other.")
+        .arg(fileName)
+        .arg(largestImportBytes / (1024 * 1024));
+}
+
 ImportPlan planImport(const QString& text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities) {
+    // The header row comes first and is no data row.
+    if (csv::countRecords(text, mostImportRows + 1) > mostImportRows + 1)
+        throw EngineError(engine::InvalidArgument,
+                          QObject::tr("The file has more than %1 rows, the most one import "
+                                      "takes. Split it into smaller files and import them one "
+                                      "after the other.")
+                              .arg(mostImportRows));
     ImportPlan plan;
     std::optional<ImportColumns> columns;
     ReturnCheck check(employer, QStringLiteral("row %1"));

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 // The rows of a CSV file of employee records made ready for the employee table, and the dry
 // run's findings about each: what the whole-return check would report, what no column can hold,
@@ -41,8 +42,16 @@ struct ImportPlan {
 // indicators as numbers. Status defaults to "O"; ID and SheetNo are ignored.
 RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns);
 
-// The dry run of a file's text. knownIdentities maps the identity numbers of the database's
-// original records (as originalIdentity() writes them) to their IDs.
+// The largest file and the most rows one import takes. A return of this program holds far fewer
+// records; a larger file is refused before it is read, as the dry run holds all of its rows.
+inline constexpr qint64 largestImportBytes = 64LL * 1024 * 1024;
+inline constexpr int mostImportRows = 200'000;
+// Why a file of this many bytes is not imported, or nothing when its size is acceptable.
+std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes);
+
+// The dry run of a file's text; a text of more than mostImportRows data rows is refused (an
+// EngineError) before any row is checked. knownIdentities maps the identity numbers of the
+// database's original records (as originalIdentity() writes them) to their IDs.
 ImportPlan planImport(const QString& text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities);
 

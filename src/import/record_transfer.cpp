@@ -53,13 +53,21 @@ private:
     qint64 m_written = 0;
 };
 
-QByteArray readFile(const QString& path) {
+// The file's bytes, refused by its size before they are read, and read no further than the
+// largest size an import takes (a file that grows meanwhile is refused as well).
+QByteArray readImportFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EngineError(
             engine::FileNotFound,
             QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
-    return file.readAll();
+    const QString name = QFileInfo(path).fileName();
+    if (const std::optional<QString> refusal = importSizeRefusal(name, file.size()))
+        throw EngineError(engine::InvalidArgument, *refusal);
+    const QByteArray bytes = file.read(largestImportBytes + 1);
+    if (const std::optional<QString> refusal = importSizeRefusal(name, bytes.size()))
+        throw EngineError(engine::InvalidArgument, *refusal);
+    return bytes;
 }
 
 qint64 nextRecordId(Database& db) {
@@ -75,12 +83,16 @@ int exportRecords(Database& db, const QString& path) {
     Statement records =
         db.prepare(QStringLiteral("select %1 from employee where Status <> 'H' order by ID, rowid")
                        .arg(columnList(employeeColumns())));
+    const Columns columns = employeeColumns();
     int count = 0;
     QStringList fields;
     while (records.next()) {
         fields.clear();
-        for (int i = 0; i < records.columnCount(); ++i)
-            fields << textFromValue(records.value(i));
+        for (int i = 0; i < records.columnCount(); ++i) {
+            const QString text = textFromValue(records.value(i));
+            const bool isText = columns[static_cast<std::size_t>(i)].type == ColumnType::Text;
+            fields << (isText ? csv::protectedCell(text) : text);
+        }
         file.writeLine(fields);
         ++count;
     }
@@ -108,7 +120,7 @@ QHash<QString, qint64> originalIdentities(Database& db) {
 }
 
 ImportPlan dryRun(Database& db, const QString& path) {
-    const std::optional<QString> text = csv::decodeFile(readFile(path));
+    const std::optional<QString> text = csv::decodeFile(readImportFile(path));
     if (!text)
         throw EngineError(engine::TypeMismatch,
                           QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.")

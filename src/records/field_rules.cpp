@@ -142,6 +142,12 @@ KeyVerdict otherNamesKey(char32_t key) {
     return acceptIf(key == backspace || isLetter(key) || isOneOf(key, U"-,. "));
 }
 
+QString textBeforeKey(const QString& text, qsizetype selectionStart, qsizetype selectionLength) {
+    if (selectionStart < 0 || selectionLength <= 0)
+        return text;
+    return QString(text).remove(selectionStart, selectionLength);
+}
+
 KeyVerdict chineseNameKey(char32_t key, const QString& textBefore, int limit) {
     if (key == backspace)
         return accepted();

@@ -48,6 +48,11 @@ struct LeaveVerdict {
     bool focusFirstDependent = false;
 };
 
+// The text a typed key is judged on: the field's text without its selected part, which the key
+// replaces (selectionStart is -1 when nothing is selected). A full field whose whole text is
+// selected can so be typed over.
+QString textBeforeKey(const QString& text, qsizetype selectionStart, qsizetype selectionLength);
+
 // Key filters. `key` is one character as typed or committed by an input method (a whole code
 // point, so characters beyond the basic plane are not split). Backspace is accepted by all.
 KeyVerdict sheetNumberKey(char32_t key);

@@ -66,7 +66,9 @@ void RecordEditor::wireField(const EditorField& entry, FieldEdit* edit) {
 bool RecordEditor::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key) {
     const QString partEntry =
         entry.rule == RuleKind::DatePart ? m_dateEntries[at(entry.element)] : QString();
-    const KeyVerdict verdict = filterKey(entry, key, edit->text(), partEntry);
+    const QString textBefore =
+        textBeforeKey(edit->text(), edit->selectionStart(), edit->selectedText().size());
+    const KeyVerdict verdict = filterKey(entry, key, textBefore, partEntry);
     if (verdict.markRecordChanged)
         markRecordChanged();
     if (!verdict.accept) {

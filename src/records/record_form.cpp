@@ -2,6 +2,7 @@
 
 #include "common/amounts.h"
 #include "common/columns.h"
+#include "employer/employer_rules.h"
 #include "reports/page_builder.h"
 
 #include <array>
@@ -77,9 +78,7 @@ void employerHeading(report::PageBuilder& page, const Values& employer, const Va
     const QString year = returnYearText(employer("ReturnYear"));
     page.line(year.isEmpty() ? QString() : QStringLiteral("For the year from ") + year, 5.0, 10.0,
               false, Align::Centre);
-    const QString fileNumber = employer("Session").isEmpty() && employer("BRN").isEmpty()
-                                   ? QString()
-                                   : employer("Session") + u'-' + employer("BRN");
+    const QString fileNumber = wholeFileNumber(employer("Session"), employer("BRN"));
     const std::array<Cell, 4> cells{{
         {106, QStringLiteral("Name of employer"), employer("Name")},
         {40, QStringLiteral("Employer's file number"), fileNumber},

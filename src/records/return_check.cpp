@@ -234,37 +234,42 @@ void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fiel
         m_problems << problem;
     }
     const QString identity = originalIdentity(fields);
-    if (!identity.isEmpty())
-        m_identities[identity] << Seen{m_recordLabel.arg(record.value_or(0)), record,
-                                       text(fields, "Surname"), text(fields, "FirstName"), true};
+    if (identity.isEmpty())
+        return;
+    const QString where = m_recordLabel.arg(record.value_or(0));
+    addHolder(identity, where);
+    m_carriers << Carrier{identity, where, record, text(fields, "Surname"),
+                          text(fields, "FirstName")};
 }
 
 void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
-    m_identities[identity] << Seen{where, std::nullopt, {}, {}, false};
+    addHolder(identity, where);
+}
+
+void ReturnCheck::addHolder(const QString& identity, const QString& where) {
+    Holders& holders = m_identities[identity];
+    if (holders.count == 0)
+        holders.first = where;
+    else if (holders.count == 1)
+        holders.second = where;
+    ++holders.count;
 }
 
 QList<ReturnProblem> ReturnCheck::duplicateProblems() const {
     QList<ReturnProblem> problems;
-    for (auto it = m_identities.cbegin(); it != m_identities.cend(); ++it) {
-        if (it->size() < 2)
+    for (const Carrier& carrier : m_carriers) {
+        const Holders& holders = m_identities[carrier.identity];
+        if (holders.count < 2)
             continue;
-        for (const Seen& seen : *it) {
-            if (!seen.inThisCheck)
-                continue;
-            QStringList others;
-            for (const Seen& other : *it)
-                if (&other != &seen)
-                    others << other.where;
-            problems << ReturnProblem{
-                seen.record,
-                seen.surname,
-                seen.firstName,
-                1,
-                QStringLiteral("HKID"),
-                QStringLiteral("The identity number %1 is also on the original %2.")
-                    .arg(it.key(), others.join(QStringLiteral(", "))),
-                Kind::WholeReturn};
-        }
+        // The first holder is told of the second; every other holder of the first.
+        const QString& other = carrier.where == holders.first ? holders.second : holders.first;
+        QString message = QStringLiteral("The identity number %1 is also on the original %2")
+                              .arg(carrier.identity, other);
+        message += holders.count == 2
+                       ? QStringLiteral(".")
+                       : QStringLiteral("; %1 original records carry it.").arg(holders.count);
+        problems << ReturnProblem{carrier.record,         carrier.surname, carrier.firstName, 1,
+                                  QStringLiteral("HKID"), message,         Kind::WholeReturn};
     }
     std::ranges::stable_sort(problems, {}, &ReturnProblem::record);
     return problems;

@@ -51,23 +51,34 @@ public:
     void addKnownIdentity(const QString& identity, const QString& where);
 
     // The employer's problems, then every record's in the order added, then one problem for each
-    // record whose identity number another "O" record carries too.
+    // record whose identity number another "O" record carries too, naming the first other
+    // holder and, when there are more than two, how many carry it.
     QList<ReturnProblem> problems() const;
 
 private:
-    struct Seen {
+    // Who carries one identity number: the first two holders and how many there are, so that
+    // each repeat is told in words of its own length, however often the number repeats.
+    struct Holders {
+        QString first;
+        QString second;
+        qint64 count = 0;
+    };
+    // A record of this check that carries an identity number.
+    struct Carrier {
+        QString identity;
         QString where;
         std::optional<qint64> record;
         QString surname;
         QString firstName;
-        bool inThisCheck;
     };
+    void addHolder(const QString& identity, const QString& where);
     QList<ReturnProblem> duplicateProblems() const;
 
     EmployerData m_employer;
     QString m_recordLabel;
     QList<ReturnProblem> m_problems;
-    QHash<QString, QList<Seen>> m_identities; // "A123456(7)" of "O" records
+    QHash<QString, Holders> m_identities; // "A123456(7)" of "O" records
+    QList<Carrier> m_carriers;
 };
 
 // "A123456(7)": an "O" record's identity number with its check character; empty when the record

@@ -2,6 +2,7 @@
 
 #include "common/amounts.h"
 #include "common/columns.h"
+#include "employer/employer_rules.h"
 #include "records/record_form.h"
 #include "reports/page_builder.h"
 
@@ -22,10 +23,11 @@ QString amount(qint64 value) {
     return groupDigits(value);
 }
 
+// The identifier's column has room for a passport number with its country of issue.
 const std::array<TableColumn, 6> lineColumns{{{14, Align::Right},
                                               {18, Align::Right},
-                                              {30, Align::Left},
-                                              {70, Align::Left},
+                                              {48, Align::Left},
+                                              {52, Align::Left},
                                               {26, Align::Left},
                                               {28, Align::Right}}};
 
@@ -105,12 +107,18 @@ Heading headingOf(const QList<QVariant>& employer, const LogRecord& log) {
     const QString number = text(employer, columns, "BRN");
     const QString date = text(employer, columns, "SubmissionDate");
     return {text(employer, columns, "Name"),
-            section.isEmpty() && number.isEmpty() ? QString() : section + u'-' + number,
+            wholeFileNumber(section, number),
             text(employer, columns, "ReturnYear"),
             date.size() == 8 ? xw73dform::dateText(date.left(2), date.mid(2, 2), date.mid(4))
                              : date,
             text(employer, columns, "Designation"),
             log};
+}
+
+QString identityOf(const QString& number, const QString& checkCharacter, const QString& passport) {
+    if (!number.trimmed().isEmpty() || passport.trimmed().isEmpty())
+        return xw73dform::identityText(number, checkCharacter);
+    return QStringLiteral("Passport: ") + passport.trimmed();
 }
 
 Line lineOf(const QList<QVariant>& employee, qint64 count) {
@@ -120,8 +128,8 @@ Line lineOf(const QList<QVariant>& employee, qint64 count) {
     const auto first = static_cast<qsizetype>(columnIndex(columns, "aIncome"));
     return {count,
             text(employee, columns, "SheetNo").trimmed(),
-            xw73dform::identityText(text(employee, columns, "HKID"),
-                                    text(employee, columns, "ChkDigit")),
+            identityOf(text(employee, columns, "HKID"), text(employee, columns, "ChkDigit"),
+                       text(employee, columns, "Passport")),
             others.isEmpty() ? surname : surname + QStringLiteral(", ") + others,
             text(employee, columns, "ChineseName"),
             incomeTotal(employee.mid(first, static_cast<qsizetype>(incomeColumns().size())))};

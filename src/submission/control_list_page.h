@@ -16,7 +16,7 @@ inline constexpr int linesPerPage = 32;
 
 struct Heading {
     QString employerName;
-    QString fileNumber; // section letter, a dash, the eight digits
+    QString fileNumber; // as written whole: 6A1-00000123
     QString returnYear;
     QString submissionDate; // DD/MM/YYYY
     QString designation;
@@ -26,7 +26,7 @@ struct Heading {
 struct Line {
     qint64 count = 0; // the running count, from 1
     QString sheetNumber;
-    QString identity; // number with its check character
+    QString identity; // see identityOf
     QString names;
     QString chineseName;
     qint64 income = 0;
@@ -37,6 +37,10 @@ struct GrandTotal {
     qint64 records = 0;
     qint64 income = 0;
 };
+
+// The identity card number with its check character; for an employee who has none, the passport
+// number marked as one, so the line still names a document the authority can trace.
+QString identityOf(const QString& number, const QString& checkCharacter, const QString& passport);
 
 // Both rows hold one value per column in the column table's order.
 Heading headingOf(const QList<QVariant>& employer, const LogRecord& log);

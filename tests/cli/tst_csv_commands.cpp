@@ -38,6 +38,7 @@ class TestCsvCommands : public QObject {
 private slots:
     void verbs_data();
     void verbs();
+    void controlCharactersAreNeverEchoed();
 };
 
 void TestCsvCommands::verbs_data() {
@@ -90,6 +91,31 @@ void TestCsvCommands::verbs() {
     QCOMPARE(db.column("Surname"), surnames);
     if (arguments.first() == "export" && exitCode == 0)
         QVERIFY(fileBytes(file).contains("\r\n1,O,1,CHAN,TAI MAN,"));
+}
+
+// A name with terminal commands in it (clear the screen, retitle the window, ring the bell) is
+// refused, and the report names the row with the commands written out, never sent.
+void TestCsvCommands::controlCharactersAreNeverEchoed() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.state.login.reset();
+    TempFolder files;
+    const QString file = files.file("control.csv");
+    QByteArray bytes = csvFile;
+    bytes.replace("LAM,KA YAN", "LAM,KA\x1B[2J\x1B]0;x\x07YAN\xC2\x9B");
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size());
+    written.close();
+    const Run run =
+        runProgram({"import", file, "--dry-run", "--data-dir", db.folder.path()}, "qvz");
+    QCOMPARE(run.exitCode, 1);
+    const QString all = run.out + run.errors;
+    QVERIFY2(all.contains("FirstName: The field 'FirstName' contains a control character"),
+             qPrintable(all));
+    QVERIFY2(all.contains("KA\\x1B[2J\\x1B]0;x\\x07YAN\\x9B"), qPrintable(all));
+    QVERIFY(std::ranges::none_of(all, [](QChar c) {
+        return c != u'\n' && (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F));
+    }));
 }
 
 QTEST_GUILESS_MAIN(TestCsvCommands)

@@ -25,6 +25,13 @@ void TestCodePage::byteLength_data() {
     QTest::newRow("arabic cannot be encoded") << QStringLiteral("\u0627") << -1;
     QTest::newRow("lone high surrogate") << QStringLiteral("A") + QChar(0xD83D) << -1;
     QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) + QStringLiteral("A") << -1;
+    QTest::newRow("control: escape") << QStringLiteral("A\x1B[2J") << -1;
+    QTest::newRow("control: bell, tab, line feed, carriage return")
+        << QStringLiteral("\a\t\n\r") << -1;
+    QTest::newRow("control: delete") << QStringLiteral("A\x7F") << -1;
+    QTest::newRow("control: C1 next line beside Chinese") << QStringLiteral("陳\u0085") << -1;
+    QTest::newRow("boundary: space and tilde") << QStringLiteral(" ~") << 2;
+    QTest::newRow("boundary: section sign after C1") << QStringLiteral("\u00A7") << 2;
 }
 
 void TestCodePage::byteLength() {
@@ -45,6 +52,11 @@ void TestCodePage::utf8ByteLength_data() {
     QTest::newRow("not utf-8") << QByteArray("A\xFF") << -1;
     QTest::newRow("character cut short") << QByteArray("\xE9\x99") << -1;
     QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\xBD") << -1;
+    QTest::newRow("control: escape") << QByteArray("A\x1B[2J") << -1;
+    QTest::newRow("control: tab") << QByteArray("A\tB") << -1;
+    QTest::newRow("control: delete") << QByteArray("A\x7F") << -1;
+    QTest::newRow("control: C1 string terminator") << QByteArray("A\xC2\x9C") << -1;
+    QTest::newRow("boundary: section sign after C1") << QByteArray("\xC2\xA7") << 2;
 }
 
 // The same count as for the text, without making a string of it.

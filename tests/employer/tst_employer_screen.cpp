@@ -86,6 +86,8 @@ private slots:
     void loadFailureIsShownAndCloses();
     void keysReachTheRules_data();
     void keysReachTheRules();
+    void fullFieldsAreTypedOver_data();
+    void fullFieldsAreTypedOver();
     void leaveChecks_data();
     void leaveChecks();
     void yearChange_data();
@@ -200,6 +202,52 @@ void TestEmployerScreen::keysReachTheRules() {
     QCOMPARE(edit->text(), after.chopped(1));
     QCOMPARE(s.services.beeps, beeps);
     QVERIFY(s.services.boxes.isEmpty());
+}
+
+// Every field at its limit, its whole text selected with Ctrl+A, takes what is typed or
+// committed over it.
+void TestEmployerScreen::fullFieldsAreTypedOver_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("full");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("committed"); // by an input method, not by keys
+    QTest::newRow("boundary: year") << "tReturnYear"
+                                    << "2001"
+                                    << "1999" << false;
+    QTest::newRow("boundary: section") << "tSession"
+                                       << "B"
+                                       << "c" << false;
+    QTest::newRow("boundary: file number") << "tBRN"
+                                           << "00000123"
+                                           << "10000008" << false;
+    QTest::newRow("boundary: date of submission") << "tSubDate"
+                                                  << "01052001"
+                                                  << "02" << false;
+    QTest::newRow("boundary: name of 70 bytes") << "tName" << QString(35, chen) << "ACME" << false;
+    QTest::newRow("boundary: name, committed")
+        << "tName" << QString(35, chen) << QString(2, chen) << true;
+    QTest::newRow("boundary: designation of 25 bytes")
+        << "tDesignation" << QString(25, u'M') << "Manager" << false;
+}
+
+void TestEmployerScreen::fullFieldsAreTypedOver() {
+    QFETCH(QString, field);
+    QFETCH(QString, full);
+    QFETCH(QString, typed);
+    QFETCH(bool, committed);
+    Screen s;
+    QVERIFY(s.open());
+    FieldEdit* edit = s.field(field);
+    typeInto(edit, full);
+    QCOMPARE(edit->text(), full);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(edit->selectedText(), full);
+    if (committed)
+        commitFromInputMethod(edit, typed);
+    else
+        type(typed);
+    QCOMPARE(edit->text(), field == u"tSession" ? typed.toUpper() : typed);
+    QCOMPARE(s.services.beeps, 0);
 }
 
 // Leaving the year, the section or the file number checks it: a refusal shows its message, puts

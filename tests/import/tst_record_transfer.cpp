@@ -56,6 +56,10 @@ private slots:
     void interruptedImportStoresNothing_data();
     void interruptedImportStoresNothing();
     void failedExportKeepsTheOldFile();
+    void formulasLeaveAsTextAndComeBackUnchanged();
+    void controlCharactersAreRefusedAtImport();
+    void repeatedIdentityNumbersAreToldOncePerRow();
+    void oversizedFilesAreRefusedUnread();
 
 private:
     ImportPlan fiveProblemPlan(WorkingDatabase& db);
@@ -203,6 +207,95 @@ void TestRecordTransfer::failedExportKeepsTheOldFile() {
     QCOMPARE(bytesOf(path), QByteArray("old"));
     const QStringList left = QDir(files.path()).entryList({"kept*"}, QDir::Files | QDir::Hidden);
     QVERIFY2(left == QStringList{"kept.csv"}, qPrintable(left.join(" | ")));
+}
+
+// Texts a spreadsheet would run as formulas are exported as text and imported as they were.
+void TestRecordTransfer::formulasLeaveAsTextAndComeBackUnchanged() {
+    WorkingDatabase source;
+    setEmployer(source, exampleEmployer);
+    const QStringList cells{"Remark==1+2", "Capacity=@SUM(A1)", "OSeaAmount=-2+3", "RAddress1='=1",
+                            "CAddress=+41 22 000"};
+    source.addRecord(exampleRecord() + cells + QStringList{"ID=1"});
+    const QString path = files.file("formulas.csv");
+    QCOMPARE(exportRecords(source.state.db(), path), 1);
+    const QByteArray bytes = bytesOf(path);
+    for (const char* written : {",'=1+2", ",'@SUM(A1)", ",'-2+3", ",''=1,", ",'+41 22 000"})
+        QVERIFY2(bytes.contains(written), written);
+    QVERIFY(bytes.contains(",\"240,000\",")); // an amount is no formula and stays as it is
+
+    WorkingDatabase target;
+    setEmployer(target, exampleEmployer);
+    const ImportPlan plan = dryRun(target.state.db(), path);
+    QCOMPARE(importRecords(target.state.db(), chosenRows(plan, ImportChoice::AllRows)).value_or(-1),
+             1);
+    QCOMPARE(storedRecords(target.state.db()), storedRecords(source.state.db()));
+    QCOMPARE(target.column("Remark"), QStringList{"=1+2"});
+}
+
+// A control character in a field is refused like a character the code page lacks, naming the
+// field; the rest of the file is read on.
+void TestRecordTransfer::controlCharactersAreRefusedAtImport() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    const QString path = files.file("control.csv");
+    writeFile(path, (header + csvRow("CHAN", "B111111", "1").replace("CLERK", "CL\x1B[2JERK") +
+                     csvRow("LEE", "B222222", "2"))
+                        .toUtf8());
+    const ImportPlan plan = dryRun(db.state.db(), path);
+    QCOMPARE(plan.rows.size(), 2);
+    QVERIFY(!plan.rows.at(0).storable);
+    QVERIFY(std::ranges::any_of(plan.rows.at(0).problems, [](const ReturnProblem& problem) {
+        return problem.column == u"Capacity" && problem.message.contains("control character");
+    }));
+    QVERIFY(plan.rows.at(1).storable);
+}
+
+// Each row that repeats an identity number says so once, naming the first row that carries it
+// (the first row names the second) and how many do: no row's finding grows with the others.
+void TestRecordTransfer::repeatedIdentityNumbersAreToldOncePerRow() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    const QString path = files.file("repeated.csv");
+    writeFile(path, (header + csvRow("CHAN", "B111111", "1").repeated(30)).toUtf8());
+    const ImportPlan plan = dryRun(db.state.db(), path);
+    QCOMPARE(plan.rows.size(), 30);
+    for (const ImportRow& row : plan.rows) {
+        QStringList repeats;
+        for (const ReturnProblem& problem : row.problems)
+            if (problem.message.contains("B111111(1)"))
+                repeats << problem.message;
+        const QString first = row.row == 1 ? QStringLiteral("row 2") : QStringLiteral("row 1");
+        QCOMPARE(repeats, QStringList{"The identity number B111111(1) is also on the original " +
+                                      first + "; 30 original records carry it."});
+    }
+}
+
+// Files beyond the size or the row count that one import takes are refused before their rows
+// are checked, with the reason.
+void TestRecordTransfer::oversizedFilesAreRefusedUnread() {
+    WorkingDatabase db;
+    const QString path = files.file("large.csv");
+    {
+        QFile large(path);
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.write(header.toUtf8()) > 0);
+        QVERIFY(large.resize(largestImportBytes + 1)); // a sparse file: no disk space taken
+    }
+    try {
+        dryRun(db.state.db(), path);
+        QFAIL("a file beyond the size limit was read");
+    } catch (const EngineError& error) {
+        QVERIFY2(error.description().contains("larger than 64 MB"),
+                 qPrintable(error.description()));
+    }
+    QFile::remove(path);
+    const QString rows = header + QStringLiteral("A\r\n").repeated(mostImportRows + 1);
+    try {
+        planImport(rows, EmployerData{}, {});
+        QFAIL("a file beyond the row limit was planned");
+    } catch (const EngineError& error) {
+        QVERIFY2(error.description().contains("more than 200000 rows"),
+                 qPrintable(error.description()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRecordTransfer)

@@ -32,8 +32,11 @@ class TestEditorFieldsScreen : public QObject {
     Q_OBJECT
 private slots:
     void chineseNameTakesTextFromAnInputMethod();
+    void controlCharactersAreRefused();
     void keysReachTheirRule_data();
     void keysReachTheirRule();
+    void fullFieldsAreTypedOver_data();
+    void fullFieldsAreTypedOver();
     void leaveChecks_data();
     void leaveChecks();
     void refusalsRestoreTheTextFromWhenTheFieldWasEntered();
@@ -65,6 +68,31 @@ void TestEditorFieldsScreen::chineseNameTakesTextFromAnInputMethod() {
     QVERIFY(editor.services.boxes.isEmpty());
 }
 
+// A control character is refused as a character the code page lacks: committed by an input
+// method it beeps, pasted into a byte-guarded field the text goes back, pasted elsewhere the
+// save names the field.
+void TestEditorFieldsScreen::controlCharactersAreRefused() {
+    EditorScreen editor;
+    QVERIFY(editor.open({completeRecord(1, "CHAN", "TAI MAN") + QStringList{"Remark=NOTE"}}));
+    FieldEdit* remark = editor.screen->field("Remark");
+    editor.select(remark);
+    commitFromInputMethod(remark, QStringLiteral("\x1B"));
+    QCOMPARE(remark->text(), QStringLiteral("NOTE"));
+    QCOMPARE(editor.services.beeps, 1);
+    editor.paste(remark, QStringLiteral("RING\a"));
+    QCOMPARE(remark->text(), QStringLiteral("NOTE"));
+    QCOMPARE(editor.services.beeps, 2);
+    editor.paste(editor.screen->field("FirstName"), QStringLiteral("TAI\tMAN"));
+    QCOMPARE(editor.screen->field("FirstName")->text(), QStringLiteral("TAI MAN"));
+    QCOMPARE(editor.services.beeps, 3);
+    editor.paste(editor.screen->field("aPeriod"), QStringLiteral("2000\x1B[2J"));
+    editor.press(Qt::Key_U);
+    QTRY_VERIFY2(editor.services.texts().join(u'|').contains(
+                     "The field 'aPeriod' contains a control character"),
+                 qPrintable(editor.services.texts().join(u'|')));
+    QCOMPARE(editor.db.column("aPeriod"), QStringList{"(none)"});
+}
+
 // One row for each thing a key's verdict can do: a message, a beep, an emptied field, a move on.
 // The control, the keys typed, its text then, the message, the beeps (message boxes beep too)
 // and the focus.
@@ -94,6 +122,41 @@ void TestEditorFieldsScreen::keysReachTheirRule() {
     QCOMPARE(editor.services.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(editor.services.beeps, beeps);
     QCOMPARE(focusName(), focus);
+}
+
+// A full field whose whole text is selected (Ctrl+A) takes the keys typed over it, however close
+// to its limit the text it replaces was.
+void TestEditorFieldsScreen::fullFieldsAreTypedOver_data() {
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("boundary: nine-digit amount") << "aIncome"
+                                                 << "999,999,999"
+                                                 << "5";
+    QTest::newRow("boundary: seven-digit rent") << "Q1Rent1"
+                                                << "9,999,999"
+                                                << "12";
+    QTest::newRow("boundary: full address, a digit first")
+        << "RAddress1" << QString(45, u'X') << "1 Main St";
+    QTest::newRow("boundary: address one byte short, a digit first")
+        << "Capacity" << QString(39, u'X') << "2nd clerk";
+    QTest::newRow("boundary: full Chinese name") << "ChineseName" << chan.repeated(25) << chan;
+    QTest::newRow("boundary: full remark") << "Remark" << QString(60, u'R') << "9 lines";
+}
+
+void TestEditorFieldsScreen::fullFieldsAreTypedOver() {
+    QFETCH(QString, column);
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    EditorScreen editor;
+    QVERIFY(editor.open({{"ID=1", "Status=O", "Surname=CHAN", "QFlag=1", column + "=" + stored}}));
+    FieldEdit* field = editor.screen->field(column);
+    QCOMPARE(field->text(), stored);
+    editor.select(field);
+    QCOMPARE(field->selectedText(), stored);
+    type(typed);
+    QCOMPARE(field->text(), typed);
+    QCOMPARE(editor.services.beeps, 0);
 }
 
 // The control, its new text pasted or typed, the key that leaves it, then its text, the message

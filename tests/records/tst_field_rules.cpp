@@ -111,6 +111,8 @@ private slots:
     void leave();
     void textRules_data();
     void textRules();
+    void keyIsJudgedOnTheTextItLeaves_data();
+    void keyIsJudgedOnTheTextItLeaves();
 };
 
 // Every key of `taken` gets the verdict `takes`, every key of `refused` the verdict `refuses`.
@@ -372,6 +374,27 @@ void TestFieldRules::textRules() {
     };
     QVERIFY(answers.contains(rule));
     QCOMPARE(answers.value(rule), expected);
+}
+
+// A typed key replaces the selection, so the filters judge the text without it.
+void TestFieldRules::keyIsJudgedOnTheTextItLeaves_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<QString>("judged");
+    QTest::newRow("valid: nothing selected") << "999,999,999" << -1 << 0 << "999,999,999";
+    QTest::newRow("boundary: whole text selected") << "999,999,999" << 0 << 11 << "";
+    QTest::newRow("valid: a middle part selected") << "123,456" << 1 << 3 << "1456";
+    QTest::newRow("boundary: the last character selected") << "ABC" << 2 << 1 << "AB";
+    QTest::newRow("boundary: an empty selection at the caret") << "ABC" << 1 << 0 << "ABC";
+}
+
+void TestFieldRules::keyIsJudgedOnTheTextItLeaves() {
+    QFETCH(QString, text);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(QString, judged);
+    QCOMPARE(textBeforeKey(text, selectionStart, selectionLength), judged);
 }
 
 QTEST_APPLESS_MAIN(TestFieldRules)

@@ -147,7 +147,7 @@ void RecordPrintingTest::formShowsEveryValue_data() {
     QTest::newRow("category without ligatures") << "i. Education benefits";
     QTest::newRow("return year") << "1 April 2000 to 31 March 2001";
     QTest::newRow("employer") << "ABC TRADING LTD";
-    QTest::newRow("file number") << "B-12345678";
+    QTest::newRow("file number") << "6B1-12345678";
     QTest::newRow("designation") << "MANAGER";
     QTest::newRow("submission date") << "30/04/2001";
 }

@@ -29,6 +29,7 @@ private slots:
     void problemLeadsToRecordPageAndField();
     void cleanReturnSaysSo();
     void importThroughDryRunReloadsEditor();
+    void oversizedImportIsRefusedWithItsReason();
     void exportWritesEveryRecord();
 };
 
@@ -112,6 +113,23 @@ void TestReturnCheckingScreen::importThroughDryRunReloadsEditor() {
     QCOMPARE(editor->records().count(), 2);
     QCOMPARE(editor.db.column("Surname"), (QStringList{"ALPHA", "DELTA"}));
     QVERIFY(editor.isIn(CommandState::Browsing));
+}
+
+// A file beyond the size one import takes is refused with its reason before any dry run opens.
+void TestReturnCheckingScreen::oversizedImportIsRefusedWithItsReason() {
+    EditorScreen editor;
+    QVERIFY(editor.open({completeRecord(1, "ALPHA", "A")}));
+    const QString path = editor.db.folder.file("large.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Surname\r\nDELTA\r\n") > 0);
+    QVERIFY(file.resize(largestImportBytes + 1)); // sparse: no disk space taken
+    file.close();
+    editor.services.fileAnswers << path;
+    click(editor.control<QPushButton>("cImport"));
+    QVERIFY2(editor.services.lastText().contains("larger than 64 MB"),
+             qPrintable(editor.services.lastText()));
+    QVERIFY(!editor->findChild<ImportDryRunWindow*>());
+    QCOMPARE(editor.db.column("Surname"), QStringList{"ALPHA"});
 }
 
 void TestReturnCheckingScreen::exportWritesEveryRecord() {

@@ -2,6 +2,7 @@
 // they lie on the medium, records in sheet-number order with a running count, each page's total
 // and a grand total equal to the log's total income; "Page n of m" on every page.
 #include "common/amounts.h"
+#include "store/rows.h"
 #include "submission/control_list.h"
 #include "submission/log_database.h"
 #include "submission/return_image_file.h"
@@ -57,6 +58,8 @@ private slots:
     void pagesCountAndTotals_data();
     void pagesCountAndTotals();
     void readsTheMediumWithoutChangingIt();
+    void identityOrPassport_data();
+    void identityOrPassport();
 };
 
 void TestControlList::pagesCountAndTotals_data() {
@@ -80,7 +83,7 @@ void TestControlList::pagesCountAndTotals() {
     for (int index = 0; index < pages; ++index) {
         const QStringList texts = pageTexts(list->page(index));
         QVERIFY(texts.contains(QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages)));
-        QVERIFY(texts.contains("ABC TRADING LTD") && texts.contains("A-12345678"));
+        QVERIFY(texts.contains("ABC TRADING LTD") && texts.contains("6A1-12345678"));
         QVERIFY(texts.contains("12345678.MDB") && texts.contains("30/04/2002"));
         QVERIFY(texts.contains(list->heading().log.code));
         // A line: count, sheet number, identity, names, Chinese name, income.
@@ -133,6 +136,32 @@ void TestControlList::readsTheMediumWithoutChangingIt() {
     QCOMPARE(entriesIn(medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
     QFile::remove(logPathOnMedium(target));
     QVERIFY_THROWS_EXCEPTION(EngineError, ControlList::open(target, logPathOnMedium(target)));
+}
+
+// The line's identifier: the identity card number while there is one, otherwise the passport
+// number marked as a passport, so no line is left without an identifier.
+void TestControlList::identityOrPassport_data() {
+    QTest::addColumn<QStringList>("values"); // HKID, ChkDigit, Passport
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("valid: identity card only") << QStringList{"A123456", "3", ""} << "A123456(3)";
+    QTest::newRow("valid: both, the card wins")
+        << QStringList{"A123456", "3", "K1234567 UK"} << "A123456(3)";
+    QTest::newRow("valid: passport only")
+        << QStringList{"", "", "K1234567 UK"} << "Passport: K1234567 UK";
+    QTest::newRow("boundary: passport only, blanks around")
+        << QStringList{"", "", "  K1234567 UK "} << "Passport: K1234567 UK";
+    QTest::newRow("boundary: neither") << QStringList{"", "", ""} << "";
+}
+
+void TestControlList::identityOrPassport() {
+    QFETCH(QStringList, values);
+    QFETCH(QString, shown);
+    const Columns columns = employeeColumns();
+    RowValues row = emptyRow(columns);
+    const QStringList names{"HKID", "ChkDigit", "Passport"};
+    for (qsizetype i = 0; i < names.size(); ++i)
+        row[static_cast<qsizetype>(columnIndex(columns, names[i]))] = values[i];
+    QCOMPARE(controllist::lineOf(row, 1).identity, shown);
 }
 
 QTEST_GUILESS_MAIN(TestControlList)
