@@ -445,6 +445,7 @@ void TestConversion::refusedValueNamesItsRecord() {
     QCOMPARE(md5OfFile(folder.file("1999a.xwd")), oldDigest);
     Database db = Database::open(folder.file("xw73d.mdb"), OpenOptions{"qvz"});
     QCOMPARE(employeeColumn(db, "Surname"), "CHAN|" + stored + "|LEE");
+}
 
 void TestConversion::oldDatabaseOfAnotherMakeIsNotRead_data() {
     QTest::addColumn<QString>("entry"); // empty: the statements run as they are
