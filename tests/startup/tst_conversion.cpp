@@ -75,6 +75,10 @@ QProcess::ExitStatus convertKilledAfterRenames(const QString& folder, int rename
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LD_PRELOAD", QStringLiteral(KILL_AT_RENAME));
     environment.insert("KILL_AFTER_RENAMES", QString::number(renames));
+    // In the sanitizer build the preloaded library comes before the sanitizer's runtime, which
+    // the runtime refuses unless told that this order is meant.
+    environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") +
+                                           QStringLiteral(":verify_asan_link_order=0"));
     convert.setProcessEnvironment(environment);
     convert.start(QCoreApplication::applicationDirPath() + "/hold_database", {folder, "convert"});
     if (!convert.waitForFinished(60000))
