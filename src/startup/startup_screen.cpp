@@ -138,11 +138,10 @@ std::optional<ConversionResult> StartupScreen::runConversion() {
         } catch (const ValueRefused& refused) {
             const bool offerCut = refused.mayBeCut() && !options.cutTooLongTexts;
             const QString text = conversionmessages::valueRefused(refused, offerCut);
-            if (!offerCut || !confirm(text)) {
-                if (!offerCut)
-                    showError(text);
+            if (!offerCut)
+                showError(text);
+            if (!offerCut || !confirm(text))
                 return std::nullopt;
-            }
             options.cutTooLongTexts = true;
         } catch (const EngineError& error) {
             showError(error.description() + u' ' + QString::number(error.number()));

@@ -12,13 +12,6 @@
 namespace backups {
 namespace {
 
-// Named as the work file of a copy being taken, so that one left by a crash is removed with
-// those.
-QString workPathFor(const QString& copyPath) {
-    const QFileInfo copy(copyPath);
-    return copy.dir().filePath(u'.' + copy.fileName() + QStringLiteral(".part"));
-}
-
 Database openCopy(const QString& path, const QString& password, bool readOnly) {
     return Database::open(path, OpenOptions{.password = password,
                                             .exclusive = true,

@@ -152,7 +152,7 @@ QString take(Database& db, const QString& programFolder, const QString& key, con
              const QDateTime& now) {
     const QString folder = makeFolder(programFolder);
     const QString name = freeName(folder, now, reason);
-    const QString work = QDir(folder).filePath(u'.' + name + QStringLiteral(".part"));
+    const QString work = workPathFor(QDir(folder).filePath(name));
     files::removeDatabaseAt(work);
     try {
         // A file without a password gives a copy without one.
@@ -192,6 +192,11 @@ void removeWorkFiles(const QString& programFolder) {
     const QString folder = folderOf(programFolder);
     for (const char* pattern : {".xw73d-*.part", ".xw73d-*.part-journal", "xw73d-*.mdb.part"})
         files::removeMatching(folder, QLatin1String(pattern));
+}
+
+QString workPathFor(const QString& copyPath) {
+    const QFileInfo copy(copyPath);
+    return copy.dir().filePath(u'.' + copy.fileName() + QStringLiteral(".part"));
 }
 
 QString incomingCopyPath(const QString& workingPath) {

@@ -66,4 +66,8 @@ void removeWorkFiles(const QString& programFolder);
 // restore is removed at the next start.
 QString incomingCopyPath(const QString& workingPath);
 
+// The hidden work name beside a copy, under which it is written before it takes its name; the
+// start-up clean-up removes what a crash left under such names.
+QString workPathFor(const QString& copyPath);
+
 } // namespace backups

@@ -33,7 +33,7 @@ EngineError cannotRead(const QString& path) {
 // Copies all of `from` to the new file; false on any failure.
 bool copyAll(int from, const QString& copyPath, qint64& copied) {
     QFile copy(copyPath);
-    if (!files::createPrivateFile(copyPath) || !copy.open(QIODevice::WriteOnly))
+    if (!files::openPrivateFile(copy))
         return false;
     char buffer[65536];
     for (;;) {

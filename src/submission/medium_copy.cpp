@@ -115,11 +115,11 @@ void copySubmissionAndLog(const QString& submission, const QString& log, const Q
 
 void removeInterruptedSave(const QString& mediumFolder, const QStringList& fileNames) {
     for (const QString& name : fileNames) {
-        QFile::remove(QDir(mediumFolder).filePath(name));
-        if (QFileInfo::exists(QDir(mediumFolder).filePath(name)))
-            throw EngineError(engine::PathFileAccess,
-                              QObject::tr("The file '%1' on the medium cannot be removed.")
-                                  .arg(QDir(mediumFolder).filePath(name)));
+        const QString path = QDir(mediumFolder).filePath(name);
+        if (!QFile::remove(path) && QFileInfo::exists(path))
+            throw EngineError(
+                engine::PathFileAccess,
+                QObject::tr("The file '%1' on the medium cannot be removed.").arg(path));
     }
 }
 

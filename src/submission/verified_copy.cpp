@@ -126,7 +126,7 @@ void expectWhole(const QString& path, const QString& target, const Fingerprint& 
 // again on any failure.
 Fingerprint copyUnderWorkName(const QString& source, const QString& target,
                               const Progress& progress) {
-    const QString work = target + QLatin1String(workFileSuffix);
+    const QString work = workPathFor(target);
     QFile::remove(work);
     try {
         const Fingerprint written = writeCopy(source, work, target, progress);
