@@ -62,26 +62,19 @@ QStringList interruptedSaveFiles(const QStringList& fileNames) {
     static const QRegularExpression submission(QStringLiteral("^[0-9]{8}\\.mdb$"),
                                                QRegularExpression::CaseInsensitiveOption);
     const QString suffix = QLatin1String(workFileSuffix);
+    const auto isSubmission = [](const QString& name) { return submission.match(name).hasMatch(); };
     const auto isLog = [](const QString& name) {
         return name.compare(logFileName, Qt::CaseInsensitive) == 0;
     };
-    const auto isWorkFile = [&](const QString& name) {
-        if (!name.endsWith(suffix, Qt::CaseInsensitive))
-            return false;
-        const QString base = name.chopped(suffix.size());
-        return isLog(base) || submission.match(base).hasMatch();
+    const auto isSaveFile = [&](const QString& name) {
+        const QString base =
+            name.endsWith(suffix, Qt::CaseInsensitive) ? name.chopped(suffix.size()) : name;
+        return isLog(base) || isSubmission(base);
     };
-    const bool hasLog = std::any_of(fileNames.begin(), fileNames.end(), isLog);
-    const bool hasSubmission =
-        std::any_of(fileNames.begin(), fileNames.end(),
-                    [&](const QString& name) { return submission.match(name).hasMatch(); });
     // A submission with its log beside it is a finished save, not a leftover.
-    if (hasLog && hasSubmission)
+    if (std::ranges::any_of(fileNames, isLog) && std::ranges::any_of(fileNames, isSubmission))
         return {};
-    for (const QString& name : fileNames)
-        if (!isWorkFile(name) && !isLog(name) && !submission.match(name).hasMatch())
-            return {};
-    return fileNames;
+    return std::ranges::all_of(fileNames, isSaveFile) ? fileNames : QStringList();
 }
 
 QString interruptedSaveQuestion(const QStringList& fileNames) {
