@@ -67,7 +67,7 @@ bool RecordEditor::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t 
     const QString partEntry =
         entry.rule == RuleKind::DatePart ? m_dateEntries[at(entry.element)] : QString();
     const QString textBefore =
-        textBeforeKey(edit->text(), edit->selectionStart(), edit->selectedText().size());
+        textBeforeKey(edit->text(), edit->selectionStart(), edit->selectionLength());
     const KeyVerdict verdict = filterKey(entry, key, textBefore, partEntry);
     if (verdict.markRecordChanged)
         markRecordChanged();
