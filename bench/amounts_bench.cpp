@@ -1,6 +1,6 @@
 // Times the amount formatting on pasted digit runs of growing length. The time should grow in
 // step with the length (linear), not with its square: 2 million digits well under a second.
-#include "common/amounts.h"
+#include "core/common/amounts.h"
 
 #include <QElapsedTimer>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "client_floor.h"
 
 #include "command_line.h"
-#include "store/rows.h"
-#include "store/schema.h"
+#include "store/common/rows.h"
+#include "store/common/schema.h"
 
 #include <QFile>
 

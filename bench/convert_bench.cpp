@@ -8,9 +8,9 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
-#include "store/conversion.h"
-#include "store/rows.h"
-#include "store/schema.h"
+#include "store/common/rows.h"
+#include "store/common/schema.h"
+#include "store/startup/conversion.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,11 +6,11 @@
 #include "editor_fixture.h"
 #include "process_memory.h"
 
-#include "platform/field_edit.h"
-#include "records/name_search_window.h"
-#include "records/navigator.h"
-#include "startup/shell.h"
-#include "store/schema.h"
+#include "gui/records/name_search_window.h"
+#include "gui/records/navigator.h"
+#include "gui/startup/shell.h"
+#include "gui/widgets/field_edit.h"
+#include "store/common/schema.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

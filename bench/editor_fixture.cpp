@@ -2,8 +2,8 @@
 
 #include "record_generator.h"
 
-#include "records/name_search_link.h"
-#include "store/schema.h"
+#include "gui/records/name_search_link.h"
+#include "store/common/schema.h"
 
 #include <QApplication>
 #include <stdexcept>

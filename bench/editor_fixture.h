@@ -3,8 +3,8 @@
 #include "command_line.h"
 #include "unattended_services.h"
 
-#include "records/record_editor.h"
-#include "startup/run_state.h"
+#include "gui/records/record_editor.h"
+#include "store/startup/run_state.h"
 
 #include <QTemporaryDir>
 #include <functional>

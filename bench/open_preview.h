@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/printing.h"
-#include "reports/preview_window.h"
+#include "core/platform/printing.h"
+#include "gui/reports/preview_window.h"
 
 #include <QCoreApplication>
 #include <functional>

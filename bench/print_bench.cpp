@@ -6,10 +6,10 @@
 #include "open_preview.h"
 #include "process_memory.h"
 
-#include "platform/printing.h"
-#include "records/record_editor.h"
-#include "reports/preview_window.h"
-#include "reports/report_output.h"
+#include "core/platform/printing.h"
+#include "gui/records/record_editor.h"
+#include "gui/reports/preview_window.h"
+#include "gui/reports/report_output.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

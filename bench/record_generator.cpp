@@ -1,9 +1,9 @@
 #include "record_generator.h"
 
-#include "common/amounts.h"
-#include "common/columns.h"
-#include "startup/startup.h"
-#include "store/schema.h"
+#include "core/common/amounts.h"
+#include "core/common/columns.h"
+#include "store/common/schema.h"
+#include "store/startup/startup.h"
 
 #include <QDate>
 #include <QStringList>

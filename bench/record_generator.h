@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/database.h"
-#include "store/rows.h"
+#include "store/common/database.h"
+#include "store/common/rows.h"
 
 #include <QRandomGenerator>
 #include <QString>

@@ -8,9 +8,9 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
-#include "import/record_transfer.h"
-#include "records/whole_return.h"
-#include "store/schema.h"
+#include "store/common/schema.h"
+#include "store/import/record_transfer.h"
+#include "store/records/whole_return.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -12,13 +12,13 @@
 #include "record_generator.h"
 #include "unattended_services.h"
 
-#include "records/record_editor.h"
-#include "startup/run_state.h"
-#include "store/report_rows.h"
-#include "store/schema.h"
-#include "submission/log_record.h"
-#include "submission/return_image_file.h"
-#include "submission/save_screen.h"
+#include "core/submission/log_record.h"
+#include "gui/records/record_editor.h"
+#include "gui/submission/save_screen.h"
+#include "store/common/schema.h"
+#include "store/records/report_rows.h"
+#include "store/startup/run_state.h"
+#include "store/submission/return_image_file.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
-#include "startup/startup.h"
-#include "store/schema.h"
+#include "store/common/schema.h"
+#include "store/startup/startup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,11 +7,11 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
-#include "store/schema.h"
-#include "store/sheet_numbers.h"
-#include "submission/log_database.h"
-#include "submission/return_image_file.h"
-#include "submission/submission_database.h"
+#include "store/common/schema.h"
+#include "store/records/sheet_numbers.h"
+#include "store/submission/log_database.h"
+#include "store/submission/return_image_file.h"
+#include "store/submission/submission_database.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "cli/backup_commands.h"
 
-#include "common/engine_error.h"
-#include "common/secrets.h"
-#include "store/backups.h"
-#include "store/schema.h"
+#include "core/common/engine_error.h"
+#include "core/common/secrets.h"
+#include "store/common/schema.h"
+#include "store/startup/backups.h"
 
 #include <QDir>
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "cli/csv_commands.h"
 
-#include "common/files.h"
-#include "common/secrets.h"
-#include "import/record_transfer.h"
-#include "store/database.h"
-#include "store/schema.h"
+#include "core/common/files.h"
+#include "core/common/secrets.h"
+#include "store/common/database.h"
+#include "store/common/schema.h"
+#include "store/import/record_transfer.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "cli/terminal_password.h"
 
-#include "common/secrets.h"
+#include "core/common/secrets.h"
 #include <QFile>
 #include <cstdio>
 #include <termios.h>

@@ -1,7 +1,7 @@
 #include "cli/verify_command.h"
 
-#include "common/engine_error.h"
-#include "submission/verifier.h"
+#include "core/common/engine_error.h"
+#include "store/submission/verifier.h"
 
 namespace cli {
 

@@ -1,11 +1,11 @@
 #include "record_generator.h"
 
-#include "common/amounts.h"
-#include "employer/employer_rules.h"
-#include "records/field_rules.h"
-#include "records/identity_number.h"
-#include "records/page_checks.h"
-#include "store/schema.h"
+#include "core/common/amounts.h"
+#include "core/employer/employer_rules.h"
+#include "core/records/field_rules.h"
+#include "core/records/identity_number.h"
+#include "core/records/page_checks.h"
+#include "store/common/schema.h"
 #include "support/working_database.h"
 
 #include <QRegularExpression>

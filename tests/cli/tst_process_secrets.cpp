@@ -2,9 +2,9 @@
 // of the real program, the verbs' password taken out of the environment, the password fields'
 // text overwritten where it lay.
 #include "cli/terminal_password.h"
-#include "common/secrets.h"
-#include "platform/widgets.h"
-#include "store/schema.h"
+#include "core/common/secrets.h"
+#include "gui/widgets/widgets.h"
+#include "store/common/schema.h"
 #include "support/temp_folder.h"
 #include "support/working_database.h"
 

@@ -1,6 +1,6 @@
-#include "submission/log_database.h"
-#include "submission/return_image_file.h"
-#include "submission/submission_database.h"
+#include "store/submission/log_database.h"
+#include "store/submission/return_image_file.h"
+#include "store/submission/submission_database.h"
 #include "support/hostile_files.h"
 #include "support/submission_setup.h"
 

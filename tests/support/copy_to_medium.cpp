@@ -1,8 +1,8 @@
 // Copies a submission and its log onto the medium as the save does: copy_to_medium SUBMISSION
 // LOG TARGET [STEP]. Given a step, it says "stopped" when the copy reaches it and waits there to
 // be killed; otherwise it says "done" and the number of steps, or "error" and the description.
-#include "common/engine_error.h"
-#include "submission/medium_copy.h"
+#include "core/common/engine_error.h"
+#include "store/submission/medium_copy.h"
 
 #include <QCoreApplication>
 #include <cstdio>

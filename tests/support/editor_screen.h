@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/field_edit.h"
-#include "records/name_search_link.h"
-#include "records/name_search_window.h"
-#include "records/navigator.h"
-#include "records/record_editor.h"
+#include "gui/records/name_search_link.h"
+#include "gui/records/name_search_window.h"
+#include "gui/records/navigator.h"
+#include "gui/records/record_editor.h"
+#include "gui/widgets/field_edit.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/typing.h"

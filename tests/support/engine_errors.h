@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/engine_error.h"
+#include "core/common/engine_error.h"
 
 #include <functional>
 

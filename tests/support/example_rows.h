@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/columns.h"
+#include "core/common/columns.h"
 
 #include <QList>
 #include <QStringList>

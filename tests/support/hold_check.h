@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/run_state.h"
+#include "store/startup/run_state.h"
 
 #include <QFile>
 #include <QProcess>

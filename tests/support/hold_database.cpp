@@ -4,11 +4,11 @@
 // folder and "create", it makes the first working database there as a first run does. Given
 // "rekey" and a new password after the password, it changes the password as the program does.
 // Given a folder and "convert", it converts the old database there as the start-up does.
-#include "startup/startup.h"
-#include "store/conversion.h"
-#include "store/database.h"
-#include "store/password_change.h"
-#include "store/sheet_numbers.h"
+#include "store/common/database.h"
+#include "store/records/sheet_numbers.h"
+#include "store/startup/conversion.h"
+#include "store/startup/password_change.h"
+#include "store/startup/startup.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/columns.h"
-#include "store/database.h"
+#include "core/common/columns.h"
+#include "store/common/database.h"
 
 #include <QString>
 #include <QStringList>

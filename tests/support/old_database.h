@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/database.h"
-#include "store/schema.h"
+#include "store/common/database.h"
+#include "store/common/schema.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "startup/run_state.h"
-#include "startup/shell.h"
+#include "gui/startup/shell.h"
+#include "store/startup/run_state.h"
 #include "support/hold_check.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"

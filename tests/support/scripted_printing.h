@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/printing.h"
-#include "reports/report_output.h"
+#include "core/platform/printing.h"
+#include "gui/reports/report_output.h"
 
 #include <QDir>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "core/platform/services.h"
 
 #include <QList>
 #include <QString>

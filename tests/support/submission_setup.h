@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/rows.h"
+#include "store/common/rows.h"
 #include "support/example_rows.h"
 #include "support/working_database.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "startup/run_state.h"
-#include "startup/startup.h"
-#include "store/rows.h"
-#include "store/schema.h"
+#include "store/common/rows.h"
+#include "store/common/schema.h"
+#include "store/startup/run_state.h"
+#include "store/startup/startup.h"
 #include "support/hold_check.h"
 #include "support/temp_folder.h"
 

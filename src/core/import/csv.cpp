@@ -1,0 +1,184 @@
+#include "core/import/csv.h"
+
+#include "core/common/codepage.h"
+
+#include <QStringDecoder>
+
+namespace csv {
+namespace {
+
+bool needsQuotes(const QString& field) {
+    for (QChar c : field)
+        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
+            return true;
+    return false;
+}
+
+// What a spreadsheet reads as the start of a formula, and the apostrophe that keeps it text.
+bool opensFormula(QChar c) {
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+constexpr QChar textMark(u'\'');
+
+// Reads the records of one text; the position and line advance as characters are taken.
+class Reader {
+public:
+    explicit Reader(const QString& text)
+        : m_text(text) {}
+
+    bool atEnd() const { return m_at >= m_text.size(); }
+
+    Record next() {
+        Record record{m_line, {}, {}};
+        QString field;
+        while (true) {
+            const std::optional<QString> error = readField(field);
+            if (error) {
+                record.error = *error;
+                skipRestOfLine();
+                return record;
+            }
+            record.fields << field;
+            if (atEnd() || !take(u','))
+                break;
+        }
+        takeLineBreak();
+        return record;
+    }
+
+    void skipEmptyLines() {
+        while (!atEnd() && takeLineBreak()) {
+        }
+    }
+
+private:
+    QChar peek() const { return atEnd() ? QChar() : m_text.at(m_at); }
+    bool take(QChar c) {
+        if (atEnd() || m_text.at(m_at) != c)
+            return false;
+        ++m_at;
+        return true;
+    }
+    bool atLineBreak() const { return peek() == u'\r' || peek() == u'\n'; }
+    bool takeLineBreak() {
+        if (take(u'\r')) {
+            take(u'\n');
+        } else if (!take(u'\n')) {
+            return false;
+        }
+        ++m_line;
+        return true;
+    }
+    void skipRestOfLine() {
+        while (!atEnd() && !takeLineBreak())
+            ++m_at;
+    }
+
+    std::optional<QString> readField(QString& field) {
+        field.clear();
+        if (take(u'"'))
+            return readQuoted(field);
+        while (!atEnd() && peek() != u',' && !atLineBreak()) {
+            if (peek() == u'"')
+                return QStringLiteral("a quote inside a field that does not begin with one");
+            field += m_text.at(m_at++);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> readQuoted(QString& field) {
+        const int startLine = m_line;
+        while (!atEnd()) {
+            if (take(u'"')) {
+                if (!take(u'"'))
+                    return atEnd() || peek() == u',' || atLineBreak()
+                               ? std::nullopt
+                               : std::optional<QString>(
+                                     QStringLiteral("text after the closing quote of a field"));
+                field += u'"';
+            } else if (atLineBreak()) {
+                const qsizetype before = m_at;
+                takeLineBreak();
+                field += m_text.mid(before, m_at - before);
+            } else {
+                field += m_text.at(m_at++);
+            }
+        }
+        return QStringLiteral("a quote opened on line %1 is never closed").arg(startLine);
+    }
+
+    const QString& m_text;
+    qsizetype m_at = 0;
+    int m_line = 1;
+};
+
+} // namespace
+
+QString quoteField(const QString& field) {
+    if (!needsQuotes(field))
+        return field;
+    QString quoted = field;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString protectedCell(const QString& text) {
+    if (text.isEmpty() || !(opensFormula(text.front()) || text.front() == textMark))
+        return text;
+    return textMark + text;
+}
+
+QString unprotectedCell(const QString& text) {
+    if (text.size() < 2 || text.front() != textMark ||
+        !(opensFormula(text.at(1)) || text.at(1) == textMark))
+        return text;
+    return text.mid(1);
+}
+
+QString line(const QStringList& fields) {
+    QString text;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            text += u',';
+        text += quoteField(fields[i]);
+    }
+    return text + QStringLiteral("\r\n");
+}
+
+std::optional<QString> decodeFile(const QByteArray& bytes) {
+    const QByteArray body = bytes.startsWith(byteOrderMark) ? bytes.mid(3) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(body);
+    if (!utf8.hasError())
+        return text;
+    return codepage::decode(body);
+}
+
+void forEachRecord(const QString& text, const std::function<void(const Record&)>& take) {
+    Reader reader(text);
+    reader.skipEmptyLines();
+    while (!reader.atEnd()) {
+        take(reader.next());
+        reader.skipEmptyLines();
+    }
+}
+
+int countRecords(const QString& text, int stopAfter) {
+    Reader reader(text);
+    int count = 0;
+    reader.skipEmptyLines();
+    while (!reader.atEnd() && count <= stopAfter) {
+        reader.next();
+        ++count;
+        reader.skipEmptyLines();
+    }
+    return count;
+}
+
+QList<Record> parse(const QString& text) {
+    QList<Record> records;
+    forEachRecord(text, [&records](const Record& record) { records << record; });
+    return records;
+}
+
+} // namespace csv

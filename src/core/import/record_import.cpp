@@ -1,0 +1,218 @@
+#include "core/import/record_import.h"
+
+#include "core/common/engine_error.h"
+#include "core/import/csv.h"
+#include "core/records/editor_fields.h"
+
+#include <algorithm>
+
+namespace {
+
+using Kind = ReturnProblem::Kind;
+
+bool isIgnored(const char* column) {
+    return qstrcmp(column, "ID") == 0 || qstrcmp(column, "SheetNo") == 0;
+}
+
+const QString& fieldText(const QStringList& fields, const ImportColumns& columns, int column) {
+    static const QString none;
+    const int at = columns.fieldOfColumn.value(column, -1);
+    return at >= 0 && at < fields.size() ? fields.at(at) : none;
+}
+
+// The text as the field would hold it once typed and left: the change rule's form (as typed where
+// the byte guard would refuse it), then the leave check's when that passes.
+QString enteredText(const EditorField& field, const QString& text, const SiblingTexts& siblings) {
+    const QString changed = usesByteGuard(field.rule) ? text : applyChange(field, text, text).text;
+    const std::optional<fieldrules::LeaveVerdict> verdict =
+        leaveCheck(field, changed, changed, siblings);
+    return verdict && verdict->ok ? verdict->newText : changed;
+}
+
+ImportRow unreadableRow(int row, int line, const QString& message) {
+    ImportRow unreadable{
+        row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false};
+    unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore};
+    return unreadable;
+}
+
+QString nameIn(const RowValues& values, const char* column) {
+    return textFromValue(values.at(columnIndex(employeeColumns(), QLatin1String(column))));
+}
+
+void checkStorage(ImportRow& row, const RowValues& values) {
+    const Columns columns = employeeColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        try {
+            checkValue(columns[i], values.at(static_cast<qsizetype>(i)));
+        } catch (const EngineError& error) {
+            const EditorField* field = fieldForColumn(QLatin1String(columns[i].name));
+            row.problems << ReturnProblem{row.row,
+                                          nameIn(values, "Surname"),
+                                          nameIn(values, "FirstName"),
+                                          field ? field->page : 1,
+                                          QLatin1String(columns[i].name),
+                                          error.description(),
+                                          Kind::CannotStore};
+            row.storable = false;
+        }
+    }
+}
+
+// A readable row goes through the whole-return check as well; its values are kept packed.
+ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& columns,
+                     ReturnCheck& check) {
+    if (!record.error.isEmpty())
+        return unreadableRow(row, record.line,
+                             QStringLiteral("The line cannot be read: %1.").arg(record.error));
+    if (record.fields.size() > columns.columnOfField.size())
+        return unreadableRow(row, record.line,
+                             QStringLiteral("The row has %1 fields; the header names %2.")
+                                 .arg(record.fields.size())
+                                 .arg(columns.columnOfField.size()));
+    const RowValues values = rowFromFields(record.fields, columns);
+    ImportRow read{row, record.line, packRow(values), {}, true};
+    checkStorage(read, values);
+    check.addRecord(row, recordTexts(values));
+    return read;
+}
+
+EngineError noHeader() {
+    return EngineError(engine::InvalidArgument,
+                       QObject::tr("The file has no header row of column names."));
+}
+
+QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
+    QString where = QStringLiteral("Row %1 (line %2)").arg(row.row).arg(row.line);
+    if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
+        where += QStringLiteral(" %1, %2").arg(problem.surname, problem.firstName);
+    if (!problem.column.isEmpty())
+        where += QStringLiteral(", page %1, %2").arg(problem.page).arg(problem.column);
+    return where + QStringLiteral(": ") + problem.message;
+}
+
+} // namespace
+
+ImportColumns matchHeader(const QStringList& header) {
+    ImportColumns matched;
+    const Columns columns = employeeColumns();
+    for (const QString& name : header) {
+        const int column = columnIndex(columns, name.trimmed());
+        matched.columnOfField << (column >= 0 && !isIgnored(columns[column].name) ? column : -1);
+        if (column < 0)
+            matched.unknown << name;
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int field = static_cast<int>(matched.columnOfField.indexOf(static_cast<int>(i)));
+        matched.fieldOfColumn << field;
+        if (!isIgnored(columns[i].name) && field < 0)
+            matched.missing << QLatin1String(columns[i].name);
+    }
+    return matched;
+}
+
+RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns) {
+    const Columns all = employeeColumns();
+    FieldTexts texts;
+    texts.reserve(static_cast<qsizetype>(all.size()));
+    for (std::size_t i = 0; i < all.size(); ++i)
+        texts.insert(columnKey(all[i].name),
+                     csv::unprotectedCell(fieldText(fields, columns, static_cast<int>(i))));
+    SiblingTexts siblings;
+    for (const EditorField& field : editorFields())
+        if (field.rule == RuleKind::DatePart)
+            siblings.dateParts[static_cast<std::size_t>(field.element)] =
+                texts[columnKey(field.column)];
+        else if (field.rule == RuleKind::IncomeAmount)
+            siblings.amounts << texts[columnKey(field.column)];
+    for (const EditorField& field : editorFields()) {
+        QString& text = texts[columnKey(field.column)];
+        if (field.page > 0)
+            text = enteredText(field, text, siblings);
+    }
+    const QString status = texts[QStringLiteral("Status")].trimmed().toUpper();
+    texts[QStringLiteral("Status")] = status.isEmpty() ? QStringLiteral("O") : status;
+    RowValues row(static_cast<qsizetype>(all.size()));
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (!isIgnored(all[i].name))
+            row[static_cast<qsizetype>(i)] = valueFromText(all[i], texts[columnKey(all[i].name)]);
+    return row;
+}
+
+std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes) {
+    if (bytes <= largestImportBytes)
+        return std::nullopt;
+    return QObject::tr("The file '%1' is larger than %2 MB, the most one import reads. Split it "
+                       "into smaller files and import them one after the other.")
+        .arg(fileName)
+        .arg(largestImportBytes / (1024 * 1024));
+}
+
+ImportPlan planImport(const QString& text, const EmployerData& employer,
+                      const QHash<QString, qint64>& knownIdentities) {
+    // The header row comes first and is no data row.
+    if (csv::countRecords(text, mostImportRows + 1) > mostImportRows + 1)
+        throw EngineError(engine::InvalidArgument,
+                          QObject::tr("The file has more than %1 rows, the most one import "
+                                      "takes. Split it into smaller files and import them one "
+                                      "after the other.")
+                              .arg(mostImportRows));
+    ImportPlan plan;
+    std::optional<ImportColumns> columns;
+    ReturnCheck check(employer, QStringLiteral("row %1"));
+    for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
+        check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
+    csv::forEachRecord(text, [&](const csv::Record& record) {
+        if (!columns) {
+            if (!record.error.isEmpty())
+                throw noHeader();
+            columns = matchHeader(record.fields);
+            return;
+        }
+        plan.rows << readRecord(record, static_cast<int>(plan.rows.size()) + 1, *columns, check);
+    });
+    if (!columns)
+        throw noHeader();
+    plan.unknownColumns = columns->unknown;
+    plan.missingColumns = columns->missing;
+    for (const ReturnProblem& problem : check.problems())
+        if (problem.record)
+            plan.rows[static_cast<qsizetype>(*problem.record - 1)].problems << problem;
+    return plan;
+}
+
+int ImportPlan::rowsWithProblems() const {
+    return static_cast<int>(
+        std::ranges::count_if(rows, [](const ImportRow& row) { return !row.problems.isEmpty(); }));
+}
+
+int ImportPlan::storableRows() const {
+    return static_cast<int>(std::ranges::count_if(rows, &ImportRow::storable));
+}
+
+QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
+    QList<PackedRow> chosen;
+    for (const ImportRow& row : plan.rows)
+        if (choice == ImportChoice::AllRows ? row.storable : row.problems.isEmpty())
+            chosen << row.values;
+    return chosen;
+}
+
+QStringList planReport(const ImportPlan& plan) {
+    QStringList lines;
+    if (!plan.unknownColumns.isEmpty())
+        lines << QStringLiteral("Columns not known, ignored: ") +
+                     plan.unknownColumns.join(QStringLiteral(", "));
+    if (!plan.missingColumns.isEmpty())
+        lines << QStringLiteral("Columns missing, left empty: ") +
+                     plan.missingColumns.join(QStringLiteral(", "));
+    for (const ImportRow& row : plan.rows)
+        for (const ReturnProblem& problem : row.problems)
+            lines << problemLine(row, problem);
+    lines << QStringLiteral("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
+                 .arg(plan.rows.size())
+                 .arg(plan.rows.size() - plan.rowsWithProblems())
+                 .arg(plan.rowsWithProblems())
+                 .arg(plan.rows.size() - plan.storableRows());
+    return lines;
+}

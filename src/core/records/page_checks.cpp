@@ -1,0 +1,215 @@
+#include "core/records/page_checks.h"
+
+#include "core/common/dates.h"
+
+#include <span>
+#include <unordered_map>
+
+namespace {
+
+using Failure = std::optional<PageFailure>;
+
+// A required item: one field, or two address lines that count as given when either holds text.
+struct Required {
+    const char* column;
+    const char* secondLine;
+    const char* message;
+};
+
+// A date of the period of employment, held in three fields.
+struct DateParts {
+    const char* day;
+    const char* month;
+    const char* year;
+};
+
+constexpr DateParts startDate{"EDay1", "EMonth1", "EYear1"};
+constexpr DateParts endDate{"EDay2", "EMonth2", "EYear2"};
+constexpr std::array periodParts{"EDay1", "EMonth1", "EYear1", "EDay2", "EMonth2", "EYear2"};
+constexpr std::array identityColumns{"Surname", "HKID", "SpouseHKID"};
+
+constexpr std::array page1Required{
+    Required{"Surname", nullptr, "Please enter surname."},
+    Required{"FirstName", nullptr, "Please enter other names."},
+    Required{"Sex", nullptr, "Please enter sex."},
+    Required{"RAddress1", "RAddress2", "Please enter residential address."},
+    Required{"RAreaCode", nullptr, "Please enter Area Code."},
+    Required{"Capacity", nullptr, "Please enter capacity."},
+};
+
+constexpr std::array residenceRequired{
+    Required{"Q1Address1", "Q1Address2", "Please enter address of Place of Residence."},
+    Required{"Q1Nature", nullptr, "Please enter nature of Place of Residence."},
+    Required{"Q1Period", nullptr, "Please enter period of Place of Residence."},
+};
+
+const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
+
+QString field(const FieldTexts& fields, const char* column) {
+    return fields.value(columnKey(column));
+}
+
+bool blank(const FieldTexts& fields, const char* column) {
+    return field(fields, column).trimmed().isEmpty();
+}
+
+Failure failure(int page, const QString& message, const char* focusColumn, bool clear = false) {
+    return PageFailure{page, message, QLatin1String(focusColumn), clear};
+}
+
+Failure firstMissing(const FieldTexts& fields, int page, std::span<const Required> items) {
+    for (const Required& item : items) {
+        QString text = field(fields, item.column);
+        if (item.secondLine)
+            text += field(fields, item.secondLine);
+        if (text.trimmed().isEmpty())
+            return failure(page, QLatin1String(item.message), item.column);
+    }
+    return std::nullopt;
+}
+
+bool isYes(const FieldTexts& fields, const char* flagColumn) {
+    return field(fields, flagColumn).trimmed() == u'1';
+}
+
+QString ddmmyyyy(const FieldTexts& fields, const DateParts& date) {
+    return field(fields, date.day) + field(fields, date.month) + field(fields, date.year);
+}
+
+// Eight digits in year, month, day order, so that text order is date order.
+QString yyyymmdd(const FieldTexts& fields, const DateParts& date) {
+    return field(fields, date.year) + field(fields, date.month) + field(fields, date.day);
+}
+
+bool unusable(const FieldTexts& fields, const DateParts& date) {
+    const QString text = ddmmyyyy(fields, date);
+    return text.size() != 8 || !isCalendarDate(text);
+}
+
+Failure invalidDate(const DateParts& date) {
+    return failure(2, invalidDateMessage, date.year, true);
+}
+
+Failure missingPeriodPart(const FieldTexts& fields) {
+    for (const char* part : periodParts)
+        if (blank(fields, part))
+            return failure(2, QStringLiteral("Please enter period of employment."), part);
+    return std::nullopt;
+}
+
+Failure outsideReturnYear(const FieldTexts& fields, int year) {
+    const QString start = yyyymmdd(fields, startDate);
+    const QString end = yyyymmdd(fields, endDate);
+    const QString firstYear = QString::number(year - 1);
+    const QString lastYear = QString::number(year);
+    if (start < firstYear + QStringLiteral("0401"))
+        return failure(
+            2, QStringLiteral("Start date should not be earlier than 01 April ") + firstYear + u'.',
+            startDate.day);
+    if (end > lastYear + QStringLiteral("0331"))
+        return failure(
+            2, QStringLiteral("End date should not be later than 31 March ") + lastYear + u'.',
+            endDate.day);
+    if (start >= end)
+        return failure(2, QStringLiteral("Start date must be earlier than end date."),
+                       startDate.day);
+    return std::nullopt;
+}
+
+Failure checkPage(int page, const FieldTexts& fields, const QString& returnYear) {
+    switch (page) {
+    case 1:
+        return checkIdentityPage(fields);
+    case 2:
+        return checkIncomePage(fields, returnYear);
+    case 3:
+        return checkResidencePage(fields);
+    default:
+        return checkOverseasPage(fields);
+    }
+}
+
+} // namespace
+
+const QString& columnKey(const char* column) {
+    // Values of an unordered map stay where they are as it grows, so the references hold.
+    thread_local std::unordered_map<const char*, QString> keys;
+    auto found = keys.find(column);
+    if (found == keys.end())
+        found = keys.emplace(column, QLatin1String(column)).first;
+    return found->second;
+}
+
+FieldTexts upperCasedNames(const FieldTexts& fields) {
+    FieldTexts changed;
+    for (const char* column : identityColumns) {
+        const auto found = fields.constFind(columnKey(column));
+        if (found == fields.constEnd())
+            continue;
+        const QString upper = found->toUpper();
+        if (upper != *found)
+            changed.insert(found.key(), upper);
+    }
+    return changed;
+}
+
+std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
+    const QString status = field(fields, "Status");
+    // Originals are numbered by the sort; the other types carry the number the user typed.
+    if ((status == u'S' || status == u'R') && blank(fields, "SheetNo"))
+        return failure(1, QStringLiteral("Please enter sheet number."), "SheetNo");
+    return firstMissing(fields, 1, page1Required);
+}
+
+std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QString& returnYear) {
+    if (Failure missing = missingPeriodPart(fields))
+        return missing;
+    if (unusable(fields, startDate))
+        return invalidDate(startDate);
+    if (unusable(fields, endDate))
+        return invalidDate(endDate);
+    if (Failure outside = outsideReturnYear(fields, returnYear.trimmed().toInt()))
+        return outside;
+    if (field(fields, startDate.year) == QStringLiteral("0000"))
+        return invalidDate(startDate);
+    if (field(fields, endDate.year) == QStringLiteral("0000"))
+        return invalidDate(endDate);
+    return std::nullopt;
+}
+
+std::optional<PageFailure> checkResidencePage(const FieldTexts& fields) {
+    if (blank(fields, "QFlag"))
+        return failure(3, QStringLiteral("Please enter Place of Residence indicator."), "QFlag");
+    if (isYes(fields, "QFlag"))
+        return firstMissing(fields, 3, residenceRequired);
+    return std::nullopt;
+}
+
+std::optional<PageFailure> checkOverseasPage(const FieldTexts& fields) {
+    if (blank(fields, "OSeaFlag"))
+        return failure(4, QStringLiteral("Please enter overseas company indicator."), "OSeaFlag");
+    if (isYes(fields, "OSeaFlag") && blank(fields, "OSeaName"))
+        return failure(4, QStringLiteral("Please enter name of overseas company."), "OSeaName");
+    return std::nullopt;
+}
+
+std::array<int, 4> checkOrder(int visiblePage) {
+    switch (visiblePage) {
+    case 2:
+        return {2, 1, 3, 4};
+    case 3:
+        return {3, 1, 2, 4};
+    case 4:
+        return {4, 1, 2, 3};
+    default:
+        return {1, 2, 3, 4};
+    }
+}
+
+std::optional<PageFailure> checkRecord(const FieldTexts& fields, const QString& returnYear,
+                                       int visiblePage) {
+    for (int page : checkOrder(visiblePage))
+        if (Failure found = checkPage(page, fields, returnYear))
+            return found;
+    return std::nullopt;
+}

@@ -1,0 +1,286 @@
+#include "core/records/record_form.h"
+
+#include "core/common/amounts.h"
+#include "core/common/columns.h"
+#include "core/employer/employer_rules.h"
+#include "core/reports/page_builder.h"
+
+#include <array>
+#include <stdexcept>
+
+using report::Align;
+using report::Cell;
+
+namespace xw73dform {
+
+namespace {
+
+struct IncomeLine {
+    const char* description;
+    const char* nature; // column of the item's nature, k items only
+    const char* period;
+    const char* amount;
+};
+
+const std::array<IncomeLine, 14> incomeLines{{
+    {"a. Salary or wages", nullptr, "aPeriod", "aIncome"},
+    {"b. Leave pay", nullptr, "bPeriod", "bIncome"},
+    {"c. Director's fee", nullptr, "cPeriod", "cIncome"},
+    {"d. Commission or fees", nullptr, "dPeriod", "dIncome"},
+    {"e. Bonus", nullptr, "ePeriod", "eIncome"},
+    {"f. Back pay, terminal awards and gratuities", nullptr, "fPeriod", "fIncome"},
+    {"g. Certain payments from retirement schemes", nullptr, "gPeriod", "gIncome"},
+    {"h. Salaries tax paid by the employer", nullptr, "hPeriod", "hIncome"},
+    {"i. Education benefits", nullptr, "iPeriod", "iIncome"},
+    {"j. Gain realized under a share option scheme", nullptr, "jPeriod", "jIncome"},
+    {"k. Other rewards, allowances or perquisites (1)", "kNature1", "kPeriod1", "kIncome1"},
+    {"k. Other rewards, allowances or perquisites (2)", "kNature2", "kPeriod2", "kIncome2"},
+    {"k. Other rewards, allowances or perquisites (3)", "kNature3", "kPeriod3", "kIncome3"},
+    {"l. Pensions", nullptr, "lPeriod", "lIncome"},
+}};
+
+const std::array<const char*, 4> rentLabels{
+    "Rent paid to landlord by employer", "Rent paid to landlord by employee",
+    "Rent refunded to employee", "Rent paid to employer by employee"};
+
+// The values of one row by column name; a missing value reads as an empty text.
+class Values {
+public:
+    Values(const QList<QVariant>& row, Columns columns)
+        : m_row(row)
+        , m_columns(columns) {}
+    QString operator()(const QString& column) const {
+        const int at = columnIndex(m_columns, column);
+        return at < 0 || at >= m_row.size() ? QString() : m_row.at(at).toString();
+    }
+    QString operator()(const char* column) const { return (*this)(QLatin1String(column)); }
+    // Amounts are shown grouped by commas whatever form they were stored in.
+    QString amount(const char* column) const { return formatAmount((*this)(column)); }
+    QString yesNo(const char* column) const {
+        const QString flag = (*this)(column);
+        if (flag.isEmpty())
+            return QString();
+        return flag == u"1" ? QStringLiteral("Yes") : QStringLiteral("No");
+    }
+
+private:
+    const QList<QVariant>& m_row;
+    Columns m_columns;
+};
+
+QString separated(const QString& text) {
+    return text.size() == 8 ? dateText(text.left(2), text.mid(2, 2), text.mid(4)) : text;
+}
+
+void employerHeading(report::PageBuilder& page, const Values& employer, const Values& record) {
+    page.line(QStringLiteral("XW73D  Return of Remuneration and Pensions"), 7.0, 14.0, true,
+              Align::Centre);
+    const QString year = returnYearText(employer("ReturnYear"));
+    page.line(year.isEmpty() ? QString() : QStringLiteral("For the year from ") + year, 5.0, 10.0,
+              false, Align::Centre);
+    const QString fileNumber = wholeFileNumber(employer("Session"), employer("BRN"));
+    const std::array<Cell, 4> cells{{
+        {106, QStringLiteral("Name of employer"), employer("Name")},
+        {40, QStringLiteral("Employer's file number"), fileNumber},
+        {20, QStringLiteral("Sheet number"), record("SheetNo").trimmed(), Align::Right},
+        {20, QStringLiteral("Record type"), recordTypeName(record("Status"))},
+    }};
+    page.boxRow(cells);
+}
+
+void employeeParticulars(report::PageBuilder& page, const Values& v) {
+    page.heading(QStringLiteral("1. Particulars of the employee"));
+    page.boxRow(std::array<Cell, 2>{{{60, QStringLiteral("Surname"), v("Surname")},
+                                     {126, QStringLiteral("Other names in full"), v("FirstName")}}},
+                7.5);
+    page.boxRow(
+        std::array<Cell, 4>{
+            {{56, QStringLiteral("Full name in Chinese"), v("ChineseName")},
+             {40, QStringLiteral("Identity card number"), identityText(v("HKID"), v("ChkDigit"))},
+             {16, QStringLiteral("Sex"), v("Sex")},
+             {74, QStringLiteral("Marital status"), maritalStatusText(v("MStatus"))}}},
+        7.5);
+    page.boxRow(std::array<Cell, 1>{{{186,
+                                      QStringLiteral("Passport number and country of issue (if "
+                                                     "the employee has no identity card)"),
+                                      v("Passport")}}},
+                7.5);
+    page.boxRow(std::array<Cell, 3>{{
+                    {76, QStringLiteral("Full name of spouse"), v("SpouseName")},
+                    {40, QStringLiteral("Spouse's identity card number"),
+                     identityText(v("SpouseHKID"), v("SpouseChkDigit"))},
+                    {70, QStringLiteral("Spouse's passport number and country of issue"),
+                     v("SpousePassport")},
+                }},
+                7.5);
+    page.boxRow(
+        std::array<Cell, 2>{{
+            {150, QStringLiteral("Residential address"), v("RAddress1") + u'\n' + v("RAddress2")},
+            {36, QStringLiteral("Area"), areaText(v("RAreaCode"))},
+        }},
+        10.0);
+    page.boxRow(
+        std::array<Cell, 1>{{{186, QStringLiteral("Correspondence address"), v("CAddress")}}}, 7.5);
+    page.boxRow(std::array<Cell, 2>{{
+                    {86, QStringLiteral("Capacity in which employed"), v("Capacity")},
+                    {100, QStringLiteral("If part time, the name of the principal employer"),
+                     v("PEmployer")},
+                }},
+                7.5);
+    page.boxRow(std::array<Cell, 2>{{
+                    {93, QStringLiteral("Period of employment: from"),
+                     dateText(v("EDay1"), v("EMonth1"), v("EYear1"))},
+                    {93, QStringLiteral("to"), dateText(v("EDay2"), v("EMonth2"), v("EYear2"))},
+                }},
+                7.5);
+}
+
+void incomeTable(report::PageBuilder& page, const QList<QVariant>& row, const Values& v) {
+    page.heading(QStringLiteral("2. Income"));
+    const std::array<report::TableColumn, 4> columns{{{80}, {34}, {40}, {32, Align::Right}}};
+    page.tableRow(columns,
+                  {QStringLiteral("Category"), QStringLiteral("Nature"), QStringLiteral("Period"),
+                   QStringLiteral("Amount ($)")},
+                  4.6, true);
+    for (const IncomeLine& line : incomeLines)
+        page.tableRow(columns,
+                      {QLatin1String(line.description), line.nature ? v(line.nature) : QString(),
+                       v(line.period), v.amount(line.amount)},
+                      4.6);
+    const std::optional<long long> total = incomeTotal(row);
+    page.tableRow(columns,
+                  {QStringLiteral("Total income"), QString(), QString(),
+                   total ? groupDigits(*total) : QStringLiteral("(not a sum)")},
+                  4.8, true);
+}
+
+void residences(report::PageBuilder& page, const Values& v) {
+    page.heading(QStringLiteral("3. Places of residence provided by the employer"));
+    page.boxRow(std::array<Cell, 1>{{{186, QStringLiteral("Place of residence provided"),
+                                      v.yesNo("QFlag")}}},
+                7.5);
+    for (const QString& place : {QStringLiteral("Q1"), QStringLiteral("Q2")}) {
+        const auto item = [&](const QString& name) { return v(place + name); };
+        const QString number = place.right(1);
+        page.boxRow(
+            std::array<Cell, 3>{{
+                {100, QStringLiteral("Place %1: address").arg(number),
+                 item(QStringLiteral("Address1")) + u'\n' + item(QStringLiteral("Address2"))},
+                {36, QStringLiteral("Nature"), item(QStringLiteral("Nature"))},
+                {50, QStringLiteral("Period provided"), item(QStringLiteral("Period"))},
+            }},
+            10.0);
+        std::array<Cell, 4> rents;
+        for (int i = 0; i < 4; ++i)
+            rents[i] = {46.5, QLatin1String(rentLabels[i]),
+                        formatAmount(item(QStringLiteral("Rent%1").arg(i + 1))), Align::Right};
+        page.boxRow(rents, 7.5);
+    }
+}
+
+void overseasAndRemarks(report::PageBuilder& page, const Values& v) {
+    page.heading(QStringLiteral("4. Overseas company, file number and remarks"));
+    page.boxRow(std::array<Cell, 3>{{
+                    {46, QStringLiteral("Paid by an overseas company"), v.yesNo("OSeaFlag")},
+                    {40, QStringLiteral("Amount paid"), v("OSeaAmount"), Align::Right},
+                    {100, QStringLiteral("Name of the overseas company"), v("OSeaName")},
+                }},
+                7.5);
+    page.boxRow(std::array<Cell, 2>{{
+                    {126, QStringLiteral("Address of the overseas company"), v("OSeaAddress")},
+                    {60, QStringLiteral("Employee's tax file number"), v("FileNo")},
+                }},
+                7.5);
+    page.boxRow(std::array<Cell, 1>{{{186, QStringLiteral("Remarks"), v("Remark")}}}, 7.5);
+}
+
+void signature(report::PageBuilder& page, const Values& employer) {
+    page.skip(3.0);
+    page.boxRow(
+        std::array<Cell, 3>{{
+            {70, QStringLiteral("Designation of the signatory"), employer("Designation")},
+            {40, QStringLiteral("Date of submission"), separated(employer("SubmissionDate"))},
+            {76, QStringLiteral("Signature"), QString()},
+        }},
+        12.0);
+}
+
+} // namespace
+
+QString returnYearText(const QString& returnYear) {
+    bool ok = false;
+    const int year = returnYear.toInt(&ok);
+    if (!ok || returnYear.size() != 4)
+        return QString();
+    return QStringLiteral("1 April %1 to 31 March %2").arg(year - 1).arg(year);
+}
+
+QString recordTypeName(const QString& status) {
+    if (status == u"O")
+        return QStringLiteral("Original");
+    if (status == u"R")
+        return QStringLiteral("Replacement");
+    if (status == u"S")
+        return QStringLiteral("Supplementary");
+    return status;
+}
+
+QString identityText(const QString& number, const QString& checkCharacter) {
+    if (number.isEmpty())
+        return QString();
+    return number + u'(' + checkCharacter + u')';
+}
+
+QString maritalStatusText(const QString& code) {
+    if (code == u"1")
+        return QStringLiteral("Single, widowed, divorced or separated");
+    if (code == u"2")
+        return QStringLiteral("Married");
+    return code;
+}
+
+QString areaText(const QString& code) {
+    if (code == u"H")
+        return QStringLiteral("Hong Kong");
+    if (code == u"K")
+        return QStringLiteral("Kowloon");
+    if (code == u"N")
+        return QStringLiteral("New Territories");
+    if (code == u"F")
+        return QStringLiteral("Foreign");
+    return code;
+}
+
+QString dateText(const QString& day, const QString& month, const QString& year) {
+    if (day.isEmpty() && month.isEmpty() && year.isEmpty())
+        return QString();
+    return day + u'/' + month + u'/' + year;
+}
+
+std::optional<long long> incomeTotal(const QList<QVariant>& employee) {
+    long long total = 0;
+    for (const IncomeLine& line : incomeLines) {
+        const int at = columnIndex(employeeColumns(), QLatin1String(line.amount));
+        try {
+            total += amountToLong(employee.value(at));
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    }
+    return total;
+}
+
+report::Page formPage(const QList<QVariant>& employee, const QList<QVariant>& employer) {
+    const Values record(employee, employeeColumns());
+    const Values company(employer, employerColumns());
+    report::PageBuilder page;
+    employerHeading(page, company, record);
+    employeeParticulars(page, record);
+    incomeTable(page, employee, record);
+    residences(page, record);
+    overseasAndRemarks(page, record);
+    signature(page, company);
+    return page.take();
+}
+
+} // namespace xw73dform

@@ -1,0 +1,280 @@
+#include "core/records/return_check.h"
+
+#include "core/employer/employer_rules.h"
+#include "core/records/editor_fields.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+using Kind = ReturnProblem::Kind;
+
+const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
+
+// The employer's items as its screen names them, with the column each is stored in.
+struct EmployerItem {
+    QString EmployerData::*text;
+    const char* column;
+    const char* name;
+};
+
+constexpr EmployerItem employerItems[]{
+    {&EmployerData::returnYear, "ReturnYear", "year of return"},
+    {&EmployerData::section, "Session", "section of the file number"},
+    {&EmployerData::fileNumber, "BRN", "file number"},
+    {&EmployerData::name, "Name", "name"},
+    {&EmployerData::designation, "Designation", "designation of the signatory"},
+    {&EmployerData::submissionDate, "SubmissionDate", "date of submission"},
+};
+
+QString text(const FieldTexts& fields, const char* column) {
+    return fields.value(columnKey(column));
+}
+
+ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
+                        const QString& message, Kind kind) {
+    return ReturnProblem{
+        std::nullopt, text(fields, "Surname"), text(fields, "FirstName"), page, column, message,
+        kind};
+}
+
+void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
+                   const QString& returnYear) {
+    // Update upper-cases the names before its first check; so does the whole-return check.
+    const FieldTexts changed = upperCasedNames(fields);
+    FieldTexts copy;
+    if (!changed.isEmpty()) {
+        copy = fields;
+        copy.insert(changed);
+    }
+    const FieldTexts& upper = changed.isEmpty() ? fields : copy;
+    const std::optional<PageFailure> failures[]{
+        checkIdentityPage(upper), checkIncomePage(upper, returnYear), checkResidencePage(upper),
+        checkOverseasPage(upper)};
+    for (const std::optional<PageFailure>& failure : failures)
+        if (failure)
+            problems << problemOf(fields, failure->page, failure->focusColumn, failure->message,
+                                  Kind::PageCheck);
+}
+
+SiblingTexts siblingTexts(const FieldTexts& fields) {
+    SiblingTexts siblings;
+    for (const EditorField& field : editorFields()) {
+        if (field.rule == RuleKind::DatePart)
+            siblings.dateParts[static_cast<std::size_t>(field.element)] =
+                text(fields, field.column);
+        else if (field.rule == RuleKind::IncomeAmount)
+            siblings.amounts << text(fields, field.column);
+    }
+    return siblings;
+}
+
+// A check character that its field could not have taken: 0 to 9 or A, or nothing.
+bool refusedCheckCharacter(const QString& value) {
+    const QString character = value.trimmed().toUpper();
+    return character.size() > 1 ||
+           (character.size() == 1 && !fieldrules::checkCharacterKey(character[0].unicode()).accept);
+}
+
+// The message a typed amount would have met at its first refused key ("Cents should be
+// excluded!" at a full stop), if any.
+std::optional<QString> amountKeyRefusal(const EditorField& field, const QString& value) {
+    // Digits and commas alone pass every key without a message.
+    if (fieldrules::amountValue(value))
+        return std::nullopt;
+    QString typed;
+    for (char32_t key : value.toUcs4()) {
+        const fieldrules::KeyVerdict verdict = filterKey(field, key, typed);
+        if (!verdict.accept && !verdict.message.isEmpty())
+            return verdict.message;
+        typed += QString::fromUcs4(&key, 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> fieldRefusal(const EditorField& field, const QString& value,
+                                    const SiblingTexts& siblings) {
+    if (field.rule == RuleKind::IncomeAmount)
+        if (const std::optional<QString> refusal = amountKeyRefusal(field, value))
+            return refusal;
+    if (field.rule == RuleKind::CheckCharacter)
+        return refusedCheckCharacter(value) ? std::optional<QString>(QStringLiteral(
+                                                  "Invalid check character. Please enter 0 to "
+                                                  "9 or A."))
+                                            : std::nullopt;
+    const std::optional<fieldrules::LeaveVerdict> verdict =
+        leaveCheck(field, value, value, siblings);
+    // A date that is no calendar day is what the page check reports on its year already.
+    if (!verdict || verdict->ok || verdict->message == invalidDateMessage)
+        return std::nullopt;
+    return verdict->message;
+}
+
+// Every amount a whole number and their sum within the limit: then no amount's leave check can
+// refuse it, and the fourteen checks (each adding up all fourteen) need not run.
+bool amountsPass(const SiblingTexts& siblings) {
+    qint64 sum = 0;
+    for (const QString& amount : siblings.amounts) {
+        const std::optional<qint64> value = fieldrules::amountValue(amount);
+        if (!value)
+            return false;
+        sum += *value;
+    }
+    return sum <= fieldrules::largestTotal;
+}
+
+void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
+    const SiblingTexts siblings = siblingTexts(fields);
+    const bool skipAmounts = amountsPass(siblings);
+    QSet<QString> amountMessages; // a total too large fails every amount; it is told once
+    for (const EditorField& field : editorFields()) {
+        if (field.page == 0 || (skipAmounts && field.rule == RuleKind::IncomeAmount))
+            continue;
+        const std::optional<QString> refusal =
+            fieldRefusal(field, fields.value(columnKey(field.column)), siblings);
+        if (!refusal)
+            continue;
+        if (field.rule == RuleKind::IncomeAmount) {
+            if (amountMessages.contains(*refusal))
+                continue;
+            amountMessages.insert(*refusal);
+        }
+        problems << problemOf(fields, field.page, QLatin1String(field.column), *refusal,
+                              Kind::FieldCheck);
+    }
+}
+
+// The save copies an original record only when its period lies within the return year, compared
+// as the joined texts of the stored parts.
+bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
+    const int year = returnYear.trimmed().toInt();
+    const QString start = text(fields, "EYear1") + text(fields, "EMonth1") + text(fields, "EDay1");
+    const QString end = text(fields, "EYear2") + text(fields, "EMonth2") + text(fields, "EDay2");
+    return !(start > QString::number(year - 1) + QStringLiteral("0331") &&
+             end < QString::number(year) + QStringLiteral("0401"));
+}
+
+void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
+                         const QString& returnYear) {
+    const QString status = text(fields, "Status");
+    if (status != u"O" && status != u"R" && status != u"S")
+        problems << problemOf(
+            fields, 1, QStringLiteral("Status"),
+            QStringLiteral("Unknown record type \"%1\": it must be O, R or S.").arg(status),
+            Kind::WholeReturn);
+    else if (status == u"O" && leftOutBySave(fields, returnYear))
+        problems << problemOf(fields, 2, QStringLiteral("EDay1"),
+                              QStringLiteral("The save leaves this original record out: its "
+                                             "period of employment is not within the return "
+                                             "year."),
+                              Kind::WholeReturn);
+}
+
+} // namespace
+
+FieldTexts recordTexts(const RowValues& row) {
+    FieldTexts fields;
+    const Columns columns = employeeColumns();
+    fields.reserve(static_cast<qsizetype>(columns.size()));
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        fields.insert(columnKey(columns[i].name),
+                      textFromValue(row.value(static_cast<qsizetype>(i))));
+    return fields;
+}
+
+QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& returnYear) {
+    QList<ReturnProblem> problems;
+    addPageChecks(problems, fields, returnYear);
+    addFieldChecks(problems, fields);
+    addRecordTypeChecks(problems, fields, returnYear);
+    return problems;
+}
+
+QString originalIdentity(const FieldTexts& fields) {
+    const QString number = text(fields, "HKID").trimmed().toUpper();
+    if (text(fields, "Status") != u"O" || number.isEmpty())
+        return QString();
+    return number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
+}
+
+QList<ReturnProblem> employerProblems(const EmployerData& employer) {
+    QList<ReturnProblem> problems;
+    auto add = [&](const char* column, const QString& message) {
+        problems << ReturnProblem{std::nullopt,     {}, {}, 0, QLatin1String(column), message,
+                                  Kind::WholeReturn};
+    };
+    for (const EmployerItem& item : employerItems)
+        if ((employer.*item.text).trimmed().isEmpty())
+            add(item.column,
+                QStringLiteral("The employer's %1 is missing.").arg(QLatin1String(item.name)));
+    if (!employer.returnYear.isEmpty())
+        if (const auto refusal = returnYearRefusal(employer.returnYear))
+            add("ReturnYear", *refusal);
+    if (!employer.section.isEmpty())
+        if (const auto refusal = sectionRefusal(employer.section))
+            add("Session", *refusal);
+    if (!employer.fileNumber.isEmpty())
+        if (const auto refusal = checkFileNumber(employer.fileNumber).refusal)
+            add("BRN", *refusal);
+    if (!employer.submissionDate.isEmpty())
+        if (const auto refusal =
+                submissionDateRefusal(employer.submissionDate, employer.returnYear))
+            add("SubmissionDate", *refusal);
+    return problems;
+}
+
+ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabel)
+    : m_employer(employer)
+    , m_recordLabel(recordLabel) {}
+
+void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields) {
+    for (ReturnProblem problem : recordProblems(fields, m_employer.returnYear)) {
+        problem.record = record;
+        m_problems << problem;
+    }
+    const QString identity = originalIdentity(fields);
+    if (identity.isEmpty())
+        return;
+    const QString where = m_recordLabel.arg(record.value_or(0));
+    addHolder(identity, where);
+    m_carriers << Carrier{identity, where, record, text(fields, "Surname"),
+                          text(fields, "FirstName")};
+}
+
+void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
+    addHolder(identity, where);
+}
+
+void ReturnCheck::addHolder(const QString& identity, const QString& where) {
+    Holders& holders = m_identities[identity];
+    if (holders.count == 0)
+        holders.first = where;
+    else if (holders.count == 1)
+        holders.second = where;
+    ++holders.count;
+}
+
+QList<ReturnProblem> ReturnCheck::duplicateProblems() const {
+    QList<ReturnProblem> problems;
+    for (const Carrier& carrier : m_carriers) {
+        const Holders& holders = m_identities[carrier.identity];
+        if (holders.count < 2)
+            continue;
+        // The first holder is told of the second; every other holder of the first.
+        const QString& other = carrier.where == holders.first ? holders.second : holders.first;
+        QString message = QStringLiteral("The identity number %1 is also on the original %2")
+                              .arg(carrier.identity, other);
+        message += holders.count == 2
+                       ? QStringLiteral(".")
+                       : QStringLiteral("; %1 original records carry it.").arg(holders.count);
+        problems << ReturnProblem{carrier.record,         carrier.surname, carrier.firstName, 1,
+                                  QStringLiteral("HKID"), message,         Kind::WholeReturn};
+    }
+    std::ranges::stable_sort(problems, {}, &ReturnProblem::record);
+    return problems;
+}
+
+QList<ReturnProblem> ReturnCheck::problems() const {
+    return employerProblems(m_employer) + m_problems + duplicateProblems();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/common/column_values.h"
+#include "core/employer/employer_data.h"
+#include "core/records/page_checks.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The check of the whole return: every record through the rules the editor applies while typing
+// and on Update, plus what only a view of all records shows. It never stops at the first problem
+// and never changes a record.
+
+struct ReturnProblem {
+    enum class Kind {
+        PageCheck,   // what Update would refuse, one at most per page
+        FieldCheck,  // what leaving a field would refuse
+        WholeReturn, // what only all records together show, and the employer's data
+        CannotStore, // a row of an imported file that no column could hold, or no row at all
+    };
+    std::optional<qint64> record; // the record's ID (or the file's row); none for the employer
+    QString surname;
+    QString firstName;
+    int page = 0;   // 1 to 4; 0 for the employer's data
+    QString column; // the column of the field to focus; an employer column for the employer
+    QString message;
+    Kind kind = Kind::PageCheck;
+    bool operator==(const ReturnProblem&) const = default;
+};
+
+// The texts the editor's fields show for a row of employeeColumns().
+FieldTexts recordTexts(const RowValues& row);
+
+// The problems of one record on its own: the page checks (in page order, each page's first) and
+// the leave checks of its fields (one per field).
+QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& returnYear);
+
+// A whole return is checked one record at a time, so that a large table need not be held.
+class ReturnCheck {
+public:
+    // recordLabel names a record in messages, "%1" standing for its number ("record %1").
+    explicit ReturnCheck(const EmployerData& employer,
+                         const QString& recordLabel = QStringLiteral("record %1"));
+
+    // record is the record's ID, or the row of a file being imported.
+    void addRecord(std::optional<qint64> record, const FieldTexts& fields);
+    // Identity numbers of "O" records checked elsewhere (the database, when a file is imported);
+    // a record added later that repeats one is reported against that record.
+    void addKnownIdentity(const QString& identity, const QString& where);
+
+    // The employer's problems, then every record's in the order added, then one problem for each
+    // record whose identity number another "O" record carries too, naming the first other
+    // holder and, when there are more than two, how many carry it.
+    QList<ReturnProblem> problems() const;
+
+private:
+    // Who carries one identity number: the first two holders and how many there are, so that
+    // each repeat is told in words of its own length, however often the number repeats.
+    struct Holders {
+        QString first;
+        QString second;
+        qint64 count = 0;
+    };
+    // A record of this check that carries an identity number.
+    struct Carrier {
+        QString identity;
+        QString where;
+        std::optional<qint64> record;
+        QString surname;
+        QString firstName;
+    };
+    void addHolder(const QString& identity, const QString& where);
+    QList<ReturnProblem> duplicateProblems() const;
+
+    EmployerData m_employer;
+    QString m_recordLabel;
+    QList<ReturnProblem> m_problems;
+    QHash<QString, Holders> m_identities; // "A123456(7)" of "O" records
+    QList<Carrier> m_carriers;
+};
+
+// "A123456(7)": an "O" record's identity number with its check character; empty when the record
+// is no original or has no identity number.
+QString originalIdentity(const FieldTexts& fields);
+
+// The employer row's own problems: missing items and values its screen would refuse.
+QList<ReturnProblem> employerProblems(const EmployerData& employer);

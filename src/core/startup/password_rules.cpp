@@ -1,0 +1,23 @@
+#include "core/startup/password_rules.h"
+
+namespace {
+
+bool allowedInPassword(QChar c) {
+    const char16_t code = c.unicode();
+    return (code >= u'0' && code <= u'9') || (code >= u'A' && code <= u'Z') ||
+           (code >= u'a' && code <= u'z') || code == 8;
+}
+
+} // namespace
+
+std::optional<QString> newPasswordRefusal(const QString& newPassword, const QString& retyped) {
+    if (newPassword.size() < 3)
+        return QStringLiteral("New password is too short.  Please type as least three characters!");
+    for (QChar c : newPassword)
+        if (!allowedInPassword(c))
+            return QStringLiteral(
+                "Password contains invalid characters.  Please retype new password.");
+    if (retyped != newPassword)
+        return QStringLiteral("New password is not matched.  Please retype new password!");
+    return std::nullopt;
+}

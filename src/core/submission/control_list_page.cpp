@@ -1,0 +1,157 @@
+#include "core/submission/control_list_page.h"
+
+#include "core/common/amounts.h"
+#include "core/common/columns.h"
+#include "core/employer/employer_rules.h"
+#include "core/records/record_form.h"
+#include "core/reports/page_builder.h"
+
+#include <array>
+
+using report::Align;
+using report::Cell;
+using report::TableColumn;
+
+namespace controllist {
+namespace {
+
+QString text(const QList<QVariant>& row, Columns columns, const char* name) {
+    return row.value(columnIndex(columns, QLatin1String(name))).toString();
+}
+
+QString amount(qint64 value) {
+    return groupDigits(value);
+}
+
+// The identifier's column has room for a passport number with its country of issue.
+const std::array<TableColumn, 6> lineColumns{{{14, Align::Right},
+                                              {18, Align::Right},
+                                              {48, Align::Left},
+                                              {52, Align::Left},
+                                              {26, Align::Left},
+                                              {28, Align::Right}}};
+
+void employerBox(report::PageBuilder& builder, const Heading& heading) {
+    builder.line(QStringLiteral("XW73D  Control List"), 7.0, 14.0, true, Align::Centre);
+    const QString year = xw73dform::returnYearText(heading.returnYear);
+    builder.line(year.isEmpty() ? QString() : QStringLiteral("For the year from ") + year, 5.0,
+                 10.0, false, Align::Centre);
+    builder.boxRow(
+        std::array<Cell, 2>{{{136, QStringLiteral("Name of employer"), heading.employerName},
+                             {50, QStringLiteral("Employer's file number"), heading.fileNumber}}});
+    builder.boxRow(std::array<Cell, 3>{
+        {{40, QStringLiteral("Return year"), heading.returnYear},
+         {50, QStringLiteral("Date of submission"), heading.submissionDate},
+         {96, QStringLiteral("Designation of the signatory"), heading.designation}}});
+}
+
+void logRow(report::PageBuilder& builder, const LogRecord& log) {
+    builder.heading(QStringLiteral("Log of the saved file"));
+    builder.boxRow(std::array<Cell, 4>{{{40, QStringLiteral("File name"), log.fileName},
+                                        {30, QStringLiteral("Size (bytes)"), log.fileSize},
+                                        {26, QStringLiteral("Date"), log.date},
+                                        {90, QStringLiteral("Time"), log.time}}});
+    builder.boxRow(std::array<Cell, 4>{
+        {{90, QStringLiteral("Digest"), log.code},
+         {20, QStringLiteral("Version"), log.version},
+         {30, QStringLiteral("Records"), log.totalRecords, Align::Right},
+         {46, QStringLiteral("Total income"), formatAmount(log.totalIncome), Align::Right}}});
+}
+
+void recordLines(report::PageBuilder& builder, const QList<Line>& lines) {
+    builder.heading(QStringLiteral("Records"));
+    builder.tableRow(lineColumns,
+                     {QStringLiteral("No."), QStringLiteral("Sheet No."),
+                      QStringLiteral("Identity number"), QStringLiteral("Names"),
+                      QStringLiteral("Chinese name"), QStringLiteral("Total income")},
+                     5.0, true);
+    qint64 pageTotal = 0;
+    for (const Line& line : lines) {
+        builder.tableRow(lineColumns, {QString::number(line.count), line.sheetNumber, line.identity,
+                                       line.names, line.chineseName, amount(line.income)});
+        pageTotal += line.income;
+    }
+    builder.tableRow(
+        std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
+        {QStringLiteral("Total of this page (%1 records)").arg(lines.size()), amount(pageTotal)},
+        5.0, true);
+}
+
+void closingLines(report::PageBuilder& builder, const Heading& heading, const GrandTotal& total) {
+    builder.tableRow(
+        std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
+        {QStringLiteral("Grand total (%1 records)").arg(total.records), amount(total.income)}, 5.0,
+        true);
+    const bool agrees = QString::number(total.income) == heading.log.totalIncome &&
+                        QString::number(total.records) == heading.log.totalRecords;
+    builder.line(agrees ? QStringLiteral("The grand total and the record count agree with the log.")
+                        : QStringLiteral("THE GRAND TOTAL OR THE RECORD COUNT DOES NOT AGREE "
+                                         "WITH THE LOG: DO NOT SUBMIT THIS MEDIUM."),
+                 6.0, 8.5, !agrees);
+    builder.skip(6.0);
+    builder.line(QStringLiteral("I certify that the above list agrees with the return saved on "
+                                "the medium."),
+                 6.0, 9.0);
+    builder.boxRow(std::array<Cell, 3>{{{76, QStringLiteral("Signature"), QString()},
+                                        {70, QStringLiteral("Designation of the signatory"),
+                                         heading.designation},
+                                        {40, QStringLiteral("Date"), QString()}}},
+                   12.0);
+}
+
+} // namespace
+
+Heading headingOf(const QList<QVariant>& employer, const LogRecord& log) {
+    const Columns columns = employerColumns();
+    const QString section = text(employer, columns, "Session");
+    const QString number = text(employer, columns, "BRN");
+    const QString date = text(employer, columns, "SubmissionDate");
+    return {text(employer, columns, "Name"),
+            wholeFileNumber(section, number),
+            text(employer, columns, "ReturnYear"),
+            date.size() == 8 ? xw73dform::dateText(date.left(2), date.mid(2, 2), date.mid(4))
+                             : date,
+            text(employer, columns, "Designation"),
+            log};
+}
+
+QString identityOf(const QString& number, const QString& checkCharacter, const QString& passport) {
+    if (!number.trimmed().isEmpty() || passport.trimmed().isEmpty())
+        return xw73dform::identityText(number, checkCharacter);
+    return QStringLiteral("Passport: ") + passport.trimmed();
+}
+
+Line lineOf(const QList<QVariant>& employee, qint64 count) {
+    const Columns columns = employeeColumns();
+    const QString surname = text(employee, columns, "Surname");
+    const QString others = text(employee, columns, "FirstName");
+    const auto first = static_cast<qsizetype>(columnIndex(columns, "aIncome"));
+    return {count,
+            text(employee, columns, "SheetNo").trimmed(),
+            identityOf(text(employee, columns, "HKID"), text(employee, columns, "ChkDigit"),
+                       text(employee, columns, "Passport")),
+            others.isEmpty() ? surname : surname + QStringLiteral(", ") + others,
+            text(employee, columns, "ChineseName"),
+            incomeTotal(employee.mid(first, static_cast<qsizetype>(incomeColumns().size())))};
+}
+
+int pageCountFor(qint64 records) {
+    return static_cast<int>(std::max<qint64>(1, (records + linesPerPage - 1) / linesPerPage));
+}
+
+report::Page page(const Heading& heading, const QList<Line>& lines, int index, int pageCount,
+                  const GrandTotal& grandTotal) {
+    report::PageBuilder builder;
+    employerBox(builder, heading);
+    logRow(builder, heading.log);
+    recordLines(builder, lines);
+    if (index == pageCount - 1)
+        closingLines(builder, heading, grandTotal);
+    report::Page made = builder.take();
+    made.texts.append({QRectF(12.0, report::a4Height - 14.0, report::a4Width - 24.0, 5.0),
+                       QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount), 8.5, false,
+                       Align::Centre});
+    return made;
+}
+
+} // namespace controllist

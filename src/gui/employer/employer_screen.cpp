@@ -1,0 +1,402 @@
+#include "gui/employer/employer_screen.h"
+
+#include "core/common/files.h"
+#include "core/common/finished_file.h"
+#include "core/common/message_boxes.h"
+#include "core/employer/employer_rules.h"
+#include "core/platform/services.h"
+#include "core/records/field_rules.h"
+#include "core/startup/paths.h"
+#include "gui/startup/default_password_notes.h"
+#include "gui/widgets/field_edit.h"
+#include "gui/widgets/widgets.h"
+#include "store/common/rows.h"
+#include "store/common/schema.h"
+#include "store/records/employee_table.h"
+#include "store/startup/backup_guard.h"
+#include "store/startup/backups.h"
+#include "store/startup/run_state.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <array>
+
+using widgets::named;
+
+namespace {
+
+// Each field and the employer column it shows, in tab order.
+struct Binding {
+    const char* control;
+    const char* column;
+    QString EmployerData::*value;
+};
+constexpr std::array bindings{
+    Binding{"tReturnYear", "ReturnYear", &EmployerData::returnYear},
+    Binding{"tSession", "Session", &EmployerData::section},
+    Binding{"tBRN", "BRN", &EmployerData::fileNumber},
+    Binding{"tName", "Name", &EmployerData::name},
+    Binding{"tSubDate", "SubmissionDate", &EmployerData::submissionDate},
+    Binding{"tDesignation", "Designation", &EmployerData::designation},
+};
+
+int widthOf(const char* name) {
+    return column(employerColumns(), QLatin1String(name)).width;
+}
+
+QLabel* text(QWidget* parent, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+// The widgets side by side, kept to the left or to the right of the line.
+QHBoxLayout* line(std::initializer_list<QWidget*> widgets, Qt::Alignment side = Qt::AlignLeft) {
+    auto* layout = new QHBoxLayout;
+    if (side == Qt::AlignRight)
+        layout->addStretch();
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    if (side == Qt::AlignLeft)
+        layout->addStretch();
+    return layout;
+}
+
+// The image, and the work file of one whose writing was cut off: it holds the return in plain
+// text too.
+void deleteImageFile(const QString& imagePath) {
+    const QFileInfo image(imagePath);
+    for (const QString& name : {image.fileName(), image.fileName() + QLatin1String(workFileSuffix)})
+        if (!files::remove(image.absolutePath(), name))
+            throw EngineError(
+                engine::PathFileAccess,
+                QObject::tr("The file '%1' cannot be deleted.")
+                    .arg(QDir::toNativeSeparators(image.absolutePath() + u'/' + name)));
+}
+
+} // namespace
+
+EmployerScreen::EmployerScreen(RunState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state) {
+    setObjectName(QStringLiteral("fSubInfo"));
+    widgets::markAsProgramWindow(this);
+    setWindowTitle(QStringLiteral("Common data for XW73D records"));
+    createFields();
+    layOut();
+    wireEvents();
+}
+
+void EmployerScreen::createFields() {
+    const std::array<FieldEdit**, bindings.size()> targets{
+        &m_returnYearEdit,   &m_fileSectionEdit,    &m_fileNumberEdit,
+        &m_employerNameEdit, &m_submissionDateEdit, &m_designationEdit};
+    for (std::size_t i = 0; i < bindings.size(); ++i) {
+        *targets[i] = named(new FieldEdit(this), bindings[i].control);
+        (*targets[i])->setMaxLength(widthOf(bindings[i].column));
+    }
+    for (FieldEdit* digitsOnly : {m_returnYearEdit, m_fileNumberEdit, m_submissionDateEdit})
+        digitsOnly->setKeyFilter([](char32_t key) {
+            if (digitOrBackspace(key))
+                return true;
+            platform::services().beep();
+            return false;
+        });
+    m_fileSectionEdit->setAccessibleName(QStringLiteral("Employer's File Number, section"));
+    m_fileNumberEdit->setAccessibleName(QStringLiteral("Employer's File Number, number"));
+
+    m_continueButton = widgets::button(this, "cContinue", QStringLiteral("&Continue"));
+    m_quitButton = widgets::button(this, "cQuit", QStringLiteral("&Quit"));
+    m_continueButton->setDefault(true);
+}
+
+void EmployerScreen::layOut() {
+    const int digit = fontMetrics().horizontalAdvance(u'0');
+    for (const auto& [field, digits] :
+         {std::pair{m_returnYearEdit, 7}, std::pair{m_fileSectionEdit, 3},
+          std::pair{m_fileNumberEdit, 11}, std::pair{m_submissionDateEdit, 11}})
+        field->setFixedWidth(digit * digits);
+    m_employerNameEdit->setMinimumWidth(digit * 40);
+    setMinimumWidth(digit * 90); // room for the wrapped captions at any font size
+
+    auto* grid = new QGridLayout(this);
+    int row = 0;
+    if (m_state.madeWorkingDatabase)
+        grid->addWidget(defaultpassword::newDatabaseNote(this), row++, 0, 1, 2);
+    const auto addRow = [&](const QString& caption, QWidget* field, QLayout* beside = nullptr) {
+        QLabel* label = widgets::labelFor(this, caption, field);
+        label->setWordWrap(true);
+        grid->addWidget(label, row, 0);
+        if (beside)
+            grid->addLayout(beside, row++, 1);
+        else
+            grid->addWidget(field, row++, 1);
+    };
+    grid->addWidget(text(this, QStringLiteral("Please enter the following information and click "
+                                              "the 'Continue' button to go to next screen.")),
+                    row++, 0, 1, 2);
+    addRow(QStringLiteral("Employer's Return for the year ended 31 March"), m_returnYearEdit);
+    addRow(QStringLiteral("Employer's File Number      6"), m_fileSectionEdit,
+           line({m_fileSectionEdit, widgets::labelFor(this, QStringLiteral("1-"), m_fileNumberEdit),
+                 m_fileNumberEdit}));
+    grid->addWidget(text(this, QStringLiteral("(as shown at the top left hand corner of the "
+                                              "address box on X.W.D. Form 73C)")),
+                    row++, 1);
+    addRow(QStringLiteral("Name of Employer"), m_employerNameEdit);
+    addRow(
+        QStringLiteral("Date of Submission of XW73D"), m_submissionDateEdit,
+        line({m_submissionDateEdit, text(this, QStringLiteral("(Day Month Year e.g. 01052002)"))}));
+    addRow(QStringLiteral("Designation (State: Proprietor/Precedent Partner/ "
+                          "Secretary/Manager/Liquidator/Principal Officer)"),
+           m_designationEdit);
+    grid->addWidget(text(this, QStringLiteral("The inputted data in this screen will be used as "
+                                              "common data for the inputted XW73D records.  Any "
+                                              "amendment of the data in this screen will "
+                                              "automatically amend the data of the inputted "
+                                              "XW73D records.")),
+                    row++, 0, 1, 2);
+    grid->addLayout(line({m_continueButton, m_quitButton}, Qt::AlignRight), row, 0, 1, 2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    setTabOrders({m_returnYearEdit, m_fileSectionEdit, m_fileNumberEdit, m_employerNameEdit,
+                  m_submissionDateEdit, m_designationEdit, m_continueButton, m_quitButton});
+}
+
+void EmployerScreen::setTabOrders(std::initializer_list<QWidget*> order) {
+    for (auto next = order.begin() + 1; next < order.end(); ++next)
+        setTabOrder(*(next - 1), *next);
+}
+
+void EmployerScreen::wireEvents() {
+    connect(m_continueButton, &QPushButton::clicked, this, &EmployerScreen::continueToRecords);
+    connect(m_quitButton, &QPushButton::clicked, this, &EmployerScreen::quitWithoutSaving);
+    connect(m_returnYearEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberYear);
+    connect(m_fileSectionEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberSection);
+    connect(m_fileSectionEdit, &QLineEdit::textChanged, this, &EmployerScreen::upperCaseSection);
+    connect(m_fileNumberEdit, &FieldEdit::gotFocus, this, &EmployerScreen::rememberFileNumber);
+    const std::array<std::pair<FieldEdit*, Check>, 3> leaveChecks{{
+        {m_returnYearEdit, &EmployerScreen::checkReturnYear},
+        {m_fileSectionEdit, &EmployerScreen::checkSection},
+        {m_fileNumberEdit, &EmployerScreen::checkFileNumber},
+    }};
+    for (const auto& [field, check] : leaveChecks)
+        connect(field, &FieldEdit::lostFocus, this,
+                [this, check](Qt::FocusReason reason) { leaveCheck(check, reason); });
+    for (FieldEdit* limited : {m_employerNameEdit, m_designationEdit}) {
+        const int bytes = limited->maxLength();
+        connect(limited, &FieldEdit::gotFocus, this,
+                [this, limited] { m_lastAccepted = limited->text(); });
+        connect(limited, &QLineEdit::textChanged, this,
+                [this, limited, bytes] { guardByteLength(limited, bytes); });
+    }
+}
+
+bool EmployerScreen::load() {
+    const bool ready = runReportingErrors([this] {
+        deleteTempFiles(m_state.programFolder);
+        const ImagePaths paths = setUpPaths(m_state.programFolder);
+        m_state.imagePath = paths.imagePath;
+        m_state.escapedImagePath = paths.escapedImagePath;
+        deleteImageFile(m_state.imagePath);
+        m_state.workingPath = databasePath(m_state.programFolder, DatabaseFile::Working);
+        readEmployerRow();
+    });
+    if (!ready) {
+        close();
+        return false;
+    }
+    showRow();
+    // The year field holds the first focus: what it shows now is the year it started with.
+    m_rememberedYear = m_returnYearEdit->text();
+    return true;
+}
+
+void EmployerScreen::readEmployerRow() {
+    Statement query = m_state.db().prepare(
+        QStringLiteral("select rowid, %1 from %2")
+            .arg(columnList(employerColumns()), QLatin1String(table::employer)));
+    if (!query.next())
+        throw EngineError(engine::NoCurrentRecord, tr("The working database has no employer row."));
+    m_rowId = query.value(0).toLongLong();
+    m_saved = EmployerData::fromRow(readRow(query, employerColumns(), 1));
+}
+
+void EmployerScreen::showRow() {
+    for (const Binding& binding : bindings)
+        findChild<FieldEdit*>(QLatin1String(binding.control))->setText(m_saved.*binding.value);
+}
+
+EmployerData EmployerScreen::employerData() const {
+    EmployerData data = m_saved;
+    for (const Binding& binding : bindings)
+        data.*binding.value = findChild<FieldEdit*>(QLatin1String(binding.control))->text();
+    return data;
+}
+
+bool EmployerScreen::save() {
+    EmployerData data = employerData();
+    data.version = schema::currentVersion;
+    if (!runReportingErrors([&] {
+            updateRow(m_state.db(), table::employer, employerColumns(), m_rowId, data.toRow());
+        }))
+        return false;
+    m_saved = data;
+    return true;
+}
+
+void EmployerScreen::continueToRecords() {
+    // The checks move the focus themselves; those moves must not start the leave checks again.
+    const QScopedValueRollback checking(m_checking, true);
+    if (!checkReturnYear() || !checkSection() || !checkFileNumber() || !checkSubmissionDate())
+        return;
+    const QList<FieldEdit*> required{m_returnYearEdit,   m_fileSectionEdit, m_fileNumberEdit,
+                                     m_employerNameEdit, m_designationEdit, m_submissionDateEdit};
+    QStringList texts;
+    for (const FieldEdit* field : required)
+        texts << field->text();
+    if (const int blank = firstBlank(texts); blank >= 0) {
+        say(missingDataMessage);
+        required.at(blank)->setFocus();
+        return;
+    }
+    if (!save())
+        return;
+    // Hidden first, so that the editor's first message does not stand over this screen.
+    hide();
+    emit continued(m_saved);
+}
+
+void EmployerScreen::quitWithoutSaving() {
+    // Nothing typed on this screen is written.
+    platform::endRun(0);
+}
+
+void EmployerScreen::reject() {}
+
+void EmployerScreen::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        event->ignore();
+        quitWithoutSaving();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void EmployerScreen::rememberYear() {
+    m_rememberedYear = m_returnYearEdit->text();
+}
+
+void EmployerScreen::rememberSection() {
+    m_rememberedSection = m_fileSectionEdit->text();
+    m_fileSectionEdit->setText(m_fileSectionEdit->text().trimmed());
+}
+
+void EmployerScreen::upperCaseSection() {
+    const QString upper = m_fileSectionEdit->text().toUpper();
+    if (upper != m_fileSectionEdit->text())
+        m_fileSectionEdit->setText(upper);
+}
+
+void EmployerScreen::rememberFileNumber() {
+    m_rememberedFileNumber = m_fileNumberEdit->text();
+}
+
+void EmployerScreen::guardByteLength(QLineEdit* field, int bytes) {
+    const fieldrules::ChangeVerdict verdict =
+        fieldrules::byteLengthGuard(field->text(), bytes, m_lastAccepted);
+    if (!verdict.revert) {
+        m_lastAccepted = field->text();
+        return;
+    }
+    field->setText(verdict.text);
+    platform::services().beep();
+}
+
+void EmployerScreen::leaveCheck(Check check, Qt::FocusReason reason) {
+    if (m_checking)
+        return;
+    const QPointer<QWidget> movingTo = QApplication::focusWidget();
+    const int shownBefore = m_messagesShown;
+    {
+        const QScopedValueRollback checking(m_checking, true);
+        (this->*check)();
+    }
+    if (reason == Qt::MouseFocusReason && m_messagesShown != shownBefore && movingTo)
+        widgets::dropPendingPress(movingTo);
+}
+
+bool EmployerScreen::checkReturnYear() {
+    if (const auto refusal = returnYearRefusal(m_returnYearEdit->text()))
+        return refuse(m_returnYearEdit, *refusal, m_rememberedYear);
+    if (yearChangeNeedsConsent(m_rememberedYear, m_returnYearEdit->text()))
+        confirmYearChange();
+    return true;
+}
+
+void EmployerScreen::confirmYearChange() {
+    ++m_messagesShown;
+    if (confirm(yearChangeQuestion()) && clearPagesTwoToFour()) {
+        m_rememberedYear = m_returnYearEdit->text();
+        return;
+    }
+    m_returnYearEdit->setText(m_rememberedYear);
+    m_returnYearEdit->setFocus();
+}
+
+// The records lose the figures of the old year and the employer row takes the new one together,
+// so that a run ending before Continue leaves neither half of the change alone.
+bool EmployerScreen::clearPagesTwoToFour() {
+    if (!backUpBeforeOperation(m_state.db(), m_state.programFolder, m_state.loginPassword,
+                               backups::reason::yearChange))
+        return false;
+    const QString year = m_returnYearEdit->text();
+    if (!runReportingErrors([&] { changeReturnYear(m_state.db(), m_rowId, year); }))
+        return false;
+    m_saved.returnYear = year;
+    return true;
+}
+
+bool EmployerScreen::checkSection() {
+    if (const auto refusal = sectionRefusal(m_fileSectionEdit->text()))
+        return refuse(m_fileSectionEdit, *refusal, m_rememberedSection);
+    m_fileSectionEdit->setText(m_fileSectionEdit->text().toUpper());
+    return true;
+}
+
+bool EmployerScreen::checkFileNumber() {
+    const FileNumberVerdict verdict = ::checkFileNumber(m_fileNumberEdit->text());
+    m_fileNumberEdit->setText(verdict.text);
+    if (verdict.refusal)
+        return refuse(m_fileNumberEdit, *verdict.refusal, m_rememberedFileNumber);
+    return true;
+}
+
+bool EmployerScreen::checkSubmissionDate() {
+    if (const auto refusal =
+            submissionDateRefusal(m_submissionDateEdit->text(), m_returnYearEdit->text()))
+        return refuse(m_submissionDateEdit, *refusal);
+    return true;
+}
+
+void EmployerScreen::say(const QString& message) {
+    ++m_messagesShown;
+    showError(message);
+}
+
+bool EmployerScreen::refuse(QLineEdit* field, const QString& message,
+                            const std::optional<QString>& restored) {
+    say(message);
+    if (restored)
+        field->setText(*restored);
+    field->setFocus();
+    return false;
+}

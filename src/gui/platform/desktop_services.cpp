@@ -1,0 +1,69 @@
+#include "gui/platform/desktop_services.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+void DesktopServices::beep() {
+    QApplication::beep();
+}
+
+bool DesktopServices::showBox(BoxKind kind, const QString& title, const QString& text) {
+    // Errors also go to the terminal, for a user who started the program from one.
+    if (kind == BoxKind::Error)
+        std::fprintf(stderr, "xw73d: %s\n", qUtf8Printable(text));
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (kind) {
+    case BoxKind::Error:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case BoxKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case BoxKind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    case BoxKind::Plain:
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return true;
+}
+
+void DesktopServices::endAtOnce(int exitCode) {
+    std::_Exit(exitCode);
+}
+
+QDateTime DesktopServices::now() {
+    return QDateTime::currentDateTime();
+}
+
+QString DesktopServices::chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                                        const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath,
+                                        filter);
+}
+
+QString DesktopServices::chooseOpenFile(const QString& caption, const QString& folder,
+                                        const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+}
+
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace platform

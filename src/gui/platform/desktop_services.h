@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/platform/services.h"
+
+namespace platform {
+
+// The real services: Qt message boxes, the system beep, an immediate process end, the system
+// clock and the platform's file dialog.
+class DesktopServices : public Services {
+public:
+    void beep() override;
+    bool showBox(BoxKind kind, const QString& title, const QString& text) override;
+    void endAtOnce(int exitCode) override;
+    QDateTime now() override;
+    QString chooseOpenFile(const QString& caption, const QString& folder,
+                           const QString& filter) override;
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override;
+};
+
+// Shows the hourglass pointer for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace platform

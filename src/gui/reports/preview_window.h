@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/reports/page.h"
+
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+
+// "reportPreview": shows a report one page at a time. A page is drawn only when it is shown, so
+// a report of every record opens at once and stays light however many pages it has. From here
+// the user prints all pages or a range, or saves them as a PDF file.
+class PreviewWindow : public QDialog {
+    Q_OBJECT
+public:
+    PreviewWindow(std::shared_ptr<const report::Report> report, QString suggestedPdfPath,
+                  QWidget* parent = nullptr);
+
+    int pageCount() const { return m_report->pageCount(); }
+    // The page shown, from 0; -1 for a report without pages.
+    int currentPage() const { return m_current; }
+    void showPage(int index);
+    // Pixels to the millimetre at the chosen zoom.
+    double scale() const;
+    // How many pages have been drawn since the window opened.
+    int pagesDrawn() const { return m_pagesDrawn; }
+
+private:
+    QWidget* buildPaging();
+    QWidget* buildOutput();
+    void wire();
+    void redraw();
+    void updatePaging();
+    report::PageRange chosenRange() const;
+    void print();
+    void save();
+
+    std::shared_ptr<const report::Report> m_report;
+    QString m_suggestedPdfPath;
+    int m_current = -1;
+    int m_pagesDrawn = 0;
+
+    QPushButton* m_firstButton = nullptr;
+    QPushButton* m_previousButton = nullptr;
+    QPushButton* m_nextButton = nullptr;
+    QPushButton* m_lastButton = nullptr;
+    QSpinBox* m_pageBox = nullptr;
+    QLabel* m_pageCountLabel = nullptr;
+    QComboBox* m_zoomBox = nullptr;
+    QSpinBox* m_fromBox = nullptr;
+    QSpinBox* m_toBox = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QScrollArea* m_scroller = nullptr;
+    QLabel* m_pageImage = nullptr;
+};

@@ -1,0 +1,59 @@
+#include "gui/reports/print_flow.h"
+
+#include "core/common/message_boxes.h"
+#include "core/platform/printing.h"
+#include "core/platform/services.h"
+#include "gui/reports/report_output.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace report {
+
+namespace {
+
+QString whyNotPrinted(platform::PrintResult result) {
+    if (result == platform::PrintResult::NoPrinter)
+        return QStringLiteral("No printer is installed, so the pages cannot be printed.");
+    return QStringLiteral("The printer did not accept the pages, so they were not printed.");
+}
+
+} // namespace
+
+bool printOrOfferPdf(const Report& report, PageRange range, const QString& suggestedPdfPath) {
+    if (range.count() == 0) {
+        showError(QStringLiteral("There are no pages to print."));
+        return false;
+    }
+    platform::Printing& printing = platform::printing();
+    const platform::PrintResult result = printing.hasPrinter() ? printing.printPages(report, range)
+                                                               : platform::PrintResult::NoPrinter;
+    if (result == platform::PrintResult::Printed)
+        return true;
+    showError(whyNotPrinted(result));
+    if (!confirm(QStringLiteral("Do you want to save the same pages as a PDF file instead?")))
+        return false;
+    return savePdf(report, range, suggestedPdfPath);
+}
+
+bool savePdf(const Report& report, PageRange range, const QString& suggestedPath, QWidget* parent) {
+    const QString path = platform::services().chooseSaveFile(
+        QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    QProgressDialog progress(QStringLiteral("Writing the PDF file..."), QStringLiteral("Cancel"), 0,
+                             range.count(), parent);
+    progress.setObjectName(QStringLiteral("pdfProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const OutputResult result = writePdf(report, range, path, [&progress](int done, int) {
+        progress.setValue(done);
+        QApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    if (result.outcome == Outcome::Failed)
+        showError(QStringLiteral("The PDF file could not be written. ") + result.error);
+    return result.outcome == Outcome::Complete;
+}
+
+} // namespace report

@@ -1,0 +1,83 @@
+#include "gui/startup/shell.h"
+
+#include "core/platform/services.h"
+#include "gui/employer/employer_screen.h"
+#include "gui/records/name_search_link.h"
+#include "gui/records/record_editor.h"
+#include "gui/startup/login_dialog.h"
+#include "gui/startup/password_change_dialog.h"
+#include "gui/startup/startup_screen.h"
+#include "store/records/working_indexes.h"
+#include "store/startup/backup_guard.h"
+#include "store/startup/run_state.h"
+
+#include "core/common/message_boxes.h"
+
+Shell::Shell(RunState& state, QObject* parent)
+    : QObject(parent)
+    , m_state(state) {
+    platform::setRunEnd([this] {
+        if (m_state.login)
+            m_state.login->close();
+    });
+}
+
+Shell::~Shell() {
+    platform::setRunEnd({});
+}
+
+void Shell::start() {
+    auto* convert = new StartupScreen(m_state);
+    convert->setAttribute(Qt::WA_DeleteOnClose);
+    connect(convert, &StartupScreen::loginRequired, this, &Shell::showLogin);
+    convert->load();
+}
+
+void Shell::showLogin(bool withDefaultPassword) {
+    auto* login = new LoginDialog(m_state);
+    connect(login, &LoginDialog::loggedIn, this, &Shell::showEmployerScreen);
+    connect(login, &LoginDialog::changePasswordRequested, this, &Shell::showPasswordChange);
+    login->show();
+    if (withDefaultPassword)
+        login->logInWithDefaultPassword();
+}
+
+void Shell::showPasswordChange() {
+    auto* change = new PasswordChangeDialog(m_state);
+    connect(change, &PasswordChangeDialog::declined, this, [this] { showLogin(false); });
+    connect(change, &PasswordChangeDialog::passwordChanged, this, &Shell::showEmployerScreen);
+    change->show();
+}
+
+void Shell::showEmployerScreen() {
+    if (!backUpAtFirstLoginOfDay(m_state)) {
+        platform::endRun(1);
+        return;
+    }
+    // A database made by an earlier version gets its indexes at the first login, once. Without
+    // them every command still works, only slower, so a failure is shown and the run goes on.
+    runReportingErrors([this] { addWorkingIndexes(m_state.db()); });
+    m_employer = new EmployerScreen(m_state);
+    m_employer->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_employer->load()) {
+        // The screen has shown its error and closed; without a window the run cannot go on.
+        platform::endRun(1);
+        return;
+    }
+    connect(m_employer, &EmployerScreen::continued, this, &Shell::showEditor);
+    m_employer->show();
+}
+
+void Shell::showEditor(const EmployerData& employerData) {
+    auto* editor = new RecordEditor(m_state);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setEmployer(employerData);
+    linkNameSearch(*editor);
+    QPointer<EmployerScreen> employer = m_employer;
+    // The employer screen stays loaded, hidden, while the editor runs; it goes with the editor.
+    connect(editor, &RecordEditor::closed, this, [employer] {
+        if (employer)
+            employer->close();
+    });
+    editor->load();
+}

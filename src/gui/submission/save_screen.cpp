@@ -1,0 +1,267 @@
+#include "gui/submission/save_screen.h"
+
+#include "core/common/files.h"
+#include "core/common/finished_file.h"
+#include "core/common/message_boxes.h"
+#include "core/platform/printing.h"
+#include "core/platform/program_folder.h"
+#include "core/startup/paths.h"
+#include "gui/platform/window_place.h"
+#include "gui/widgets/field_edit.h"
+#include "gui/widgets/widgets.h"
+#include "store/startup/run_state.h"
+#include "store/submission/control_list.h"
+#include "store/submission/log_database.h"
+#include "store/submission/medium_copy.h"
+#include "store/submission/return_image_file.h"
+#include "store/submission/submission_database.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using saverules::ScreenState;
+
+namespace {
+
+QLabel* instruction(QWidget* parent, const char* name, const QString& text) {
+    auto* label = widgets::named(new QLabel(text, parent), name);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Where the progress bar stands, in thousandths, after each part of the save.
+constexpr int imageDone = 100;
+constexpr int logDone = 150;
+constexpr int logCopied = 950;
+
+} // namespace
+
+SaveScreen::SaveScreen(RunState& state, QString fileNumber, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_state(state)
+    , m_fileNumber(std::move(fileNumber))
+    , m_mediumFolder(platform::mediumFolder(m_state.requestedMedium)) {
+    setObjectName(QStringLiteral("fSave"));
+    widgets::markAsProgramWindow(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Save to removable media"));
+    buildScreen();
+    m_fileNameEdit->setText(saverules::defaultTargetPath(m_mediumFolder, m_fileNumber));
+    setOversize(false);
+}
+
+void SaveScreen::buildScreen() {
+    auto* frame = widgets::named(new QGroupBox(this), "Frame1");
+    m_normalInstruction = instruction(
+        frame, "Label2",
+        QStringLiteral("The data file will be saved in the path shown below  (Please do not "
+                       "change the file name).  Please insert a blank 3.5\" 1.44MB floppy and "
+                       "press 'OK' to save it.  "));
+    m_oversizeInstruction = instruction(
+        frame, "Label1",
+        QStringLiteral("The size of your current data file exceeds the storage capacity of a "
+                       "3.5\" 1.44MB floppy diskette. Please use other storage media (e.g. CD-R "
+                       "or ZIP disks) to save it.  Please change the Drive Letter of the file "
+                       "name shown below to the corresponding media and press 'OK' to save the "
+                       "data file."));
+    m_normalProgress =
+        instruction(frame, "Label4",
+                    QStringLiteral("The Program is now saving the file to floppy.  Please Wait !"));
+    m_oversizeProgress = instruction(
+        frame, "Label3",
+        QStringLiteral("The program is now writing the file to the designated media.  Please "
+                       "Wait !"));
+    m_fileNameEdit = widgets::named(new FieldEdit(frame), "tFileName");
+    m_fileNameEdit->setKeyFilter([this](char32_t key) { return fileNameKey(key); });
+    m_fileNameEdit->installEventFilter(this);
+    auto* fileNameLabel = widgets::named(
+        widgets::labelFor(frame, QStringLiteral("File Name:"), m_fileNameEdit), "lFileName");
+    m_progressBar = widgets::named(new QProgressBar(frame), "saveProgress");
+    m_progressBar->setRange(0, 1000);
+    m_okButton = widgets::button(this, "cOK", QStringLiteral("&OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = widgets::button(this, "cCancel", QStringLiteral("&Cancel"));
+    // A plain window has no default button of its own: Enter in the name presses OK.
+    connect(m_fileNameEdit, &QLineEdit::returnPressed, m_okButton, &QPushButton::click);
+    auto* inside = new QVBoxLayout(frame);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_normalInstruction, m_oversizeInstruction, m_normalProgress, m_oversizeProgress,
+             fileNameLabel, m_fileNameEdit, m_progressBar})
+        inside->addWidget(widget);
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(m_okButton);
+    commands->addWidget(m_cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(commands);
+    connect(m_okButton, &QPushButton::clicked, this, &SaveScreen::confirmSave);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SaveScreen::discard);
+    platform::keepWindowPlace(this, objectName(), QSize(520, sizeHint().height()));
+}
+
+void SaveScreen::setOversize(bool oversize) {
+    m_oversize = oversize;
+    applyState(oversize ? ScreenState::ReadyOversize : ScreenState::ReadyNormal);
+}
+
+void SaveScreen::applyState(ScreenState state) {
+    const saverules::ScreenLook look = saverules::lookOf(state);
+    m_normalInstruction->setVisible(look.normalInstruction);
+    m_oversizeInstruction->setVisible(look.oversizeInstruction);
+    m_oversizeProgress->setVisible(look.oversizeProgress);
+    m_normalProgress->setVisible(look.normalProgress);
+    m_fileNameEdit->setEnabled(look.nameEditable);
+    m_okButton->setVisible(look.commandsShown);
+    m_cancelButton->setVisible(look.commandsShown);
+    m_progressBar->setVisible(look.progressShown);
+}
+
+bool SaveScreen::fileNameKey(char32_t key) {
+    if (saverules::isFileNameKey(static_cast<int>(key)))
+        return true;
+    showError(saverules::invalidCharactersText);
+    return false;
+}
+
+// Control keys reach the name's key filter as their codes (the paste shortcut as 22), so they
+// are refused like any other key outside the name's characters.
+bool SaveScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_fileNameEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
+            key->key() <= Qt::Key_Z && !fileNameKey(char32_t(key->key() - Qt::Key_A + 1)))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SaveScreen::closeEvent(QCloseEvent* event) {
+    // Once the save runs it ends by itself, with its clean-up; closing it half-way is refused.
+    if (m_saving) {
+        platform::services().beep();
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void SaveScreen::discard() {
+    removeWorkFiles();
+    close();
+}
+
+void SaveScreen::removeWorkFiles() {
+    runReportingErrors([this] {
+        deleteTempFiles(m_state.programFolder);
+        removeFile(m_state.imagePath);
+    });
+}
+
+void SaveScreen::confirmSave() {
+    const QString text = m_fileNameEdit->text();
+    if (const std::optional<QString> problem =
+            saverules::fileNameProblem(text, m_fileNumber, m_oversize, m_mediumFolder)) {
+        showError(*problem);
+        m_fileNameEdit->setFocus();
+        return;
+    }
+    m_saving = true;
+    emit savingChanged(true);
+    m_fileNameEdit->setEnabled(false);
+    try {
+        save(saverules::targetPathOf(text));
+    } catch (const EngineError& error) {
+        endSave(
+            {error.number() == engine::BadFileName ? saverules::driveText : error.description()});
+    }
+}
+
+void SaveScreen::save(const QString& target) {
+    if (!saverules::canWriteTo(target))
+        throw EngineError(engine::BadFileName, saverules::driveText);
+    if (saverules::isOnMedium(target, m_mediumFolder) && !mediumIsBlank())
+        return;
+    applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
+    showProgress(0);
+    m_hourglass.emplace();
+    if (!writeImageAndLog(target))
+        return;
+    copyToMedium(target);
+    printControlList(target);
+    endSave({});
+}
+
+bool SaveScreen::mediumIsBlank() {
+    const QStringList found = saverules::filesOnMedium(m_mediumFolder);
+    if (found.isEmpty())
+        return true;
+    const QStringList left = saverules::interruptedSaveFiles(found);
+    if (left.isEmpty() || !confirm(saverules::interruptedSaveQuestion(left))) {
+        endSave({saverules::notBlankText});
+        return false;
+    }
+    mediumcopy::removeInterruptedSave(m_mediumFolder, left);
+    return true;
+}
+
+// The image and the log in the program folder; false when the save has ended over them.
+bool SaveScreen::writeImageAndLog(const QString& target) {
+    const QString submission = files::inFolder(m_state.programFolder, submissionFileName);
+    try {
+        writeReturnImage(submission, m_state.imagePath, [] { QApplication::processEvents(); });
+    } catch (const EngineError& error) {
+        endSave({error.description(), saverules::imageMissingText});
+        return false;
+    }
+    showProgress(imageDone);
+    try {
+        writeLogDatabase(m_state.programFolder,
+                         {submission, m_state.imagePath, target, platform::services().now()});
+    } catch (const EngineError& error) {
+        endSave({error.description()});
+        return false;
+    }
+    showProgress(logDone);
+    return true;
+}
+
+void SaveScreen::copyToMedium(const QString& target) {
+    mediumcopy::copySubmissionAndLog(
+        files::inFolder(m_state.programFolder, submissionFileName),
+        files::inFolder(m_state.programFolder, logFileName), target,
+        [this](int permille) { showProgress(logDone + (logCopied - logDone) * permille / 1000); });
+}
+
+void SaveScreen::printControlList(const QString& target) {
+    m_hourglass.reset();
+    showInformation(saverules::printerText);
+    m_hourglass.emplace();
+    QApplication::processEvents();
+    const auto list = ControlList::open(target, logPathOnMedium(target));
+    showProgress(1000);
+    m_hourglass.reset();
+    platform::printing().showPreview(list);
+}
+
+void SaveScreen::showProgress(int permille) {
+    m_progressBar->setValue(permille);
+    QApplication::processEvents();
+}
+
+void SaveScreen::endSave(const QStringList& messages) {
+    m_hourglass.reset();
+    for (const QString& message : messages)
+        showError(message);
+    removeWorkFiles();
+    m_saving = false;
+    emit savingChanged(false);
+    close();
+}

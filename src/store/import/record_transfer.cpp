@@ -1,0 +1,147 @@
+#include "store/import/record_transfer.h"
+
+#include "core/import/csv.h"
+#include "store/records/report_rows.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QStringList columnNames() {
+    QStringList names;
+    for (const ColumnDef& column : employeeColumns())
+        names << QLatin1String(column.name);
+    return names;
+}
+
+EngineError cannotWrite(const QString& path, const QString& why) {
+    return EngineError(
+        engine::PathFileAccess,
+        QObject::tr("The file '%1' cannot be written: %2").arg(QFileInfo(path).fileName(), why));
+}
+
+// Every line is written into a file beside the target, which replaces the target only when all
+// of it is on the disk; then the target is measured against what was written.
+class CsvFile {
+public:
+    explicit CsvFile(const QString& path)
+        : m_file(path) {
+        if (!m_file.open(QIODevice::WriteOnly))
+            throw cannotWrite(path, m_file.errorString());
+        // Identity numbers and incomes are for the user alone, as in the working database.
+        m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        write(csv::byteOrderMark);
+        writeLine(columnNames());
+    }
+    void writeLine(const QStringList& fields) { write(csv::line(fields).toUtf8()); }
+    void finish() {
+        if (!m_file.commit())
+            throw cannotWrite(m_file.fileName(), m_file.errorString());
+        if (QFileInfo(m_file.fileName()).size() != m_written)
+            throw cannotWrite(m_file.fileName(), QObject::tr("it is incomplete on the disk."));
+    }
+
+private:
+    void write(const QByteArray& bytes) {
+        if (m_file.write(bytes) != bytes.size())
+            throw cannotWrite(m_file.fileName(), m_file.errorString());
+        m_written += bytes.size();
+    }
+    QSaveFile m_file;
+    qint64 m_written = 0;
+};
+
+// The file's bytes, refused by its size before they are read, and read no further than the
+// largest size an import takes (a file that grows meanwhile is refused as well).
+QByteArray readImportFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EngineError(
+            engine::FileNotFound,
+            QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
+    const QString name = QFileInfo(path).fileName();
+    if (const std::optional<QString> refusal = importSizeRefusal(name, file.size()))
+        throw EngineError(engine::InvalidArgument, *refusal);
+    const QByteArray bytes = file.read(largestImportBytes + 1);
+    if (const std::optional<QString> refusal = importSizeRefusal(name, bytes.size()))
+        throw EngineError(engine::InvalidArgument, *refusal);
+    return bytes;
+}
+
+qint64 nextRecordId(Database& db) {
+    Statement highest =
+        db.prepare(QStringLiteral("select max(ID) from employee where Status <> 'H'"));
+    return highest.next() && !highest.isNull(0) ? highest.value(0).toLongLong() + 1 : 1;
+}
+
+} // namespace
+
+int exportRecords(Database& db, const QString& path) {
+    CsvFile file(path);
+    Statement records =
+        db.prepare(QStringLiteral("select %1 from employee where Status <> 'H' order by ID, rowid")
+                       .arg(columnList(employeeColumns())));
+    const Columns columns = employeeColumns();
+    int count = 0;
+    QStringList fields;
+    while (records.next()) {
+        fields.clear();
+        for (int i = 0; i < records.columnCount(); ++i) {
+            const QString text = textFromValue(records.value(i));
+            const bool isText = columns[static_cast<std::size_t>(i)].type == ColumnType::Text;
+            fields << (isText ? csv::protectedCell(text) : text);
+        }
+        file.writeLine(fields);
+        ++count;
+    }
+    file.finish();
+    return count;
+}
+
+void exportTemplate(const QString& path) {
+    CsvFile(path).finish();
+}
+
+QHash<QString, qint64> originalIdentities(Database& db) {
+    QHash<QString, qint64> identities;
+    Statement originals = db.prepare(
+        QStringLiteral("select HKID, ChkDigit, Status, ID from employee where Status = 'O'"));
+    while (originals.next()) {
+        const FieldTexts fields{{QStringLiteral("HKID"), textFromValue(originals.value(0))},
+                                {QStringLiteral("ChkDigit"), textFromValue(originals.value(1))},
+                                {QStringLiteral("Status"), textFromValue(originals.value(2))}};
+        const QString identity = originalIdentity(fields);
+        if (!identity.isEmpty())
+            identities.insert(identity, originals.value(3).toLongLong());
+    }
+    return identities;
+}
+
+ImportPlan dryRun(Database& db, const QString& path) {
+    const std::optional<QString> text = csv::decodeFile(readImportFile(path));
+    if (!text)
+        throw EngineError(engine::TypeMismatch,
+                          QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.")
+                              .arg(QFileInfo(path).fileName()));
+    return planImport(*text, EmployerData::fromRow(readEmployerRow(db)), originalIdentities(db));
+}
+
+std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
+                                 const ImportProgress& progress) {
+    const int idColumn = columnIndex(employeeColumns(), QStringLiteral("ID"));
+    Transaction transaction(db);
+    qint64 id = nextRecordId(db);
+    RowInserter inserter(db, table::employee, employeeColumns());
+    const int total = static_cast<int>(rows.size());
+    for (int written = 0; written < total; ++written) {
+        RowValues row = unpackRow(rows.at(written));
+        row[idColumn] = id++;
+        inserter.insert(row);
+        if (progress && !progress(written + 1, total))
+            return std::nullopt;
+    }
+    transaction.commit();
+    return total;
+}

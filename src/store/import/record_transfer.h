@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/import/record_import.h"
+
+#include <functional>
+#include <optional>
+
+class Database;
+
+// Export and import of the employee records as CSV files, through the working database.
+
+// Writes every real record (never the placeholder), one row each after a header of the column
+// names, as UTF-8 with a byte-order mark; returns the number of records. The file is written
+// aside and put in place only when complete, and read back before that.
+int exportRecords(Database& db, const QString& path);
+// The header row alone, for filling in a spreadsheet.
+void exportTemplate(const QString& path);
+
+// Identity numbers of the database's original records, as originalIdentity() writes them, with
+// the ID of the record carrying each.
+QHash<QString, qint64> originalIdentities(Database& db);
+
+// Reads the file and plans its import against the database's employer row and records.
+ImportPlan dryRun(Database& db, const QString& path);
+
+// Told after each row how many of how many are written; returning false stops the import.
+using ImportProgress = std::function<bool(int written, int total)>;
+
+// Writes the rows as new records with new identifiers, all in one transaction: either all are
+// stored and their number returned, or none: an error is raised, or nothing is returned when the
+// progress stopped the import.
+std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
+                                 const ImportProgress& progress = {});

@@ -1,0 +1,40 @@
+#include "store/records/report_rows.h"
+
+namespace {
+
+QList<qint64> keys(Statement& query) {
+    QList<qint64> found;
+    while (query.next())
+        found << query.value(0).toLongLong();
+    return found;
+}
+
+} // namespace
+
+QList<qint64> originalRecordKeys(Database& db) {
+    // Text columns compare without regard to case, so the exact code needs its own collation.
+    Statement query =
+        db.prepare(QStringLiteral("select rowid from employee where Status = 'O' collate binary "
+                                  "order by cast(SheetNo as integer), rowid"));
+    return keys(query);
+}
+
+QList<qint64> recordKeysWithId(Database& db, qint64 id) {
+    Statement query = db.prepare(
+        QStringLiteral("select rowid from employee where ID = ? and Status <> 'H' order by rowid"));
+    query.bind(1, id);
+    return keys(query);
+}
+
+RowValues readEmployeeRow(Database& db, qint64 key) {
+    Statement read = db.prepare(QStringLiteral("select %1 from employee where rowid = ?")
+                                    .arg(columnList(employeeColumns())));
+    read.bind(1, key);
+    return read.next() ? readRow(read, employeeColumns()) : RowValues();
+}
+
+RowValues readEmployerRow(Database& db) {
+    Statement read = db.prepare(QStringLiteral("select %1 from employer order by rowid limit 1")
+                                    .arg(columnList(employerColumns())));
+    return read.next() ? readRow(read, employerColumns()) : emptyRow(employerColumns());
+}

@@ -1,0 +1,18 @@
+#include "store/records/whole_return.h"
+
+#include "store/records/report_rows.h"
+
+QList<ReturnProblem> checkWholeReturn(Database& db) {
+    ReturnCheck check(EmployerData::fromRow(readEmployerRow(db)));
+    Statement records = db.prepare(QStringLiteral("select %1 from employee where Status <> 'H' "
+                                                  "order by rowid")
+                                       .arg(columnList(employeeColumns())));
+    const int idColumn = columnIndex(employeeColumns(), QStringLiteral("ID"));
+    while (records.next()) {
+        const RowValues row = readRow(records, employeeColumns());
+        const QVariant id = row.at(idColumn);
+        check.addRecord(id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong()),
+                        recordTexts(row));
+    }
+    return check.problems();
+}

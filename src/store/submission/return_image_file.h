@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/submission/log_record.h"
+#include "store/common/database.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+// Renders the submission database as the return text image, a piece at a time, so that no
+// size of return is ever held whole in memory.
+void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink);
+
+SubmissionTotals readTotals(Database& submission);
+
+// The submission's records by numeric sheet number, as row keys. Only the keys are sorted, not
+// whole rows, which keeps the sort small and in memory for any size of return.
+std::vector<qint64> recordsInImageOrder(Database& submission);
+
+// Writes the image of the submission file to the image path: complete, or not there at all.
+// Told after each piece written, so that a screen can stay responsive meanwhile.
+void writeReturnImage(const QString& submissionPath, const QString& imagePath,
+                      const std::function<void()>& pieceWritten = {});

@@ -1,0 +1,215 @@
+#include "store/submission/log_database.h"
+#include "store/submission/return_image_file.h"
+#include "store/submission/submission_database.h"
+#include "support/engine_errors.h"
+#include "support/file_size_limit.h"
+#include "support/submission_setup.h"
+
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+QString submissionPath(WorkingDatabase& db) {
+    return db.folder.file(submissionFileName);
+}
+
+// An original record named for its case, employed from start to end (YYYYMMDD texts).
+QStringList employed(const QString& surname, const QString& start, const QString& end,
+                     const QString& status = QStringLiteral("O")) {
+    return {"Status=" + status,           "SheetNo= ",
+            "Surname=" + surname,         "EYear1=" + start.left(4),
+            "EMonth1=" + start.mid(4, 2), "EDay1=" + start.mid(6),
+            "EYear2=" + end.left(4),      "EMonth2=" + end.mid(4, 2),
+            "EDay2=" + end.mid(6)};
+}
+
+// The worked example's employer and records built into the submission; the image's path.
+QString buildExample(WorkingDatabase& db, int records) {
+    setEmployer(db, exampleEmployer);
+    addExampleRecords(db, records);
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    return db.folder.file("_a.txt");
+}
+
+QString sqliteOutput(const QString& path, const QString& command) {
+    QProcess client;
+    client.start("sqlite3", {path, command});
+    client.waitForFinished();
+    return QString::fromUtf8(client.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class TestSubmissionFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void buildCopiesOriginalRecordsWithinTheYear();
+    void submissionIsAPlainFileWithExactlyTwoTables();
+    void noQualifyingRecordLeavesNoSubmission();
+    void fullDiskDuringBuildLeavesNoFiles();
+    void imageDigestIsWhatMd5sumPrints();
+    void imageKeepsSheetOrderHoweverRowsAreStored();
+    void fullDiskDuringImageLeavesNoImage();
+    void imageIsTheUsersAlone();
+    void unreadableImageIsReportedWithItsCode();
+    void fullDiskDuringLogLeavesNoLog();
+};
+
+void TestSubmissionFiles::buildCopiesOriginalRecordsWithinTheYear() {
+    WorkingDatabase db;
+    for (const QStringList& record :
+         {employed("FROM0401", "20010401", "20010930"),
+          employed("FROM0331", "20010331", "20010930"), employed("TO0331", "20011001", "20020331"),
+          employed("TO0401", "20011001", "20020401"),
+          employed("LOWERO", "20010401", "20020331", "o"),
+          employed("REPLACED", "20010401", "20020331", "R"),
+          employed("SUPPLEMENT", "20010401", "20020331", "S")})
+        db.addRecord(record);
+    QCOMPARE(buildSubmission(db.state.db(), db.folder.path(), "2002"), qint64(3));
+    QCOMPARE(sqliteOutput(submissionPath(db), "select Surname from Employee order by rowid"),
+             QString("FROM0401 TO0331 LOWERO"));
+}
+
+void TestSubmissionFiles::submissionIsAPlainFileWithExactlyTwoTables() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord());
+    const auto before = tableRows(db.state.db(), table::employee, employeeColumns());
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    QCOMPARE(sqliteOutput(submissionPath(db), ".tables"), QString("Employee Employer"));
+    QCOMPARE(sqliteOutput(submissionPath(db), "PRAGMA user_version"), QString("20"));
+    QCOMPARE(sqliteOutput(submissionPath(db), "select Name from Employer"),
+             QString("ABC TRADING LTD"));
+    QCOMPARE(openForReading(submissionPath(db)).formatVersion(), QString("2.0"));
+    QVERIFY(!QFile::exists(db.folder.file(buildFileName)));
+    QCOMPARE(tableRows(db.state.db(), table::employee, employeeColumns()), before);
+}
+
+void TestSubmissionFiles::noQualifyingRecordLeavesNoSubmission() {
+    WorkingDatabase db;
+    db.addRecord(employed("LATE", "20020401", "20030331"));
+    const QStringList before = entriesIn(db.folder.path());
+    QCOMPARE(errorNumber([&] { buildSubmission(db.state.db(), db.folder.path(), "2002"); }),
+             int(engine::NoCurrentRecord));
+    QCOMPARE(entriesIn(db.folder.path()), before);
+}
+
+void TestSubmissionFiles::fullDiskDuringBuildLeavesNoFiles() {
+    WorkingDatabase db;
+    addExampleRecords(db, 1000);
+    const QStringList before = entriesIn(db.folder.path());
+    FileSizeLimit limit(64 * 1024);
+    QVERIFY(errorNumber([&] { buildSubmission(db.state.db(), db.folder.path(), "2002"); }) != 0);
+    QCOMPARE(entriesIn(db.folder.path()), before);
+}
+
+void TestSubmissionFiles::imageDigestIsWhatMd5sumPrints() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord("10", "TEN") + QStringList{"Remark=LAST"});
+    db.addRecord(exampleRecord("9", "NINE"));
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString image = db.folder.file("_a.txt");
+    writeReturnImage(submissionPath(db), image);
+    QVERIFY(fileBytes(image).indexOf("NINE") < fileBytes(image).indexOf("TEN"));
+    const LogRecord log =
+        writeLogDatabase(db.folder.path(), {submissionPath(db), image, "A:\\12345678.MDB",
+                                            QDateTime::currentDateTime()});
+    QProcess md5sum;
+    md5sum.start("md5sum", {image});
+    QVERIFY(md5sum.waitForFinished());
+    const QString printed = QString::fromLatin1(md5sum.readAllStandardOutput()).section(u' ', 0, 0);
+    QCOMPARE(digestCode(printed), log.code);
+    QCOMPARE(readLogRecord(db.folder.file(logFileName)).toRow(), log.toRow());
+    QCOMPARE(log.totalRecords, QString("2"));
+    QCOMPARE(log.totalIncome, QString("480000"));
+    // Every column declares its width: "FName" is 12 wide.
+    const QString columns =
+        sqliteOutput(db.folder.file(logFileName), "PRAGMA table_info(Checksum)");
+    QCOMPARE(columns.count("|VARCHAR("), 8);
+    QVERIFY(columns.contains("|FName|VARCHAR(12)|"));
+}
+
+void TestSubmissionFiles::imageKeepsSheetOrderHoweverRowsAreStored() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    for (const QString& sheet : QStringList{"2", "10", "1", "9"})
+        db.addRecord(exampleRecord(sheet, "SHEET" + sheet) + QStringList{"Remark=R"});
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString image = db.folder.file("_a.txt");
+    writeReturnImage(submissionPath(db), image);
+    const QByteArray stored = fileBytes(image);
+    QCOMPARE(stored.count("SHEET"), 4);
+    QVERIFY(stored.indexOf("SHEET1T") < stored.indexOf("SHEET2T"));
+    QVERIFY(stored.indexOf("SHEET9T") < stored.indexOf("SHEET10T"));
+    sqliteOutput(submissionPath(db), "update Employee set rowid = 100 where SheetNo = '1'");
+    writeReturnImage(submissionPath(db), image);
+    QCOMPARE(fileBytes(image), stored);
+}
+
+// The image holds names, identity numbers and incomes: neither its work file nor the image is
+// readable by other users, whatever the umask.
+void TestSubmissionFiles::imageIsTheUsersAlone() {
+    WorkingDatabase db;
+    const QString image = buildExample(db, 3);
+    const mode_t umaskBefore = umask(022);
+    const auto restoreUmask = qScopeGuard([umaskBefore] { umask(umaskBefore); });
+    const auto modeOf = [](const QString& path) {
+        struct stat found {};
+        return stat(QFile::encodeName(path).constData(), &found) == 0 ? found.st_mode & 0777 : 0;
+    };
+    mode_t whileWritten = 0;
+    writeReturnImage(submissionPath(db), image, [&] { whileWritten = modeOf(image + ".part"); });
+    QCOMPARE(whileWritten, mode_t(0600));
+    QCOMPARE(modeOf(image), mode_t(0600));
+}
+
+void TestSubmissionFiles::fullDiskDuringImageLeavesNoImage() {
+    WorkingDatabase db;
+    const QString image = buildExample(db, 500);
+    QVERIFY(QFile(image).open(QIODevice::WriteOnly)); // an image left by an earlier run
+    {
+        FileSizeLimit limit(16 * 1024);
+        QVERIFY(errorNumber([&] { writeReturnImage(submissionPath(db), image); }) != 0);
+    }
+    QVERIFY(!entriesIn(db.folder.path()).join(u' ').contains("_a.txt"));
+}
+
+void TestSubmissionFiles::unreadableImageIsReportedWithItsCode() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord());
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    try {
+        writeLogDatabase(db.folder.path(), {submissionPath(db), db.folder.file("_a.txt"),
+                                            "A:\\12345678.MDB", QDateTime::currentDateTime()});
+        QFAIL("a missing image was digested");
+    } catch (const EngineError& error) {
+        QCOMPARE(error.description(), QString("File saving error(2), please try again!1"));
+    }
+    QVERIFY(!QFile::exists(db.folder.file(logFileName)));
+}
+
+void TestSubmissionFiles::fullDiskDuringLogLeavesNoLog() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord());
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString image = db.folder.file("_a.txt");
+    writeReturnImage(submissionPath(db), image);
+    const QStringList before = entriesIn(db.folder.path());
+    {
+        FileSizeLimit limit(1500); // less than the log's two pages
+        QVERIFY(errorNumber([&] {
+                    writeLogDatabase(db.folder.path(), {submissionPath(db), image, "A:\\1.MDB",
+                                                        QDateTime::currentDateTime()});
+                }) != 0);
+    }
+    QCOMPARE(entriesIn(db.folder.path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestSubmissionFiles)
+#include "tst_submission_files.moc"
