@@ -3,6 +3,7 @@
 #include "core/common/amounts.h"
 #include "core/common/columns.h"
 #include "core/employer/employer_rules.h"
+#include "core/records/income_lines.h"
 #include "core/reports/page_builder.h"
 
 #include <array>
@@ -14,30 +15,6 @@ using report::Cell;
 namespace xw73dform {
 
 namespace {
-
-struct IncomeLine {
-    const char* description;
-    const char* nature; // column of the item's nature, k items only
-    const char* period;
-    const char* amount;
-};
-
-const std::array<IncomeLine, 14> incomeLines{{
-    {"a. Salary or wages", nullptr, "aPeriod", "aIncome"},
-    {"b. Leave pay", nullptr, "bPeriod", "bIncome"},
-    {"c. Director's fee", nullptr, "cPeriod", "cIncome"},
-    {"d. Commission or fees", nullptr, "dPeriod", "dIncome"},
-    {"e. Bonus", nullptr, "ePeriod", "eIncome"},
-    {"f. Back pay, terminal awards and gratuities", nullptr, "fPeriod", "fIncome"},
-    {"g. Certain payments from retirement schemes", nullptr, "gPeriod", "gIncome"},
-    {"h. Salaries tax paid by the employer", nullptr, "hPeriod", "hIncome"},
-    {"i. Education benefits", nullptr, "iPeriod", "iIncome"},
-    {"j. Gain realized under a share option scheme", nullptr, "jPeriod", "jIncome"},
-    {"k. Other rewards, allowances or perquisites (1)", "kNature1", "kPeriod1", "kIncome1"},
-    {"k. Other rewards, allowances or perquisites (2)", "kNature2", "kPeriod2", "kIncome2"},
-    {"k. Other rewards, allowances or perquisites (3)", "kNature3", "kPeriod3", "kIncome3"},
-    {"l. Pensions", nullptr, "lPeriod", "lIncome"},
-}};
 
 const std::array<const char*, 4> rentLabels{
     "Rent paid to landlord by employer", "Rent paid to landlord by employee",
@@ -142,9 +119,9 @@ void incomeTable(report::PageBuilder& page, const QList<QVariant>& row, const Va
                   {QStringLiteral("Category"), QStringLiteral("Nature"), QStringLiteral("Period"),
                    QStringLiteral("Amount ($)")},
                   4.6, true);
-    for (const IncomeLine& line : incomeLines)
+    for (const IncomeLine& line : incomeLines())
         page.tableRow(columns,
-                      {QLatin1String(line.description), line.nature ? v(line.nature) : QString(),
+                      {QLatin1String(line.formLabel), line.nature ? v(line.nature) : QString(),
                        v(line.period), v.amount(line.amount)},
                       4.6);
     const std::optional<long long> total = incomeTotal(row);
@@ -259,7 +236,7 @@ QString dateText(const QString& day, const QString& month, const QString& year) 
 
 std::optional<long long> incomeTotal(const QList<QVariant>& employee) {
     long long total = 0;
-    for (const IncomeLine& line : incomeLines) {
+    for (const IncomeLine& line : incomeLines()) {
         const int at = columnIndex(employeeColumns(), QLatin1String(line.amount));
         try {
             total += amountToLong(employee.value(at));

@@ -3,6 +3,7 @@
 #include "gui/records/record_editor.h"
 
 #include "core/records/editor_fields.h"
+#include "core/records/income_lines.h"
 #include "gui/records/navigator.h"
 #include "gui/startup/default_password_notes.h"
 #include "gui/widgets/field_edit.h"
@@ -21,18 +22,6 @@ using widgets::named;
 
 namespace {
 
-const std::array<const char*, 12> incomeNames{"a. Salary/Wages",
-                                              "b. Leave Pay",
-                                              "c. Director's Fee",
-                                              "d. Commission/Fees",
-                                              "e. Bonus",
-                                              "f. Back pay, Terminal Awards, and Gratuities, etc.",
-                                              "g. Certain Payments from Retirement Schemes",
-                                              "h. Salaries Tax paid by Employer",
-                                              "i. Education Benefits",
-                                              "j. Gain realized under share option scheme",
-                                              "k. Any other rewards, allowances or perquisites",
-                                              "l. Pensions"};
 const std::array<const char*, 4> rentNames{
     "Rent paid to landlord by employer", "Rent paid to landlord by employee",
     "Rent refunded to employee", "Rent paid to employer by employee"};
@@ -52,11 +41,6 @@ QLabel* caption(QWidget* parent, const QString& words, QWidget* field) {
 
 QString withDots(const char* name) {
     return QLatin1String(name) + QStringLiteral(" ") + QString(12, u'.');
-}
-
-// The income line's index among the fourteen amounts -> its line letter's caption index.
-int lineOf(int income) {
-    return income < 10 ? income : (income < 13 ? 10 : 11);
 }
 
 } // namespace
@@ -276,27 +260,26 @@ QHBoxLayout* RecordEditor::buildPeriodDates(QWidget* page) {
 // The fourteen income lines from the grid's row on, each with its period and amount; the three
 // other rewards carry their nature under one heading. Returns the row after them.
 int RecordEditor::addIncomeLines(QWidget* page, QGridLayout* grid, int row) {
-    for (int i = 0; i < 14; ++i) {
-        const int line = lineOf(i);
-        const QString name = QLatin1String(incomeNames[line]);
+    int i = 0;
+    for (const IncomeLine& line : incomeLines()) {
         const int periodElement = i < 9 ? i : i + 1;
-        if (i >= 10 && i <= 12) {
-            if (i == 10)
-                grid->addWidget(text(page, name), row++, 0, 1, 4);
-            const int item = i - 10;
+        const int item = otherRewardOf(line);
+        if (item >= 0) {
+            if (item == 0)
+                grid->addWidget(text(page, QLatin1String(line.editorLabel)), row++, 0, 1, 4);
             m_otherRewardNatureEdits[item] = boundField(page, "tNature", item);
             auto* nature = new QHBoxLayout;
             nature->addWidget(text(page, QStringLiteral("Nature")));
             nature->addWidget(m_otherRewardNatureEdits[item]);
             grid->addLayout(nature, row, 0);
         } else {
-            grid->addWidget(text(page, withDots(incomeNames[line])), row, 0);
+            grid->addWidget(text(page, withDots(line.editorLabel)), row, 0);
         }
         m_incomePeriodEdits[periodElement] = boundField(page, "tPeriod", periodElement);
         m_incomeEdits[i] = boundField(page, "tIncome", i);
         m_incomeEdits[i]->setAlignment(Qt::AlignRight);
         grid->addWidget(m_incomePeriodEdits[periodElement], row, 1);
-        grid->addWidget(m_incomeEdits[i], row++, 2);
+        grid->addWidget(m_incomeEdits[i++], row++, 2);
     }
     return row;
 }

@@ -1,0 +1,42 @@
+#include "core/records/income_lines.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr const char* otherRewards = "k. Any other rewards, allowances or perquisites";
+
+const std::array<IncomeLine, 14> lines{{
+    {'a', "a. Salary/Wages", "a. Salary or wages", nullptr, "aPeriod", "aIncome"},
+    {'b', "b. Leave Pay", "b. Leave pay", nullptr, "bPeriod", "bIncome"},
+    {'c', "c. Director's Fee", "c. Director's fee", nullptr, "cPeriod", "cIncome"},
+    {'d', "d. Commission/Fees", "d. Commission or fees", nullptr, "dPeriod", "dIncome"},
+    {'e', "e. Bonus", "e. Bonus", nullptr, "ePeriod", "eIncome"},
+    {'f', "f. Back pay, Terminal Awards, and Gratuities, etc.",
+     "f. Back pay, terminal awards and gratuities", nullptr, "fPeriod", "fIncome"},
+    {'g', "g. Certain Payments from Retirement Schemes",
+     "g. Certain payments from retirement schemes", nullptr, "gPeriod", "gIncome"},
+    {'h', "h. Salaries Tax paid by Employer", "h. Salaries tax paid by the employer", nullptr,
+     "hPeriod", "hIncome"},
+    {'i', "i. Education Benefits", "i. Education benefits", nullptr, "iPeriod", "iIncome"},
+    {'j', "j. Gain realized under share option scheme",
+     "j. Gain realized under a share option scheme", nullptr, "jPeriod", "jIncome"},
+    {'k', otherRewards, "k. Other rewards, allowances or perquisites (1)", "kNature1", "kPeriod1",
+     "kIncome1"},
+    {'k', otherRewards, "k. Other rewards, allowances or perquisites (2)", "kNature2", "kPeriod2",
+     "kIncome2"},
+    {'k', otherRewards, "k. Other rewards, allowances or perquisites (3)", "kNature3", "kPeriod3",
+     "kIncome3"},
+    {'l', "l. Pensions", "l. Pensions", nullptr, "lPeriod", "lIncome"},
+}};
+
+} // namespace
+
+std::span<const IncomeLine> incomeLines() {
+    return lines;
+}
+
+int otherRewardOf(const IncomeLine& line) {
+    return line.nature ? line.nature[std::strlen(line.nature) - 1] - '1' : -1;
+}

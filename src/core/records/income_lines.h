@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+
+// The fourteen income lines of a record, a to l, in the order of their columns: what page 2 of
+// the editor calls each, what the printed form calls it, and the columns that hold its nature
+// (the three other rewards only), period and amount.
+struct IncomeLine {
+    char letter;             // 'a' to 'l'; the three other rewards share 'k'
+    const char* editorLabel; // the caption on page 2, shared by the three other rewards
+    const char* formLabel;   // the description on the printed form
+    const char* nature;      // the column of the reward's nature, or nullptr
+    const char* period;
+    const char* amount;
+};
+
+std::span<const IncomeLine> incomeLines();
+
+// The position of an other reward among the three (0 to 2), or -1 for every other line.
+int otherRewardOf(const IncomeLine& line);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The record type codes kept in the employee table's Status column.
+namespace recordtype {
+
+inline constexpr char16_t original = u'O';
+inline constexpr char16_t replacement = u'R';
+inline constexpr char16_t supplementary = u'S';
+// The one row every database holds so that the editor has something to bind to when there is no
+// real record; no list shows it.
+inline constexpr char16_t placeholder = u'H';
+
+QString code(char16_t type);
+
+// Whether a Status value marks the placeholder row. Status is compared as its column compares
+// it, without regard to case, and spaces around the code are not part of it.
+bool isPlaceholder(const QVariant& status);
+
+// The condition that leaves the placeholder row out of a selection from employee, for a where
+// clause: "Status <> 'H'".
+QString realRecordsCondition();
+// The condition that selects only the placeholder row.
+QString placeholderCondition();
+
+} // namespace recordtype
