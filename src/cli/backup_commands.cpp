@@ -1,6 +1,6 @@
 #include "cli/backup_commands.h"
 
-#include "core/common/engine_error.h"
+#include "cli/error_report.h"
 #include "core/common/secrets.h"
 #include "store/common/schema.h"
 #include "store/startup/backups.h"
@@ -32,21 +32,12 @@ QList<backups::Backup> listedCopies(const QString& programFolder,
     return copies;
 }
 
-} // namespace
-
-int listBackups(const QString& programFolder, QTextStream& out, QTextStream& errors,
-                const std::function<QString()>& password) {
-    QList<backups::Backup> copies;
-    try {
-        copies = listedCopies(programFolder, password);
-    } catch (const EngineError& error) {
-        errors << "xw73d: " << error.description() << '\n';
-        return 1;
-    }
+void printCopies(const QList<backups::Backup>& copies, const QString& programFolder,
+                 QTextStream& out) {
     if (copies.isEmpty()) {
         out << "No backup copies in "
             << QDir::toNativeSeparators(QDir(programFolder).filePath(backups::folderName)) << ".\n";
-        return 0;
+        return;
     }
     for (const backups::Backup& copy : copies)
         out << copy.name << "  " << copy.taken.toString(shownTime) << "  " << qSetFieldWidth(15)
@@ -54,26 +45,30 @@ int listBackups(const QString& programFolder, QTextStream& out, QTextStream& err
             << qSetFieldWidth(0) << " bytes  "
             << (copy.records ? QString::number(*copy.records) : QStringLiteral("?"))
             << " records\n";
-    return 0;
+}
+
+} // namespace
+
+int listBackups(const QString& programFolder, QTextStream& out, QTextStream& errors,
+                const std::function<QString()>& password) {
+    return runReportingTo(errors, QStringLiteral("xw73d"), 1, [&] {
+        printCopies(listedCopies(programFolder, password), programFolder, out);
+        return 0;
+    });
 }
 
 int restoreBackup(const QString& programFolder, const QString& name, const QDateTime& now,
                   QTextStream& out, QTextStream& errors) {
-    const std::optional<backups::Backup> copy = backups::parseName(name);
-    QString keptName;
-    try {
-        keptName = backups::restore(programFolder, name, now);
-    } catch (const EngineError& error) {
-        errors << "xw73d: " << error.description() << '\n';
-        return 1;
-    }
-    if (!keptName.isEmpty())
-        out << "The working database as it was is kept as " << keptName << ".\n";
-    out << "The working database is now the backup copy " << name << ", taken on "
-        << copy->taken.toString(shownTime) << ".\n"
-        << "Its password is the one in use before the restore: a password change gives every "
-           "kept copy the new password.\n";
-    return 0;
+    return runReportingTo(errors, QStringLiteral("xw73d"), 1, [&] {
+        const QString keptName = backups::restore(programFolder, name, now);
+        if (!keptName.isEmpty())
+            out << "The working database as it was is kept as " << keptName << ".\n";
+        out << "The working database is now the backup copy " << name << ", taken on "
+            << backups::parseName(name)->taken.toString(shownTime) << ".\n"
+            << "Its password is the one in use before the restore: a password change gives every "
+               "kept copy the new password.\n";
+        return 0;
+    });
 }
 
 } // namespace cli

@@ -1,5 +1,8 @@
 #include "cli/csv_commands.h"
 
+#include "cli/error_report.h"
+#include "cli/verbs.h"
+#include "core/common/engine_error.h"
 #include "core/common/files.h"
 #include "core/common/secrets.h"
 #include "store/common/database.h"
@@ -24,8 +27,8 @@ struct VerbArguments {
 std::optional<VerbArguments> readArguments(const QStringList& arguments, bool takesDryRun,
                                            QTextStream& errors, const char* usage) {
     QCommandLineParser parser;
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    const QCommandLineOption dataDir = parserOption(dataDirOption);
+    const QCommandLineOption dryRun = parserOption(dryRunOption);
     parser.addOption(dataDir);
     if (takesDryRun)
         parser.addOption(dryRun);
@@ -56,11 +59,6 @@ Database openWorkingDatabase(const QString& dataDir, const std::function<QString
                           OpenOptions{.password = given, .exclusive = true});
 }
 
-int reportFailure(QTextStream& errors, const char* verb, const EngineError& error) {
-    errors << "xw73d " << verb << ": " << error.description() << '\n';
-    return Failed;
-}
-
 int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
     const ImportPlan plan = dryRun(db, arguments.file);
     for (const QString& line : planReport(plan))
@@ -79,31 +77,26 @@ int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
 
 int runImport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password) {
-    const auto read =
-        readArguments(arguments, true, errors, "xw73d import FILE [--dry-run] [--data-dir DIR]");
+    const auto read = readArguments(arguments, true, errors, importSynopsis);
     if (!read)
         return Failed;
-    try {
+    return runReportingTo(errors, QStringLiteral("xw73d import"), Failed, [&] {
         Database db = openWorkingDatabase(read->dataDir, password);
         return importPlan(db, *read, out);
-    } catch (const EngineError& error) {
-        return reportFailure(errors, "import", error);
-    }
+    });
 }
 
 int runExport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password) {
-    const auto read = readArguments(arguments, false, errors, "xw73d export FILE [--data-dir DIR]");
+    const auto read = readArguments(arguments, false, errors, exportSynopsis);
     if (!read)
         return Failed;
-    try {
+    return runReportingTo(errors, QStringLiteral("xw73d export"), Failed, [&] {
         Database db = openWorkingDatabase(read->dataDir, password);
         const int count = exportRecords(db, read->file);
         out << count << " records exported to " << QDir::toNativeSeparators(read->file) << ".\n";
-        return Completed;
-    } catch (const EngineError& error) {
-        return reportFailure(errors, "export", error);
-    }
+        return int(Completed);
+    });
 }
 
 } // namespace cli

@@ -1,22 +1,13 @@
 #include "cli/verify_command.h"
 
-#include "core/common/engine_error.h"
+#include "cli/error_report.h"
+#include "cli/verbs.h"
 #include "store/submission/verifier.h"
 
 namespace cli {
+namespace {
 
-int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& errors) {
-    if (arguments.size() != 1) {
-        errors << "usage: xw73d verify FILE\n";
-        return CannotRead;
-    }
-    QList<SubmissionCheck> checks;
-    try {
-        checks = verifySubmission(arguments.first());
-    } catch (const EngineError& error) {
-        errors << "xw73d verify: " << error.description() << '\n';
-        return CannotRead;
-    }
+int printChecks(const QList<SubmissionCheck>& checks, QTextStream& out) {
     bool allHold = true;
     for (const SubmissionCheck& check : checks) {
         out << qSetFieldWidth(12) << Qt::left << check.name << qSetFieldWidth(8)
@@ -25,6 +16,17 @@ int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& error
         allHold = allHold && check.holds();
     }
     return allHold ? AllHold : CheckFailed;
+}
+
+} // namespace
+
+int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& errors) {
+    if (arguments.size() != 1) {
+        errors << "usage: " << verifySynopsis << '\n';
+        return CannotRead;
+    }
+    return runReportingTo(errors, QStringLiteral("xw73d verify"), CannotRead,
+                          [&] { return printChecks(verifySubmission(arguments.first()), out); });
 }
 
 } // namespace cli

@@ -1,0 +1,88 @@
+#include "cli/command_line.h"
+
+#include "cli/headless.h"
+#include "cli/verbs.h"
+
+#include <QCommandLineParser>
+
+namespace cli {
+namespace {
+
+bool asksForHelp(const QStringList& arguments) {
+    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
+}
+
+int runWordVerb(const Verb& verb, int& argc, char** argv) {
+    HeadlessRun run(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    if (asksForHelp(arguments)) {
+        run.out() << verbHelp(verb);
+        return 0;
+    }
+    const QString none;
+    return verb.run(VerbCall{arguments, none, none, run.out(), run.errors()});
+}
+
+// The program's own options and those of the verbs spelled as options.
+void addProgramOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(programDescription());
+    parser.addOptions({parserOption(dataDirOption), parserOption(mediumOption)});
+    for (const Verb& verb : verbs())
+        if (verb.spelling == Spelling::Option)
+            parser.addOption(parserOption({verb.name, verb.valueName, verb.summary}));
+}
+
+// The first verb spelled as an option that is given, as the table orders them.
+const Verb* optionVerb(const QCommandLineParser& parser) {
+    for (const Verb& verb : verbs())
+        if (verb.spelling == Spelling::Option && parser.isSet(QLatin1String(verb.name)))
+            return &verb;
+    return nullptr;
+}
+
+// Every answer is written through the run's streams, so nothing of the arguments reaches the
+// terminal with its control characters.
+std::variant<int, DesktopOptions> answerOptions(int& argc, char** argv) {
+    HeadlessRun run(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    addProgramOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        run.errors() << QCoreApplication::applicationName() << ": " << parser.errorText() << '\n';
+        return 1;
+    }
+    if (parser.isSet(version)) {
+        run.out() << QCoreApplication::applicationName() << ' '
+                  << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    const Verb* verb = optionVerb(parser);
+    // --help-all, which the parser adds beside --help, shows the same: the Qt options it would
+    // add are not the program's.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        run.out() << (verb ? verbHelp(*verb) : parser.helpText());
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        run.errors() << "xw73d: unknown command '" << parser.positionalArguments().first()
+                     << "'; 'xw73d --help' lists the commands and options.\n";
+        return 1;
+    }
+    const QString dataDir = parser.value(QLatin1String(dataDirOption.name));
+    if (verb)
+        return verb->run(VerbCall{
+            {}, dataDir, parser.value(QLatin1String(verb->name)), run.out(), run.errors()});
+    return DesktopOptions{dataDir, parser.value(QLatin1String(mediumOption.name))};
+}
+
+} // namespace
+
+std::variant<int, DesktopOptions> answerCommandLine(int& argc, char** argv) {
+    if (argc > 1)
+        if (const Verb* verb = wordVerb(QString::fromLocal8Bit(argv[1])))
+            return runWordVerb(*verb, argc, argv);
+    return answerOptions(argc, argv);
+}
+
+} // namespace cli

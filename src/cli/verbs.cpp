@@ -1,0 +1,150 @@
+#include "cli/verbs.h"
+
+#include "cli/backup_commands.h"
+#include "cli/csv_commands.h"
+#include "cli/terminal_password.h"
+#include "cli/verify_command.h"
+#include "core/platform/program_folder.h"
+
+#include <QCommandLineOption>
+#include <QDateTime>
+#include <QTextStream>
+
+namespace cli {
+namespace {
+
+int verify(const VerbCall& call) {
+    return runVerify(call.arguments, call.out, call.errors);
+}
+
+std::function<QString()> passwordAsker(QTextStream& errors) {
+    return [&errors] { return commandLinePassword(errors); };
+}
+
+int importRecords(const VerbCall& call) {
+    return runImport(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
+int exportRecords(const VerbCall& call) {
+    return runExport(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
+// The backup verbs work on the program folder, which they may have to create.
+int inProgramFolder(const VerbCall& call, const std::function<int(const QString&)>& work) {
+    const QString folder = platform::programFolder(call.dataDir);
+    if (folder.isEmpty()) {
+        call.errors << "xw73d: the program folder cannot be found or created.\n";
+        return 1;
+    }
+    return work(folder);
+}
+
+int listCopies(const VerbCall& call) {
+    return inProgramFolder(call, [&call](const QString& folder) {
+        return listBackups(folder, call.out, call.errors, passwordAsker(call.errors));
+    });
+}
+
+int restoreCopy(const VerbCall& call) {
+    return inProgramFolder(call, [&call](const QString& folder) {
+        return restoreBackup(folder, call.value, QDateTime::currentDateTime(), call.out,
+                             call.errors);
+    });
+}
+
+QString optionSpelling(const VerbOption& option) {
+    QString spelled = QStringLiteral("--") + QLatin1String(option.name);
+    if (option.valueName)
+        spelled += u' ' + QLatin1String(option.valueName);
+    return spelled;
+}
+
+// One line an option, the descriptions in a column after the longest spelling.
+QString optionLines(const QList<VerbOption>& options, const QString& indent) {
+    qsizetype width = 0;
+    for (const VerbOption& option : options)
+        width = std::max(width, optionSpelling(option).size());
+    QString lines;
+    for (const VerbOption& option : options)
+        lines += indent + optionSpelling(option).leftJustified(width + 2) +
+                 QLatin1String(option.description) + u'\n';
+    return lines;
+}
+
+} // namespace
+
+QCommandLineOption parserOption(const VerbOption& option) {
+    return option.valueName
+               ? QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
+                                    QLatin1String(option.valueName))
+               : QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description));
+}
+
+const QList<Verb>& verbs() {
+    static const QList<Verb> table{
+        {"verify",
+         Spelling::Word,
+         nullptr,
+         verifySynopsis,
+         "Check a saved submission against the log beside it, changing neither.",
+         {},
+         verify},
+        {"import",
+         Spelling::Word,
+         nullptr,
+         importSynopsis,
+         "Read employee records from a CSV file into the working database.",
+         {dryRunOption, dataDirOption},
+         importRecords},
+        {"export",
+         Spelling::Word,
+         nullptr,
+         exportSynopsis,
+         "Write the employee records of the working database to a CSV file.",
+         {dataDirOption},
+         exportRecords},
+        {"list-backups",
+         Spelling::Option,
+         nullptr,
+         "xw73d [--data-dir DIR] --list-backups",
+         "List the automatic backup copies of the database, newest first.",
+         {dataDirOption},
+         listCopies},
+        {"restore-backup",
+         Spelling::Option,
+         "NAME",
+         "xw73d [--data-dir DIR] --restore-backup NAME",
+         "Put the backup copy NAME in the place of the database.",
+         {dataDirOption},
+         restoreCopy},
+    };
+    return table;
+}
+
+const Verb* wordVerb(const QString& word) {
+    for (const Verb& verb : verbs())
+        if (verb.spelling == Spelling::Word && word == QLatin1String(verb.name))
+            return &verb;
+    return nullptr;
+}
+
+QString verbHelp(const Verb& verb) {
+    QList<VerbOption> options = verb.options;
+    options.append({"help", nullptr, "Show this help."});
+    return QStringLiteral("Usage: ") + QLatin1String(verb.synopsis) + u'\n' +
+           QLatin1String(verb.summary) + QStringLiteral("\n\nOptions:\n") +
+           optionLines(options, QStringLiteral("  "));
+}
+
+QString programDescription() {
+    QString text = QStringLiteral(
+        "Prepares the employer's return of employees' remuneration (XW73D).\n\nCommands:\n");
+    for (const Verb& verb : verbs()) {
+        text += QStringLiteral("  ") + QLatin1String(verb.synopsis) + QStringLiteral("\n    ") +
+                QLatin1String(verb.summary) + u'\n';
+        text += optionLines(verb.options, QStringLiteral("      "));
+    }
+    return text + QStringLiteral("\n'xw73d COMMAND --help' describes one command.");
+}
+
+} // namespace cli
