@@ -1,7 +1,6 @@
 #include "gui/reports/preview_window.h"
 
 #include "core/common/engine_error.h"
-#include "core/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/reports/page_painter.h"
 #include "gui/reports/print_flow.h"
@@ -52,7 +51,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const report::Report> report, QStri
     layout->addWidget(buildOutput());
     wire();
     platform::keepWindowPlace(this, objectName(), QSize(900, 1000));
-    showPage(0);
+    displayPage(pageCount() > 0 ? 0 : -1);
 }
 
 QWidget* PreviewWindow::buildPaging() {
@@ -123,8 +122,11 @@ double PreviewWindow::scale() const {
 
 void PreviewWindow::showPage(int index) {
     const int page = pageCount() > 0 ? std::clamp(index, 0, pageCount() - 1) : -1;
-    if (page == m_current && m_pagesDrawn > 0)
-        return;
+    if (page != m_current)
+        displayPage(page);
+}
+
+void PreviewWindow::displayPage(int page) {
     m_current = page;
     redraw();
     updatePaging();
@@ -136,6 +138,7 @@ void PreviewWindow::redraw() {
         m_pageImage->adjustSize();
         return;
     }
+    // A page that cannot be drawn says why in its place; the other pages stay at hand.
     try {
         m_pageImage->setPixmap(
             QPixmap::fromImage(report::pageImage(m_report->page(m_current), scale())));
@@ -143,7 +146,6 @@ void PreviewWindow::redraw() {
         m_pageImage->setText(error.description());
     }
     m_pageImage->adjustSize();
-    ++m_pagesDrawn;
 }
 
 void PreviewWindow::updatePaging() {

@@ -26,13 +26,12 @@ public:
     void showPage(int index);
     // Pixels to the millimetre at the chosen zoom.
     double scale() const;
-    // How many pages have been drawn since the window opened.
-    int pagesDrawn() const { return m_pagesDrawn; }
 
 private:
     QWidget* buildPaging();
     QWidget* buildOutput();
     void wire();
+    void displayPage(int page);
     void redraw();
     void updatePaging();
     report::PageRange chosenRange() const;
@@ -42,7 +41,6 @@ private:
     std::shared_ptr<const report::Report> m_report;
     QString m_suggestedPdfPath;
     int m_current = -1;
-    int m_pagesDrawn = 0;
 
     QPushButton* m_firstButton = nullptr;
     QPushButton* m_previousButton = nullptr;

@@ -36,6 +36,7 @@ OutputResult paintAll(const Report& report, PageRange range, QPagedPaintDevice& 
     for (int index = range.first; index <= range.last; ++index) {
         if (index > range.first && !device.newPage())
             return failure(QObject::tr("A new page could not be started."));
+        // The output's result carries the reason to the screen that shows it.
         try {
             paintPage(painter, report.page(index));
         } catch (const EngineError& error) {
