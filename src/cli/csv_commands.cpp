@@ -73,30 +73,39 @@ int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
     return refused > 0 ? RowsRefused : Completed;
 }
 
+int exportAll(Database& db, const VerbArguments& arguments, QTextStream& out) {
+    const int count = exportRecords(db, arguments.file);
+    out << count << " records exported to " << QDir::toNativeSeparators(arguments.file) << ".\n";
+    return Completed;
+}
+
+// A verb's arguments read, its database opened and its work done, each failure told on
+// `errors` with the verb's name.
+int runOnDatabase(const QStringList& arguments, bool takesDryRun, const char* verb,
+                  const char* synopsis, QTextStream& out, QTextStream& errors,
+                  const std::function<QString()>& password,
+                  int (*work)(Database&, const VerbArguments&, QTextStream&)) {
+    const auto read = readArguments(arguments, takesDryRun, errors, synopsis);
+    if (!read)
+        return Failed;
+    return runReportingTo(errors, QStringLiteral("xw73d ") + QLatin1String(verb), Failed, [&] {
+        Database db = openWorkingDatabase(read->dataDir, password);
+        return work(db, *read, out);
+    });
+}
+
 } // namespace
 
 int runImport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password) {
-    const auto read = readArguments(arguments, true, errors, importSynopsis);
-    if (!read)
-        return Failed;
-    return runReportingTo(errors, QStringLiteral("xw73d import"), Failed, [&] {
-        Database db = openWorkingDatabase(read->dataDir, password);
-        return importPlan(db, *read, out);
-    });
+    return runOnDatabase(arguments, true, "import", importSynopsis, out, errors, password,
+                         importPlan);
 }
 
 int runExport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password) {
-    const auto read = readArguments(arguments, false, errors, exportSynopsis);
-    if (!read)
-        return Failed;
-    return runReportingTo(errors, QStringLiteral("xw73d export"), Failed, [&] {
-        Database db = openWorkingDatabase(read->dataDir, password);
-        const int count = exportRecords(db, read->file);
-        out << count << " records exported to " << QDir::toNativeSeparators(read->file) << ".\n";
-        return int(Completed);
-    });
+    return runOnDatabase(arguments, false, "export", exportSynopsis, out, errors, password,
+                         exportAll);
 }
 
 } // namespace cli
