@@ -16,6 +16,7 @@ packages=(
     desktop-file-utils      # desktop-file-validate, run on the menu entry in CI
     appstream               # appstreamcli, validates the metainfo in CI
     man-db                  # man, to check the installed manual page
+    python3                 # the brace counter of scripts/check-size.sh
 )
 missing=()
 for package in "${packages[@]}"; do
