@@ -2,6 +2,7 @@
 
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
+#include "core/records/income_lines.h"
 #include "core/submission/return_image.h"
 #include "store/common/rows.h"
 #include "store/submission/submission_database.h"
@@ -94,14 +95,13 @@ SubmissionTotals readTotals(Database& submission) {
         QStringLiteral("SELECT %1 FROM %2")
             .arg(columnList(incomeColumns()), QLatin1String(submissionEmployeeTable)));
     const int columns = static_cast<int>(incomeColumns().size());
-    QList<QVariant> present;
+    QList<QVariant> present(columns);
     while (amounts.next()) {
         ++totals.records;
         // Most amounts are missing or empty and add nothing; only the others are converted.
-        present.clear();
         for (int column = 0; column < columns; ++column)
-            if (!amounts.textBytes(column).isEmpty())
-                present << amounts.value(column);
+            present[column] =
+                amounts.textBytes(column).isEmpty() ? QVariant() : amounts.value(column);
         totals.income += incomeTotal(present);
     }
     return totals;
