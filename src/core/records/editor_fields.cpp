@@ -146,6 +146,37 @@ std::vector<EditorField> makeFields() {
     return made;
 }
 
+// The rules whose key filter looks at the key alone and whose leave check (if any) at the text and
+// the value it had on entry; the others need more of the field and are chosen in place.
+struct SimpleRule {
+    RuleKind kind;
+    fieldrules::KeyVerdict (*key)(char32_t key);
+    fieldrules::LeaveVerdict (*leave)(const QString& text, const QString& entryValue);
+};
+
+constexpr SimpleRule simpleRules[]{
+    {RuleKind::SheetNumber, fieldrules::sheetNumberKey, nullptr},
+    {RuleKind::Surname, fieldrules::surnameKey, fieldrules::surnameLeave},
+    {RuleKind::OtherNames, fieldrules::otherNamesKey, nullptr},
+    {RuleKind::Sex, fieldrules::sexKey, fieldrules::sexLeave},
+    {RuleKind::AreaCode, fieldrules::areaCodeKey, fieldrules::areaCodeLeave},
+    {RuleKind::MaritalStatus, fieldrules::maritalStatusKey, fieldrules::maritalStatusLeave},
+    {RuleKind::IdentityNumber, fieldrules::identityNumberKey, fieldrules::identityNumberLeave},
+    {RuleKind::CheckCharacter, fieldrules::checkCharacterKey, nullptr},
+    {RuleKind::ResidenceIndicator, fieldrules::indicatorKey, fieldrules::residenceIndicatorLeave},
+    {RuleKind::OverseasIndicator, fieldrules::indicatorKey, fieldrules::overseasIndicatorLeave},
+    {RuleKind::ResidencePeriod, fieldrules::periodKey, nullptr},
+    {RuleKind::IncomePeriod, fieldrules::periodKey, nullptr},
+    {RuleKind::FileNumber, fieldrules::fileNumberKey, nullptr},
+};
+
+const SimpleRule* simpleRuleOf(RuleKind kind) {
+    for (const SimpleRule& rule : simpleRules)
+        if (rule.kind == kind)
+            return &rule;
+    return nullptr;
+}
+
 bool is(const EditorField& field, const char* control, int element) {
     return qstrcmp(field.control, control) == 0 && field.element == element;
 }
@@ -220,45 +251,21 @@ fieldrules::KeyVerdict filterKey(const EditorField& field, char32_t key, const Q
                                  const QString& entryValue) {
     using namespace fieldrules;
     switch (field.rule) {
-    case RuleKind::SheetNumber:
-        return sheetNumberKey(key);
-    case RuleKind::Surname:
-        return surnameKey(key);
-    case RuleKind::OtherNames:
-        return otherNamesKey(key);
     case RuleKind::ChineseName:
         return chineseNameKey(key, textBefore, field.limit);
-    case RuleKind::Sex:
-        return sexKey(key);
-    case RuleKind::AreaCode:
-        return areaCodeKey(key);
-    case RuleKind::MaritalStatus:
-        return maritalStatusKey(key);
     case RuleKind::FreeText:
         return freeTextKey(key, textBefore, field.limit);
-    case RuleKind::IdentityNumber:
-        return identityNumberKey(key);
-    case RuleKind::CheckCharacter:
-        return checkCharacterKey(key);
-    case RuleKind::ResidenceIndicator:
-    case RuleKind::OverseasIndicator:
-        return indicatorKey(key);
-    case RuleKind::ResidencePeriod:
-    case RuleKind::IncomePeriod:
-        return periodKey(key);
-    case RuleKind::FileNumber:
-        return fileNumberKey(key);
     case RuleKind::DatePart:
         return datePartKey(key, field.element, textBefore, entryValue);
     case RuleKind::IncomeAmount:
         return incomeAmountKey(key, textBefore);
     case RuleKind::Rent:
         return rentKey(key, textBefore);
-    case RuleKind::Hidden:
-    case RuleKind::IncomeNature:
+    default:
         break;
     }
-    return anyStorableKey(key);
+    const SimpleRule* simple = simpleRuleOf(field.rule);
+    return simple ? simple->key(key) : anyStorableKey(key);
 }
 
 fieldrules::ChangeVerdict applyChange(const EditorField& field, const QString& newText,
@@ -288,28 +295,14 @@ std::optional<fieldrules::LeaveVerdict> leaveCheck(const EditorField& field, con
                                                    const QString& entryValue,
                                                    const SiblingTexts& siblings) {
     using namespace fieldrules;
-    switch (field.rule) {
-    case RuleKind::Surname:
-        return surnameLeave(text, entryValue);
-    case RuleKind::Sex:
-        return sexLeave(text, entryValue);
-    case RuleKind::AreaCode:
-        return areaCodeLeave(text, entryValue);
-    case RuleKind::MaritalStatus:
-        return maritalStatusLeave(text, entryValue);
-    case RuleKind::ResidenceIndicator:
-        return residenceIndicatorLeave(text, entryValue);
-    case RuleKind::OverseasIndicator:
-        return overseasIndicatorLeave(text, entryValue);
-    case RuleKind::IdentityNumber:
-        return identityNumberLeave(text, entryValue);
-    case RuleKind::DatePart:
+    if (field.rule == RuleKind::DatePart)
         return datePartLeave(field.element, siblings.dateParts, entryValue);
-    case RuleKind::IncomeAmount:
+    if (field.rule == RuleKind::IncomeAmount)
         return incomeAmountLeave(field.element, siblings.amounts, entryValue);
-    case RuleKind::Rent:
+    if (field.rule == RuleKind::Rent)
         return rentLeave(text);
-    default:
+    const SimpleRule* simple = simpleRuleOf(field.rule);
+    if (!simple || !simple->leave)
         return std::nullopt;
-    }
+    return simple->leave(text, entryValue);
 }
