@@ -231,8 +231,4 @@ bool mayBeCut(const ColumnDef& column, Treatment treatment) {
            column.width > widestCode;
 }
 
-bool isPlaceholderStatus(const QVariant& status) {
-    return status.toString() == u"H";
-}
-
 } // namespace conversion

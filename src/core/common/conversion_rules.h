@@ -85,7 +85,4 @@ QString cutToWidth(const QString& text, int width);
 // an amount would change its meaning.
 bool mayBeCut(const ColumnDef& column, Treatment treatment);
 
-// True for the status of the one placeholder row, which a new database has already.
-bool isPlaceholderStatus(const QVariant& status);
-
 } // namespace conversion

@@ -14,11 +14,6 @@ QString workPathFor(const QString& finalPath) {
 
 } // namespace
 
-EngineError fileError(const QString& path, const QString& reason) {
-    return EngineError(engine::PathFileAccess,
-                       QObject::tr("The file '%1' cannot be written: %2").arg(path, reason));
-}
-
 void removeFile(const QString& path) {
     if (QFileInfo::exists(path) && !QFile::remove(path))
         throw fileError(path, QObject::tr("an earlier copy cannot be deleted."));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/common/engine_error.h"
+#include "core/common/engine_errors.h"
 
 #include <QString>
 #include <functional>
@@ -17,6 +17,3 @@ void writeThenRename(const QString& finalPath,
 
 // Deletes a file if it is there; an error when it stays.
 void removeFile(const QString& path);
-
-// The error for a file that cannot be created, written or renamed.
-EngineError fileError(const QString& path, const QString& reason);

@@ -3,6 +3,7 @@
 #include "core/common/engine_error.h"
 #include "core/import/csv.h"
 #include "core/records/editor_fields.h"
+#include "core/records/record_types.h"
 
 #include <algorithm>
 
@@ -131,7 +132,8 @@ RowValues rowFromFields(const QStringList& fields, const ImportColumns& columns)
             text = enteredText(field, text, siblings);
     }
     const QString status = texts[QStringLiteral("Status")].trimmed().toUpper();
-    texts[QStringLiteral("Status")] = status.isEmpty() ? QStringLiteral("O") : status;
+    texts[QStringLiteral("Status")] =
+        status.isEmpty() ? recordtype::code(recordtype::original) : status;
     RowValues row(static_cast<qsizetype>(all.size()));
     for (std::size_t i = 0; i < all.size(); ++i)
         if (!isIgnored(all[i].name))

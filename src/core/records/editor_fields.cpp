@@ -1,121 +1,181 @@
 #include "core/records/editor_fields.h"
 
+#include "core/common/columns.h"
+
 namespace {
 
-constexpr EditorField fields[]{
-    {"tStatus", -1, "Status", 1, 0, RuleKind::Hidden, "Record Type"},
-    {"tID", -1, "ID", 0, 0, RuleKind::Hidden, "Record identifier"},
-    {"tSheetNo", -1, "SheetNo", 6, 1, RuleKind::SheetNumber, "Sheet Number"},
-    {"tPage1", 0, "Surname", 20, 1, RuleKind::Surname, "Surname"},
-    {"tPage1", 1, "FirstName", 55, 1, RuleKind::OtherNames, "Other Names in Full"},
-    {"tHKID", 0, "HKID", 8, 1, RuleKind::IdentityNumber, "H.K. Identity Card Number"},
-    {"tChkDigit", 0, "ChkDigit", 1, 1, RuleKind::CheckCharacter,
+// Each field as the editor shows it; how many characters it takes comes from its column.
+struct FieldEntry {
+    const char* control;
+    int element;
+    const char* column;
+    int page;
+    RuleKind rule;
+    const char* accessibleName;
+};
+
+constexpr FieldEntry entries[]{
+    {"tStatus", -1, "Status", 0, RuleKind::Hidden, "Record Type"},
+    {"tID", -1, "ID", 0, RuleKind::Hidden, "Record identifier"},
+    {"tSheetNo", -1, "SheetNo", 1, RuleKind::SheetNumber, "Sheet Number"},
+    {"tPage1", 0, "Surname", 1, RuleKind::Surname, "Surname"},
+    {"tPage1", 1, "FirstName", 1, RuleKind::OtherNames, "Other Names in Full"},
+    {"tHKID", 0, "HKID", 1, RuleKind::IdentityNumber, "H.K. Identity Card Number"},
+    {"tChkDigit", 0, "ChkDigit", 1, RuleKind::CheckCharacter,
      "H.K. Identity Card Number, check character"},
-    {"tChineseName", -1, "ChineseName", 50, 1, RuleKind::ChineseName, "Full Name in Chinese"},
-    {"tSex", -1, "Sex", 1, 1, RuleKind::Sex, "Sex (M or F)"},
-    {"tPage1", 2, "Passport", 40, 1, RuleKind::FreeText,
+    {"tChineseName", -1, "ChineseName", 1, RuleKind::ChineseName, "Full Name in Chinese"},
+    {"tSex", -1, "Sex", 1, RuleKind::Sex, "Sex (M or F)"},
+    {"tPage1", 2, "Passport", 1, RuleKind::FreeText,
      "Passport No. & Country of Issue (if Employee has no H.K. Identity Card)"},
-    {"tMStatus", -1, "MStatus", 1, 1, RuleKind::MaritalStatus,
+    {"tMStatus", -1, "MStatus", 1, RuleKind::MaritalStatus,
      "Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"},
-    {"tPage1", 3, "SpouseName", 50, 1, RuleKind::FreeText, "If married, full name of spouse"},
-    {"tHKID", 1, "SpouseHKID", 8, 1, RuleKind::IdentityNumber,
-     "Spouse's H.K. Identity Card Number"},
-    {"tChkDigit", 1, "SpouseChkDigit", 1, 1, RuleKind::CheckCharacter,
+    {"tPage1", 3, "SpouseName", 1, RuleKind::FreeText, "If married, full name of spouse"},
+    {"tHKID", 1, "SpouseHKID", 1, RuleKind::IdentityNumber, "Spouse's H.K. Identity Card Number"},
+    {"tChkDigit", 1, "SpouseChkDigit", 1, RuleKind::CheckCharacter,
      "Spouse's H.K. Identity Card Number, check character"},
-    {"tPage1", 4, "SpousePassport", 40, 1, RuleKind::FreeText,
+    {"tPage1", 4, "SpousePassport", 1, RuleKind::FreeText,
      "Passport Number & Country of Issue, spouse"},
-    {"tPage1", 5, "RAddress1", 45, 1, RuleKind::FreeText,
+    {"tPage1", 5, "RAddress1", 1, RuleKind::FreeText,
      "Residential Address (HK,KLN, NT not required), line 1"},
-    {"tPage1", 6, "RAddress2", 45, 1, RuleKind::FreeText,
+    {"tPage1", 6, "RAddress2", 1, RuleKind::FreeText,
      "Residential Address (HK,KLN, NT not required), line 2"},
-    {"tAreaCode", -1, "RAreaCode", 1, 1, RuleKind::AreaCode,
+    {"tAreaCode", -1, "RAreaCode", 1, RuleKind::AreaCode,
      "Area Code (H=HK, K=KLN, N-NT F-Foreign)"},
-    {"tPage1", 7, "CAddress", 60, 1, RuleKind::FreeText, "Correspondence Address"},
-    {"tPage1", 8, "Capacity", 40, 1, RuleKind::FreeText, "Capacity in which employed"},
-    {"tPage1", 9, "PEmployer", 30, 1, RuleKind::FreeText,
+    {"tPage1", 7, "CAddress", 1, RuleKind::FreeText, "Correspondence Address"},
+    {"tPage1", 8, "Capacity", 1, RuleKind::FreeText, "Capacity in which employed"},
+    {"tPage1", 9, "PEmployer", 1, RuleKind::FreeText,
      "If part time, the name of his/her principal employer"},
-    {"tddmmyy", 0, "EDay1", 2, 2, RuleKind::DatePart, "Period of employment from, day"},
-    {"tddmmyy", 1, "EMonth1", 2, 2, RuleKind::DatePart, "Period of employment from, month"},
-    {"tddmmyy", 2, "EYear1", 4, 2, RuleKind::DatePart, "Period of employment from, year"},
-    {"tddmmyy", 3, "EDay2", 2, 2, RuleKind::DatePart, "Period of employment to, day"},
-    {"tddmmyy", 4, "EMonth2", 2, 2, RuleKind::DatePart, "Period of employment to, month"},
-    {"tddmmyy", 5, "EYear2", 4, 2, RuleKind::DatePart, "Period of employment to, year"},
-    {"tIncome", 0, "aIncome", 11, 2, RuleKind::IncomeAmount, "a. Salary/Wages, amount"},
-    {"tPeriod", 0, "aPeriod", 19, 2, RuleKind::IncomePeriod, "a. Salary/Wages, period"},
-    {"tIncome", 1, "bIncome", 11, 2, RuleKind::IncomeAmount, "b. Leave Pay, amount"},
-    {"tPeriod", 1, "bPeriod", 19, 2, RuleKind::IncomePeriod, "b. Leave Pay, period"},
-    {"tIncome", 2, "cIncome", 11, 2, RuleKind::IncomeAmount, "c. Director's Fee, amount"},
-    {"tPeriod", 2, "cPeriod", 19, 2, RuleKind::IncomePeriod, "c. Director's Fee, period"},
-    {"tIncome", 3, "dIncome", 11, 2, RuleKind::IncomeAmount, "d. Commission/Fees, amount"},
-    {"tPeriod", 3, "dPeriod", 19, 2, RuleKind::IncomePeriod, "d. Commission/Fees, period"},
-    {"tIncome", 4, "eIncome", 11, 2, RuleKind::IncomeAmount, "e. Bonus, amount"},
-    {"tPeriod", 4, "ePeriod", 19, 2, RuleKind::IncomePeriod, "e. Bonus, period"},
-    {"tIncome", 5, "fIncome", 11, 2, RuleKind::IncomeAmount,
+    {"tddmmyy", 0, "EDay1", 2, RuleKind::DatePart, "Period of employment from, day"},
+    {"tddmmyy", 1, "EMonth1", 2, RuleKind::DatePart, "Period of employment from, month"},
+    {"tddmmyy", 2, "EYear1", 2, RuleKind::DatePart, "Period of employment from, year"},
+    {"tddmmyy", 3, "EDay2", 2, RuleKind::DatePart, "Period of employment to, day"},
+    {"tddmmyy", 4, "EMonth2", 2, RuleKind::DatePart, "Period of employment to, month"},
+    {"tddmmyy", 5, "EYear2", 2, RuleKind::DatePart, "Period of employment to, year"},
+    {"tIncome", 0, "aIncome", 2, RuleKind::IncomeAmount, "a. Salary/Wages, amount"},
+    {"tPeriod", 0, "aPeriod", 2, RuleKind::IncomePeriod, "a. Salary/Wages, period"},
+    {"tIncome", 1, "bIncome", 2, RuleKind::IncomeAmount, "b. Leave Pay, amount"},
+    {"tPeriod", 1, "bPeriod", 2, RuleKind::IncomePeriod, "b. Leave Pay, period"},
+    {"tIncome", 2, "cIncome", 2, RuleKind::IncomeAmount, "c. Director's Fee, amount"},
+    {"tPeriod", 2, "cPeriod", 2, RuleKind::IncomePeriod, "c. Director's Fee, period"},
+    {"tIncome", 3, "dIncome", 2, RuleKind::IncomeAmount, "d. Commission/Fees, amount"},
+    {"tPeriod", 3, "dPeriod", 2, RuleKind::IncomePeriod, "d. Commission/Fees, period"},
+    {"tIncome", 4, "eIncome", 2, RuleKind::IncomeAmount, "e. Bonus, amount"},
+    {"tPeriod", 4, "ePeriod", 2, RuleKind::IncomePeriod, "e. Bonus, period"},
+    {"tIncome", 5, "fIncome", 2, RuleKind::IncomeAmount,
      "f. Back pay, Terminal Awards, and Gratuities, etc., amount"},
-    {"tPeriod", 5, "fPeriod", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 5, "fPeriod", 2, RuleKind::IncomePeriod,
      "f. Back pay, Terminal Awards, and Gratuities, etc., period"},
-    {"tIncome", 6, "gIncome", 11, 2, RuleKind::IncomeAmount,
+    {"tIncome", 6, "gIncome", 2, RuleKind::IncomeAmount,
      "g. Certain Payments from Retirement Schemes, amount"},
-    {"tPeriod", 6, "gPeriod", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 6, "gPeriod", 2, RuleKind::IncomePeriod,
      "g. Certain Payments from Retirement Schemes, period"},
-    {"tIncome", 7, "hIncome", 11, 2, RuleKind::IncomeAmount,
+    {"tIncome", 7, "hIncome", 2, RuleKind::IncomeAmount,
      "h. Salaries Tax paid by Employer, amount"},
-    {"tPeriod", 7, "hPeriod", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 7, "hPeriod", 2, RuleKind::IncomePeriod,
      "h. Salaries Tax paid by Employer, period"},
-    {"tIncome", 8, "iIncome", 11, 2, RuleKind::IncomeAmount, "i. Education Benefits, amount"},
-    {"tPeriod", 8, "iPeriod", 19, 2, RuleKind::IncomePeriod, "i. Education Benefits, period"},
-    {"tIncome", 9, "jIncome", 11, 2, RuleKind::IncomeAmount,
+    {"tIncome", 8, "iIncome", 2, RuleKind::IncomeAmount, "i. Education Benefits, amount"},
+    {"tPeriod", 8, "iPeriod", 2, RuleKind::IncomePeriod, "i. Education Benefits, period"},
+    {"tIncome", 9, "jIncome", 2, RuleKind::IncomeAmount,
      "j. Gain realized under share option scheme, amount"},
-    {"tPeriod", 10, "jPeriod", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 10, "jPeriod", 2, RuleKind::IncomePeriod,
      "j. Gain realized under share option scheme, period"},
-    {"tIncome", 10, "kIncome1", 11, 2, RuleKind::IncomeAmount,
+    {"tIncome", 10, "kIncome1", 2, RuleKind::IncomeAmount,
      "k. Any other rewards, allowances or perquisites, amount 1"},
-    {"tPeriod", 11, "kPeriod1", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 11, "kPeriod1", 2, RuleKind::IncomePeriod,
      "k. Any other rewards, allowances or perquisites, period 1"},
-    {"tNature", 0, "kNature1", 35, 2, RuleKind::IncomeNature,
+    {"tNature", 0, "kNature1", 2, RuleKind::IncomeNature,
      "k. Any other rewards, allowances or perquisites, nature 1"},
-    {"tIncome", 11, "kIncome2", 11, 2, RuleKind::IncomeAmount,
+    {"tIncome", 11, "kIncome2", 2, RuleKind::IncomeAmount,
      "k. Any other rewards, allowances or perquisites, amount 2"},
-    {"tPeriod", 12, "kPeriod2", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 12, "kPeriod2", 2, RuleKind::IncomePeriod,
      "k. Any other rewards, allowances or perquisites, period 2"},
-    {"tNature", 1, "kNature2", 35, 2, RuleKind::IncomeNature,
+    {"tNature", 1, "kNature2", 2, RuleKind::IncomeNature,
      "k. Any other rewards, allowances or perquisites, nature 2"},
-    {"tIncome", 12, "kIncome3", 11, 2, RuleKind::IncomeAmount,
+    {"tIncome", 12, "kIncome3", 2, RuleKind::IncomeAmount,
      "k. Any other rewards, allowances or perquisites, amount 3"},
-    {"tPeriod", 13, "kPeriod3", 19, 2, RuleKind::IncomePeriod,
+    {"tPeriod", 13, "kPeriod3", 2, RuleKind::IncomePeriod,
      "k. Any other rewards, allowances or perquisites, period 3"},
-    {"tNature", 2, "kNature3", 35, 2, RuleKind::IncomeNature,
+    {"tNature", 2, "kNature3", 2, RuleKind::IncomeNature,
      "k. Any other rewards, allowances or perquisites, nature 3"},
-    {"tIncome", 13, "lIncome", 11, 2, RuleKind::IncomeAmount, "l. Pensions, amount"},
-    {"tPeriod", 14, "lPeriod", 19, 2, RuleKind::IncomePeriod, "l. Pensions, period"},
-    {"tQFlag", -1, "QFlag", 1, 3, RuleKind::ResidenceIndicator,
+    {"tIncome", 13, "lIncome", 2, RuleKind::IncomeAmount, "l. Pensions, amount"},
+    {"tPeriod", 14, "lPeriod", 2, RuleKind::IncomePeriod, "l. Pensions, period"},
+    {"tQFlag", -1, "QFlag", 3, RuleKind::ResidenceIndicator,
      "Particulars of Place of Residence provided (0=No Place of Residence provided, 1=Place of "
      "Residence provided by Employer)"},
-    {"tPage3", 0, "Q1Address1", 55, 3, RuleKind::FreeText, "Address 1, line 1"},
-    {"tPage3", 1, "Q1Address2", 55, 3, RuleKind::FreeText, "Address 1, line 2"},
-    {"tPage3", 2, "Q1Nature", 19, 3, RuleKind::FreeText, "Address 1, nature"},
-    {"tPage3", 3, "Q1Period", 26, 3, RuleKind::ResidencePeriod, "Address 1, period provided"},
-    {"tRent1", 0, "Q1Rent1", 9, 3, RuleKind::Rent, "Address 1, rent paid to landlord by employer"},
-    {"tRent1", 1, "Q1Rent2", 9, 3, RuleKind::Rent, "Address 1, rent paid to landlord by employee"},
-    {"tRent1", 2, "Q1Rent3", 9, 3, RuleKind::Rent, "Address 1, rent refunded to employee"},
-    {"tRent1", 3, "Q1Rent4", 9, 3, RuleKind::Rent, "Address 1, rent paid to employer by employee"},
-    {"tPage3", 4, "Q2Address1", 55, 3, RuleKind::FreeText, "Address 2, line 1"},
-    {"tPage3", 5, "Q2Address2", 55, 3, RuleKind::FreeText, "Address 2, line 2"},
-    {"tPage3", 6, "Q2Nature", 19, 3, RuleKind::FreeText, "Address 2, nature"},
-    {"tPage3", 7, "Q2Period", 26, 3, RuleKind::ResidencePeriod, "Address 2, period provided"},
-    {"tRent1", 4, "Q2Rent1", 9, 3, RuleKind::Rent, "Address 2, rent paid to landlord by employer"},
-    {"tRent1", 5, "Q2Rent2", 9, 3, RuleKind::Rent, "Address 2, rent paid to landlord by employee"},
-    {"tRent1", 6, "Q2Rent3", 9, 3, RuleKind::Rent, "Address 2, rent refunded to employee"},
-    {"tRent1", 7, "Q2Rent4", 9, 3, RuleKind::Rent, "Address 2, rent paid to employer by employee"},
-    {"tOSeaFlag", -1, "OSeaFlag", 1, 4, RuleKind::OverseasIndicator,
+    {"tPage3", 0, "Q1Address1", 3, RuleKind::FreeText, "Address 1, line 1"},
+    {"tPage3", 1, "Q1Address2", 3, RuleKind::FreeText, "Address 1, line 2"},
+    {"tPage3", 2, "Q1Nature", 3, RuleKind::FreeText, "Address 1, nature"},
+    {"tPage3", 3, "Q1Period", 3, RuleKind::ResidencePeriod, "Address 1, period provided"},
+    {"tRent1", 0, "Q1Rent1", 3, RuleKind::Rent, "Address 1, rent paid to landlord by employer"},
+    {"tRent1", 1, "Q1Rent2", 3, RuleKind::Rent, "Address 1, rent paid to landlord by employee"},
+    {"tRent1", 2, "Q1Rent3", 3, RuleKind::Rent, "Address 1, rent refunded to employee"},
+    {"tRent1", 3, "Q1Rent4", 3, RuleKind::Rent, "Address 1, rent paid to employer by employee"},
+    {"tPage3", 4, "Q2Address1", 3, RuleKind::FreeText, "Address 2, line 1"},
+    {"tPage3", 5, "Q2Address2", 3, RuleKind::FreeText, "Address 2, line 2"},
+    {"tPage3", 6, "Q2Nature", 3, RuleKind::FreeText, "Address 2, nature"},
+    {"tPage3", 7, "Q2Period", 3, RuleKind::ResidencePeriod, "Address 2, period provided"},
+    {"tRent1", 4, "Q2Rent1", 3, RuleKind::Rent, "Address 2, rent paid to landlord by employer"},
+    {"tRent1", 5, "Q2Rent2", 3, RuleKind::Rent, "Address 2, rent paid to landlord by employee"},
+    {"tRent1", 6, "Q2Rent3", 3, RuleKind::Rent, "Address 2, rent refunded to employee"},
+    {"tRent1", 7, "Q2Rent4", 3, RuleKind::Rent, "Address 2, rent paid to employer by employee"},
+    {"tOSeaFlag", -1, "OSeaFlag", 4, RuleKind::OverseasIndicator,
      "Whether the employee was wholly or partly paid by an overseas company either in Hong Kong or "
      "overseas (0=NO, 1=YES)"},
-    {"tPage4", 0, "OSeaAmount", 20, 4, RuleKind::FreeText, "Overseas company, amount (if known)"},
-    {"tPage4", 1, "OSeaName", 60, 4, RuleKind::FreeText, "Name of overseas company"},
-    {"tPage4", 2, "OSeaAddress", 60, 4, RuleKind::FreeText, "Overseas company, address"},
-    {"tPage4", 3, "FileNo", 13, 4, RuleKind::FileNumber, "Employee's Tax File Number in XWD"},
-    {"tPage4", 4, "Remark", 60, 4, RuleKind::FreeText, "Remarks"},
+    {"tPage4", 0, "OSeaAmount", 4, RuleKind::FreeText, "Overseas company, amount (if known)"},
+    {"tPage4", 1, "OSeaName", 4, RuleKind::FreeText, "Name of overseas company"},
+    {"tPage4", 2, "OSeaAddress", 4, RuleKind::FreeText, "Overseas company, address"},
+    {"tPage4", 3, "FileNo", 4, RuleKind::FileNumber, "Employee's Tax File Number in XWD"},
+    {"tPage4", 4, "Remark", 4, RuleKind::FreeText, "Remarks"},
 };
+
+// A field takes as many characters as its column holds bytes; the indicators are one-digit byte
+// columns, and the record identifier is set by the program only.
+int limitOf(const char* name) {
+    const ColumnDef& def = column(employeeColumns(), QLatin1String(name));
+    if (def.type == ColumnType::Text)
+        return def.width;
+    return def.type == ColumnType::Byte ? 1 : 0;
+}
+
+std::vector<EditorField> makeFields() {
+    std::vector<EditorField> made;
+    made.reserve(std::size(entries));
+    for (const FieldEntry& entry : entries)
+        made.push_back({entry.control, entry.element, entry.column, limitOf(entry.column),
+                        entry.page, entry.rule, entry.accessibleName});
+    return made;
+}
+
+// The rules whose key filter looks at the key alone and whose leave check (if any) at the text and
+// the value it had on entry; the others need more of the field and are chosen in place.
+struct SimpleRule {
+    RuleKind kind;
+    fieldrules::KeyVerdict (*key)(char32_t key);
+    fieldrules::LeaveVerdict (*leave)(const QString& text, const QString& entryValue);
+};
+
+constexpr SimpleRule simpleRules[]{
+    {RuleKind::SheetNumber, fieldrules::sheetNumberKey, nullptr},
+    {RuleKind::Surname, fieldrules::surnameKey, fieldrules::surnameLeave},
+    {RuleKind::OtherNames, fieldrules::otherNamesKey, nullptr},
+    {RuleKind::Sex, fieldrules::sexKey, fieldrules::sexLeave},
+    {RuleKind::AreaCode, fieldrules::areaCodeKey, fieldrules::areaCodeLeave},
+    {RuleKind::MaritalStatus, fieldrules::maritalStatusKey, fieldrules::maritalStatusLeave},
+    {RuleKind::IdentityNumber, fieldrules::identityNumberKey, fieldrules::identityNumberLeave},
+    {RuleKind::CheckCharacter, fieldrules::checkCharacterKey, nullptr},
+    {RuleKind::ResidenceIndicator, fieldrules::indicatorKey, fieldrules::residenceIndicatorLeave},
+    {RuleKind::OverseasIndicator, fieldrules::indicatorKey, fieldrules::overseasIndicatorLeave},
+    {RuleKind::ResidencePeriod, fieldrules::periodKey, nullptr},
+    {RuleKind::IncomePeriod, fieldrules::periodKey, nullptr},
+    {RuleKind::FileNumber, fieldrules::fileNumberKey, nullptr},
+};
+
+const SimpleRule* simpleRuleOf(RuleKind kind) {
+    for (const SimpleRule& rule : simpleRules)
+        if (rule.kind == kind)
+            return &rule;
+    return nullptr;
+}
 
 bool is(const EditorField& field, const char* control, int element) {
     return qstrcmp(field.control, control) == 0 && field.element == element;
@@ -124,18 +184,19 @@ bool is(const EditorField& field, const char* control, int element) {
 } // namespace
 
 std::span<const EditorField> editorFields() {
+    static const std::vector<EditorField> fields = makeFields();
     return fields;
 }
 
 const EditorField* findField(const QString& control, int element) {
-    for (const EditorField& field : fields)
+    for (const EditorField& field : editorFields())
         if (control == QLatin1String(field.control) && field.element == element)
             return &field;
     return nullptr;
 }
 
 const EditorField* fieldForColumn(const QString& column) {
-    for (const EditorField& field : fields)
+    for (const EditorField& field : editorFields())
         if (column.compare(QLatin1String(field.column), Qt::CaseInsensitive) == 0)
             return &field;
     return nullptr;
@@ -144,7 +205,7 @@ const EditorField* fieldForColumn(const QString& column) {
 std::vector<const EditorField*> dependentFields(RuleKind indicator) {
     std::vector<const EditorField*> dependents;
     auto add = [&](const char* control, int element) {
-        for (const EditorField& field : fields)
+        for (const EditorField& field : editorFields())
             if (is(field, control, element))
                 dependents.push_back(&field);
     };
@@ -190,45 +251,21 @@ fieldrules::KeyVerdict filterKey(const EditorField& field, char32_t key, const Q
                                  const QString& entryValue) {
     using namespace fieldrules;
     switch (field.rule) {
-    case RuleKind::SheetNumber:
-        return sheetNumberKey(key);
-    case RuleKind::Surname:
-        return surnameKey(key);
-    case RuleKind::OtherNames:
-        return otherNamesKey(key);
     case RuleKind::ChineseName:
         return chineseNameKey(key, textBefore, field.limit);
-    case RuleKind::Sex:
-        return sexKey(key);
-    case RuleKind::AreaCode:
-        return areaCodeKey(key);
-    case RuleKind::MaritalStatus:
-        return maritalStatusKey(key);
     case RuleKind::FreeText:
         return freeTextKey(key, textBefore, field.limit);
-    case RuleKind::IdentityNumber:
-        return identityNumberKey(key);
-    case RuleKind::CheckCharacter:
-        return checkCharacterKey(key);
-    case RuleKind::ResidenceIndicator:
-    case RuleKind::OverseasIndicator:
-        return indicatorKey(key);
-    case RuleKind::ResidencePeriod:
-    case RuleKind::IncomePeriod:
-        return periodKey(key);
-    case RuleKind::FileNumber:
-        return fileNumberKey(key);
     case RuleKind::DatePart:
         return datePartKey(key, field.element, textBefore, entryValue);
     case RuleKind::IncomeAmount:
         return incomeAmountKey(key, textBefore);
     case RuleKind::Rent:
         return rentKey(key, textBefore);
-    case RuleKind::Hidden:
-    case RuleKind::IncomeNature:
+    default:
         break;
     }
-    return anyStorableKey(key);
+    const SimpleRule* simple = simpleRuleOf(field.rule);
+    return simple ? simple->key(key) : anyStorableKey(key);
 }
 
 fieldrules::ChangeVerdict applyChange(const EditorField& field, const QString& newText,
@@ -258,28 +295,14 @@ std::optional<fieldrules::LeaveVerdict> leaveCheck(const EditorField& field, con
                                                    const QString& entryValue,
                                                    const SiblingTexts& siblings) {
     using namespace fieldrules;
-    switch (field.rule) {
-    case RuleKind::Surname:
-        return surnameLeave(text, entryValue);
-    case RuleKind::Sex:
-        return sexLeave(text, entryValue);
-    case RuleKind::AreaCode:
-        return areaCodeLeave(text, entryValue);
-    case RuleKind::MaritalStatus:
-        return maritalStatusLeave(text, entryValue);
-    case RuleKind::ResidenceIndicator:
-        return residenceIndicatorLeave(text, entryValue);
-    case RuleKind::OverseasIndicator:
-        return overseasIndicatorLeave(text, entryValue);
-    case RuleKind::IdentityNumber:
-        return identityNumberLeave(text, entryValue);
-    case RuleKind::DatePart:
+    if (field.rule == RuleKind::DatePart)
         return datePartLeave(field.element, siblings.dateParts, entryValue);
-    case RuleKind::IncomeAmount:
+    if (field.rule == RuleKind::IncomeAmount)
         return incomeAmountLeave(field.element, siblings.amounts, entryValue);
-    case RuleKind::Rent:
+    if (field.rule == RuleKind::Rent)
         return rentLeave(text);
-    default:
+    const SimpleRule* simple = simpleRuleOf(field.rule);
+    if (!simple || !simple->leave)
         return std::nullopt;
-    }
+    return simple->leave(text, entryValue);
 }

@@ -3,6 +3,7 @@
 #include "core/common/amounts.h"
 #include "core/common/codepage.h"
 #include "core/common/dates.h"
+#include "core/records/field_verdicts.h"
 #include "core/records/identity_number.h"
 
 #include <qnamespace.h>
@@ -11,23 +12,13 @@
 namespace fieldrules {
 namespace {
 
+using namespace verdicts;
+
 const QString periodMessage =
     QStringLiteral("Only Alphanumeric, ' / ', ' - ' and ' . ' can be entered.");
 const QString fileNumberMessage =
     QStringLiteral("Only Alphanumeric, ' / ' and ' - ' can be entered.");
-const QString notNumericMessage = QStringLiteral("Value must be numeric. Please enter again.");
 const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
-const QString tooLargeMessage = QStringLiteral("Value too large!");
-
-constexpr qint64 largestRent = 9'999'999;
-
-bool isLetter(char32_t key) {
-    return (key >= U'a' && key <= U'z') || (key >= U'A' && key <= U'Z');
-}
-
-bool isDigit(char32_t key) {
-    return key >= U'0' && key <= U'9';
-}
 
 bool isAlphanumeric(char32_t key) {
     return isLetter(key) || isDigit(key);
@@ -42,61 +33,8 @@ bool isStorable(char32_t key) {
     return codepage::canEncode(QString::fromUcs4(&key, 1));
 }
 
-KeyVerdict accepted() {
-    return {};
-}
-
-KeyVerdict refused() {
-    KeyVerdict verdict;
-    verdict.accept = false;
-    verdict.beep = true;
-    return verdict;
-}
-
-KeyVerdict refusedWith(const QString& message) {
-    KeyVerdict verdict;
-    verdict.accept = false;
-    verdict.message = message;
-    return verdict;
-}
-
-KeyVerdict acceptIf(bool ok) {
-    return ok ? accepted() : refused();
-}
-
-// Digits and commas up to a number of digits already typed; everything else beeps.
-KeyVerdict amountKey(char32_t key, const QString& textBefore, int mostDigitsBefore) {
-    if (key == backspace)
-        return accepted();
-    if (isDigit(key) || key == U',')
-        return acceptIf(lenWithoutCommas(textBefore) <= mostDigitsBefore);
-    return refused();
-}
-
 bool isDayOrMonth(int element) {
     return element != 2 && element != 5;
-}
-
-LeaveVerdict passed(const QString& text, const QString& normalised) {
-    LeaveVerdict verdict;
-    verdict.newText = normalised;
-    verdict.textChanged = normalised != text;
-    return verdict;
-}
-
-LeaveVerdict failed(const QString& text, const QString& message, int page,
-                    LeaveVerdict::Restore restore, const QString& finalText) {
-    LeaveVerdict verdict = passed(text, finalText);
-    verdict.ok = false;
-    verdict.message = message;
-    verdict.page = page;
-    verdict.restore = restore;
-    return verdict;
-}
-
-LeaveVerdict restoringEntryValue(const QString& text, const QString& message, int page,
-                                 const QString& entryValue) {
-    return failed(text, message, page, LeaveVerdict::Restore::EntryValue, entryValue);
 }
 
 // The indicators of pages 3 and 4: empty passes untouched, "0" clears and disables what the
@@ -218,19 +156,6 @@ KeyVerdict datePartKey(char32_t key, int element, const QString& textBefore,
     return verdict;
 }
 
-KeyVerdict incomeAmountKey(char32_t key, const QString& textBefore) {
-    if (key == U'.') {
-        KeyVerdict verdict = refusedWith(QStringLiteral("Cents should be excluded!"));
-        verdict.clearField = true;
-        return verdict;
-    }
-    return amountKey(key, textBefore, 8);
-}
-
-KeyVerdict rentKey(char32_t key, const QString& textBefore) {
-    return amountKey(key, textBefore, 6);
-}
-
 KeyVerdict anyStorableKey(char32_t key) {
     return acceptIf(key == backspace || isStorable(key));
 }
@@ -349,52 +274,6 @@ LeaveVerdict datePartLeave(int element, const std::array<QString, 6>& parts,
     if (isCompleteButNoDate(now[0], now[1], now[2]) || isCompleteButNoDate(now[3], now[4], now[5]))
         return failed(text, invalidDateMessage, 2, LeaveVerdict::Restore::Clear, QString());
     return passed(text, now[static_cast<std::size_t>(element)]);
-}
-
-LeaveVerdict incomeAmountLeave(int element, const QStringList& amounts, const QString& entryValue) {
-    const QString& text = amounts.at(element);
-    // Pasted text goes around the key filter; it must not reach the total or the record.
-    if (!amountValue(text))
-        return restoringEntryValue(text, notNumericMessage, 2, formatAmount(entryValue));
-    if (sumOfAmounts(amounts) > largestTotal)
-        return restoringEntryValue(text, tooLargeMessage, 2, formatAmount(entryValue));
-    return passed(text, formatAmount(text));
-}
-
-LeaveVerdict rentLeave(const QString& text) {
-    // Only pasted text can be no amount or longer than seven digits; formatting such a rent
-    // would not fit the field.
-    const std::optional<qint64> rent = amountValue(text);
-    if (!rent)
-        return failed(text, notNumericMessage, 3, LeaveVerdict::Restore::Clear, QString());
-    if (*rent > largestRent)
-        return failed(text, tooLargeMessage, 3, LeaveVerdict::Restore::Clear, QString());
-    return passed(text, formatAmount(text));
-}
-
-std::optional<qint64> amountValue(const QString& text) {
-    QString digits = text.trimmed();
-    digits.remove(u',');
-    for (QChar c : digits)
-        if (!isDigit(c.unicode()))
-            return std::nullopt;
-    while (digits.startsWith(u'0'))
-        digits.remove(0, 1);
-    // Fifteen digits keep any sum of amounts far inside 64 bits.
-    if (digits.size() > 15)
-        return std::nullopt;
-    return digits.toLongLong();
-}
-
-qint64 sumOfAmounts(const QStringList& amounts) {
-    qint64 sum = 0;
-    for (const QString& amount : amounts)
-        sum += amountValue(amount).value_or(0);
-    return sum;
-}
-
-QString totalText(qint64 total) {
-    return groupDigits(total);
 }
 
 int pageForKey(int page, int key) {

@@ -1,5 +1,7 @@
 #include "core/records/income_lines.h"
 
+#include "core/common/amounts.h"
+
 #include <array>
 #include <cstring>
 
@@ -39,4 +41,25 @@ std::span<const IncomeLine> incomeLines() {
 
 int otherRewardOf(const IncomeLine& line) {
     return line.nature ? line.nature[std::strlen(line.nature) - 1] - '1' : -1;
+}
+
+Columns incomeColumns() {
+    const Columns employee = employeeColumns();
+    return employee.subspan(static_cast<std::size_t>(columnIndex(employee, "aIncome")),
+                            lines.size());
+}
+
+QList<QVariant> incomeAmountsOf(const QList<QVariant>& employee) {
+    QList<QVariant> amounts;
+    amounts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const IncomeLine& line : lines)
+        amounts << employee.value(columnIndex(employeeColumns(), QLatin1String(line.amount)));
+    return amounts;
+}
+
+qint64 incomeTotal(const QList<QVariant>& amounts) {
+    qint64 total = 0;
+    for (const QVariant& amount : amounts)
+        total += amountToLong(amount);
+    return total;
 }

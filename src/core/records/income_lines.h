@@ -1,5 +1,10 @@
 #pragma once
 
+#include "core/common/columns.h"
+
+#include <QList>
+#include <QVariant>
+
 #include <span>
 
 // The fourteen income lines of a record, a to l, in the order of their columns: what page 2 of
@@ -18,3 +23,14 @@ std::span<const IncomeLine> incomeLines();
 
 // The position of an other reward among the three (0 to 2), or -1 for every other line.
 int otherRewardOf(const IncomeLine& line);
+
+// The columns of the fourteen amounts, aIncome to lIncome, which lie side by side in the employee
+// table in the order of the lines.
+Columns incomeColumns();
+
+// The fourteen amounts of an employee row (one value per column in the column table's order).
+QList<QVariant> incomeAmountsOf(const QList<QVariant>& employee);
+
+// The sum of a record's income amounts, counted in 64 bits; a missing or empty amount counts 0.
+// An amount that is not a whole number raises the EngineError of amountToLong.
+qint64 incomeTotal(const QList<QVariant>& amounts);

@@ -1,6 +1,7 @@
 #include "core/records/page_checks.h"
 
 #include "core/common/dates.h"
+#include "core/records/record_types.h"
 
 #include <span>
 #include <unordered_map>
@@ -156,7 +157,8 @@ FieldTexts upperCasedNames(const FieldTexts& fields) {
 std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
     const QString status = field(fields, "Status");
     // Originals are numbered by the sort; the other types carry the number the user typed.
-    if ((status == u'S' || status == u'R') && blank(fields, "SheetNo"))
+    if ((status == recordtype::supplementary || status == recordtype::replacement) &&
+        blank(fields, "SheetNo"))
         return failure(1, QStringLiteral("Please enter sheet number."), "SheetNo");
     return firstMissing(fields, 1, page1Required);
 }

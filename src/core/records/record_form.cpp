@@ -2,13 +2,16 @@
 
 #include "core/common/amounts.h"
 #include "core/common/columns.h"
+#include "core/common/engine_error.h"
 #include "core/employer/employer_rules.h"
 #include "core/records/income_lines.h"
 #include "core/reports/page_builder.h"
+#include "core/reports/printed_texts.h"
 
 #include <array>
-#include <stdexcept>
+#include <optional>
 
+using namespace printedtext;
 using report::Align;
 using report::Cell;
 
@@ -45,16 +48,10 @@ private:
     Columns m_columns;
 };
 
-QString separated(const QString& text) {
-    return text.size() == 8 ? dateText(text.left(2), text.mid(2, 2), text.mid(4)) : text;
-}
-
 void employerHeading(report::PageBuilder& page, const Values& employer, const Values& record) {
     page.line(QStringLiteral("XW73D  Return of Remuneration and Pensions"), 7.0, 14.0, true,
               Align::Centre);
-    const QString year = returnYearText(employer("ReturnYear"));
-    page.line(year.isEmpty() ? QString() : QStringLiteral("For the year from ") + year, 5.0, 10.0,
-              false, Align::Centre);
+    page.line(yearHeading(employer("ReturnYear")), 5.0, 10.0, false, Align::Centre);
     const QString fileNumber = wholeFileNumber(employer("Session"), employer("BRN"));
     const std::array<Cell, 4> cells{{
         {106, QStringLiteral("Name of employer"), employer("Name")},
@@ -112,6 +109,15 @@ void employeeParticulars(report::PageBuilder& page, const Values& v) {
                 7.5);
 }
 
+// The form is printed even when an amount is no number; its total then says so instead.
+std::optional<qint64> printedTotal(const QList<QVariant>& employee) {
+    try {
+        return incomeTotal(incomeAmountsOf(employee));
+    } catch (const EngineError&) {
+        return std::nullopt;
+    }
+}
+
 void incomeTable(report::PageBuilder& page, const QList<QVariant>& row, const Values& v) {
     page.heading(QStringLiteral("2. Income"));
     const std::array<report::TableColumn, 4> columns{{{80}, {34}, {40}, {32, Align::Right}}};
@@ -124,7 +130,7 @@ void incomeTable(report::PageBuilder& page, const QList<QVariant>& row, const Va
                       {QLatin1String(line.formLabel), line.nature ? v(line.nature) : QString(),
                        v(line.period), v.amount(line.amount)},
                       4.6);
-    const std::optional<long long> total = incomeTotal(row);
+    const std::optional<qint64> total = printedTotal(row);
     page.tableRow(columns,
                   {QStringLiteral("Total income"), QString(), QString(),
                    total ? groupDigits(*total) : QStringLiteral("(not a sum)")},
@@ -176,76 +182,13 @@ void signature(report::PageBuilder& page, const Values& employer) {
     page.boxRow(
         std::array<Cell, 3>{{
             {70, QStringLiteral("Designation of the signatory"), employer("Designation")},
-            {40, QStringLiteral("Date of submission"), separated(employer("SubmissionDate"))},
+            {40, QStringLiteral("Date of submission"), wholeDateText(employer("SubmissionDate"))},
             {76, QStringLiteral("Signature"), QString()},
         }},
         12.0);
 }
 
 } // namespace
-
-QString returnYearText(const QString& returnYear) {
-    bool ok = false;
-    const int year = returnYear.toInt(&ok);
-    if (!ok || returnYear.size() != 4)
-        return QString();
-    return QStringLiteral("1 April %1 to 31 March %2").arg(year - 1).arg(year);
-}
-
-QString recordTypeName(const QString& status) {
-    if (status == u"O")
-        return QStringLiteral("Original");
-    if (status == u"R")
-        return QStringLiteral("Replacement");
-    if (status == u"S")
-        return QStringLiteral("Supplementary");
-    return status;
-}
-
-QString identityText(const QString& number, const QString& checkCharacter) {
-    if (number.isEmpty())
-        return QString();
-    return number + u'(' + checkCharacter + u')';
-}
-
-QString maritalStatusText(const QString& code) {
-    if (code == u"1")
-        return QStringLiteral("Single, widowed, divorced or separated");
-    if (code == u"2")
-        return QStringLiteral("Married");
-    return code;
-}
-
-QString areaText(const QString& code) {
-    if (code == u"H")
-        return QStringLiteral("Hong Kong");
-    if (code == u"K")
-        return QStringLiteral("Kowloon");
-    if (code == u"N")
-        return QStringLiteral("New Territories");
-    if (code == u"F")
-        return QStringLiteral("Foreign");
-    return code;
-}
-
-QString dateText(const QString& day, const QString& month, const QString& year) {
-    if (day.isEmpty() && month.isEmpty() && year.isEmpty())
-        return QString();
-    return day + u'/' + month + u'/' + year;
-}
-
-std::optional<long long> incomeTotal(const QList<QVariant>& employee) {
-    long long total = 0;
-    for (const IncomeLine& line : incomeLines()) {
-        const int at = columnIndex(employeeColumns(), QLatin1String(line.amount));
-        try {
-            total += amountToLong(employee.value(at));
-        } catch (const std::exception&) {
-            return std::nullopt;
-        }
-    }
-    return total;
-}
 
 report::Page formPage(const QList<QVariant>& employee, const QList<QVariant>& employer) {
     const Values record(employee, employeeColumns());

@@ -2,6 +2,7 @@
 
 #include "core/employer/employer_rules.h"
 #include "core/records/editor_fields.h"
+#include "core/records/record_types.h"
 
 #include <QSet>
 #include <algorithm>
@@ -158,12 +159,13 @@ bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
 void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                          const QString& returnYear) {
     const QString status = text(fields, "Status");
-    if (status != u"O" && status != u"R" && status != u"S")
+    if (status != recordtype::original && status != recordtype::replacement &&
+        status != recordtype::supplementary)
         problems << problemOf(
             fields, 1, QStringLiteral("Status"),
             QStringLiteral("Unknown record type \"%1\": it must be O, R or S.").arg(status),
             Kind::WholeReturn);
-    else if (status == u"O" && leftOutBySave(fields, returnYear))
+    else if (status == recordtype::original && leftOutBySave(fields, returnYear))
         problems << problemOf(fields, 2, QStringLiteral("EDay1"),
                               QStringLiteral("The save leaves this original record out: its "
                                              "period of employment is not within the return "
@@ -193,7 +195,7 @@ QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& ret
 
 QString originalIdentity(const FieldTexts& fields) {
     const QString number = text(fields, "HKID").trimmed().toUpper();
-    if (text(fields, "Status") != u"O" || number.isEmpty())
+    if (text(fields, "Status") != recordtype::original || number.isEmpty())
         return QString();
     return number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
 }

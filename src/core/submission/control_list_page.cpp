@@ -3,8 +3,9 @@
 #include "core/common/amounts.h"
 #include "core/common/columns.h"
 #include "core/employer/employer_rules.h"
-#include "core/records/record_form.h"
+#include "core/records/income_lines.h"
 #include "core/reports/page_builder.h"
+#include "core/reports/printed_texts.h"
 
 #include <array>
 
@@ -33,9 +34,7 @@ const std::array<TableColumn, 6> lineColumns{{{14, Align::Right},
 
 void employerBox(report::PageBuilder& builder, const Heading& heading) {
     builder.line(QStringLiteral("XW73D  Control List"), 7.0, 14.0, true, Align::Centre);
-    const QString year = xw73dform::returnYearText(heading.returnYear);
-    builder.line(year.isEmpty() ? QString() : QStringLiteral("For the year from ") + year, 5.0,
-                 10.0, false, Align::Centre);
+    builder.line(printedtext::yearHeading(heading.returnYear), 5.0, 10.0, false, Align::Centre);
     builder.boxRow(
         std::array<Cell, 2>{{{136, QStringLiteral("Name of employer"), heading.employerName},
                              {50, QStringLiteral("Employer's file number"), heading.fileNumber}}});
@@ -105,19 +104,17 @@ Heading headingOf(const QList<QVariant>& employer, const LogRecord& log) {
     const Columns columns = employerColumns();
     const QString section = text(employer, columns, "Session");
     const QString number = text(employer, columns, "BRN");
-    const QString date = text(employer, columns, "SubmissionDate");
     return {text(employer, columns, "Name"),
             wholeFileNumber(section, number),
             text(employer, columns, "ReturnYear"),
-            date.size() == 8 ? xw73dform::dateText(date.left(2), date.mid(2, 2), date.mid(4))
-                             : date,
+            printedtext::wholeDateText(text(employer, columns, "SubmissionDate")),
             text(employer, columns, "Designation"),
             log};
 }
 
 QString identityOf(const QString& number, const QString& checkCharacter, const QString& passport) {
     if (!number.trimmed().isEmpty() || passport.trimmed().isEmpty())
-        return xw73dform::identityText(number, checkCharacter);
+        return printedtext::identityText(number, checkCharacter);
     return QStringLiteral("Passport: ") + passport.trimmed();
 }
 
@@ -125,14 +122,13 @@ Line lineOf(const QList<QVariant>& employee, qint64 count) {
     const Columns columns = employeeColumns();
     const QString surname = text(employee, columns, "Surname");
     const QString others = text(employee, columns, "FirstName");
-    const auto first = static_cast<qsizetype>(columnIndex(columns, "aIncome"));
     return {count,
             text(employee, columns, "SheetNo").trimmed(),
             identityOf(text(employee, columns, "HKID"), text(employee, columns, "ChkDigit"),
                        text(employee, columns, "Passport")),
             others.isEmpty() ? surname : surname + QStringLiteral(", ") + others,
             text(employee, columns, "ChineseName"),
-            incomeTotal(employee.mid(first, static_cast<qsizetype>(incomeColumns().size())))};
+            incomeTotal(incomeAmountsOf(employee))};
 }
 
 int pageCountFor(qint64 records) {

@@ -1,7 +1,5 @@
 #include "core/submission/log_record.h"
 
-#include "core/common/amounts.h"
-
 #include <array>
 
 namespace {
@@ -30,18 +28,6 @@ qsizetype folderEnd(const QString& path) {
 
 Columns checksumColumns() {
     return checksum;
-}
-
-Columns incomeColumns() {
-    const Columns employee = employeeColumns();
-    return employee.subspan(static_cast<std::size_t>(columnIndex(employee, "aIncome")), 14);
-}
-
-qint64 incomeTotal(const QList<QVariant>& amounts) {
-    qint64 total = 0;
-    for (const QVariant& value : amounts)
-        total += amountToLong(value);
-    return total;
 }
 
 QList<QVariant> LogRecord::toRow() const {

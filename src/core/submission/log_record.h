@@ -22,12 +22,6 @@ struct SubmissionTotals {
     qint64 income = 0;
 };
 
-// The fourteen income amounts aIncome to lIncome, which lie side by side in the employee table.
-Columns incomeColumns();
-
-// The sum of some of one record's income amounts; a missing or empty amount counts 0.
-qint64 incomeTotal(const QList<QVariant>& amounts);
-
 struct LogRecord {
     QString fileName;
     QString fileSize;

@@ -86,8 +86,6 @@ public:
     bool next();                                          // true while a row is available
     void run();                                           // runs to completion
     void reset();
-    // Ready to run again, keeping the bound values: for a caller that binds every one anew.
-    void rewind();
     int columnCount() const;
     QVariant value(int column) const;
     // For reading many rows quickly: no value, and a text's UTF-8 bytes without a copy (valid

@@ -1,6 +1,7 @@
 #include "store/common/schema.h"
 
 #include "core/common/files.h"
+#include "core/records/record_types.h"
 #include "store/common/rows.h"
 #include "store/records/working_indexes.h"
 
@@ -34,7 +35,8 @@ void createEmployer(Database& db) {
 }
 
 void createEmployee(Database& db) {
-    createWithFirstRow(db, table::employee, employeeColumns(), "Status", QStringLiteral("H"));
+    createWithFirstRow(db, table::employee, employeeColumns(), "Status",
+                       recordtype::code(recordtype::placeholder));
 }
 
 } // namespace

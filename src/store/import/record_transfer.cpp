@@ -1,6 +1,7 @@
 #include "store/import/record_transfer.h"
 
 #include "core/import/csv.h"
+#include "core/records/record_types.h"
 #include "store/records/report_rows.h"
 
 #include <QFile>
@@ -71,8 +72,8 @@ QByteArray readImportFile(const QString& path) {
 }
 
 qint64 nextRecordId(Database& db) {
-    Statement highest =
-        db.prepare(QStringLiteral("select max(ID) from employee where Status <> 'H'"));
+    Statement highest = db.prepare(QStringLiteral("select max(ID) from employee where %1")
+                                       .arg(recordtype::realRecordsCondition()));
     return highest.next() && !highest.isNull(0) ? highest.value(0).toLongLong() + 1 : 1;
 }
 
@@ -81,8 +82,8 @@ qint64 nextRecordId(Database& db) {
 int exportRecords(Database& db, const QString& path) {
     CsvFile file(path);
     Statement records =
-        db.prepare(QStringLiteral("select %1 from employee where Status <> 'H' order by ID, rowid")
-                       .arg(columnList(employeeColumns())));
+        db.prepare(QStringLiteral("select %1 from employee where %2 order by ID, rowid")
+                       .arg(columnList(employeeColumns()), recordtype::realRecordsCondition()));
     const Columns columns = employeeColumns();
     int count = 0;
     QStringList fields;
@@ -106,8 +107,10 @@ void exportTemplate(const QString& path) {
 
 QHash<QString, qint64> originalIdentities(Database& db) {
     QHash<QString, qint64> identities;
+    // The column compares without regard to case, so "o" records count as originals here too.
     Statement originals = db.prepare(
-        QStringLiteral("select HKID, ChkDigit, Status, ID from employee where Status = 'O'"));
+        QStringLiteral("select HKID, ChkDigit, Status, ID from employee where Status = ?"));
+    originals.bind(1, recordtype::code(recordtype::original));
     while (originals.next()) {
         const FieldTexts fields{{QStringLiteral("HKID"), textFromValue(originals.value(0))},
                                 {QStringLiteral("ChkDigit"), textFromValue(originals.value(1))},

@@ -2,6 +2,7 @@
 
 #include "core/common/codepage.h"
 #include "core/common/column_values.h"
+#include "core/records/record_types.h"
 #include "store/common/rows.h"
 #include "store/common/schema.h"
 
@@ -107,8 +108,9 @@ public:
     std::exception_ptr failure;
 
 private:
+    // The new database has its own placeholder row already.
     static bool isPlaceholder(sqlite3_value* status) {
-        return conversion::isPlaceholderStatus(qtValue(status));
+        return recordtype::isPlaceholder(qtValue(status));
     }
 
     bool allPass(sqlite3_value** values) const {

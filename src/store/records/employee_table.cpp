@@ -1,6 +1,7 @@
 #include "store/records/employee_table.h"
 
 #include "core/common/columns.h"
+#include "core/common/engine_errors.h"
 #include "store/common/database.h"
 #include "store/common/rows.h"
 
@@ -24,7 +25,6 @@ void changeReturnYear(Database& db, qint64 employerRowId, const QString& newYear
         .bind(2, employerRowId)
         .run();
     if (db.changes() != 1)
-        throw EngineError(engine::NoCurrentRecord,
-                          QObject::tr("The working database has no employer row."));
+        throw noEmployerRow();
     transaction.commit();
 }

@@ -1,5 +1,6 @@
 #include "store/records/record_set.h"
 
+#include "core/records/record_types.h"
 #include "store/records/report_rows.h"
 
 namespace {
@@ -21,10 +22,12 @@ QString RecordSet::selectionSql(const QString& what) const {
     const QString select = QStringLiteral("select %1 from employee ").arg(what);
     switch (m_source) {
     case RecordSource::ByName:
-        return select + QStringLiteral("where Status <> 'H' order by Surname collate nocase, "
-                                       "FirstName collate nocase, rowid");
+        return select + QStringLiteral("where %1 order by Surname collate nocase, "
+                                       "FirstName collate nocase, rowid")
+                            .arg(recordtype::realRecordsCondition());
     case RecordSource::Placeholder:
-        return select + QStringLiteral("where Status = 'H' order by rowid");
+        return select +
+               QStringLiteral("where %1 order by rowid").arg(recordtype::placeholderCondition());
     case RecordSource::None:
         break;
     }
@@ -102,8 +105,7 @@ void RecordSet::cancelUpdate() {
 
 bool RecordSet::selects(const RowValues& row) const {
     const QVariant status = row[columnIndex(employee(), QStringLiteral("Status"))];
-    // The selections compare Status as the column does, without regard to case.
-    const bool placeholder = status.toString().compare(u"H", Qt::CaseInsensitive) == 0;
+    const bool placeholder = recordtype::isPlaceholder(status);
     if (m_source == RecordSource::ByName)
         return !status.isNull() && !placeholder;
     return m_source == RecordSource::Placeholder && placeholder;
@@ -189,7 +191,8 @@ bool RecordSet::findFirstById(qint64 id) {
 
 bool RecordSet::findFirstByName(const QString& surname, const std::optional<QString>& firstName) {
     Statement matches = m_db.prepare(
-        QStringLiteral("select rowid from employee where Status <> 'H' and Surname = ? and ") +
+        QStringLiteral("select rowid from employee where %1 and Surname = ? and ")
+            .arg(recordtype::realRecordsCondition()) +
         (firstName ? QStringLiteral("FirstName = ?") : QStringLiteral("FirstName is null")));
     matches.bind(1, surname);
     if (firstName)
@@ -200,8 +203,9 @@ bool RecordSet::findFirstByName(const QString& surname, const std::optional<QStr
 // The highest identifier is the first of the identifier index from the top whose row is real.
 // The unary plus keeps the engine from reading the whole name index for the record type.
 std::optional<qint64> RecordSet::highestId() const {
-    Statement read = m_db.prepare(
-        QStringLiteral("select ID from employee where +Status <> 'H' order by ID desc limit 1"));
+    Statement read =
+        m_db.prepare(QStringLiteral("select ID from employee where +%1 order by ID desc limit 1")
+                         .arg(recordtype::realRecordsCondition()));
     if (!read.next())
         return std::nullopt;
     return read.value(0).toLongLong();

@@ -1,5 +1,7 @@
 #include "store/records/report_rows.h"
 
+#include "core/records/record_types.h"
+
 namespace {
 
 QList<qint64> keys(Statement& query) {
@@ -14,14 +16,16 @@ QList<qint64> keys(Statement& query) {
 QList<qint64> originalRecordKeys(Database& db) {
     // Text columns compare without regard to case, so the exact code needs its own collation.
     Statement query =
-        db.prepare(QStringLiteral("select rowid from employee where Status = 'O' collate binary "
+        db.prepare(QStringLiteral("select rowid from employee where Status = ? collate binary "
                                   "order by cast(SheetNo as integer), rowid"));
+    query.bind(1, recordtype::code(recordtype::original));
     return keys(query);
 }
 
 QList<qint64> recordKeysWithId(Database& db, qint64 id) {
-    Statement query = db.prepare(
-        QStringLiteral("select rowid from employee where ID = ? and Status <> 'H' order by rowid"));
+    Statement query =
+        db.prepare(QStringLiteral("select rowid from employee where ID = ? and %1 order by rowid")
+                       .arg(recordtype::realRecordsCondition()));
     query.bind(1, id);
     return keys(query);
 }

@@ -1,6 +1,7 @@
 #include "store/records/sheet_numbers.h"
 
 #include "core/common/columns.h"
+#include "core/records/record_types.h"
 #include "store/common/rows.h"
 
 #include <algorithm>
@@ -16,14 +17,15 @@ struct Numbering {
 
 // Equal names keep the order in which the records were added, so repeated sorts agree.
 const QString nameOrder =
-    QStringLiteral("SELECT rowid, Status, SheetNo FROM employee WHERE Status <> 'H' "
-                   "ORDER BY Surname COLLATE NOCASE, FirstName COLLATE NOCASE, rowid");
+    QStringLiteral("SELECT rowid, Status, SheetNo FROM employee WHERE %1 "
+                   "ORDER BY Surname COLLATE NOCASE, FirstName COLLATE NOCASE, rowid")
+        .arg(recordtype::realRecordsCondition());
 
 std::vector<Numbering> numberOriginals(Database& db) {
     std::vector<Numbering> numbering;
     Statement walk = db.prepare(nameOrder);
     while (walk.next())
-        if (walk.value(1).toString() == u'O') {
+        if (walk.value(1).toString() == recordtype::code(recordtype::original)) {
             const int sheetNo = int(numbering.size()) + 1;
             const bool unchanged = walk.value(2).toString() == QString::number(sheetNo);
             numbering.push_back({walk.value(0).toLongLong(), sheetNo, unchanged});

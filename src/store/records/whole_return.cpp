@@ -1,12 +1,13 @@
 #include "store/records/whole_return.h"
 
+#include "core/records/record_types.h"
 #include "store/records/report_rows.h"
 
 QList<ReturnProblem> checkWholeReturn(Database& db) {
     ReturnCheck check(EmployerData::fromRow(readEmployerRow(db)));
-    Statement records = db.prepare(QStringLiteral("select %1 from employee where Status <> 'H' "
-                                                  "order by rowid")
-                                       .arg(columnList(employeeColumns())));
+    Statement records =
+        db.prepare(QStringLiteral("select %1 from employee where %2 order by rowid")
+                       .arg(columnList(employeeColumns()), recordtype::realRecordsCondition()));
     const int idColumn = columnIndex(employeeColumns(), QStringLiteral("ID"));
     while (records.next()) {
         const RowValues row = readRow(records, employeeColumns());

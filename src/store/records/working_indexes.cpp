@@ -1,5 +1,6 @@
 #include "store/records/working_indexes.h"
 
+#include "core/records/record_types.h"
 #include "store/common/database.h"
 
 #include <QStringList>
@@ -8,18 +9,20 @@ namespace {
 
 struct IndexDefinition {
     const char* name;
-    const char* sql;
+    QString sql;
 };
 
 // The name index holds the rows of the editor's record list in its order, with the record type
 // and the sheet number, so that the list, the name list and the sort's walk are read from the
 // index alone and never from the whole table. Equal names are put in the order they were added
 // by a sort of each run of equal names only.
+// The name index's condition is the one the selections use, so that the engine reads it for them.
 const IndexDefinition workingIndexes[] = {
-    {"employee_by_id", "CREATE INDEX employee_by_id ON employee(ID)"},
+    {"employee_by_id", QStringLiteral("CREATE INDEX employee_by_id ON employee(ID)")},
     {"employee_by_name",
-     "CREATE INDEX employee_by_name ON employee(Surname COLLATE NOCASE, FirstName COLLATE NOCASE, "
-     "Status, SheetNo) WHERE Status <> 'H'"},
+     QStringLiteral("CREATE INDEX employee_by_name ON employee(Surname COLLATE NOCASE, FirstName "
+                    "COLLATE NOCASE, Status, SheetNo) WHERE %1")
+         .arg(recordtype::realRecordsCondition())},
 };
 
 } // namespace
@@ -29,7 +32,7 @@ void addWorkingIndexes(Database& db) {
     QStringList missing;
     for (const IndexDefinition& index : workingIndexes)
         if (!existing.contains(QLatin1String(index.name)))
-            missing << QLatin1String(index.sql);
+            missing << index.sql;
     if (missing.isEmpty())
         return;
     Transaction transaction(db);

@@ -2,6 +2,7 @@
 
 #include "core/common/files.h"
 #include "core/common/verified_copy.h"
+#include "core/records/record_types.h"
 #include "store/common/database_copy.h"
 #include "store/common/schema.h"
 
@@ -73,11 +74,13 @@ std::optional<qint64> recordCount(const QString& path, const QStringList& passwo
                                                              .exclusive = false,
                                                              .readOnly = true,
                                                              .readsOnce = true});
-            Statement count =
-                copy.prepare(QStringLiteral("select count(*) from employee where Status <> 'H'"));
+            Statement count = copy.prepare(QStringLiteral("select count(*) from employee where %1")
+                                               .arg(recordtype::realRecordsCondition()));
             if (count.next())
                 return count.value(0).toLongLong();
         } catch (const EngineError&) {
+            // This password does not open the copy (or the copy is no database): try the next;
+            // when none opens it, the count is unknown.
         }
     }
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "store/startup/startup.h"
 
+#include "core/common/engine_errors.h"
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
 #include "store/common/database.h"
@@ -61,8 +62,7 @@ StartupPath probeWorkingDatabase(const QString& programFolder) {
         const ReadLimits limits(probe, schema::workingFile, std::chrono::seconds(10));
         Statement employer = probe.prepare(QStringLiteral("select Version from employer"));
         if (!employer.next())
-            throw EngineError(engine::NoCurrentRecord,
-                              QObject::tr("The working database has no employer row."));
+            throw noEmployerRow();
         return needsConversion(probe.formatVersion(), employer.value(0))
                    ? StartupPath::NeedsConversion
                    : StartupPath::Current;

@@ -10,12 +10,8 @@
 namespace {
 
 RowValues employerRow(Database& submission) {
-    Statement read = submission.prepare(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
-            .arg(columnList(employerColumns()), QLatin1String(submissionEmployerTable)));
-    if (!read.next())
-        throw EngineError(engine::NoCurrentRecord,
-                          QObject::tr("No current record: the submission holds no employer."));
+    Statement read = employerOfSubmission(
+        submission, QObject::tr("No current record: the submission holds no employer."));
     return readRow(read, employerColumns());
 }
 

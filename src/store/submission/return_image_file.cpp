@@ -2,6 +2,7 @@
 
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
+#include "core/records/income_lines.h"
 #include "core/submission/return_image.h"
 #include "store/common/rows.h"
 #include "store/submission/submission_database.h"
@@ -45,12 +46,8 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
 }
 
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
-    Statement employer = submission.prepare(
-        QStringLiteral("SELECT %1 FROM %2 LIMIT 1")
-            .arg(columnList(employerColumns()), QLatin1String(submissionEmployerTable)));
-    if (!employer.next())
-        throw EngineError(engine::NoCurrentRecord,
-                          QObject::tr("No current record: the submission has no employer row."));
+    const Statement employer = employerOfSubmission(
+        submission, QObject::tr("No current record: the submission has no employer row."));
     QByteArray piece;
     piece.reserve(pieceSize * 2);
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
@@ -94,14 +91,13 @@ SubmissionTotals readTotals(Database& submission) {
         QStringLiteral("SELECT %1 FROM %2")
             .arg(columnList(incomeColumns()), QLatin1String(submissionEmployeeTable)));
     const int columns = static_cast<int>(incomeColumns().size());
-    QList<QVariant> present;
+    QList<QVariant> present(columns);
     while (amounts.next()) {
         ++totals.records;
         // Most amounts are missing or empty and add nothing; only the others are converted.
-        present.clear();
         for (int column = 0; column < columns; ++column)
-            if (!amounts.textBytes(column).isEmpty())
-                present << amounts.value(column);
+            present[column] =
+                amounts.textBytes(column).isEmpty() ? QVariant() : amounts.value(column);
         totals.income += incomeTotal(present);
     }
     return totals;

@@ -2,6 +2,7 @@
 
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
+#include "core/records/record_types.h"
 #include "store/common/rows.h"
 
 #include <QFile>
@@ -71,14 +72,15 @@ void copyRows(Database& login, int year) {
     login.exec(createTableSql(qualified(submissionEmployeeTable).toLatin1().constData(),
                               employeeColumns()));
     login
-        .prepare(
-            QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM main.%3 WHERE Status IN "
-                           "('O', 'o') AND %4 > ?1 AND %5 < ?2 ORDER BY SheetNo+1000000, rowid")
-                .arg(qualified(submissionEmployeeTable), employees, QLatin1String(table::employee),
-                     joinedDate("EYear1", "EMonth1", "EDay1"),
-                     joinedDate("EYear2", "EMonth2", "EDay2")))
+        .prepare(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM main.%3 WHERE Status IN "
+                                "(?3, ?4) AND %4 > ?1 AND %5 < ?2 ORDER BY SheetNo+1000000, rowid")
+                     .arg(qualified(submissionEmployeeTable), employees,
+                          QLatin1String(table::employee), joinedDate("EYear1", "EMonth1", "EDay1"),
+                          joinedDate("EYear2", "EMonth2", "EDay2")))
         .bind(1, QString::number(year - 1) + QStringLiteral("0331"))
         .bind(2, QString::number(year) + QStringLiteral("0401"))
+        .bind(3, recordtype::code(recordtype::original))
+        .bind(4, recordtype::code(recordtype::original).toLower())
         .run();
     const QString employers = columnList(employerColumns());
     login.exec(createTableSql(qualified(submissionEmployerTable).toLatin1().constData(),
@@ -112,6 +114,15 @@ void checkFinished(const QString& path, qint64 count) {
 }
 
 } // namespace
+
+Statement employerOfSubmission(Database& submission, const QString& whenMissing) {
+    Statement read = submission.prepare(
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
+            .arg(columnList(employerColumns()), QLatin1String(submissionEmployerTable)));
+    if (!read.next())
+        throw EngineError(engine::NoCurrentRecord, whenMissing);
+    return read;
+}
 
 Database openForReading(const QString& path) {
     return Database::open(path, OpenOptions{std::nullopt, false, true});

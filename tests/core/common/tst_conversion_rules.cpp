@@ -1,4 +1,5 @@
 #include "core/common/conversion_rules.h"
+#include "core/records/record_types.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -156,9 +157,9 @@ void TestConversionRules::rowMatchedWithoutRegardToCase() {
     QCOMPARE(row[at("aIncome")].toString(), QString("1,000"));
     QVERIFY(row[at("Surname")].isNull());
     QVERIFY(row[at("RAddress1")].isNull());
-    QVERIFY(!isPlaceholderStatus(row[at("Status")]));
-    QVERIFY(
-        isPlaceholderStatus(convertedEmployee(match, {none, text("H"), none, none})[at("Status")]));
+    QVERIFY(!recordtype::isPlaceholder(row[at("Status")]));
+    QVERIFY(recordtype::isPlaceholder(
+        convertedEmployee(match, {none, text("H"), none, none})[at("Status")]));
 }
 
 QTEST_GUILESS_MAIN(TestConversionRules)

@@ -1,4 +1,5 @@
 #include "core/common/engine_error.h"
+#include "core/records/income_lines.h"
 #include "core/submission/digest.h"
 #include "core/submission/log_record.h"
 #include "support/example_rows.h"
@@ -14,6 +15,8 @@ private slots:
     void recordTexts();
     void incomeOfARow_data();
     void incomeOfARow();
+    void incomeColumnsAreTheLinesAmounts();
+    void incomeOfAnEmployeeRow();
     void unreadableAmountIsAnError();
     void digestOfAFile();
 };
@@ -73,6 +76,22 @@ void TestLogRecord::incomeOfARow() {
     QFETCH(QStringList, amounts);
     QFETCH(qint64, income);
     QCOMPARE(incomeTotal(rowOf(incomeColumns(), amounts)), income);
+}
+
+// The totals select the amount columns by position; the form and the control list read them by
+// the lines' names. Both must be the same fourteen columns in the same order.
+void TestLogRecord::incomeColumnsAreTheLinesAmounts() {
+    const Columns columns = incomeColumns();
+    QCOMPARE(columns.size(), incomeLines().size());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        QCOMPARE(QLatin1String(columns[i].name), QLatin1String(incomeLines()[i].amount));
+}
+
+void TestLogRecord::incomeOfAnEmployeeRow() {
+    const QList<QVariant> row =
+        rowOf(employeeColumns(), {"Surname=12", "aIncome=1,000", "kIncome2=20", "lIncome=7",
+                                  "Q1Rent1=5,000", "OSeaAmount=300"});
+    QCOMPARE(incomeTotal(incomeAmountsOf(row)), qint64(1027));
 }
 
 void TestLogRecord::unreadableAmountIsAnError() {

@@ -1,0 +1,84 @@
+#include "core/records/field_rules.h"
+
+#include "core/common/amounts.h"
+#include "core/records/field_verdicts.h"
+
+// The rules of the amount fields: the fourteen incomes, their total and the eight rents.
+namespace fieldrules {
+namespace {
+
+using namespace verdicts;
+
+constexpr qint64 largestRent = 9'999'999;
+
+// Digits and commas up to a number of digits already typed; everything else beeps.
+KeyVerdict amountKey(char32_t key, const QString& textBefore, int mostDigitsBefore) {
+    if (key == backspace)
+        return accepted();
+    if (isDigit(key) || key == U',')
+        return acceptIf(lenWithoutCommas(textBefore) <= mostDigitsBefore);
+    return refused();
+}
+
+} // namespace
+
+KeyVerdict incomeAmountKey(char32_t key, const QString& textBefore) {
+    if (key == U'.') {
+        KeyVerdict verdict = refusedWith(QStringLiteral("Cents should be excluded!"));
+        verdict.clearField = true;
+        return verdict;
+    }
+    return amountKey(key, textBefore, 8);
+}
+
+KeyVerdict rentKey(char32_t key, const QString& textBefore) {
+    return amountKey(key, textBefore, 6);
+}
+
+LeaveVerdict incomeAmountLeave(int element, const QStringList& amounts, const QString& entryValue) {
+    const QString& text = amounts.at(element);
+    // Pasted text goes around the key filter; it must not reach the total or the record.
+    if (!amountValue(text))
+        return restoringEntryValue(text, notNumericMessage, 2, formatAmount(entryValue));
+    if (sumOfAmounts(amounts) > largestTotal)
+        return restoringEntryValue(text, tooLargeMessage, 2, formatAmount(entryValue));
+    return passed(text, formatAmount(text));
+}
+
+LeaveVerdict rentLeave(const QString& text) {
+    // Only pasted text can be no amount or longer than seven digits; formatting such a rent
+    // would not fit the field.
+    const std::optional<qint64> rent = amountValue(text);
+    if (!rent)
+        return failed(text, notNumericMessage, 3, LeaveVerdict::Restore::Clear, QString());
+    if (*rent > largestRent)
+        return failed(text, tooLargeMessage, 3, LeaveVerdict::Restore::Clear, QString());
+    return passed(text, formatAmount(text));
+}
+
+std::optional<qint64> amountValue(const QString& text) {
+    QString digits = text.trimmed();
+    digits.remove(u',');
+    for (QChar c : digits)
+        if (!isDigit(c.unicode()))
+            return std::nullopt;
+    while (digits.startsWith(u'0'))
+        digits.remove(0, 1);
+    // Fifteen digits keep any sum of amounts far inside 64 bits.
+    if (digits.size() > 15)
+        return std::nullopt;
+    return digits.toLongLong();
+}
+
+qint64 sumOfAmounts(const QStringList& amounts) {
+    qint64 sum = 0;
+    for (const QString& amount : amounts)
+        sum += amountValue(amount).value_or(0);
+    return sum;
+}
+
+QString totalText(qint64 total) {
+    return groupDigits(total);
+}
+
+} // namespace fieldrules
