@@ -1,6 +1,7 @@
 #include "store/import/record_transfer.h"
 
 #include "core/import/csv.h"
+#include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
 #include <QFile>
@@ -125,7 +126,7 @@ ImportPlan dryRun(Database& db, const QString& path) {
         throw EngineError(engine::TypeMismatch,
                           QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.")
                               .arg(QFileInfo(path).fileName()));
-    return planImport(*text, EmployerData::fromRow(readEmployerRow(db)), originalIdentities(db));
+    return planImport(*text, employertable::readEmployer(db).data, originalIdentities(db));
 }
 
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,

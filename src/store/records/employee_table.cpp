@@ -3,12 +3,12 @@
 #include "core/common/columns.h"
 #include "store/common/database.h"
 #include "store/common/rows.h"
+#include "store/employer/employer_table.h"
 
 #include <QObject>
 #include <QStringList>
 
 void changeReturnYear(Database& db, qint64 employerRowId, const QString& newYear) {
-    checkValue(column(employerColumns(), QStringLiteral("ReturnYear")), newYear);
     const Columns cleared = yearDependentColumns();
     const auto count = static_cast<qsizetype>(cleared.size());
     Transaction transaction(db);
@@ -18,13 +18,6 @@ void changeReturnYear(Database& db, qint64 employerRowId, const QString& newYear
     for (int position = 1; position <= count; ++position)
         update.bind(position, QVariant());
     update.run();
-    db.prepare(QStringLiteral("UPDATE %1 SET ReturnYear = ?1 WHERE rowid = ?2")
-                   .arg(QLatin1String(table::employer)))
-        .bind(1, newYear)
-        .bind(2, employerRowId)
-        .run();
-    if (db.changes() != 1)
-        throw EngineError(engine::NoCurrentRecord,
-                          QObject::tr("The working database has no employer row."));
+    employertable::writeReturnYear(db, employerRowId, newYear);
     transaction.commit();
 }

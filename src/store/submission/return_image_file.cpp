@@ -4,6 +4,7 @@
 #include "core/common/finished_file.h"
 #include "core/submission/return_image.h"
 #include "store/common/rows.h"
+#include "store/employer/employer_table.h"
 #include "store/submission/submission_database.h"
 
 #include <QFile>
@@ -45,12 +46,8 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
 }
 
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
-    Statement employer = submission.prepare(
-        QStringLiteral("SELECT %1 FROM %2 LIMIT 1")
-            .arg(columnList(employerColumns()), QLatin1String(submissionEmployerTable)));
-    if (!employer.next())
-        throw EngineError(engine::NoCurrentRecord,
-                          QObject::tr("No current record: the submission has no employer row."));
+    const Statement employer =
+        employertable::openRow(submission, employertable::Holder::Submission);
     QByteArray piece;
     piece.reserve(pieceSize * 2);
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
