@@ -1,9 +1,9 @@
 #include "gui/employer/employer_screen.h"
 
-#include "core/common/message_boxes.h"
 #include "core/employer/employer_rules.h"
 #include "core/platform/services.h"
 #include "core/records/field_rules.h"
+#include "gui/common/message_boxes.h"
 #include "gui/startup/backup_prompt.h"
 #include "gui/startup/default_password_notes.h"
 #include "gui/widgets/field_edit.h"

@@ -1,6 +1,6 @@
 #include "gui/startup/backup_prompt.h"
 
-#include "core/common/message_boxes.h"
+#include "gui/common/message_boxes.h"
 
 #include <QObject>
 

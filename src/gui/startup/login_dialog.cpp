@@ -1,7 +1,7 @@
 #include "gui/startup/login_dialog.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/widgets/widgets.h"
 #include "store/common/schema.h"
 #include "store/startup/login.h"

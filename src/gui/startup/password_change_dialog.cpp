@@ -1,8 +1,8 @@
 #include "gui/startup/password_change_dialog.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
 #include "core/startup/password_rules.h"
+#include "gui/common/message_boxes.h"
 #include "gui/startup/backup_prompt.h"
 #include "gui/widgets/widgets.h"
 #include "store/common/schema.h"

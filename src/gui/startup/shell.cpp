@@ -12,7 +12,7 @@
 #include "store/startup/backup_guard.h"
 #include "store/startup/run_state.h"
 
-#include "core/common/message_boxes.h"
+#include "gui/common/message_boxes.h"
 
 Shell::Shell(RunState& state, QObject* parent)
     : QObject(parent)

@@ -2,8 +2,8 @@
 
 #include "core/common/engine_error.h"
 #include "core/common/files.h"
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/startup/backup_prompt.h"
 #include "gui/startup/conversion_messages.h"
 #include "gui/widgets/widgets.h"

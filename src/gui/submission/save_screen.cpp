@@ -1,8 +1,8 @@
 #include "gui/submission/save_screen.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/printing.h"
 #include "core/platform/program_folder.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"

@@ -74,7 +74,5 @@ void setUpRunFiles(RunState& state) {
     deleteTempFiles(state.programFolder);
     const ImagePaths paths = setUpPaths(state.programFolder);
     state.imagePath = paths.imagePath;
-    state.escapedImagePath = paths.escapedImagePath;
     deleteImageFile(state.imagePath);
-    state.workingPath = databasePath(state.programFolder, DatabaseFile::Working);
 }
