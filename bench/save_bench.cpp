@@ -16,7 +16,7 @@
 #include "gui/records/record_editor.h"
 #include "gui/submission/save_screen.h"
 #include "store/common/schema.h"
-#include "store/records/report_rows.h"
+#include "store/employer/employer_table.h"
 #include "store/startup/run_state.h"
 #include "store/submission/return_image_file.h"
 
@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
     state.login = Database::open(databasePath(folder.path(), DatabaseFile::Working),
                                  OpenOptions{schema::defaultPassword, true, false});
     state.db().exec(QStringLiteral("update employee set Status = 'O' where Status <> 'H'"));
-    const EmployerData employer = EmployerData::fromRow(readEmployerRow(state.db()));
+    const EmployerData employer = employertable::readEmployer(state.db()).data;
     QTemporaryDir otherMedia;
     const QString target = QDir(otherMedia.path()).filePath(employer.fileNumber + ".MDB");
     auto editor = std::make_unique<RecordEditor>(state);

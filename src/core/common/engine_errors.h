@@ -4,7 +4,5 @@
 
 // The errors that several parts of the program raise alike.
 
-// The working database's one employer row is missing.
-EngineError noEmployerRow();
 // A file that cannot be created, written or renamed.
 EngineError fileError(const QString& path, const QString& reason);

@@ -29,11 +29,6 @@ QString joined(const QString& folder, const QString& name) {
 
 } // namespace
 
-QString doubleBackslashes(const QString& text) {
-    QString doubled = text;
-    return doubled.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
-}
-
 QString firstLine(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -57,7 +52,6 @@ ImagePaths setUpPaths(const QString& folder) {
     } else {
         paths.imagePath = joined(folder, QStringLiteral("_a.txt"));
     }
-    paths.escapedImagePath = doubleBackslashes(paths.imagePath);
     return paths;
 }
 

@@ -2,13 +2,10 @@
 
 #include <QString>
 
-// Where the return text image is written, and the same path with every backslash doubled.
+// Where the return text image is written.
 struct ImagePaths {
     QString imagePath;
-    QString escapedImagePath;
 };
-
-QString doubleBackslashes(const QString& text);
 
 // Where the return text image is written: the folder named by the first line of "path.ini"
 // (created when missing), or the program folder.

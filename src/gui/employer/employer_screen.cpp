@@ -1,26 +1,23 @@
 #include "gui/employer/employer_screen.h"
 
-#include "core/common/files.h"
-#include "core/common/finished_file.h"
-#include "core/common/message_boxes.h"
 #include "core/employer/employer_rules.h"
 #include "core/platform/services.h"
 #include "core/records/field_rules.h"
-#include "core/startup/paths.h"
+#include "gui/common/message_boxes.h"
+#include "gui/startup/backup_prompt.h"
 #include "gui/startup/default_password_notes.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
-#include "store/common/rows.h"
 #include "store/common/schema.h"
+#include "store/employer/employer_table.h"
 #include "store/records/employee_table.h"
 #include "store/startup/backup_guard.h"
 #include "store/startup/backups.h"
+#include "store/startup/login.h"
 #include "store/startup/run_state.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,18 +66,6 @@ QHBoxLayout* line(std::initializer_list<QWidget*> widgets, Qt::Alignment side = 
     if (side == Qt::AlignLeft)
         layout->addStretch();
     return layout;
-}
-
-// The image, and the work file of one whose writing was cut off: it holds the return in plain
-// text too.
-void deleteImageFile(const QString& imagePath) {
-    const QFileInfo image(imagePath);
-    for (const QString& name : {image.fileName(), image.fileName() + QLatin1String(workFileSuffix)})
-        if (!files::remove(image.absolutePath(), name))
-            throw EngineError(
-                engine::PathFileAccess,
-                QObject::tr("The file '%1' cannot be deleted.")
-                    .arg(QDir::toNativeSeparators(image.absolutePath() + u'/' + name)));
 }
 
 } // namespace
@@ -202,12 +187,7 @@ void EmployerScreen::wireEvents() {
 
 bool EmployerScreen::load() {
     const bool ready = runReportingErrors([this] {
-        deleteTempFiles(m_state.programFolder);
-        const ImagePaths paths = setUpPaths(m_state.programFolder);
-        m_state.imagePath = paths.imagePath;
-        m_state.escapedImagePath = paths.escapedImagePath;
-        deleteImageFile(m_state.imagePath);
-        m_state.workingPath = databasePath(m_state.programFolder, DatabaseFile::Working);
+        setUpRunFiles(m_state);
         readEmployerRow();
     });
     if (!ready) {
@@ -221,13 +201,9 @@ bool EmployerScreen::load() {
 }
 
 void EmployerScreen::readEmployerRow() {
-    Statement query = m_state.db().prepare(
-        QStringLiteral("select rowid, %1 from %2")
-            .arg(columnList(employerColumns()), QLatin1String(table::employer)));
-    if (!query.next())
-        throw EngineError(engine::NoCurrentRecord, tr("The working database has no employer row."));
-    m_rowId = query.value(0).toLongLong();
-    m_saved = EmployerData::fromRow(readRow(query, employerColumns(), 1));
+    const employertable::StoredEmployer stored = employertable::readEmployer(m_state.db());
+    m_rowId = stored.rowId;
+    m_saved = stored.data;
 }
 
 void EmployerScreen::showRow() {
@@ -245,9 +221,7 @@ EmployerData EmployerScreen::employerData() const {
 bool EmployerScreen::save() {
     EmployerData data = employerData();
     data.version = schema::currentVersion;
-    if (!runReportingErrors([&] {
-            updateRow(m_state.db(), table::employer, employerColumns(), m_rowId, data.toRow());
-        }))
+    if (!runReportingErrors([&] { employertable::writeEmployer(m_state.db(), m_rowId, data); }))
         return false;
     m_saved = data;
     return true;
@@ -355,8 +329,8 @@ void EmployerScreen::confirmYearChange() {
 // The records lose the figures of the old year and the employer row takes the new one together,
 // so that a run ending before Continue leaves neither half of the change alone.
 bool EmployerScreen::clearPagesTwoToFour() {
-    if (!backUpBeforeOperation(m_state.db(), m_state.programFolder, m_state.loginPassword,
-                               backups::reason::yearChange))
+    if (!goOnAfterBackup(backUpBeforeOperation(m_state.db(), m_state.programFolder,
+                                               m_state.loginPassword, backups::reason::yearChange)))
         return false;
     const QString year = m_returnYearEdit->text();
     if (!runReportingErrors([&] { changeReturnYear(m_state.db(), m_rowId, year); }))

@@ -1,6 +1,6 @@
 #include "gui/records/name_search_window.h"
 
-#include "core/common/message_boxes.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/widgets/widgets.h"
 

@@ -1,9 +1,9 @@
 #include "gui/records/record_editor.h"
 
-#include "core/common/message_boxes.h"
 #include "core/common/version.h"
 #include "core/platform/services.h"
 #include "core/records/name_list.h"
+#include "gui/common/message_boxes.h"
 #include "gui/records/navigator.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"

@@ -2,8 +2,8 @@
 // problems, and the way from a problem to its record, page and field.
 #include "gui/records/record_editor.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/problem_list_window.h"
 #include "gui/widgets/field_edit.h"

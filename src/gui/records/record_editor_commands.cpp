@@ -3,10 +3,10 @@
 #include "gui/records/record_editor.h"
 
 #include "core/common/columns.h"
-#include "core/common/message_boxes.h"
 #include "core/records/page_checks.h"
 #include "core/records/report_temp_files.h"
 #include "core/startup/paths.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/widgets/field_edit.h"
 #include "store/records/sheet_numbers.h"

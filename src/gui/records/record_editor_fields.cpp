@@ -2,9 +2,9 @@
 // paging keys and leave checks. The rules decide (field_rules.h); this file applies verdicts.
 #include "gui/records/record_editor.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
 #include "core/records/editor_fields.h"
+#include "gui/common/message_boxes.h"
 #include "gui/records/navigator.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"

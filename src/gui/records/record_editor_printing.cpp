@@ -2,8 +2,8 @@
 // the forms of every original record, numbered first, in the preview.
 #include "gui/records/record_editor.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/printing.h"
+#include "gui/common/message_boxes.h"
 #include "gui/reports/print_flow.h"
 #include "gui/widgets/field_edit.h"
 #include "store/records/record_report.h"

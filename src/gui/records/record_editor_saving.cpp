@@ -4,7 +4,7 @@
 #include "gui/records/record_editor.h"
 
 #include "core/common/files.h"
-#include "core/common/message_boxes.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/submission/save_screen.h"
 #include "store/startup/run_state.h"

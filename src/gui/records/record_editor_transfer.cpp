@@ -2,8 +2,8 @@
 // files, an import always going through its dry run first.
 #include "gui/records/record_editor.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/import/import_dry_run_window.h"
 #include "gui/platform/desktop_services.h"
 #include "store/import/record_transfer.h"

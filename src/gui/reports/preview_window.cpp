@@ -1,6 +1,7 @@
 #include "gui/reports/preview_window.h"
 
 #include "core/common/engine_error.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/reports/page_painter.h"
 #include "gui/reports/print_flow.h"

@@ -1,8 +1,8 @@
 #include "gui/reports/print_flow.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/printing.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/reports/report_output.h"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
 #include "gui/startup/login_dialog.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/widgets/widgets.h"
 #include "store/common/schema.h"
+#include "store/startup/login.h"
 #include "store/startup/run_state.h"
 
 #include <QGridLayout>
@@ -60,18 +61,8 @@ void LoginDialog::logInWithDefaultPassword() {
 
 std::optional<EngineError> LoginDialog::logInWith(const QString& password) {
     --m_attemptsLeft;
-    m_state.login.reset();
-    try {
-        m_state.login = Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
-                                       OpenOptions{.password = password, .exclusive = true});
-        // Reading both tables now reports a damaged file here rather than on a later screen.
-        m_state.login->exec(QStringLiteral("select count(*) from employer; "
-                                           "select max(rowid) from employee"));
-    } catch (const EngineError& error) {
-        m_state.login.reset();
-        return error;
-    }
-    m_state.loginPassword = password;
+    if (std::optional<EngineError> failure = ::logIn(m_state, password))
+        return failure;
     emit loggedIn();
     leave();
     return std::nullopt;
@@ -87,23 +78,14 @@ void LoginDialog::reject() {
 }
 
 void LoginDialog::loginFailed(const EngineError& error) {
-    const int number = error.number();
-    if (number != engine::NotValidPassword && number != engine::InvalidArgument) {
-        // A database held by another copy of the program is said in words; its number would
-        // tell the user nothing more.
-        showError(number == engine::InUse ? error.description()
-                                          : error.description() + u' ' + QString::number(number));
+    const LoginRefusal refusal = loginRefusal(error, m_attemptsLeft);
+    showError(refusal.message);
+    if (refusal.endsRun) {
         platform::endRun(1);
         return;
     }
-    if (m_attemptsLeft > 0) {
-        showError(QStringLiteral("Login attempt failed.  Try again?   (Incorrect Password.)"));
-        widgets::emptyPasswordField(m_passwordEdit);
-        m_passwordEdit->setFocus();
-        return;
-    }
-    showError(QStringLiteral("Login failed."));
-    platform::endRun(1);
+    widgets::emptyPasswordField(m_passwordEdit);
+    m_passwordEdit->setFocus();
 }
 
 void LoginDialog::requestPasswordChange() {

@@ -1,13 +1,15 @@
 #include "gui/startup/password_change_dialog.h"
 
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
 #include "core/startup/password_rules.h"
+#include "gui/common/message_boxes.h"
+#include "gui/startup/backup_prompt.h"
 #include "gui/widgets/widgets.h"
 #include "store/common/schema.h"
 #include "store/startup/backup_guard.h"
 #include "store/startup/backup_rekey.h"
 #include "store/startup/backups.h"
+#include "store/startup/login.h"
 #include "store/startup/password_change.h"
 #include "store/startup/run_state.h"
 
@@ -82,25 +84,14 @@ void PasswordChangeDialog::confirmChange() {
 
 // Opens with the old password and sets the new one; false after a refusal has been shown.
 bool PasswordChangeDialog::changePassword() {
-    m_state.login.reset();
-    try {
-        m_state.login =
-            Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
-                           OpenOptions{.password = m_oldPasswordEdit->text(), .exclusive = true});
-    } catch (const EngineError& error) {
-        m_state.login.reset();
-        if (error.number() != engine::NotValidPassword) {
-            showError(error.description());
-            return false;
-        }
-        showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
-        emptyPasswordFields();
-        m_oldPasswordEdit->setFocus();
-        --m_attemptsLeft;
+    if (const std::optional<EngineError> failure =
+            openWithOldPassword(m_state, m_oldPasswordEdit->text())) {
+        oldPasswordRefused(*failure);
         return false;
     }
-    if (!backUpBeforeOperation(*m_state.login, m_state.programFolder, m_oldPasswordEdit->text(),
-                               backups::reason::passwordChange))
+    if (!goOnAfterBackup(backUpBeforeOperation(*m_state.login, m_state.programFolder,
+                                               m_oldPasswordEdit->text(),
+                                               backups::reason::passwordChange)))
         return false;
     if (!runReportingErrors([this] {
             changeDatabasePassword(m_state.login, m_oldPasswordEdit->text(),
@@ -137,6 +128,17 @@ void PasswordChangeDialog::rekeyBackups() {
     const QString problems = backups::rekeyProblems(result, m_state.programFolder);
     if (!problems.isEmpty())
         showInformation(problems);
+}
+
+void PasswordChangeDialog::oldPasswordRefused(const EngineError& error) {
+    if (error.number() != engine::NotValidPassword) {
+        showError(error.description());
+        return;
+    }
+    showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
+    emptyPasswordFields();
+    m_oldPasswordEdit->setFocus();
+    --m_attemptsLeft;
 }
 
 void PasswordChangeDialog::emptyPasswordFields() {

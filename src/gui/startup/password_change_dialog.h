@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <cstdint>
 
+class EngineError;
+
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -27,6 +29,7 @@ private:
     void confirmChange();
     void decline();
     bool changePassword();
+    void oldPasswordRefused(const EngineError& error);
     void rekeyBackups();
     void emptyPasswordFields();
     void retypeNew(const QString& message);

@@ -4,6 +4,7 @@
 #include "gui/employer/employer_screen.h"
 #include "gui/records/name_search_link.h"
 #include "gui/records/record_editor.h"
+#include "gui/startup/backup_prompt.h"
 #include "gui/startup/login_dialog.h"
 #include "gui/startup/password_change_dialog.h"
 #include "gui/startup/startup_screen.h"
@@ -11,7 +12,7 @@
 #include "store/startup/backup_guard.h"
 #include "store/startup/run_state.h"
 
-#include "core/common/message_boxes.h"
+#include "gui/common/message_boxes.h"
 
 Shell::Shell(RunState& state, QObject* parent)
     : QObject(parent)
@@ -50,7 +51,7 @@ void Shell::showPasswordChange() {
 }
 
 void Shell::showEmployerScreen() {
-    if (!backUpAtFirstLoginOfDay(m_state)) {
+    if (!goOnAfterBackup(backUpAtFirstLoginOfDay(m_state))) {
         platform::endRun(1);
         return;
     }

@@ -2,8 +2,9 @@
 
 #include "core/common/engine_error.h"
 #include "core/common/files.h"
-#include "core/common/message_boxes.h"
 #include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
+#include "gui/startup/backup_prompt.h"
 #include "gui/startup/conversion_messages.h"
 #include "gui/widgets/widgets.h"
 #include "store/common/schema.h"
@@ -40,12 +41,11 @@ StartupScreen::StartupScreen(RunState& state, QWidget* parent)
 void StartupScreen::load() {
     m_progressBar->hide();
     std::optional<StartupPath> path;
-    try {
-        path = prepareWorkingDatabase(m_state.programFolder);
-        if (path == StartupPath::RecordsElsewhere)
-            path = createOnlyIfTheUserAgrees();
-    } catch (const EngineError& error) {
-        showError(error.description());
+    if (!runReportingErrors([&] {
+            path = prepareWorkingDatabase(m_state.programFolder);
+            if (path == StartupPath::RecordsElsewhere)
+                path = createOnlyIfTheUserAgrees();
+        })) {
         platform::endRun(1);
         return;
     }
@@ -112,8 +112,8 @@ bool StartupScreen::backUpOldDatabase() {
     try {
         Database old = Database::open(databasePath(m_state.programFolder, DatabaseFile::Working),
                                       OpenOptions{std::nullopt, true, false});
-        return backUpBeforeOperation(old, m_state.programFolder, QString(),
-                                     backups::reason::conversion);
+        return goOnAfterBackup(backUpBeforeOperation(old, m_state.programFolder, QString(),
+                                                     backups::reason::conversion));
     } catch (const EngineError& error) {
         showError(error.description() + u' ' + QString::number(error.number()));
         return false;

@@ -1,20 +1,14 @@
 #include "gui/submission/save_screen.h"
 
-#include "core/common/files.h"
-#include "core/common/finished_file.h"
-#include "core/common/message_boxes.h"
 #include "core/platform/printing.h"
 #include "core/platform/program_folder.h"
-#include "core/startup/paths.h"
+#include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
 #include "store/startup/run_state.h"
 #include "store/submission/control_list.h"
-#include "store/submission/log_database.h"
-#include "store/submission/medium_copy.h"
-#include "store/submission/return_image_file.h"
-#include "store/submission/submission_database.h"
+#include "store/submission/save_flow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,11 +29,6 @@ QLabel* instruction(QWidget* parent, const char* name, const QString& text) {
     label->setWordWrap(true);
     return label;
 }
-
-// Where the progress bar stands, in thousandths, after each part of the save.
-constexpr int imageDone = 100;
-constexpr int logDone = 150;
-constexpr int logCopied = 950;
 
 } // namespace
 
@@ -159,10 +148,8 @@ void SaveScreen::discard() {
 }
 
 void SaveScreen::removeWorkFiles() {
-    runReportingErrors([this] {
-        deleteTempFiles(m_state.programFolder);
-        removeFile(m_state.imagePath);
-    });
+    runReportingErrors(
+        [this] { saveflow::removeWorkFiles(m_state.programFolder, m_state.imagePath); });
 }
 
 void SaveScreen::confirmSave() {
@@ -176,79 +163,47 @@ void SaveScreen::confirmSave() {
     m_saving = true;
     emit savingChanged(true);
     m_fileNameEdit->setEnabled(false);
-    try {
-        save(saverules::targetPathOf(text));
-    } catch (const EngineError& error) {
-        endSave(
-            {error.number() == engine::BadFileName ? saverules::driveText : error.description()});
-    }
+    endSave(save(saverules::targetPathOf(text)).messages);
 }
 
-void SaveScreen::save(const QString& target) {
-    if (!saverules::canWriteTo(target))
-        throw EngineError(engine::BadFileName, saverules::driveText);
-    if (saverules::isOnMedium(target, m_mediumFolder) && !mediumIsBlank())
-        return;
+saveflow::Outcome SaveScreen::save(const QString& target) {
+    saveflow::Outcome outcome = saveflow::checkTarget(target);
+    if (outcome.succeeded())
+        outcome = prepareMedium(target);
+    if (!outcome.succeeded())
+        return outcome;
     applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
     showProgress(0);
     m_hourglass.emplace();
-    if (!writeImageAndLog(target))
-        return;
-    copyToMedium(target);
-    printControlList(target);
-    endSave({});
+    outcome = saveflow::writeAndCopy(
+        {m_state.programFolder, m_state.imagePath, target, platform::services().now()},
+        [this](int permille) { showProgress(permille); });
+    return outcome.succeeded() ? showControlList(target) : outcome;
 }
 
-bool SaveScreen::mediumIsBlank() {
-    const QStringList found = saverules::filesOnMedium(m_mediumFolder);
-    if (found.isEmpty())
-        return true;
-    const QStringList left = saverules::interruptedSaveFiles(found);
-    if (left.isEmpty() || !confirm(saverules::interruptedSaveQuestion(left))) {
-        endSave({saverules::notBlankText});
-        return false;
-    }
-    mediumcopy::removeInterruptedSave(m_mediumFolder, left);
-    return true;
+// Blank, or the user had what an interrupted save left on it removed.
+saveflow::Outcome SaveScreen::prepareMedium(const QString& target) {
+    const saveflow::MediumContents medium = saveflow::inspectMedium(target, m_mediumFolder);
+    if (medium.blank)
+        return {};
+    if (medium.leftovers.isEmpty() ||
+        !confirm(saverules::interruptedSaveQuestion(medium.leftovers)))
+        return saveflow::mediumNotBlank();
+    return saveflow::removeLeftovers(m_mediumFolder, medium.leftovers);
 }
 
-// The image and the log in the program folder; false when the save has ended over them.
-bool SaveScreen::writeImageAndLog(const QString& target) {
-    const QString submission = files::inFolder(m_state.programFolder, submissionFileName);
-    try {
-        writeReturnImage(submission, m_state.imagePath, [] { QApplication::processEvents(); });
-    } catch (const EngineError& error) {
-        endSave({error.description(), saverules::imageMissingText});
-        return false;
-    }
-    showProgress(imageDone);
-    try {
-        writeLogDatabase(m_state.programFolder,
-                         {submission, m_state.imagePath, target, platform::services().now()});
-    } catch (const EngineError& error) {
-        endSave({error.description()});
-        return false;
-    }
-    showProgress(logDone);
-    return true;
-}
-
-void SaveScreen::copyToMedium(const QString& target) {
-    mediumcopy::copySubmissionAndLog(
-        files::inFolder(m_state.programFolder, submissionFileName),
-        files::inFolder(m_state.programFolder, logFileName), target,
-        [this](int permille) { showProgress(logDone + (logCopied - logDone) * permille / 1000); });
-}
-
-void SaveScreen::printControlList(const QString& target) {
+saveflow::Outcome SaveScreen::showControlList(const QString& target) {
     m_hourglass.reset();
     showInformation(saverules::printerText);
     m_hourglass.emplace();
     QApplication::processEvents();
-    const auto list = ControlList::open(target, logPathOnMedium(target));
-    showProgress(1000);
+    const saveflow::ControlListOutcome opened = saveflow::openControlList(target);
+    if (!opened.outcome.succeeded())
+        return opened.outcome;
+    showProgress(saveflow::allDone);
     m_hourglass.reset();
-    platform::printing().showPreview(list);
+    return saveflow::runStep(saveflow::Step::ControlList,
+                             [&] { platform::printing().showPreview(opened.list); });
 }
 
 void SaveScreen::showProgress(int permille) {

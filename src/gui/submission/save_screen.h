@@ -13,6 +13,9 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 struct RunState;
+namespace saveflow {
+struct Outcome;
+}
 
 // The save screen (object name "fSave"), shown modeless over the record editor once the
 // submission file TEMP73D.MDB is built in the program folder. OK checks the file name and the
@@ -25,7 +28,6 @@ public:
 
     // Shows the instruction for a diskette, or the one for other media when the file is too big.
     void setOversize(bool oversize);
-    bool isSaving() const { return m_saving; }
     // Cancel: removes the work files of the return built for this screen and closes it.
     void discard();
 
@@ -42,13 +44,9 @@ private:
     void applyState(saverules::ScreenState state);
     bool fileNameKey(char32_t key);
     void confirmSave();
-    void save(const QString& target);
-    // True when the medium is blank, or the user had what an interrupted save left on it
-    // removed; otherwise the save has ended.
-    bool mediumIsBlank();
-    bool writeImageAndLog(const QString& target);
-    void copyToMedium(const QString& target);
-    void printControlList(const QString& target);
+    saveflow::Outcome save(const QString& target);
+    saveflow::Outcome prepareMedium(const QString& target);
+    saveflow::Outcome showControlList(const QString& target);
     void showProgress(int permille);
     // Every way a save ends after OK: the messages, the work files removed, the screen closed.
     void endSave(const QStringList& messages);

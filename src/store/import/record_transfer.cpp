@@ -2,6 +2,7 @@
 
 #include "core/import/csv.h"
 #include "core/records/record_types.h"
+#include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
 #include <QFile>
@@ -128,7 +129,7 @@ ImportPlan dryRun(Database& db, const QString& path) {
         throw EngineError(engine::TypeMismatch,
                           QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.")
                               .arg(QFileInfo(path).fileName()));
-    return planImport(*text, EmployerData::fromRow(readEmployerRow(db)), originalIdentities(db));
+    return planImport(*text, employertable::readEmployer(db).data, originalIdentities(db));
 }
 
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,

@@ -4,12 +4,12 @@
 #include "core/common/engine_errors.h"
 #include "store/common/database.h"
 #include "store/common/rows.h"
+#include "store/employer/employer_table.h"
 
 #include <QObject>
 #include <QStringList>
 
 void changeReturnYear(Database& db, qint64 employerRowId, const QString& newYear) {
-    checkValue(column(employerColumns(), QStringLiteral("ReturnYear")), newYear);
     const Columns cleared = yearDependentColumns();
     const auto count = static_cast<qsizetype>(cleared.size());
     Transaction transaction(db);
@@ -19,12 +19,6 @@ void changeReturnYear(Database& db, qint64 employerRowId, const QString& newYear
     for (int position = 1; position <= count; ++position)
         update.bind(position, QVariant());
     update.run();
-    db.prepare(QStringLiteral("UPDATE %1 SET ReturnYear = ?1 WHERE rowid = ?2")
-                   .arg(QLatin1String(table::employer)))
-        .bind(1, newYear)
-        .bind(2, employerRowId)
-        .run();
-    if (db.changes() != 1)
-        throw noEmployerRow();
+    employertable::writeReturnYear(db, employerRowId, newYear);
     transaction.commit();
 }

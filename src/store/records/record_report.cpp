@@ -1,12 +1,13 @@
 #include "store/records/record_report.h"
 
 #include "core/records/record_form.h"
+#include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
 RecordReport::RecordReport(Database& db, QList<qint64> keys)
     : m_db(db)
     , m_keys(std::move(keys))
-    , m_employer(readEmployerRow(db)) {}
+    , m_employer(employertable::readEmployerValues(db)) {}
 
 std::shared_ptr<RecordReport> RecordReport::originals(Database& db) {
     return std::shared_ptr<RecordReport>(new RecordReport(db, originalRecordKeys(db)));

@@ -36,9 +36,3 @@ RowValues readEmployeeRow(Database& db, qint64 key) {
     read.bind(1, key);
     return read.next() ? readRow(read, employeeColumns()) : RowValues();
 }
-
-RowValues readEmployerRow(Database& db) {
-    Statement read = db.prepare(QStringLiteral("select %1 from employer order by rowid limit 1")
-                                    .arg(columnList(employerColumns())));
-    return read.next() ? readRow(read, employerColumns()) : emptyRow(employerColumns());
-}

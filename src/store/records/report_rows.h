@@ -14,5 +14,3 @@ QList<qint64> originalRecordKeys(Database& db);
 QList<qint64> recordKeysWithId(Database& db, qint64 id);
 // The employee row with this key in the column table's order; empty when there is none.
 RowValues readEmployeeRow(Database& db, qint64 key);
-// The employer row; every column without a value when the table is empty.
-RowValues readEmployerRow(Database& db);

@@ -1,10 +1,11 @@
 #include "store/records/whole_return.h"
 
 #include "core/records/record_types.h"
+#include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
 QList<ReturnProblem> checkWholeReturn(Database& db) {
-    ReturnCheck check(EmployerData::fromRow(readEmployerRow(db)));
+    ReturnCheck check(employertable::readEmployer(db).data);
     Statement records =
         db.prepare(QStringLiteral("select %1 from employee where %2 order by rowid")
                        .arg(columnList(employeeColumns()), recordtype::realRecordsCondition()));

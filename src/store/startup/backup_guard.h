@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Database;
 struct RunState;
 
 // Takes the automatic backup copy before an operation that rewrites many records or the
-// password. When the copy cannot be written (a full disk, a read-only folder) the error box
-// says why and the user is asked whether to go on without it. False when the answer is No: the
-// operation must then stop without changing anything.
-bool backUpBeforeOperation(Database& db, const QString& programFolder, const QString& key,
-                           const QString& reason);
+// password. When the copy cannot be written (a full disk, a read-only folder) the result says
+// why, in words for the error box; the screen then asks whether to go on without it.
+std::optional<QString> backUpBeforeOperation(Database& db, const QString& programFolder,
+                                             const QString& key, const QString& reason);
 
-// At the first login of each day, a copy of the working database just logged into. False when
-// the user chose to stop rather than go on without it.
-bool backUpAtFirstLoginOfDay(RunState& state);
+// At the first login of each day, a copy of the working database just logged into; nothing
+// when one was taken today already.
+std::optional<QString> backUpAtFirstLoginOfDay(RunState& state);

@@ -1,5 +1,7 @@
 #include "store/startup/conversion.h"
 
+#include "store/employer/employer_table.h"
+
 #include "core/common/conversion_rules.h"
 #include "core/common/files.h"
 #include "store/common/database_copy.h"
@@ -48,17 +50,15 @@ void copyEmployer(Database& old, Database& fresh) {
         throw EngineError(engine::NoCurrentRecord,
                           QObject::tr("The old database has no employer row."));
     const RowValues oldValues = readWholeRow(oldRow);
-    Statement newRow = fresh.prepare(
-        QStringLiteral("select rowid, %1 from employer limit 1").arg(columnList(ours)));
-    newRow.next();
-    RowValues values = readRow(newRow, ours, 1);
+    Statement newRow = employertable::openRow(fresh, employertable::Holder::Working);
+    RowValues values = readRow(newRow, ours);
     for (const char* name : {"ReturnYear", "Session", "Name", "Designation"}) {
         const int at = columnIndex(ours, QLatin1String(name));
         const int from = match.oldPosition[at];
         const QVariant value = from < 0 ? QVariant() : oldValues[from];
         values[at] = value.toString().isEmpty() ? QVariant() : value;
     }
-    updateRow(fresh, table::employer, ours, newRow.value(0).toLongLong(), values);
+    employertable::writeEmployerValues(fresh, employertable::rowIdOf(newRow), values);
 }
 
 // Returns the number of rows written.

@@ -14,9 +14,7 @@ struct RunState {
     QString loginPassword;
     // The start-up made the working database in this run (a first start or a conversion).
     bool madeWorkingDatabase = false;
-    QString workingPath;
     QString imagePath;
-    QString escapedImagePath;
 
     Database& db() { return *login; }
 };

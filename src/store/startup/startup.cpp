@@ -7,6 +7,7 @@
 #include "store/common/foreign_file.h"
 #include "store/common/read_limits.h"
 #include "store/common/schema.h"
+#include "store/employer/employer_table.h"
 #include "store/startup/backups.h"
 #include "store/startup/conversion.h"
 #include "store/startup/password_change.h"
@@ -60,12 +61,9 @@ StartupPath probeWorkingDatabase(const QString& programFolder) {
         Database probe = Database::open(
             working, {.password = std::nullopt, .exclusive = true, .readOnly = true});
         const ReadLimits limits(probe, schema::workingFile, std::chrono::seconds(10));
-        Statement employer = probe.prepare(QStringLiteral("select Version from employer"));
-        if (!employer.next())
-            throw noEmployerRow();
-        return needsConversion(probe.formatVersion(), employer.value(0))
-                   ? StartupPath::NeedsConversion
-                   : StartupPath::Current;
+        const QVariant version = employertable::readEmployerColumn(probe, "Version");
+        return needsConversion(probe.formatVersion(), version) ? StartupPath::NeedsConversion
+                                                               : StartupPath::Current;
     } catch (const EngineError& error) {
         if (error.number() == engine::NotValidPassword)
             return StartupPath::PasswordProtected;

@@ -1,21 +1,12 @@
 #include "store/submission/control_list.h"
 
 #include "store/common/rows.h"
+#include "store/employer/employer_table.h"
 #include "store/submission/log_database.h"
 #include "store/submission/return_image_file.h"
 #include "store/submission/submission_database.h"
 
 #include <QObject>
-
-namespace {
-
-RowValues employerRow(Database& submission) {
-    Statement read = employerOfSubmission(
-        submission, QObject::tr("No current record: the submission holds no employer."));
-    return readRow(read, employerColumns());
-}
-
-} // namespace
 
 ControlList::ControlList(Database submission, controllist::Heading heading)
     : m_submission(std::make_unique<Database>(std::move(submission)))
@@ -29,7 +20,8 @@ std::shared_ptr<ControlList> ControlList::open(const QString& submissionPath,
                                                const QString& logPath) {
     const LogRecord log = readLogRecord(logPath);
     Database submission = openForReading(submissionPath);
-    controllist::Heading heading = controllist::headingOf(employerRow(submission), log);
+    controllist::Heading heading = controllist::headingOf(
+        employertable::readEmployerValues(submission, employertable::Holder::Submission), log);
     return std::shared_ptr<ControlList>(new ControlList(std::move(submission), std::move(heading)));
 }
 

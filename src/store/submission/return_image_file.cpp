@@ -5,6 +5,7 @@
 #include "core/records/income_lines.h"
 #include "core/submission/return_image.h"
 #include "store/common/rows.h"
+#include "store/employer/employer_table.h"
 #include "store/submission/submission_database.h"
 
 #include <QFile>
@@ -46,8 +47,8 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
 }
 
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
-    const Statement employer = employerOfSubmission(
-        submission, QObject::tr("No current record: the submission has no employer row."));
+    const Statement employer =
+        employertable::openRow(submission, employertable::Holder::Submission);
     QByteArray piece;
     piece.reserve(pieceSize * 2);
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));

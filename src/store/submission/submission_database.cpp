@@ -115,15 +115,6 @@ void checkFinished(const QString& path, qint64 count) {
 
 } // namespace
 
-Statement employerOfSubmission(Database& submission, const QString& whenMissing) {
-    Statement read = submission.prepare(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
-            .arg(columnList(employerColumns()), QLatin1String(submissionEmployerTable)));
-    if (!read.next())
-        throw EngineError(engine::NoCurrentRecord, whenMissing);
-    return read;
-}
-
 Database openForReading(const QString& path) {
     return Database::open(path, OpenOptions{std::nullopt, false, true});
 }

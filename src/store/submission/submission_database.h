@@ -19,7 +19,3 @@ qint64 buildSubmission(Database& login, const QString& programFolder, const QStr
 
 // Opens a submission or log file for reading only; the file is never changed.
 Database openForReading(const QString& path);
-
-// The submission's employer row, stepped onto and ready to read; a submission without one raises
-// "no current record" (3021) with the description given.
-Statement employerOfSubmission(Database& submission, const QString& whenMissing);

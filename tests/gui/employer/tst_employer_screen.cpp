@@ -115,7 +115,6 @@ void TestEmployerScreen::loadShowsTheRowAndClearsTheWorkFiles() {
         shown << s.field(name)->text();
     QCOMPARE(shown, completeEmployer);
     QCOMPARE(s.screen->employerData().returnYear, QStringLiteral("2001"));
-    QCOMPARE(s.data.state.workingPath, s.data.folder.file(schema::workingFile));
     QCOMPARE(s.data.state.imagePath, s.data.folder.file(QStringLiteral("_a.txt")));
     QVERIFY(s.services.boxes.isEmpty());
     QStringList texts{s.screen->windowTitle(),           s.field("tSession")->accessibleName(),

@@ -100,8 +100,6 @@ private slots:
     void filesAndFoldersAreTheUsersAlone();
     void unreachableDatabaseSaysWhy_data();
     void unreachableDatabaseSaysWhy();
-    void doubleBackslashes_data();
-    void doubleBackslashes();
     void imagePathWithoutPathIni();
     void imagePathFromPathIniCreatesTheFolder();
     void deleteTempFilesIgnoresCase();
@@ -445,27 +443,10 @@ void TestStartup::unreachableDatabaseSaysWhy() {
     QVERIFY2(text.contains(reason), qPrintable(text));
 }
 
-void TestStartup::doubleBackslashes_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("doubled");
-    QTest::newRow("none") << QString("/home/a/_a.txt") << QString("/home/a/_a.txt");
-    QTest::newRow("drive path") << QString("D:\\RETURN\\_xw73d.txt")
-                                << QString("D:\\\\RETURN\\\\_xw73d.txt");
-    QTest::newRow("two together") << QString("a\\\\b") << QString("a\\\\\\\\b");
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestStartup::doubleBackslashes() {
-    QFETCH(QString, text);
-    QFETCH(QString, doubled);
-    QCOMPARE(::doubleBackslashes(text), doubled);
-}
-
 void TestStartup::imagePathWithoutPathIni() {
     TempFolder folder;
     const ImagePaths paths = setUpPaths(folder.path());
     QCOMPARE(paths.imagePath, QDir::toNativeSeparators(folder.file("_a.txt")));
-    QCOMPARE(paths.escapedImagePath, ::doubleBackslashes(paths.imagePath));
 }
 
 void TestStartup::imagePathFromPathIniCreatesTheFolder() {

@@ -1,4 +1,4 @@
-#include "core/common/message_boxes.h"
+#include "gui/common/message_boxes.h"
 
 #include "core/common/engine_error.h"
 #include "core/platform/services.h"
