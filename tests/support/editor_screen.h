@@ -5,6 +5,7 @@
 #include "gui/records/navigator.h"
 #include "gui/records/record_editor.h"
 #include "gui/widgets/field_edit.h"
+#include "store/records/record_set.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
 #include "support/typing.h"

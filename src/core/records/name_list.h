@@ -18,13 +18,6 @@ struct NameEntry {
 // collation does (only the letters A to Z ignore case; no value comes first), then the row key,
 // which keeps equal names in the order they were added. Negative, zero or positive.
 int compareNames(const NameEntry& left, const NameEntry& right);
-// What a save did to the record list: the record's names before (none for a new record) and
-// after (none when it left the list).
-struct NameChange {
-    std::optional<NameEntry> before;
-    std::optional<NameEntry> after;
-};
-
 // How many of count entries in that order come before key; reads about log2(count) of them.
 int sortedPlace(int count, const NameEntry& key, const std::function<NameEntry(int)>& entryAt);
 

@@ -16,12 +16,10 @@
 #include "store/startup/login.h"
 #include "store/startup/run_state.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <array>
@@ -174,14 +172,13 @@ void EmployerScreen::wireEvents() {
         {m_fileNumberEdit, &EmployerScreen::checkFileNumber},
     }};
     for (const auto& [field, check] : leaveChecks)
-        connect(field, &FieldEdit::lostFocus, this,
-                [this, check](Qt::FocusReason reason) { leaveCheck(check, reason); });
+        m_entry.watchLeave(field, this, [this, check] { return leaveCheck(check); });
     for (FieldEdit* limited : {m_employerNameEdit, m_designationEdit}) {
         const int bytes = limited->maxLength();
         connect(limited, &FieldEdit::gotFocus, this,
-                [this, limited] { m_lastAccepted = limited->text(); });
+                [this, limited] { m_entry.accept(limited->text()); });
         connect(limited, &QLineEdit::textChanged, this,
-                [this, limited, bytes] { guardByteLength(limited, bytes); });
+                [this, limited, bytes] { m_entry.guardBytes(limited, bytes); });
     }
 }
 
@@ -284,28 +281,13 @@ void EmployerScreen::rememberFileNumber() {
     m_rememberedFileNumber = m_fileNumberEdit->text();
 }
 
-void EmployerScreen::guardByteLength(QLineEdit* field, int bytes) {
-    const fieldrules::ChangeVerdict verdict =
-        fieldrules::byteLengthGuard(field->text(), bytes, m_lastAccepted);
-    if (!verdict.revert) {
-        m_lastAccepted = field->text();
-        return;
-    }
-    field->setText(verdict.text);
-    platform::services().beep();
-}
-
-void EmployerScreen::leaveCheck(Check check, Qt::FocusReason reason) {
+bool EmployerScreen::leaveCheck(Check check) {
     if (m_checking)
-        return;
-    const QPointer<QWidget> movingTo = QApplication::focusWidget();
+        return false;
     const int shownBefore = m_messagesShown;
-    {
-        const QScopedValueRollback checking(m_checking, true);
-        (this->*check)();
-    }
-    if (reason == Qt::MouseFocusReason && m_messagesShown != shownBefore && movingTo)
-        widgets::dropPendingPress(movingTo);
+    const QScopedValueRollback checking(m_checking, true);
+    (this->*check)();
+    return m_messagesShown != shownBefore;
 }
 
 bool EmployerScreen::checkReturnYear() {
@@ -368,9 +350,7 @@ void EmployerScreen::say(const QString& message) {
 
 bool EmployerScreen::refuse(QLineEdit* field, const QString& message,
                             const std::optional<QString>& restored) {
-    say(message);
-    if (restored)
-        field->setText(*restored);
-    field->setFocus();
+    ++m_messagesShown;
+    m_entry.refuse(field, message, restored);
     return false;
 }

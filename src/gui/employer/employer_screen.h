@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/employer/employer_data.h"
+#include "gui/widgets/field_entry_controller.h"
 
 #include <QDialog>
 #include <optional>
@@ -57,10 +58,10 @@ private:
     void rememberSection();
     void upperCaseSection();
     void rememberFileNumber();
-    void guardByteLength(QLineEdit* field, int bytes);
 
     using Check = bool (EmployerScreen::*)();
-    void leaveCheck(Check check, Qt::FocusReason reason);
+    // True when the check refused the field or asked about it.
+    bool leaveCheck(Check check);
     void confirmYearChange();
     bool clearPagesTwoToFour();
     void say(const QString& message);
@@ -83,7 +84,7 @@ private:
     QString m_rememberedYear;
     QString m_rememberedSection;
     QString m_rememberedFileNumber;
-    QString m_lastAccepted; // shared by the name and the designation
+    FieldEntryController m_entry; // the name and the designation share its last accepted text
     bool m_checking = false;
     int m_messagesShown = 0;
 };

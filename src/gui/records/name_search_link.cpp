@@ -1,7 +1,10 @@
 #include "gui/records/name_search_link.h"
 
+#include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
 #include "gui/records/name_search_window.h"
 #include "gui/records/record_editor.h"
+#include "store/records/record_set.h"
 
 #include <QPointer>
 #include <memory>
@@ -11,6 +14,23 @@ namespace {
 // The window lives as the editor's child; a new one is made each time the command is pressed.
 using WindowSlot = std::shared_ptr<QPointer<NameSearchWindow>>;
 
+// Shows the first record with these names, if any; a pending edit is finished with Update or
+// Cancel first.
+void showRecordNamed(RecordEditor& editor, const QString& surname,
+                     const std::optional<QString>& firstName) {
+    if (editor.commandState() != CommandState::Browsing) {
+        platform::services().beep();
+        return;
+    }
+    try {
+        if (editor.records().findFirstByName(surname, firstName))
+            editor.showCurrentRecord();
+    } catch (const EngineError& error) {
+        // Not the engine's own text: a quote in the name gets advice instead.
+        showError(nameSearchFailure(error, surname));
+    }
+}
+
 void openWindow(RecordEditor& editor, const WindowSlot& slot) {
     if (*slot) {
         (*slot)->close();
@@ -18,7 +38,9 @@ void openWindow(RecordEditor& editor, const WindowSlot& slot) {
     }
     auto* window = new NameSearchWindow([&editor] { return editor.records().names(); }, &editor);
     QObject::connect(window, &NameSearchWindow::nameChosen, &editor,
-                     &RecordEditor::showRecordNamed);
+                     [&editor](const QString& surname, const std::optional<QString>& firstName) {
+                         showRecordNamed(editor, surname, firstName);
+                     });
     *slot = window;
     window->show();
     window->activateWindow();

@@ -3,6 +3,7 @@
 #include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/widgets/widgets.h"
+#include "store/records/record_set.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+struct NameChange;
+
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;

@@ -1,138 +1,168 @@
-// The record editor's commands: Create new record, Update, Delete, Quit/Cancel, Sort, and the
-// tidy-up when the editor's window closes.
+// The record editor's command states and its record commands: Create new record, Update,
+// Delete, Quit/Cancel, Sort, the record type, and the tidy-up when the window closes.
 #include "gui/records/record_editor.h"
+#include "gui/records/record_editor_parts.h"
 
-#include "core/common/columns.h"
-#include "core/records/page_checks.h"
+#include "core/platform/services.h"
+#include "core/records/record_types.h"
 #include "core/records/report_temp_files.h"
 #include "core/startup/paths.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
+#include "gui/records/command_bar.h"
+#include "gui/records/navigator.h"
+#include "gui/records/page_frame.h"
+#include "gui/records/record_pages.h"
 #include "gui/widgets/field_edit.h"
-#include "store/records/sheet_numbers.h"
+#include "store/records/record_session.h"
 #include "store/startup/run_state.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
-#include <algorithm>
-
-namespace {
-
-// The surname and identity numbers are upper-cased by the first page's check, so only when that
-// check was reached: the visible page's check may have stopped the save before it.
-bool firstPageChecked(int visiblePage, const std::optional<PageFailure>& failure) {
-    if (!failure)
-        return true;
-    const std::array<int, 4> order = checkOrder(visiblePage);
-    return std::ranges::find(order, failure->page) >= std::ranges::find(order, 1);
-}
-
-std::optional<qint64> identifier(const QVariant& value) {
-    bool ok = false;
-    const qint64 id = value.toLongLong(&ok);
-    return value.isNull() || !ok ? std::nullopt : std::optional<qint64>(id);
-}
-
-} // namespace
+#include <QKeyEvent>
+#include <QRadioButton>
 
 void RecordEditor::wireCommands() {
-    connect(m_newRecordButton, &QPushButton::clicked, this, &RecordEditor::createNewRecord);
-    connect(m_updateButton, &QPushButton::clicked, this, &RecordEditor::updateRecord);
-    connect(m_deleteButton, &QPushButton::clicked, this, &RecordEditor::deleteRecord);
-    connect(m_quitButton, &QPushButton::clicked, this, &RecordEditor::quitOrCancel);
-    connect(m_sortButton, &QPushButton::clicked, this, &RecordEditor::sortRecords);
-    wirePrintCommands();
-    wireSaveCommand();
+    CommandBar* commands = m_parts->commands;
+    connect(commands, &CommandBar::newRecordPressed, this,
+            [this] { runReportingErrors([this] { newRecordState(); }); });
+    connect(commands, &CommandBar::updatePressed, this, &RecordEditor::updateRecord);
+    connect(commands, &CommandBar::deletePressed, this, &RecordEditor::deleteRecord);
+    connect(commands, &CommandBar::quitOrCancelPressed, this, &RecordEditor::quitOrCancel);
+    connect(commands, &CommandBar::nameSearchPressed, this, &RecordEditor::nameSearchRequested);
+    connect(commands, &CommandBar::sortPressed, this, &RecordEditor::sortRecords);
 }
 
-void RecordEditor::createNewRecord() {
-    runReportingErrors([this] { newRecordState(); });
+void RecordEditor::applyCommandState(CommandState state) {
+    m_parts->navigator->setEnabled(state == CommandState::Browsing);
+    if (state == CommandState::NewRecord)
+        m_parts->navigator->setCaption(QStringLiteral("New Record"));
+    m_parts->commands->apply(state);
 }
 
-// Every check passes, or the first failure is shown on its page with the focus on its field.
-bool RecordEditor::passesPageChecks() {
-    FieldTexts texts;
-    for (const ColumnDef& def : employeeColumns())
-        if (FieldEdit* edit = field(QLatin1String(def.name)))
-            texts.insert(QLatin1String(def.name), edit->text());
-    const std::optional<PageFailure> failure = checkRecord(texts, returnYear(), visiblePage());
-    if (firstPageChecked(visiblePage(), failure)) {
-        const FieldTexts upper = upperCasedNames(texts);
-        for (auto it = upper.cbegin(); it != upper.cend(); ++it)
-            field(it.key())->setText(it.value());
+void RecordEditor::rememberCurrentId() {
+    if (const std::optional<QString> failure = m_parts->session.rememberCurrentId())
+        showPlain(*failure);
+}
+
+void RecordEditor::markRecordChanged() {
+    if (commandState() != CommandState::Browsing)
+        return;
+    rememberCurrentId();
+    if (runReportingErrors([this] { m_parts->session.beginEdit(); }))
+        applyCommandState(CommandState::Editing);
+}
+
+void RecordEditor::endOfEditState() {
+    m_parts->session.endEdit();
+    applyCommandState(CommandState::Browsing);
+    if (m_parts->status()->text().isEmpty())
+        m_parts->status()->setText(QStringLiteral("O"));
+    showPage(1);
+    m_parts->tracking = true;
+}
+
+void RecordEditor::newRecordState() {
+    if (!isNoRecordMode())
+        rememberCurrentId();
+    m_parts->tracking = false;
+    m_parts->session.addNew();
+    showCurrentRecord();
+    applyCommandState(CommandState::NewRecord);
+    m_parts->status()->setText(QStringLiteral("O"));
+    for (const char* cleared : {"tIncome", "tRent1"})
+        for (FieldEdit* amount : m_parts->binder.elements(cleared))
+            amount->clear();
+    showPage(1);
+    m_parts->newRecordTexts = m_parts->binder.texts();
+}
+
+bool RecordEditor::hasUnsavedChanges() const {
+    if (commandState() == CommandState::NewRecord)
+        return m_parts->binder.texts() != m_parts->newRecordTexts;
+    return commandState() == CommandState::Editing;
+}
+
+void RecordEditor::chooseRecordType(int index) {
+    static const std::array<QString, 3> codes{QStringLiteral("O"), QStringLiteral("R"),
+                                              QStringLiteral("S")};
+    if (m_parts->status()->text() == codes[index])
+        return;
+    markRecordChanged();
+    m_parts->status()->setText(codes[index]);
+    if (index == 0)
+        m_parts->sheetNumber()->setText(QStringLiteral(" "));
+}
+
+void RecordEditor::showRecordType() {
+    static const QStringList codes{QStringLiteral("O"), QStringLiteral("R"), QStringLiteral("S")};
+    const QString status = m_parts->status()->text();
+    if (recordtype::isPlaceholder(status))
+        return;
+    const int option = codes.indexOf(status);
+    if (option < 0) {
+        m_parts->status()->setText(QStringLiteral("O"));
+        return;
     }
-    if (!failure)
-        return true;
-    if (!isPageVisible(failure->page))
-        showPage(failure->page);
-    showError(failure->message);
-    FieldEdit* target = field(failure->focusColumn);
-    if (failure->clearFocusField)
+    m_parts->pages->identityPage().recordTypeOption(option)->setChecked(true);
+    m_parts->sheetNumber()->setEnabled(option != 0);
+    m_parts->sheetNumber()->setGreyed(option == 0);
+}
+
+// The first failure is shown on its page with the focus on its field.
+void RecordEditor::showPageFailure(const PageFailure& failure) {
+    if (!isPageVisible(failure.page))
+        showPage(failure.page);
+    showError(failure.message);
+    FieldEdit* target = field(failure.focusColumn);
+    if (failure.clearFocusField)
         target->clear();
     target->setFocus();
-    return false;
 }
 
+// The fields show what the save writes (upper-cased names, a new record's identifier) whether it
+// saved or not; a refused save leaves the record being edited with every typed text on screen.
 void RecordEditor::updateRecord() {
-    if (!passesPageChecks())
+    const RecordSession::SaveOutcome outcome =
+        m_parts->session.save(m_parts->binder.texts(), m_employer.returnYear, visiblePage());
+    m_parts->binder.showChanged(outcome.changedTexts);
+    if (outcome.failure)
+        showPageFailure(*outcome.failure);
+    else if (outcome.refusal)
+        showError(outcome.refusal->description());
+    if (!outcome.saved())
         return;
-    if (m_idEdit->text().isEmpty()) {
-        m_idEdit->setText(QString::number(m_nextId));
-        m_rememberedId = m_nextId;
-        ++m_nextId;
-    }
-    // A refused save leaves the record being edited with every typed text still on screen.
-    NameChange change;
-    if (!runReportingErrors([this, &change] {
-            writeFieldsToRecord();
-            change = m_records.update();
-        }))
-        return;
-    runReportingErrors([this, &change] { showSavedRecord(change); });
+    runReportingErrors([this, &outcome] { showSavedRecord(outcome.change); });
     endOfEditState();
 }
 
-// The saved record has moved to its place in name order, so the list and the name list change
-// by that one entry rather than being read again; the saved record is then found by its
-// identifier. The first save in an empty database leaves the placeholder row for the real
-// records, which are then read.
+// The list and the name list change by the saved entry rather than being read again, except
+// for the first record of an empty database.
 void RecordEditor::showSavedRecord(const NameChange& change) {
-    if (m_placeholderSource) {
-        m_records.setSource(RecordSource::ByName);
-        m_placeholderSource = false;
-        m_records.refresh();
+    if (m_parts->session.showSavedRecord())
         emit recordsChanged();
-    } else {
+    else
         emit recordSaved(change);
-    }
-    if (const std::optional<qint64> id = identifier(m_rememberedId))
-        m_records.findFirstById(*id);
-    showCurrentRow();
+    showCurrentRecord();
 }
 
 void RecordEditor::reloadRecords() {
     runReportingErrors([this] {
-        m_records.cancelUpdate();
         reloadRecordList();
-        if (!m_placeholderSource)
+        if (!isNoRecordMode())
             endOfEditState();
     });
     emit recordsChanged();
 }
 
-// The numbering walks the table in name order itself, so only the reload after it is needed to
-// show the new numbers.
 bool RecordEditor::sortRecords() {
-    m_tracking = false;
-    m_sheetCounter = 0;
+    m_parts->tracking = false;
     bool sorted = false;
     {
         platform::WaitCursor hourglass;
-        sorted =
-            runReportingErrors([this] { m_sheetCounter = numberOriginalRecords(m_state.db()); }) &&
-            runReportingErrors([this] { reloadRecordList(); });
+        sorted = runReportingErrors([this] { m_parts->session.sort(); }) &&
+                 runReportingErrors([this] { reloadRecordList(); });
     }
-    m_tracking = true;
+    m_parts->tracking = true;
     return sorted;
 }
 
@@ -140,45 +170,35 @@ void RecordEditor::deleteRecord() {
     if (!confirm(QStringLiteral("Delete 1 employee record!")))
         return;
     runReportingErrors([this] {
-        emit recordRemoved(m_records.deleteCurrent());
-        if (m_records.isEmpty()) {
+        const RecordSession::Removal removal = m_parts->session.remove();
+        emit recordRemoved(removal.removed);
+        if (removal.noneLeft)
             enterNoRecordMode(
                 QStringLiteral("No record remain at database. Please add new record!"));
-            return;
-        }
-        if (m_records.isEof())
-            m_records.movePrevious();
-        showCurrentRow();
+        else
+            showCurrentRecord();
     });
 }
 
+// The placeholder row is bound: the user is told and a first record begins.
 void RecordEditor::enterNoRecordMode(const QString& message) {
-    m_records.setSource(RecordSource::Placeholder);
-    m_records.refresh();
-    showCurrentRow();
-    m_placeholderSource = true;
+    showCurrentRecord();
     showInformation(message);
     newRecordState();
 }
 
 void RecordEditor::quitOrCancel() {
-    if (commandState() == CommandState::Browsing) {
+    if (commandState() == CommandState::Browsing)
         quitProgram();
-        return;
-    }
-    runReportingErrors([this] { cancelEntry(); });
+    else
+        runReportingErrors([this] { cancelEntry(); });
 }
 
 // Drops the pending edit or new record and shows again the record that was current before it.
 void RecordEditor::cancelEntry() {
-    m_records.cancelUpdate();
-    m_records.refresh();
-    // A new record begun on a row stored without identifier has nothing to return to: the list
-    // then stays on its first row rather than failing on every Cancel.
-    if (const std::optional<qint64> id = identifier(m_rememberedId))
-        m_records.findFirstById(*id);
-    showCurrentRow();
-    if (m_placeholderSource) {
+    m_parts->session.cancel();
+    showCurrentRecord();
+    if (isNoRecordMode()) {
         offerToQuit();
         return;
     }
@@ -201,36 +221,24 @@ bool RecordEditor::quitProgram() {
     return true;
 }
 
-// A row stored without an identifier never went through Update: it is incomplete and goes.
-void RecordEditor::removeIncompleteLastRow() {
-    // Pending changes are dropped, as Cancel would.
-    m_records.cancelUpdate();
-    if (m_records.isEmpty())
-        return;
-    m_records.moveLast();
-    if (m_records.value(QStringLiteral("ID")).isNull() &&
-        m_records.value(QStringLiteral("Status")).toString().trimmed() != QStringLiteral("H"))
-        m_records.deleteCurrent();
+void RecordEditor::setSaving(bool saving) {
+    m_parts->saving = saving;
+    m_parts->pages->setPagesEnabled(!saving);
+    m_parts->commands->setSaving(saving, commandState());
 }
 
 // Each step of the tidy-up runs even when an earlier one fails, so the work files still go.
 void RecordEditor::closeEvent(QCloseEvent* event) {
     // A running save ends by itself and removes its work files; the editor waits for it.
-    if (m_saving) {
+    if (m_parts->saving ||
+        (hasUnsavedChanges() &&
+         !confirm(QStringLiteral("The record has changes that are not saved. Do you want to "
+                                 "discard them?")))) {
         event->ignore();
         return;
     }
-    if (hasUnsavedChanges() &&
-        !confirm(QStringLiteral("The record has changes that are not saved. Do you want to "
-                                "discard them?"))) {
-        event->ignore();
-        return;
-    }
-    runReportingErrors([this] { removeIncompleteLastRow(); });
-    runReportingErrors([this] {
-        m_records.setSource(RecordSource::None);
-        m_records.refresh();
-    });
+    runReportingErrors([this] { m_parts->session.removeIncompleteLastRow(); });
+    runReportingErrors([this] { m_parts->session.release(); });
     runReportingErrors([this] { deleteTempFiles(m_state.programFolder); });
     emit closed();
     event->accept();

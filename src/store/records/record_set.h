@@ -17,6 +17,13 @@ enum class RecordSource {
 
 enum class EditMode { None, Edit, Add };
 
+// What a save did to the record list: the record's names before (none for a new record) and
+// after (none when it left the list).
+struct NameChange {
+    std::optional<NameEntry> before;
+    std::optional<NameEntry> after;
+};
+
 class RecordSet {
 public:
     explicit RecordSet(Database& db);

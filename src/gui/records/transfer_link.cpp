@@ -1,11 +1,12 @@
-// The editor's Import, Export and Export template commands: employee records from and to CSV
-// files, an import always going through its dry run first.
-#include "gui/records/record_editor.h"
+// An import always goes through its dry run first.
+#include "gui/records/command_links.h"
 
 #include "core/platform/services.h"
 #include "gui/common/message_boxes.h"
 #include "gui/import/import_dry_run_window.h"
 #include "gui/platform/desktop_services.h"
+#include "gui/records/command_bar.h"
+#include "gui/records/record_editor.h"
 #include "store/import/record_transfer.h"
 #include "store/startup/run_state.h"
 
@@ -18,19 +19,19 @@ namespace {
 
 const QString csvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
 
-} // namespace
-
 // Files are read and written only while browsing, or while an empty database waits for its
 // first record.
-bool RecordEditor::readyForTransfer() {
-    if (m_commandState == CommandState::Browsing || m_placeholderSource)
+bool readyForTransfer(const RecordEditor& editor) {
+    if (editor.commandState() == CommandState::Browsing || editor.isNoRecordMode())
         return true;
     platform::services().beep();
     return false;
 }
 
-void RecordEditor::importFromFile() {
-    if (!readyForTransfer())
+void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice);
+
+void importFromFile(RecordEditor& editor) {
+    if (!readyForTransfer(editor))
         return;
     const QString path =
         platform::services().chooseOpenFile(QStringLiteral("Import"), QDir::homePath(), csvFilter);
@@ -39,26 +40,27 @@ void RecordEditor::importFromFile() {
     auto plan = std::make_shared<ImportPlan>();
     {
         platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { *plan = dryRun(m_state.db(), path); }))
+        if (!runReportingErrors([&] { *plan = dryRun(editor.runState().db(), path); }))
             return;
     }
-    auto* window = new ImportDryRunWindow(*plan, QFileInfo(path).fileName(), this);
+    auto* window = new ImportDryRunWindow(*plan, QFileInfo(path).fileName(), &editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(window, &ImportDryRunWindow::chosen, this,
-            [this, plan](ImportChoice choice) { importChosenRows(*plan, choice); });
+    QObject::connect(
+        window, &ImportDryRunWindow::chosen, &editor,
+        [&editor, plan](ImportChoice choice) { importChosenRows(editor, *plan, choice); });
     window->open();
 }
 
-void RecordEditor::importChosenRows(const ImportPlan& plan, ImportChoice choice) {
+void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice) {
     const QList<PackedRow> rows = chosenRows(plan, choice);
     QProgressDialog progress(QStringLiteral("Importing records..."), QStringLiteral("Cancel"), 0,
-                             static_cast<int>(rows.size()), this);
+                             static_cast<int>(rows.size()), &editor);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     std::optional<int> stored;
     const bool done = runReportingErrors([&] {
-        stored = importRecords(m_state.db(), rows, [&progress](int written, int total) {
+        stored = importRecords(editor.runState().db(), rows, [&progress](int written, int total) {
             if (written % 250 == 0 || written == total)
                 progress.setValue(written);
             return !progress.wasCanceled();
@@ -71,12 +73,12 @@ void RecordEditor::importChosenRows(const ImportPlan& plan, ImportChoice choice)
         showInformation(QStringLiteral("The import was cancelled. No record was stored."));
         return;
     }
-    reloadRecords();
+    editor.reloadRecords();
     showInformation(QStringLiteral("%1 records imported.").arg(*stored));
 }
 
-void RecordEditor::exportToFile() {
-    if (!readyForTransfer())
+void exportToFile(RecordEditor& editor) {
+    if (!readyForTransfer(editor))
         return;
     const QString path = platform::services().chooseSaveFile(
         QStringLiteral("Export"), QDir::home().filePath(QStringLiteral("records.csv")), csvFilter);
@@ -85,13 +87,13 @@ void RecordEditor::exportToFile() {
     int count = 0;
     {
         platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { count = exportRecords(m_state.db(), path); }))
+        if (!runReportingErrors([&] { count = exportRecords(editor.runState().db(), path); }))
             return;
     }
     showInformation(QStringLiteral("%1 records exported.").arg(count));
 }
 
-void RecordEditor::exportTemplateToFile() {
+void exportTemplateToFile() {
     const QString path = platform::services().chooseSaveFile(
         QStringLiteral("Export template"), QDir::home().filePath(QStringLiteral("template.csv")),
         csvFilter);
@@ -99,4 +101,15 @@ void RecordEditor::exportTemplateToFile() {
         return;
     if (runReportingErrors([&] { exportTemplate(path); }))
         showInformation(QStringLiteral("The template was written."));
+}
+
+} // namespace
+
+void linkTransfer(RecordEditor& editor) {
+    CommandBar* commands = &editor.commands();
+    QObject::connect(commands, &CommandBar::importPressed, &editor,
+                     [&editor] { importFromFile(editor); });
+    QObject::connect(commands, &CommandBar::exportPressed, &editor,
+                     [&editor] { exportToFile(editor); });
+    QObject::connect(commands, &CommandBar::exportTemplatePressed, &editor, &exportTemplateToFile);
 }

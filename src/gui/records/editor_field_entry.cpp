@@ -1,20 +1,12 @@
-// The editor's fields wired to their entry rules: key filters, change rules, entry values,
-// paging keys and leave checks. The rules decide (field_rules.h); this file applies verdicts.
-#include "gui/records/record_editor.h"
+#include "gui/records/editor_field_entry.h"
 
 #include "core/platform/services.h"
 #include "core/records/editor_fields.h"
 #include "gui/common/message_boxes.h"
-#include "gui/records/navigator.h"
+#include "gui/records/field_binder.h"
 #include "gui/widgets/field_edit.h"
-#include "gui/widgets/widgets.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QToolButton>
 #include <utility>
 
 using namespace fieldrules;
@@ -25,52 +17,52 @@ std::size_t at(int element) {
     return static_cast<std::size_t>(element);
 }
 
-QStringList textsOf(std::span<FieldEdit* const> fields) {
-    QStringList texts;
-    for (const FieldEdit* edit : fields)
-        texts << edit->text();
-    return texts;
-}
-
 } // namespace
 
-void RecordEditor::wireFieldRules() {
+EditorFieldEntry::EditorFieldEntry(FieldBinder& binder, FieldEdit* total, Editor editor,
+                                   QObject* parent)
+    : QObject(parent)
+    , m_binder(binder)
+    , m_total(total)
+    , m_editor(std::move(editor)) {
     for (const EditorField& entry : editorFields())
         if (entry.page > 0)
-            wireField(entry, field(QLatin1String(entry.column)));
-    connect(m_totalIncomeEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+            wireField(entry, m_binder.field(QLatin1String(entry.column)));
+    connect(m_total, &QLineEdit::textChanged, this, [this](const QString& text) {
         // The total is shown grouped by thousands, whoever set it.
         const QString shown = totalText(amountValue(text).value_or(0));
         if (shown != text)
-            m_totalIncomeEdit->setText(shown);
+            m_total->setText(shown);
     });
     followAmounts();
-    setReadingTabOrder();
 }
 
-void RecordEditor::wireField(const EditorField& entry, FieldEdit* edit) {
+void EditorFieldEntry::wireField(const EditorField& entry, FieldEdit* edit) {
     edit->setKeyFilter([this, &entry, edit](char32_t key) { return fieldKey(entry, edit, key); });
     connect(edit, &QLineEdit::textChanged, this,
             [this, &entry, edit](const QString& text) { fieldChanged(entry, edit, text); });
     connect(edit, &FieldEdit::gotFocus, this,
             [this, &entry, edit] { fieldEntered(entry, edit->text()); });
-    connect(edit, &FieldEdit::lostFocus, this, [this, &entry](Qt::FocusReason reason) {
-        const QPointer<QWidget> movingTo = QApplication::focusWidget();
-        if (fieldLeft(entry) && reason == Qt::MouseFocusReason && movingTo)
-            widgets::dropPendingPress(movingTo);
-    });
+    m_entry.watchLeave(edit, this, [this, &entry] { return fieldLeft(entry); });
     connect(edit, &FieldEdit::keyReleased, this,
             [this, &entry](int key) { fieldKeyReleased(entry, key); });
 }
 
-bool RecordEditor::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key) {
+QStringList EditorFieldEntry::amounts() const {
+    QStringList texts;
+    for (const FieldEdit* edit : m_binder.elements("tIncome"))
+        texts << edit->text();
+    return texts;
+}
+
+bool EditorFieldEntry::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t key) {
     const QString partEntry =
         entry.rule == RuleKind::DatePart ? m_dateEntries[at(entry.element)] : QString();
     const QString textBefore =
         textBeforeKey(edit->text(), edit->selectionStart(), edit->selectionLength());
     const KeyVerdict verdict = filterKey(entry, key, textBefore, partEntry);
     if (verdict.markRecordChanged)
-        markRecordChanged();
+        m_editor.markRecordChanged();
     if (!verdict.accept) {
         if (!verdict.message.isEmpty())
             showError(verdict.message);
@@ -83,15 +75,15 @@ bool RecordEditor::fieldKey(const EditorField& entry, FieldEdit* edit, char32_t 
     if (verdict.moveFocusNext) {
         // The key goes in before the focus moves on, so it lands in this part.
         edit->insert(QString::fromUcs4(&key, 1));
-        const EditorField* next = findField(QLatin1String(entry.control), entry.element + 1);
-        field(QLatin1String(next->column))->setFocus();
+        m_binder.element(entry.control, entry.element + 1)->setFocus();
         return false;
     }
     return true;
 }
 
-void RecordEditor::fieldChanged(const EditorField& entry, FieldEdit* edit, const QString& text) {
-    const ChangeVerdict verdict = applyChange(entry, text, m_lastAccepted);
+void EditorFieldEntry::fieldChanged(const EditorField& entry, FieldEdit* edit,
+                                    const QString& text) {
+    const ChangeVerdict verdict = applyChange(entry, text, m_entry.lastAccepted());
     if (verdict.beep)
         platform::services().beep();
     if (verdict.text != text) {
@@ -99,9 +91,9 @@ void RecordEditor::fieldChanged(const EditorField& entry, FieldEdit* edit, const
         return;
     }
     if (usesByteGuard(entry.rule) && !verdict.revert)
-        m_lastAccepted = text;
-    if (verdict.markWhenTracking && m_tracking)
-        markRecordChanged();
+        m_entry.accept(text);
+    if (verdict.markWhenTracking && m_editor.isTracking())
+        m_editor.markRecordChanged();
     switch (entry.rule) {
     case RuleKind::MaritalStatus:
         setDependents(entry, spouseFieldsEnabled(text));
@@ -123,7 +115,7 @@ void RecordEditor::fieldChanged(const EditorField& entry, FieldEdit* edit, const
 
 // The slot that keeps a field's text from when it got the focus, or null for a field that
 // restores nothing.
-QString* RecordEditor::entryValue(const EditorField& entry) {
+QString* EditorFieldEntry::entryValue(const EditorField& entry) {
     switch (entry.rule) {
     case RuleKind::IdentityNumber:
         return &m_identityEntry;
@@ -143,67 +135,67 @@ QString* RecordEditor::entryValue(const EditorField& entry) {
     }
 }
 
-void RecordEditor::fieldEntered(const EditorField& entry, const QString& text) {
+void EditorFieldEntry::fieldEntered(const EditorField& entry, const QString& text) {
     if (usesByteGuard(entry.rule))
-        m_lastAccepted = text;
+        m_entry.accept(text);
     if (entry.rule == RuleKind::DatePart) {
+        const QList<FieldEdit*> parts = m_binder.elements("tddmmyy");
         for (std::size_t i = 0; i < m_dateEntries.size(); ++i)
-            m_dateEntries[i] = m_periodDateEdits[i]->text();
+            m_dateEntries[i] = parts[static_cast<qsizetype>(i)]->text();
     } else if (QString* slot = entryValue(entry)) {
         *slot = text;
     }
 }
 
-// A row shown while a field keeps the focus: what that field would restore is the new row's.
-void RecordEditor::enterFocusedFieldAgain() {
+void EditorFieldEntry::enterFocusedFieldAgain(QWidget* focused) {
     for (const EditorField& entry : editorFields())
-        if (entry.page > 0 && field(QLatin1String(entry.column)) == focusWidget())
-            fieldEntered(entry, focusWidget()->property("text").toString());
+        if (entry.page > 0 && m_binder.field(QLatin1String(entry.column)) == focused)
+            fieldEntered(entry, focused->property("text").toString());
 }
 
-bool RecordEditor::fieldLeft(const EditorField& entry) {
-    // A refused field taking the focus back passes through other fields: they are not left.
-    if (m_refusing)
+bool EditorFieldEntry::fieldLeft(const EditorField& entry) {
+    if (m_entry.isRefusing())
         return false;
     if (m_switchingPage) {
         m_leftBySwitch = &entry;
         return false;
     }
-    FieldEdit* edit = field(QLatin1String(entry.column));
+    FieldEdit* edit = m_binder.field(QLatin1String(entry.column));
     const QString* slot = entryValue(entry);
     std::array<QString, 6> dateParts;
+    const QList<FieldEdit*> parts = m_binder.elements("tddmmyy");
     for (std::size_t i = 0; i < dateParts.size(); ++i)
-        dateParts[i] = m_periodDateEdits[i]->text();
-    const std::optional<LeaveVerdict> verdict = leaveCheck(
-        entry, edit->text(), slot ? *slot : QString(), {dateParts, textsOf(m_incomeEdits)});
+        dateParts[i] = parts[static_cast<qsizetype>(i)]->text();
+    const std::optional<LeaveVerdict> verdict =
+        leaveCheck(entry, edit->text(), slot ? *slot : QString(), {dateParts, amounts()});
     if (!verdict)
         return false;
-    if (verdict->ok)
-        acceptLeave(entry, edit, *verdict);
-    else
-        refuseLeave(entry, edit, *verdict);
-    return !verdict->ok;
+    if (!verdict->ok) {
+        m_entry.refuse(edit, verdict->message, verdict->newText, [this, page = verdict->page] {
+            if (!m_editor.isPageVisible(page))
+                m_editor.showPage(page);
+        });
+        // The field is entered again with the text it got back, whichever way the focus came.
+        fieldEntered(entry, edit->text());
+        return true;
+    }
+    acceptLeave(entry, edit, *verdict);
+    return false;
 }
 
-void RecordEditor::checkFieldLeftBySwitch() {
+void EditorFieldEntry::whileSwitchingPage(const std::function<void()>& switchPage) {
+    {
+        const QScopedValueRollback switching(m_switchingPage, true);
+        switchPage();
+    }
+    if (m_switchingPage)
+        return;
     if (const EditorField* left = std::exchange(m_leftBySwitch, nullptr))
         fieldLeft(*left);
 }
 
-void RecordEditor::refuseLeave(const EditorField& entry, FieldEdit* edit,
-                               const LeaveVerdict& verdict) {
-    const QScopedValueRollback refusing(m_refusing, true);
-    if (!isPageVisible(verdict.page))
-        showPage(verdict.page);
-    showError(verdict.message);
-    edit->setText(verdict.newText);
-    edit->setFocus();
-    // The field is entered again with the text it got back, whichever way the focus came.
-    fieldEntered(entry, edit->text());
-}
-
-void RecordEditor::acceptLeave(const EditorField& entry, FieldEdit* edit,
-                               const LeaveVerdict& verdict) {
+void EditorFieldEntry::acceptLeave(const EditorField& entry, FieldEdit* edit,
+                                   const LeaveVerdict& verdict) {
     if (verdict.textChanged)
         edit->setText(verdict.newText);
     if (verdict.dependents == LeaveVerdict::Dependents::Enable)
@@ -211,23 +203,24 @@ void RecordEditor::acceptLeave(const EditorField& entry, FieldEdit* edit,
     else if (verdict.dependents == LeaveVerdict::Dependents::ClearAndDisable)
         setDependents(entry, false, true);
     if (verdict.focusFirstDependent) {
-        if (!isPageVisible(verdict.page))
-            showPage(verdict.page);
-        field(QLatin1String(dependentFields(entry.rule).front()->column))->setFocus();
+        if (!m_editor.isPageVisible(verdict.page))
+            m_editor.showPage(verdict.page);
+        m_binder.field(QLatin1String(dependentFields(entry.rule).front()->column))->setFocus();
     }
 }
 
 // Setting a text equal to the one shown is no change, so the change rule alone would leave the
-// spouse's fields as the previous record had them: they follow the status shown now.
-void RecordEditor::followMaritalStatus() {
+// spouse's fields as the previous record had them.
+void EditorFieldEntry::followMaritalStatus() {
     for (const EditorField& entry : editorFields())
         if (entry.rule == RuleKind::MaritalStatus)
-            setDependents(entry, spouseFieldsEnabled(field(QLatin1String(entry.column))->text()));
+            setDependents(entry,
+                          spouseFieldsEnabled(m_binder.field(QLatin1String(entry.column))->text()));
 }
 
-void RecordEditor::setDependents(const EditorField& indicator, bool enabled, bool clear) {
+void EditorFieldEntry::setDependents(const EditorField& indicator, bool enabled, bool clear) {
     for (const EditorField* dependent : dependentFields(indicator.rule)) {
-        FieldEdit* edit = field(QLatin1String(dependent->column));
+        FieldEdit* edit = m_binder.field(QLatin1String(dependent->column));
         if (clear)
             edit->clear();
         edit->setEnabled(enabled);
@@ -235,24 +228,13 @@ void RecordEditor::setDependents(const EditorField& indicator, bool enabled, boo
     }
 }
 
-void RecordEditor::fieldKeyReleased(const EditorField& entry, int key) {
+void EditorFieldEntry::fieldKeyReleased(const EditorField& entry, int key) {
     if (entry.rule == RuleKind::MaritalStatus && key == Qt::Key_Delete)
-        markRecordChanged();
+        m_editor.markRecordChanged();
     if (const int page = pageForKey(entry.page, key))
-        showPage(page);
+        m_editor.showPage(page);
 }
 
-void RecordEditor::followAmounts() {
-    m_totalIncomeEdit->setText(QString::number(sumOfAmounts(textsOf(m_incomeEdits))));
-}
-
-// The pages are built in reading order, so Tab follows it from field to field; the record
-// control, built first, goes after the fields as it sits below them, then the commands.
-void RecordEditor::setReadingTabOrder() {
-    QWidget* previous = m_overseasTexts.back();
-    for (QWidget* next : m_navigator->buttons()) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-    setTabOrder(previous, m_newRecordButton);
+void EditorFieldEntry::followAmounts() {
+    m_total->setText(QString::number(sumOfAmounts(amounts())));
 }

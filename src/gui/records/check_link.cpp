@@ -1,0 +1,76 @@
+#include "gui/records/command_links.h"
+
+#include "core/platform/services.h"
+#include "gui/common/message_boxes.h"
+#include "gui/platform/desktop_services.h"
+#include "gui/records/command_bar.h"
+#include "gui/records/problem_list_window.h"
+#include "gui/records/record_editor.h"
+#include "gui/widgets/field_edit.h"
+#include "store/records/record_set.h"
+#include "store/records/whole_return.h"
+#include "store/startup/run_state.h"
+
+namespace {
+
+// Shows the record with this identifier; false when an edit is pending (a beep), when it is
+// gone (the user told) or when the search fails (its error shown).
+bool showRecordWithId(RecordEditor& editor, qint64 id) {
+    if (editor.commandState() != CommandState::Browsing) {
+        platform::services().beep();
+        return false;
+    }
+    RecordSet& records = editor.records();
+    const bool found = runReportingErrors([&] {
+        if (records.findFirstById(id))
+            editor.showCurrentRecord();
+        else
+            showInformation(
+                QStringLiteral("The record with ID %1 is no longer in the list.").arg(id));
+    });
+    return found && records.value(QStringLiteral("ID")).toLongLong() == id;
+}
+
+// Shows the record on the problem's page with the focus in its field; a pending edit is finished
+// with Update or Cancel first.
+void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
+    if (!problem.record) {
+        showInformation(QStringLiteral("This problem is in the employer's common data, which the "
+                                       "employer screen edits."));
+        return;
+    }
+    if (!showRecordWithId(editor, *problem.record))
+        return;
+    editor.activateWindow();
+    if (problem.page > 0)
+        editor.showPage(problem.page);
+    if (FieldEdit* target = editor.field(problem.column); target && target->isVisibleTo(&editor))
+        target->setFocus();
+}
+
+} // namespace
+
+// The window lives as the editor's child and is made once.
+void showReturnProblems(RecordEditor& editor) {
+    QList<ReturnProblem> problems;
+    {
+        platform::WaitCursor hourglass;
+        if (!runReportingErrors([&] { problems = checkWholeReturn(editor.runState().db()); }))
+            return;
+    }
+    auto* window = editor.findChild<ProblemListWindow*>();
+    if (!window) {
+        window = new ProblemListWindow(&editor);
+        QObject::connect(window, &ProblemListWindow::problemChosen, &editor,
+                         [&editor](const ReturnProblem& problem) { goToProblem(editor, problem); });
+    }
+    window->showProblems(problems);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void linkChecking(RecordEditor& editor) {
+    QObject::connect(&editor.commands(), &CommandBar::checkAllPressed, &editor,
+                     [&editor] { showReturnProblems(editor); });
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/records/command_state.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+// The record editor's commands, one signal each. Which are enabled follows the command state;
+// the bar decides nothing else.
+class CommandBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit CommandBar(QWidget* parent = nullptr);
+
+    void apply(CommandState state);
+    // While a save runs, the commands that change records are off.
+    void setSaving(bool saving, CommandState state);
+    void setQuitCaption(bool browsing);
+    QWidget* firstCommand() const;
+
+signals:
+    void newRecordPressed();
+    void updatePressed();
+    void deletePressed();
+    void quitOrCancelPressed();
+    void nameSearchPressed();
+    void sortPressed();
+    void printPressed();
+    void printAllPressed();
+    void saveToMediumPressed();
+    void checkAllPressed();
+    void importPressed();
+    void exportPressed();
+    void exportTemplatePressed();
+
+private:
+    QPushButton* add(const char* name, const QString& caption, void (CommandBar::*pressed)());
+    QPushButton* command(const char* name) const;
+};

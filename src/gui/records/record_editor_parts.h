@@ -1,0 +1,28 @@
+#pragma once
+
+// The parts the record editor is made of, shared by its two source files.
+#include "gui/records/field_binder.h"
+#include "gui/records/record_editor.h"
+#include "store/records/record_session.h"
+
+class CommandBar;
+class EditorFieldEntry;
+class Navigator;
+class PageFrame;
+
+struct RecordEditor::Parts {
+    explicit Parts(Database& db)
+        : session(db) {}
+    RecordSession session;
+    FieldBinder binder;
+    Navigator* navigator = nullptr;
+    PageFrame* pages = nullptr;
+    CommandBar* commands = nullptr;
+    EditorFieldEntry* fieldEntry = nullptr;
+    FieldTexts newRecordTexts; // the fields as a new record begins, to tell typing from none
+    bool tracking = false;
+    bool saving = false;
+
+    FieldEdit* status() const { return binder.element("tStatus"); }
+    FieldEdit* sheetNumber() const { return binder.element("tSheetNo"); }
+};
