@@ -102,7 +102,8 @@ void EmployerScreen::createFields() {
     m_continueButton->setDefault(true);
 }
 
-void EmployerScreen::layOut() {
+// Widths in digits of the screen's font, so the screen grows with the font and the scale.
+void EmployerScreen::sizeFields() {
     const int digit = fontMetrics().horizontalAdvance(u'0');
     for (const auto& [field, digits] :
          {std::pair{m_returnYearEdit, 7}, std::pair{m_fileSectionEdit, 3},
@@ -110,7 +111,10 @@ void EmployerScreen::layOut() {
         field->setFixedWidth(digit * digits);
     m_employerNameEdit->setMinimumWidth(digit * 40);
     setMinimumWidth(digit * 90); // room for the wrapped captions at any font size
+}
 
+void EmployerScreen::layOut() {
+    sizeFields();
     auto* grid = new QGridLayout(this);
     int row = 0;
     if (m_state.madeWorkingDatabase)

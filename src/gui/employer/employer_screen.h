@@ -45,6 +45,7 @@ private:
     bool checkSubmissionDate();
 
     void createFields();
+    void sizeFields();
     void layOut();
     void setTabOrders(std::initializer_list<QWidget*> order);
     void wireEvents();
