@@ -9,6 +9,10 @@ namespace {
 
 constexpr const char* otherRewards = "k. Any other rewards, allowances or perquisites";
 
+const std::array<const char*, 4> rents{
+    "Rent paid to landlord by employer", "Rent paid to landlord by employee",
+    "Rent refunded to employee", "Rent paid to employer by employee"};
+
 const std::array<IncomeLine, 14> lines{{
     {'a', "a. Salary/Wages", "a. Salary or wages", nullptr, "aPeriod", "aIncome"},
     {'b', "b. Leave Pay", "b. Leave pay", nullptr, "bPeriod", "bIncome"},
@@ -39,6 +43,10 @@ std::span<const IncomeLine> incomeLines() {
     return lines;
 }
 
+std::span<const char* const> rentLabels() {
+    return rents;
+}
+
 int otherRewardOf(const IncomeLine& line) {
     return line.nature ? line.nature[std::strlen(line.nature) - 1] - '1' : -1;
 }
@@ -50,11 +58,8 @@ Columns incomeColumns() {
 }
 
 QList<QVariant> incomeAmountsOf(const QList<QVariant>& employee) {
-    QList<QVariant> amounts;
-    amounts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const IncomeLine& line : lines)
-        amounts << employee.value(columnIndex(employeeColumns(), QLatin1String(line.amount)));
-    return amounts;
+    static const qsizetype first = columnIndex(employeeColumns(), "aIncome");
+    return employee.mid(first, static_cast<qsizetype>(lines.size()));
 }
 
 qint64 incomeTotal(const QList<QVariant>& amounts) {

@@ -21,6 +21,10 @@ struct IncomeLine {
 
 std::span<const IncomeLine> incomeLines();
 
+// The four rents of a place of residence provided, Q1Rent1 to Q1Rent4 (and Q2), as page 3 of the
+// editor and the printed form both call them.
+std::span<const char* const> rentLabels();
+
 // The position of an other reward among the three (0 to 2), or -1 for every other line.
 int otherRewardOf(const IncomeLine& line);
 

@@ -19,10 +19,6 @@ namespace xw73dform {
 
 namespace {
 
-const std::array<const char*, 4> rentLabels{
-    "Rent paid to landlord by employer", "Rent paid to landlord by employee",
-    "Rent refunded to employee", "Rent paid to employer by employee"};
-
 // The values of one row by column name; a missing value reads as an empty text.
 class Values {
 public:
@@ -155,7 +151,7 @@ void residences(report::PageBuilder& page, const Values& v) {
             10.0);
         std::array<Cell, 4> rents;
         for (int i = 0; i < 4; ++i)
-            rents[i] = {46.5, QLatin1String(rentLabels[i]),
+            rents[i] = {46.5, QLatin1String(rentLabels()[static_cast<std::size_t>(i)]),
                         formatAmount(item(QStringLiteral("Rent%1").arg(i + 1))), Align::Right};
         page.boxRow(rents, 7.5);
     }

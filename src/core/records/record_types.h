@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <array>
 
 // The record type codes kept in the employee table's Status column.
 namespace recordtype {
@@ -13,7 +14,15 @@ inline constexpr char16_t supplementary = u'S';
 // real record; no list shows it.
 inline constexpr char16_t placeholder = u'H';
 
+// The types a record may have, in the order the editor offers them.
+inline constexpr std::array<char16_t, 3> recordTypes{original, replacement, supplementary};
+// Their names, as the editor's options and the printed papers show them.
+inline constexpr std::array<const char*, 3> recordTypeNames{"Original", "Replacement",
+                                                            "Supplementary"};
+
 QString code(char16_t type);
+// The position of a Status text among recordTypes, or -1 for any other text.
+int indexOf(const QString& status);
 
 // Whether a Status value marks the placeholder row. Status is compared as its column compares
 // it, without regard to case, and spaces around the code are not part of it.

@@ -13,13 +13,10 @@ QString returnYearText(const QString& returnYear) {
 }
 
 QString recordTypeName(const QString& status) {
-    if (status == recordtype::original)
-        return QStringLiteral("Original");
-    if (status == recordtype::replacement)
-        return QStringLiteral("Replacement");
-    if (status == recordtype::supplementary)
-        return QStringLiteral("Supplementary");
-    return status;
+    const int type = recordtype::indexOf(status);
+    return type < 0
+               ? status
+               : QString::fromLatin1(recordtype::recordTypeNames[static_cast<std::size_t>(type)]);
 }
 
 QString identityText(const QString& number, const QString& checkCharacter) {

@@ -7,6 +7,7 @@
 #include "gui/records/problem_list_window.h"
 #include "gui/records/record_editor.h"
 #include "gui/widgets/field_edit.h"
+#include "gui/widgets/widgets.h"
 #include "store/records/record_set.h"
 #include "store/records/whole_return.h"
 #include "store/startup/run_state.h"
@@ -65,9 +66,7 @@ void showReturnProblems(RecordEditor& editor) {
                          [&editor](const ReturnProblem& problem) { goToProblem(editor, problem); });
     }
     window->showProblems(problems);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    widgets::showInFront(window);
 }
 
 void linkChecking(RecordEditor& editor) {

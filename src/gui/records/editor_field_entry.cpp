@@ -48,6 +48,14 @@ void EditorFieldEntry::wireField(const EditorField& entry, FieldEdit* edit) {
             [this, &entry](int key) { fieldKeyReleased(entry, key); });
 }
 
+std::array<QString, 6> EditorFieldEntry::dateParts() const {
+    std::array<QString, 6> texts;
+    const QList<FieldEdit*> parts = m_binder.elements("tddmmyy");
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = parts[static_cast<qsizetype>(i)]->text();
+    return texts;
+}
+
 QStringList EditorFieldEntry::amounts() const {
     QStringList texts;
     for (const FieldEdit* edit : m_binder.elements("tIncome"))
@@ -138,13 +146,10 @@ QString* EditorFieldEntry::entryValue(const EditorField& entry) {
 void EditorFieldEntry::fieldEntered(const EditorField& entry, const QString& text) {
     if (usesByteGuard(entry.rule))
         m_entry.accept(text);
-    if (entry.rule == RuleKind::DatePart) {
-        const QList<FieldEdit*> parts = m_binder.elements("tddmmyy");
-        for (std::size_t i = 0; i < m_dateEntries.size(); ++i)
-            m_dateEntries[i] = parts[static_cast<qsizetype>(i)]->text();
-    } else if (QString* slot = entryValue(entry)) {
+    if (entry.rule == RuleKind::DatePart)
+        m_dateEntries = dateParts();
+    else if (QString* slot = entryValue(entry))
         *slot = text;
-    }
 }
 
 void EditorFieldEntry::enterFocusedFieldAgain(QWidget* focused) {
@@ -162,12 +167,8 @@ bool EditorFieldEntry::fieldLeft(const EditorField& entry) {
     }
     FieldEdit* edit = m_binder.field(QLatin1String(entry.column));
     const QString* slot = entryValue(entry);
-    std::array<QString, 6> dateParts;
-    const QList<FieldEdit*> parts = m_binder.elements("tddmmyy");
-    for (std::size_t i = 0; i < dateParts.size(); ++i)
-        dateParts[i] = parts[static_cast<qsizetype>(i)]->text();
     const std::optional<LeaveVerdict> verdict =
-        leaveCheck(entry, edit->text(), slot ? *slot : QString(), {dateParts, amounts()});
+        leaveCheck(entry, edit->text(), slot ? *slot : QString(), {dateParts(), amounts()});
     if (!verdict)
         return false;
     if (!verdict->ok) {

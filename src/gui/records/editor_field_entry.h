@@ -47,6 +47,8 @@ private:
     void setDependents(const EditorField& indicator, bool enabled, bool clear = false);
     void followAmounts();
     QString* entryValue(const EditorField& entry);
+    // The six date parts' texts and the fourteen amounts' texts as the fields show them.
+    std::array<QString, 6> dateParts() const;
     QStringList amounts() const;
 
     FieldBinder& m_binder;

@@ -37,8 +37,9 @@ QList<FieldEdit*> FieldBinder::elements(const char* control) const {
 }
 
 void FieldBinder::show(const FieldTexts& texts) const {
-    for (auto it = m_bound.cbegin(); it != m_bound.cend(); ++it)
-        it.value()->setText(texts.value(QLatin1String(column(employeeColumns(), it.key()).name)));
+    for (const ColumnDef& def : employeeColumns())
+        if (FieldEdit* edit = field(QLatin1String(def.name)))
+            edit->setText(texts.value(QLatin1String(def.name)));
 }
 
 void FieldBinder::showChanged(const FieldTexts& texts) const {

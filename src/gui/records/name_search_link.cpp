@@ -4,6 +4,7 @@
 #include "gui/common/message_boxes.h"
 #include "gui/records/name_search_window.h"
 #include "gui/records/record_editor.h"
+#include "gui/widgets/widgets.h"
 #include "store/records/record_set.h"
 
 #include <QPointer>
@@ -42,8 +43,7 @@ void openWindow(RecordEditor& editor, const WindowSlot& slot) {
                          showRecordNamed(editor, surname, firstName);
                      });
     *slot = window;
-    window->show();
-    window->activateWindow();
+    widgets::showInFront(window);
 }
 
 NameSearchWindow* visibleWindow(const WindowSlot& slot) {

@@ -127,7 +127,7 @@ void RecordEditor::wireFrame() {
         // from a message box does not, so a refused field keeps the focus it was given.
         if (now && now->window() == this && old && old->window() != this &&
             widgets::isProgramWindow(old->window()))
-            showPage(isPageVisible(2) ? 2 : isPageVisible(3) ? 3 : isPageVisible(4) ? 4 : 1);
+            showPage(visiblePage());
     });
 }
 
@@ -154,8 +154,9 @@ void RecordEditor::load() {
         return;
     }
     if (isPageVisible(1))
-        (m_parts->status()->text() != QStringLiteral("O") ? m_parts->sheetNumber()
-                                                          : m_parts->binder.element("tPage1", 0))
+        (m_parts->status()->text() != recordtype::code(recordtype::original)
+             ? m_parts->sheetNumber()
+             : m_parts->binder.element("tPage1", 0))
             ->setFocus();
 }
 

@@ -56,7 +56,7 @@ void RecordEditor::endOfEditState() {
     m_parts->session.endEdit();
     applyCommandState(CommandState::Browsing);
     if (m_parts->status()->text().isEmpty())
-        m_parts->status()->setText(QStringLiteral("O"));
+        m_parts->status()->setText(recordtype::code(recordtype::original));
     showPage(1);
     m_parts->tracking = true;
 }
@@ -68,7 +68,7 @@ void RecordEditor::newRecordState() {
     m_parts->session.addNew();
     showCurrentRecord();
     applyCommandState(CommandState::NewRecord);
-    m_parts->status()->setText(QStringLiteral("O"));
+    m_parts->status()->setText(recordtype::code(recordtype::original));
     for (const char* cleared : {"tIncome", "tRent1"})
         for (FieldEdit* amount : m_parts->binder.elements(cleared))
             amount->clear();
@@ -83,24 +83,22 @@ bool RecordEditor::hasUnsavedChanges() const {
 }
 
 void RecordEditor::chooseRecordType(int index) {
-    static const std::array<QString, 3> codes{QStringLiteral("O"), QStringLiteral("R"),
-                                              QStringLiteral("S")};
-    if (m_parts->status()->text() == codes[index])
+    const QString code = recordtype::code(recordtype::recordTypes[static_cast<std::size_t>(index)]);
+    if (m_parts->status()->text() == code)
         return;
     markRecordChanged();
-    m_parts->status()->setText(codes[index]);
+    m_parts->status()->setText(code);
     if (index == 0)
         m_parts->sheetNumber()->setText(QStringLiteral(" "));
 }
 
 void RecordEditor::showRecordType() {
-    static const QStringList codes{QStringLiteral("O"), QStringLiteral("R"), QStringLiteral("S")};
     const QString status = m_parts->status()->text();
     if (recordtype::isPlaceholder(status))
         return;
-    const int option = codes.indexOf(status);
+    const int option = recordtype::indexOf(status);
     if (option < 0) {
-        m_parts->status()->setText(QStringLiteral("O"));
+        m_parts->status()->setText(recordtype::code(recordtype::original));
         return;
     }
     m_parts->pages->identityPage().recordTypeOption(option)->setChecked(true);

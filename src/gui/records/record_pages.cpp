@@ -1,6 +1,7 @@
 #include "gui/records/record_pages.h"
 
 #include "core/records/income_lines.h"
+#include "core/records/record_types.h"
 #include "gui/records/field_binder.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
@@ -16,10 +17,6 @@
 using widgets::named;
 
 namespace {
-
-const std::array<const char*, 4> rentNames{
-    "Rent paid to landlord by employer", "Rent paid to landlord by employee",
-    "Rent refunded to employee", "Rent paid to employer by employee"};
 
 QLabel* text(QWidget* parent, const QString& caption) {
     auto* label = new QLabel(caption, parent);
@@ -89,9 +86,9 @@ IdentityPage::IdentityPage(FieldBinder& binder) {
 QWidget* IdentityPage::recordTypeBox() {
     auto* box = named(new QGroupBox(QStringLiteral("Record Type"), this), "fraEntry");
     auto* types = new QHBoxLayout(box);
-    const std::array<const char*, 3> typeNames{"Original", "Replacement", "Supplementary"};
     for (int i = 0; i < 3; ++i) {
-        m_recordTypes[i] = new QRadioButton(QLatin1String(typeNames[i]), box);
+        m_recordTypes[i] = new QRadioButton(
+            QLatin1String(recordtype::recordTypeNames[static_cast<std::size_t>(i)]), box);
         m_recordTypes[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
         m_recordTypes[i]->installEventFilter(this);
         types->addWidget(m_recordTypes[i]);
@@ -258,7 +255,9 @@ int ResidencePage::addPlace(FieldBinder& binder, QGridLayout* grid, int row, int
         FieldEdit* field = binder.create(this, "tRent1", first + rent);
         field->setAlignment(Qt::AlignRight);
         field->setMaximumWidth(120);
-        grid->addWidget(caption(this, QLatin1String(rentNames[rent]), field), row, 0);
+        grid->addWidget(
+            caption(this, QLatin1String(rentLabels()[static_cast<std::size_t>(rent)]), field), row,
+            0);
         auto* amount = new QHBoxLayout;
         amount->addWidget(text(this, QStringLiteral("HK$")));
         amount->addWidget(field);

@@ -6,6 +6,7 @@
 #include "gui/records/command_bar.h"
 #include "gui/records/record_editor.h"
 #include "gui/submission/save_screen.h"
+#include "gui/widgets/widgets.h"
 #include "store/startup/run_state.h"
 #include "store/submission/submission_database.h"
 
@@ -29,9 +30,7 @@ void openSaveScreen(RecordEditor& editor, bool oversize) {
     QObject::connect(screen, &SaveScreen::savingChanged, &editor,
                      [&editor](bool saving) { editor.setSaving(saving); });
     screen->setOversize(oversize);
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    widgets::showInFront(screen);
 }
 
 void saveToMedium(RecordEditor& editor) {

@@ -63,6 +63,12 @@ bool isProgramWindow(const QWidget* window) {
     return window && window->property(programWindowMark).toBool();
 }
 
+void showInFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 namespace {
 
 class PressDropper : public QObject {

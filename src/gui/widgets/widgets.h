@@ -35,6 +35,9 @@ QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy);
 // them from coming back from a message box.
 void markAsProgramWindow(QWidget* window);
 bool isProgramWindow(const QWidget* window);
+// Shows a window of the program above the others with the keyboard's focus, whether it is new
+// or was already open behind them.
+void showInFront(QWidget* window);
 
 // Eats the mouse press on its way to the control. A field left by a click that refuses its
 // value shows a modal box, which stands for swallowing the click: the clicked command must not

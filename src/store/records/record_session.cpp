@@ -151,7 +151,7 @@ RecordSession::Removal RecordSession::remove() {
 
 // The numbering walks the table in name order itself; the reload after it shows the numbers.
 void RecordSession::sort() {
-    m_sheetCounter = 0;
+    m_sheetCounter = 0; // a numbering that fails counts no record
     m_sheetCounter = numberOriginalRecords(m_db);
 }
 
