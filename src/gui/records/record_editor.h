@@ -51,6 +51,11 @@ public:
     void showCurrentRecord();
     // Off while a save runs, so that no record changes between the image and the copies.
     void setSaving(bool saving);
+    // Tells the user what the last command did, in words; a folder, when given, is one the user
+    // may want to open (where a file went).
+    void reportResult(const QString& text, const QString& folder = QString()) {
+        emit resultReported(text, folder);
+    }
 
 signals:
     void closed();
@@ -60,6 +65,10 @@ signals:
     // A save changed one record's place in the name order (or added it).
     void recordSaved(const NameChange& change);
     void recordRemoved(const NameEntry& names);
+    void resultReported(const QString& text, const QString& folder);
+    // The menu's Find and Export forms as PDF files, which links elsewhere carry out.
+    void findRequested();
+    void exportFormsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
