@@ -61,8 +61,7 @@ Database openWorkingDatabase(const QString& dataDir, const std::function<QString
 
 int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
     const ImportPlan plan = dryRun(db, arguments.file);
-    for (const QString& line : planReport(plan))
-        out << line << '\n';
+    forEachReportLine(plan, [&out](const QString& line) { out << line << '\n'; });
     const int refused = plan.rowsWithProblems();
     if (!arguments.dryRun) {
         // Without a window to choose in, only the rows without problems are imported.

@@ -83,7 +83,9 @@ QString textFromValue(const QVariant& value) {
 
 namespace {
 
-enum Tag : char { noValue = 'n', text = 't', number = 'i' };
+// Most texts of a record are short, so their length takes one byte; a longer one takes four.
+enum Tag : char { noValue = 'n', shortText = 's', text = 't', number = 'i' };
+constexpr qsizetype longestShortText = 255;
 
 template <typename T> void appendRaw(QByteArray& out, T value) {
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
@@ -91,7 +93,8 @@ template <typename T> void appendRaw(QByteArray& out, T value) {
 
 template <typename T> T readRaw(const PackedRow& packed, qsizetype& at) {
     T value{};
-    std::memcpy(&value, packed.constData() + at, sizeof value);
+    const QByteArrayView bytes = QByteArrayView(packed).sliced(at, qsizetype(sizeof value));
+    std::memcpy(&value, bytes.data(), sizeof value);
     at += qsizetype(sizeof value);
     return value;
 }
@@ -108,11 +111,17 @@ PackedRow packRow(const RowValues& values) {
             appendRaw<qint64>(packed, value.toLongLong());
         } else {
             const QByteArray utf8 = value.toString().toUtf8();
-            packed.append(text);
-            appendRaw<qint32>(packed, qint32(utf8.size()));
+            if (utf8.size() <= longestShortText) {
+                packed.append(shortText);
+                packed.append(char(quint8(utf8.size())));
+            } else {
+                packed.append(text);
+                appendRaw<qint32>(packed, qint32(utf8.size()));
+            }
             packed.append(utf8);
         }
     }
+    packed.squeeze(); // an import holds every row: none keeps the room its growth left
     return packed;
 }
 
@@ -122,8 +131,9 @@ RowValues unpackRow(const PackedRow& packed) {
         const char tag = packed.at(at++);
         if (tag == number) {
             values << QVariant(qlonglong(readRaw<qint64>(packed, at)));
-        } else if (tag == text) {
-            const qint32 length = readRaw<qint32>(packed, at);
+        } else if (tag == text || tag == shortText) {
+            const qint32 length =
+                tag == text ? readRaw<qint32>(packed, at) : qint32(quint8(packed.at(at++)));
             values << QVariant(QString::fromUtf8(packed.constData() + at, length));
             at += length;
         } else {

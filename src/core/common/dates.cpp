@@ -8,8 +8,9 @@ bool isCalendarDate(const QString& ddmmyyyy) {
     for (QChar c : ddmmyyyy)
         if (c < u'0' || c > u'9')
             return false;
-    const int day = ddmmyyyy.mid(0, 2).toInt();
-    const int month = ddmmyyyy.mid(2, 2).toInt();
-    const int year = ddmmyyyy.mid(4, 4).toInt();
+    const QStringView date(ddmmyyyy);
+    const int day = date.mid(0, 2).toInt();
+    const int month = date.mid(2, 2).toInt();
+    const int year = date.mid(4, 4).toInt();
     return QDate::isValid(year, month, day);
 }

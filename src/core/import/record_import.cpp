@@ -74,7 +74,7 @@ ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& co
     const RowValues values = rowFromFields(record.fields, columns);
     ImportRow read{row, record.line, packRow(values), {}, true};
     checkStorage(read, values);
-    check.addRecord(row, recordTexts(values));
+    read.problems << check.checkRecord(row, recordTexts(values));
     return read;
 }
 
@@ -150,7 +150,7 @@ std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes) 
         .arg(largestImportBytes / (1024 * 1024));
 }
 
-ImportPlan planImport(const QString& text, const EmployerData& employer,
+ImportPlan planImport(QString text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities) {
     // The header row comes first and is no data row.
     if (csv::countRecords(text, mostImportRows + 1) > mostImportRows + 1)
@@ -175,11 +175,12 @@ ImportPlan planImport(const QString& text, const EmployerData& employer,
     });
     if (!columns)
         throw noHeader();
+    text = QString(); // the rows hold all that is needed of it now
     plan.unknownColumns = columns->unknown;
     plan.missingColumns = columns->missing;
-    for (const ReturnProblem& problem : check.problems())
-        if (problem.record)
-            plan.rows[static_cast<qsizetype>(*problem.record - 1)].problems << problem;
+    check.forEachRepeatedIdentity([&plan](const ReturnProblem& problem) {
+        plan.rows[static_cast<qsizetype>(*problem.record - 1)].problems << problem;
+    });
     return plan;
 }
 
@@ -200,21 +201,25 @@ QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
     return chosen;
 }
 
-QStringList planReport(const ImportPlan& plan) {
-    QStringList lines;
+void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take) {
     if (!plan.unknownColumns.isEmpty())
-        lines << QStringLiteral("Columns not known, ignored: ") +
-                     plan.unknownColumns.join(QStringLiteral(", "));
+        take(QStringLiteral("Columns not known, ignored: ") +
+             plan.unknownColumns.join(QStringLiteral(", ")));
     if (!plan.missingColumns.isEmpty())
-        lines << QStringLiteral("Columns missing, left empty: ") +
-                     plan.missingColumns.join(QStringLiteral(", "));
+        take(QStringLiteral("Columns missing, left empty: ") +
+             plan.missingColumns.join(QStringLiteral(", ")));
     for (const ImportRow& row : plan.rows)
         for (const ReturnProblem& problem : row.problems)
-            lines << problemLine(row, problem);
-    lines << QStringLiteral("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
-                 .arg(plan.rows.size())
-                 .arg(plan.rows.size() - plan.rowsWithProblems())
-                 .arg(plan.rowsWithProblems())
-                 .arg(plan.rows.size() - plan.storableRows());
+            take(problemLine(row, problem));
+    take(QStringLiteral("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
+             .arg(plan.rows.size())
+             .arg(plan.rows.size() - plan.rowsWithProblems())
+             .arg(plan.rowsWithProblems())
+             .arg(plan.rows.size() - plan.storableRows()));
+}
+
+QStringList planReport(const ImportPlan& plan) {
+    QStringList lines;
+    forEachReportLine(plan, [&lines](const QString& line) { lines << line; });
     return lines;
 }

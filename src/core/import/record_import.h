@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The rows of a CSV file of employee records made ready for the employee table, and the dry
@@ -52,7 +53,9 @@ std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes);
 // The dry run of a file's text; a text of more than mostImportRows data rows is refused (an
 // EngineError) before any row is checked. knownIdentities maps the identity numbers of the
 // database's original records (as originalIdentity() writes them) to their IDs.
-ImportPlan planImport(const QString& text, const EmployerData& employer,
+// The text is let go once its rows are read, so a caller that hands it over (std::move) does not
+// hold it through the checks.
+ImportPlan planImport(QString text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities);
 
 enum class ImportChoice { AllRows, RowsWithoutProblems };
@@ -62,3 +65,5 @@ QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice);
 // The dry run as lines of text: the columns, then one line per problem of each row, then the
 // counts. The command line prints it; the dry-run window shows the same findings.
 QStringList planReport(const ImportPlan& plan);
+// The same lines one at a time, so that a long report need not be held before it is written.
+void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take);

@@ -56,18 +56,24 @@ LeaveVerdict rentLeave(const QString& text) {
     return passed(text, formatAmount(text));
 }
 
+// Read in place, without a copy: the import and the whole-return check read every amount of
+// every record, each as often as there are amounts.
 std::optional<qint64> amountValue(const QString& text) {
-    QString digits = text.trimmed();
-    digits.remove(u',');
-    for (QChar c : digits)
+    qint64 value = 0;
+    int significantDigits = 0;
+    for (QChar c : QStringView(text).trimmed()) {
+        if (c == u',')
+            continue;
         if (!isDigit(c.unicode()))
             return std::nullopt;
-    while (digits.startsWith(u'0'))
-        digits.remove(0, 1);
-    // Fifteen digits keep any sum of amounts far inside 64 bits.
-    if (digits.size() > 15)
-        return std::nullopt;
-    return digits.toLongLong();
+        if (significantDigits == 0 && c == u'0')
+            continue;
+        // Fifteen digits keep any sum of amounts far inside 64 bits.
+        if (++significantDigits > 15)
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
 }
 
 qint64 sumOfAmounts(const QStringList& amounts) {

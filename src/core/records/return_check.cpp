@@ -231,17 +231,24 @@ ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabe
     , m_recordLabel(recordLabel) {}
 
 void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields) {
-    for (ReturnProblem problem : recordProblems(fields, m_employer.returnYear)) {
+    m_problems << checkRecord(record, fields);
+}
+
+QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
+                                              const FieldTexts& fields) {
+    QList<ReturnProblem> problems = recordProblems(fields, m_employer.returnYear);
+    for (ReturnProblem& problem : problems)
         problem.record = record;
-        m_problems << problem;
-    }
     const QString identity = originalIdentity(fields);
-    if (identity.isEmpty())
-        return;
-    const QString where = m_recordLabel.arg(record.value_or(0));
-    addHolder(identity, where);
-    m_carriers << Carrier{identity, where, record, text(fields, "Surname"),
-                          text(fields, "FirstName")};
+    if (!identity.isEmpty()) {
+        m_carriers << Carrier{identity, record, text(fields, "Surname"), text(fields, "FirstName")};
+        addHolder(identity, nameOf(m_carriers.last()));
+    }
+    return problems;
+}
+
+QString ReturnCheck::nameOf(const Carrier& carrier) const {
+    return m_recordLabel.arg(carrier.record.value_or(0));
 }
 
 void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
@@ -257,22 +264,40 @@ void ReturnCheck::addHolder(const QString& identity, const QString& where) {
     ++holders.count;
 }
 
-QList<ReturnProblem> ReturnCheck::duplicateProblems() const {
-    QList<ReturnProblem> problems;
+void ReturnCheck::forEachRepeatedIdentity(
+    const std::function<void(const ReturnProblem&)>& take) const {
+    auto messageOf = [](const QString& identity, const Holders& holders, const QString& other) {
+        QString message = QStringLiteral("The identity number %1 is also on the original %2")
+                              .arg(identity, other);
+        return message +
+               (holders.count == 2
+                    ? QStringLiteral(".")
+                    : QStringLiteral("; %1 original records carry it.").arg(holders.count));
+    };
+    QHash<QString, QString> toldOfFirst; // what every holder but the first is told, made once
     for (const Carrier& carrier : m_carriers) {
         const Holders& holders = m_identities[carrier.identity];
         if (holders.count < 2)
             continue;
         // The first holder is told of the second; every other holder of the first.
-        const QString& other = carrier.where == holders.first ? holders.second : holders.first;
-        QString message = QStringLiteral("The identity number %1 is also on the original %2")
-                              .arg(carrier.identity, other);
-        message += holders.count == 2
-                       ? QStringLiteral(".")
-                       : QStringLiteral("; %1 original records carry it.").arg(holders.count);
-        problems << ReturnProblem{carrier.record,         carrier.surname, carrier.firstName, 1,
-                                  QStringLiteral("HKID"), message,         Kind::WholeReturn};
+        QString message;
+        if (nameOf(carrier) == holders.first) {
+            message = messageOf(carrier.identity, holders, holders.second);
+        } else {
+            auto told = toldOfFirst.find(carrier.identity);
+            if (told == toldOfFirst.end())
+                told = toldOfFirst.insert(carrier.identity,
+                                          messageOf(carrier.identity, holders, holders.first));
+            message = *told;
+        }
+        take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
+                           QStringLiteral("HKID"), message, Kind::WholeReturn});
     }
+}
+
+QList<ReturnProblem> ReturnCheck::duplicateProblems() const {
+    QList<ReturnProblem> problems;
+    forEachRepeatedIdentity([&problems](const ReturnProblem& problem) { problems << problem; });
     std::ranges::stable_sort(problems, {}, &ReturnProblem::record);
     return problems;
 }

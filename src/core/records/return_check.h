@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The check of the whole return: every record through the rules the editor applies while typing
@@ -46,6 +47,9 @@ public:
 
     // record is the record's ID, or the row of a file being imported.
     void addRecord(std::optional<qint64> record, const FieldTexts& fields);
+    // The same, but the record's own problems are handed to the caller instead of being kept,
+    // so that a large file's findings are held once, beside its rows.
+    QList<ReturnProblem> checkRecord(std::optional<qint64> record, const FieldTexts& fields);
     // Identity numbers of "O" records checked elsewhere (the database, when a file is imported);
     // a record added later that repeats one is reported against that record.
     void addKnownIdentity(const QString& identity, const QString& where);
@@ -54,6 +58,9 @@ public:
     // record whose identity number another "O" record carries too, naming the first other
     // holder and, when there are more than two, how many carry it.
     QList<ReturnProblem> problems() const;
+    // The problems of repeated identity numbers alone, one at a time in the order the records
+    // were added; every record told of the same first holder shares one message text.
+    void forEachRepeatedIdentity(const std::function<void(const ReturnProblem&)>& take) const;
 
 private:
     // Who carries one identity number: the first two holders and how many there are, so that
@@ -63,15 +70,15 @@ private:
         QString second;
         qint64 count = 0;
     };
-    // A record of this check that carries an identity number.
+    // A record of this check that carries an identity number; it is named by its record.
     struct Carrier {
         QString identity;
-        QString where;
         std::optional<qint64> record;
         QString surname;
         QString firstName;
     };
     void addHolder(const QString& identity, const QString& where);
+    QString nameOf(const Carrier& carrier) const;
     QList<ReturnProblem> duplicateProblems() const;
 
     EmployerData m_employer;

@@ -124,12 +124,13 @@ QHash<QString, qint64> originalIdentities(Database& db) {
 }
 
 ImportPlan dryRun(Database& db, const QString& path) {
-    const std::optional<QString> text = csv::decodeFile(readImportFile(path));
+    std::optional<QString> text = csv::decodeFile(readImportFile(path));
     if (!text)
         throw EngineError(engine::TypeMismatch,
                           QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.")
                               .arg(QFileInfo(path).fileName()));
-    return planImport(*text, employertable::readEmployer(db).data, originalIdentities(db));
+    return planImport(std::move(*text), employertable::readEmployer(db).data,
+                      originalIdentities(db));
 }
 
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,

@@ -333,6 +333,9 @@ void TestFieldRules::textRules_data() {
     row("amount value, boundary: 15 digits", "amount value", "999999999999999", "999999999999999");
     row("amount value, boundary: 16 digits", "amount value", "1000000000000000", "none");
     row("amount value, invalid: letters", "amount value", "12a", "none");
+    row("amount value: spaces around", "amount value", " 1,200 ", "1200");
+    row("amount value, invalid: space inside", "amount value", "1 200", "none");
+    row("amount value, invalid: a full-width digit", "amount value", "１2", "none");
     row("total: grouped and plain", "total", "1,000|2000", "3,000");
     row("total: text that is no amount counts nothing", "total", "abc|123456", "123,456");
     row("total, boundary: every line full", "total", QStringList(14, "999,999,999").join(u'|'),

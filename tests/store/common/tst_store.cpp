@@ -104,17 +104,19 @@ void TestStore::packedRowComesBackAsItWent() {
                         QStringLiteral(""),
                         QStringLiteral("陳大文"),
                         QString(300, u'x'),
+                        QString(255, u'y'), // the longest text whose length takes one byte
+                        QString(256, u'z'),
                         QVariant(qlonglong(-1) << 40),
                         QVariant(7),
                         QVariant(2.5)};
     const RowValues back = unpackRow(packRow(row));
     QCOMPARE(back.size(), row.size());
-    for (qsizetype i = 0; i < 6; ++i) {
+    for (qsizetype i = 0; i < 8; ++i) {
         QCOMPARE(back[i].isNull(), row[i].isNull());
         QCOMPARE(back[i], row[i]);
         QCOMPARE(back[i].typeId() == QMetaType::QString, row[i].typeId() == QMetaType::QString);
     }
-    QCOMPARE(back[6], QVariant(QStringLiteral("2.5")));
+    QCOMPARE(back[8], QVariant(QStringLiteral("2.5")));
     QVERIFY(unpackRow(packRow({})).isEmpty());
 }
 
