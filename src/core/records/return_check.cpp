@@ -35,9 +35,14 @@ QString text(const FieldTexts& fields, const char* column) {
 
 ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
                         const QString& message, Kind kind) {
-    return ReturnProblem{
-        std::nullopt, text(fields, "Surname"), text(fields, "FirstName"), page, column, message,
-        kind};
+    return ReturnProblem{std::nullopt,
+                         text(fields, "Surname"),
+                         text(fields, "FirstName"),
+                         page,
+                         column,
+                         message,
+                         kind,
+                         text(fields, "SheetNo").trimmed()};
 }
 
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
@@ -203,8 +208,8 @@ QString originalIdentity(const FieldTexts& fields) {
 QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     QList<ReturnProblem> problems;
     auto add = [&](const char* column, const QString& message) {
-        problems << ReturnProblem{std::nullopt,     {}, {}, 0, QLatin1String(column), message,
-                                  Kind::WholeReturn};
+        problems << ReturnProblem{
+            std::nullopt, {}, {}, 0, QLatin1String(column), message, Kind::WholeReturn, {}};
     };
     for (const EmployerItem& item : employerItems)
         if ((employer.*item.text).trimmed().isEmpty())
@@ -240,8 +245,12 @@ void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fiel
         return;
     const QString where = m_recordLabel.arg(record.value_or(0));
     addHolder(identity, where);
-    m_carriers << Carrier{identity, where, record, text(fields, "Surname"),
-                          text(fields, "FirstName")};
+    m_carriers << Carrier{identity,
+                          where,
+                          record,
+                          text(fields, "Surname"),
+                          text(fields, "FirstName"),
+                          text(fields, "SheetNo").trimmed()};
 }
 
 void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
@@ -270,8 +279,10 @@ QList<ReturnProblem> ReturnCheck::duplicateProblems() const {
         message += holders.count == 2
                        ? QStringLiteral(".")
                        : QStringLiteral("; %1 original records carry it.").arg(holders.count);
-        problems << ReturnProblem{carrier.record,         carrier.surname, carrier.firstName, 1,
-                                  QStringLiteral("HKID"), message,         Kind::WholeReturn};
+        problems << ReturnProblem{carrier.record,      carrier.surname,
+                                  carrier.firstName,   1,
+                                  QStringLiteral("HKID"), message,
+                                  Kind::WholeReturn,   carrier.sheetNumber};
     }
     std::ranges::stable_sort(problems, {}, &ReturnProblem::record);
     return problems;

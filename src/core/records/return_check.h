@@ -27,6 +27,7 @@ struct ReturnProblem {
     QString column; // the column of the field to focus; an employer column for the employer
     QString message;
     Kind kind = Kind::PageCheck;
+    QString sheetNumber; // the record's, when it has one
     bool operator==(const ReturnProblem&) const = default;
 };
 
@@ -70,6 +71,7 @@ private:
         std::optional<qint64> record;
         QString surname;
         QString firstName;
+        QString sheetNumber;
     };
     void addHolder(const QString& identity, const QString& where);
     QList<ReturnProblem> duplicateProblems() const;
