@@ -73,7 +73,7 @@ QWidget* ProblemListWindow::buildButtons() {
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* again = widgets::button(this, "cCheckAgain", tr("Check &again"));
     m_printButton = widgets::button(this, "cPrintProblems", tr("&Print..."));
-    m_saveButton = widgets::button(this, "cSaveProblems", tr("Save as &CSV..."));
+    m_saveButton = widgets::button(this, "cSaveProblems", tr("Save as C&SV..."));
     QPushButton* close = widgets::button(this, "cCloseProblems", tr("&Close"));
     buttons->addButton(again, QDialogButtonBox::ActionRole);
     buttons->addButton(m_printButton, QDialogButtonBox::ActionRole);
