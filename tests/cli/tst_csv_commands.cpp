@@ -108,8 +108,7 @@ void TestCsvCommands::importKeepsACopyFirst_data() {
                             << QStringList{"CHAN", "LAM"};
     QTest::newRow("dry run") << true << false << 1 << "Row 2 (line 3)" << 0 << QStringList{"CHAN"};
     QTest::newRow("no copy can be written")
-        << false << true << 2
-        << "xw73d import: No backup copy of the database could be made: " << 0
+        << false << true << 2 << "xw73d import: No backup copy of the database could be made: " << 0
         << QStringList{"CHAN"};
 }
 
@@ -141,8 +140,8 @@ void TestCsvCommands::importKeepsACopyFirst() {
     const Run run = runProgram(arguments, "qvz");
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.errors).contains(said), qPrintable(run.out + run.errors));
-    const QStringList taken = QDir(db.folder.file("backups"))
-                                  .entryList({"xw73d-*-import.mdb"}, QDir::Files);
+    const QStringList taken =
+        QDir(db.folder.file("backups")).entryList({"xw73d-*-import.mdb"}, QDir::Files);
     QCOMPARE(taken.size(), copies);
     db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
                                     OpenOptions{.password = schema::defaultPassword});

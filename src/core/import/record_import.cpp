@@ -90,7 +90,8 @@ QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
     if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
         where += QStringLiteral(" %1, %2").arg(problem.surname, problem.firstName);
     if (!problem.column.isEmpty())
-        where += QStringLiteral(", page %1, \"%2\"").arg(problem.page).arg(columnLabel(problem.column));
+        where +=
+            QStringLiteral(", page %1, \"%2\"").arg(problem.page).arg(columnLabel(problem.column));
     return where + QStringLiteral(": ") + problem.message;
 }
 

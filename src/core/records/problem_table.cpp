@@ -8,9 +8,12 @@
 namespace problemtable {
 
 QStringList header() {
-    return {QStringLiteral("Sheet Number"), QStringLiteral("Surname"),
-            QStringLiteral("Other Names in Full"), QStringLiteral("Page"),
-            QStringLiteral("Field"),        QStringLiteral("Problem")};
+    return {QStringLiteral("Sheet Number"),
+            QStringLiteral("Surname"),
+            QStringLiteral("Other Names in Full"),
+            QStringLiteral("Page"),
+            QStringLiteral("Field"),
+            QStringLiteral("Problem")};
 }
 
 // The employer's items keep their column's name: the employer screen shows them.
@@ -32,12 +35,8 @@ constexpr double lineHeight = 3.6;
 constexpr double rowPadding = 1.4;
 constexpr double footerHeight = 8.0;
 constexpr double titleHeight = 12.0;
-constexpr std::array<report::TableColumn, 6> columns{{{14, report::Align::Right},
-                                                      {26},
-                                                      {30},
-                                                      {9, report::Align::Right},
-                                                      {45},
-                                                      {62}}};
+constexpr std::array<report::TableColumn, 6> columns{
+    {{14, report::Align::Right}, {26}, {30}, {9, report::Align::Right}, {45}, {62}}};
 
 // About how many millimetres a character takes at the table's size; a wide (Chinese) one twice.
 constexpr double characterWidth = 1.65;
@@ -114,7 +113,8 @@ report::Page ProblemListReport::page(int index) const {
     const QList<QStringList> header = wrappedCells(problemtable::header());
     builder.tableRow(columns, joinedLines(header), rowHeight(header), true);
     const qsizetype first = m_pageStarts.at(index);
-    const qsizetype end = index + 1 < m_pageStarts.size() ? m_pageStarts.at(index + 1) : m_rows.size();
+    const qsizetype end =
+        index + 1 < m_pageStarts.size() ? m_pageStarts.at(index + 1) : m_rows.size();
     for (qsizetype i = first; i < end; ++i)
         builder.tableRow(columns, joinedLines(m_rows.at(i)), rowHeight(m_rows.at(i)));
     if (m_rows.isEmpty())

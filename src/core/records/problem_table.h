@@ -30,6 +30,6 @@ public:
 
 private:
     QString m_title;
-    QList<QList<QStringList>> m_rows;  // each row's cells, each cell's lines
-    QList<qsizetype> m_pageStarts;     // the first row of each page
+    QList<QList<QStringList>> m_rows; // each row's cells, each cell's lines
+    QList<qsizetype> m_pageStarts;    // the first row of each page
 };

@@ -208,8 +208,8 @@ QString originalIdentity(const FieldTexts& fields) {
 QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     QList<ReturnProblem> problems;
     auto add = [&](const char* column, const QString& message) {
-        problems << ReturnProblem{
-            std::nullopt, {}, {}, 0, QLatin1String(column), message, Kind::WholeReturn, {}};
+        problems << ReturnProblem{std::nullopt,      {}, {}, 0, QLatin1String(column), message,
+                                  Kind::WholeReturn, {}};
     };
     for (const EmployerItem& item : employerItems)
         if ((employer.*item.text).trimmed().isEmpty())
@@ -235,7 +235,15 @@ ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabe
     : m_employer(employer)
     , m_recordLabel(recordLabel) {}
 
-void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields) {
+QString recordName(const FieldTexts& fields) {
+    const QString names =
+        text(fields, "Surname") + QStringLiteral(", ") + text(fields, "FirstName");
+    const QString sheet = text(fields, "SheetNo").trimmed();
+    return sheet.isEmpty() ? names : names + QStringLiteral(" (sheet %1)").arg(sheet);
+}
+
+void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields,
+                            const QString& name) {
     for (ReturnProblem problem : recordProblems(fields, m_employer.returnYear)) {
         problem.record = record;
         m_problems << problem;
@@ -243,7 +251,7 @@ void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fiel
     const QString identity = originalIdentity(fields);
     if (identity.isEmpty())
         return;
-    const QString where = m_recordLabel.arg(record.value_or(0));
+    const QString where = name.isEmpty() ? m_recordLabel.arg(record.value_or(0)) : name;
     addHolder(identity, where);
     m_carriers << Carrier{identity,
                           where,
@@ -279,10 +287,9 @@ QList<ReturnProblem> ReturnCheck::duplicateProblems() const {
         message += holders.count == 2
                        ? QStringLiteral(".")
                        : QStringLiteral("; %1 original records carry it.").arg(holders.count);
-        problems << ReturnProblem{carrier.record,      carrier.surname,
-                                  carrier.firstName,   1,
-                                  QStringLiteral("HKID"), message,
-                                  Kind::WholeReturn,   carrier.sheetNumber};
+        problems << ReturnProblem{
+            carrier.record,         carrier.surname, carrier.firstName, 1,
+            QStringLiteral("HKID"), message,         Kind::WholeReturn, carrier.sheetNumber};
     }
     std::ranges::stable_sort(problems, {}, &ReturnProblem::record);
     return problems;

@@ -45,8 +45,10 @@ public:
     explicit ReturnCheck(const EmployerData& employer,
                          const QString& recordLabel = QStringLiteral("record %1"));
 
-    // record is the record's ID, or the row of a file being imported.
-    void addRecord(std::optional<qint64> record, const FieldTexts& fields);
+    // record is the record's ID, or the row of a file being imported; `where` names it in the
+    // problems of the records that share its identity number (recordLabel when empty).
+    void addRecord(std::optional<qint64> record, const FieldTexts& fields,
+                   const QString& where = QString());
     // Identity numbers of "O" records checked elsewhere (the database, when a file is imported);
     // a record added later that repeats one is reported against that record.
     void addKnownIdentity(const QString& identity, const QString& where);
@@ -82,6 +84,10 @@ private:
     QHash<QString, Holders> m_identities; // "A123456(7)" of "O" records
     QList<Carrier> m_carriers;
 };
+
+// A record as the user knows it: "CHAN, TAI MAN (sheet 3)"; its names alone without a sheet
+// number.
+QString recordName(const FieldTexts& fields);
 
 // "A123456(7)": an "O" record's identity number with its check character; empty when the record
 // is no original or has no identity number.

@@ -28,8 +28,7 @@ public:
             column == problemtable::sheetColumn || column == problemtable::pageColumn;
         const auto key = [column, numeric](const QTreeWidgetItem& item) {
             const QString text = item.text(column);
-            const QString primary =
-                numeric ? text.rightJustified(20, u'0') : text.toCaseFolded();
+            const QString primary = numeric ? text.rightJustified(20, u'0') : text.toCaseFolded();
             return std::pair(primary, item.data(0, indexRole).toInt());
         };
         return key(*this) < key(other);

@@ -30,24 +30,35 @@ void TestColumnLabels::everyLabelIsUniqueAndMapsBack() {
 void TestColumnLabels::headerNamesItsColumn_data() {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("column"); // empty: no column
-    QTest::newRow("label as on the screen") << "Other Names in Full" << "FirstName";
-    QTest::newRow("label in another case") << "h.k. identity card number" << "HKID";
-    QTest::newRow("label with spaces around") << "  Surname " << "Surname";
-    QTest::newRow("column name") << "FirstName" << "FirstName";
-    QTest::newRow("column name in capitals") << "CHKDIGIT" << "ChkDigit";
-    QTest::newRow("shared caption qualified by its line")
-        << "a. Salary/Wages, period" << "aPeriod";
-    QTest::newRow("shared caption qualified by its address") << "Address 2, nature" << "Q2Nature";
-    QTest::newRow("the spouse's number") << "Spouse's H.K. Identity Card Number" << "SpouseHKID";
-    QTest::newRow("caption shared by several fields, unqualified") << "Nature" << "";
-    QTest::newRow("unknown") << "Colour" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("label as on the screen") << "Other Names in Full"
+                                            << "FirstName";
+    QTest::newRow("label in another case") << "h.k. identity card number"
+                                           << "HKID";
+    QTest::newRow("label with spaces around") << "  Surname "
+                                              << "Surname";
+    QTest::newRow("column name") << "FirstName"
+                                 << "FirstName";
+    QTest::newRow("column name in capitals") << "CHKDIGIT"
+                                             << "ChkDigit";
+    QTest::newRow("shared caption qualified by its line") << "a. Salary/Wages, period"
+                                                          << "aPeriod";
+    QTest::newRow("shared caption qualified by its address") << "Address 2, nature"
+                                                             << "Q2Nature";
+    QTest::newRow("the spouse's number") << "Spouse's H.K. Identity Card Number"
+                                         << "SpouseHKID";
+    QTest::newRow("caption shared by several fields, unqualified") << "Nature"
+                                                                   << "";
+    QTest::newRow("unknown") << "Colour"
+                             << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestColumnLabels::headerNamesItsColumn() {
     QFETCH(QString, header);
     QFETCH(QString, column);
-    QCOMPARE(columnForHeader(header), column.isEmpty() ? -1 : columnIndex(employeeColumns(), column));
+    QCOMPARE(columnForHeader(header),
+             column.isEmpty() ? -1 : columnIndex(employeeColumns(), column));
 }
 
 QTEST_GUILESS_MAIN(TestColumnLabels)

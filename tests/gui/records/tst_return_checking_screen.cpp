@@ -73,10 +73,12 @@ void TestReturnCheckingScreen::problemLeadsToRecordPageAndField_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("focus");
     QTest::newRow("Enter on a page-3 problem")
-        << false << "GAMMA" << "3"
+        << false << "GAMMA"
+        << "3"
         << "Please enter address of Place of Residence." << 3 << "tPage3(0)";
     QTest::newRow("double-click on a page-1 problem")
-        << true << "BETA" << "2"
+        << true << "BETA"
+        << "2"
         << "Please enter capacity." << 1 << "tPage1(8)";
 }
 
@@ -116,7 +118,7 @@ void TestReturnCheckingScreen::listNamesRecordsBySheetAndNames() {
     QVERIFY(window);
     QTreeWidget* list = window->list();
     QCOMPARE(headerOf(list), (QStringList{"Sheet Number", "Surname", "Other Names in Full", "Page",
-                                         "Field", "Problem"}));
+                                          "Field", "Problem"}));
     QTreeWidgetItem* beta = lineOf(list, "BETA", "Please enter capacity.");
     QVERIFY(beta);
     QCOMPARE(beta->text(Sheet), "7");

@@ -56,7 +56,7 @@ void TestTransferScreen::templateFilledInImports() {
     QCOMPARE(written.size(), 2);
     const QStringList header = written.at(0).fields;
     QCOMPARE(header.mid(3, 4), (QStringList{"Surname", "Other Names in Full",
-                                           "Full Name in Chinese", "H.K. Identity Card Number"}));
+                                            "Full Name in Chinese", "H.K. Identity Card Number"}));
     QStringList first = written.at(1).fields;
     QCOMPARE(first.at(header.indexOf("Surname")), "CHAN");
     QCOMPARE(first.at(header.indexOf("Period of employment from, year")), "2000");
@@ -72,7 +72,7 @@ void TestTransferScreen::templateFilledInImports() {
     auto* dryRun = editor->findChild<ImportDryRunWindow*>();
     QVERIFY(dryRun && dryRun->isVisible());
     QCOMPARE(dryRun->list()->topLevelItemCount(), 0);
-    QVERIFY(backupsFor(editor, "import").isEmpty()); // nothing is taken for the dry run alone
+    QVERIFY(backupsFor(editor, "import").isEmpty());     // nothing is taken for the dry run alone
     QTest::keyClick(dryRun, Qt::Key_A, Qt::AltModifier); // "Import &all rows"
     QCOMPARE(reported.last().at(0).toString(), "2 records imported.");
     QCOMPARE(editor.db.column("Surname"), (QStringList{"ALPHA", "LEE", "WONG"}));
@@ -85,10 +85,11 @@ void TestTransferScreen::importThroughDryRunReloadsEditor() {
     QVERIFY(openWithAlpha(editor));
     const QString path = editor.db.folder.file("in.csv");
     // Labels and column names, in any case, side by side.
-    writeFile(path, "SURNAME,other names in full,Sex,RAddress1,Area Code (H=HK, K=KLN, N-NT "
-                    "F-Foreign),Capacity,EDay1,EMonth1,EYear1,EDay2,EMonth2,EYear2,QFlag,OSeaFlag\r\n"
-                    "delta,D,m,1 Main St,h,Clerk,1,4,2000,31,3,2001,0,0\r\n"
-                    "EPSILON,E,M,1 Main St,H,,01,04,2000,31,03,2001,0,0\r\n");
+    writeFile(path,
+              "SURNAME,other names in full,Sex,RAddress1,Area Code (H=HK, K=KLN, N-NT "
+              "F-Foreign),Capacity,EDay1,EMonth1,EYear1,EDay2,EMonth2,EYear2,QFlag,OSeaFlag\r\n"
+              "delta,D,m,1 Main St,h,Clerk,1,4,2000,31,3,2001,0,0\r\n"
+              "EPSILON,E,M,1 Main St,H,,01,04,2000,31,03,2001,0,0\r\n");
     editor.services.fileAnswers << path;
     QSignalSpy reported(editor.screen.get(), &RecordEditor::resultReported);
     click(editor.control<QPushButton>("cImport"));
