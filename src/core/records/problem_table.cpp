@@ -36,7 +36,7 @@ constexpr double rowPadding = 1.4;
 constexpr double footerHeight = 8.0;
 constexpr double titleHeight = 12.0;
 constexpr std::array<report::TableColumn, 6> columns{
-    {{14, report::Align::Right}, {26}, {30}, {9, report::Align::Right}, {45}, {62}}};
+    {{14, report::Align::Right}, {26}, {34}, {9, report::Align::Right}, {45}, {58}}};
 
 // About how many millimetres a character takes at the table's size; a wide (Chinese) one twice.
 constexpr double characterWidth = 1.65;

@@ -99,8 +99,8 @@ void TestRecordTransfer::exportThenImportGivesTheSameRecords() {
 // every check.
 void TestRecordTransfer::templateExampleImportsClean() {
     WorkingDatabase db;
-    setEmployer(db, exampleEmployer); // the return year 2002
     generator::fillDatabase(db.state.db(), 3, 7);
+    setEmployer(db, exampleEmployer); // the return year 2002
     const QString exported = files.file("records.csv");
     QCOMPARE(exportRecords(db.state.db(), exported), 3);
     const QString path = files.file("template.csv");
