@@ -57,7 +57,7 @@ void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
 
 void printProblems(const ProblemListWindow& window) {
     platform::printing().showPreview(
-        std::make_shared<ProblemListReport>(window.windowTitle(), window.problems()));
+        std::make_shared<ProblemListReport>(window.windowTitle(), window.problemsAsListed()));
 }
 
 void saveProblems(RecordEditor& editor, const ProblemListWindow& window) {
@@ -67,7 +67,7 @@ void saveProblems(RecordEditor& editor, const ProblemListWindow& window) {
     if (path.isEmpty())
         return;
     QList<QStringList> rows;
-    for (const ReturnProblem& problem : window.problems())
+    for (const ReturnProblem& problem : window.problemsAsListed())
         rows << problemtable::row(problem);
     if (runReportingErrors([&] { exportTable(path, problemtable::header(), rows); }))
         editor.reportResult(

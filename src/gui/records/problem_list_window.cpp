@@ -50,6 +50,7 @@ ProblemListWindow::ProblemListWindow(QWidget* parent)
     setObjectName(QStringLiteral("fProblems"));
     auto* layout = new QVBoxLayout(this);
     m_summary = widgets::named(new QLabel(this), "lblProblems");
+    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_list = widgets::named(new QTreeWidget(this), "lstProblems");
     m_list->setHeaderLabels(problemtable::header());
     m_list->setRootIsDecorated(false);
@@ -106,6 +107,13 @@ void ProblemListWindow::showProblems(const QList<ReturnProblem>& problems) {
         m_list->setCurrentItem(m_list->topLevelItem(0));
         m_list->setFocus();
     }
+}
+
+QList<ReturnProblem> ProblemListWindow::problemsAsListed() const {
+    QList<ReturnProblem> listed;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        listed << m_problems.at(m_list->topLevelItem(i)->data(0, indexRole).toInt());
+    return listed;
 }
 
 void ProblemListWindow::choose(QTreeWidgetItem* item) {

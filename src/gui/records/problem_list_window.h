@@ -21,6 +21,8 @@ public:
 
     void showProblems(const QList<ReturnProblem>& problems);
     const QList<ReturnProblem>& problems() const { return m_problems; }
+    // The problems in the order the list shows them now, as the user sorted it.
+    QList<ReturnProblem> problemsAsListed() const;
     int problemCount() const { return static_cast<int>(m_problems.size()); }
     QTreeWidget* list() const { return m_list; }
 

@@ -174,7 +174,7 @@ void TestReturnCheckingScreen::checkAgainShowsTheReturnAsItIsNow() {
 }
 
 // Print shows the list in the preview, from which it is printed or saved; Save as CSV writes the
-// same lines into the file chosen and tells where.
+// same lines, in the order the list shows them, into the file chosen and tells where.
 void TestReturnCheckingScreen::listIsPrintedAndSavedAsCsv() {
     EditorScreen editor;
     ScriptedPrinting printing(editor.db.folder.path());
@@ -192,6 +192,8 @@ void TestReturnCheckingScreen::listIsPrintedAndSavedAsCsv() {
                              "Capacity in which employed", "Please enter capacity.", "Page 1 of 1"})
         QVERIFY2(printed.contains(text), text);
 
+    // Saved in the order the list shows: here by sheet number, from the last.
+    window->list()->header()->setSortIndicator(Sheet, Qt::DescendingOrder);
     const QString csv = editor.db.folder.file("problems.csv");
     editor.services.fileAnswers << csv;
     QSignalSpy reported(editor.screen.get(), &RecordEditor::resultReported);
@@ -199,6 +201,8 @@ void TestReturnCheckingScreen::listIsPrintedAndSavedAsCsv() {
     QTRY_COMPARE(reported.size(), 1);
     const QString written = QString::fromUtf8(fileBytes(csv));
     QVERIFY2(written.contains("Sheet Number,Surname,Other Names in Full,Page,Field,Problem\r\n"
+                              "8,GAMMA,C,3,\"Address 1, line 1\",Please enter address of Place of "
+                              "Residence.\r\n"
                               "7,BETA,B,1,Capacity in which employed,Please enter capacity.\r\n"),
              qPrintable(written));
     QCOMPARE(reported.first().at(1).toString(), editor.db.folder.path());
