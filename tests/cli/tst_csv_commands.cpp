@@ -172,8 +172,8 @@ void TestCsvCommands::controlCharactersAreNeverEchoed() {
         runProgram({"import", file, "--dry-run", "--data-dir", db.folder.path()}, "qvz");
     QCOMPARE(run.exitCode, 1);
     const QString all = run.out + run.errors;
-    QVERIFY2(all.contains("\"Other Names in Full\": The field 'FirstName' contains a control "
-                          "character"),
+    QVERIFY2(all.contains("\"Other Names in Full\": The field 'Other Names in Full' contains a "
+                          "control character"),
              qPrintable(all));
     QVERIFY2(all.contains("KA\\x1B[2J\\x1B]0;x\\x07YAN\\x9B"), qPrintable(all));
     QVERIFY(std::ranges::none_of(all, [](QChar c) {

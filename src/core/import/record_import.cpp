@@ -48,13 +48,17 @@ void checkStorage(ImportRow& row, const RowValues& values) {
         try {
             checkValue(columns[i], values.at(static_cast<qsizetype>(i)));
         } catch (const EngineError& error) {
-            const EditorField* field = fieldForColumn(QLatin1String(columns[i].name));
+            const QString name = QLatin1String(columns[i].name);
+            const EditorField* field = fieldForColumn(name);
+            // The store names the column; the clerk knows the field by its label.
+            QString message = error.description();
+            message.replace(u'\'' + name + u'\'', u'\'' + columnLabel(name) + u'\'');
             row.problems << ReturnProblem{row.row,
                                           nameIn(values, "Surname"),
                                           nameIn(values, "FirstName"),
                                           field ? field->page : 1,
-                                          QLatin1String(columns[i].name),
-                                          error.description(),
+                                          name,
+                                          message,
                                           Kind::CannotStore,
                                           {}};
             row.storable = false;

@@ -37,6 +37,8 @@ class TestTransferScreen : public QObject {
 private slots:
     void templateFilledInImports();
     void importThroughDryRunReloadsEditor();
+    void importWithoutACopyAsksFirst_data();
+    void importWithoutACopyAsksFirst();
     void oversizedImportIsRefusedWithItsReason();
     void exportWritesEveryRecordUnderLabels();
 };
@@ -107,6 +109,39 @@ void TestTransferScreen::importThroughDryRunReloadsEditor() {
     QCOMPARE(editor.db.column("RAreaCode"), (QStringList{"H", "H"}));
     QVERIFY(editor.isIn(CommandState::Browsing));
     QCOMPARE(backupsFor(editor, "import").size(), 1);
+}
+
+void TestTransferScreen::importWithoutACopyAsksFirst_data() {
+    QTest::addColumn<bool>("goOn");
+    QTest::addColumn<QStringList>("surnames");
+    QTest::newRow("No: nothing is imported") << false << QStringList{"ALPHA"};
+    QTest::newRow("Yes: imported without a copy") << true << QStringList{"ALPHA", "DELTA"};
+}
+
+// When no copy can be written (a file stands where the copies' folder goes), the user is told
+// why and chooses, as before the other commands that change many records.
+void TestTransferScreen::importWithoutACopyAsksFirst() {
+    QFETCH(bool, goOn);
+    QFETCH(QStringList, surnames);
+    EditorScreen editor;
+    QVERIFY(openWithAlpha(editor));
+    writeFile(editor.db.folder.file("backups"), "not a folder");
+    const QString path = editor.db.folder.file("in.csv");
+    writeFile(path, "Surname,FirstName,Sex,RAddress1,RAreaCode,Capacity,EDay1,EMonth1,EYear1,"
+                    "EDay2,EMonth2,EYear2,QFlag,OSeaFlag\r\n"
+                    "DELTA,D,M,1 Main St,H,Clerk,01,04,2000,31,03,2001,0,0\r\n");
+    editor.services.fileAnswers << path;
+    editor.services.answers << goOn;
+    click(editor.control<QPushButton>("cImport"));
+    auto* dryRun = editor->findChild<ImportDryRunWindow*>();
+    QVERIFY(dryRun);
+    click(dryRun->findChild<QPushButton*>("cImportAll"));
+    const QStringList told = editor.services.texts();
+    QVERIFY2(told.size() >= 2 &&
+                 told.at(0).startsWith("No backup copy of the database could be made: ") &&
+                 told.at(1) == "Do you want to go on without a backup copy?",
+             qPrintable(told.join(" | ")));
+    QCOMPARE(editor.db.column("Surname"), surnames);
 }
 
 // A file beyond the size one import takes is refused with its reason before any dry run opens.
