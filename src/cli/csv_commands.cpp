@@ -8,8 +8,10 @@
 #include "store/common/database.h"
 #include "store/common/schema.h"
 #include "store/import/record_transfer.h"
+#include "store/startup/backups.h"
 
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QDir>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -43,27 +45,50 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
                          takesDryRun && parser.isSet(dryRun)};
 }
 
+// What a verb works with: its arguments, the program folder and the working database opened
+// with the password given, which the import keeps for its backup copy.
+struct VerbContext {
+    VerbArguments arguments;
+    QString folder;
+    QString password;
+};
+
+QString programFolder(const QString& dataDir) {
+    return dataDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                             : QDir(dataDir).absolutePath();
+}
+
 // The working database of the program folder, opened exclusively as the program opens it: while
 // the program holds it, this fails and says so.
-Database openWorkingDatabase(const QString& dataDir, const std::function<QString()>& password) {
-    const QString folder = dataDir.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                               : QDir(dataDir).absolutePath();
+Database openWorkingDatabase(const QString& folder, const QString& password) {
     if (!files::exists(folder, schema::workingFile))
         throw EngineError(engine::FileNotFound,
                           QObject::tr("There is no working database in the folder '%1'.")
                               .arg(QDir::toNativeSeparators(folder)));
-    QString given = password();
-    const auto forget = qScopeGuard([&given] { secrets::overwrite(given); });
     return Database::open(databasePath(folder, DatabaseFile::Working),
-                          OpenOptions{.password = given, .exclusive = true});
+                          OpenOptions{.password = password, .exclusive = true});
 }
 
-int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
-    const ImportPlan plan = dryRun(db, arguments.file);
+// The copy the program takes before an import, under the same password; without it nothing is
+// imported, as there is nobody to ask whether to go on.
+void backUpBeforeImport(Database& db, const VerbContext& context) {
+    try {
+        backups::take(db, context.folder, context.password, backups::reason::import,
+                      QDateTime::currentDateTime());
+    } catch (const EngineError& error) {
+        throw EngineError(error.number(),
+                          QObject::tr("No backup copy of the database could be made: %1 Nothing "
+                                      "was imported.")
+                              .arg(error.description()));
+    }
+}
+
+int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
+    const ImportPlan plan = dryRun(db, context.arguments.file);
     forEachReportLine(plan, [&out](const QString& line) { out << line << '\n'; });
     const int refused = plan.rowsWithProblems();
-    if (!arguments.dryRun) {
+    if (!context.arguments.dryRun) {
+        backUpBeforeImport(db, context);
         // Without a window to choose in, only the rows without problems are imported.
         const std::optional<int> stored =
             importRecords(db, chosenRows(plan, ImportChoice::RowsWithoutProblems));
@@ -72,9 +97,10 @@ int importPlan(Database& db, const VerbArguments& arguments, QTextStream& out) {
     return refused > 0 ? RowsRefused : Completed;
 }
 
-int exportAll(Database& db, const VerbArguments& arguments, QTextStream& out) {
-    const int count = exportRecords(db, arguments.file);
-    out << count << " records exported to " << QDir::toNativeSeparators(arguments.file) << ".\n";
+int exportAll(Database& db, const VerbContext& context, QTextStream& out) {
+    const int count = exportRecords(db, context.arguments.file);
+    out << count << " records exported to " << QDir::toNativeSeparators(context.arguments.file)
+        << ".\n";
     return Completed;
 }
 
@@ -83,13 +109,15 @@ int exportAll(Database& db, const VerbArguments& arguments, QTextStream& out) {
 int runOnDatabase(const QStringList& arguments, bool takesDryRun, const char* verb,
                   const char* synopsis, QTextStream& out, QTextStream& errors,
                   const std::function<QString()>& password,
-                  int (*work)(Database&, const VerbArguments&, QTextStream&)) {
+                  int (*work)(Database&, const VerbContext&, QTextStream&)) {
     const auto read = readArguments(arguments, takesDryRun, errors, synopsis);
     if (!read)
         return Failed;
     return runReportingTo(errors, QStringLiteral("xw73d ") + QLatin1String(verb), Failed, [&] {
-        Database db = openWorkingDatabase(read->dataDir, password);
-        return work(db, *read, out);
+        VerbContext context{*read, programFolder(read->dataDir), password()};
+        const auto forget = qScopeGuard([&context] { secrets::overwrite(context.password); });
+        Database db = openWorkingDatabase(context.folder, context.password);
+        return work(db, context, out);
     });
 }
 

@@ -93,7 +93,7 @@ const QList<Verb>& verbs() {
          Spelling::Word,
          nullptr,
          importSynopsis,
-         "Read employee records from a CSV file into the working database.",
+         "Read employee records from a CSV file, after a backup copy of the database.",
          {dryRunOption, dataDirOption},
          importRecords},
         {"export",

@@ -38,6 +38,8 @@ class TestCsvCommands : public QObject {
 private slots:
     void verbs_data();
     void verbs();
+    void importKeepsACopyFirst_data();
+    void importKeepsACopyFirst();
     void controlCharactersAreNeverEchoed();
 };
 
@@ -53,7 +55,9 @@ void TestCsvCommands::verbs_data() {
                             << "1 records exported" << before;
     QTest::newRow("dry run reports the refused row, stores nothing")
         << QStringList{"import", "FILE", "--dry-run"} << "qvz" << false << 1
-        << "Row 2 (line 3) HO, KA YAN, page 1, ChkDigit: Invalid check character." << before;
+        << "Row 2 (line 3) HO, KA YAN, page 1, \"H.K. Identity Card Number, check character\": "
+           "Invalid check character."
+        << before;
     QTest::newRow("import stores the rows without problems")
         << QStringList{"import", "FILE"} << "qvz" << false << 1
         << "1 records imported, 1 rows refused." << QStringList{"CHAN", "LAM"};
@@ -93,6 +97,64 @@ void TestCsvCommands::verbs() {
         QVERIFY(fileBytes(file).contains("\r\n1,O,1,CHAN,TAI MAN,"));
 }
 
+void TestCsvCommands::importKeepsACopyFirst_data() {
+    QTest::addColumn<bool>("dryRun");
+    QTest::addColumn<bool>("folderBlocked"); // a file stands where the backups' folder goes
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<QStringList>("surnames");
+    QTest::newRow("import") << false << false << 1 << "1 records imported" << 1
+                            << QStringList{"CHAN", "LAM"};
+    QTest::newRow("dry run") << true << false << 1 << "Row 2 (line 3)" << 0 << QStringList{"CHAN"};
+    QTest::newRow("no copy can be written")
+        << false << true << 2 << "xw73d import: No backup copy of the database could be made: " << 0
+        << QStringList{"CHAN"};
+}
+
+// Before an import writes a row, the database is kept as a copy named for the import; when no
+// copy can be made, nothing is imported and the verb says why.
+void TestCsvCommands::importKeepsACopyFirst() {
+    QFETCH(bool, dryRun);
+    QFETCH(bool, folderBlocked);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QFETCH(int, copies);
+    QFETCH(QStringList, surnames);
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord() + QStringList{"ID=1"});
+    db.state.login.reset();
+    if (folderBlocked) {
+        QFile blocker(db.folder.file("backups"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    TempFolder files;
+    const QString file = files.file("records.csv");
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(csvFile) == csvFile.size());
+    written.close();
+    QStringList arguments{"import", file, "--data-dir", db.folder.path()};
+    if (dryRun)
+        arguments << "--dry-run";
+    const Run run = runProgram(arguments, "qvz");
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.errors).contains(said), qPrintable(run.out + run.errors));
+    const QStringList taken =
+        QDir(db.folder.file("backups")).entryList({"xw73d-*-import.mdb"}, QDir::Files);
+    QCOMPARE(taken.size(), copies);
+    db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
+                                    OpenOptions{.password = schema::defaultPassword});
+    QCOMPARE(db.column("Surname"), surnames);
+    if (copies == 1) { // the copy holds the records as they were before the import
+        Database copy = Database::open(db.folder.file("backups/" + taken.first()),
+                                       OpenOptions{.password = schema::defaultPassword});
+        Statement count = copy.prepare("select count(*) from employee where Status <> 'H'");
+        QVERIFY(count.next());
+        QCOMPARE(count.value(0).toInt(), 1);
+    }
+}
+
 // A name with terminal commands in it (clear the screen, retitle the window, ring the bell) is
 // refused, and the report names the row with the commands written out, never sent.
 void TestCsvCommands::controlCharactersAreNeverEchoed() {
@@ -110,7 +172,8 @@ void TestCsvCommands::controlCharactersAreNeverEchoed() {
         runProgram({"import", file, "--dry-run", "--data-dir", db.folder.path()}, "qvz");
     QCOMPARE(run.exitCode, 1);
     const QString all = run.out + run.errors;
-    QVERIFY2(all.contains("FirstName: The field 'FirstName' contains a control character"),
+    QVERIFY2(all.contains("\"Other Names in Full\": The field 'Other Names in Full' contains a "
+                          "control character"),
              qPrintable(all));
     QVERIFY2(all.contains("KA\\x1B[2J\\x1B]0;x\\x07YAN\\x9B"), qPrintable(all));
     QVERIFY(std::ranges::none_of(all, [](QChar c) {

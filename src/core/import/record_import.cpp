@@ -2,6 +2,7 @@
 
 #include "core/common/engine_error.h"
 #include "core/import/csv.h"
+#include "core/records/column_labels.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
 
@@ -33,7 +34,7 @@ QString enteredText(const EditorField& field, const QString& text, const Sibling
 ImportRow unreadableRow(int row, int line, const QString& message) {
     ImportRow unreadable{
         row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false};
-    unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore};
+    unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore, {}};
     return unreadable;
 }
 
@@ -47,14 +48,19 @@ void checkStorage(ImportRow& row, const RowValues& values) {
         try {
             checkValue(columns[i], values.at(static_cast<qsizetype>(i)));
         } catch (const EngineError& error) {
-            const EditorField* field = fieldForColumn(QLatin1String(columns[i].name));
+            const QString name = QLatin1String(columns[i].name);
+            const EditorField* field = fieldForColumn(name);
+            // The store names the column; the clerk knows the field by its label.
+            QString message = error.description();
+            message.replace(u'\'' + name + u'\'', u'\'' + columnLabel(name) + u'\'');
             row.problems << ReturnProblem{row.row,
                                           nameIn(values, "Surname"),
                                           nameIn(values, "FirstName"),
                                           field ? field->page : 1,
-                                          QLatin1String(columns[i].name),
-                                          error.description(),
-                                          Kind::CannotStore};
+                                          name,
+                                          message,
+                                          Kind::CannotStore,
+                                          {}};
             row.storable = false;
         }
     }
@@ -88,7 +94,8 @@ QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
     if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
         where += QStringLiteral(" %1, %2").arg(problem.surname, problem.firstName);
     if (!problem.column.isEmpty())
-        where += QStringLiteral(", page %1, %2").arg(problem.page).arg(problem.column);
+        where +=
+            QStringLiteral(", page %1, \"%2\"").arg(problem.page).arg(columnLabel(problem.column));
     return where + QStringLiteral(": ") + problem.message;
 }
 
@@ -98,7 +105,7 @@ ImportColumns matchHeader(const QStringList& header) {
     ImportColumns matched;
     const Columns columns = employeeColumns();
     for (const QString& name : header) {
-        const int column = columnIndex(columns, name.trimmed());
+        const int column = columnForHeader(name);
         matched.columnOfField << (column >= 0 && !isIgnored(columns[column].name) ? column : -1);
         if (column < 0)
             matched.unknown << name;
@@ -107,7 +114,7 @@ ImportColumns matchHeader(const QStringList& header) {
         const int field = static_cast<int>(matched.columnOfField.indexOf(static_cast<int>(i)));
         matched.fieldOfColumn << field;
         if (!isIgnored(columns[i].name) && field < 0)
-            matched.missing << QLatin1String(columns[i].name);
+            matched.missing << columnLabel(QLatin1String(columns[i].name));
     }
     return matched;
 }
@@ -204,10 +211,10 @@ QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
 void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take) {
     if (!plan.unknownColumns.isEmpty())
         take(QStringLiteral("Columns not known, ignored: ") +
-             plan.unknownColumns.join(QStringLiteral(", ")));
+             plan.unknownColumns.join(QStringLiteral("; ")));
     if (!plan.missingColumns.isEmpty())
         take(QStringLiteral("Columns missing, left empty: ") +
-             plan.missingColumns.join(QStringLiteral(", ")));
+             plan.missingColumns.join(QStringLiteral("; ")));
     for (const ImportRow& row : plan.rows)
         for (const ReturnProblem& problem : row.problems)
             take(problemLine(row, problem));

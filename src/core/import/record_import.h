@@ -12,13 +12,13 @@
 // run's findings about each: what the whole-return check would report, what no column can hold,
 // and identity numbers already in the database or twice in the file.
 
-// Which employee column each field of the file fills, matched by header name without regard to
-// case; -1 for a field that fills none.
+// Which employee column each field of the file fills, matched by the column's label or its name
+// without regard to case; -1 for a field that fills none.
 struct ImportColumns {
     QList<int> columnOfField;
     QList<int> fieldOfColumn; // for each employee column, the field that fills it, or -1
     QStringList unknown;      // header names that are no column
-    QStringList missing;      // columns that no field fills (ID and SheetNo are never filled)
+    QStringList missing;      // labels of the columns no field fills (never ID and SheetNo)
 };
 ImportColumns matchHeader(const QStringList& header);
 

@@ -35,9 +35,14 @@ QString text(const FieldTexts& fields, const char* column) {
 
 ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
                         const QString& message, Kind kind) {
-    return ReturnProblem{
-        std::nullopt, text(fields, "Surname"), text(fields, "FirstName"), page, column, message,
-        kind};
+    return ReturnProblem{std::nullopt,
+                         text(fields, "Surname"),
+                         text(fields, "FirstName"),
+                         page,
+                         column,
+                         message,
+                         kind,
+                         text(fields, "SheetNo").trimmed()};
 }
 
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
@@ -203,8 +208,8 @@ QString originalIdentity(const FieldTexts& fields) {
 QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     QList<ReturnProblem> problems;
     auto add = [&](const char* column, const QString& message) {
-        problems << ReturnProblem{std::nullopt,     {}, {}, 0, QLatin1String(column), message,
-                                  Kind::WholeReturn};
+        problems << ReturnProblem{std::nullopt,      {}, {}, 0, QLatin1String(column), message,
+                                  Kind::WholeReturn, {}};
     };
     for (const EmployerItem& item : employerItems)
         if ((employer.*item.text).trimmed().isEmpty())
@@ -230,25 +235,38 @@ ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabe
     : m_employer(employer)
     , m_recordLabel(recordLabel) {}
 
-void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields) {
-    m_problems << checkRecord(record, fields);
+QString recordName(const FieldTexts& fields) {
+    const QString names =
+        text(fields, "Surname") + QStringLiteral(", ") + text(fields, "FirstName");
+    const QString sheet = text(fields, "SheetNo").trimmed();
+    return sheet.isEmpty() ? names : names + QStringLiteral(" (sheet %1)").arg(sheet);
+}
+
+void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields,
+                            const QString& where) {
+    m_problems << checkRecord(record, fields, where);
 }
 
 QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
-                                              const FieldTexts& fields) {
+                                              const FieldTexts& fields, const QString& where) {
     QList<ReturnProblem> problems = recordProblems(fields, m_employer.returnYear);
     for (ReturnProblem& problem : problems)
         problem.record = record;
     const QString identity = originalIdentity(fields);
     if (!identity.isEmpty()) {
-        m_carriers << Carrier{identity, record, text(fields, "Surname"), text(fields, "FirstName")};
+        m_carriers << Carrier{identity,
+                              where,
+                              record,
+                              text(fields, "Surname"),
+                              text(fields, "FirstName"),
+                              text(fields, "SheetNo").trimmed()};
         addHolder(identity, nameOf(m_carriers.last()));
     }
     return problems;
 }
 
 QString ReturnCheck::nameOf(const Carrier& carrier) const {
-    return m_recordLabel.arg(carrier.record.value_or(0));
+    return carrier.where.isEmpty() ? m_recordLabel.arg(carrier.record.value_or(0)) : carrier.where;
 }
 
 void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
@@ -291,7 +309,8 @@ void ReturnCheck::forEachRepeatedIdentity(
             message = *told;
         }
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
-                           QStringLiteral("HKID"), message, Kind::WholeReturn});
+                           QStringLiteral("HKID"), message, Kind::WholeReturn,
+                           carrier.sheetNumber});
     }
 }
 

@@ -28,6 +28,7 @@ struct ReturnProblem {
     QString column; // the column of the field to focus; an employer column for the employer
     QString message;
     Kind kind = Kind::PageCheck;
+    QString sheetNumber; // the record's, when it has one
     bool operator==(const ReturnProblem&) const = default;
 };
 
@@ -45,11 +46,14 @@ public:
     explicit ReturnCheck(const EmployerData& employer,
                          const QString& recordLabel = QStringLiteral("record %1"));
 
-    // record is the record's ID, or the row of a file being imported.
-    void addRecord(std::optional<qint64> record, const FieldTexts& fields);
+    // record is the record's ID, or the row of a file being imported; `where` names it in the
+    // problems of the records that share its identity number (recordLabel when empty).
+    void addRecord(std::optional<qint64> record, const FieldTexts& fields,
+                   const QString& where = QString());
     // The same, but the record's own problems are handed to the caller instead of being kept,
     // so that a large file's findings are held once, beside its rows.
-    QList<ReturnProblem> checkRecord(std::optional<qint64> record, const FieldTexts& fields);
+    QList<ReturnProblem> checkRecord(std::optional<qint64> record, const FieldTexts& fields,
+                                     const QString& where = QString());
     // Identity numbers of "O" records checked elsewhere (the database, when a file is imported);
     // a record added later that repeats one is reported against that record.
     void addKnownIdentity(const QString& identity, const QString& where);
@@ -70,12 +74,15 @@ private:
         QString second;
         qint64 count = 0;
     };
-    // A record of this check that carries an identity number; it is named by its record.
+    // A record of this check that carries an identity number; without a name of its own
+    // (`where`), it is named by the record label.
     struct Carrier {
         QString identity;
+        QString where;
         std::optional<qint64> record;
         QString surname;
         QString firstName;
+        QString sheetNumber;
     };
     void addHolder(const QString& identity, const QString& where);
     QString nameOf(const Carrier& carrier) const;
@@ -87,6 +94,10 @@ private:
     QHash<QString, Holders> m_identities; // "A123456(7)" of "O" records
     QList<Carrier> m_carriers;
 };
+
+// A record as the user knows it: "CHAN, TAI MAN (sheet 3)"; its names alone without a sheet
+// number.
+QString recordName(const FieldTexts& fields);
 
 // "A123456(7)": an "O" record's identity number with its check character; empty when the record
 // is no original or has no identity number.

@@ -1,5 +1,6 @@
 #include "gui/import/import_dry_run_window.h"
 
+#include "core/records/column_labels.h"
 #include "gui/platform/window_place.h"
 #include "gui/widgets/widgets.h"
 
@@ -18,7 +19,7 @@ QTreeWidgetItem* itemFor(const ImportRow& row, const ReturnProblem& problem) {
     item->setData(1, Qt::DisplayRole, row.line);
     if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
         item->setText(2, problem.surname + QStringLiteral(", ") + problem.firstName);
-    item->setText(3, problem.column);
+    item->setText(3, columnLabel(problem.column));
     item->setText(4, problem.message);
     return item;
 }

@@ -1,6 +1,8 @@
 #include "gui/records/command_links.h"
 
+#include "core/platform/printing.h"
 #include "core/platform/services.h"
+#include "core/records/problem_table.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
@@ -8,9 +10,13 @@
 #include "gui/records/record_editor.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
+#include "store/import/record_transfer.h"
 #include "store/records/record_set.h"
 #include "store/records/whole_return.h"
 #include "store/startup/run_state.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -49,6 +55,39 @@ void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
         target->setFocus();
 }
 
+void printProblems(const ProblemListWindow& window) {
+    platform::printing().showPreview(
+        std::make_shared<ProblemListReport>(window.windowTitle(), window.problemsAsListed()));
+}
+
+void saveProblems(RecordEditor& editor, const ProblemListWindow& window) {
+    const QString path = platform::services().chooseSaveFile(
+        QStringLiteral("Save as CSV"), QDir::home().filePath(QStringLiteral("problems.csv")),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QList<QStringList> rows;
+    for (const ReturnProblem& problem : window.problemsAsListed())
+        rows << problemtable::row(problem);
+    if (runReportingErrors([&] { exportTable(path, problemtable::header(), rows); }))
+        editor.reportResult(
+            QStringLiteral("Problem list saved to %1.").arg(QDir::toNativeSeparators(path)),
+            QFileInfo(path).absolutePath());
+}
+
+ProblemListWindow* makeProblemList(RecordEditor& editor) {
+    auto* window = new ProblemListWindow(&editor);
+    QObject::connect(window, &ProblemListWindow::problemChosen, &editor,
+                     [&editor](const ReturnProblem& problem) { goToProblem(editor, problem); });
+    QObject::connect(window, &ProblemListWindow::checkAgainRequested, &editor,
+                     [&editor] { showReturnProblems(editor); });
+    QObject::connect(window, &ProblemListWindow::printRequested, window,
+                     [window] { printProblems(*window); });
+    QObject::connect(window, &ProblemListWindow::saveAsCsvRequested, window,
+                     [&editor, window] { saveProblems(editor, *window); });
+    return window;
+}
+
 } // namespace
 
 // The window lives as the editor's child and is made once.
@@ -60,12 +99,10 @@ void showReturnProblems(RecordEditor& editor) {
             return;
     }
     auto* window = editor.findChild<ProblemListWindow*>();
-    if (!window) {
-        window = new ProblemListWindow(&editor);
-        QObject::connect(window, &ProblemListWindow::problemChosen, &editor,
-                         [&editor](const ReturnProblem& problem) { goToProblem(editor, problem); });
-    }
+    if (!window)
+        window = makeProblemList(editor);
     window->showProblems(problems);
+    editor.reportResult(window->windowTitle() + u'.');
     widgets::showInFront(window);
 }
 

@@ -7,7 +7,10 @@
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
 #include "gui/records/record_editor.h"
+#include "gui/startup/backup_prompt.h"
 #include "store/import/record_transfer.h"
+#include "store/startup/backup_guard.h"
+#include "store/startup/backups.h"
 #include "store/startup/run_state.h"
 
 #include <QDir>
@@ -51,8 +54,27 @@ void importFromFile(RecordEditor& editor) {
     window->open();
 }
 
+QString recordCount(int count) {
+    return count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count);
+}
+
+// Like the other commands that change many records, an import first keeps a copy of the
+// database; when none can be made the user chooses whether to go on without it.
+bool backedUpForImport(RecordEditor& editor) {
+    RunState& state = editor.runState();
+    std::optional<QString> failure;
+    {
+        platform::WaitCursor hourglass;
+        failure = backUpBeforeOperation(state.db(), state.programFolder, state.loginPassword,
+                                        backups::reason::import);
+    }
+    return goOnAfterBackup(failure);
+}
+
 void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice) {
     const QList<PackedRow> rows = chosenRows(plan, choice);
+    if (!backedUpForImport(editor))
+        return;
     QProgressDialog progress(QStringLiteral("Importing records..."), QStringLiteral("Cancel"), 0,
                              static_cast<int>(rows.size()), &editor);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));
@@ -74,7 +96,7 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
         return;
     }
     editor.reloadRecords();
-    showInformation(QStringLiteral("%1 records imported.").arg(*stored));
+    editor.reportResult(QStringLiteral("%1 imported.").arg(recordCount(*stored)));
 }
 
 void exportToFile(RecordEditor& editor) {
@@ -90,17 +112,21 @@ void exportToFile(RecordEditor& editor) {
         if (!runReportingErrors([&] { count = exportRecords(editor.runState().db(), path); }))
             return;
     }
-    showInformation(QStringLiteral("%1 records exported.").arg(count));
+    editor.reportResult(QStringLiteral("%1 exported to %2.")
+                            .arg(recordCount(count), QDir::toNativeSeparators(path)),
+                        QFileInfo(path).absolutePath());
 }
 
-void exportTemplateToFile() {
+void exportTemplateToFile(RecordEditor& editor) {
     const QString path = platform::services().chooseSaveFile(
         QStringLiteral("Export template"), QDir::home().filePath(QStringLiteral("template.csv")),
         csvFilter);
     if (path.isEmpty())
         return;
-    if (runReportingErrors([&] { exportTemplate(path); }))
-        showInformation(QStringLiteral("The template was written."));
+    if (runReportingErrors([&] { exportTemplate(editor.runState().db(), path); }))
+        editor.reportResult(
+            QStringLiteral("Template written to %1.").arg(QDir::toNativeSeparators(path)),
+            QFileInfo(path).absolutePath());
 }
 
 } // namespace
@@ -111,5 +137,6 @@ void linkTransfer(RecordEditor& editor) {
                      [&editor] { importFromFile(editor); });
     QObject::connect(commands, &CommandBar::exportPressed, &editor,
                      [&editor] { exportToFile(editor); });
-    QObject::connect(commands, &CommandBar::exportTemplatePressed, &editor, &exportTemplateToFile);
+    QObject::connect(commands, &CommandBar::exportTemplatePressed, &editor,
+                     [&editor] { exportTemplateToFile(editor); });
 }

@@ -1,6 +1,8 @@
 #include "store/import/record_transfer.h"
 
 #include "core/import/csv.h"
+#include "core/import/record_template.h"
+#include "core/records/column_labels.h"
 #include "core/records/record_types.h"
 #include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
@@ -10,13 +12,6 @@
 #include <QSaveFile>
 
 namespace {
-
-QStringList columnNames() {
-    QStringList names;
-    for (const ColumnDef& column : employeeColumns())
-        names << QLatin1String(column.name);
-    return names;
-}
 
 EngineError cannotWrite(const QString& path, const QString& why) {
     return EngineError(
@@ -28,16 +23,23 @@ EngineError cannotWrite(const QString& path, const QString& why) {
 // of it is on the disk; then the target is measured against what was written.
 class CsvFile {
 public:
-    explicit CsvFile(const QString& path)
+    CsvFile(const QString& path, const QStringList& header)
         : m_file(path) {
         if (!m_file.open(QIODevice::WriteOnly))
             throw cannotWrite(path, m_file.errorString());
         // Identity numbers and incomes are for the user alone, as in the working database.
         m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         write(csv::byteOrderMark);
-        writeLine(columnNames());
+        writeLine(header);
     }
     void writeLine(const QStringList& fields) { write(csv::line(fields).toUtf8()); }
+    // A row of texts, each protected from being read as a formula.
+    void writeTexts(const QStringList& texts) {
+        QStringList cells;
+        for (const QString& text : texts)
+            cells << csv::protectedCell(text);
+        writeLine(cells);
+    }
     void finish() {
         if (!m_file.commit())
             throw cannotWrite(m_file.fileName(), m_file.errorString());
@@ -81,7 +83,7 @@ qint64 nextRecordId(Database& db) {
 } // namespace
 
 int exportRecords(Database& db, const QString& path) {
-    CsvFile file(path);
+    CsvFile file(path, employeeColumnLabels());
     Statement records =
         db.prepare(QStringLiteral("select %1 from employee where %2 order by ID, rowid")
                        .arg(columnList(employeeColumns()), recordtype::realRecordsCondition()));
@@ -102,8 +104,17 @@ int exportRecords(Database& db, const QString& path) {
     return count;
 }
 
-void exportTemplate(const QString& path) {
-    CsvFile(path).finish();
+void exportTemplate(Database& db, const QString& path) {
+    CsvFile file(path, employeeColumnLabels());
+    file.writeTexts(templateExampleRow(employertable::readEmployer(db).data.returnYear));
+    file.finish();
+}
+
+void exportTable(const QString& path, const QStringList& header, const QList<QStringList>& rows) {
+    CsvFile file(path, header);
+    for (const QStringList& row : rows)
+        file.writeTexts(row);
+    file.finish();
 }
 
 QHash<QString, qint64> originalIdentities(Database& db) {

@@ -9,12 +9,18 @@ class Database;
 
 // Export and import of the employee records as CSV files, through the working database.
 
-// Writes every real record (never the placeholder), one row each after a header of the column
-// names, as UTF-8 with a byte-order mark; returns the number of records. The file is written
-// aside and put in place only when complete, and read back before that.
+// Writes every real record (never the placeholder), one row each in the column table's order
+// after a header of the columns' labels, as the editor's captions name them, so that a
+// spreadsheet shows what each column is and an import reads the file back as the same records.
+// Amounts are written as they are stored, grouped by commas. UTF-8 with a byte-order mark;
+// returns the number of records. The file is written aside and put in place only when complete,
+// and read back before that.
 int exportRecords(Database& db, const QString& path);
-// The header row alone, for filling in a spreadsheet.
-void exportTemplate(const QString& path);
+// The header of labels and one example row for the database's return year, for filling in a
+// spreadsheet: its rows replace the example before it is imported.
+void exportTemplate(Database& db, const QString& path);
+// Any table of texts (a list the program shows) as a CSV file, written the same way.
+void exportTable(const QString& path, const QStringList& header, const QList<QStringList>& rows);
 
 // Identity numbers of the database's original records, as originalIdentity() writes them, with
 // the ID of the record carrying each.

@@ -13,8 +13,9 @@ QList<ReturnProblem> checkWholeReturn(Database& db) {
     while (records.next()) {
         const RowValues row = readRow(records, employeeColumns());
         const QVariant id = row.at(idColumn);
-        check.addRecord(id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong()),
-                        recordTexts(row));
+        const FieldTexts texts = recordTexts(row);
+        check.addRecord(id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong()), texts,
+                        QStringLiteral("record ") + recordName(texts));
     }
     return check.problems();
 }

@@ -22,6 +22,7 @@ inline const QString conversion = QStringLiteral("conversion");
 inline const QString passwordChange = QStringLiteral("password-change");
 inline const QString firstLogin = QStringLiteral("first-login");
 inline const QString beforeRestore = QStringLiteral("before-restore");
+inline const QString import = QStringLiteral("import");
 } // namespace reason
 
 struct Backup {

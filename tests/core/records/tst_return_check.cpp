@@ -100,10 +100,13 @@ void TestReturnCheck::wholeReturn_data() {
         << QList<QStringList>{clean, clean + QStringList{"HKID=B1"}} << employer
         << QStringList{"2:1/HKID/Invalid HKID. Please enter again."};
     QTest::newRow("one identity number on two originals")
-        << QList<QStringList>{clean, clean, clean + QStringList{"Status=R", "SheetNo=4"}}
+        << QList<QStringList>{clean, exampleRecord("2", "WONG"),
+                              clean + QStringList{"Status=R", "SheetNo=4"}}
         << employer
-        << QStringList{"1:1/HKID/The identity number A123456(3) is also on the original record 2.",
-                       "2:1/HKID/The identity number A123456(3) is also on the original record 1."};
+        << QStringList{"1:1/HKID/The identity number A123456(3) is also on the original record "
+                       "WONG, TAI MAN (sheet 2).",
+                       "2:1/HKID/The identity number A123456(3) is also on the original record "
+                       "CHAN, TAI MAN (sheet 1)."};
     QTest::newRow("same number, other check character")
         << QList<QStringList>{clean, clean + QStringList{"ChkDigit=4"}} << employer
         << QStringList{};
