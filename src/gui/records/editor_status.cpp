@@ -7,12 +7,12 @@
 #include "gui/widgets/widgets.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 EditorStatus::EditorStatus(QWidget* parent)
     : QStatusBar(parent)
     , m_result(widgets::named(new QLabel(this), "lResult"))
-    , m_openFolder(widgets::button(this, "cOpenFolder", QStringLiteral("Open folder")))
+    , m_openFolder(widgets::named(
+          new QLabel(QStringLiteral("<a href=\"folder\">Open folder</a>"), this), "lOpenFolder"))
     , m_position(widgets::named(new QLabel(this), "lPosition"))
     , m_employer(widgets::named(new QLabel(this), "lEmployer")) {
     setObjectName(QStringLiteral("statusBar"));
@@ -22,13 +22,17 @@ EditorStatus::EditorStatus(QWidget* parent)
     m_result->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_employer->setMinimumWidth(1); // a long employer name is cut rather than widen the window
-    m_openFolder->setFocusPolicy(Qt::NoFocus);
+    // The three parts keep apart by a gap of about two characters.
+    const int gap = fontMetrics().averageCharWidth() * 2;
+    m_position->setContentsMargins(gap, 0, gap, 0);
+    m_employer->setContentsMargins(gap, 0, 0, 0);
+    m_openFolder->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     m_openFolder->hide();
     addWidget(m_result, 1);
     addWidget(m_openFolder);
     addPermanentWidget(m_position);
     addPermanentWidget(m_employer);
-    connect(m_openFolder, &QPushButton::clicked, this, &EditorStatus::openFolder);
+    connect(m_openFolder, &QLabel::linkActivated, this, &EditorStatus::openFolder);
 }
 
 void EditorStatus::showEmployer(const EmployerData& employer) {

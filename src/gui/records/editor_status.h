@@ -3,7 +3,6 @@
 #include <QStatusBar>
 
 class QLabel;
-class QPushButton;
 struct EmployerData;
 
 // The record editor's status bar: what the last command did, the shown record's place among the
@@ -22,7 +21,7 @@ private:
     void openFolder();
 
     QLabel* m_result;
-    QPushButton* m_openFolder;
+    QLabel* m_openFolder; // a link, no taller than the texts beside it
     QLabel* m_position;
     QLabel* m_employer;
     QString m_folder;

@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 RecordEditor::RecordEditor(RunState& state, QWidget* parent)
@@ -99,6 +100,12 @@ void RecordEditor::buildScreen() {
         layout->addWidget(defaultpassword::editorLine(this));
     layout->setMenuBar(new EditorMenu(*this, *p.commands));
     layout->addWidget(p.statusBar = new EditorStatus(this));
+    // The pages meet the menu bar and the status bar meets the window's lower edge, as in any
+    // main window, and the parts keep a little closer, so that with both bars the editor still
+    // fits a 768-pixel laptop screen.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(margins.left(), 0, margins.right(), 0);
+    layout->setSpacing(style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) / 3);
     connect(this, &RecordEditor::resultReported, p.statusBar, &EditorStatus::showResult);
 }
 
@@ -110,9 +117,10 @@ void RecordEditor::setEmployer(const EmployerData& employer) {
 
 // "Record n of N" follows the record control: every row it shows and every change of state.
 void RecordEditor::showPosition() {
+    // The placeholder row of an empty table is no record the user has.
     const RecordSet& records = m_parts->session.records();
-    m_parts->statusBar->showPosition(
-        editortexts::recordPosition(commandState(), records.position(), records.count()));
+    m_parts->statusBar->showPosition(editortexts::recordPosition(
+        commandState(), isNoRecordMode() ? -1 : records.position(), records.count()));
 }
 
 void RecordEditor::wireFrame() {

@@ -147,7 +147,12 @@ void TestEditorShell::menuFollowsTheButtons() {
     QList<QStringList> rows;
     for (int id = 1; id <= records; ++id)
         rows << completeRecord(id, id == 1 ? "AU" : "BO", "MING");
+    QString positionWithBox; // what the status bar says while "No record found" is shown
+    editor.services.onBox = [&](const ScriptedServices::Box&) {
+        positionWithBox = statusText(editor, "lPosition");
+    };
     QVERIFY(editor.open(rows));
+    QCOMPARE(positionWithBox, records == 0 ? QStringLiteral("No record") : QString());
     if (step == "type")
         editor.typeAll({"Capacity=BOSS"});
     if (step == "new")
@@ -342,7 +347,7 @@ void TestEditorShell::statusBarFollowsTheRecords() {
 void TestEditorShell::resultOffersItsFolder() {
     EditorScreen editor;
     QVERIFY(editor.open({completeRecord(1, "AU", "MING")}));
-    auto* openFolder = editor.control<QPushButton>("cOpenFolder");
+    auto* openFolder = editor.control<QLabel>("lOpenFolder");
     QVERIFY(!openFolder->isVisible());
     const QString folder = editor.db.folder.path();
     editor->reportResult(QStringLiteral("3 pages saved to %1/forms.pdf.").arg(folder), folder);
