@@ -25,6 +25,7 @@ public:
     QString chooseOpenFile(const QString&, const QString&, const QString&) override {
         return QString();
     }
+    bool openUrl(const QUrl&) override { return false; }
 
     QElapsedTimer answered;
     QString lastText; // of the last box, to say why a measured command stopped

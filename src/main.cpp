@@ -5,6 +5,7 @@
 #include "core/platform/program_folder.h"
 #include "core/platform/settings.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/user_guide.h"
 #include "gui/platform/desktop_printing.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/startup/shell.h"
@@ -41,6 +42,7 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
     state.requestedMedium = options.medium;
     platform::DesktopPrinting printing(state.programFolder);
     platform::setPrinting(&printing);
+    userguide::installHelpKey(&app);
 
     Shell shell(state);
     shell.start();

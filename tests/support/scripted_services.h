@@ -8,7 +8,8 @@
 
 // Stands in for the message boxes, the beep, the process end, the clock and the file dialog:
 // records every box with its title and text, answers confirmations from a script, notes an end
-// of the program, tells the time it is set to, and answers file dialogs from a queue.
+// of the program, tells the time it is set to, answers file dialogs from a queue and notes the
+// pages and folders handed to the desktop.
 class ScriptedServices : public platform::Services {
 public:
     struct Box {
@@ -45,6 +46,11 @@ public:
         return chooseSaveFile(caption, QString(), QString());
     }
 
+    bool openUrl(const QUrl& url) override {
+        openedUrls << url;
+        return desktopOpens;
+    }
+
     QStringList texts() const {
         QStringList all;
         for (const Box& box : boxes)
@@ -66,6 +72,8 @@ public:
     QDateTime clock{QDate(2001, 5, 1), QTime(10, 30)}; // what now() answers
     QStringList fileAnswers;  // chosen paths for the next file dialogs; cancelled when none left
     QStringList fileCaptions; // the captions of the file dialogs shown
+    QList<QUrl> openedUrls;   // the pages and folders given to the desktop, in order
+    bool desktopOpens = true; // whether the desktop has a program for them
 
 private:
     platform::Services* m_previous = nullptr;

@@ -2,11 +2,12 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 // The few platform services that screens must not call directly, so that tests can stand in for
-// them: the message boxes, the beep, the immediate end of the process, the clock and the file
-// dialog.
+// them: the message boxes, the beep, the immediate end of the process, the clock, the file
+// dialog and the desktop's own programs for a page or a folder.
 namespace platform {
 
 enum class BoxKind { Error, Information, Confirmation, Plain };
@@ -28,6 +29,9 @@ public:
     // Asks for an existing file to read, starting in a folder; an empty text when cancelled.
     virtual QString chooseOpenFile(const QString& caption, const QString& folder,
                                    const QString& filter) = 0;
+    // Opens a page or a folder with the desktop's program for it (the browser, the file
+    // manager); false when the desktop has none.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 Services& services();

@@ -1,6 +1,7 @@
 #include "gui/platform/desktop_services.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <cstdio>
@@ -64,6 +65,10 @@ WaitCursor::WaitCursor() {
 
 WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
+}
+
+bool DesktopServices::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace platform

@@ -5,7 +5,7 @@
 namespace platform {
 
 // The real services: Qt message boxes, the system beep, an immediate process end, the system
-// clock and the platform's file dialog.
+// clock, the platform's file dialog and the desktop's programs for pages and folders.
 class DesktopServices : public Services {
 public:
     void beep() override;
@@ -16,6 +16,7 @@ public:
                            const QString& filter) override;
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                            const QString& filter) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // Shows the hourglass pointer for as long as it lives.

@@ -56,8 +56,12 @@ QWidget* CommandBar::firstCommand() const {
 
 void CommandBar::setQuitCaption(bool browsing) {
     QPushButton* quit = command("cExit");
-    quit->setText(browsing ? quitCaption : cancelCaption);
+    const QString caption = browsing ? quitCaption : cancelCaption;
+    if (quit->text() == caption)
+        return;
+    quit->setText(caption);
     quit->setAccessibleName(browsing ? QStringLiteral("Quit") : QStringLiteral("Cancel"));
+    emit quitCaptionChanged();
 }
 
 void CommandBar::apply(CommandState state) {

@@ -18,6 +18,8 @@ public:
     void setSaving(bool saving, CommandState state);
     void setQuitCaption(bool browsing);
     QWidget* firstCommand() const;
+    // A command's button by its object name ("cUpdate"): the menu runs it and follows it.
+    QPushButton* command(const char* name) const;
 
 signals:
     void newRecordPressed();
@@ -33,8 +35,9 @@ signals:
     void importPressed();
     void exportPressed();
     void exportTemplatePressed();
+    // "&Quit" became "&Cancel" or back: the same button now runs the other command.
+    void quitCaptionChanged();
 
 private:
     QPushButton* add(const char* name, const QString& caption, void (CommandBar::*pressed)());
-    QPushButton* command(const char* name) const;
 };

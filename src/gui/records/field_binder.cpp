@@ -2,6 +2,7 @@
 
 #include "core/common/columns.h"
 #include "core/records/editor_fields.h"
+#include "core/records/editor_texts.h"
 #include "gui/widgets/field_edit.h"
 
 FieldEdit* FieldBinder::create(QWidget* parent, const char* control, int element) {
@@ -15,6 +16,7 @@ FieldEdit* FieldBinder::create(QWidget* parent, const char* control, int element
     if (entry->limit > 0)
         edit->setMaxLength(entry->limit);
     edit->setAccessibleName(QLatin1String(entry->accessibleName));
+    edit->setPlaceholderText(editortexts::formatHint(*entry));
     m_bound.insert(QString::fromLatin1(entry->column).toLower(), edit);
     return edit;
 }

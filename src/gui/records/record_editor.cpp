@@ -3,11 +3,14 @@
 
 #include "core/common/version.h"
 #include "core/platform/services.h"
+#include "core/records/editor_texts.h"
 #include "core/records/record_types.h"
 #include "gui/common/message_boxes.h"
 #include "gui/records/command_bar.h"
 #include "gui/records/command_links.h"
 #include "gui/records/editor_field_entry.h"
+#include "gui/records/editor_menu.h"
+#include "gui/records/editor_status.h"
 #include "gui/records/field_binder.h"
 #include "gui/records/name_search_link.h"
 #include "gui/records/navigator.h"
@@ -23,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 RecordEditor::RecordEditor(RunState& state, QWidget* parent)
@@ -94,6 +98,29 @@ void RecordEditor::buildScreen() {
     layout->addWidget(p.commands = new CommandBar(this));
     if (defaultpassword::inUse(m_state))
         layout->addWidget(defaultpassword::editorLine(this));
+    layout->setMenuBar(new EditorMenu(*this, *p.commands));
+    layout->addWidget(p.statusBar = new EditorStatus(this));
+    // The pages meet the menu bar and the status bar meets the window's lower edge, as in any
+    // main window, and the parts keep a little closer, so that with both bars the editor still
+    // fits a 768-pixel laptop screen.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(margins.left(), 0, margins.right(), 0);
+    layout->setSpacing(style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) / 3);
+    connect(this, &RecordEditor::resultReported, p.statusBar, &EditorStatus::showResult);
+}
+
+void RecordEditor::setEmployer(const EmployerData& employer) {
+    m_employer = employer;
+    setWindowTitle(editortexts::windowTitle(QStringLiteral("XW73D ") + programVersion(), employer));
+    m_parts->statusBar->showEmployer(employer);
+}
+
+// "Record n of N" follows the record control: every row it shows and every change of state.
+void RecordEditor::showPosition() {
+    // The placeholder row of an empty table is no record the user has.
+    const RecordSet& records = m_parts->session.records();
+    m_parts->statusBar->showPosition(editortexts::recordPosition(
+        commandState(), isNoRecordMode() ? -1 : records.position(), records.count()));
 }
 
 void RecordEditor::wireFrame() {
@@ -174,6 +201,7 @@ void RecordEditor::reloadRecordList() {
 void RecordEditor::showCurrentRecord() {
     m_parts->tracking = false; // the record control's validate: what it shows is no change
     m_parts->binder.show(m_parts->session.currentTexts());
+    showPosition();
     m_parts->fieldEntry->followMaritalStatus();
     m_parts->fieldEntry->enterFocusedFieldAgain(focusWidget());
     // The record control's caption names the row; a row without surname starts no edit.

@@ -25,8 +25,9 @@ public:
     explicit RecordEditor(RunState& state, QWidget* parent = nullptr);
     ~RecordEditor() override;
 
-    // The employer's data as the employer screen saved them: the return year and file number.
-    void setEmployer(const EmployerData& employer) { m_employer = employer; }
+    // The employer's data as the employer screen saved them: the return year and file number,
+    // also named in the title and the status bar.
+    void setEmployer(const EmployerData& employer);
     const EmployerData& employer() const { return m_employer; }
     RunState& runState() const { return m_state; }
     void load();
@@ -87,6 +88,7 @@ private:
     void enterNoRecordMode(const QString& message);
     bool hasUnsavedChanges() const;
     void applyCommandState(CommandState state);
+    void showPosition();
     void chooseRecordType(int index);
     void showRecordType();
     void setReadingTabOrder();

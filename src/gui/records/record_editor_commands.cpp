@@ -4,6 +4,7 @@
 #include "gui/records/record_editor_parts.h"
 
 #include "core/platform/services.h"
+#include "core/records/editor_texts.h"
 #include "core/records/record_types.h"
 #include "core/records/report_temp_files.h"
 #include "core/startup/paths.h"
@@ -37,6 +38,7 @@ void RecordEditor::applyCommandState(CommandState state) {
     if (state == CommandState::NewRecord)
         m_parts->navigator->setCaption(QStringLiteral("New Record"));
     m_parts->commands->apply(state);
+    showPosition();
 }
 
 void RecordEditor::rememberCurrentId() {
@@ -74,6 +76,8 @@ void RecordEditor::newRecordState() {
             amount->clear();
     showPage(1);
     m_parts->newRecordTexts = m_parts->binder.texts();
+    // A new record is typed from its surname on, whatever field had the focus before.
+    m_parts->binder.element("tPage1", 0)->setFocus();
 }
 
 bool RecordEditor::hasUnsavedChanges() const {
@@ -131,6 +135,8 @@ void RecordEditor::updateRecord() {
         return;
     runReportingErrors([this, &outcome] { showSavedRecord(outcome.change); });
     endOfEditState();
+    reportResult(editortexts::recordSaved(field(QStringLiteral("Surname"))->text(),
+                                          field(QStringLiteral("FirstName"))->text()));
 }
 
 // The list and the name list change by the saved entry rather than being read again, except
@@ -161,15 +167,24 @@ bool RecordEditor::sortRecords() {
                  runReportingErrors([this] { reloadRecordList(); });
     }
     m_parts->tracking = true;
+    if (sorted)
+        reportResult(editortexts::recordsNumbered(sheetCounter()));
     return sorted;
 }
 
+// The question names the record, so that the user sees which one goes.
 void RecordEditor::deleteRecord() {
-    if (!confirm(QStringLiteral("Delete 1 employee record!")))
+    const QString surname = field(QStringLiteral("Surname"))->text();
+    const QString otherNames = field(QStringLiteral("FirstName"))->text();
+    if (!confirm(editortexts::deleteQuestion(QStringLiteral("Delete 1 employee record!"), surname,
+                                             otherNames,
+                                             m_parts->binder.element("tHKID", 0)->text(),
+                                             m_parts->binder.element("tChkDigit", 0)->text())))
         return;
-    runReportingErrors([this] {
+    runReportingErrors([this, &surname, &otherNames] {
         const RecordSession::Removal removal = m_parts->session.remove();
         emit recordRemoved(removal.removed);
+        reportResult(editortexts::recordDeleted(surname, otherNames));
         if (removal.noneLeft)
             enterNoRecordMode(
                 QStringLiteral("No record remain at database. Please add new record!"));

@@ -7,6 +7,7 @@
 
 class CommandBar;
 class EditorFieldEntry;
+class EditorStatus;
 class Navigator;
 class PageFrame;
 
@@ -18,6 +19,7 @@ struct RecordEditor::Parts {
     Navigator* navigator = nullptr;
     PageFrame* pages = nullptr;
     CommandBar* commands = nullptr;
+    EditorStatus* statusBar = nullptr;
     EditorFieldEntry* fieldEntry = nullptr;
     FieldTexts newRecordTexts; // the fields as a new record begins, to tell typing from none
     bool tracking = false;

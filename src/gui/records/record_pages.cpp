@@ -97,7 +97,9 @@ QWidget* IdentityPage::recordTypeBox() {
 }
 
 bool IdentityPage::eventFilter(QObject* watched, QEvent* event) {
+    // With Ctrl held the key was a page shortcut of the window, already carried out.
     if (event->type() == QEvent::KeyRelease && m_showPage &&
+        !static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::ControlModifier) &&
         std::ranges::find(m_recordTypes, watched) != m_recordTypes.end()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_PageUp)

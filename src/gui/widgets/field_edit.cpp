@@ -71,9 +71,12 @@ void FieldEdit::inputMethodEvent(QInputMethodEvent* event) {
     event->accept();
 }
 
+// A key released with Ctrl held ends one of the window's shortcuts (Ctrl+Page Down changes the
+// page as it is pressed), not a key typed into the field.
 void FieldEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
-    emit keyReleased(event->key());
+    if (!event->modifiers().testFlag(Qt::ControlModifier))
+        emit keyReleased(event->key());
 }
 
 namespace {

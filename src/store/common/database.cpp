@@ -285,6 +285,11 @@ QString Database::formatVersion() {
     return QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
 }
 
+QString Database::engineVersion() {
+    Statement query(*this, QStringLiteral("PRAGMA cipher_version"));
+    return query.next() ? query.value(0).toString() : QString();
+}
+
 QStringList Database::objectNames() {
     QStringList names;
     Statement read(*this, QStringLiteral("SELECT name FROM sqlite_master ORDER BY name"));

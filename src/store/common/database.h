@@ -46,6 +46,9 @@ public:
     void exec(const QString& sql);
     Statement prepare(const QString& sql);
     QString formatVersion();
+    // The version of the encryption engine the program runs on, as it names itself ("4.5.6
+    // community").
+    QString engineVersion();
     // The names of the file's tables and indexes, in order.
     QStringList objectNames();
     qint64 lastInsertRowId() const;

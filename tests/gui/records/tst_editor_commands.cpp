@@ -274,7 +274,8 @@ void TestEditorCommands::deleteMovesToAnotherRecord() {
     for (int i = 0; i < position; ++i)
         click(editor.arrow("nextButton"));
     editor.press(Qt::Key_D);
-    QTRY_COMPARE(editor.services.texts(), QStringList{"Delete 1 employee record!"});
+    const QString shown = QStringList{"AU, Ming", "BO, Lam", "CHU, Wai"}.at(position);
+    QTRY_COMPARE(editor.services.texts(), QStringList{"Delete 1 employee record!\n\n" + shown});
     QCOMPARE(editor.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
     QCOMPARE(editor.navigator()->caption(), caption);
     QCOMPARE(editor.db.column("Surname"), left);

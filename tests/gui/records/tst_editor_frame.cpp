@@ -74,7 +74,7 @@ void TestEditorFrame::openingAndBrowsingMarkNothing() {
          record("ID=7", "Status=S", "Surname=baker", "MStatus=2", "SpouseName=BAKER ANN", "QFlag=1",
                 "OSeaFlag=0", "OSeaName=ACME"),
          original(12, "CHAN", "CHI")}));
-    QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4"));
+    QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4 - 2001"));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("ADAMS, AMY"));
     QCOMPARE(editor.spokenCaption(), QStringLiteral("ADAMS, AMY"));
     QVERIFY(editor.navigator()->isEnabled());
@@ -234,7 +234,10 @@ void TestEditorFrame::nameSearchListsShowsAndForgetsRecords() {
     editor.control<QPushButton>("cDelete")->click();
     QCOMPARE(letterS->childCount(), 0);
     QCOMPARE(outline->topLevelItem(14)->childCount(), 1);
-    QCOMPARE(editor.services.texts(), QStringList(3, "Delete 1 employee record!"));
+    // Each question names the record it is about.
+    QCOMPARE(editor.services.texts(), (QStringList{"Delete 1 employee record!\n\nSMITH, PETER",
+                                                   "Delete 1 employee record!\n\nWONG, ANNA",
+                                                   "Delete 1 employee record!\n\nSMITH, JOHN"}));
 }
 
 // Coming back to the window (closing a message box activates it again) rebuilds nothing and
@@ -300,7 +303,9 @@ void TestEditorFrame::nameListFollowsEachSave() {
     editor.control<QPushButton>(key == Qt::Key_D ? "cDelete" : "cUpdate")->click();
     QVERIFY2(editor.isIn(CommandState::Browsing), qPrintable(editor.services.texts().join(u'/')));
     QCOMPARE(editor.services.texts(),
-             key == Qt::Key_D ? QStringList{"Delete 1 employee record!"} : QStringList{});
+             key == Qt::Key_D ? QStringList{QStringLiteral("Delete 1 employee record!\n\n") +
+                                            (position == 0 ? "AU, MING" : "ZHANG, WEI")}
+                              : QStringList{});
     const QStringList followed = shownOutline(outline);
     QCOMPARE(followed.size(), 26 + 26 + (key == Qt::Key_C ? 5 : key == Qt::Key_D ? 3 : 4));
     if (!entry.isEmpty())

@@ -1,0 +1,164 @@
+#include "gui/records/editor_menu.h"
+
+#include "core/records/field_rules.h"
+#include "gui/common/about_dialog.h"
+#include "gui/common/user_guide.h"
+#include "gui/records/command_bar.h"
+#include "gui/records/record_editor.h"
+#include "gui/widgets/widgets.h"
+
+#include <QEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+// Gives the button the focus as its Alt key does, so that the field being left is checked
+// first; a field that refuses to be left keeps the focus and the command does not run.
+void press(QPushButton* button) {
+    if (!button->isEnabled())
+        return;
+    button->setFocus(Qt::ShortcutFocusReason);
+    if (button->window()->focusWidget() == button)
+        button->click();
+}
+
+QKeySequence ctrl(Qt::Key key) {
+    return QKeySequence(Qt::CTRL | key);
+}
+
+} // namespace
+
+EditorMenu::EditorMenu(RecordEditor& editor, CommandBar& commands)
+    : QMenuBar(&editor)
+    , m_editor(editor)
+    , m_commands(commands) {
+    setObjectName(QStringLiteral("menuBar"));
+    addFileMenu();
+    addRecordMenu();
+    addReturnMenu();
+    addHelpMenu();
+    addPageKeys();
+    connect(&commands, &CommandBar::quitCaptionChanged, this, [this] {
+        QPushButton* quit = m_commands.command("cExit");
+        follow(quit);
+        describeShortcuts(quit);
+    });
+}
+
+// The menus' own Alt letters are ones no button of the editor uses, so that every Alt key of the
+// buttons still reaches its button.
+void EditorMenu::addFileMenu() {
+    QMenu* menu = widgets::named(addMenu(QStringLiteral("Fi&le")), "menuFile");
+    addCommand(menu, QStringLiteral("&Import…"), "cImport");
+    addCommand(menu, QStringLiteral("&Export…"), "cExport");
+    addCommand(menu, QStringLiteral("Export &template…"), "cExportTemplate");
+    connect(addFollower(menu, QStringLiteral("Export forms as &PDF files…"), "cPrintAll"),
+            &QAction::triggered, &m_editor, &RecordEditor::exportFormsRequested);
+    menu->addSeparator();
+    addCommand(menu, QStringLiteral("Save to &Floppy"), "cSaveFloppy");
+    menu->addSeparator();
+    addCommand(menu, QStringLiteral("&Quit"), "cExit", ctrl(Qt::Key_Q), QStringLiteral("&Quit"));
+}
+
+void EditorMenu::addRecordMenu() {
+    QMenu* menu = widgets::named(addMenu(QStringLiteral("&Record")), "menuRecord");
+    addCommand(menu, QStringLiteral("&Create new record"), "cNew", ctrl(Qt::Key_N));
+    addCommand(menu, QStringLiteral("&Update"), "cUpdate", ctrl(Qt::Key_S));
+    addCommand(menu, QStringLiteral("Ca&ncel"), "cExit", {}, QStringLiteral("&Cancel"));
+    addCommand(menu, QStringLiteral("&Delete"), "cDelete");
+    menu->addSeparator();
+    addCommand(menu, QStringLiteral("&Print"), "cPrint", ctrl(Qt::Key_P));
+    menu->addSeparator();
+    // Finding a record moves the record control, as choosing a name does.
+    connect(addFollower(menu, QStringLiteral("&Find…"), "cNameSearch", ctrl(Qt::Key_F)),
+            &QAction::triggered, &m_editor, &RecordEditor::findRequested);
+    addCommand(menu, QStringLiteral("Name &Search"), "cNameSearch");
+}
+
+void EditorMenu::addReturnMenu() {
+    QMenu* menu = widgets::named(addMenu(QStringLiteral("Retur&n")), "menuReturn");
+    addCommand(menu, QStringLiteral("Sor&t"), "cSort");
+    addCommand(menu, QStringLiteral("Print &All"), "cPrintAll");
+    addCommand(menu, QStringLiteral("Chec&k all records"), "cCheckAll");
+}
+
+void EditorMenu::addHelpMenu() {
+    QMenu* menu = widgets::named(addMenu(QStringLiteral("&Help")), "menuHelp");
+    QAction* guide = menu->addAction(QStringLiteral("User &guide"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(guide, &QAction::triggered, this, [this] {
+        for (int page = 1; page <= 4; ++page)
+            if (m_editor.isPageVisible(page))
+                userguide::open(userguide::editorPage(page));
+    });
+    connect(menu->addAction(QStringLiteral("&About XW73D")), &QAction::triggered, this,
+            [this] { showAbout(&m_editor, m_editor.runState()); });
+}
+
+// Ctrl+Page Down and Ctrl+Page Up go round the pages as Page Down and Page Up do in a field;
+// Ctrl+1 to Ctrl+4 go straight to a page.
+void EditorMenu::addPageKeys() {
+    const auto addKey = [this](const QKeySequence& keys, auto target) {
+        connect(new QShortcut(keys, &m_editor), &QShortcut::activated, this, [this, target] {
+            int visible = 1;
+            while (visible < 4 && !m_editor.isPageVisible(visible))
+                ++visible;
+            m_editor.showPage(target(visible));
+        });
+    };
+    addKey(ctrl(Qt::Key_PageDown),
+           [](int page) { return fieldrules::pageForKey(page, Qt::Key_PageDown); });
+    addKey(ctrl(Qt::Key_PageUp),
+           [](int page) { return fieldrules::pageForKey(page, Qt::Key_PageUp); });
+    for (int page = 1; page <= 4; ++page)
+        addKey(ctrl(static_cast<Qt::Key>(Qt::Key_0 + page)), [page](int) { return page; });
+}
+
+QAction* EditorMenu::addCommand(QMenu* menu, const QString& text, const char* button,
+                                const QKeySequence& shortcut, const QString& caption) {
+    QAction* action = addFollower(menu, text, button, shortcut, caption);
+    QPushButton* pressed = m_commands.command(button);
+    connect(action, &QAction::triggered, pressed, [pressed] { press(pressed); });
+    follow(pressed);
+    describeShortcuts(pressed);
+    return action;
+}
+
+QAction* EditorMenu::addFollower(QMenu* menu, const QString& text, const char* button,
+                                 const QKeySequence& shortcut, const QString& caption) {
+    QPushButton* followed = m_commands.command(button);
+    QAction* action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    m_followers.insert(followed, {action, caption});
+    followed->installEventFilter(this);
+    follow(followed);
+    return action;
+}
+
+// The buttons' enabled states change in many places (the command states, a running save);
+// the menu follows each change as it happens.
+bool EditorMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange)
+        if (auto* button = qobject_cast<QPushButton*>(watched))
+            follow(button);
+    return QMenuBar::eventFilter(watched, event);
+}
+
+void EditorMenu::follow(QPushButton* button) {
+    for (auto found = m_followers.find(button); found != m_followers.end() && found.key() == button;
+         ++found)
+        found->action->setEnabled(button->isEnabled() && found->stands(button->text()));
+}
+
+// "Update (Alt+U, Ctrl+S)": the button's Alt key and the shortcut of its menu item.
+void EditorMenu::describeShortcuts(QPushButton* button) {
+    QStringList keys{QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText)};
+    for (auto found = m_followers.find(button); found != m_followers.end() && found.key() == button;
+         ++found)
+        if (!found->action->shortcut().isEmpty() && found->stands(button->text()))
+            keys << found->action->shortcut().toString(QKeySequence::NativeText);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(
+        widgets::spokenText(button->text()).simplified(), keys.join(QStringLiteral(", "))));
+}
