@@ -9,6 +9,7 @@ class CommandBar;
 class EditorFieldEntry;
 class Navigator;
 class PageFrame;
+class QSplitter;
 
 struct RecordEditor::Parts {
     explicit Parts(Database& db)
@@ -17,6 +18,7 @@ struct RecordEditor::Parts {
     FieldBinder binder;
     Navigator* navigator = nullptr;
     PageFrame* pages = nullptr;
+    QSplitter* splitter = nullptr; // the pages, and what is placed beside them
     CommandBar* commands = nullptr;
     EditorFieldEntry* fieldEntry = nullptr;
     FieldTexts newRecordTexts; // the fields as a new record begins, to tell typing from none
