@@ -65,7 +65,7 @@ const RecordListRow* RecordListModel::lineAt(int line) const {
     if (found == m_blocks.end()) {
         QList<RecordListRow> lines;
         try {
-            lines = m_rows->window(block * blockSize, blockSize);
+            lines = readBlock(block);
         } catch (const EngineError&) {
             return nullptr; // the next reload tells the user; a view cannot
         }
@@ -78,6 +78,23 @@ const RecordListRow* RecordListModel::lineAt(int line) const {
     m_recentBlocks << block;
     const int inBlock = line % blockSize;
     return inBlock < found->size() ? &found->at(inBlock) : nullptr;
+}
+
+// A block next to one already read is read on from that one's edge, so scrolling costs the same
+// at the end of the list as at its start; a jump is counted from the top. A block of another
+// length than expected (the records changed meanwhile) is read again by counting.
+QList<RecordListRow> RecordListModel::readBlock(int block) const {
+    const int expected = std::min(blockSize, m_count - block * blockSize);
+    QList<RecordListRow> lines;
+    if (const auto before = m_blocks.constFind(block - 1);
+        before != m_blocks.cend() && !before->isEmpty())
+        lines = m_rows->windowAfter(before->last(), expected);
+    else if (const auto after = m_blocks.constFind(block + 1);
+             after != m_blocks.cend() && !after->isEmpty())
+        lines = m_rows->windowBefore(after->first(), expected);
+    if (lines.size() != expected)
+        lines = m_rows->window(block * blockSize, blockSize);
+    return lines;
 }
 
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {

@@ -38,6 +38,7 @@ public:
 
 private:
     const RecordListRow* lineAt(int line) const;
+    QList<RecordListRow> readBlock(int block) const;
 
     Database& m_db;
     RecordListFilter m_filter;

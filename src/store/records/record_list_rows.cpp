@@ -5,6 +5,8 @@
 #include "store/common/database.h"
 #include "store/common/rows.h"
 
+#include <algorithm>
+
 namespace {
 
 // A typed text as a pattern that finds it anywhere, its own wildcards taken literally.
@@ -61,6 +63,19 @@ namespace {
 
 const QString nameOrder =
     QStringLiteral(" order by Surname collate nocase, FirstName collate nocase, rowid");
+const QString backwards = QStringLiteral(
+    " order by Surname collate nocase desc, FirstName collate nocase desc, rowid desc");
+// The lines after a line, and before one: the engine seeks the surname in the index. A missing
+// other name comes before every other name, as in the name order.
+const QString afterLine = QStringLiteral(
+    " and Surname >= ?6 and (Surname > ?6 or FirstName > ?7 or (FirstName = ?7 and rowid > ?8))");
+const QString beforeLine =
+    QStringLiteral(" and Surname <= ?6 and (Surname < ?6 or FirstName is null or FirstName < ?7 or "
+                   "(FirstName = ?7 and rowid < ?8))");
+
+void bindNames(Statement& statement, const RecordListRow& line) {
+    statement.bind(6, line.surname).bind(7, line.firstName).bind(8, line.rowId);
+}
 
 } // namespace
 
@@ -75,6 +90,32 @@ QList<RecordListRow> RecordListRows::window(int first, int size) {
                                   QStringLiteral(" limit ?4 offset ?5"));
     bindFilter(keys);
     keys.bind(4, size).bind(5, first);
+    return readLines(keys);
+}
+
+QList<RecordListRow> RecordListRows::windowAfter(const RecordListRow& last, int size) {
+    if (!last.hasNames)
+        return {};
+    Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) + afterLine + nameOrder +
+                                  QStringLiteral(" limit ?4"));
+    bindFilter(keys);
+    bindNames(keys.bind(4, size), last);
+    return readLines(keys);
+}
+
+QList<RecordListRow> RecordListRows::windowBefore(const RecordListRow& first, int size) {
+    if (!first.hasNames)
+        return {};
+    Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) + beforeLine + backwards +
+                                  QStringLiteral(" limit ?4"));
+    bindFilter(keys);
+    bindNames(keys.bind(4, size), first);
+    QList<RecordListRow> lines = readLines(keys);
+    std::reverse(lines.begin(), lines.end());
+    return lines;
+}
+
+QList<RecordListRow> RecordListRows::readLines(Statement& keys) const {
     Statement read = m_db.prepare(
         QStringLiteral("select SheetNo, Status, Surname, FirstName, HKID, ChkDigit, %1 from "
                        "employee where rowid = ?")
@@ -96,6 +137,7 @@ RecordListRow RecordListRows::readLine(Statement& read, qint64 rowId) const {
     line.type = text(read, 1);
     line.surname = text(read, 2);
     line.firstName = text(read, 3);
+    line.hasNames = !read.isNull(2) && !read.isNull(3);
     if (!text(read, 4).isEmpty())
         line.identity = text(read, 4) + u'(' + text(read, 5) + u')';
     QList<QVariant> amounts;
@@ -109,20 +151,31 @@ RecordListRow RecordListRows::readLine(Statement& read, qint64 rowId) const {
     return line;
 }
 
-// The index is walked in order up to the record: no more than the lines before it are read.
+// A record the filter leaves out is told by its key alone; the place of one it lists is the
+// count of the lines before it.
 int RecordListRows::placeOf(qint64 rowId) {
+    Statement names = m_db.prepare(selection(QStringLiteral("Surname, FirstName")) +
+                                   QStringLiteral(" and rowid = ?9"));
+    bindFilter(names);
+    names.bind(9, rowId);
+    if (!names.next())
+        return -1;
+    if (names.isNull(0) || names.isNull(1))
+        return scanFor(rowId); // no value to compare with: walk the lines instead
+    Statement before = m_db.prepare(
+        selection(QStringLiteral("count(*)")) +
+        QStringLiteral(" and (Surname is null or Surname < ?6 or (Surname = ?6 and (FirstName is "
+                       "null or FirstName < ?7 or (FirstName = ?7 and rowid < ?8))))"));
+    bindFilter(before);
+    before.bind(6, names.value(0)).bind(7, names.value(1)).bind(8, rowId);
+    return before.next() ? before.value(0).toInt() : -1;
+}
+
+int RecordListRows::scanFor(qint64 rowId) {
     Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) + nameOrder);
     bindFilter(keys);
     for (int place = 0; keys.next(); ++place)
         if (keys.value(0).toLongLong() == rowId)
             return place;
     return -1;
-}
-
-qint64 RecordListRows::keyAt(int place) {
-    Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) + nameOrder +
-                                  QStringLiteral(" limit 1 offset ?5"));
-    bindFilter(keys);
-    keys.bind(5, place);
-    return keys.next() ? keys.value(0).toLongLong() : -1;
 }

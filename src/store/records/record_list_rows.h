@@ -24,6 +24,7 @@ struct RecordListRow {
     QString firstName;
     QString identity;             // "A123456(7)", empty without an identity number
     std::optional<qint64> income; // the income amounts added up; none when one is unreadable
+    bool hasNames = false;        // both names have a value: lines can be read on from it
 };
 
 // The records of a filter in the editor's name order, read a window at a time from the name
@@ -35,15 +36,20 @@ public:
 
     int count();
     QList<RecordListRow> window(int first, int size);
+    // The lines that follow a line, and those before it, found by seeking its names in the index
+    // rather than by counting from the top: the same time at the end of the list as at its
+    // start. Nothing for a line without both names.
+    QList<RecordListRow> windowAfter(const RecordListRow& last, int size);
+    QList<RecordListRow> windowBefore(const RecordListRow& first, int size);
     // The place of the record with this row key among the filtered lines, or -1.
     int placeOf(qint64 rowId);
-    // The row key at a place, or -1 past the end.
-    qint64 keyAt(int place);
 
 private:
     QString selection(const QString& what) const;
     void bindFilter(Statement& statement) const;
+    QList<RecordListRow> readLines(Statement& keys) const;
     RecordListRow readLine(Statement& read, qint64 rowId) const;
+    int scanFor(qint64 rowId);
 
     Database& m_db;
     RecordListFilter m_filter;

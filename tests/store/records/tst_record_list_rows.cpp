@@ -36,6 +36,7 @@ private slots:
     void filterListsInNameOrder();
     void linesReadAsTheListShowsThem();
     void windowsAndPlacesFollowTheOrder();
+    void readingOnFromALineGivesTheOrder();
     void filterReadsOnlyTheNameIndex();
     void olderNameIndexIsMadeAgain();
 };
@@ -121,7 +122,7 @@ void TestRecordListRows::windowsAndPlacesFollowTheOrder() {
     QStringList expected;
     for (int n = 1; n <= 250; ++n) { // added in reverse, so rowids and names disagree
         const QString surname = QStringLiteral("NAME%1").arg(251 - n, 3, 10, QLatin1Char('0'));
-        db.addRecord({"ID=" + QString::number(n), "Status=O", "Surname=" + surname});
+        db.addRecord({"ID=" + QString::number(n), "Status=O", "Surname=" + surname, "FirstName=X"});
         expected.prepend(surname);
     }
     RecordListRows rows(db.state.db(), {});
@@ -129,14 +130,57 @@ void TestRecordListRows::windowsAndPlacesFollowTheOrder() {
     QCOMPARE(surnamesOf(rows.window(0, 64)), expected.mid(0, 64));
     QCOMPARE(surnamesOf(rows.window(192, 64)), expected.mid(192)); // the last, shorter window
     QVERIFY(rows.window(250, 64).isEmpty());
-    const qint64 key = rows.keyAt(100);
-    QCOMPARE(rows.window(100, 1).value(0).rowId, key);
-    QCOMPARE(rows.placeOf(key), 100);
-    QCOMPARE(rows.keyAt(250), qint64(-1));
+    const RecordListRow at100 = rows.window(100, 1).value(0);
+    QCOMPARE(rows.placeOf(at100.rowId), 100);
+    QCOMPARE(surnamesOf(rows.windowAfter(at100, 3)), expected.mid(101, 3));
+    QCOMPARE(surnamesOf(rows.windowBefore(at100, 3)), expected.mid(97, 3));
+    QCOMPARE(surnamesOf(rows.windowBefore(rows.window(0, 1).value(0), 3)), QStringList());
+    QCOMPARE(surnamesOf(rows.windowAfter(rows.window(249, 1).value(0), 3)), QStringList());
+    const qint64 key = at100.rowId;
     RecordListRows filtered(db.state.db(), {QStringLiteral("NAME15"), {}});
     QCOMPARE(filtered.count(), 10); // NAME150 to NAME159
     QCOMPARE(filtered.placeOf(key), -1);
-    QCOMPARE(filtered.placeOf(filtered.keyAt(3)), 3);
+    QCOMPARE(filtered.placeOf(filtered.window(3, 1).value(0).rowId), 3);
+    QCOMPARE(surnamesOf(filtered.windowAfter(filtered.window(3, 1).value(0), 64)),
+             expected.mid(153, 6)); // NAME154 to NAME159
+}
+
+// Read on from each line, forwards and backwards, two lines at a time: the same lines as counted
+// from the top, also through equal names (by when added), names differing only in case and
+// other names without a value, where reading on stops and counting takes over.
+void TestRecordListRows::readingOnFromALineGivesTheOrder() {
+    WorkingDatabase db;
+    const QStringList names{"LEE|B", "lee|A", "LEE|~", "LEE|B", "AU|Z", "LEE|B", "MA|A", "Lee|b"};
+    for (int i = 0; i < names.size(); ++i) {
+        const QStringList parts = names[i].split(u'|');
+        QStringList record{"ID=" + QString::number(i + 1), "Status=O", "Surname=" + parts[0]};
+        if (parts[1] != u'~')
+            record << "FirstName=" + parts[1];
+        db.addRecord(record);
+    }
+    RecordListRows rows(db.state.db(), {});
+    const QList<RecordListRow> all = rows.window(0, 100);
+    QCOMPARE(all.size(), names.size());
+    QCOMPARE(all[1].firstName, QString()); // LEE without other names, before lee, A
+    for (int i = 0; i < all.size(); ++i) {
+        const QList<RecordListRow> after = rows.windowAfter(all[i], 2);
+        const QList<RecordListRow> before = rows.windowBefore(all[i], 2);
+        if (!all[i].hasNames) {
+            QVERIFY(after.isEmpty() && before.isEmpty());
+            continue;
+        }
+        QList<qint64> expectedAfter, foundAfter, expectedBefore, foundBefore;
+        for (const RecordListRow& line : all.mid(i + 1, 2))
+            expectedAfter << line.rowId;
+        for (const RecordListRow& line : after)
+            foundAfter << line.rowId;
+        for (const RecordListRow& line : all.mid(std::max(0, i - 2), std::min(i, 2)))
+            expectedBefore << line.rowId;
+        for (const RecordListRow& line : before)
+            foundBefore << line.rowId;
+        QCOMPARE(foundAfter, expectedAfter);
+        QCOMPARE(foundBefore, expectedBefore);
+    }
 }
 
 // The list's queries, filtered by text and type, are answered from the name index in its order:
