@@ -142,7 +142,9 @@ qint64 RecordListModel::rowIdAt(int line) const {
 int RecordListModel::lineOf(qint64 rowId, int placeHint) const {
     if (rowId < 0 || !m_rows)
         return -1;
-    if (placeHint >= 0 && rowIdAt(placeHint) == rowId)
+    // Under a filter the record set's place says nothing, and reading there would cost a count.
+    const bool sameOrder = m_filter.text.trimmed().isEmpty() && m_filter.type.isEmpty();
+    if (sameOrder && placeHint >= 0 && rowIdAt(placeHint) == rowId)
         return placeHint;
     for (auto block = m_blocks.cbegin(); block != m_blocks.cend(); ++block)
         for (int i = 0; i < block->size(); ++i)

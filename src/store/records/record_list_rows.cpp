@@ -94,24 +94,24 @@ QList<RecordListRow> RecordListRows::window(int first, int size) {
 }
 
 QList<RecordListRow> RecordListRows::windowAfter(const RecordListRow& last, int size) {
-    if (!last.hasNames)
-        return {};
-    Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) + afterLine + nameOrder +
-                                  QStringLiteral(" limit ?4"));
-    bindFilter(keys);
-    bindNames(keys.bind(4, size), last);
-    return readLines(keys);
+    return windowNextTo(last, size, true);
 }
 
 QList<RecordListRow> RecordListRows::windowBefore(const RecordListRow& first, int size) {
-    if (!first.hasNames)
+    return windowNextTo(first, size, false);
+}
+
+QList<RecordListRow> RecordListRows::windowNextTo(const RecordListRow& line, int size, bool after) {
+    if (!line.hasNames)
         return {};
-    Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) + beforeLine + backwards +
+    Statement keys = m_db.prepare(selection(QStringLiteral("rowid")) +
+                                  (after ? afterLine + nameOrder : beforeLine + backwards) +
                                   QStringLiteral(" limit ?4"));
     bindFilter(keys);
-    bindNames(keys.bind(4, size), first);
+    bindNames(keys.bind(4, size), line);
     QList<RecordListRow> lines = readLines(keys);
-    std::reverse(lines.begin(), lines.end());
+    if (!after)
+        std::reverse(lines.begin(), lines.end());
     return lines;
 }
 

@@ -47,6 +47,7 @@ public:
 private:
     QString selection(const QString& what) const;
     void bindFilter(Statement& statement) const;
+    QList<RecordListRow> windowNextTo(const RecordListRow& line, int size, bool after);
     QList<RecordListRow> readLines(Statement& keys) const;
     RecordListRow readLine(Statement& read, qint64 rowId) const;
     int scanFor(qint64 rowId);
