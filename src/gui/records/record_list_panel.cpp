@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -93,6 +94,13 @@ RecordListPanel::RecordListPanel(Database& db, QWidget* parent)
             });
 }
 
+// Wide enough for every column, so that no line needs scrolling sideways.
+QSize RecordListPanel::sizeHint() const {
+    const int width = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
+                      m_table->verticalScrollBar()->sizeHint().width();
+    return {width, QWidget::sizeHint().height()};
+}
+
 void RecordListPanel::reload() {
     runReportingErrors([this] { m_model->reload(); });
     showCount();
@@ -129,7 +137,8 @@ void RecordListPanel::selectLine(int line) {
     if (line < 0) {
         m_table->selectionModel()->clear();
     } else {
-        const QModelIndex index = m_model->index(line, RecordListModel::Surname);
+        // The first column, so the list is not scrolled sideways to the line's middle.
+        const QModelIndex index = m_model->index(line, RecordListModel::SheetNumber);
         m_table->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                               QItemSelectionModel::Rows);
         m_table->scrollTo(index);

@@ -26,6 +26,7 @@ public:
     // Shows the panel and puts the keyboard in its filter, its text selected.
     void focusFilter();
     RecordListModel& model() const { return *m_model; }
+    QSize sizeHint() const override;
 
 signals:
     // The user picked another record in the list.

@@ -44,9 +44,13 @@ QString RecordListRows::selection(const QString& what) const {
     if (!m_filter.type.isEmpty())
         sql += QStringLiteral(" and Status = ?3");
     if (!m_filter.text.isEmpty())
-        sql += QStringLiteral(" and (Surname like ?1 escape '\\' or FirstName like ?1 escape '\\' "
-                              "or HKID || ifnull(ChkDigit, '') like ?2 escape '\\' "
-                              "or trim(SheetNo) like ?1 escape '\\')");
+        // The names as the caption and the name search show them, or with a space between, so
+        // that a surname and other names typed together are found.
+        sql += QStringLiteral(
+            " and (ifnull(Surname, '') || ', ' || ifnull(FirstName, '') like ?1 escape '\\' "
+            "or ifnull(Surname, '') || ' ' || ifnull(FirstName, '') like ?1 escape '\\' "
+            "or HKID || ifnull(ChkDigit, '') like ?2 escape '\\' "
+            "or trim(SheetNo) like ?1 escape '\\')");
     return sql;
 }
 

@@ -53,6 +53,10 @@ void TestRecordListRows::filterListsInNameOrder_data() {
                                             << "" << all;
     QTest::newRow("surname, case ignored") << "Chan"
                                            << "" << QStringList{"chan", "CHAN"};
+    QTest::newRow("surname and other names typed together") << "chan tai"
+                                                            << "" << QStringList{"CHAN"};
+    QTest::newRow("as the caption shows them") << "CHAN, SIU"
+                                               << "" << QStringList{"chan"};
     QTest::newRow("part of other names") << "wong"
                                          << "" << QStringList{"chan", "WONG"};
     QTest::newRow("identity number with check character") << "A123456(3)"
@@ -189,9 +193,11 @@ void TestRecordListRows::filterReadsOnlyTheNameIndex() {
     WorkingDatabase db;
     Database& login = db.state.db();
     const QString condition =
-        QStringLiteral("Status <> 'H' and Status = 'O' and (Surname like '%A%' escape '\\' or "
-                       "FirstName like '%A%' escape '\\' or HKID || ifnull(ChkDigit, '') like "
-                       "'%A%' escape '\\' or trim(SheetNo) like '%A%' escape '\\')");
+        QStringLiteral("Status <> 'H' and Status = 'O' and (ifnull(Surname, '') || ', ' || "
+                       "ifnull(FirstName, '') like '%A%' escape '\\' or ifnull(Surname, '') || "
+                       "' ' || ifnull(FirstName, '') like '%A%' escape '\\' or HKID || "
+                       "ifnull(ChkDigit, '') like '%A%' escape '\\' or trim(SheetNo) like "
+                       "'%A%' escape '\\')");
     for (const QString& query :
          {QStringLiteral("select rowid from employee where %1 order by Surname collate nocase, "
                          "FirstName collate nocase, rowid limit 64 offset 128"),
