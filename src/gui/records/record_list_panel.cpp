@@ -32,16 +32,22 @@ QComboBox* typeFilter(QWidget* parent) {
 // Widths from the font, never from the lines: measuring them would read every record.
 void sizeColumns(QTableView* table) {
     const QFontMetrics metrics = table->fontMetrics();
-    const auto width = [&](const char* sample) {
-        return metrics.horizontalAdvance(QLatin1String(sample)) + 16;
-    };
     QHeaderView* header = table->horizontalHeader();
-    header->resizeSection(RecordListModel::SheetNumber, width("Sheet 0"));
-    header->resizeSection(RecordListModel::Type, width("Supplementary"));
-    header->resizeSection(RecordListModel::Surname, width("CHAN TAI MAN"));
-    header->resizeSection(RecordListModel::OtherNames, width("CHAN TAI MAN"));
-    header->resizeSection(RecordListModel::Identity, width("AB123456(7)"));
-    header->resizeSection(RecordListModel::Income, width("999,999,999"));
+    const QFontMetrics titleMetrics = header->fontMetrics();
+    // The wider of a long value and the column's title.
+    const auto width = [&](int column, const char* sample) {
+        const QString title = table->model()->headerData(column, Qt::Horizontal).toString();
+        return std::max(metrics.horizontalAdvance(QLatin1String(sample)),
+                        titleMetrics.horizontalAdvance(title) + 8) +
+               16;
+    };
+    for (const auto& [column, sample] : {std::pair{RecordListModel::SheetNumber, "999999"},
+                                         {RecordListModel::Type, "Supplementary"},
+                                         {RecordListModel::Surname, "CHAN TAI MAN"},
+                                         {RecordListModel::OtherNames, "CHAN TAI MAN"},
+                                         {RecordListModel::Identity, "AB123456(7)"},
+                                         {RecordListModel::Income, "999,999,999"}})
+        header->resizeSection(column, width(column, sample));
     QHeaderView* lines = table->verticalHeader();
     lines->setSectionResizeMode(QHeaderView::Fixed);
     lines->setDefaultSectionSize(metrics.height() + 6);
