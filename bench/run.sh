@@ -28,6 +28,7 @@ command -v sqlcipher >/dev/null || { echo "run.sh: the sqlcipher client is neede
 programs=(
     "startup_bench --repeat $repeat"
     "editor_bench --repeat $repeat"
+    "record_list_bench"
     "print_bench --repeat $repeat --quick"
     "submission_bench"
     "save_bench"

@@ -4,6 +4,8 @@
 #include "gui/records/name_search_window.h"
 #include "gui/records/navigator.h"
 #include "gui/records/record_editor.h"
+#include "gui/records/record_list_link.h"
+#include "gui/records/record_list_panel.h"
 #include "gui/widgets/field_edit.h"
 #include "store/records/record_set.h"
 #include "support/screens.h"
@@ -68,6 +70,8 @@ struct EditorScreen {
         employer.returnYear = QStringLiteral("2001");
         screen->setEmployer(employer);
         linkNameSearch(*screen);
+        if (withRecordList)
+            linkRecordList(*screen);
         screen->load();
         return activate(screen.get());
     }
@@ -95,6 +99,8 @@ struct EditorScreen {
     }
     // The name search window the Name Search command opened, if any.
     NameSearchWindow* nameSearch() const { return screen->findChild<NameSearchWindow*>(); }
+    // The record list beside the pages, when opened withRecordList.
+    RecordListPanel* recordList() const { return screen->findChild<RecordListPanel*>(); }
 
     // The page (1 to 4) that holds a field.
     int pageOf(QWidget* field) const {
@@ -145,6 +151,7 @@ struct EditorScreen {
         return names;
     }
 
+    bool withRecordList = false; // the list beside the pages, as the program has it
     ScriptedServices services;
     WorkingDatabase db;
     std::unique_ptr<RecordEditor> screen;

@@ -2,64 +2,58 @@
 
 #include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
+#include "gui/records/name_tree_model.h"
 #include "gui/widgets/widgets.h"
 #include "store/records/record_set.h"
 
+#include <QCoreApplication>
 #include <QEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
-
-namespace {
-
-// A name item keeps its record's row key and the length of the surname in its text, so that the
-// record's place in name order can be told from the item alone.
-constexpr int rowIdRole = Qt::UserRole;
-constexpr int surnameLengthRole = Qt::UserRole + 1;
-
-QTreeWidgetItem* nameItem(const NameEntry& names) {
-    auto* item = new QTreeWidgetItem(QStringList{nameEntryText(names)});
-    item->setData(0, rowIdRole, names.rowId);
-    item->setData(0, surnameLengthRole, names.surname.toString().size());
-    return item;
-}
-
-NameEntry namesOf(const QTreeWidgetItem* item) {
-    const QString text = item->text(0);
-    const int surnameLength = item->data(0, surnameLengthRole).toInt();
-    return {text.left(surnameLength), text.mid(surnameLength + 2),
-            item->data(0, rowIdRole).toLongLong()};
-}
-
-} // namespace
 
 NameSearchWindow::NameSearchWindow(NamesProvider names, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_names(std::move(names)) {
+    , m_names(std::move(names))
+    , m_model(new NameTreeModel(this)) {
     setObjectName(QStringLiteral("fNameSearch"));
     widgets::markAsProgramWindow(this);
     setWindowTitle(QStringLiteral("Name Search"));
-    m_nameTree = widgets::named(new QTreeWidget(this), "Outline1");
+    buildScreen();
+    platform::keepWindowPlace(this, objectName(), QSize(300, 420), platform::PlaceSide::Beside);
+
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_nameTree, &QTreeView::clicked, this, &NameSearchWindow::chooseName);
+    connect(m_nameTree, &QTreeView::doubleClicked, this, &NameSearchWindow::toggle);
+    for (auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
+        connect(m_nameTree, signal, this,
+                [this](const QModelIndex& index) { m_nameTree->setCurrentIndex(index); });
+    connect(m_findEdit, &QLineEdit::textEdited, this, &NameSearchWindow::jumpToTyped);
+}
+
+void NameSearchWindow::buildScreen() {
+    m_findEdit = widgets::named(new QLineEdit(this), "nameFind");
+    m_findEdit->setPlaceholderText(tr("Type a name to find it"));
+    m_findEdit->setAccessibleName(tr("Find a name"));
+    m_findEdit->setClearButtonEnabled(true);
+    m_findEdit->installEventFilter(this);
+    m_nameTree = widgets::named(new QTreeView(this), "Outline1");
+    m_nameTree->setModel(m_model);
     m_nameTree->setHeaderHidden(true);
-    m_nameTree->setColumnCount(1);
     m_nameTree->setAccessibleName(tr("Employees by initial letter"));
     m_nameTree->setUniformRowHeights(true);
+    m_nameTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_nameTree->setExpandsOnDoubleClick(false); // the double-click handler toggles it
     m_nameTree->installEventFilter(this);
     m_exitButton = widgets::button(this, "cExit", QStringLiteral("&Exit"));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_findEdit);
     layout->addWidget(m_nameTree, 1);
     layout->addWidget(m_exitButton, 0, Qt::AlignHCenter);
-    platform::keepWindowPlace(this, objectName(), QSize(300, 420), platform::PlaceSide::Beside);
-
-    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_nameTree, &QTreeWidget::itemClicked, this, &NameSearchWindow::chooseName);
-    connect(m_nameTree, &QTreeWidget::itemDoubleClicked, this, &NameSearchWindow::toggle);
-    for (auto signal : {&QTreeWidget::itemExpanded, &QTreeWidget::itemCollapsed})
-        connect(m_nameTree, signal, this,
-                [this](QTreeWidgetItem* item) { m_nameTree->setCurrentItem(item); });
+    setTabOrder(m_findEdit, m_nameTree);
+    setTabOrder(m_nameTree, m_exitButton);
 }
 
 void NameSearchWindow::refresh() {
@@ -75,22 +69,14 @@ void NameSearchWindow::fillNameList() {
         if (!m_reportedWithoutFirstName.contains(surname))
             showInformation(surname + QStringLiteral(" : No firstname !"));
     m_reportedWithoutFirstName = list.withoutFirstName;
-    m_nameTree->clear();
-    QList<QTreeWidgetItem*> letters;
-    for (const NameListEntry& entry : std::as_const(list.entries)) {
-        if (entry.level == 1)
-            letters << new QTreeWidgetItem(QStringList{entry.text});
-        else
-            letters.last()->addChild(nameItem(entry.names));
-    }
-    m_nameTree->addTopLevelItems(letters);
+    m_model->setNames(list);
 }
 
 void NameSearchWindow::expandNameList() {
-    for (int i = 0; i < m_nameTree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* letter = m_nameTree->topLevelItem(i);
-        if (letter->childCount() > 0)
-            letter->setExpanded(true);
+    for (int letter = 0; letter < 26; ++letter) {
+        const QModelIndex index = m_model->letterIndex(letter);
+        if (m_model->rowCount(index) > 0)
+            m_nameTree->expand(index);
     }
 }
 
@@ -99,64 +85,80 @@ void NameSearchWindow::changeEvent(QEvent* event) {
     // Closing a message box activates the window again: that is no change of the records.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_stale) {
         refresh();
-        m_nameTree->setCurrentItem(m_nameTree->topLevelItem(0));
+        m_nameTree->setCurrentIndex(m_model->letterIndex(0));
     }
 }
 
+// Enter on a name shows its record; on a letter it opens or closes the letter.
+bool NameSearchWindow::enterPressed() {
+    const QModelIndex current = m_nameTree->currentIndex();
+    if (!current.isValid())
+        return false;
+    if (NameTreeModel::isName(current))
+        chooseName(current);
+    else
+        toggle(current);
+    return true;
+}
+
 bool NameSearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_nameTree && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_nameTree->currentItem()) {
-            toggle(m_nameTree->currentItem());
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress || (watched != m_nameTree && watched != m_findEdit))
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return enterPressed();
+    if (watched == m_findEdit && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        // The box keeps the keyboard while the arrows walk the outline.
+        QCoreApplication::sendEvent(m_nameTree, event);
+        return true;
+    }
+    const bool typing = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (watched == m_nameTree && typing) {
+        // Typing in the outline goes on in the box, which finds names of more than one letter.
+        m_findEdit->setFocus(Qt::OtherFocusReason);
+        m_findEdit->clear();
+        m_findEdit->insert(key->text());
+        jumpToTyped(m_findEdit->text());
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void NameSearchWindow::toggle(QTreeWidgetItem* item) {
-    if (item)
-        item->setExpanded(!item->isExpanded());
+void NameSearchWindow::jumpToTyped(const QString& text) {
+    const QModelIndex found = m_model->firstMatch(text);
+    if (!found.isValid())
+        return;
+    if (NameTreeModel::isName(found))
+        m_nameTree->expand(found.parent());
+    m_nameTree->setCurrentIndex(found);
+    m_nameTree->scrollTo(found, QAbstractItemView::PositionAtCenter);
 }
 
-void NameSearchWindow::chooseName(QTreeWidgetItem* item) {
-    if (!item || !item->parent())
+void NameSearchWindow::toggle(const QModelIndex& index) {
+    if (index.isValid())
+        m_nameTree->setExpanded(index, !m_nameTree->isExpanded(index));
+}
+
+void NameSearchWindow::chooseName(const QModelIndex& index) {
+    if (!index.isValid() || !NameTreeModel::isName(index))
         return;
-    const ChosenName chosen = splitNameEntry(item->text(0));
+    const ChosenName chosen = splitNameEntry(index.data().toString());
     emit nameChosen(chosen.surname, chosen.firstName);
 }
 
-int NameSearchWindow::placeUnderLetter(QTreeWidgetItem* letter, const NameEntry& names) const {
-    return sortedPlace(letter->childCount(), names,
-                       [letter](int place) { return namesOf(letter->child(place)); });
-}
-
-void NameSearchWindow::insertEntry(const NameEntry& names) {
-    if (const std::optional<int> letter = listedUnder(names)) {
-        QTreeWidgetItem* item = m_nameTree->topLevelItem(*letter);
-        item->insertChild(placeUnderLetter(item, names), nameItem(names));
-    }
-}
-
-// The deleted record's own entry goes, whichever entry is selected: another record's entry with
-// the same text is never taken instead. A selected letter is opened, as before a search.
+// A selected letter is opened, as before a search, whichever entry goes.
 void NameSearchWindow::removeEntry(const NameEntry& names) {
-    QTreeWidgetItem* selected = m_nameTree->currentItem();
-    if (selected && !selected->parent())
-        selected->setExpanded(true);
-    const std::optional<int> letter = listedUnder(names);
-    if (!letter)
-        return;
-    QTreeWidgetItem* item = m_nameTree->topLevelItem(*letter);
-    const int place = placeUnderLetter(item, names);
-    if (place < item->childCount() && compareNames(namesOf(item->child(place)), names) == 0)
-        delete item->child(place);
+    const QModelIndex selected = m_nameTree->currentIndex();
+    if (selected.isValid() && !NameTreeModel::isName(selected))
+        m_nameTree->expand(selected);
+    m_model->removeName(names);
 }
 
 void NameSearchWindow::applyChange(const NameChange& change) {
     if (change.before)
-        removeEntry(*change.before);
+        m_model->removeName(*change.before);
     if (change.after)
-        insertEntry(*change.after);
+        m_model->insertName(*change.after);
     expandNameList();
 }

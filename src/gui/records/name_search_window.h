@@ -8,14 +8,17 @@
 
 struct NameChange;
 
+class NameTreeModel;
+class QLineEdit;
+class QModelIndex;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 // The "Name Search" window (object name "fNameSearch"): every employee under the initial letter
 // of the surname, read from the names provider when the window is first activated and again
-// when the records have changed since. Choosing a name emits it; whoever opened the window
-// shows that record.
+// when the records have changed since. Choosing a name (a click, or Enter on it) emits it;
+// whoever opened the window shows that record. A type-in box above the outline jumps to the
+// first name that begins with what is typed; the arrow keys walk letters and names.
 class NameSearchWindow : public QWidget {
     Q_OBJECT
 public:
@@ -40,16 +43,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildScreen();
     void fillNameList();
     void expandNameList();
-    void chooseName(QTreeWidgetItem* item);
-    void toggle(QTreeWidgetItem* item);
-    void insertEntry(const NameEntry& names);
-    // The letter's name item of this record, or where it would go.
-    int placeUnderLetter(QTreeWidgetItem* letter, const NameEntry& names) const;
+    void chooseName(const QModelIndex& index);
+    void toggle(const QModelIndex& index);
+    void jumpToTyped(const QString& text);
+    bool enterPressed();
 
     NamesProvider m_names;
-    QTreeWidget* m_nameTree;
+    NameTreeModel* m_model;
+    QLineEdit* m_findEdit;
+    QTreeView* m_nameTree;
     QPushButton* m_exitButton;
     bool m_stale = true;
     // Surnames last reported without other names; the same report does not come twice in a row.

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 RecordEditor::RecordEditor(RunState& state, QWidget* parent)
@@ -92,8 +93,11 @@ void RecordEditor::buildScreen() {
     p.pages = new PageFrame(p.binder, this);
     p.binder.create(this, "tStatus")->hide();
     p.binder.create(this, "tID")->hide();
+    p.splitter = new QSplitter(this);
+    p.splitter->addWidget(p.pages);
+    p.splitter->setCollapsible(0, false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(p.pages, 1);
+    layout->addWidget(p.splitter, 1);
     layout->addWidget(p.navigator);
     layout->addWidget(p.commands = new CommandBar(this));
     if (defaultpassword::inUse(m_state))
@@ -198,10 +202,17 @@ void RecordEditor::reloadRecordList() {
     m_parts->tracking = true;
 }
 
+QSplitter* RecordEditor::placeBesidePages(QWidget* panel) {
+    m_parts->splitter->insertWidget(0, panel);
+    m_parts->splitter->setStretchFactor(1, 1);
+    return m_parts->splitter;
+}
+
 void RecordEditor::showCurrentRecord() {
     m_parts->tracking = false; // the record control's validate: what it shows is no change
     m_parts->binder.show(m_parts->session.currentTexts());
     showPosition();
+    emit recordShown();
     m_parts->fieldEntry->followMaritalStatus();
     m_parts->fieldEntry->enterFocusedFieldAgain(focusWidget());
     // The record control's caption names the row; a row without surname starts no edit.

@@ -9,6 +9,7 @@
 
 class CommandBar;
 class FieldEdit;
+class QSplitter;
 class RecordSet;
 struct NameChange;
 struct PageFailure;
@@ -50,6 +51,8 @@ public:
     FieldEdit* field(const QString& column) const;
     // Shows the current row of the record set in the fields and the record control.
     void showCurrentRecord();
+    // Puts a panel before the pages, in a splitter the user may drag to hide it; returns it.
+    QSplitter* placeBesidePages(QWidget* panel);
     // Off while a save runs, so that no record changes between the image and the copies.
     void setSaving(bool saving);
     // Tells the user what the last command did, in words; a folder, when given, is one the user
@@ -66,6 +69,8 @@ signals:
     // A save changed one record's place in the name order (or added it).
     void recordSaved(const NameChange& change);
     void recordRemoved(const NameEntry& names);
+    // The fields show the record set's current row (or a new record's empty fields).
+    void recordShown();
     void resultReported(const QString& text, const QString& folder);
     // The menu's Find and Export forms as PDF files, which links elsewhere carry out.
     void findRequested();

@@ -10,6 +10,7 @@ class EditorFieldEntry;
 class EditorStatus;
 class Navigator;
 class PageFrame;
+class QSplitter;
 
 struct RecordEditor::Parts {
     explicit Parts(Database& db)
@@ -18,6 +19,7 @@ struct RecordEditor::Parts {
     FieldBinder binder;
     Navigator* navigator = nullptr;
     PageFrame* pages = nullptr;
+    QSplitter* splitter = nullptr; // the pages, and what is placed beside them
     CommandBar* commands = nullptr;
     EditorStatus* statusBar = nullptr;
     EditorFieldEntry* fieldEntry = nullptr;

@@ -4,6 +4,7 @@
 #include "gui/employer/employer_screen.h"
 #include "gui/records/name_search_link.h"
 #include "gui/records/record_editor.h"
+#include "gui/records/record_list_link.h"
 #include "gui/startup/backup_prompt.h"
 #include "gui/startup/login_dialog.h"
 #include "gui/startup/password_change_dialog.h"
@@ -74,6 +75,7 @@ void Shell::showEditor(const EmployerData& employerData) {
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setEmployer(employerData);
     linkNameSearch(*editor);
+    linkRecordList(*editor);
     QPointer<EmployerScreen> employer = m_employer;
     // The employer screen stays loaded, hidden, while the editor runs; it goes with the editor.
     connect(editor, &RecordEditor::closed, this, [employer] {

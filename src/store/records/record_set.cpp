@@ -53,6 +53,14 @@ void RecordSet::moveTo(int position) {
     loadCurrent();
 }
 
+bool RecordSet::moveToKey(qint64 rowId) {
+    const qsizetype at = m_keys.indexOf(rowId);
+    if (at < 0)
+        return false;
+    moveTo(static_cast<int>(at));
+    return true;
+}
+
 void RecordSet::loadCurrent() {
     m_row.clear();
     if (isBof() || isEof())

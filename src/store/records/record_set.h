@@ -44,6 +44,10 @@ public:
     void moveNext() { moveTo(std::min(m_position + 1, count())); }
     void movePrevious() { moveTo(std::max(m_position - 1, -1)); }
     void moveTo(int position);
+    // Makes the row with this key current; false, and no move, when the selection lacks it.
+    bool moveToKey(qint64 rowId);
+    // The current row's key. Raises 3021 without a row.
+    qint64 currentKey() const;
 
     // The current row, or the edit buffer while editing or adding. Raises 3021 without a row.
     const RowValues& row() const;
@@ -82,7 +86,6 @@ private:
     QString selectionSql(const QString& what) const;
     bool findFirstAmong(Statement& matches);
     void loadCurrent();
-    qint64 currentKey() const;
 
     Database& m_db;
     RecordSource m_source = RecordSource::None;

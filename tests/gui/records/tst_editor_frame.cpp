@@ -3,7 +3,8 @@
 #include "gui/records/name_search_window.h"
 #include "support/editor_screen.h"
 
-#include <QTreeWidget>
+#include <QLineEdit>
+#include <QTreeView>
 #include <tuple>
 
 namespace {
@@ -12,27 +13,47 @@ const QStringList browsingCommands{"cNew",  "cDelete", "cExit",     "cNameSearch
                                    "cSort", "cPrint",  "cPrintAll", "cSaveFloppy"};
 const QStringList editingCommands{"cUpdate", "cExit"};
 
-QStringList outlineTexts(QTreeWidget* outline) {
+QTreeView* outlineOf(NameSearchWindow* window) {
+    return window->findChild<QTreeView*>("Outline1");
+}
+
+// An entry of the outline: a letter (0 for A), or a name under it.
+QModelIndex entry(QTreeView* outline, int letter, int name = -1) {
+    const QModelIndex letterIndex = outline->model()->index(letter, 0);
+    return name < 0 ? letterIndex : outline->model()->index(name, 0, letterIndex);
+}
+
+int namesUnder(QTreeView* outline, int letter) {
+    return outline->model()->rowCount(entry(outline, letter));
+}
+
+QString currentText(QTreeView* outline) {
+    return outline->currentIndex().data().toString();
+}
+
+QStringList outlineTexts(QTreeView* outline) {
     QStringList all;
-    for (QTreeWidgetItemIterator it(outline); *it; ++it)
-        all << ((*it)->parent() ? QStringLiteral("  ") : QString()) + (*it)->text(0);
+    for (int letter = 0; letter < outline->model()->rowCount(); ++letter) {
+        all << entry(outline, letter).data().toString();
+        for (int name = 0; name < namesUnder(outline, letter); ++name)
+            all << QStringLiteral("  ") + entry(outline, letter, name).data().toString();
+    }
     return all;
 }
 
 // The outline's texts with each letter's open state, as the user sees them (a letter without
 // names shows none).
-QStringList shownOutline(QTreeWidget* outline) {
+QStringList shownOutline(QTreeView* outline) {
     QStringList shown = outlineTexts(outline);
-    for (int i = 0; i < outline->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* letter = outline->topLevelItem(i);
-        shown << (letter->isExpanded() && letter->childCount() > 0 ? QStringLiteral("+")
-                                                                   : QStringLiteral("-"));
-    }
+    for (int letter = 0; letter < outline->model()->rowCount(); ++letter)
+        shown << (outline->isExpanded(entry(outline, letter)) && namesUnder(outline, letter) > 0
+                      ? QStringLiteral("+")
+                      : QStringLiteral("-"));
     return shown;
 }
 
-void clickItem(QTreeWidget* outline, QTreeWidgetItem* item, bool twice = false) {
-    const QPoint at = outline->visualItemRect(item).center();
+void clickItem(QTreeView* outline, const QModelIndex& item, bool twice = false) {
+    const QPoint at = outline->visualRect(item).center();
     if (twice)
         QTest::mouseDClick(outline->viewport(), Qt::LeftButton, {}, at);
     else
@@ -57,6 +78,7 @@ private slots:
     void pageSwitching();
     void nameSearchListsShowsAndForgetsRecords();
     void nameSearchRebuildsOnlyOnAChange();
+    void nameSearchByKeyboard();
     void spouseFieldsFollowTheShownStatus();
     void nameListFollowsEachSave_data();
     void nameListFollowsEachSave();
@@ -197,43 +219,43 @@ void TestEditorFrame::nameSearchListsShowsAndForgetsRecords() {
                          original(3, "SMITH", "JOHN"), original(4, "O'BRIEN", "JAMES")}));
     editor.control<QPushButton>("cNameSearch")->click();
     QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
-    QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
-    QTRY_COMPARE(outline->topLevelItemCount(), 26);
+    QTreeView* outline = outlineOf(editor.nameSearch());
+    QTRY_COMPARE(outlineTexts(outline).size(), 26 + 4); // filled on activation
     const QStringList all = outlineTexts(outline);
     QCOMPARE(all.mid(14, 8), (QStringList{"O", "  O'BRIEN, JAMES", "P", "Q", "R", "S",
                                           "  SMITH, JOHN", "  SMITH, PETER"}));
     QCOMPARE(all.mid(25, 3), (QStringList{"W", "  WONG, ANNA", "X"}));
-    QCOMPARE(outline->currentItem()->text(0), QStringLiteral("A"));
+    QCOMPARE(currentText(outline), QStringLiteral("A"));
 
-    QTreeWidgetItem* letterS = outline->topLevelItem(18);
-    clickItem(outline, outline->topLevelItem(14)->child(0));
+    const QModelIndex letterS = entry(outline, 18);
+    clickItem(outline, entry(outline, 14, 0));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("O'BRIEN, JAMES"));
     clickItem(outline, letterS);
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("O'BRIEN, JAMES"));
     clickItem(outline, letterS, true);
-    QVERIFY(!letterS->isExpanded());
+    QVERIFY(!outline->isExpanded(letterS));
     QTest::keyClick(outline, Qt::Key_Return);
-    QVERIFY(letterS->isExpanded());
-    clickItem(outline, letterS->child(1));
+    QVERIFY(outline->isExpanded(letterS));
+    clickItem(outline, entry(outline, 18, 1));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, PETER"));
     QCOMPARE(editor.control("tID")->text(), QStringLiteral("2"));
 
     editor.control<QPushButton>("cDelete")->click();
-    QCOMPARE(letterS->childCount(), 1);
-    QCOMPARE(letterS->child(0)->text(0), QStringLiteral("SMITH, JOHN"));
+    QCOMPARE(namesUnder(outline, 18), 1);
+    QCOMPARE(entry(outline, 18, 0).data().toString(), QStringLiteral("SMITH, JOHN"));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("WONG, ANNA"));
-    outline->setCurrentItem(letterS);
+    outline->setCurrentIndex(letterS);
     editor.control<QPushButton>("cDelete")->click();
-    QCOMPARE(outline->topLevelItem(22)->childCount(), 0);
-    QCOMPARE(letterS->childCount(), 1);
+    QCOMPARE(namesUnder(outline, 22), 0);
+    QCOMPARE(namesUnder(outline, 18), 1);
     QCOMPARE(editor.db.column("Surname"), (QStringList{"SMITH", "O'BRIEN"}));
 
     // With a letter after the shown record's name selected, its entry still goes.
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, JOHN"));
-    outline->setCurrentItem(outline->topLevelItem(25));
+    outline->setCurrentIndex(entry(outline, 25));
     editor.control<QPushButton>("cDelete")->click();
-    QCOMPARE(letterS->childCount(), 0);
-    QCOMPARE(outline->topLevelItem(14)->childCount(), 1);
+    QCOMPARE(namesUnder(outline, 18), 0);
+    QCOMPARE(namesUnder(outline, 14), 1);
     // Each question names the record it is about.
     QCOMPARE(editor.services.texts(), (QStringList{"Delete 1 employee record!\n\nSMITH, PETER",
                                                    "Delete 1 employee record!\n\nWONG, ANNA",
@@ -249,18 +271,77 @@ void TestEditorFrame::nameSearchRebuildsOnlyOnAChange() {
     editor.control<QPushButton>("cNameSearch")->click();
     QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
     QTRY_COMPARE(editor.services.texts(), QStringList{"LEE : No firstname !"});
-    QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
-    outline->topLevelItem(22)->setExpanded(false);
+    QTreeView* outline = outlineOf(editor.nameSearch());
+    outline->collapse(entry(outline, 22));
     QWidget box; // stands for the message box, a window apart that takes the activation
     box.show();
     QVERIFY(activate(&box));
     QVERIFY(activate(editor.nameSearch()));
     QCOMPARE(editor.services.texts().size(), 1);
-    QVERIFY(!outline->topLevelItem(22)->isExpanded()); // the same list, not a new one
+    QVERIFY(!outline->isExpanded(entry(outline, 22))); // the same list, not a new one
 
     editor->reloadRecords();                          // as an import does
-    QVERIFY(outline->topLevelItem(22)->isExpanded()); // rebuilt
+    QVERIFY(outline->isExpanded(entry(outline, 22))); // rebuilt
     QCOMPARE(editor.services.texts().size(), 1);
+}
+
+// The keyboard alone: typing finds a name (in the box above the outline, or typed into the
+// outline, which goes on in the box), the arrows walk letters and names, Enter on a name shows
+// its record and on a letter opens or closes it; while a record is edited Enter moves nothing.
+void TestEditorFrame::nameSearchByKeyboard() {
+    EditorScreen editor;
+    QVERIFY(editor.open({original(1, "WONG", "ANNA"), original(2, "SMITH", "PETER"),
+                         original(3, "SMITH", "JOHN"), original(4, "SMITHERS", "AL")}));
+    editor.control<QPushButton>("cNameSearch")->click();
+    QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
+    QTreeView* outline = outlineOf(editor.nameSearch());
+    QTRY_COMPARE(currentText(outline), QStringLiteral("A"));
+    outline->setFocus();
+    QTest::keyClick(outline, Qt::Key_S); // the first key in the outline, the others where it went
+    auto* find = editor.nameSearch()->findChild<QLineEdit*>("nameFind");
+    QCOMPARE(focused(), find);
+    QTest::keyClicks(find, "mith, p");
+    QCOMPARE(find->text(), QStringLiteral("smith, p"));
+    QCOMPARE(currentText(outline), QStringLiteral("SMITH, PETER"));
+    press(Qt::Key_Return);
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, PETER"));
+
+    press(Qt::Key_Down); // the box keeps the keyboard; the arrows walk the outline
+    QCOMPARE(currentText(outline), QStringLiteral("SMITHERS, AL"));
+    press(Qt::Key_Down);
+    QCOMPARE(currentText(outline), QStringLiteral("T"));
+    press(Qt::Key_Return); // a letter without names: nothing to show
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, PETER"));
+    find->clear();
+    QTest::keyClicks(find, "Q");
+    QCOMPARE(currentText(outline), QStringLiteral("Q")); // no name: the letter
+    QTest::keyClicks(find, "x");
+    QCOMPARE(currentText(outline), QStringLiteral("Q"));
+
+    outline->setFocus();
+    outline->setCurrentIndex(entry(outline, 18));
+    press(Qt::Key_Return);
+    QVERIFY(!outline->isExpanded(entry(outline, 18)));
+    press(Qt::Key_Return);
+    QVERIFY(outline->isExpanded(entry(outline, 18)));
+    press(Qt::Key_Down);
+    QCOMPARE(currentText(outline), QStringLiteral("SMITH, JOHN"));
+    press(Qt::Key_Return);
+    QCOMPARE(editor.navigator()->caption(), QStringLiteral("SMITH, JOHN"));
+    QCOMPARE(editor.control("tID")->text(), QStringLiteral("3"));
+
+    editor->field("Capacity")->setText(QStringLiteral("CLERK")); // an edit begins
+    QVERIFY(editor.isIn(CommandState::Editing));
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    QCOMPARE(currentText(outline), QStringLiteral("R"));
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    QCOMPARE(currentText(outline), QStringLiteral("SMITH, JOHN"));
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QCOMPARE(editor.control("tID")->text(), QStringLiteral("3"));
+    QCOMPARE(editor.services.beeps, 1);
 }
 
 // Records in name order: AU, CHAN (ID 2), CHAN (ID 3), ZHANG. The record at this place, the
@@ -292,7 +373,7 @@ void TestEditorFrame::nameListFollowsEachSave() {
                          completeRecord(3, "CHAN", "TAI"), completeRecord(4, "ZHANG", "WEI")}));
     editor.control<QPushButton>("cNameSearch")->click();
     QVERIFY(QTest::qWaitForWindowActive(editor.nameSearch()));
-    QTreeWidget* outline = editor.nameSearch()->findChild<QTreeWidget*>("Outline1");
+    QTreeView* outline = outlineOf(editor.nameSearch());
     QTRY_COMPARE(outlineTexts(outline).size(), 30);
     for (int i = 0; i < position; ++i)
         click(editor.arrow("nextButton"));

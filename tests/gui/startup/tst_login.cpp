@@ -6,6 +6,7 @@
 #include "gui/widgets/field_edit.h"
 #include "store/common/rows.h"
 #include "store/common/schema.h"
+#include "store/records/working_indexes.h"
 #include "store/startup/backups.h"
 #include "store/startup/run_state.h"
 #include "store/startup/startup.h"
@@ -179,8 +180,16 @@ void TestLogin::laterRunWaitsForThePassword() {
 void TestLogin::damagedRecordsAreReportedWithTheirDescription() {
     TempFolder folder;
     createDatabase(folder.path());
-    addRecords(folder.path(), 2000, schema::defaultPassword);
     const QString path = folder.file(schema::workingFile);
+    const auto withDatabase = [&path](const std::function<void(Database&)>& work) {
+        Database db = Database::open(path, OpenOptions{schema::defaultPassword});
+        work(db);
+    };
+    // The name index made after the records, so that its pages follow theirs in the file and
+    // the damage in the middle falls on records alone.
+    withDatabase([](Database& db) { db.exec(QStringLiteral("DROP INDEX employee_by_name")); });
+    addRecords(folder.path(), 2000, schema::defaultPassword);
+    withDatabase([](Database& db) { addWorkingIndexes(db); });
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
