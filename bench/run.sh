@@ -29,6 +29,7 @@ programs=(
     "startup_bench --repeat $repeat"
     "editor_bench --repeat $repeat"
     "print_bench --repeat $repeat --quick"
+    "forms_bench --quick"
     "submission_bench"
     "save_bench"
     "convert_bench"

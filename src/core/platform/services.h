@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // The few platform services that screens must not call directly, so that tests can stand in for
@@ -28,6 +29,15 @@ public:
     // Asks for an existing file to read, starting in a folder; an empty text when cancelled.
     virtual QString chooseOpenFile(const QString& caption, const QString& folder,
                                    const QString& filter) = 0;
+    // Asks for a folder to write into, starting in the one given; an empty text when cancelled.
+    virtual QString chooseFolder(const QString& caption, const QString& folder) = 0;
+    // Asks which of the choices to take, the first one proposed; -1 when the user cancels.
+    virtual int chooseOne(const QString& title, const QString& question,
+                          const QStringList& choices) = 0;
+    // Where the user keeps documents, so that a PDF is offered there rather than in the hidden
+    // program folder: the system's documents folder, made when missing, otherwise the home
+    // folder.
+    virtual QString documentsFolder() = 0;
 };
 
 Services& services();

@@ -16,6 +16,10 @@ public:
                            const QString& filter) override;
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                            const QString& filter) override;
+    QString chooseFolder(const QString& caption, const QString& folder) override;
+    int chooseOne(const QString& title, const QString& question,
+                  const QStringList& choices) override;
+    QString documentsFolder() override;
 };
 
 // Shows the hourglass pointer for as long as it lives.
