@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
+#include <sys/resource.h>
 
 namespace {
 
@@ -45,12 +46,31 @@ void sayRate(const QString& what, qsizetype forms, qint64 nanoseconds) {
                    .arg(forms / seconds, 0, 'f', 0));
 }
 
+// The processor time of the whole process, every thread, in seconds.
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// On a shared machine the wall time depends on the other load; the processor time a form takes
+// does not, and says what the cores alone could do.
+void sayCpu(qsizetype forms, double cpuBefore) {
+    const double cpu = cpuSeconds() - cpuBefore;
+    bench::say(QStringLiteral("processor time: %1 s, %2 ms a form, so %3 forms a second a core")
+                   .arg(cpu, 0, 'f', 1)
+                   .arg(cpu * 1000 / forms, 0, 'f', 1)
+                   .arg(forms / cpu, 0, 'f', 0));
+}
+
 int measureCommand(bench::ScreenBench& bench, RecordEditor& editor) {
     const QString folder = bench.folder.filePath(QStringLiteral("forms"));
     QDir().mkpath(folder);
     bench.services.chosenFolder = folder;
     bench.services.choice = 0; // all originals in sheet order
     memory::resetPeakResident();
+    const double cpuBefore = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
     emit editor.exportFormsRequested();
@@ -63,9 +83,10 @@ int measureCommand(bench::ScreenBench& bench, RecordEditor& editor) {
                             .arg(bench.services.lastText));
         return 1;
     }
-    sayRate(QStringLiteral("Export forms as PDF files, %1 workers")
+    sayRate(QStringLiteral("Export forms as PDF files, %1 cores")
                 .arg(std::max(1, QThread::idealThreadCount())),
             written, elapsed);
+    sayCpu(written, cpuBefore);
     bench::result(QStringLiteral("Export forms as PDF files"), bench.sizes.records, elapsed, -1,
                   bench::peakBytes());
     qint64 bytes = 0;
@@ -83,6 +104,7 @@ void measureSingleWorker(bench::ScreenBench& bench) {
     const QStringList names = originals->formFileNames().mid(0, first.pageCount());
     const QString folder = bench.folder.filePath(QStringLiteral("one-worker"));
     QDir().mkpath(folder);
+    const double cpuBefore = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
     const report::ExportResult result = report::writePageFiles(first, names, folder, {}, 1);
@@ -90,6 +112,7 @@ void measureSingleWorker(bench::ScreenBench& bench) {
         bench::complain(QStringLiteral("one worker: ") + result.error);
     sayRate(QStringLiteral("the first forms with one worker"), result.written,
             timer.nsecsElapsed());
+    sayCpu(result.written, cpuBefore);
 }
 
 int measure(bench::ScreenBench& bench) {

@@ -32,8 +32,11 @@ private:
 // The files under way, at most a few for each worker so that memory stays flat.
 class FileWriters {
 public:
+    // Each file waits for the disk when it is flushed, so two writers a core keep the cores
+    // busy meanwhile.
     explicit FileWriters(int workers) {
-        m_pool.setMaxThreadCount(workers > 0 ? workers : std::max(1, QThread::idealThreadCount()));
+        m_pool.setMaxThreadCount(workers > 0 ? workers
+                                             : 2 * std::max(1, QThread::idealThreadCount()));
         // Fonts are looked up once here rather than by every worker at its first page.
         chineseFamily();
     }

@@ -15,11 +15,11 @@ struct ExportResult {
 };
 
 // Writes page i of the report into the folder as fileNames[i]. The pages are made on the calling
-// thread, which alone reads the database, and drawn into their files on worker threads, one for
+// thread, which alone reads the database, and drawn into their files on worker threads, two for
 // each core. Each file is written under a work name and takes its name (replacing a file of that
 // name) only when it is complete and reads back whole. When progress returns false, or a page or
 // a file fails, no further file is begun; the files under way are finished, and no work file is
-// left behind. Workers other than 0 (one a core) limit the threads, for measurements.
+// left behind. Workers other than 0 (two a core) set the number of threads, for measurements.
 ExportResult writePageFiles(const Report& report, const QStringList& fileNames,
                             const QString& folder, const Progress& progress = {}, int workers = 0);
 

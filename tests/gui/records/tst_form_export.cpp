@@ -4,7 +4,10 @@
 #include "support/editor_screen.h"
 #include "support/pdf_text.h"
 
+#include <QProgressDialog>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -41,6 +44,7 @@ class FormExportTest : public QObject {
 private slots:
     void exportWritesOnePdfPerRecord_data();
     void exportWritesOnePdfPerRecord();
+    void cancelLeavesOnlyWholeFiles();
 };
 
 void FormExportTest::exportWritesOnePdfPerRecord_data() {
@@ -118,6 +122,41 @@ void FormExportTest::exportWritesOnePdfPerRecord() {
             results.first(),
             (QVariantList{QString("%1 forms saved to %2.").arg(written.size()).arg(target.path()),
                           target.path()}));
+}
+
+// Cancel in the progress dialog as soon as it exists: the files begun are finished, no further
+// one is begun, and the status line says how many of how many are in the folder.
+void FormExportTest::cancelLeavesOnlyWholeFiles() {
+    EditorScreen editor;
+    QList<QStringList> many;
+    for (int id = 1; id <= 40; ++id)
+        many << original(id, QStringLiteral("NAME%1").arg(id, 2, 10, QLatin1Char('0')), "X");
+    QVERIFY(editor.open(many));
+    TempFolder target;
+    editor.services.choiceAnswers = {0};
+    editor.services.folderAnswers << target.path();
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [&editor] {
+        if (auto* progress = editor->findChild<QProgressDialog*>("formExportProgress"))
+            progress->cancel();
+    });
+    canceller.start(0);
+    QSignalSpy results(editor.screen.get(), &RecordEditor::resultReported);
+    emit editor->exportFormsRequested();
+    canceller.stop();
+
+    const QStringList present = entriesIn(target.path());
+    QVERIFY2(present.size() < 40, qPrintable(present.join(", ")));
+    for (const QString& name : present) {
+        QVERIFY2(QRegularExpression("^00(\\d\\d) NAME\\1 X\\.pdf$").match(name).hasMatch(),
+                 qPrintable(name));
+        QCOMPARE(pdfPages(target.file(name)).size(), 1);
+    }
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first().first().toString(),
+             QString("Export of forms cancelled: %1 of 40 forms saved to %2.")
+                 .arg(present.size())
+                 .arg(target.path()));
 }
 
 QTEST_MAIN(FormExportTest)

@@ -294,9 +294,11 @@ void RecordPrintingTest::printSendsTheCurrentRecord() {
     const QString pdf =
         saveAs.isEmpty() ? printing.jobs.value(0).pdf : editor.db.folder.file(saveAs);
     QCOMPARE(!pdf.isEmpty() && QFile::exists(pdf), output);
+    // The file dialog, when it opens, proposes the form's own name in the documents folder.
+    const bool fileDialogShown = answers.size() == 2 && answers[1];
     QCOMPARE(editor.services.proposedFiles,
-             saveAs.isEmpty() ? QStringList{}
-                              : QStringList{editor.db.folder.file("0002 CHANNING A.pdf")});
+             fileDialogShown ? QStringList{editor.db.folder.file("0002 CHANNING A.pdf")}
+                             : QStringList{});
     QCOMPARE(results.size(), told.isEmpty() ? 0 : 1);
     if (!told.isEmpty())
         QCOMPARE(results.first(),

@@ -246,7 +246,7 @@ void ReportLayerTest::previewSavesAndPrintsTheChosenPages() {
                 cancelProgressDialog();
         };
     PreviewWindow preview(numbered, folder.file("suggested.pdf"));
-    QSignalSpy saved(&preview, &PreviewWindow::pdfSaved);
+    QSignalSpy savedSignals(&preview, &PreviewWindow::pdfSaved);
     preview.show();
     preview.findChild<QSpinBox*>("printFrom")->setValue(2);
     preview.findChild<QSpinBox*>("printTo")->setValue(4);
@@ -262,9 +262,9 @@ void ReportLayerTest::previewSavesAndPrintsTheChosenPages() {
     QCOMPARE(services.fileCaptions.size(), command == "saveAsPdf" ? 1 : 0);
     QCOMPARE(services.boxes.size(), 0);
     const bool savedAsPdf = written && command == "saveAsPdf";
-    QCOMPARE(saved.size(), savedAsPdf ? 1 : 0);
+    QCOMPARE(savedSignals.size(), savedAsPdf ? 1 : 0);
     if (savedAsPdf)
-        QCOMPARE(saved.first(), (QVariantList{pdf, 3}));
+        QCOMPARE(savedSignals.first(), (QVariantList{pdf, 3}));
 }
 
 void ReportLayerTest::pageFilesEachHoldTheirPage_data() {
