@@ -17,7 +17,8 @@ public:
     platform::PrintResult printPages(const report::Report&, report::PageRange) override {
         return platform::PrintResult::NoPrinter;
     }
-    void showPreview(std::shared_ptr<const report::Report> report) override {
+    void showPreview(std::shared_ptr<const report::Report> report, const QString&,
+                     const platform::PdfSaved&) override {
         this->report = report;
         window = std::make_unique<PreviewWindow>(std::move(report), QString());
         window->show();

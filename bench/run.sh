@@ -30,6 +30,7 @@ programs=(
     "editor_bench --repeat $repeat"
     "record_list_bench"
     "print_bench --repeat $repeat --quick"
+    "forms_bench --quick"
     "submission_bench"
     "save_bench"
     "convert_bench"

@@ -26,7 +26,16 @@ public:
         return QString();
     }
     bool openUrl(const QUrl&) override { return false; }
+    // The folder proposed, unless the measurement names one.
+    QString chooseFolder(const QString&, const QString& folder) override {
+        return chosenFolder.isEmpty() ? folder : chosenFolder;
+    }
+    int chooseOne(const QString&, const QString&, const QStringList&) override { return choice; }
+    QString documentsFolder() override { return documents; }
 
+    QString chosenFolder;
+    int choice = 0;
+    QString documents; // set by the measurement to a folder of its own
     QElapsedTimer answered;
     QString lastText; // of the last box, to say why a measured command stopped
 };

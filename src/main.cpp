@@ -40,7 +40,7 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
         return 1;
     }
     state.requestedMedium = options.medium;
-    platform::DesktopPrinting printing(state.programFolder);
+    platform::DesktopPrinting printing;
     platform::setPrinting(&printing);
     userguide::installHelpKey(&app);
 

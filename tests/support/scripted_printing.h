@@ -9,7 +9,8 @@
 
 // Stands in for the printer and the preview window: a printed job's pages are written into a
 // PDF file in the given folder so that tests can read what would have come out of the printer;
-// a preview only keeps the report it was given.
+// a preview only keeps the report it was given, the PDF name it offers and whom it tells of a
+// saved PDF.
 class ScriptedPrinting : public platform::Printing {
 public:
     struct Job {
@@ -39,14 +40,19 @@ public:
         jobs.append({range, pdf});
         return platform::PrintResult::Printed;
     }
-    void showPreview(std::shared_ptr<const report::Report> report) override {
+    void showPreview(std::shared_ptr<const report::Report> report, const QString& pdfFileName,
+                     const platform::PdfSaved& saved) override {
         previews.append(std::move(report));
+        previewPdfNames.append(pdfFileName);
+        previewSaved.append(saved);
     }
 
     bool printerInstalled = true;
     bool refuseJobs = false;
     QList<Job> jobs;
     QList<std::shared_ptr<const report::Report>> previews;
+    QStringList previewPdfNames;            // the PDF name each preview offered
+    QList<platform::PdfSaved> previewSaved; // what each preview tells when it saved a PDF
 
 private:
     QString m_folder;

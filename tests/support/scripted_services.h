@@ -8,8 +8,8 @@
 
 // Stands in for the message boxes, the beep, the process end, the clock and the file dialog:
 // records every box with its title and text, answers confirmations from a script, notes an end
-// of the program, tells the time it is set to, answers file dialogs from a queue and notes the
-// pages and folders handed to the desktop.
+// of the program, tells the time it is set to, answers file and folder dialogs and choices from
+// queues, and notes the pages and folders handed to the desktop.
 class ScriptedServices : public platform::Services {
 public:
     struct Box {
@@ -37,14 +37,27 @@ public:
         this->exitCode = exitCode;
     }
     QDateTime now() override { return clock; }
-    QString chooseSaveFile(const QString& caption, const QString&, const QString&) override {
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                           const QString&) override {
         fileCaptions << caption;
+        proposedFiles << suggestedPath;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
     QString chooseOpenFile(const QString& caption, const QString&, const QString&) override {
         return chooseSaveFile(caption, QString(), QString());
     }
+    QString chooseFolder(const QString& caption, const QString& folder) override {
+        fileCaptions << caption;
+        proposedFolders << folder;
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    }
+    int chooseOne(const QString& title, const QString& question,
+                  const QStringList& choices) override {
+        questions << title + u'\n' + question + u'\n' + choices.join(u'\n');
+        return choiceAnswers.isEmpty() ? -1 : choiceAnswers.takeFirst();
+    }
+    QString documentsFolder() override { return documents; }
 
     bool openUrl(const QUrl& url) override {
         openedUrls << url;
@@ -70,10 +83,16 @@ public:
     bool ended = false;
     int exitCode = -1;
     QDateTime clock{QDate(2001, 5, 1), QTime(10, 30)}; // what now() answers
-    QStringList fileAnswers;  // chosen paths for the next file dialogs; cancelled when none left
-    QStringList fileCaptions; // the captions of the file dialogs shown
-    QList<QUrl> openedUrls;   // the pages and folders given to the desktop, in order
-    bool desktopOpens = true; // whether the desktop has a program for them
+    QStringList fileAnswers;     // chosen paths for the next file dialogs; cancelled when none left
+    QStringList fileCaptions;    // the captions of the file dialogs shown
+    QStringList proposedFiles;   // the paths the file dialogs proposed
+    QStringList folderAnswers;   // chosen folders for the next folder dialogs; cancelled when none
+    QStringList proposedFolders; // the folders the folder dialogs started in
+    QList<int> choiceAnswers;    // the choices taken, in order; cancelled when none is left
+    QStringList questions;       // each choice asked: title, question and choices, one a line
+    QString documents;           // the user's documents folder, a temporary one in a test
+    QList<QUrl> openedUrls;      // the pages and folders given to the desktop, in order
+    bool desktopOpens = true;    // whether the desktop has a program for them
 
 private:
     platform::Services* m_previous = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 
@@ -32,6 +33,15 @@ public:
     // Opens a page or a folder with the desktop's program for it (the browser, the file
     // manager); false when the desktop has none.
     virtual bool openUrl(const QUrl& url) = 0;
+    // Asks for a folder to write into, starting in the one given; an empty text when cancelled.
+    virtual QString chooseFolder(const QString& caption, const QString& folder) = 0;
+    // Asks which of the choices to take, the first one proposed; -1 when the user cancels.
+    virtual int chooseOne(const QString& title, const QString& question,
+                          const QStringList& choices) = 0;
+    // Where the user keeps documents, so that a PDF is offered there rather than in the hidden
+    // program folder: the system's documents folder, made when missing, otherwise the home
+    // folder.
+    virtual QString documentsFolder() = 0;
 };
 
 Services& services();

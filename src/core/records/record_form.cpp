@@ -124,7 +124,7 @@ void incomeTable(report::PageBuilder& page, const QList<QVariant>& row, const Va
     for (const IncomeLine& line : incomeLines())
         page.tableRow(columns,
                       {QLatin1String(line.formLabel), line.nature ? v(line.nature) : QString(),
-                       v(line.period), v.amount(line.amount)},
+                       periodText(v(line.period)), v.amount(line.amount)},
                       4.6);
     const std::optional<qint64> total = printedTotal(row);
     page.tableRow(columns,
@@ -159,12 +159,13 @@ void residences(report::PageBuilder& page, const Values& v) {
 
 void overseasAndRemarks(report::PageBuilder& page, const Values& v) {
     page.heading(QStringLiteral("4. Overseas company, file number and remarks"));
-    page.boxRow(std::array<Cell, 3>{{
-                    {46, QStringLiteral("Paid by an overseas company"), v.yesNo("OSeaFlag")},
-                    {40, QStringLiteral("Amount paid"), v("OSeaAmount"), Align::Right},
-                    {100, QStringLiteral("Name of the overseas company"), v("OSeaName")},
-                }},
-                7.5);
+    page.boxRow(
+        std::array<Cell, 3>{{
+            {46, QStringLiteral("Paid by an overseas company"), v.yesNo("OSeaFlag")},
+            {40, QStringLiteral("Amount paid"), overseasAmountText(v("OSeaAmount")), Align::Right},
+            {100, QStringLiteral("Name of the overseas company"), v("OSeaName")},
+        }},
+        7.5);
     page.boxRow(std::array<Cell, 2>{{
                     {126, QStringLiteral("Address of the overseas company"), v("OSeaAddress")},
                     {60, QStringLiteral("Employee's tax file number"), v("FileNo")},

@@ -1,6 +1,9 @@
 #include "core/reports/printed_texts.h"
 
+#include "core/common/dates.h"
 #include "core/records/record_types.h"
+
+#include <QRegularExpression>
 
 namespace printedtext {
 
@@ -60,6 +63,38 @@ QString wholeDateText(const QString& ddmmyyyy) {
     if (ddmmyyyy.size() != 8)
         return ddmmyyyy;
     return dateText(ddmmyyyy.left(2), ddmmyyyy.mid(2, 2), ddmmyyyy.mid(4));
+}
+
+namespace {
+
+// "02/05/2023" from "20230502" when that is a day of the calendar; empty otherwise.
+QString yearFirstDateText(const QString& yyyymmdd) {
+    const QString ddmmyyyy = yyyymmdd.mid(6, 2) + yyyymmdd.mid(4, 2) + yyyymmdd.left(4);
+    return isCalendarDate(ddmmyyyy) ? wholeDateText(ddmmyyyy) : QString();
+}
+
+} // namespace
+
+QString periodText(const QString& typed) {
+    static const QRegularExpression period(QStringLiteral("^\\s*(\\d{8})\\s*-\\s*(\\d{8})\\s*$"));
+    const QRegularExpressionMatch match = period.match(typed);
+    if (!match.hasMatch())
+        return typed;
+    const QString from = yearFirstDateText(match.captured(1));
+    const QString to = yearFirstDateText(match.captured(2));
+    return from.isEmpty() || to.isEmpty() ? typed : from + QStringLiteral(" - ") + to;
+}
+
+QString overseasAmountText(const QString& typed) {
+    static const QRegularExpression wholeNumber(
+        QStringLiteral("^\\s*(\\d+|\\d{1,3}(,\\d{3})+)\\s*$"));
+    if (!wholeNumber.match(typed).hasMatch())
+        return typed;
+    // Grouped as text, so a number longer than any integer type still reads as it was typed.
+    QString digits = typed.trimmed().remove(u',');
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    return digits;
 }
 
 } // namespace printedtext

@@ -21,5 +21,12 @@ QString areaText(const QString& code);
 QString dateText(const QString& day, const QString& month, const QString& year);
 // "01/04/2000" from the eight characters DDMMYYYY; any other text is shown as it is.
 QString wholeDateText(const QString& ddmmyyyy);
+// An income period typed as "20230502 - 20240228" (two calendar dates, year first) written as
+// the period of employment is, "02/05/2023 - 28/02/2024"; any other text is shown as it is.
+QString periodText(const QString& typed);
+// The overseas company's amount is free text: a plain whole number ("50000", "50,000") is
+// grouped by commas like every other amount, anything else ("HK$50000", "about 5000") is shown
+// as it was typed.
+QString overseasAmountText(const QString& typed);
 
 } // namespace printedtext

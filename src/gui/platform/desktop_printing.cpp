@@ -2,11 +2,11 @@
 
 #include "gui/platform/desktop_services.h"
 #include "gui/reports/preview_window.h"
+#include "gui/reports/print_flow.h"
 #include "gui/reports/report_output.h"
 #include "gui/widgets/widgets.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -27,9 +27,6 @@ QWidget* windowToOpenOver() {
 
 } // namespace
 
-DesktopPrinting::DesktopPrinting(QString pdfFolder)
-    : m_pdfFolder(std::move(pdfFolder)) {}
-
 bool DesktopPrinting::hasPrinter() {
     return !QPrinterInfo::defaultPrinter().isNull();
 }
@@ -49,9 +46,12 @@ PrintResult DesktopPrinting::printPages(const report::Report& report, report::Pa
     return PrintResult::Printed;
 }
 
-void DesktopPrinting::showPreview(std::shared_ptr<const report::Report> report) {
-    PreviewWindow window(std::move(report), QDir(m_pdfFolder).filePath(QStringLiteral("xw73d.pdf")),
+void DesktopPrinting::showPreview(std::shared_ptr<const report::Report> report,
+                                  const QString& pdfFileName, const PdfSaved& saved) {
+    PreviewWindow window(std::move(report), report::suggestedPdfPath(pdfFileName),
                          windowToOpenOver());
+    if (saved)
+        QObject::connect(&window, &PreviewWindow::pdfSaved, &window, saved);
     window.exec();
 }
 

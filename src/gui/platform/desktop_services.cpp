@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,6 +60,25 @@ QString DesktopServices::chooseSaveFile(const QString& caption, const QString& s
 QString DesktopServices::chooseOpenFile(const QString& caption, const QString& folder,
                                         const QString& filter) {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+}
+
+QString DesktopServices::chooseFolder(const QString& caption, const QString& folder) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder);
+}
+
+int DesktopServices::chooseOne(const QString& title, const QString& question,
+                               const QStringList& choices) {
+    bool chosen = false;
+    const QString choice = QInputDialog::getItem(QApplication::activeWindow(), title, question,
+                                                 choices, 0, false, &chosen);
+    return chosen ? int(choices.indexOf(choice)) : -1;
+}
+
+QString DesktopServices::documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents))
+        return documents;
+    return QDir::homePath();
 }
 
 WaitCursor::WaitCursor() {

@@ -17,6 +17,10 @@ public:
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                            const QString& filter) override;
     bool openUrl(const QUrl& url) override;
+    QString chooseFolder(const QString& caption, const QString& folder) override;
+    int chooseOne(const QString& title, const QString& question,
+                  const QStringList& choices) override;
+    QString documentsFolder() override;
 };
 
 // Shows the hourglass pointer for as long as it lives.

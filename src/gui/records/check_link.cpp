@@ -3,6 +3,7 @@
 #include "core/platform/printing.h"
 #include "core/platform/services.h"
 #include "core/records/problem_table.h"
+#include "core/reports/pdf_names.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
@@ -55,14 +56,19 @@ void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
         target->setFocus();
 }
 
-void printProblems(const ProblemListWindow& window) {
+void printProblems(RecordEditor& editor, const ProblemListWindow& window) {
     platform::printing().showPreview(
-        std::make_shared<ProblemListReport>(window.windowTitle(), window.problemsAsListed()));
+        std::make_shared<ProblemListReport>(window.windowTitle(), window.problemsAsListed()),
+        pdfname::problemListFileName(editor.employer().returnYear),
+        [&editor](const QString& path, int pages) { reportSavedPdf(editor, path, pages); });
 }
 
 void saveProblems(RecordEditor& editor, const ProblemListWindow& window) {
+    const QString name =
+        QFileInfo(pdfname::problemListFileName(editor.employer().returnYear)).completeBaseName() +
+        QStringLiteral(".csv");
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Save as CSV"), QDir::home().filePath(QStringLiteral("problems.csv")),
+        QStringLiteral("Save as CSV"), QDir(platform::services().documentsFolder()).filePath(name),
         QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
@@ -82,7 +88,7 @@ ProblemListWindow* makeProblemList(RecordEditor& editor) {
     QObject::connect(window, &ProblemListWindow::checkAgainRequested, &editor,
                      [&editor] { showReturnProblems(editor); });
     QObject::connect(window, &ProblemListWindow::printRequested, window,
-                     [window] { printProblems(*window); });
+                     [&editor, window] { printProblems(editor, *window); });
     QObject::connect(window, &ProblemListWindow::saveAsCsvRequested, window,
                      [&editor, window] { saveProblems(editor, *window); });
     return window;

@@ -4,6 +4,7 @@
 #include "gui/common/about_dialog.h"
 #include "gui/common/user_guide.h"
 #include "gui/records/command_bar.h"
+#include "gui/records/command_links.h"
 #include "gui/records/record_editor.h"
 #include "gui/widgets/widgets.h"
 
@@ -70,10 +71,14 @@ void EditorMenu::addRecordMenu() {
     addCommand(menu, QStringLiteral("&Delete"), "cDelete");
     menu->addSeparator();
     addCommand(menu, QStringLiteral("&Print"), "cPrint", ctrl(Qt::Key_P));
+    connect(addFollower(menu, QStringLiteral("Print Pre&view"), "cPrint",
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+            &QAction::triggered, this, [this] { previewCurrentRecord(m_editor); });
     menu->addSeparator();
     // Finding a record moves the record control, as choosing a name does.
-    connect(addFollower(menu, QStringLiteral("&Find…"), "cNameSearch", ctrl(Qt::Key_F)),
-            &QAction::triggered, &m_editor, &RecordEditor::findRequested);
+    QAction* find = addFollower(menu, QStringLiteral("&Find…"), "cNameSearch", ctrl(Qt::Key_F));
+    find->setObjectName(QStringLiteral("actionFind"));
+    connect(find, &QAction::triggered, &m_editor, &RecordEditor::findRequested);
     addCommand(menu, QStringLiteral("Name &Search"), "cNameSearch");
 }
 

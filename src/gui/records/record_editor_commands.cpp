@@ -30,7 +30,12 @@ void RecordEditor::wireCommands() {
     connect(commands, &CommandBar::deletePressed, this, &RecordEditor::deleteRecord);
     connect(commands, &CommandBar::quitOrCancelPressed, this, &RecordEditor::quitOrCancel);
     connect(commands, &CommandBar::nameSearchPressed, this, &RecordEditor::nameSearchRequested);
-    connect(commands, &CommandBar::sortPressed, this, &RecordEditor::sortRecords);
+    // Print All, the export of forms and the save number the records too, and tell their own
+    // results; only the Sort command's numbering is the result to tell.
+    connect(commands, &CommandBar::sortPressed, this, [this] {
+        if (sortRecords())
+            reportResult(editortexts::recordsNumbered(sheetCounter()));
+    });
 }
 
 void RecordEditor::applyCommandState(CommandState state) {
@@ -167,8 +172,6 @@ bool RecordEditor::sortRecords() {
                  runReportingErrors([this] { reloadRecordList(); });
     }
     m_parts->tracking = true;
-    if (sorted)
-        reportResult(editortexts::recordsNumbered(sheetCounter()));
     return sorted;
 }
 

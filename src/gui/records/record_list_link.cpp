@@ -9,6 +9,7 @@
 #include "store/startup/run_state.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QSplitter>
 
 namespace {
@@ -50,6 +51,13 @@ QAction* makeToggle(RecordEditor& editor, RecordListPanel* panel, QSplitter* spl
     toggle->setShortcut(Qt::Key_F9);
     toggle->setShortcutContext(Qt::WindowShortcut);
     editor.addAction(toggle);
+    // In the Record menu, after Find, which shows the list as well.
+    if (auto* find = editor.findChild<QAction*>(QStringLiteral("actionFind")))
+        for (QObject* menu : find->associatedObjects())
+            if (auto* records = qobject_cast<QMenu*>(menu)) {
+                const QList<QAction*> items = records->actions();
+                records->insertAction(items.value(items.indexOf(find) + 1), toggle);
+            }
     QObject::connect(toggle, &QAction::toggled, panel, [panel, splitter](bool shown) {
         panel->setVisible(shown);
         if (shown && splitter->sizes().value(0) == 0) // dragged shut before

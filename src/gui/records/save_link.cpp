@@ -29,6 +29,9 @@ void openSaveScreen(RecordEditor& editor, bool oversize) {
     auto* screen = new SaveScreen(editor.runState(), editor.employer().fileNumber, &editor);
     QObject::connect(screen, &SaveScreen::savingChanged, &editor,
                      [&editor](bool saving) { editor.setSaving(saving); });
+    QObject::connect(
+        screen, &SaveScreen::pdfSaved, &editor,
+        [&editor](const QString& path, int pages) { reportSavedPdf(editor, path, pages); });
     screen->setOversize(oversize);
     widgets::showInFront(screen);
 }

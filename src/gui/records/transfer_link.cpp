@@ -36,8 +36,8 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
 void importFromFile(RecordEditor& editor) {
     if (!readyForTransfer(editor))
         return;
-    const QString path =
-        platform::services().chooseOpenFile(QStringLiteral("Import"), QDir::homePath(), csvFilter);
+    const QString path = platform::services().chooseOpenFile(
+        QStringLiteral("Import"), platform::services().documentsFolder(), csvFilter);
     if (path.isEmpty())
         return;
     auto plan = std::make_shared<ImportPlan>();
@@ -103,7 +103,9 @@ void exportToFile(RecordEditor& editor) {
     if (!readyForTransfer(editor))
         return;
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Export"), QDir::home().filePath(QStringLiteral("records.csv")), csvFilter);
+        QStringLiteral("Export"),
+        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("records.csv")),
+        csvFilter);
     if (path.isEmpty())
         return;
     int count = 0;
@@ -119,7 +121,8 @@ void exportToFile(RecordEditor& editor) {
 
 void exportTemplateToFile(RecordEditor& editor) {
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Export template"), QDir::home().filePath(QStringLiteral("template.csv")),
+        QStringLiteral("Export template"),
+        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("template.csv")),
         csvFilter);
     if (path.isEmpty())
         return;

@@ -164,9 +164,15 @@ report::PageRange PreviewWindow::chosenRange() const {
 }
 
 void PreviewWindow::print() {
-    report::printOrOfferPdf(*m_report, chosenRange(), m_suggestedPdfPath);
+    const report::PageRange range = chosenRange();
+    const QString saved = report::printOrOfferPdf(*m_report, range, m_suggestedPdfPath).savedPdf;
+    if (!saved.isEmpty())
+        emit pdfSaved(saved, range.count());
 }
 
 void PreviewWindow::save() {
-    report::savePdf(*m_report, chosenRange(), m_suggestedPdfPath, this);
+    const report::PageRange range = chosenRange();
+    const QString saved = report::savePdf(*m_report, range, m_suggestedPdfPath, this);
+    if (!saved.isEmpty())
+        emit pdfSaved(saved, range.count());
 }

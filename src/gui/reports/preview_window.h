@@ -13,7 +13,8 @@ class QSpinBox;
 
 // "reportPreview": shows a report one page at a time. A page is drawn only when it is shown, so
 // a report of every record opens at once and stays light however many pages it has. From here
-// the user prints all pages or a range, or saves them as a PDF file.
+// the user prints all pages or a range, or saves them as a PDF file, offered under the suggested
+// path.
 class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
@@ -26,6 +27,10 @@ public:
     void showPage(int index);
     // Pixels to the millimetre at the chosen zoom.
     double scale() const;
+
+signals:
+    // Pages were saved as a PDF file, from Save as PDF or from Print without a printer.
+    void pdfSaved(const QString& path, int pages);
 
 private:
     QWidget* buildPaging();

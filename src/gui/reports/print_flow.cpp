@@ -6,6 +6,8 @@
 #include "gui/reports/report_output.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLocale>
 #include <QProgressDialog>
 
 namespace report {
@@ -20,27 +22,28 @@ QString whyNotPrinted(platform::PrintResult result) {
 
 } // namespace
 
-bool printOrOfferPdf(const Report& report, PageRange range, const QString& suggestedPdfPath) {
+Delivery printOrOfferPdf(const Report& report, PageRange range, const QString& suggestedPdfPath) {
     if (range.count() == 0) {
         showError(QStringLiteral("There are no pages to print."));
-        return false;
+        return {};
     }
     platform::Printing& printing = platform::printing();
     const platform::PrintResult result = printing.hasPrinter() ? printing.printPages(report, range)
                                                                : platform::PrintResult::NoPrinter;
     if (result == platform::PrintResult::Printed)
-        return true;
+        return {true, QString()};
     showError(whyNotPrinted(result));
     if (!confirm(QStringLiteral("Do you want to save the same pages as a PDF file instead?")))
-        return false;
-    return savePdf(report, range, suggestedPdfPath);
+        return {};
+    return {false, savePdf(report, range, suggestedPdfPath)};
 }
 
-bool savePdf(const Report& report, PageRange range, const QString& suggestedPath, QWidget* parent) {
+QString savePdf(const Report& report, PageRange range, const QString& suggestedPath,
+                QWidget* parent) {
     const QString path = platform::services().chooseSaveFile(
         QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
-        return false;
+        return QString();
     QProgressDialog progress(QStringLiteral("Writing the PDF file..."), QStringLiteral("Cancel"), 0,
                              range.count(), parent);
     progress.setObjectName(QStringLiteral("pdfProgress"));
@@ -53,7 +56,18 @@ bool savePdf(const Report& report, PageRange range, const QString& suggestedPath
     });
     if (result.outcome == Outcome::Failed)
         showError(QStringLiteral("The PDF file could not be written. ") + result.error);
-    return result.outcome == Outcome::Complete;
+    return result.outcome == Outcome::Complete ? path : QString();
+}
+
+QString suggestedPdfPath(const QString& fileName) {
+    return QDir(platform::services().documentsFolder()).filePath(fileName);
+}
+
+QString savedPdfText(const QString& path, int pages) {
+    const QString where = QDir::toNativeSeparators(path);
+    if (pages == 1)
+        return QObject::tr("1 page saved to %1.").arg(where);
+    return QObject::tr("%1 pages saved to %2.").arg(QLocale().toString(pages), where);
 }
 
 } // namespace report

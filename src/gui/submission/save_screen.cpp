@@ -2,6 +2,7 @@
 
 #include "core/platform/printing.h"
 #include "core/platform/program_folder.h"
+#include "core/reports/pdf_names.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
 #include "gui/widgets/field_edit.h"
@@ -203,7 +204,14 @@ saveflow::Outcome SaveScreen::showControlList(const QString& target) {
     showProgress(saveflow::allDone);
     m_hourglass.reset();
     return saveflow::runStep(saveflow::Step::ControlList,
-                             [&] { platform::printing().showPreview(opened.list); });
+                             [&] { showControlListPreview(opened.list); });
+}
+
+// Offered as a PDF named after the list and its year; a saved file is told to whoever listens.
+void SaveScreen::showControlListPreview(const std::shared_ptr<ControlList>& list) {
+    platform::printing().showPreview(
+        list, pdfname::controlListFileName(list->heading().returnYear),
+        [this](const QString& path, int pages) { emit pdfSaved(path, pages); });
 }
 
 void SaveScreen::showProgress(int permille) {

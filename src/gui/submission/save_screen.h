@@ -6,8 +6,10 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
+class ControlList;
 class FieldEdit;
 class QLabel;
 class QProgressBar;
@@ -34,6 +36,8 @@ public:
 signals:
     // The save began after OK, or ended in any way: the records must not change in between.
     void savingChanged(bool saving);
+    // The control list was saved as a PDF file from its preview.
+    void pdfSaved(const QString& path, int pages);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +51,7 @@ private:
     saveflow::Outcome save(const QString& target);
     saveflow::Outcome prepareMedium(const QString& target);
     saveflow::Outcome showControlList(const QString& target);
+    void showControlListPreview(const std::shared_ptr<ControlList>& list);
     void showProgress(int permille);
     // Every way a save ends after OK: the messages, the work files removed, the screen closed.
     void endSave(const QStringList& messages);

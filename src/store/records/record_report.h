@@ -14,10 +14,15 @@ public:
     static std::shared_ptr<RecordReport> originals(Database& db);
     // The forms of the records with this identifier (one, as identifiers are unique).
     static std::shared_ptr<RecordReport> recordWithId(Database& db, qint64 id);
+    // The forms of every record: the originals in sheet-number order, then the others in theirs.
+    static std::shared_ptr<RecordReport> everyRecord(Database& db);
 
     int pageCount() const override { return static_cast<int>(m_keys.size()); }
     // Raises EngineError 3021 when the page's record no longer exists.
     report::Page page(int index) const override;
+    // The name of each page's PDF file, in page order: "0001 CHAN TAI MAN.pdf", a name that
+    // repeats made distinct. Reads only the four columns that make the name.
+    QStringList formFileNames() const;
 
 private:
     RecordReport(Database& db, QList<qint64> keys);

@@ -22,6 +22,15 @@ QList<qint64> originalRecordKeys(Database& db) {
     return keys(query);
 }
 
+QList<qint64> everyRecordKeys(Database& db) {
+    Statement query = db.prepare(
+        QStringLiteral("select rowid from employee where %1 order by Status <> ? collate binary, "
+                       "cast(SheetNo as integer), rowid")
+            .arg(recordtype::realRecordsCondition()));
+    query.bind(1, recordtype::code(recordtype::original));
+    return keys(query);
+}
+
 QList<qint64> recordKeysWithId(Database& db, qint64 id) {
     Statement query =
         db.prepare(QStringLiteral("select rowid from employee where ID = ? and %1 order by rowid")

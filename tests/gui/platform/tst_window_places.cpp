@@ -158,7 +158,7 @@ void TestWindowPlaces::previewFitsTheLaptopScreenAndComesBackWhereItWasLeft() {
     auto run = std::make_unique<SettingsOfARun>(settingsFolder.path());
     EditorScreen editor;
     QVERIFY(editor.open({completeRecord(1, "CHAN", "TAI MAN"), completeRecord(2, "LEE", "SIU")}));
-    platform::DesktopPrinting printing(editor.db.folder.path());
+    platform::DesktopPrinting printing;
     platform::Printing* previous = platform::setPrinting(&printing);
     const auto restorePrinting = qScopeGuard([previous] { platform::setPrinting(previous); });
     const QRect leftAt(300, 120, 700, 560);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSplitter>
 #include <QTableView>
 
@@ -175,7 +176,7 @@ void TestRecordListScreen::listFollowsSavesAndDeletions() {
              QStringLiteral("ZHANG"));
     QCOMPARE(selectedSurname(list.table), QStringLiteral("ZHANG"));
     editor.control<QPushButton>("cDelete")->click();
-    QCOMPARE(editor.services.texts(), QStringList{"Delete 1 employee record!"});
+    QCOMPARE(editor.services.texts(), QStringList{"Delete 1 employee record!\n\nZHANG, MING"});
     QCOMPARE(list.count->text(), QStringLiteral("1 record"));
     QCOMPARE(selectedSurname(list.table), QStringLiteral("CHAN"));
     editor->reloadRecords(); // as an import does
@@ -193,6 +194,11 @@ void TestRecordListScreen::findShowsTheListAndTheUserMayHideIt() {
         QVERIFY(editor.open(fourRecords));
         QAction* toggle = recordListToggle(*editor.screen);
         QVERIFY(toggle && toggle->isChecked());
+        // The Record menu offers it right after Find.
+        auto* recordMenu = editor->findChild<QMenu*>("menuRecord");
+        QVERIFY(recordMenu);
+        const QList<QAction*> items = recordMenu->actions();
+        QCOMPARE(items.value(items.indexOf(editor->findChild<QAction*>("actionFind")) + 1), toggle);
         QVERIFY(editor.recordList()->isVisible());
         press(Qt::Key_F9);
         QVERIFY(!editor.recordList()->isVisible());

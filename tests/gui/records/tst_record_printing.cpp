@@ -9,6 +9,10 @@
 #include "support/pdf_text.h"
 #include "support/scripted_printing.h"
 
+#include "gui/records/command_links.h"
+
+#include <QSignalSpy>
+
 namespace {
 
 const QStringList incomeItems{"a", "b", "c", "d",  "e",  "f",  "g",
@@ -82,7 +86,7 @@ QStringList fullRecord() {
                        "Q2Rent3=23,000",
                        "Q2Rent4=24,000",
                        "OSeaFlag=1",
-                       "OSeaAmount=50,000",
+                       "OSeaAmount=50000",
                        "OSeaName=OVERSEAS CO LTD",
                        "OSeaAddress=1 HIGH STREET LONDON",
                        "FileNo=1234567890123",
@@ -96,7 +100,17 @@ const QHash<QString, QString> shownAs{
     {"HKID", "A123456(7)"},           {"ChkDigit", "A123456(7)"}, {"SpouseHKID", "B765432(A)"},
     {"SpouseChkDigit", "B765432(A)"}, {"EDay1", "01/04/2000"},    {"EMonth1", "01/04/2000"},
     {"EYear1", "01/04/2000"},         {"EDay2", "31/03/2001"},    {"EMonth2", "31/03/2001"},
-    {"EYear2", "31/03/2001"},         {"QFlag", "Yes"},           {"OSeaFlag", "Yes"}};
+    {"EYear2", "31/03/2001"},         {"QFlag", "Yes"},           {"OSeaFlag", "Yes"},
+    {"OSeaAmount", "50,000"}};
+
+// An income period typed year first, "20000410 - 20010330", is printed as the period of
+// employment is: "10/04/2000 - 30/03/2001".
+QString printedPeriod(const QString& typed) {
+    QStringList dates;
+    for (const QString& date : typed.split(" - "))
+        dates << QDate::fromString(date, "yyyyMMdd").toString("dd/MM/yyyy");
+    return dates.join(" - ");
+}
 
 void setEmployer(WorkingDatabase& db) {
     db.state.db().exec(QStringLiteral(
@@ -117,6 +131,8 @@ private slots:
     void printAllPreviewsTheOriginalsInSheetOrder();
     void printSendsTheCurrentRecord_data();
     void printSendsTheCurrentRecord();
+    void previewShowsTheCurrentRecord_data();
+    void previewShowsTheCurrentRecord();
 
 private:
     QString m_formText;
@@ -140,8 +156,10 @@ void RecordPrintingTest::formShowsEveryValue_data() {
     QTest::addColumn<QString>("shown");
     for (const QString& entry : fullRecord()) {
         const auto [column, value] = columnAndValue(entry);
+        const bool incomePeriod = column.contains("Period") && !column.startsWith(u'Q');
         if (column != "ID")
-            QTest::newRow(qPrintable(column)) << shownAs.value(column, value);
+            QTest::newRow(qPrintable(column))
+                << (incomePeriod ? printedPeriod(value) : shownAs.value(column, value));
     }
     QTest::newRow("total") << "1,247,788";
     QTest::newRow("category without ligatures") << "i. Education benefits";
@@ -188,6 +206,7 @@ void RecordPrintingTest::printAllPreviewsTheOriginalsInSheetOrder() {
         records << original(i + 1, surnames[i], "X");
     QVERIFY(editor.open(records));
     editor.services.answers = {answer};
+    QSignalSpy results(editor.screen.get(), &RecordEditor::resultReported);
     click(editor.control<QPushButton>("cPrintAll"));
     const int count = withOriginals ? 5 : 0;
     QCOMPARE(editor.services.texts(),
@@ -202,6 +221,13 @@ void RecordPrintingTest::printAllPreviewsTheOriginalsInSheetOrder() {
         return;
     const report::Report& preview = *printing.previews.first();
     QCOMPARE(preview.pageCount(), count);
+    QCOMPARE(printing.previewPdfNames, QStringList{"XW73D 2001 all originals.pdf"});
+    QCOMPARE(results.size(), 0);
+    printing.previewSaved.first()("/home/clerk/Documents/all.pdf", count);
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first(),
+             (QVariantList{QString("%1 pages saved to /home/clerk/Documents/all.pdf.").arg(count),
+                           "/home/clerk/Documents"}));
     if (count == 0)
         return;
     const QString pdf = editor.db.folder.file("all.pdf");
@@ -221,18 +247,20 @@ void RecordPrintingTest::printSendsTheCurrentRecord_data() {
     QTest::addColumn<QString>("saveAs");      // the file dialog's answer
     QTest::addColumn<QStringList>("errors");  // the error boxes shown
     QTest::addColumn<bool>("output");         // the pages came out, printed or saved
+    QTest::addColumn<QString>("told");        // what the status line is told; "" for nothing
     const QString noPrinter = "No printer is installed, so the pages cannot be printed.";
     const QString refused = "The printer did not accept the pages, so they were not printed.";
-    QTest::newRow("yes prints") << true << false << QList<bool>{true} << "" << QStringList{}
-                                << true;
+    QTest::newRow("yes prints") << true << false << QList<bool>{true} << "" << QStringList{} << true
+                                << "The XW73D of CHANNING A was sent to the printer.";
     QTest::newRow("no prints nothing")
-        << true << false << QList<bool>{false} << "" << QStringList{} << false;
-    QTest::newRow("no printer, saved as PDF") << false << false << QList<bool>{true, true}
-                                              << "instead.pdf" << QStringList{noPrinter} << true;
+        << true << false << QList<bool>{false} << "" << QStringList{} << false << "";
+    QTest::newRow("no printer, saved as PDF")
+        << false << false << QList<bool>{true, true} << "instead.pdf" << QStringList{noPrinter}
+        << true << "1 page saved to FOLDER/instead.pdf.";
     QTest::newRow("refused, PDF declined")
-        << true << true << QList<bool>{true, false} << "" << QStringList{refused} << false;
+        << true << true << QList<bool>{true, false} << "" << QStringList{refused} << false << "";
     QTest::newRow("refused, file dialog cancelled")
-        << true << true << QList<bool>{true, true} << "" << QStringList{refused} << false;
+        << true << true << QList<bool>{true, true} << "" << QStringList{refused} << false << "";
 }
 
 void RecordPrintingTest::printSendsTheCurrentRecord() {
@@ -242,13 +270,17 @@ void RecordPrintingTest::printSendsTheCurrentRecord() {
     QFETCH(QString, saveAs);
     QFETCH(QStringList, errors);
     QFETCH(bool, output);
+    QFETCH(QString, told);
     EditorScreen editor;
     ScriptedPrinting printing(editor.db.folder.path());
     printing.printerInstalled = printer;
     printing.refuseJobs = refuses;
     QVERIFY(editor.open({original(1, "CHANNING", "A"), original(2, "AUYEUNG", "B")}));
+    editor.db.state.db().exec("update employee set SheetNo = '2' where ID = 1");
     editor.arrow("nextButton")->click(); // CHANNING, the second in name order
     editor.services.answers = answers;
+    editor.services.documents = editor.db.folder.path();
+    QSignalSpy results(editor.screen.get(), &RecordEditor::resultReported);
     if (!saveAs.isEmpty())
         editor.services.fileAnswers << editor.db.folder.file(saveAs);
     click(editor.control<QPushButton>("cPrint"));
@@ -262,11 +294,63 @@ void RecordPrintingTest::printSendsTheCurrentRecord() {
     const QString pdf =
         saveAs.isEmpty() ? printing.jobs.value(0).pdf : editor.db.folder.file(saveAs);
     QCOMPARE(!pdf.isEmpty() && QFile::exists(pdf), output);
+    // The file dialog, when it opens, proposes the form's own name in the documents folder.
+    const bool fileDialogShown = answers.size() == 2 && answers[1];
+    QCOMPARE(editor.services.proposedFiles,
+             fileDialogShown ? QStringList{editor.db.folder.file("0002 CHANNING A.pdf")}
+                             : QStringList{});
+    QCOMPARE(results.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QCOMPARE(results.first(),
+                 (QVariantList{told.replace("FOLDER", editor.db.folder.path()),
+                               saveAs.isEmpty() ? QString() : editor.db.folder.path()}));
     if (!output)
         return;
     const QStringList pages = pdfPages(pdf);
     QCOMPARE(pages.size(), 1);
     QVERIFY(pages[0].contains("CHANNING") && !pages[0].contains("AUYEUNG"));
+}
+
+void RecordPrintingTest::previewShowsTheCurrentRecord_data() {
+    QTest::addColumn<bool>("editing"); // a change is typed into the record first
+    QTest::newRow("valid: a saved record while browsing") << false;
+    QTest::newRow("invalid: while editing, only a beep") << true;
+}
+
+// The form of the current record in the preview, offered as a PDF named after it, and a PDF
+// saved from there told in the status line with its folder.
+void RecordPrintingTest::previewShowsTheCurrentRecord() {
+    QFETCH(bool, editing);
+    EditorScreen editor;
+    ScriptedPrinting printing(editor.db.folder.path());
+    QVERIFY(editor.open({original(1, "CHANNING", "A"), original(2, "AUYEUNG", "B")}));
+    editor.db.state.db().exec("update employee set SheetNo = '12' where ID = 1");
+    editor.arrow("nextButton")->click();
+    if (editing)
+        editor.retype(editor->field("FirstName"), "ALAN");
+    QSignalSpy results(editor.screen.get(), &RecordEditor::resultReported);
+    // The menu's item is off while a record is edited, so only a direct call reaches the check.
+    if (editing)
+        previewCurrentRecord(*editor.screen);
+    else
+        press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(editor.services.beeps, editing ? 1 : 0);
+    QCOMPARE(printing.previews.size(), editing ? 0 : 1);
+    QCOMPARE(editor.services.boxes.size(), 0);
+    if (editing)
+        return;
+    QCOMPARE(printing.previewPdfNames, QStringList{"0012 CHANNING A.pdf"});
+    const report::Report& preview = *printing.previews.first();
+    const QString pdf = editor.db.folder.file("preview.pdf");
+    QCOMPARE(report::writePdf(preview, report::PageRange::all(preview), pdf).outcome,
+             report::Outcome::Complete);
+    const QStringList pages = pdfPages(pdf);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(pages[0].contains("CHANNING") && !pages[0].contains("AUYEUNG"));
+    printing.previewSaved.first()(pdf, 1);
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first(),
+             (QVariantList{"1 page saved to " + pdf + ".", editor.db.folder.path()}));
 }
 
 QTEST_MAIN(RecordPrintingTest)

@@ -3,6 +3,7 @@
 #include "core/common/engine_error.h"
 #include "core/reports/page_builder.h"
 #include "core/reports/text_runs.h"
+#include "gui/reports/form_export.h"
 #include "gui/reports/preview_window.h"
 #include "gui/reports/report_output.h"
 #include "support/file_size_limit.h"
@@ -16,6 +17,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <functional>
@@ -85,6 +87,8 @@ private slots:
     void previewDrawsOnlyWhatItShows();
     void previewSavesAndPrintsTheChosenPages_data();
     void previewSavesAndPrintsTheChosenPages();
+    void pageFilesEachHoldTheirPage_data();
+    void pageFilesEachHoldTheirPage();
 };
 
 void ReportLayerTest::chineseRunsTakeTheChineseFont_data() {
@@ -242,6 +246,7 @@ void ReportLayerTest::previewSavesAndPrintsTheChosenPages() {
                 cancelProgressDialog();
         };
     PreviewWindow preview(numbered, folder.file("suggested.pdf"));
+    QSignalSpy savedSignals(&preview, &PreviewWindow::pdfSaved);
     preview.show();
     preview.findChild<QSpinBox*>("printFrom")->setValue(2);
     preview.findChild<QSpinBox*>("printTo")->setValue(4);
@@ -256,6 +261,73 @@ void ReportLayerTest::previewSavesAndPrintsTheChosenPages() {
                  mode_t(0600));
     QCOMPARE(services.fileCaptions.size(), command == "saveAsPdf" ? 1 : 0);
     QCOMPARE(services.boxes.size(), 0);
+    const bool savedAsPdf = written && command == "saveAsPdf";
+    QCOMPARE(savedSignals.size(), savedAsPdf ? 1 : 0);
+    if (savedAsPdf)
+        QCOMPARE(savedSignals.first(), (QVariantList{pdf, 3}));
+}
+
+void ReportLayerTest::pageFilesEachHoldTheirPage_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("every page written") << "none" << int(report::Outcome::Complete);
+    QTest::newRow("cancelled after 3 files") << "cancel" << int(report::Outcome::Cancelled);
+    QTest::newRow("a record vanished") << "missing record" << int(report::Outcome::Failed);
+    QTest::newRow("disk full") << "disk full" << int(report::Outcome::Failed);
+}
+
+// Each file holds its own page and nothing else; an export that stops leaves only whole files,
+// each under its own name, and the older file of a name it did not reach as it was.
+void ReportLayerTest::pageFilesEachHoldTheirPage() {
+    QFETCH(QString, failure);
+    QFETCH(int, outcome);
+    TempFolder folder;
+    const int pages = 60;
+    QStringList names;
+    for (int number = 1; number <= pages; ++number)
+        names << QStringLiteral("%1 page.pdf").arg(number, 4, 10, QLatin1Char('0'));
+    QFile older(folder.file(names.last()));
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+    older.close();
+    NumberedReport numbered(pages);
+    if (failure == "missing record")
+        numbered.onPage = [](int index) {
+            if (index == 20)
+                throw EngineError(engine::NoCurrentRecord, QStringLiteral("No current record."));
+        };
+    std::optional<FileSizeLimit> full;
+    if (failure == "disk full")
+        full.emplace(4096);
+    int progressCalls = 0;
+    const report::ExportResult result =
+        report::writePageFiles(numbered, names, folder.path(), [&](int done, int total) {
+            ++progressCalls;
+            return total == pages && !(failure == "cancel" && done >= 3);
+        });
+    full.reset();
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.error.isEmpty(), outcome != int(report::Outcome::Failed));
+    QVERIFY(progressCalls > 0 || failure == "disk full");
+    // Workers finish out of order, so a stopped export need not have written a first run of
+    // pages; whatever it wrote is whole and under its own name.
+    int whole = 0;
+    bool olderKept = false;
+    for (int index = 0; index < pages; ++index) {
+        const QString file = folder.file(names[index]);
+        if (index == pages - 1 && fileText(file) == QStringLiteral("older")) {
+            olderKept = true;
+        } else if (QFileInfo::exists(file)) {
+            QVERIFY2(holdsPages(file, index + 1, index + 1), qPrintable(names[index]));
+            ++whole;
+        }
+    }
+    QCOMPARE(whole, result.written);
+    QCOMPARE(olderKept, result.written < pages);
+    QCOMPARE(entriesIn(folder.path()).size(), whole + (olderKept ? 1 : 0));
+    if (outcome == int(report::Outcome::Complete))
+        QCOMPARE(result.written, pages);
+    else
+        QVERIFY(result.written < pages);
 }
 
 QTEST_MAIN(ReportLayerTest)

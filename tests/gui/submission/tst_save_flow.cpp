@@ -22,6 +22,7 @@
 #include "support/without_access_override.h"
 
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 namespace {
@@ -161,6 +162,15 @@ void TestSaveFlow::newUserSavesTheReturn() {
     const qsizetype total = page.indexOf("Grand total (3 records)");
     QVERIFY(total >= 0);
     QCOMPARE(page.value(total + 1), QStringLiteral("720,000"));
+    // Offered as a PDF named after the list and its year; a PDF saved from it is told in the
+    // editor's status line, with its folder.
+    QCOMPARE(flow.printing.previewPdfNames, QStringList{"XW73D 2002 control list.pdf"});
+    QSignalSpy results(flow.editor.screen.get(), &RecordEditor::resultReported);
+    QVERIFY(screen);
+    flow.printing.previewSaved.first()("/home/clerk/Documents/list.pdf", 1);
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first(), (QVariantList{"1 page saved to /home/clerk/Documents/list.pdf.",
+                                            "/home/clerk/Documents"}));
     QTRY_VERIFY(!screen);
     QCOMPARE(flow.editor.enabledCommands(), usable);
 }
