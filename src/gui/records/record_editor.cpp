@@ -26,8 +26,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyle>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 RecordEditor::RecordEditor(RunState& state, QWidget* parent)
