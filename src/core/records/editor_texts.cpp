@@ -55,6 +55,11 @@ QString recordDeleted(const QString& surname, const QString& otherNames) {
     return QStringLiteral("Record of %1 deleted.").arg(personName(surname, otherNames));
 }
 
+QString recordCount(int count) {
+    return count == 1 ? QStringLiteral("1 record")
+                      : QStringLiteral("%1 records").arg(groupDigits(count));
+}
+
 QString recordsNumbered(int count) {
     return (count == 1 ? QStringLiteral("%1 original record numbered.")
                        : QStringLiteral("%1 original records numbered."))

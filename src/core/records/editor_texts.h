@@ -23,6 +23,8 @@ QString personName(const QString& surname, const QString& otherNames);
 // "Record of CHAN, TAI MAN saved."
 QString recordSaved(const QString& surname, const QString& otherNames);
 QString recordDeleted(const QString& surname, const QString& otherNames);
+// "1 record", "1,234 records".
+QString recordCount(int count);
 // "1,234 original records numbered."
 QString recordsNumbered(int count);
 // The confirmation's own words, then the record they are about: its names and identity number

@@ -24,19 +24,15 @@ namespace {
 // Shows the record with this identifier; false when an edit is pending (a beep), when it is
 // gone (the user told) or when the search fails (its error shown).
 bool showRecordWithId(RecordEditor& editor, qint64 id) {
-    if (editor.commandState() != CommandState::Browsing) {
-        platform::services().beep();
-        return false;
-    }
-    RecordSet& records = editor.records();
-    const bool found = runReportingErrors([&] {
-        if (records.findFirstById(id))
-            editor.showCurrentRecord();
-        else
+    bool shown = false;
+    runReportingErrors([&] {
+        shown =
+            editor.showFoundRecord([id](RecordSet& records) { return records.findFirstById(id); });
+        if (!shown && editor.commandState() == CommandState::Browsing)
             showInformation(
                 QStringLiteral("The record with ID %1 is no longer in the list.").arg(id));
     });
-    return found && records.value(QStringLiteral("ID")).toLongLong() == id;
+    return shown && editor.records().value(QStringLiteral("ID")).toLongLong() == id;
 }
 
 // Shows the record on the problem's page with the focus in its field; a pending edit is finished

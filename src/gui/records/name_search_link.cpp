@@ -1,6 +1,5 @@
 #include "gui/records/name_search_link.h"
 
-#include "core/platform/services.h"
 #include "gui/common/message_boxes.h"
 #include "gui/records/name_search_window.h"
 #include "gui/records/record_editor.h"
@@ -19,13 +18,9 @@ using WindowSlot = std::shared_ptr<QPointer<NameSearchWindow>>;
 // Cancel first.
 void showRecordNamed(RecordEditor& editor, const QString& surname,
                      const std::optional<QString>& firstName) {
-    if (editor.commandState() != CommandState::Browsing) {
-        platform::services().beep();
-        return;
-    }
     try {
-        if (editor.records().findFirstByName(surname, firstName))
-            editor.showCurrentRecord();
+        editor.showFoundRecord(
+            [&](RecordSet& records) { return records.findFirstByName(surname, firstName); });
     } catch (const EngineError& error) {
         // Not the engine's own text: a quote in the name gets advice instead.
         showError(nameSearchFailure(error, surname));

@@ -235,6 +235,17 @@ void RecordEditor::showCurrentRecord() {
     m_parts->tracking = true;
 }
 
+bool RecordEditor::showFoundRecord(const std::function<bool(RecordSet&)>& find) {
+    if (commandState() != CommandState::Browsing) {
+        platform::services().beep();
+        return false;
+    }
+    if (!find(records()))
+        return false;
+    showCurrentRecord();
+    return true;
+}
+
 void RecordEditor::moveRecordSet(void (*move)(RecordSet&)) {
     if (commandState() != CommandState::Browsing)
         return;

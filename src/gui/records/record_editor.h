@@ -5,6 +5,7 @@
 #include "core/records/name_list.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class CommandBar;
@@ -51,6 +52,10 @@ public:
     FieldEdit* field(const QString& column) const;
     // Shows the current row of the record set in the fields and the record control.
     void showCurrentRecord();
+    // Moves to a record as the record control would, for the name search, the record list and
+    // the problem list: only while browsing (otherwise a beep and false). Shows the row when
+    // `find` moved the record set to one; an engine error reaches the caller.
+    bool showFoundRecord(const std::function<bool(RecordSet&)>& find);
     // Puts a panel before the pages, in a splitter the user may drag to hide it; returns it.
     QSplitter* placeBesidePages(QWidget* panel);
     // Off while a save runs, so that no record changes between the image and the copies.

@@ -1,6 +1,5 @@
 #include "gui/records/record_list_link.h"
 
-#include "core/platform/services.h"
 #include "core/platform/settings.h"
 #include "gui/common/message_boxes.h"
 #include "gui/records/record_editor.h"
@@ -17,16 +16,13 @@ namespace {
 const QString hiddenKey = QStringLiteral("recordList/hidden");
 constexpr char toggleName[] = "recordListToggle";
 
-// Shows the record with this key, as the record control would move to it.
+// Shows the record with this key, as the record control would move to it; a first match found
+// while a record is being edited is left alone without a beep.
 void showRecordWithKey(RecordEditor& editor, qint64 rowId, bool beepWhenRefused) {
-    if (editor.commandState() != CommandState::Browsing) {
-        if (beepWhenRefused)
-            platform::services().beep();
+    if (!beepWhenRefused && editor.commandState() != CommandState::Browsing)
         return;
-    }
     runReportingErrors([&editor, rowId] {
-        if (editor.records().moveToKey(rowId))
-            editor.showCurrentRecord();
+        editor.showFoundRecord([rowId](RecordSet& records) { return records.moveToKey(rowId); });
     });
 }
 

@@ -1,6 +1,6 @@
 #include "gui/records/record_list_panel.h"
 
-#include "core/common/amounts.h"
+#include "core/records/editor_texts.h"
 #include "core/records/record_types.h"
 #include "gui/common/message_boxes.h"
 #include "gui/records/record_list_model.h"
@@ -110,7 +110,6 @@ QSize RecordListPanel::sizeHint() const {
 void RecordListPanel::reload() {
     runReportingErrors([this] { m_model->reload(); });
     showCount();
-    followRecord(m_shownRowId);
 }
 
 // The shown record stays when it still matches; otherwise the first match is asked for, so
@@ -129,8 +128,7 @@ void RecordListPanel::applyFilter() {
 }
 
 void RecordListPanel::showCount() {
-    const int count = m_model->rowCount();
-    m_countLabel->setText(count == 1 ? tr("1 record") : tr("%1 records").arg(groupDigits(count)));
+    m_countLabel->setText(editortexts::recordCount(m_model->rowCount()));
 }
 
 void RecordListPanel::followRecord(qint64 rowId, int placeHint) {

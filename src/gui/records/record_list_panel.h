@@ -18,7 +18,8 @@ class RecordListPanel : public QWidget {
 public:
     explicit RecordListPanel(Database& db, QWidget* parent = nullptr);
 
-    // Reads the list again after the records changed; the shown record stays selected.
+    // Reads the list again after the records changed; whoever calls it selects the shown record
+    // again (followRecord).
     void reload();
     // Selects the line of the record the editor shows (-1 for none), without asking for a move.
     // The record set's place of it helps to find its line quickly.

@@ -2,6 +2,7 @@
 #include "gui/records/command_links.h"
 
 #include "core/platform/services.h"
+#include "core/records/editor_texts.h"
 #include "gui/common/message_boxes.h"
 #include "gui/import/import_dry_run_window.h"
 #include "gui/platform/desktop_services.h"
@@ -54,10 +55,6 @@ void importFromFile(RecordEditor& editor) {
     window->open();
 }
 
-QString recordCount(int count) {
-    return count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count);
-}
-
 // Like the other commands that change many records, an import first keeps a copy of the
 // database; when none can be made the user chooses whether to go on without it.
 bool backedUpForImport(RecordEditor& editor) {
@@ -96,7 +93,7 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
         return;
     }
     editor.reloadRecords();
-    editor.reportResult(QStringLiteral("%1 imported.").arg(recordCount(*stored)));
+    editor.reportResult(QStringLiteral("%1 imported.").arg(editortexts::recordCount(*stored)));
 }
 
 void exportToFile(RecordEditor& editor) {
@@ -115,7 +112,7 @@ void exportToFile(RecordEditor& editor) {
             return;
     }
     editor.reportResult(QStringLiteral("%1 exported to %2.")
-                            .arg(recordCount(count), QDir::toNativeSeparators(path)),
+                            .arg(editortexts::recordCount(count), QDir::toNativeSeparators(path)),
                         QFileInfo(path).absolutePath());
 }
 

@@ -92,6 +92,9 @@ void TestEditorTexts::commandResultsInWords_data() {
         << recordSaved("CHAN", " ") << "Record of CHAN saved.";
     QTest::newRow("valid: deleted")
         << recordDeleted("WONG", "ANNA") << "Record of WONG, ANNA deleted.";
+    QTest::newRow("valid: many records") << recordCount(1234) << "1,234 records";
+    QTest::newRow("boundary: one record") << recordCount(1) << "1 record";
+    QTest::newRow("boundary: no record") << recordCount(0) << "0 records";
     QTest::newRow("valid: many numbered")
         << recordsNumbered(1234) << "1,234 original records numbered.";
     QTest::newRow("boundary: one numbered") << recordsNumbered(1) << "1 original record numbered.";
