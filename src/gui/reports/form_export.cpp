@@ -103,10 +103,7 @@ private:
         m_told.notify_one();
     }
 
-    void fail(const QString& path, const QString& error) {
-        tell({false,
-              {Outcome::Failed, QObject::tr("%1: %2").arg(QDir::toNativeSeparators(path), error)}});
-    }
+    void fail(const QString& error) { tell({false, {Outcome::Failed, error}}); }
 
     void write(const Run& run) {
         if (m_stop)
@@ -116,7 +113,8 @@ private:
         const OutputResult drawn =
             paintPdf(RunPages(run.pages), {0, int(run.pages.size()) - 1}, document);
         if (drawn.outcome != Outcome::Complete)
-            return fail(run.paths.first(), drawn.error);
+            return fail(drawn.error);
+        // The errors of the split name the file that failed.
         try {
             const PdfPages pages(document.buffer());
             for (int index = 0; index < run.paths.size() && !m_stop; ++index) {
@@ -124,7 +122,7 @@ private:
                 tell({false, {Outcome::Complete, QString()}});
             }
         } catch (const EngineError& error) {
-            fail(run.paths.first(), error.description());
+            fail(error.description());
         }
     }
 

@@ -3,6 +3,7 @@
 #include "core/common/engine_error.h"
 #include "core/common/files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
@@ -23,8 +24,9 @@ EngineError damaged(const std::exception& error) {
 }
 
 EngineError notWritten(const QString& path, const QString& why) {
-    return EngineError(engine::PathFileAccess,
-                       QObject::tr("%1 could not be written: %2").arg(path, why));
+    return EngineError(
+        engine::PathFileAccess,
+        QObject::tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), why));
 }
 
 // The document's information (its maker and date) and its metadata go with every page, so a file
