@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev            # widgets, printing, QtTest
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files
+    libqpdf-dev             # splits the forms drawn as one PDF into a file for each
     fonts-noto-cjk          # Chinese names on screen
     fonts-dejavu-core       # Latin text and digits in printed reports
     fonts-wqy-zenhei        # Chinese names in printed reports (their text reads back from a PDF)

@@ -15,11 +15,13 @@ struct ExportResult {
 };
 
 // Writes page i of the report into the folder as fileNames[i]. The pages are made on the calling
-// thread, which alone reads the database, and drawn into their files on worker threads, two for
-// each core. Each file is written under a work name and takes its name (replacing a file of that
-// name) only when it is complete and reads back whole. When progress returns false, or a page or
-// a file fails, no further file is begun; the files under way are finished, and no work file is
-// left behind. Workers other than 0 (two a core) set the number of threads, for measurements.
+// thread, which alone reads the database, and drawn on worker threads, two for each core: each
+// worker draws a run of pages as one PDF document, so that the fonts are embedded once a run, and
+// splits it into a file for each page. Each file is written under a work name and takes its name
+// (replacing a file of that name) only when it is complete and reads back whole. When progress
+// returns false or a file fails, no further file is begun; a page that cannot be made ends the
+// export after the pages made before it are written. No work file is left behind. Workers other
+// than 0 (two a core) set the number of threads, for measurements.
 ExportResult writePageFiles(const Report& report, const QStringList& fileNames,
                             const QString& folder, const Progress& progress = {}, int workers = 0);
 

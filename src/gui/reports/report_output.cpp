@@ -63,6 +63,16 @@ OutputResult paintPages(const Report& report, PageRange range, QPagedPaintDevice
     return result;
 }
 
+OutputResult paintPdf(const Report& report, PageRange range, QIODevice& device,
+                      const Progress& progress) {
+    QPdfWriter writer(&device);
+    writer.setResolution(pdfResolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setCreator(QStringLiteral("XW73D"));
+    return paintPages(report, range, writer, progress);
+}
+
 OutputResult writePdf(const Report& report, PageRange range, const QString& path,
                       const Progress& progress) {
     // The pages hold the return's data: the file is the user's alone, also when it replaces
@@ -70,15 +80,7 @@ OutputResult writePdf(const Report& report, PageRange range, const QString& path
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !files::makePrivate(file))
         return failure(file.errorString());
-    OutputResult result;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QStringLiteral("XW73D"));
-        result = paintPages(report, range, writer, progress);
-    }
+    const OutputResult result = paintPdf(report, range, file, progress);
     if (result.outcome != Outcome::Complete) {
         file.cancelWriting();
         return result;

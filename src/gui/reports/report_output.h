@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QIODevice;
 class QPagedPaintDevice;
 
 // Sends a report's pages to a printer or into a PDF file.
@@ -22,6 +23,10 @@ struct OutputResult {
 // Draws the pages onto the device (a printer or a PDF writer), a new sheet for each.
 OutputResult paintPages(const Report& report, PageRange range, QPagedPaintDevice& device,
                         const Progress& progress = {});
+
+// Draws the pages as a PDF document written into the device (a file or a buffer).
+OutputResult paintPdf(const Report& report, PageRange range, QIODevice& device,
+                      const Progress& progress = {});
 
 // Writes the pages as a PDF file. The file is written under a temporary name in the same
 // folder and takes its name only when every page is in it and it reads back as a whole PDF,

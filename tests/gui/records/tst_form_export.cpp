@@ -1,8 +1,12 @@
 // Export forms as PDF files from the editor: the choice of forms, the folder, one PDF per record
 // named after its sheet number and names, each holding that record's form, and a file of the
 // same name replaced only when the user agrees.
+#include "gui/reports/form_export.h"
+#include "store/records/record_report.h"
 #include "support/editor_screen.h"
 #include "support/pdf_text.h"
+
+#include <QImage>
 
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -32,6 +36,16 @@ const Expected originals{{"0001 CHAN TAI MAN.pdf", "CHAN", "250,000"},
 const Expected others{{"0002 HO KIN (Replacement).pdf", "HO", "5,000"},
                       {"0007 AU MAN (Supplementary).pdf", "AU", "1,234,567"}};
 
+// The first page of a PDF as poppler draws it, in shades of grey.
+QImage drawnPage(const QString& pdf) {
+    QProcess draw;
+    draw.start(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"),
+                QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, pdf});
+    draw.waitForFinished(60000);
+    return QImage(pdf + QStringLiteral(".png"));
+}
+
 QString fileText(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
@@ -45,6 +59,7 @@ private slots:
     void exportWritesOnePdfPerRecord_data();
     void exportWritesOnePdfPerRecord();
     void cancelLeavesOnlyWholeFiles();
+    void exportedFormLooksAsPrinted();
 };
 
 void FormExportTest::exportWritesOnePdfPerRecord_data() {
@@ -157,6 +172,34 @@ void FormExportTest::cancelLeavesOnlyWholeFiles() {
              QString("Export of forms cancelled: %1 of 40 forms saved to %2.")
                  .arg(present.size())
                  .arg(target.path()));
+}
+
+// The forms are drawn a run at a time and split into files; each file must show exactly what its
+// form printed alone shows, Chinese names included, and hold one page.
+void FormExportTest::exportedFormLooksAsPrinted() {
+    EditorScreen editor;
+    QList<QStringList> forms = records();
+    forms[0] << "ChineseName=陳大文";
+    forms[2] << "ChineseName=李嘉欣";
+    QVERIFY(editor.open(forms));
+    const auto every = RecordReport::everyRecord(editor.db.state.db());
+    const QStringList names = every->formFileNames();
+    TempFolder split;
+    TempFolder alone;
+    QCOMPARE(report::writePageFiles(*every, names, split.path()).written, int(names.size()));
+    QString allText;
+    for (int index = 0; index < names.size(); ++index) {
+        allText += pdfText(split.file(names[index]));
+        const QString single = alone.file(names[index]);
+        QCOMPARE(report::writePdf(*every, {index, index}, single).outcome,
+                 report::Outcome::Complete);
+        QCOMPARE(pdfPageCount(split.file(names[index])), 1);
+        QCOMPARE(pdfText(split.file(names[index])), pdfText(single));
+        const QImage printed = drawnPage(single);
+        QVERIFY(!printed.isNull());
+        QVERIFY2(drawnPage(split.file(names[index])) == printed, qPrintable(names[index]));
+    }
+    QVERIFY(allText.contains("陳大文") && allText.contains("李嘉欣"));
 }
 
 QTEST_MAIN(FormExportTest)
