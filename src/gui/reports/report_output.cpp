@@ -4,6 +4,7 @@
 #include "core/common/files.h"
 #include "gui/reports/page_painter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QObject>
 #include <QPagedPaintDevice>
@@ -48,6 +49,17 @@ OutputResult paintAll(const Report& report, PageRange range, QPagedPaintDevice& 
     return {Outcome::Complete, QString()};
 }
 
+// The pages on A4 without margins: the layouts place everything themselves.
+OutputResult paintAsPdf(const Report& report, PageRange range, QIODevice& device,
+                        const Progress& progress) {
+    QPdfWriter writer(&device);
+    writer.setResolution(pdfResolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setCreator(QStringLiteral("XW73D"));
+    return paintPages(report, range, writer, progress);
+}
+
 } // namespace
 
 OutputResult paintPages(const Report& report, PageRange range, QPagedPaintDevice& device,
@@ -70,15 +82,7 @@ OutputResult writePdf(const Report& report, PageRange range, const QString& path
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !files::makePrivate(file))
         return failure(file.errorString());
-    OutputResult result;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QStringLiteral("XW73D"));
-        result = paintPages(report, range, writer, progress);
-    }
+    const OutputResult result = paintAsPdf(report, range, file, progress);
     if (result.outcome != Outcome::Complete) {
         file.cancelWriting();
         return result;
@@ -90,6 +94,15 @@ OutputResult writePdf(const Report& report, PageRange range, const QString& path
         return failure(QObject::tr("The file %1 could not be written completely.").arg(path));
     }
     return result;
+}
+
+QByteArray pdfBytes(const Report& report) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (report.pageCount() == 0 ||
+        paintAsPdf(report, {0, report.pageCount() - 1}, buffer, {}).outcome != Outcome::Complete)
+        return {};
+    return buffer.data();
 }
 
 } // namespace report

@@ -30,4 +30,7 @@ OutputResult paintPages(const Report& report, PageRange range, QPagedPaintDevice
 OutputResult writePdf(const Report& report, PageRange range, const QString& path,
                       const Progress& progress = {});
 
+// The pages as the bytes of a PDF file, drawn in memory; empty when they cannot be drawn.
+QByteArray pdfBytes(const Report& report);
+
 } // namespace report
