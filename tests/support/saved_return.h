@@ -51,8 +51,8 @@ struct SavedReturn {
 // there once.
 inline bool alterPart(const QString& entryFolder, archive::Part part, const QByteArray& before,
                       const QByteArray& after, const QString& password = SavedReturn::password) {
-    Database entry = Database::open(QDir(entryFolder).filePath(archive::entryFileName),
-                                    {.password = password});
+    Database entry =
+        Database::open(QDir(entryFolder).filePath(archive::entryFileName), {.password = password});
     QByteArray bytes = archive::readPart(entry, part);
     if (bytes.count(before) != 1)
         return false;

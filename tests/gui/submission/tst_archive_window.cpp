@@ -3,6 +3,7 @@
 // on the selected one; Copy to a medium with the save's rules for the name and the blank
 // medium, giving the first medium's bytes again and leaving the working database as it was.
 #include "core/submission/save_rules.h"
+#include "gui/startup/password_change_dialog.h"
 #include "gui/submission/archive_window.h"
 #include "gui/widgets/field_edit.h"
 #include "store/common/schema.h"
@@ -11,6 +12,8 @@
 #include "support/scripted_printing.h"
 #include "support/scripted_services.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -65,6 +68,8 @@ private slots:
     void commands();
     void copyToMedium_data();
     void copyToMedium();
+    void passwordChangeRekeysTheArchive();
+    void openedFromTheReturnMenu();
 };
 
 void TestArchiveWindow::listsNewestFirst() {
@@ -158,6 +163,51 @@ void TestArchiveWindow::copyToMedium() {
     // A second copy onto the same medium is refused: it is no longer blank.
     click(fixture.on("cCopy"));
     QCOMPARE(boxes.last().text, saverules::notBlankText);
+}
+
+// The change of password gives the kept entries the new one; an entry under yet another
+// password is named and kept as it is.
+void TestArchiveWindow::passwordChangeRekeysTheArchive() {
+    SavedReturn saved(2);
+    const QString kept = saved.keep();
+    const QString foreign = saved.keep(saved.savedAt.addDays(1), "Other1");
+    saved.db.state.login.reset();
+    ScriptedServices services;
+    RunState state;
+    state.programFolder = saved.db.folder.path();
+    PasswordChangeDialog change(state);
+    QTest::keyClicks(change.findChild<QLineEdit*>("Text1"), "qvz");
+    QTest::keyClicks(change.findChild<QLineEdit*>("Text2"), "Ab12");
+    QTest::keyClicks(change.findChild<QLineEdit*>("Text3"), "Ab12");
+    click(change.findChild<QPushButton*>("cmdYes"));
+    QCOMPARE(state.loginPassword, QStringLiteral("Ab12"));
+    QCOMPARE(services.boxes.size(), 1);
+    QCOMPARE(services.boxes.first().title, QStringLiteral("INFORMATION"));
+    QVERIFY2(services.boxes.first().text.contains(QDir(foreign).dirName()),
+             qPrintable(services.boxes.first().text));
+    QVERIFY(!services.boxes.first().text.contains(QDir(kept).dirName()));
+    QVERIFY_THROWS_EXCEPTION(EngineError, archive::openEntry(kept, "qvz"));
+    for (const SubmissionCheck& check : archive::verifyEntry(kept, "Ab12"))
+        QVERIFY2(check.holds(), qPrintable(check.name));
+    QCOMPARE(archive::list(saved.db.folder.path(), "Other1").first().folder, foreign);
+}
+
+// Alt+N opens the Return menu and V its item; a second opening brings the same window forward.
+void TestArchiveWindow::openedFromTheReturnMenu() {
+    EditorScreen editor;
+    QVERIFY(editor.open());
+    for (int opening = 0; opening < 2; ++opening) {
+        QTest::keyClick(editor.screen.get(), Qt::Key_N, Qt::AltModifier);
+        QWidget* menu = nullptr;
+        QVERIFY(QTest::qWaitFor([&] { return (menu = QApplication::activePopupWidget()); }));
+        QCOMPARE(menu->objectName(), QStringLiteral("menuReturn"));
+        QTest::keyClick(menu, Qt::Key_V);
+        QTRY_VERIFY(editor->findChild<ArchiveWindow*>() &&
+                    editor->findChild<ArchiveWindow*>()->isVisible());
+    }
+    QCOMPARE(editor->findChildren<ArchiveWindow*>().size(), 1);
+    QCOMPARE(editor->findChild<ArchiveWindow*>()->findChild<QTreeWidget*>()->topLevelItemCount(),
+             0);
 }
 
 QTEST_MAIN(TestArchiveWindow)

@@ -522,8 +522,8 @@ void TestSaveFlow::savedSubmissionIsArchived() {
     const auto& boxes = flow.editor.services.boxes;
     QCOMPARE(boxes.at(1).text, saverules::printerText);
     QCOMPARE(boxes.size(), archiveWritable ? 2 : 3);
-    QFile::setPermissions(archiveFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner);
+    QFile::setPermissions(archiveFolder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!archiveWritable) {
         QCOMPARE(boxes.last().title, QStringLiteral("Error"));
         QVERIFY2(boxes.last().text.startsWith("The submission is saved, but no copy of it could "

@@ -105,7 +105,8 @@ void TestArchive::failedEntryLeavesNothing() {
     QString key = password;
     archive::PdfRenderer renderer = drawList;
     if (failure == "read-only")
-        QFile::setPermissions(saved.archiveFolder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(saved.archiveFolder(),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (failure == "no password")
         key.clear();
     if (failure == "no list")
@@ -120,8 +121,8 @@ void TestArchive::failedEntryLeavesNothing() {
         QVERIFY_THROWS_EXCEPTION(EngineError, archive::keep(saved.db.folder.path(), saved.target(),
                                                             key, saved.savedAt, renderer));
     }
-    QFile::setPermissions(saved.archiveFolder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                     QFileDevice::ExeOwner);
+    QFile::setPermissions(saved.archiveFolder(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(filesUnder(saved.archiveFolder()), QStringList());
     QCOMPARE(entriesIn(saved.archiveFolder()), QStringList());
     if (failure == "no log")
