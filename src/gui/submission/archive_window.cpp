@@ -116,8 +116,12 @@ void ArchiveWindow::reload() {
 
 void ArchiveWindow::fillList() {
     m_list->clear();
-    for (const archive::Listed& entry : m_entries)
-        m_list->addTopLevelItem(new QTreeWidgetItem(rowTexts(entry)));
+    for (const archive::Listed& entry : m_entries) {
+        auto* item = new QTreeWidgetItem(rowTexts(entry));
+        for (int column : {Records, Total})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        m_list->addTopLevelItem(item);
+    }
     if (!m_entries.isEmpty())
         m_list->setCurrentItem(m_list->topLevelItem(0));
     selectionChanged();

@@ -151,6 +151,16 @@ QString keep(const QString& returnFolder, const QString& target, const QString& 
     return folder;
 }
 
+void removeWorkFiles(const QString& returnFolder) {
+    const QDir archiveFolder(files::inFolder(returnFolder, folderName));
+    const QString work = entryFileName + QLatin1String(workFileSuffix);
+    for (const QString& name : archiveFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = archiveFolder.filePath(name);
+        files::removeDatabaseAt(QDir(folder).filePath(work));
+        QDir().rmdir(folder); // only when nothing else is in it
+    }
+}
+
 Database openEntry(const QString& entryFolder, const QString& password) {
     return Database::open(QDir(entryFolder).filePath(entryFileName),
                           {.password = password, .exclusive = false, .readOnly = true});

@@ -47,6 +47,11 @@ using PdfRenderer = std::function<QByteArray(const report::Report&)>;
 QString keep(const QString& returnFolder, const QString& target, const QString& password,
              const QDateTime& savedAt, const PdfRenderer& renderPdf);
 
+// Removes what a keep or a re-key cut short by a crash left: the entry's work file and its
+// journal, and the folder of an entry that never took its name, once it is empty. Entries are
+// never touched.
+void removeWorkFiles(const QString& returnFolder);
+
 // The entry of the folder, opened for reading with the password. Raises when it does not open.
 Database openEntry(const QString& entryFolder, const QString& password);
 // True when the path is an entry's folder or its file.
