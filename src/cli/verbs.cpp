@@ -1,5 +1,6 @@
 #include "cli/verbs.h"
 
+#include "cli/archive_command.h"
 #include "cli/backup_commands.h"
 #include "cli/csv_commands.h"
 #include "cli/terminal_password.h"
@@ -13,12 +14,16 @@
 namespace cli {
 namespace {
 
-int verify(const VerbCall& call) {
-    return runVerify(call.arguments, call.out, call.errors);
-}
-
 std::function<QString()> passwordAsker(QTextStream& errors) {
     return [&errors] { return commandLinePassword(errors); };
+}
+
+int verify(const VerbCall& call) {
+    return runVerify(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
+int listArchive(const VerbCall& call) {
+    return runArchive(call.arguments, call.out, call.errors, passwordAsker(call.errors));
 }
 
 int importRecords(const VerbCall& call) {
@@ -86,9 +91,17 @@ const QList<Verb>& verbs() {
          Spelling::Word,
          nullptr,
          verifySynopsis,
-         "Check a saved submission against the log beside it, changing neither.",
+         "Check a saved submission against the log beside it, changing neither; FILE may also "
+         "be an entry of the archive (its folder), whose password is asked.",
          {},
          verify},
+        {"archive",
+         Spelling::Word,
+         nullptr,
+         archiveSynopsis,
+         "List the submissions kept in the archive, newest first, and whether each verifies.",
+         {dataDirOption},
+         listArchive},
         {"import",
          Spelling::Word,
          nullptr,

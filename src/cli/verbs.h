@@ -25,6 +25,7 @@ inline constexpr VerbOption dryRunOption{
     "dry-run", nullptr, "Check every row and report what would be imported, storing nothing."};
 
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";
+inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
 inline constexpr char importSynopsis[] = "xw73d import FILE [--dry-run] [--data-dir DIR]";
 inline constexpr char exportSynopsis[] = "xw73d export FILE [--data-dir DIR]";
 

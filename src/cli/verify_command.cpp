@@ -2,7 +2,10 @@
 
 #include "cli/error_report.h"
 #include "cli/verbs.h"
+#include "store/archive/archive.h"
 #include "store/submission/verifier.h"
+
+#include <QDir>
 
 namespace cli {
 namespace {
@@ -18,15 +21,28 @@ int printChecks(const QList<SubmissionCheck>& checks, QTextStream& out) {
     return allHold ? AllHold : CheckFailed;
 }
 
+QList<SubmissionCheck> verifyEntry(const QString& path, const std::function<QString()>& password,
+                                   QTextStream& out) {
+    const QString folder = archive::entryFolderOf(path);
+    const QList<SubmissionCheck> checks = archive::verifyEntry(folder, password());
+    out << "Archived submission " << QDir::toNativeSeparators(folder) << '\n';
+    return checks;
+}
+
 } // namespace
 
-int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& errors) {
+int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+              const std::function<QString()>& password) {
     if (arguments.size() != 1) {
         errors << "usage: " << verifySynopsis << '\n';
         return CannotRead;
     }
-    return runReportingTo(errors, QStringLiteral("xw73d verify"), CannotRead,
-                          [&] { return printChecks(verifySubmission(arguments.first()), out); });
+    return runReportingTo(errors, QStringLiteral("xw73d verify"), CannotRead, [&] {
+        const QString path = arguments.first();
+        return printChecks(archive::isEntry(path) ? verifyEntry(path, password, out)
+                                                  : verifySubmission(path),
+                           out);
+    });
 }
 
 } // namespace cli

@@ -2,9 +2,11 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 // "xw73d verify FILE": checks a saved submission against the log beside it and prints one line
-// per check. Runs without a display and never changes either file.
+// per check; FILE may also be an entry of the archive, whose kept pair is checked. Runs without a
+// display and never changes either file.
 namespace cli {
 
 enum VerifyExit : int {
@@ -13,7 +15,9 @@ enum VerifyExit : int {
     CannotRead = 2,
 };
 
-// The arguments after the verb.
-int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& errors);
+// The arguments after the verb. An entry of the archive is opened with `password`, asked only
+// for one.
+int runVerify(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+              const std::function<QString()>& password);
 
 } // namespace cli

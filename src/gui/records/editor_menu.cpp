@@ -6,6 +6,7 @@
 #include "gui/records/command_bar.h"
 #include "gui/records/command_links.h"
 #include "gui/records/record_editor.h"
+#include "gui/submission/archive_window.h"
 #include "gui/widgets/widgets.h"
 
 #include <QEvent>
@@ -87,6 +88,11 @@ void EditorMenu::addReturnMenu() {
     addCommand(menu, QStringLiteral("Sor&t"), "cSort");
     addCommand(menu, QStringLiteral("Print &All"), "cPrintAll");
     addCommand(menu, QStringLiteral("Chec&k all records"), "cCheckAll");
+    menu->addSeparator();
+    connect(widgets::named(menu->addAction(QStringLiteral("Sa&ved submissions…")),
+                           "actionSavedSubmissions"),
+            &QAction::triggered, this,
+            [this] { openArchiveWindow(m_editor.runState(), &m_editor); });
 }
 
 void EditorMenu::addHelpMenu() {

@@ -4,6 +4,7 @@
 #include "core/common/files.h"
 #include "gui/reports/page_painter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QObject>
 #include <QPagedPaintDevice>
@@ -92,6 +93,15 @@ OutputResult writePdf(const Report& report, PageRange range, const QString& path
         return failure(QObject::tr("The file %1 could not be written completely.").arg(path));
     }
     return result;
+}
+
+QByteArray pdfBytes(const Report& report) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (report.pageCount() == 0 ||
+        paintPdf(report, {0, report.pageCount() - 1}, buffer, {}).outcome != Outcome::Complete)
+        return {};
+    return buffer.data();
 }
 
 } // namespace report

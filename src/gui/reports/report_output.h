@@ -35,4 +35,7 @@ OutputResult paintPdf(const Report& report, PageRange range, QIODevice& device,
 OutputResult writePdf(const Report& report, PageRange range, const QString& path,
                       const Progress& progress = {});
 
+// The pages as the bytes of a PDF file, drawn in memory; empty when they cannot be drawn.
+QByteArray pdfBytes(const Report& report);
+
 } // namespace report

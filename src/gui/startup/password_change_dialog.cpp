@@ -5,6 +5,7 @@
 #include "gui/common/message_boxes.h"
 #include "gui/startup/backup_prompt.h"
 #include "gui/widgets/widgets.h"
+#include "store/archive/archive.h"
 #include "store/common/schema.h"
 #include "store/startup/backup_guard.h"
 #include "store/startup/backup_rekey.h"
@@ -125,9 +126,13 @@ void PasswordChangeDialog::rekeyBackups() {
     m_progressBar->hide();
     QApplication::restoreOverrideCursor();
     setEnabled(true);
-    const QString problems = backups::rekeyProblems(result, m_state.programFolder);
+    QStringList problems{backups::rekeyProblems(result, m_state.programFolder)};
+    // The saved submissions are kept under the return's password as well.
+    problems << archive::rekeyProblems(
+        archive::rekeyAll(m_state.programFolder, m_oldPasswordEdit->text(), m_state.loginPassword));
+    problems.removeAll(QString());
     if (!problems.isEmpty())
-        showInformation(problems);
+        showInformation(problems.join(u' '));
 }
 
 void PasswordChangeDialog::oldPasswordRefused(const EngineError& error) {

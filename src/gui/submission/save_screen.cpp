@@ -5,6 +5,8 @@
 #include "core/reports/pdf_names.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/window_place.h"
+#include "gui/reports/report_output.h"
+#include "gui/submission/medium_preparation.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
 #include "store/startup/run_state.h"
@@ -170,27 +172,23 @@ void SaveScreen::confirmSave() {
 saveflow::Outcome SaveScreen::save(const QString& target) {
     saveflow::Outcome outcome = saveflow::checkTarget(target);
     if (outcome.succeeded())
-        outcome = prepareMedium(target);
+        outcome = prepareMedium(target, m_mediumFolder);
     if (!outcome.succeeded())
         return outcome;
     applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
     showProgress(0);
     m_hourglass.emplace();
-    outcome = saveflow::writeAndCopy(
-        {m_state.programFolder, m_state.imagePath, target, platform::services().now()},
-        [this](int permille) { showProgress(permille); });
-    return outcome.succeeded() ? showControlList(target) : outcome;
-}
-
-// Blank, or the user had what an interrupted save left on it removed.
-saveflow::Outcome SaveScreen::prepareMedium(const QString& target) {
-    const saveflow::MediumContents medium = saveflow::inspectMedium(target, m_mediumFolder);
-    if (medium.blank)
-        return {};
-    if (medium.leftovers.isEmpty() ||
-        !confirm(saverules::interruptedSaveQuestion(medium.leftovers)))
-        return saveflow::mediumNotBlank();
-    return saveflow::removeLeftovers(m_mediumFolder, medium.leftovers);
+    const QDateTime savedAt = platform::services().now();
+    outcome = saveflow::writeAndCopy({m_state.programFolder, m_state.imagePath, target, savedAt},
+                                     [this](int permille) { showProgress(permille); });
+    if (outcome.succeeded())
+        outcome = showControlList(target);
+    if (outcome.succeeded())
+        if (const std::optional<QString> problem = saveflow::keepInArchive(
+                m_state.programFolder, target, m_state.loginPassword, savedAt,
+                [](const report::Report& list) { return report::pdfBytes(list); }))
+            outcome.messages << *problem;
+    return outcome;
 }
 
 saveflow::Outcome SaveScreen::showControlList(const QString& target) {

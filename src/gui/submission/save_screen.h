@@ -49,7 +49,6 @@ private:
     bool fileNameKey(char32_t key);
     void confirmSave();
     saveflow::Outcome save(const QString& target);
-    saveflow::Outcome prepareMedium(const QString& target);
     saveflow::Outcome showControlList(const QString& target);
     void showControlListPreview(const std::shared_ptr<ControlList>& list);
     void showProgress(int permille);

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QObject>
 
-namespace {
-
 void writeCopy(Database& db, const QString& copyPath, const QString& key) {
     if (!files::createPrivateFile(copyPath))
         throw EngineError(engine::CannotReach,
@@ -25,8 +23,6 @@ void writeCopy(Database& db, const QString& copyPath, const QString& key) {
     }
     db.exec(QStringLiteral("DETACH DATABASE copied"));
 }
-
-} // namespace
 
 QList<qint64> readWhole(Database& db) {
     Statement check = db.prepare(QStringLiteral("PRAGMA quick_check"));

@@ -27,6 +27,11 @@ Statement& Statement::bind(int position, const QVariant& value) {
         return bindText(position, value.toString().toUtf8());
     if (value.typeId() == QMetaType::Double)
         return checked(sqlite3_bind_double(m_stmt, position, value.toDouble()));
+    if (value.typeId() == QMetaType::QByteArray) {
+        const QByteArray bytes = value.toByteArray();
+        return checked(sqlite3_bind_blob64(m_stmt, position, bytes.isNull() ? "" : bytes.data(),
+                                           sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT));
+    }
     return bindInteger(position, value.toLongLong());
 }
 
@@ -81,6 +86,9 @@ QVariant Statement::value(int column) const {
         return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_stmt, column)));
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(m_stmt, column));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(m_stmt, column)),
+                                   sqlite3_column_bytes(m_stmt, column)));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
         return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)));

@@ -3,6 +3,7 @@
 #include "core/common/engine_errors.h"
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
+#include "store/archive/archive_entry.h"
 #include "store/common/database.h"
 #include "store/common/foreign_file.h"
 #include "store/common/read_limits.h"
@@ -44,6 +45,7 @@ void removeLeftovers(const QString& programFolder) {
     for (const QString& pattern : workFilePatterns())
         files::removeMatching(programFolder, pattern);
     backups::removeWorkFiles(programFolder);
+    archive::removeWorkFiles(programFolder);
 }
 
 EngineError notAWorkingDatabase() {

@@ -6,11 +6,14 @@
 #include "core/startup/paths.h"
 #include "core/submission/log_record.h"
 #include "core/submission/save_rules.h"
+#include "store/archive/archive_entry.h"
 #include "store/submission/control_list.h"
 #include "store/submission/log_database.h"
 #include "store/submission/medium_copy.h"
 #include "store/submission/return_image_file.h"
 #include "store/submission/submission_database.h"
+
+#include <QObject>
 
 namespace saveflow {
 
@@ -101,6 +104,20 @@ ControlListOutcome openControlList(const QString& targetPath) {
         opened.list = ControlList::open(targetPath, logPathOnMedium(targetPath));
     });
     return opened;
+}
+
+std::optional<QString>
+keepInArchive(const QString& returnFolder, const QString& targetPath, const QString& password,
+              const QDateTime& savedAt,
+              const std::function<QByteArray(const report::Report&)>& renderPdf) {
+    try {
+        archive::keep(returnFolder, targetPath, password, savedAt, renderPdf);
+        return std::nullopt;
+    } catch (const EngineError& error) {
+        return QObject::tr("The submission is saved, but no copy of it could be kept in the "
+                           "archive: %1 The next save tries again.")
+            .arg(error.description());
+    }
 }
 
 void removeWorkFiles(const QString& programFolder, const QString& imagePath) {

@@ -8,6 +8,9 @@
 #include <optional>
 
 class ControlList;
+namespace report {
+class Report;
+}
 
 // The save to the medium after the file name was accepted: the target checked, the medium
 // cleared of what an interrupted save left, the text image and the log written in the program
@@ -65,6 +68,14 @@ struct ControlListOutcome {
 };
 // The control list over the submission and its log as they lie on the medium.
 ControlListOutcome openControlList(const QString& targetPath);
+
+// Keeps the submission just saved at the target in the archive of the return's folder, with
+// its control list drawn as a PDF by `renderPdf`. A failure never undoes the save: it comes
+// back as the message to show after it, and the next save tries again; none when it was kept.
+std::optional<QString>
+keepInArchive(const QString& returnFolder, const QString& targetPath, const QString& password,
+              const QDateTime& savedAt,
+              const std::function<QByteArray(const report::Report&)>& renderPdf);
 
 // Removes the save's work files from the program folder and the image; raises EngineError.
 void removeWorkFiles(const QString& programFolder, const QString& imagePath);

@@ -11,16 +11,20 @@
 #include "core/submission/save_rules.h"
 #include "gui/records/problem_list_window.h"
 #include "gui/submission/save_screen.h"
+#include "store/archive/archive.h"
+#include "store/common/schema.h"
 #include "store/submission/log_database.h"
 #include "store/submission/submission_database.h"
 #include "store/submission/verifier.h"
 #include "support/editor_screen.h"
 #include "support/file_size_limit.h"
 #include "support/loop_medium.h"
+#include "support/pdf_text.h"
 #include "support/scripted_printing.h"
 #include "support/submission_setup.h"
 #include "support/without_access_override.h"
 
+#include <QDirIterator>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -51,6 +55,7 @@ QString letters(int number) {
 struct SaveFlow {
     bool open(int records, const QList<QStringList>& more = {}) {
         RunState& state = editor.db.state;
+        state.loginPassword = schema::defaultPassword; // as the login leaves it
         state.requestedMedium = medium.path();
         state.imagePath = editor.db.folder.file("_a.txt");
         setEmployer(editor.db, exampleEmployer);
@@ -116,6 +121,8 @@ private slots:
     void copyFailures_data();
     void copyFailures();
     void oversizeNeedsOtherMedia();
+    void savedSubmissionIsArchived_data();
+    void savedSubmissionIsArchived();
     void nameKeyFilter_data();
     void nameKeyFilter();
     void cancelOrClose_data();
@@ -484,6 +491,78 @@ void TestSaveFlow::cancelOrClose() {
     QTRY_VERIFY(!screen);
     QCOMPARE(flow.hasWorkFile("TEMP73D.MDB"), !cancel);
     QCOMPARE(entriesIn(flow.medium.path()), QStringList());
+}
+
+void TestSaveFlow::savedSubmissionIsArchived_data() {
+    QTest::addColumn<bool>("archiveWritable");
+    QTest::newRow("valid: kept in the archive") << true;
+    QTest::newRow("invalid: archive folder read-only, the save stands") << false;
+}
+
+// The archive keeps the very pair on the medium and its control list; an archive that takes
+// nothing is told after the control list, the save stands, and the next save is kept.
+void TestSaveFlow::savedSubmissionIsArchived() {
+    QFETCH(bool, archiveWritable);
+    SaveFlow flow;
+    QVERIFY(flow.open(3));
+    const QString archiveFolder = flow.editor.db.folder.file(archive::folderName);
+    QVERIFY(QDir().mkdir(archiveFolder));
+    if (!archiveWritable)
+        QFile::setPermissions(archiveFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QPointer<SaveScreen> screen = flow.pressSave();
+    QVERIFY(screen);
+    {
+        WithoutAccessOverride asUser;
+        click(flow.on<QPushButton>(screen, "cOK"));
+    }
+    const QString target = flow.medium.file("12345678.MDB");
+    for (const SubmissionCheck& check : verifySubmission(target))
+        QVERIFY2(check.holds(), qPrintable(check.name));
+    QCOMPARE(flow.printing.previews.size(), 1);
+    const auto& boxes = flow.editor.services.boxes;
+    QCOMPARE(boxes.at(1).text, saverules::printerText);
+    QCOMPARE(boxes.size(), archiveWritable ? 2 : 3);
+    QFile::setPermissions(archiveFolder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!archiveWritable) {
+        QCOMPARE(boxes.last().title, QStringLiteral("Error"));
+        QVERIFY2(boxes.last().text.startsWith("The submission is saved, but no copy of it could "
+                                              "be kept in the archive"),
+                 qPrintable(boxes.last().text));
+        QCOMPARE(entriesIn(archiveFolder), QStringList());
+        // The next save, onto a fresh medium, keeps its own submission.
+        QVERIFY(QFile::remove(target) && QFile::remove(flow.medium.file(logFileName)));
+        QTRY_VERIFY(!screen);
+        screen = flow.pressSave();
+        QVERIFY(screen);
+        click(flow.on<QPushButton>(screen, "cOK"));
+        QCOMPARE(boxes.size(), 5);
+    }
+    const QList<archive::Listed> kept = archive::list(flow.editor.db.folder.path(), "qvz");
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(int(kept.first().standing), int(archive::Standing::Verifies));
+    Database entry = archive::openEntry(kept.first().folder, "qvz");
+    {
+        const archive::TakenOut pair(entry);
+        QCOMPARE(md5OfFile(pair.submissionPath()), md5OfFile(target));
+        QCOMPARE(md5OfFile(pair.logPath()), md5OfFile(flow.medium.file(logFileName)));
+    }
+    QFile pdf(flow.printed.file("kept control list.pdf"));
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.write(archive::readPart(entry, archive::Part::ControlList));
+    pdf.close();
+    const QString text = pdfText(pdf.fileName());
+    QVERIFY2(text.contains("Grand total (3 records)") && text.contains("720,000"),
+             qPrintable(text));
+    // No plain copy of the pair stays in the program folder.
+    QDirIterator walk(flow.editor.db.folder.path(), QDir::Files | QDir::Hidden,
+                      QDirIterator::Subdirectories);
+    QStringList left;
+    while (walk.hasNext())
+        left << QDir(flow.editor.db.folder.path()).relativeFilePath(walk.next());
+    left.sort();
+    QCOMPARE(left, QStringList({"archive/" + QDir(kept.first().folder).dirName() + "/entry.mdb",
+                                "xw73d.mdb", "xw73d.mdb-journal"}));
 }
 
 QTEST_MAIN(TestSaveFlow)

@@ -486,7 +486,12 @@ void TestStartup::startUpRemovesTheProgramsWorkFilesOnly() {
     if (!firstRun)
         prepareWorkingDatabase(folder.path());
     QVERIFY(QDir(folder.path()).mkdir("backups"));
-    const QStringList work{"_A.TXT.PART",
+    for (const char* entry : {"archive/2026-12-07-101200", "archive/2026-12-07-101500"})
+        QVERIFY(QDir(folder.path()).mkpath(entry));
+    const QStringList work{"archive/2026-12-07-101200/entry.mdb.part",
+                           "archive/2026-12-07-101200/entry.mdb.part-journal",
+                           "archive/2026-12-07-101500/entry.mdb.part",
+                           "_A.TXT.PART",
                            "_a.txt.part",
                            "xw73d.mdb-restoring",
                            "XW73D.MDB-RESTORING.part",
@@ -496,8 +501,12 @@ void TestStartup::startUpRemovesTheProgramsWorkFilesOnly() {
                            "backups/.xw73d-2026-12-07-1012-first-login.mdb.part",
                            "backups/.xw73d-2026-12-07-1012-first-login.mdb.part-journal",
                            "backups/XW73D-2026-12-07-1012-BEFORE-RESTORE.MDB.PART"};
-    const QStringList users{"_a.txt.part.mine", "notes.part", "xw73d.mdb.bak", "backups/mine.part",
-                            "backups/xw73d-2026-12-07-1012-first-login.mdb"};
+    const QStringList users{"_a.txt.part.mine",
+                            "notes.part",
+                            "xw73d.mdb.bak",
+                            "backups/mine.part",
+                            "backups/xw73d-2026-12-07-1012-first-login.mdb",
+                            "archive/2026-12-07-101500/entry.mdb"};
     for (const QString& name : work + users)
         writeFile(folder.file(name), "x");
     prepareWorkingDatabase(folder.path());
@@ -506,6 +515,8 @@ void TestStartup::startUpRemovesTheProgramsWorkFilesOnly() {
         if (QFile::exists(folder.file(name)))
             left << name;
     QCOMPARE(left, users);
+    // The folder of an entry that never took its name goes too; a kept entry's stays.
+    QCOMPARE(entriesIn(folder.file("archive")), QStringList{"2026-12-07-101500"});
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
