@@ -7,6 +7,7 @@
 #include "gui/platform/window_place.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
+#include "store/returns/summary_file.h"
 #include "store/startup/run_state.h"
 #include "store/submission/control_list.h"
 #include "store/submission/save_flow.h"
@@ -176,9 +177,13 @@ saveflow::Outcome SaveScreen::save(const QString& target) {
     applyState(m_oversize ? ScreenState::SavingOversize : ScreenState::SavingNormal);
     showProgress(0);
     m_hourglass.emplace();
-    outcome = saveflow::writeAndCopy(
-        {m_state.programFolder, m_state.imagePath, target, platform::services().now()},
-        [this](int permille) { showProgress(permille); });
+    const QDateTime savedAt = platform::services().now();
+    outcome = saveflow::writeAndCopy({m_state.programFolder, m_state.imagePath, target, savedAt},
+                                     [this](int permille) { showProgress(permille); });
+    // The list of returns shows when the return last went onto a medium.
+    if (outcome.succeeded())
+        runReportingErrors(
+            [&] { returnfiles::recordSummary(m_state.db(), m_state.programFolder, savedAt); });
     return outcome.succeeded() ? showControlList(target) : outcome;
 }
 
