@@ -21,7 +21,8 @@ inline void makeReturn(const QString& folder, const QString& employer, const QSt
     data.version = schema::currentVersion;
     data.returnYear = year;
     data.section = QStringLiteral("A");
-    data.fileNumber = QStringLiteral("12345678");
+    data.fileNumber = QStringLiteral("12345676");
+    data.submissionDate = QStringLiteral("3103") + year;
     data.name = employer;
     data.designation = QStringLiteral("MANAGER");
     employertable::writeEmployer(db, employertable::readEmployer(db).rowId, data);

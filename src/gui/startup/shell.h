@@ -15,8 +15,9 @@ class RecordEditor;
 class Shell : public QObject {
     Q_OBJECT
 public:
-    Shell(RunState& state, QString workspaceFolder, QString userProgramFolder,
-          QObject* parent = nullptr);
+    // Without a workspace folder the run knows only its own program folder (the tests' runs).
+    explicit Shell(RunState& state, QString workspaceFolder = {}, QString userProgramFolder = {},
+                   QObject* parent = nullptr);
     ~Shell() override;
 
     // The run in the state's program folder.

@@ -129,7 +129,7 @@ void TestNextYear::makesNextYearFromPageOne() {
     const EmployerData employer = employertable::readEmployer(made).data;
     QCOMPARE(QStringList({employer.returnYear, employer.name, employer.section,
                           employer.fileNumber, employer.designation, employer.submissionDate}),
-             QStringList({"2025", "ACME TRADING LTD", "A", "12345678", "MANAGER", ""}));
+             QStringList({"2025", "ACME TRADING LTD", "A", "12345676", "MANAGER", ""}));
     QCOMPARE(recordsOf(made), records);
     QCOMPARE(filledLaterPages(made), 0);
     const returnfiles::SummaryRead summary = returnfiles::readSummary(target);
