@@ -38,9 +38,9 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
     platform::setPrinting(&printing);
     userguide::installHelpKey(&app);
     // With two returns or more in the workspace and none named, the user chooses one first.
-    const QList<returnfiles::ListedReturn> returns =
-        options.dataDir.isEmpty() ? returnfiles::listReturns(workspace)
-                                  : QList<returnfiles::ListedReturn>{};
+    const QList<returnfiles::ListedReturn> returns = options.dataDir.isEmpty()
+                                                         ? returnfiles::listReturns(workspace)
+                                                         : QList<returnfiles::ListedReturn>{};
     if (returns.size() >= 2) {
         shell.showReturns();
         return QApplication::exec();

@@ -19,7 +19,8 @@ QString timeText(const QDateTime& time) {
 
 QStringList lineOf(const returnfiles::ListedReturn& listed) {
     const ReturnSummary& summary = listed.summary;
-    const bool known = listed.condition != ReturnCondition::NoSummary && !summary.returnYear.isEmpty();
+    const bool known =
+        listed.condition != ReturnCondition::NoSummary && !summary.returnYear.isEmpty();
     return {listed.name,
             summary.employerName,
             wholeFileNumber(summary.section, summary.fileNumber),

@@ -35,9 +35,9 @@ inline void makeReturn(const QString& folder, const QString& employer, const QSt
 inline QString checksumsOf(const QString& folder) {
     QProcess sums;
     sums.setWorkingDirectory(folder);
-    sums.start(QStringLiteral("sh"),
-               {QStringLiteral("-c"),
-                QStringLiteral("find . -type f | LC_ALL=C sort | xargs -r md5sum")});
+    sums.start(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("find . -type f | LC_ALL=C sort | xargs -r md5sum")});
     sums.waitForFinished();
     return QString::fromUtf8(sums.readAllStandardOutput());
 }

@@ -14,8 +14,8 @@ QString defaultFolderBeside(const QString& userProgramFolder) {
 }
 
 QString proposedName(const QString& employerName, const QString& year, const QStringList& taken) {
-    const QString employer = employerName.trimmed().isEmpty() ? QObject::tr("Return")
-                                                              : employerName.trimmed();
+    const QString employer =
+        employerName.trimmed().isEmpty() ? QObject::tr("Return") : employerName.trimmed();
     const QString base = pdfname::safeFileName(
         year.trimmed().isEmpty() ? employer : employer + u' ' + year.trimmed());
     QString name = base;

@@ -112,8 +112,8 @@ QString ReturnsWindow::openableSelection() {
         return QString();
     const auto condition = ReturnCondition(item->data(Name, conditionRole).toInt());
     if (condition == ReturnCondition::InUse) {
-        showError(tr("The return '%1' is in use by another copy of the program.")
-                      .arg(item->text(Name)));
+        showError(
+            tr("The return '%1' is in use by another copy of the program.").arg(item->text(Name)));
         return QString();
     }
     if (condition == ReturnCondition::Damaged) {

@@ -60,8 +60,9 @@ void Shell::showReturns() {
         holdRun();
         QTimer::singleShot(0, this, work);
     };
-    connect(window, &ReturnsWindow::openChosen, this,
-            [this, later](const QString& folder) { later([this, folder] { openReturn(folder); }); });
+    connect(window, &ReturnsWindow::openChosen, this, [this, later](const QString& folder) {
+        later([this, folder] { openReturn(folder); });
+    });
     connect(window, &ReturnsWindow::newReturnChosen, this,
             [this, later] { later([this] { newReturn(); }); });
     connect(window, &ReturnsWindow::nextYearChosen, this, [this, later](const QString& folder) {
@@ -73,8 +74,8 @@ void Shell::showReturns() {
 void Shell::nameReturnIn(QWidget* window) const {
     const returnfiles::SummaryRead read = returnfiles::readSummary(m_state.programFolder);
     if (read.summary)
-        window->setWindowTitle(window->windowTitle() + returnCaption(read.summary->employerName,
-                                                                     read.summary->returnYear));
+        window->setWindowTitle(window->windowTitle() +
+                               returnCaption(read.summary->employerName, read.summary->returnYear));
 }
 
 void Shell::openReturn(const QString& folder) {
@@ -152,7 +153,8 @@ void Shell::makeNextYear() {
         carry = platform::services().chooseOne(tr("Next year's return"), endedQuestion(ended, year),
                                                {tr("Leave them out"), tr("Carry them over")});
     const QString name =
-        carry < 0 ? QString() : askReturnName(workspace::proposedName(employer.name, year, takenNames()));
+        carry < 0 ? QString()
+                  : askReturnName(workspace::proposedName(employer.name, year, takenNames()));
     if (name.isEmpty())
         return;
     const QString folder = QDir(m_workspaceFolder).filePath(name);
@@ -217,5 +219,6 @@ void Shell::releaseRun() {
 
 void Shell::recordSummary() {
     if (m_state.login && m_state.login->handle())
-        runReportingErrors([this] { returnfiles::recordSummary(m_state.db(), m_state.programFolder); });
+        runReportingErrors(
+            [this] { returnfiles::recordSummary(m_state.db(), m_state.programFolder); });
 }

@@ -63,16 +63,17 @@ void writeEmployer(Database& target, const EmployerData& source, const QString& 
     employertable::writeEmployer(target, employertable::readEmployer(target).rowId, next);
 }
 
-qint64 copyRecords(Database& source, Database& target, const Request& request,
-                   const QString& year, const Progress& progress) {
+qint64 copyRecords(Database& source, Database& target, const Request& request, const QString& year,
+                   const Progress& progress) {
     const QStringList columns = carriedColumns();
     Statement read = source.prepare(
         QStringLiteral("SELECT %1, EDay2, EMonth2, EYear2 FROM employee WHERE Status IS NOT 'H' "
                        "ORDER BY rowid")
             .arg(columns.join(QStringLiteral(", "))));
-    Statement write = target.prepare(
-        QStringLiteral("INSERT INTO employee (Status, SheetNo, %1) VALUES (?, ?%2)")
-            .arg(columns.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(columns.size())));
+    Statement write =
+        target.prepare(QStringLiteral("INSERT INTO employee (Status, SheetNo, %1) VALUES (?, ?%2)")
+                           .arg(columns.join(QStringLiteral(", ")),
+                                QStringLiteral(", ?").repeated(columns.size())));
     const qint64 total = recordCount(source);
     qint64 done = 0;
     qint64 written = 0;
@@ -113,10 +114,10 @@ QList<EndedEmployee> endedEmployees(Database& source) {
     QList<EndedEmployee> ended;
     while (read.next())
         if (workspace::endedBeforeNextYear(lastDayOf(read, 3), year))
-            ended.append({read.value(0).toLongLong(),
-                          QStringList{read.value(1).toString().trimmed(),
-                                      read.value(2).toString().trimmed()}
-                              .join(QStringLiteral(", "))});
+            ended.append(
+                {read.value(0).toLongLong(),
+                 QStringList{read.value(1).toString().trimmed(), read.value(2).toString().trimmed()}
+                     .join(QStringLiteral(", "))});
     return ended;
 }
 
@@ -137,8 +138,8 @@ Result makeNextYearReturn(Database& source, const Request& request, const Progre
     auto cleanUp = qScopeGuard([&work] { QDir(work).removeRecursively(); });
     QDir().mkpath(work);
     createWorkingDatabase(work);
-    std::optional<Database> target =
-        Database::open(databasePath(work, DatabaseFile::Working), {.password = schema::defaultPassword});
+    std::optional<Database> target = Database::open(databasePath(work, DatabaseFile::Working),
+                                                    {.password = schema::defaultPassword});
     {
         Transaction transaction(*target);
         writeEmployer(*target, employer, result.returnYear);

@@ -64,7 +64,8 @@ EngineError folderError(const QString& folder, const QString& what) {
 } // namespace
 
 bool heldByAnotherProcess(const QString& databasePath) {
-    const int descriptor = ::open(QFile::encodeName(databasePath).constData(), O_RDONLY | O_CLOEXEC);
+    const int descriptor =
+        ::open(QFile::encodeName(databasePath).constData(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)
         return false;
     struct flock lock {};

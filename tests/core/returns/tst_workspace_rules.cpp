@@ -79,10 +79,18 @@ void TestWorkspaceRules::names_data() {
     QTest::addColumn<QString>("employer");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("proposed");
-    QTest::newRow("employer and year") << "ACME" << "2024" << "ACME 2024";
-    QTest::newRow("taken in another case") << "ACME" << "2025" << "ACME 2025 (2)";
-    QTest::newRow("separator made safe") << "A/B LTD" << "2024" << "A_B LTD 2024";
-    QTest::newRow("no employer yet") << "" << "" << "Return";
+    QTest::newRow("employer and year") << "ACME"
+                                       << "2024"
+                                       << "ACME 2024";
+    QTest::newRow("taken in another case") << "ACME"
+                                           << "2025"
+                                           << "ACME 2025 (2)";
+    QTest::newRow("separator made safe") << "A/B LTD"
+                                         << "2024"
+                                         << "A_B LTD 2024";
+    QTest::newRow("no employer yet") << ""
+                                     << ""
+                                     << "Return";
 }
 
 void TestWorkspaceRules::names() {
@@ -103,10 +111,13 @@ void TestWorkspaceRules::captionNamesTheReturnAfterTheCaption_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("both") << "ACME TRADING LTD" << "2024"
-                          << QStringLiteral("Login Window \u2014 ACME TRADING LTD, 2024");
-    QTest::newRow("year only") << "" << "2024" << QStringLiteral("Login Window \u2014 2024");
-    QTest::newRow("nothing known") << " " << "" << "Login Window";
+    QTest::newRow("both") << "ACME TRADING LTD"
+                          << "2024" << QStringLiteral("Login Window \u2014 ACME TRADING LTD, 2024");
+    QTest::newRow("year only") << ""
+                               << "2024" << QStringLiteral("Login Window \u2014 2024");
+    QTest::newRow("nothing known") << " "
+                                   << ""
+                                   << "Login Window";
 }
 
 void TestWorkspaceRules::captionNamesTheReturnAfterTheCaption() {

@@ -16,8 +16,8 @@
 
 namespace {
 
-const QString unsavedQuestion = QStringLiteral(
-    "The record has changes that are not saved. Do you want to discard them?");
+const QString unsavedQuestion =
+    QStringLiteral("The record has changes that are not saved. Do you want to discard them?");
 
 QTreeWidget* returnList() {
     auto* window = visibleScreen<ReturnsWindow>("fReturns");

@@ -56,7 +56,8 @@ void TestNextYear::init() {
         set("Remark", QStringLiteral("NOTE"));
         insertRow(*m_login, table::employee, employeeColumns(), row);
     };
-    add(QStringLiteral("CHAN"), QStringLiteral("O"), QStringLiteral("1"), QStringLiteral("30092023"));
+    add(QStringLiteral("CHAN"), QStringLiteral("O"), QStringLiteral("1"),
+        QStringLiteral("30092023"));
     add(QStringLiteral("HO"), QStringLiteral("O"), QStringLiteral("2"), QStringLiteral("31032024"));
     add(QStringLiteral("LEE"), QStringLiteral("R"), QStringLiteral("17"), QString());
 }
@@ -83,8 +84,8 @@ qint64 TestNextYear::filledLaterPages(Database& made) {
     QStringList tests;
     for (const ColumnDef& column : yearDependentColumns())
         tests << QStringLiteral("(\"%1\" IS NOT NULL)").arg(QLatin1String(column.name));
-    Statement read = made.prepare(QStringLiteral("SELECT sum(%1) FROM employee")
-                                      .arg(tests.join(QStringLiteral(" + "))));
+    Statement read = made.prepare(
+        QStringLiteral("SELECT sum(%1) FROM employee").arg(tests.join(QStringLiteral(" + "))));
     read.next();
     return read.value(0).toLongLong();
 }
@@ -127,8 +128,8 @@ void TestNextYear::makesNextYearFromPageOne() {
     Database made =
         Database::open(databasePath(target, DatabaseFile::Working), {.password = password});
     const EmployerData employer = employertable::readEmployer(made).data;
-    QCOMPARE(QStringList({employer.returnYear, employer.name, employer.section,
-                          employer.fileNumber, employer.designation, employer.submissionDate}),
+    QCOMPARE(QStringList({employer.returnYear, employer.name, employer.section, employer.fileNumber,
+                          employer.designation, employer.submissionDate}),
              QStringList({"2025", "ACME TRADING LTD", "A", "12345676", "MANAGER", ""}));
     QCOMPARE(recordsOf(made), records);
     QCOMPARE(filledLaterPages(made), 0);
@@ -153,11 +154,10 @@ void TestNextYear::failureLeavesNothing() {
     const QStringList entries = entriesIn(m_root->path());
     const QString before = checksumsOf(m_root->path());
     QVERIFY_THROWS_EXCEPTION(
-        EngineError,
-        nextyear::makeNextYearReturn(*m_login, {target, schema::defaultPassword, true},
-                                     [](qint64, qint64) {
-                                         throw EngineError(engine::DiskFull, QStringLiteral("full"));
-                                     }));
+        EngineError, nextyear::makeNextYearReturn(
+                         *m_login, {target, schema::defaultPassword, true}, [](qint64, qint64) {
+                             throw EngineError(engine::DiskFull, QStringLiteral("full"));
+                         }));
     QCOMPARE(entriesIn(m_root->path()), entries);
     QCOMPARE(checksumsOf(m_root->path()), before);
 }

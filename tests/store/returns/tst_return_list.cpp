@@ -75,11 +75,16 @@ void TestReturnList::listsEachReturnWithItsFacts() {
 void TestReturnList::conditions_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("word");
-    QTest::newRow("database cut short") << "cut" << "damaged";
-    QTest::newRow("database missing") << "delete" << "damaged";
-    QTest::newRow("summary unreadable") << "garble" << "damaged";
-    QTest::newRow("held by another copy") << "hold" << "in use";
-    QTest::newRow("open in this copy") << "here" << "open";
+    QTest::newRow("database cut short") << "cut"
+                                        << "damaged";
+    QTest::newRow("database missing") << "delete"
+                                      << "damaged";
+    QTest::newRow("summary unreadable") << "garble"
+                                        << "damaged";
+    QTest::newRow("held by another copy") << "hold"
+                                          << "in use";
+    QTest::newRow("open in this copy") << "here"
+                                       << "open";
 }
 
 void TestReturnList::conditions() {
