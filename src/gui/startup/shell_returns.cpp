@@ -209,12 +209,14 @@ void Shell::holdRun() {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+// A choice of the list that came to nothing (a new return's name cancelled, a return that could
+// not be opened) leads back to the list rather than out of the program.
 void Shell::releaseRun() {
     QApplication::setQuitOnLastWindowClosed(true);
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             return;
-    platform::endRun(0);
+    showReturns();
 }
 
 void Shell::recordSummary() {

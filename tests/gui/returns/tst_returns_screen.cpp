@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -68,6 +70,7 @@ private slots:
     void listOpensOnlyTheChosenReturn();
     void switchAsksAboutUnsavedTypingThenLogsInToTheOther();
     void nextYearLeavesOutWhoLeftWhenAsked();
+    void nextYearFromTheListIsMadeAfterTheLogin();
     void newReturnStartsAFirstRunInItsFolder();
     void damagedReturnIsRefusedAndRemoveMovesItAside();
 
@@ -167,6 +170,17 @@ void TestReturnsScreen::switchAsksAboutUnsavedTypingThenLogsInToTheOther() {
     QCOMPARE(returnfiles::readSummary(beta).summary->recordCount, 1);
     logInToEditor();
     QCOMPARE(recordPosition(), QStringLiteral("Record 1 of 3"));
+    // The return left last is among the recent ones of the File menu, and opens from there.
+    auto* recent = visibleScreen<RecordEditor>("fXW73D")->findChild<QMenu*>(
+        QStringLiteral("menuRecentReturns"));
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 1);
+    QCOMPARE(recent->actions().first()->text(), QDir::toNativeSeparators(beta));
+    recent->actions().first()->trigger();
+    QTRY_VERIFY(visibleScreen<LoginDialog>("fLogin"));
+    QCOMPARE(visibleScreen<LoginDialog>("fLogin")->windowTitle(),
+             QStringLiteral("Login Window \u2014 BETA LTD, 2023"));
     QVERIFY(!m_services->ended);
 }
 
@@ -203,7 +217,42 @@ void TestReturnsScreen::nextYearLeavesOutWhoLeftWhenAsked() {
     QCOMPARE(m_state->programFolder, m_workspace + QStringLiteral("/acme next"));
 }
 
+// The list cannot read a return's records: it logs in first and then asks as the editor does.
+// Carried over, every record goes; not opened, the employer screen of the source stays.
+void TestReturnsScreen::nextYearFromTheListIsMadeAfterTheLogin() {
+    {
+        Database acme = Database::open(
+            databasePath(m_workspace + QStringLiteral("/acme"), DatabaseFile::Working),
+            {.password = schema::defaultPassword});
+        acme.exec(QStringLiteral("UPDATE employee SET EDay2 = '01', EMonth2 = '05', EYear2 = "
+                                 "'2023' WHERE Surname = 'NAME1'"));
+    }
+    chooseRow(QStringLiteral("acme"));
+    m_services->choiceAnswers = {1};
+    m_services->textAnswers = {QStringLiteral("acme carried")};
+    m_services->answers = {false};
+    child<QPushButton>(visibleScreen<ReturnsWindow>("fReturns"), "cNextYear")->click();
+    QTRY_VERIFY(visibleScreen<LoginDialog>("fLogin"));
+    auto* password = child<QLineEdit>(visibleScreen<LoginDialog>("fLogin"), "txtLogin");
+    QTest::keyClicks(password, QStringLiteral("qvz"));
+    QTest::keyClick(password, Qt::Key_Return);
+    QTRY_COMPARE(m_services->texts().size(), 1);
+    QVERIFY(m_services->questions.first().contains(QStringLiteral("NAME1")));
+    QCOMPARE(returnfiles::readSummary(m_workspace + QStringLiteral("/acme carried"))
+                 .summary->recordCount,
+             3);
+    QVERIFY(visibleScreen<EmployerScreen>("fSubInfo"));
+    QCOMPARE(m_state->programFolder, m_workspace + QStringLiteral("/acme"));
+}
+
+// A name cancelled leads back to the list; a name taken is refused; a new one starts the first
+// run in its folder.
 void TestReturnsScreen::newReturnStartsAFirstRunInItsFolder() {
+    QPointer<ReturnsWindow> first = visibleScreen<ReturnsWindow>("fReturns");
+    child<QPushButton>(first, "cNewReturn")->click();
+    QTRY_VERIFY(first.isNull());
+    QTRY_VERIFY(returnList());
+    QCOMPARE(m_services->questions.size(), 1);
     m_services->textAnswers = {QStringLiteral("acme"), QStringLiteral("gamma")};
     child<QPushButton>(visibleScreen<ReturnsWindow>("fReturns"), "cNewReturn")->click();
     QTRY_VERIFY(visibleScreen<EmployerScreen>("fSubInfo"));
