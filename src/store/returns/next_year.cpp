@@ -38,13 +38,6 @@ QString lastDayOf(const Statement& row, int firstColumn) {
            row.value(firstColumn + 2).toString();
 }
 
-qint64 recordCount(Database& db) {
-    Statement count =
-        db.prepare(QStringLiteral("SELECT count(*) FROM employee WHERE Status IS NOT 'H'"));
-    count.next();
-    return count.value(0).toLongLong();
-}
-
 EngineError notReadBack(const QString& folder) {
     return EngineError(engine::Damaged,
                        QObject::tr("The new return in '%1' did not read back as it was written; "
@@ -74,7 +67,7 @@ qint64 copyRecords(Database& source, Database& target, const Request& request, c
         target.prepare(QStringLiteral("INSERT INTO employee (Status, SheetNo, %1) VALUES (?, ?%2)")
                            .arg(columns.join(QStringLiteral(", ")),
                                 QStringLiteral(", ?").repeated(columns.size())));
-    const qint64 total = recordCount(source);
+    const qint64 total = returnfiles::recordCount(source);
     qint64 done = 0;
     qint64 written = 0;
     while (read.next()) {
@@ -99,7 +92,7 @@ qint64 copyRecords(Database& source, Database& target, const Request& request, c
 void verify(const QString& folder, const Request& request, const Result& expected) {
     Database check = Database::open(databasePath(folder, DatabaseFile::Working),
                                     {.password = request.password, .readOnly = true});
-    if (recordCount(check) != expected.records ||
+    if (returnfiles::recordCount(check) != expected.records ||
         employertable::readEmployer(check).data.returnYear != expected.returnYear)
         throw notReadBack(request.targetFolder);
 }

@@ -17,14 +17,14 @@ namespace {
 // A summary is a few hundred bytes; anything much larger is not one of ours.
 constexpr qint64 largestSummary = 64 * 1024;
 
+} // namespace
+
 qint64 recordCount(Database& db) {
     Statement count =
         db.prepare(QStringLiteral("SELECT count(*) FROM employee WHERE Status IS NOT 'H'"));
     count.next();
     return count.value(0).toLongLong();
 }
-
-} // namespace
 
 SummaryRead readSummary(const QString& folder) {
     SummaryRead read;

@@ -24,6 +24,9 @@ SummaryRead readSummary(const QString& folder);
 // Raises EngineError when it cannot be written or does not read back as written.
 void writeSummary(const QString& folder, const ReturnSummary& summary);
 
+// The real records of a working database, the placeholder row left out.
+qint64 recordCount(Database& db);
+
 // The facts of the return that `db` holds open in `folder`: its employer row, its records and
 // the database file's last change. The last save is `savedAt` when given, otherwise the one the
 // folder's summary already names.
