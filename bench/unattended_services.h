@@ -31,6 +31,9 @@ public:
         return chosenFolder.isEmpty() ? folder : chosenFolder;
     }
     int chooseOne(const QString&, const QString&, const QStringList&) override { return choice; }
+    QString askText(const QString&, const QString&, const QString& proposed) override {
+        return proposed;
+    }
     QString documentsFolder() override { return documents; }
 
     QString chosenFolder;

@@ -9,6 +9,7 @@
 #include "gui/platform/desktop_printing.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/startup/shell.h"
+#include "store/returns/return_list.h"
 #include "store/startup/run_state.h"
 
 #include <QApplication>
@@ -30,7 +31,22 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
     platform::setSettings(&settings);
 
     RunState state;
-    state.programFolder = platform::programFolder(options.dataDir);
+    const returnfiles::Workspace workspace = returnfiles::userWorkspace();
+    Shell shell(state, workspace.folder, workspace.userProgramFolder);
+    state.requestedMedium = options.medium;
+    platform::DesktopPrinting printing;
+    platform::setPrinting(&printing);
+    userguide::installHelpKey(&app);
+    // With two returns or more in the workspace and none named, the user chooses one first.
+    const QList<returnfiles::ListedReturn> returns = options.dataDir.isEmpty()
+                                                         ? returnfiles::listReturns(workspace)
+                                                         : QList<returnfiles::ListedReturn>{};
+    if (returns.size() >= 2) {
+        shell.showReturns();
+        return QApplication::exec();
+    }
+    state.programFolder =
+        platform::programFolder(returns.isEmpty() ? options.dataDir : returns.first().folder);
     if (state.programFolder.isEmpty()) {
         showError(QObject::tr("The program folder '%1' cannot be created.")
                       .arg(QDir::toNativeSeparators(
@@ -39,12 +55,6 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
                               : options.dataDir)));
         return 1;
     }
-    state.requestedMedium = options.medium;
-    platform::DesktopPrinting printing;
-    platform::setPrinting(&printing);
-    userguide::installHelpKey(&app);
-
-    Shell shell(state);
     shell.start();
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 #include "cli/command_line.h"
 
 #include "cli/headless.h"
+#include "cli/returns_command.h"
 #include "cli/verbs.h"
+#include "store/returns/return_list.h"
 
 #include <QCommandLineParser>
 
@@ -26,7 +28,8 @@ int runWordVerb(const Verb& verb, int& argc, char** argv) {
 // The program's own options and those of the verbs spelled as options.
 void addProgramOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(programDescription());
-    parser.addOptions({parserOption(dataDirOption), parserOption(mediumOption)});
+    parser.addOptions(
+        {parserOption(dataDirOption), parserOption(returnOption), parserOption(mediumOption)});
     for (const Verb& verb : verbs())
         if (verb.spelling == Spelling::Option)
             parser.addOption(parserOption({verb.name, verb.valueName, verb.summary}));
@@ -69,7 +72,18 @@ std::variant<int, DesktopOptions> answerOptions(int& argc, char** argv) {
                      << "'; 'xw73d --help' lists the commands and options.\n";
         return 1;
     }
-    const QString dataDir = parser.value(QLatin1String(dataDirOption.name));
+    QString dataDir = parser.value(QLatin1String(dataDirOption.name));
+    if (parser.isSet(QLatin1String(returnOption.name))) {
+        if (parser.isSet(QLatin1String(dataDirOption.name))) {
+            run.errors() << "xw73d: --return and --data-dir both name the folder to open; give "
+                            "one of them.\n";
+            return 1;
+        }
+        dataDir = returnFolder(returnfiles::userWorkspace(),
+                               parser.value(QLatin1String(returnOption.name)), run.errors());
+        if (dataDir.isEmpty())
+            return 1;
+    }
     if (verb)
         return verb->run(VerbCall{
             {}, dataDir, parser.value(QLatin1String(verb->name)), run.out(), run.errors()});

@@ -7,7 +7,7 @@ namespace cli {
 
 // What the desktop program is started with.
 struct DesktopOptions {
-    QString dataDir;
+    QString dataDir; // --data-dir, or the folder of the return named by --return
     QString medium;
 };
 

@@ -3,9 +3,11 @@
 #include "cli/archive_command.h"
 #include "cli/backup_commands.h"
 #include "cli/csv_commands.h"
+#include "cli/returns_command.h"
 #include "cli/terminal_password.h"
 #include "cli/verify_command.h"
 #include "core/platform/program_folder.h"
+#include "store/returns/return_list.h"
 
 #include <QCommandLineOption>
 #include <QDateTime>
@@ -55,6 +57,14 @@ int restoreCopy(const VerbCall& call) {
         return restoreBackup(folder, call.value, QDateTime::currentDateTime(), call.out,
                              call.errors);
     });
+}
+
+int listWorkspace(const VerbCall& call) {
+    if (!call.arguments.isEmpty()) {
+        call.errors << "xw73d returns: takes no arguments; 'xw73d returns --help' says more.\n";
+        return 1;
+    }
+    return listReturns(returnfiles::userWorkspace(), call.out);
 }
 
 QString optionSpelling(const VerbOption& option) {
@@ -116,6 +126,14 @@ const QList<Verb>& verbs() {
          "Write the employee records of the working database to a CSV file.",
          {dataDirOption},
          exportRecords},
+        {"returns",
+         Spelling::Word,
+         nullptr,
+         "xw73d returns",
+         "List the returns of the workspace: employer, file number, year, records, last change "
+         "and last save.",
+         {},
+         listWorkspace},
         {"list-backups",
          Spelling::Option,
          nullptr,

@@ -20,6 +20,8 @@ struct VerbOption {
 
 inline constexpr VerbOption dataDirOption{"data-dir", "DIR",
                                           "Program folder holding the database."};
+inline constexpr VerbOption returnOption{"return", "NAME",
+                                         "Open the workspace's return of that name."};
 inline constexpr VerbOption mediumOption{"medium", "DIR", "Folder of the removable medium."};
 inline constexpr VerbOption dryRunOption{
     "dry-run", nullptr, "Check every row and report what would be imported, storing nothing."};

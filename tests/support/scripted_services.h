@@ -57,6 +57,10 @@ public:
         questions << title + u'\n' + question + u'\n' + choices.join(u'\n');
         return choiceAnswers.isEmpty() ? -1 : choiceAnswers.takeFirst();
     }
+    QString askText(const QString& title, const QString& label, const QString&) override {
+        questions << title + u'\n' + label;
+        return textAnswers.isEmpty() ? QString() : textAnswers.takeFirst();
+    }
     QString documentsFolder() override { return documents; }
 
     bool openUrl(const QUrl& url) override {
@@ -89,6 +93,7 @@ public:
     QStringList folderAnswers;   // chosen folders for the next folder dialogs; cancelled when none
     QStringList proposedFolders; // the folders the folder dialogs started in
     QList<int> choiceAnswers;    // the choices taken, in order; cancelled when none is left
+    QStringList textAnswers;     // the texts given to the next questions; cancelled when none
     QStringList questions;       // each choice asked: title, question and choices, one a line
     QString documents;           // the user's documents folder, a temporary one in a test
     QList<QUrl> openedUrls;      // the pages and folders given to the desktop, in order

@@ -38,6 +38,9 @@ public:
     // Asks which of the choices to take, the first one proposed; -1 when the user cancels.
     virtual int chooseOne(const QString& title, const QString& question,
                           const QStringList& choices) = 0;
+    // Asks for a line of text, proposing one; an empty text when the user cancels.
+    virtual QString askText(const QString& title, const QString& label,
+                            const QString& proposed) = 0;
     // Where the user keeps documents, so that a PDF is offered there rather than in the hidden
     // program folder: the system's documents folder, made when missing, otherwise the home
     // folder.

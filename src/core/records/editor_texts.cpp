@@ -2,6 +2,7 @@
 
 #include "core/common/amounts.h"
 #include "core/employer/employer_rules.h"
+#include "core/returns/return_summary.h"
 
 #include <QStringList>
 
@@ -25,7 +26,7 @@ QString returnYear(const EmployerData& employer) {
 } // namespace
 
 QString windowTitle(const QString& programCaption, const EmployerData& employer) {
-    return joinKnown({programCaption, employer.name, employer.returnYear}, QStringLiteral(" - "));
+    return programCaption + returnCaption(employer.name, employer.returnYear);
 }
 
 QString employerLine(const EmployerData& employer) {

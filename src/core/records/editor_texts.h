@@ -9,8 +9,8 @@
 // What the record editor's title and status bar say, and the words of its command results.
 namespace editortexts {
 
-// "XW73D 3.4 - ACME LIMITED - 2001": the program and its version first, then the employer and
-// the return year when they are known.
+// "XW73D 3.4 — ACME LIMITED, 2001": the program and its version first, then the employer and
+// the return year when they are known, as every window names the return.
 QString windowTitle(const QString& programCaption, const EmployerData& employer);
 // "ACME LIMITED   6A1-12345678   Return year 2001", leaving out what is not known.
 QString employerLine(const EmployerData& employer);

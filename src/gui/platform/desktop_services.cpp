@@ -74,6 +74,14 @@ int DesktopServices::chooseOne(const QString& title, const QString& question,
     return chosen ? int(choices.indexOf(choice)) : -1;
 }
 
+QString DesktopServices::askText(const QString& title, const QString& label,
+                                 const QString& proposed) {
+    bool given = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, label,
+                                               QLineEdit::Normal, proposed, &given);
+    return given ? text : QString();
+}
+
 QString DesktopServices::documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QDir().mkpath(documents))

@@ -20,6 +20,7 @@ public:
     QString chooseFolder(const QString& caption, const QString& folder) override;
     int chooseOne(const QString& title, const QString& question,
                   const QStringList& choices) override;
+    QString askText(const QString& title, const QString& label, const QString& proposed) override;
     QString documentsFolder() override;
 };
 

@@ -9,7 +9,11 @@
 #include "gui/submission/archive_window.h"
 #include "gui/widgets/widgets.h"
 
+#include "core/platform/settings.h"
+
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -58,10 +62,42 @@ void EditorMenu::addFileMenu() {
     addCommand(menu, QStringLiteral("Export &template…"), "cExportTemplate");
     connect(addFollower(menu, QStringLiteral("Export forms as &PDF files…"), "cPrintAll"),
             &QAction::triggered, &m_editor, &RecordEditor::exportFormsRequested);
+    addReturnsItems(menu);
     menu->addSeparator();
     addCommand(menu, QStringLiteral("Save to &Floppy"), "cSaveFloppy");
     menu->addSeparator();
     addCommand(menu, QStringLiteral("&Quit"), "cExit", ctrl(Qt::Key_Q), QStringLiteral("&Quit"));
+}
+
+void EditorMenu::addReturnsItems(QMenu* menu) {
+    menu->addSeparator();
+    widgets::named(menu->addAction(tr("&Open return…")), "actionOpenReturn");
+    connect(menu->actions().last(), &QAction::triggered, &m_editor,
+            &RecordEditor::returnsRequested);
+    widgets::named(menu->addAction(tr("&New return…")), "actionNewReturn");
+    connect(menu->actions().last(), &QAction::triggered, &m_editor,
+            &RecordEditor::newReturnRequested);
+    widgets::named(menu->addAction(tr("Next &year's return…")), "actionNextYear");
+    connect(menu->actions().last(), &QAction::triggered, &m_editor,
+            &RecordEditor::nextYearRequested);
+    QMenu* recent = widgets::named(menu->addMenu(tr("&Recent returns")), "menuRecentReturns");
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentReturns(recent); });
+    fillRecentReturns(recent);
+}
+
+// The returns opened last, this one left out, read afresh each time the menu opens.
+void EditorMenu::fillRecentReturns(QMenu* recent) {
+    recent->clear();
+    const QStringList folders =
+        platform::settings().value(RecordEditor::recentReturnsKey()).toStringList();
+    for (const QString& folder : folders) {
+        if (QDir(folder) == QDir(m_editor.programFolder()) || !QFileInfo(folder).isDir())
+            continue;
+        QAction* item = recent->addAction(QDir::toNativeSeparators(folder));
+        connect(item, &QAction::triggered, &m_editor,
+                [this, folder] { emit m_editor.returnRequested(folder); });
+    }
+    recent->setEnabled(!recent->isEmpty());
 }
 
 void EditorMenu::addRecordMenu() {

@@ -21,6 +21,9 @@ protected:
 
 private:
     void addFileMenu();
+    // Open return, New return, Next year's return and the returns opened last.
+    void addReturnsItems(QMenu* menu);
+    void fillRecentReturns(QMenu* recent);
     void addRecordMenu();
     void addReturnMenu();
     void addHelpMenu();

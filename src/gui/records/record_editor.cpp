@@ -55,6 +55,10 @@ RecordEditor::RecordEditor(RunState& state, QWidget* parent)
 
 RecordEditor::~RecordEditor() = default;
 
+const QString& RecordEditor::programFolder() const {
+    return m_state.programFolder;
+}
+
 bool RecordEditor::isTracking() const {
     return m_parts->tracking;
 }

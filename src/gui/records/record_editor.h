@@ -25,6 +25,8 @@ public:
     using CommandState = ::CommandState;
 
     explicit RecordEditor(RunState& state, QWidget* parent = nullptr);
+    // The folder of the return the editor shows.
+    const QString& programFolder() const;
     ~RecordEditor() override;
 
     // The employer's data as the employer screen saved them: the return year and file number,
@@ -66,8 +68,16 @@ public:
         emit resultReported(text, folder);
     }
 
+    // The settings key of the return folders opened last, newest first.
+    static QString recentReturnsKey() { return QStringLiteral("returns/recent"); }
+
 signals:
     void closed();
+    // The File menu's way to other returns, which the shell carries out.
+    void returnsRequested();
+    void newReturnRequested();
+    void nextYearRequested();
+    void returnRequested(const QString& folder);
     void nameSearchRequested();
     // The records were read again, so a list of their names is out of date.
     void recordsChanged();

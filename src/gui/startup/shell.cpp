@@ -15,10 +15,13 @@
 
 #include "gui/common/message_boxes.h"
 
-Shell::Shell(RunState& state, QObject* parent)
+Shell::Shell(RunState& state, QString workspaceFolder, QString userProgramFolder, QObject* parent)
     : QObject(parent)
-    , m_state(state) {
+    , m_state(state)
+    , m_workspaceFolder(std::move(workspaceFolder))
+    , m_userProgramFolder(std::move(userProgramFolder)) {
     platform::setRunEnd([this] {
+        recordSummary();
         if (m_state.login)
             m_state.login->close();
     });
@@ -29,6 +32,7 @@ Shell::~Shell() {
 }
 
 void Shell::start() {
+    rememberOpened(m_state.programFolder);
     auto* convert = new StartupScreen(m_state);
     convert->setAttribute(Qt::WA_DeleteOnClose);
     connect(convert, &StartupScreen::loginRequired, this, &Shell::showLogin);
@@ -37,9 +41,11 @@ void Shell::start() {
 
 void Shell::showLogin(bool withDefaultPassword) {
     auto* login = new LoginDialog(m_state);
+    nameReturnIn(login);
     connect(login, &LoginDialog::loggedIn, this, &Shell::showEmployerScreen);
     connect(login, &LoginDialog::changePasswordRequested, this, &Shell::showPasswordChange);
     login->show();
+    releaseRun();
     if (withDefaultPassword)
         login->logInWithDefaultPassword();
 }
@@ -66,21 +72,30 @@ void Shell::showEmployerScreen() {
         platform::endRun(1);
         return;
     }
+    nameReturnIn(m_employer);
     connect(m_employer, &EmployerScreen::continued, this, &Shell::showEditor);
     m_employer->show();
+    if (std::exchange(m_nextYearAfterLogin, false))
+        makeNextYear();
 }
 
 void Shell::showEditor(const EmployerData& employerData) {
     auto* editor = new RecordEditor(m_state);
+    m_editor = editor;
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setEmployer(employerData);
     linkNameSearch(*editor);
     linkRecordList(*editor);
     QPointer<EmployerScreen> employer = m_employer;
     // The employer screen stays loaded, hidden, while the editor runs; it goes with the editor.
-    connect(editor, &RecordEditor::closed, this, [employer] {
+    connect(editor, &RecordEditor::closed, this, [this, employer] {
+        recordSummary();
         if (employer)
             employer->close();
     });
+    connect(editor, &RecordEditor::returnsRequested, this, &Shell::showReturns);
+    connect(editor, &RecordEditor::newReturnRequested, this, &Shell::newReturn);
+    connect(editor, &RecordEditor::nextYearRequested, this, &Shell::makeNextYear);
+    connect(editor, &RecordEditor::returnRequested, this, &Shell::openReturn);
     editor->load();
 }

@@ -9,6 +9,7 @@
 #include "gui/submission/medium_preparation.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
+#include "store/returns/summary_file.h"
 #include "store/startup/run_state.h"
 #include "store/submission/control_list.h"
 #include "store/submission/save_flow.h"
@@ -181,6 +182,10 @@ saveflow::Outcome SaveScreen::save(const QString& target) {
     const QDateTime savedAt = platform::services().now();
     outcome = saveflow::writeAndCopy({m_state.programFolder, m_state.imagePath, target, savedAt},
                                      [this](int permille) { showProgress(permille); });
+    // The list of returns shows when the return last went onto a medium.
+    if (outcome.succeeded())
+        runReportingErrors(
+            [&] { returnfiles::recordSummary(m_state.db(), m_state.programFolder, savedAt); });
     if (outcome.succeeded())
         outcome = showControlList(target);
     if (outcome.succeeded())

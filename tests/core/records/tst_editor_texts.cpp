@@ -33,17 +33,20 @@ void TestEditorTexts::employerNamed_data() {
     QTest::addColumn<EmployerData>("data");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("line");
-    QTest::newRow("valid: all known")
-        << employer("ACME LIMITED", "A", "12345678", "2001") << "XW73D 3.4 - ACME LIMITED - 2001"
-        << "ACME LIMITED   6A1-12345678   Return year 2001";
+    QTest::newRow("valid: all known") << employer("ACME LIMITED", "A", "12345678", "2001")
+                                      << QStringLiteral("XW73D 3.4 \u2014 ACME LIMITED, 2001")
+                                      << "ACME LIMITED   6A1-12345678   Return year 2001";
     QTest::newRow("valid: leading zeros of the number kept")
-        << employer("B & CO", "Z", "00000123", "2026") << "XW73D 3.4 - B & CO - 2026"
+        << employer("B & CO", "Z", "00000123", "2026")
+        << QStringLiteral("XW73D 3.4 \u2014 B & CO, 2026")
         << "B & CO   6Z1-00000123   Return year 2026";
     QTest::newRow("boundary: spaces around the parts")
-        << employer(" ACME ", " A ", " 12345678 ", " 2001 ") << "XW73D 3.4 - ACME - 2001"
+        << employer(" ACME ", " A ", " 12345678 ", " 2001 ")
+        << QStringLiteral("XW73D 3.4 \u2014 ACME, 2001")
         << "ACME   6A1-12345678   Return year 2001";
-    QTest::newRow("boundary: only the year") << employer("", "", "", "2001") << "XW73D 3.4 - 2001"
-                                             << "Return year 2001";
+    QTest::newRow("boundary: only the year")
+        << employer("", "", "", "2001") << QStringLiteral("XW73D 3.4 \u2014 2001")
+        << "Return year 2001";
     QTest::newRow("boundary: nothing known") << employer("", "", "", "") << "XW73D 3.4"
                                              << "";
 }

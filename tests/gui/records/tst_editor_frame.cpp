@@ -96,7 +96,7 @@ void TestEditorFrame::openingAndBrowsingMarkNothing() {
          record("ID=7", "Status=S", "Surname=baker", "MStatus=2", "SpouseName=BAKER ANN", "QFlag=1",
                 "OSeaFlag=0", "OSeaName=ACME"),
          original(12, "CHAN", "CHI")}));
-    QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4 - 2001"));
+    QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4 \u2014 2001"));
     QCOMPARE(editor.navigator()->caption(), QStringLiteral("ADAMS, AMY"));
     QCOMPARE(editor.spokenCaption(), QStringLiteral("ADAMS, AMY"));
     QVERIFY(editor.navigator()->isEnabled());

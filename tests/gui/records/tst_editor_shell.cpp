@@ -310,7 +310,7 @@ void TestEditorShell::statusBarFollowsTheRecords() {
     QVERIFY(editor.open({completeRecord(1, "CHU", "WAI"), completeRecord(2, "AU", "MING"),
                          completeRecord(3, "BO", "LAM")}));
     editor->setEmployer(acme());
-    QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4 - ACME LIMITED - 2001"));
+    QCOMPARE(editor->windowTitle(), QStringLiteral("XW73D 3.4 \u2014 ACME LIMITED, 2001"));
     QCOMPARE(statusText(editor, "lEmployer"),
              QStringLiteral("ACME LIMITED   6A1-12345678   Return year 2001"));
     QCOMPARE(statusText(editor, "lPosition"), QStringLiteral("Record 1 of 3"));

@@ -7,6 +7,7 @@
 #include "store/common/rows.h"
 #include "store/common/schema.h"
 #include "store/records/working_indexes.h"
+#include "store/returns/summary_file.h"
 #include "store/startup/backups.h"
 #include "store/startup/run_state.h"
 #include "store/startup/startup.h"
@@ -221,7 +222,8 @@ void TestLogin::damagedRecordsAreReportedWithTheirDescription() {
     QCOMPARE(bytes.mid(bytes.size() / 2, 2000), QByteArray(2000, '\x5a')); // not written over
 }
 
-// The engine's journal goes with the login connection, which every end of the run closes.
+// The engine's journal goes with the login connection, which every end of the run closes; the
+// run leaves only the summary that the list of returns reads, with the employer just entered.
 void TestLogin::quitLeavesNothingBesideTheDatabase() {
     TempFolder folder;
     Run run(folder.path());
@@ -231,7 +233,12 @@ void TestLogin::quitLeavesNothingBesideTheDatabase() {
     run.services.answers = {true}; // Cancel in the empty database: Yes, quit
     child<QPushButton>(editor, "cExit")->click();
     QVERIFY(run.services.ended);
-    QCOMPARE(entriesIn(folder.path()), QStringList({"backups", schema::workingFile}));
+    QCOMPARE(entriesIn(folder.path()),
+             QStringList({"backups", returnfiles::summaryFileName, schema::workingFile}));
+    const returnfiles::SummaryRead summary = returnfiles::readSummary(folder.path());
+    QVERIFY(summary.summary);
+    QCOMPARE(summary.summary->employerName + u' ' + summary.summary->returnYear,
+             QStringLiteral("ACME LIMITED 2001"));
 }
 
 void TestLogin::threeWrongPasswordsEndTheRun() {
