@@ -1,6 +1,7 @@
 #include "cli/verbs.h"
 
 #include "cli/backup_commands.h"
+#include "cli/check_command.h"
 #include "cli/csv_commands.h"
 #include "cli/terminal_password.h"
 #include "cli/verify_command.h"
@@ -23,6 +24,10 @@ std::function<QString()> passwordAsker(QTextStream& errors) {
 
 int importRecords(const VerbCall& call) {
     return runImport(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
+int checkReturn(const VerbCall& call) {
+    return runCheck(call.arguments, call.out, call.errors, passwordAsker(call.errors));
 }
 
 int exportRecords(const VerbCall& call) {
@@ -89,6 +94,14 @@ const QList<Verb>& verbs() {
          "Check a saved submission against the log beside it, changing neither.",
          {},
          verify},
+        {"check",
+         Spelling::Word,
+         nullptr,
+         checkSynopsis,
+         "Check the whole return and report every problem with its code, severity and fix, "
+         "and the control totals; exit 1 when there is an error.",
+         {dataDirOption, formatOption},
+         checkReturn},
         {"import",
          Spelling::Word,
          nullptr,

@@ -39,6 +39,17 @@ int ReturnReport::count(Severity severity) const {
     }));
 }
 
+int ReturnReport::errorsStoppingSave() const {
+    QSet<qint64> leftOut;
+    for (const ReturnProblem& problem : problems)
+        if (problem.record && problem.code == QLatin1String(code::leftOutBySave))
+            leftOut.insert(*problem.record);
+    return int(std::ranges::count_if(problems, [&leftOut](const ReturnProblem& problem) {
+        return severityOf(problem.code) == Severity::Error &&
+               !(problem.record && leftOut.contains(*problem.record));
+    }));
+}
+
 ReturnValidator::ReturnValidator(const EmployerData& employer,
                                  std::optional<LastYearReturn> lastYear)
     : m_employer(employer)
@@ -68,8 +79,9 @@ void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& 
 // The same names under two identity numbers: a number mistyped, or one person entered twice.
 void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& fields,
                                 const QString& where) {
+    // A number of the wrong shape is an error of its own already.
     const QString number = identityKey(text(fields, "HKID"));
-    if (number.isEmpty())
+    if (!identityCheckCharacter(number))
         return;
     const QString names = namesKey(text(fields, "Surname"), text(fields, "FirstName"));
     const auto first = m_originalNames.constFind(names);

@@ -19,6 +19,9 @@ struct ReturnReport {
 
     int count(Severity severity) const;
     bool hasErrors() const { return count(Severity::Error) > 0; }
+    // The errors that stop a save: all but those of original records the save leaves out, which
+    // the save tells of itself once it has built the submission.
+    int errorsStoppingSave() const;
 };
 
 // Records are added one at a time, so a large return need not be held; only what the rules
