@@ -14,7 +14,7 @@ QChar categoryLetter(int category) {
 QString categoryName(int category) {
     for (const IncomeLine& line : incomeLines())
         if (line.letter == 'a' + category)
-            return QString::fromUtf8(line.editorLabel);
+            return QString::fromUtf8(line.editorLabel).mid(3); // without its "a. "
     return QString();
 }
 

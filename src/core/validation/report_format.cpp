@@ -176,7 +176,8 @@ QString csvText(const QList<QStringList>& rows) {
         QStringList cells;
         for (const QString& cell : row)
             cells << csv::protectedCell(cell);
-        text += csv::line(cells);
+        // A terminal shows a carriage return as an escape; the lines end with a line feed alone.
+        text += csv::line(cells).chopped(2) + u'\n';
     }
     return text;
 }

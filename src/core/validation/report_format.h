@@ -45,6 +45,7 @@ QList<QStringList> totalsRows(const ReturnReport& report);
 // The whole report as CSV rows: the heading, a blank row, the problems, a blank row, the totals.
 QList<QStringList> csvRows(const ReportHeading& heading, const ReturnReport& report,
                            const QList<ReturnProblem>& problems);
+// For a terminal or a pipe: each line ends with a line feed.
 QString csvText(const QList<QStringList>& rows);
 QString plainText(const ReportHeading& heading, const ReturnReport& report);
 QByteArray jsonText(const ReportHeading& heading, const ReturnReport& report);
