@@ -36,6 +36,7 @@ inline constexpr int severityColumn = 0;
 inline constexpr int codeColumn = 1;
 inline constexpr int sheetColumn = 2;
 inline constexpr int pageColumn = 7;
+inline constexpr int problemColumn = 10;
 
 // The control totals as rows: category, what it is, this year's total and, when last year's
 // return is known, last year's and the change; the record count and all income last.
