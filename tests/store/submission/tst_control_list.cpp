@@ -60,7 +60,44 @@ private slots:
     void readsTheMediumWithoutChangingIt();
     void identityOrPassport_data();
     void identityOrPassport();
+    void totalsAgainstTheLog_data();
+    void totalsAgainstTheLog();
 };
+
+void TestControlList::totalsAgainstTheLog_data() {
+    QTest::addColumn<qint64>("salary");
+    QTest::addColumn<qint64>("pensions");
+    QTest::addColumn<qint64>("grandTotal");
+    QTest::addColumn<QString>("logTotal");
+    QTest::addColumn<bool>("agrees");
+    QTest::newRow("valid: all three agree") << 700LL << 300LL << 1000LL << "1000" << true;
+    QTest::newRow("invalid: the categories differ")
+        << 700LL << 200LL << 1000LL << "1000" << false;
+    QTest::newRow("invalid: the log differs") << 700LL << 300LL << 1000LL << "1001" << false;
+}
+
+// The totals' page sets the categories' sum and the records' grand total against the log.
+void TestControlList::totalsAgainstTheLog() {
+    QFETCH(qint64, salary);
+    QFETCH(qint64, pensions);
+    QFETCH(qint64, grandTotal);
+    QFETCH(QString, logTotal);
+    QFETCH(bool, agrees);
+    controllist::Heading heading;
+    heading.log.totalIncome = logTotal;
+    heading.log.totalRecords = "2";
+    controllist::GrandTotal total{2, grandTotal, {}};
+    total.categories[0] = salary;
+    total.categories[11] = pensions;
+    const QStringList texts = pageTexts(controllist::page(heading, {}, 1, 2, total));
+    QCOMPARE(after(texts, "Sum of the categories"), groupDigits(salary + pensions));
+    QCOMPARE(texts.contains("The categories, the grand total and the record count agree with the "
+                            "log."),
+             agrees);
+    QCOMPARE(texts.contains("THE CATEGORIES, THE GRAND TOTAL OR THE RECORD COUNT DO NOT AGREE "
+                            "WITH THE LOG: DO NOT SUBMIT THIS MEDIUM."),
+             !agrees);
+}
 
 void TestControlList::pagesCountAndTotals_data() {
     QTest::addColumn<int>("records");
