@@ -38,9 +38,9 @@ std::optional<CheckArguments> readArguments(const QStringList& arguments, QTextS
         errors << "usage: " << checkSynopsis << '\n';
         return std::nullopt;
     }
-    return CheckArguments{parser.value(dataDir),
-                          parser.isSet(format) ? Format(formats.indexOf(formatName))
-                                               : Format::Text};
+    return CheckArguments{parser.value(dataDir), parser.isSet(format)
+                                                     ? Format(formats.indexOf(formatName))
+                                                     : Format::Text};
 }
 
 void print(const validation::ReturnReport& report, const EmployerData& employer, Format format,
@@ -73,8 +73,8 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& errors
         const auto forget = qScopeGuard([&typed] { secrets::overwrite(typed); });
         Database db = openWorkingDatabase(folder, typed);
         const EmployerData employer = employertable::readEmployer(db).data;
-        const validation::ReturnReport report = validateWholeReturn(
-            db, validation::lastYearReturn(folder, employer.returnYear));
+        const validation::ReturnReport report =
+            validateWholeReturn(db, validation::lastYearReturn(folder, employer.returnYear));
         print(report, employer, read->format, out);
         return report.hasErrors() ? ErrorsFound : NoError;
     });

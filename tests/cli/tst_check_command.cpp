@@ -50,8 +50,8 @@ const QList<QStringList> seeded{
                     "bPeriod=2001-2002", "cIncome=9,000,000", "cPeriod=2001-2002",
                     "dIncome=9,000,000", "dPeriod=2001-2002", "eIncome=9,000,000",
                     "ePeriod=2001-2002", "fIncome=5,000,000", "fPeriod=2001-2002"},
-    exampleRecord("8", "SO") + QStringList{"HKID=H777777", "ChkDigit=0", "EMonth1=07",
-                                           "aPeriod=1/4/2001-31/3/2002"},
+    exampleRecord("8", "SO") +
+        QStringList{"HKID=H777777", "ChkDigit=0", "EMonth1=07", "aPeriod=1/4/2001-31/3/2002"},
     exampleRecord("9", "CHAN") + QStringList{"HKID=J888888", "ChkDigit=1"},
     exampleRecord("10", "WONG") + QStringList{"HKID=D333333", "ChkDigit=8"},
 };
@@ -75,10 +75,9 @@ void TestCheckCommand::exitsAndReports_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("said"); // parts of what is printed
-    QTest::newRow("clean return")
-        << false << QStringList{} << "qvz" << 0
-        << QStringList{"no error, no warning, no hint", "Control totals", "All income",
-                       "240,000"};
+    QTest::newRow("clean return") << false << QStringList{} << "qvz" << 0
+                                  << QStringList{"no error, no warning, no hint", "Control totals",
+                                                 "All income", "240,000"};
     QTest::newRow("errors as text")
         << true << QStringList{"--format", "text"} << "qvz" << 1
         << QStringList{"1 error, 6 warnings, 3 hints", "error   XW-P1-002  sheet 2  O",

@@ -15,8 +15,11 @@ constexpr double titleHeight = 24.0;
 constexpr double totalsLine = 4.6;
 // Severity and code, the record, page and field, the value, the problem and its fix.
 constexpr std::array<report::TableColumn, 5> columns{{{24}, {46}, {34}, {28}, {54}}};
-constexpr std::array<report::TableColumn, 5> totalsColumns{
-    {{12}, {86}, {30, report::Align::Right}, {30, report::Align::Right}, {28, report::Align::Right}}};
+constexpr std::array<report::TableColumn, 5> totalsColumns{{{12},
+                                                            {86},
+                                                            {30, report::Align::Right},
+                                                            {30, report::Align::Right},
+                                                            {28, report::Align::Right}}};
 
 // The printed cells of a problem, from the columns the screen shows.
 QStringList printedCells(const QStringList& row) {
@@ -27,13 +30,13 @@ QStringList printedCells(const QStringList& row) {
         return present.join(u' ');
     };
     return {row[severityColumn] + u' ' + row[codeColumn],
-            joined({row[sheetColumn].isEmpty() ? QString() : QStringLiteral("Sheet ") + row[sheetColumn],
+            joined({row[sheetColumn].isEmpty() ? QString()
+                                               : QStringLiteral("Sheet ") + row[sheetColumn],
                     row[3], row[4] + (row[5].isEmpty() ? QString() : QStringLiteral(", ") + row[5]),
                     row[6]}),
             joined({row[pageColumn].isEmpty() ? QString() : QStringLiteral("p.") + row[pageColumn],
                     row[8]}),
-            row[9],
-            row[10] + u' ' + QStringLiteral("Fix: ") + row[11]};
+            row[9], row[10] + u' ' + QStringLiteral("Fix: ") + row[11]};
 }
 
 // About how many millimetres a character takes at the table's size; a wide (Chinese) one twice.
@@ -138,8 +141,8 @@ report::Page ProblemListReport::page(int index) const {
     builder.skip(titleHeight - 16.5);
     const bool last = index + 1 == pageCount();
     const qsizetype first = m_pageStarts.at(index);
-    const qsizetype end = index + 1 < m_pageStarts.size() ? m_pageStarts.at(index + 1)
-                                                          : m_rows.size();
+    const qsizetype end =
+        index + 1 < m_pageStarts.size() ? m_pageStarts.at(index + 1) : m_rows.size();
     if (!(last && m_totalsOnPageOfTheirOwn)) {
         const QList<QStringList> header = wrappedCells(printedHeader());
         builder.tableRow(columns, joinedLines(header), rowHeight(header), true);

@@ -186,8 +186,7 @@ void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& field
 }
 
 // What the employer screen would say of the item's value, if it refuses it.
-std::optional<QString> employerRefusal(const EmployerData& employer,
-                                       QString EmployerData::*item) {
+std::optional<QString> employerRefusal(const EmployerData& employer, QString EmployerData::*item) {
     if (item == &EmployerData::returnYear)
         return returnYearRefusal(employer.returnYear);
     if (item == &EmployerData::section)
@@ -228,9 +227,8 @@ bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
 
 QString identityText(const FieldTexts& fields) {
     const QString number = text(fields, "HKID").trimmed().toUpper();
-    return number.isEmpty()
-               ? QString()
-               : number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
+    return number.isEmpty() ? QString()
+                            : number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
 QString originalIdentity(const FieldTexts& fields) {
@@ -258,8 +256,7 @@ QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     };
     for (const EmployerItem& item : employerItems)
         if ((employer.*item.text).trimmed().isEmpty())
-            add(item,
-                QStringLiteral("The employer's %1 is missing.").arg(QLatin1String(item.name)),
+            add(item, QStringLiteral("The employer's %1 is missing.").arg(QLatin1String(item.name)),
                 validation::code::employerMissing);
     for (const EmployerItem& item : employerItems)
         if (item.refusedCode && !(employer.*item.text).isEmpty())
@@ -310,8 +307,7 @@ void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where
     addHolder(identity, where);
 }
 
-void ReturnCheck::addHolder(const QString& identity, const QString& where,
-                            const QString& names) {
+void ReturnCheck::addHolder(const QString& identity, const QString& where, const QString& names) {
     Holders& holders = m_identities[identity];
     if (holders.count == 0) {
         holders.first = where;
@@ -361,9 +357,9 @@ void ReturnCheck::forEachRepeatedIdentity(
                                ? validation::code::repeatedIdentity
                                : validation::code::identityOtherName;
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
-                           QStringLiteral("HKID"), message, Kind::WholeReturn,
-                           carrier.sheetNumber, QLatin1String(code),
-                           QString(recordtype::original), carrier.identity, carrier.identity});
+                           QStringLiteral("HKID"), message, Kind::WholeReturn, carrier.sheetNumber,
+                           QLatin1String(code), QString(recordtype::original), carrier.identity,
+                           carrier.identity});
     }
 }
 

@@ -90,8 +90,7 @@ private:
         QString firstName;
         QString sheetNumber;
     };
-    void addHolder(const QString& identity, const QString& where,
-                   const QString& names = QString());
+    void addHolder(const QString& identity, const QString& where, const QString& names = QString());
     QString nameOf(const Carrier& carrier) const;
     static QString personNames(const Carrier& carrier);
     QList<ReturnProblem> duplicateProblems() const;

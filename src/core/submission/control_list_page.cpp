@@ -92,11 +92,11 @@ void recordLines(report::PageBuilder& builder, const QList<Line>& lines) {
 // log's total income.
 void categoryLines(report::PageBuilder& builder, const GrandTotal& total) {
     builder.heading(QStringLiteral("Control totals by income category"));
-    const std::array<TableColumn, 3> columns{{{12, Align::Left}, {146, Align::Left},
-                                              {28, Align::Right}}};
-    builder.tableRow(columns, {QString(), QStringLiteral("Income category"),
-                               QStringLiteral("Total")},
-                     5.0, true);
+    const std::array<TableColumn, 3> columns{
+        {{12, Align::Left}, {146, Align::Left}, {28, Align::Right}}};
+    builder.tableRow(columns,
+                     {QString(), QStringLiteral("Income category"), QStringLiteral("Total")}, 5.0,
+                     true);
     qint64 sum = 0;
     for (std::size_t i = 0; i < total.categories.size(); ++i) {
         builder.tableRow(columns, {QString(QChar(u'a' + int(i))), categoryNames().at(qsizetype(i)),
@@ -120,10 +120,10 @@ void closingLines(report::PageBuilder& builder, const Heading& heading, const Gr
         std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
         {QStringLiteral("Grand total (%1 records)").arg(total.records), amount(total.income)}, 5.0,
         true);
-    builder.tableRow(std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
-                     {QStringLiteral("Total income in the log"),
-                      formatAmount(heading.log.totalIncome)},
-                     5.0, true);
+    builder.tableRow(
+        std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
+        {QStringLiteral("Total income in the log"), formatAmount(heading.log.totalIncome)}, 5.0,
+        true);
     const bool agrees = QString::number(total.income) == heading.log.totalIncome &&
                         QString::number(categorySum(total)) == heading.log.totalIncome &&
                         QString::number(total.records) == heading.log.totalRecords;

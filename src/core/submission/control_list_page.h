@@ -4,8 +4,8 @@
 #include "core/submission/log_record.h"
 
 #include <QList>
-#include <array>
 #include <QVariant>
+#include <array>
 
 // The pages of the control list that a clerk checks and signs before the medium goes out: the
 // employer, the log row as saved on the medium, then one line per record in sheet-number order

@@ -13,11 +13,11 @@
 namespace validation {
 
 struct LastYearEmployee {
-    QString identity;   // "A123456" or "A123456(3)"; may be empty
+    QString identity; // "A123456" or "A123456(3)"; may be empty
     QString surname;
     QString otherNames;
-    QString periodEnd;  // the last day of the period of employment, DDMMYYYY
-    QString type;       // "O", "R" or "S"
+    QString periodEnd; // the last day of the period of employment, DDMMYYYY
+    QString type;      // "O", "R" or "S"
 };
 
 struct LastYearReturn {

@@ -51,10 +51,10 @@ void checkCharacterOf(QList<ReturnProblem>& found, const FieldTexts& fields, con
     if (typed.size() != 1 || !expected || typed.at(0) == *expected)
         return;
     const QString shown = typedNumber + u'(' + typed + u')';
-    found << warning(fields, 1, character,
-                     QStringLiteral("The check character does not match the %1 %2.")
-                         .arg(whose, shown),
-                     code, shown);
+    found << warning(
+        fields, 1, character,
+        QStringLiteral("The check character does not match the %1 %2.").arg(whose, shown), code,
+        shown);
 }
 
 // The period of employment as YYYYMMDD days, when both dates are whole calendar days.
@@ -91,12 +91,12 @@ void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields,
                              code::largeAmount, amount);
         const auto days = periodDays(period);
         if (employed && days && (days->first < employed->first || days->second > employed->second))
-            found << warning(fields, 2, line.period,
-                             QStringLiteral("The period %1 is not within the period of "
-                                            "employment, %2 to %3.")
-                                 .arg(period, shownDay(employed->first),
-                                      shownDay(employed->second)),
-                             code::periodOutsideEmployment, period);
+            found << warning(
+                fields, 2, line.period,
+                QStringLiteral("The period %1 is not within the period of "
+                               "employment, %2 to %3.")
+                    .arg(period, shownDay(employed->first), shownDay(employed->second)),
+                code::periodOutsideEmployment, period);
     }
 }
 

@@ -71,9 +71,9 @@ QJsonObject totalsObject(const ReturnReport& report) {
                        {"categories", categories},
                        {"income", report.totals.income()}};
     if (report.lastYear)
-        totals.insert(QStringLiteral("lastYear"),
-                      QJsonObject{{"description", report.lastYear->description},
-                                  {"categories", lastYear}});
+        totals.insert(
+            QStringLiteral("lastYear"),
+            QJsonObject{{"description", report.lastYear->description}, {"categories", lastYear}});
     return totals;
 }
 
@@ -188,8 +188,9 @@ QString plainText(const ReportHeading& heading, const ReturnReport& report) {
                             heading.checkedAt, countsText(heading));
     for (const ReturnProblem& problem : report.problems) {
         const QStringList row = problemRow(problem);
-        text += QStringLiteral("\n%1 %2  %3\n").arg(row[severityColumn], -7).arg(problem.code,
-                                                                                   recordText(problem));
+        text += QStringLiteral("\n%1 %2  %3\n")
+                    .arg(row[severityColumn], -7)
+                    .arg(problem.code, recordText(problem));
         QString where = problem.page > 0 ? QStringLiteral("page %1").arg(problem.page) : QString();
         if (!fieldOf(problem).isEmpty())
             where += (where.isEmpty() ? QString() : QStringLiteral(", ")) + fieldOf(problem);
@@ -212,15 +213,15 @@ QByteArray jsonText(const ReportHeading& heading, const ReturnReport& report) {
     QJsonArray problems;
     for (const ReturnProblem& problem : report.problems)
         problems.append(problemObject(problem));
-    const QJsonObject root{
-        {"employer", heading.employerName},
-        {"fileNumber", heading.fileNumber},
-        {"returnYear", heading.returnYear},
-        {"checked", heading.checkedAt},
-        {"counts",
-         QJsonObject{{"error", heading.errors}, {"warning", heading.warnings}, {"hint", heading.hints}}},
-        {"problems", problems},
-        {"controlTotals", totalsObject(report)}};
+    const QJsonObject root{{"employer", heading.employerName},
+                           {"fileNumber", heading.fileNumber},
+                           {"returnYear", heading.returnYear},
+                           {"checked", heading.checkedAt},
+                           {"counts", QJsonObject{{"error", heading.errors},
+                                                  {"warning", heading.warnings},
+                                                  {"hint", heading.hints}}},
+                           {"problems", problems},
+                           {"controlTotals", totalsObject(report)}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -17,7 +17,7 @@ struct ReportHeading {
     QString employerName;
     QString fileNumber; // 6A1-12345678
     QString returnYear;
-    QString checkedAt;  // DD/MM/YYYY HH:MM
+    QString checkedAt; // DD/MM/YYYY HH:MM
     int errors = 0;
     int warnings = 0;
     int hints = 0;

@@ -49,7 +49,7 @@ private:
     QList<ReturnProblem> m_problems;
     ControlTotals m_totals;
     QHash<QString, NameHolder> m_originalNames; // names of "O" records with a number
-    QSet<QString> m_seen;                      // identity and names keys, for last year
+    QSet<QString> m_seen;                       // identity and names keys, for last year
 };
 
 } // namespace validation

@@ -4,6 +4,7 @@
 #include "core/platform/services.h"
 #include "core/records/problem_table.h"
 #include "core/reports/pdf_names.h"
+#include "core/validation/last_year.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
@@ -14,7 +15,6 @@
 #include "store/import/record_transfer.h"
 #include "store/records/record_set.h"
 #include "store/records/whole_return.h"
-#include "core/validation/last_year.h"
 #include "store/startup/run_state.h"
 
 #include <QDir>
@@ -111,8 +111,8 @@ void showReport(RecordEditor& editor, const validation::ReturnReport& report,
     auto* window = editor.findChild<ProblemListWindow*>();
     if (!window)
         window = makeProblemList(editor);
-    window->showReport(report, validation::headingOf(editor.employer(), report,
-                                                     platform::services().now()));
+    window->showReport(
+        report, validation::headingOf(editor.employer(), report, platform::services().now()));
     window->showOnly(only);
     editor.reportResult(window->windowTitle() + u'.');
     widgets::showInFront(window);

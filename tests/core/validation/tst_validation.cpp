@@ -36,8 +36,8 @@ EmployerData exampleEmployerData() {
 // "record:code:column:value", "-" for no record.
 QString described(const ReturnProblem& problem) {
     return QStringLiteral("%1:%2:%3:%4")
-        .arg(problem.record ? QString::number(*problem.record) : QStringLiteral("-"),
-             problem.code, problem.column, problem.value);
+        .arg(problem.record ? QString::number(*problem.record) : QStringLiteral("-"), problem.code,
+             problem.column, problem.value);
 }
 
 QString htmlText(QString text) {
@@ -70,13 +70,20 @@ private slots:
 void TestValidation::checkCharacter_data() {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("expected"); // empty: no check character for that shape
-    QTest::newRow("one letter") << "A123456" << "3";
-    QTest::newRow("ten is A") << "G123456" << "A";
-    QTest::newRow("eleven is 0") << "A123466" << "0";
-    QTest::newRow("two letters") << "AB123456" << "9";
-    QTest::newRow("digit first") << "1A23456" << "";
-    QTest::newRow("exponent shape the editor takes") << "A1234E5" << "";
-    QTest::newRow("too short") << "A12345" << "";
+    QTest::newRow("one letter") << "A123456"
+                                << "3";
+    QTest::newRow("ten is A") << "G123456"
+                              << "A";
+    QTest::newRow("eleven is 0") << "A123466"
+                                 << "0";
+    QTest::newRow("two letters") << "AB123456"
+                                 << "9";
+    QTest::newRow("digit first") << "1A23456"
+                                 << "";
+    QTest::newRow("exponent shape the editor takes") << "A1234E5"
+                                                     << "";
+    QTest::newRow("too short") << "A12345"
+                               << "";
 }
 
 void TestValidation::checkCharacter() {
@@ -89,14 +96,22 @@ void TestValidation::checkCharacter() {
 void TestValidation::periodDays_data() {
     QTest::addColumn<QString>("period");
     QTest::addColumn<QString>("expected"); // "first-last", empty for none
-    QTest::newRow("year first") << "20010401 - 20020331" << "20010401-20020331";
-    QTest::newRow("day first with slashes") << "01/04/2001 - 31/03/2002" << "20010401-20020331";
-    QTest::newRow("short day and month") << "1.4.2001-31.3.2002" << "20010401-20020331";
-    QTest::newRow("day first digits") << "01042001 - 31032002" << "20010401-20020331";
-    QTest::newRow("words") << "APRIL 2001 TO MARCH" << "";
-    QTest::newRow("no calendar day") << "20010431 - 20020331" << "";
-    QTest::newRow("backwards") << "20020331 - 20010401" << "";
-    QTest::newRow("one date") << "20010401" << "";
+    QTest::newRow("year first") << "20010401 - 20020331"
+                                << "20010401-20020331";
+    QTest::newRow("day first with slashes") << "01/04/2001 - 31/03/2002"
+                                            << "20010401-20020331";
+    QTest::newRow("short day and month") << "1.4.2001-31.3.2002"
+                                         << "20010401-20020331";
+    QTest::newRow("day first digits") << "01042001 - 31032002"
+                                      << "20010401-20020331";
+    QTest::newRow("words") << "APRIL 2001 TO MARCH"
+                           << "";
+    QTest::newRow("no calendar day") << "20010431 - 20020331"
+                                     << "";
+    QTest::newRow("backwards") << "20020331 - 20010401"
+                               << "";
+    QTest::newRow("one date") << "20010401"
+                              << "";
 }
 
 void TestValidation::periodDays() {
@@ -124,8 +139,7 @@ void TestValidation::recordWarnings_data() {
         << QStringList{"-:XW-P2-021:eIncome:20010401 - 20020331"};
     QTest::newRow("zero amount is no amount")
         << QStringList{"aIncome=0"} << QStringList{"-:XW-P2-021:aIncome:20010401 - 20020331"};
-    QTest::newRow("single amount just under")
-        << QStringList{"aIncome=9,999,999"} << QStringList{};
+    QTest::newRow("single amount just under") << QStringList{"aIncome=9,999,999"} << QStringList{};
     QTest::newRow("single amount of ten million")
         << QStringList{"aIncome=10,000,000"} << QStringList{"-:XW-P2-022:aIncome:10,000,000"};
     QTest::newRow("total of fifty million")
@@ -206,12 +220,10 @@ void TestValidation::wholeReturn_data() {
         << QList<QStringList>{clean, exampleRecord("2", "WONG")} << false
         << QStringList{"1:XW-P1-031:HKID:A123456(3)", "2:XW-P1-031:HKID:A123456(3)"};
     QTest::newRow("one name under two numbers")
-        << QList<QStringList>{clean, clean + QStringList{"SheetNo=2", "HKID=G123456",
-                                                         "ChkDigit=A"}}
+        << QList<QStringList>{clean, clean + QStringList{"SheetNo=2", "HKID=G123456", "ChkDigit=A"}}
         << false << QStringList{"2:XW-P1-032:HKID:G123456(A)"};
     QTest::newRow("two numbers on a replacement are fine")
-        << QList<QStringList>{clean, clean + QStringList{"Status=R", "HKID=G123456",
-                                                         "ChkDigit=A"}}
+        << QList<QStringList>{clean, clean + QStringList{"Status=R", "HKID=G123456", "ChkDigit=A"}}
         << false << QStringList{};
     QTest::newRow("last year's employee missing")
         << QList<QStringList>{exampleRecord("1", "WONG") +

@@ -5,8 +5,8 @@
 #include "support/scripted_printing.h"
 #include "support/submission_setup.h"
 
-#include <QRegularExpression>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTreeWidget>
 
@@ -17,7 +17,20 @@ const QStringList employer2001{"Session=A",       "BRN=12345676",
                                "Name=ABC LTD",    "Designation=MANAGER"};
 
 // The columns of a line of the list.
-enum { Severity, Code, Sheet, Type, Surname, OtherNames, Identity, Page, Field, Value, Problem, Fix };
+enum {
+    Severity,
+    Code,
+    Sheet,
+    Type,
+    Surname,
+    OtherNames,
+    Identity,
+    Page,
+    Field,
+    Value,
+    Problem,
+    Fix
+};
 
 QTreeWidgetItem* lineOf(QTreeWidget* list, const QString& surname, const QString& message) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -126,10 +139,9 @@ void TestReturnCheckingScreen::listNamesRecordsBySheetAndNames() {
     ProblemListWindow* window = openList(editor);
     QVERIFY(window);
     QTreeWidget* list = window->list();
-    QCOMPARE(headerOf(list),
-             (QStringList{"Severity", "Code", "Sheet Number", "Type", "Surname",
-                          "Other Names in Full", "H.K. Identity Card Number", "Page", "Field",
-                          "Value", "Problem", "How to fix it"}));
+    QCOMPARE(headerOf(list), (QStringList{"Severity", "Code", "Sheet Number", "Type", "Surname",
+                                          "Other Names in Full", "H.K. Identity Card Number",
+                                          "Page", "Field", "Value", "Problem", "How to fix it"}));
     QTreeWidgetItem* beta = lineOf(list, "BETA", "Please enter capacity.");
     QVERIFY(beta);
     QCOMPARE(beta->text(Sheet), "7");
@@ -214,10 +226,14 @@ void TestReturnCheckingScreen::listIsPrintedAndSavedAsCsv() {
         "Severity,Code,Sheet Number,Type,Surname,Other Names in Full,H.K. Identity Card Number,"
         "Page,Field,Value,Problem,How to fix it");
     QVERIFY2(header > 0, qPrintable(written));
-    QVERIFY2(lines.value(header + 1).startsWith("error,XW-P3-002,8,O,GAMMA,C,"), qPrintable(written));
-    QVERIFY2(lines.value(header + 2).startsWith("error,XW-P1-007,7,O,BETA,B,"), qPrintable(written));
+    QVERIFY2(lines.value(header + 1).startsWith("error,XW-P3-002,8,O,GAMMA,C,"),
+             qPrintable(written));
+    QVERIFY2(lines.value(header + 2).startsWith("error,XW-P1-007,7,O,BETA,B,"),
+             qPrintable(written));
     QVERIFY(lines.contains("Errors,2"));
-    QVERIFY(lines.filter(QRegularExpression("^,Original records the save carries,[0-9]+$")).size() == 1);
+    QVERIFY(
+        lines.filter(QRegularExpression("^,Original records the save carries,[0-9]+$")).size() ==
+        1);
     QCOMPARE(reported.first().at(1).toString(), editor.db.folder.path());
 }
 

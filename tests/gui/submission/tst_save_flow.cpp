@@ -259,17 +259,17 @@ void TestSaveFlow::originalRecordOutsideTheYear() {
     // The list offered names the record the save left out.
     auto* list = flow.editor->findChild<ProblemListWindow*>();
     QVERIFY(list && list->isVisible());
-    QList<QTreeWidgetItem*> leftOut = list->list()->findItems(
-        QStringLiteral("The save leaves this original record out"), Qt::MatchStartsWith,
-        validation::problemColumn);
+    QList<QTreeWidgetItem*> leftOut =
+        list->list()->findItems(QStringLiteral("The save leaves this original record out"),
+                                Qt::MatchStartsWith, validation::problemColumn);
     QCOMPARE(leftOut.size(), 1);
 }
 
 void TestSaveFlow::checkBeforeTheSave_data() {
     QTest::addColumn<QStringList>("changes"); // of the second record
-    QTest::addColumn<QList<bool>>("answers");  // the save's confirmation first
-    QTest::addColumn<QString>("said");         // the box after the confirmation
-    QTest::addColumn<QString>("listed");       // the severity the list shows; empty: no list
+    QTest::addColumn<QList<bool>>("answers"); // the save's confirmation first
+    QTest::addColumn<QString>("said");        // the box after the confirmation
+    QTest::addColumn<QString>("listed");      // the severity the list shows; empty: no list
     QTest::addColumn<bool>("saveScreen");
     QTest::newRow("an error stops the save")
         << QStringList{"Sex="} << QList<bool>{true}
@@ -278,11 +278,12 @@ void TestSaveFlow::checkBeforeTheSave_data() {
         << "Errors" << false;
     QTest::newRow("warnings shown stop the save")
         << QStringList{"bIncome=5,000"} << QList<bool>{true, true}
-        << "The check of the return found 1 warning.  Do you want to see them?" << "Warnings"
-        << false;
+        << "The check of the return found 1 warning.  Do you want to see them?"
+        << "Warnings" << false;
     QTest::newRow("warnings not wanted, the save goes on")
         << QStringList{"bIncome=5,000"} << QList<bool>{true, false}
-        << "The check of the return found 1 warning.  Do you want to see them?" << "" << true;
+        << "The check of the return found 1 warning.  Do you want to see them?"
+        << "" << true;
 }
 
 // The check runs after the confirmation and before anything is written: with an error nothing

@@ -71,8 +71,7 @@ void TestControlList::totalsAgainstTheLog_data() {
     QTest::addColumn<QString>("logTotal");
     QTest::addColumn<bool>("agrees");
     QTest::newRow("valid: all three agree") << 700LL << 300LL << 1000LL << "1000" << true;
-    QTest::newRow("invalid: the categories differ")
-        << 700LL << 200LL << 1000LL << "1000" << false;
+    QTest::newRow("invalid: the categories differ") << 700LL << 200LL << 1000LL << "1000" << false;
     QTest::newRow("invalid: the log differs") << 700LL << 300LL << 1000LL << "1001" << false;
 }
 
