@@ -40,8 +40,11 @@ bool showRecordWithId(RecordEditor& editor, qint64 id) {
 // with Update or Cancel first.
 void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
     if (!problem.record) {
-        showInformation(QStringLiteral("This problem is in the employer's common data, which the "
-                                       "employer screen edits."));
+        // A comparison with last year's return names no record of this one.
+        showInformation(problem.column.isEmpty()
+                            ? problem.message + u' ' + validation::fixOf(problem.code)
+                            : QStringLiteral("This problem is in the employer's common data, "
+                                             "which the employer screen edits."));
         return;
     }
     if (!showRecordWithId(editor, *problem.record))
