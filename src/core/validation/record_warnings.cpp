@@ -160,6 +160,18 @@ QString dayOf(const QRegularExpressionMatch& match) {
                                  : asYearFirst;
 }
 
+std::optional<std::pair<QString, QString>> readPeriodDays(const QString& period) {
+    static const QRegularExpression date(
+        QStringLiteral("(?<![0-9])(?:([0-9]{8})|([0-9]{1,2})[/.-]([0-9]{1,2})[/.-]([0-9]{4}))"
+                       "(?![0-9])"));
+    QStringList days;
+    for (auto it = date.globalMatch(period); it.hasNext();)
+        days << dayOf(it.next());
+    if (days.size() != 2 || days.contains(QString()) || days[0] > days[1])
+        return std::nullopt;
+    return std::pair(days[0], days[1]);
+}
+
 } // namespace
 
 std::optional<QChar> identityCheckCharacter(const QString& number) {
@@ -180,15 +192,13 @@ std::optional<QChar> identityCheckCharacter(const QString& number) {
 }
 
 std::optional<std::pair<QString, QString>> periodDays(const QString& period) {
-    static const QRegularExpression date(
-        QStringLiteral("(?<![0-9])(?:([0-9]{8})|([0-9]{1,2})[/.-]([0-9]{1,2})[/.-]([0-9]{4}))"
-                       "(?![0-9])"));
-    QStringList days;
-    for (auto it = date.globalMatch(period); it.hasNext();)
-        days << dayOf(it.next());
-    if (days.size() != 2 || days.contains(QString()) || days[0] > days[1])
-        return std::nullopt;
-    return std::pair(days[0], days[1]);
+    // Most records of a return repeat a few period texts: each is read once.
+    thread_local QHash<QString, std::optional<std::pair<QString, QString>>> known;
+    if (const auto found = known.constFind(period); found != known.constEnd())
+        return *found;
+    if (known.size() > 4096)
+        known.clear();
+    return *known.insert(period, readPeriodDays(period));
 }
 
 QList<ReturnProblem> recordWarnings(const FieldTexts& fields) {

@@ -99,7 +99,7 @@ ProblemListWindow::ProblemListWindow(QWidget* parent)
     layout->addWidget(m_list, 3);
     layout->addWidget(m_totals, 1);
     layout->addWidget(buildButtons());
-    platform::keepWindowPlace(this, objectName(), QSize(900, 400), platform::PlaceSide::Beside);
+    platform::keepWindowPlace(this, objectName(), QSize(1150, 600), platform::PlaceSide::Beside);
     // Enter and a double-click both activate a line.
     connect(m_list, &QTreeWidget::itemActivated, this, &ProblemListWindow::choose);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
