@@ -2,6 +2,7 @@
 
 #include "cli/error_report.h"
 #include "cli/verbs.h"
+#include "cli/working_database.h"
 #include "core/common/engine_error.h"
 #include "core/common/files.h"
 #include "core/common/secrets.h"
@@ -52,22 +53,6 @@ struct VerbContext {
     QString folder;
     QString password;
 };
-
-QString programFolder(const QString& dataDir) {
-    return dataDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                             : QDir(dataDir).absolutePath();
-}
-
-// The working database of the program folder, opened exclusively as the program opens it: while
-// the program holds it, this fails and says so.
-Database openWorkingDatabase(const QString& folder, const QString& password) {
-    if (!files::exists(folder, schema::workingFile))
-        throw EngineError(engine::FileNotFound,
-                          QObject::tr("There is no working database in the folder '%1'.")
-                              .arg(QDir::toNativeSeparators(folder)));
-    return Database::open(databasePath(folder, DatabaseFile::Working),
-                          OpenOptions{.password = password, .exclusive = true});
-}
 
 // The copy the program takes before an import, under the same password; without it nothing is
 // imported, as there is nobody to ask whether to go on.

@@ -2,6 +2,7 @@
 
 #include "cli/archive_command.h"
 #include "cli/backup_commands.h"
+#include "cli/check_command.h"
 #include "cli/csv_commands.h"
 #include "cli/returns_command.h"
 #include "cli/terminal_password.h"
@@ -30,6 +31,10 @@ int listArchive(const VerbCall& call) {
 
 int importRecords(const VerbCall& call) {
     return runImport(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
+int checkReturn(const VerbCall& call) {
+    return runCheck(call.arguments, call.out, call.errors, passwordAsker(call.errors));
 }
 
 int exportRecords(const VerbCall& call) {
@@ -112,6 +117,14 @@ const QList<Verb>& verbs() {
          "List the submissions kept in the archive, newest first, and whether each verifies.",
          {dataDirOption},
          listArchive},
+        {"check",
+         Spelling::Word,
+         nullptr,
+         checkSynopsis,
+         "Check the whole return and report every problem with its code, severity and fix, "
+         "and the control totals; exit 1 when there is an error.",
+         {dataDirOption, formatOption},
+         checkReturn},
         {"import",
          Spelling::Word,
          nullptr,

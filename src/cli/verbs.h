@@ -26,6 +26,10 @@ inline constexpr VerbOption mediumOption{"medium", "DIR", "Folder of the removab
 inline constexpr VerbOption dryRunOption{
     "dry-run", nullptr, "Check every row and report what would be imported, storing nothing."};
 
+inline constexpr VerbOption formatOption{"format", "FORMAT",
+                                         "Report as text (the default), csv or json."};
+
+inline constexpr char checkSynopsis[] = "xw73d check [--data-dir DIR] [--format text|csv|json]";
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";
 inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
 inline constexpr char importSynopsis[] = "xw73d import FILE [--dry-run] [--data-dir DIR]";

@@ -10,12 +10,25 @@
 namespace cli {
 namespace {
 
+// Each check of a saved submission has a code of its own, as the check of a return has; one that
+// fails is an error.
+QString codeOf(const QString& check) {
+    static const QStringList checks{QStringLiteral("FCode"),    QStringLiteral("FName"),
+                                    QStringLiteral("FSize"),    QStringLiteral("DBVersion"),
+                                    QStringLiteral("TotalRec"), QStringLiteral("TotalIncome"),
+                                    QStringLiteral("Tables")};
+    const qsizetype at = checks.indexOf(check);
+    return at < 0 ? QStringLiteral("XW-V-000")
+                  : QStringLiteral("XW-V-%1").arg(at + 1, 3, 10, QLatin1Char('0'));
+}
+
 int printChecks(const QList<SubmissionCheck>& checks, QTextStream& out) {
     bool allHold = true;
     for (const SubmissionCheck& check : checks) {
-        out << qSetFieldWidth(12) << Qt::left << check.name << qSetFieldWidth(8)
-            << (check.holds() ? "ok" : "FAILED") << qSetFieldWidth(0) << "found \"" << check.found
-            << "\", expected \"" << check.expected << "\"\n";
+        out << qSetFieldWidth(10) << Qt::left << codeOf(check.name) << qSetFieldWidth(8)
+            << (check.holds() ? "ok" : "error") << qSetFieldWidth(12) << check.name
+            << qSetFieldWidth(0) << "found \"" << check.found << "\", expected \"" << check.expected
+            << "\"\n";
         allHold = allHold && check.holds();
     }
     return allHold ? AllHold : CheckFailed;

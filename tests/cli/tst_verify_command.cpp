@@ -160,8 +160,9 @@ void TestVerifyCommand::verify() {
     QCOMPARE(program.exitCode(), exitCode);
     QStringList failed;
     for (const QString& line : output.split('\n', Qt::SkipEmptyParts))
-        if (line.split(' ', Qt::SkipEmptyParts).value(1) == "FAILED")
-            failed << line.section(' ', 0, 0);
+        if (const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+            words.value(1) == "error")
+            failed << words.value(2);
     QCOMPARE(failed, failedCheck.isEmpty() ? QStringList() : QStringList{failedCheck});
     QCOMPARE(output.count('\n'), exitCode == 2 ? 0 : 7);
     QCOMPARE(fileBytes(saved.target()), submissionBytes);
@@ -184,7 +185,8 @@ void TestVerifyCommand::hostileFiles_data() {
     QTest::newRow("records as an endless view")
         << false << ""
         << "DROP TABLE Employee; " + endlessView("Employee", employeeColumns()) << 1
-        << "Tables      FAILED  found \"view Employee, Employer\", expected \"Employee, Employer\"";
+        << "XW-V-007  error   Tables      found \"view Employee, Employer\", expected "
+           "\"Employee, Employer\"";
     QTest::newRow("a table's definition rewritten as an endless view")
         << false << "Employee" << endlessView("Employee", employeeColumns()) << 1
         << "found \"view Employee, Employer\"";

@@ -5,12 +5,14 @@
 #include "core/records/column_labels.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
+#include "core/validation/problem_codes.h"
 
 #include <algorithm>
 
 namespace {
 
 using Kind = ReturnProblem::Kind;
+const QLatin1String cannotStoreCode(validation::code::cannotStore);
 
 bool isIgnored(const char* column) {
     return qstrcmp(column, "ID") == 0 || qstrcmp(column, "SheetNo") == 0;
@@ -34,7 +36,8 @@ QString enteredText(const EditorField& field, const QString& text, const Sibling
 ImportRow unreadableRow(int row, int line, const QString& message) {
     ImportRow unreadable{
         row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false};
-    unreadable.problems << ReturnProblem{row, {}, {}, 0, {}, message, Kind::CannotStore, {}};
+    unreadable.problems << ReturnProblem{
+        row, {}, {}, 0, {}, message, Kind::CannotStore, {}, cannotStoreCode, {}, {}, {}};
     return unreadable;
 }
 
@@ -60,7 +63,11 @@ void checkStorage(ImportRow& row, const RowValues& values) {
                                           name,
                                           message,
                                           Kind::CannotStore,
-                                          {}};
+                                          {},
+                                          cannotStoreCode,
+                                          nameIn(values, "Status"),
+                                          {},
+                                          textFromValue(values.at(static_cast<qsizetype>(i)))};
             row.storable = false;
         }
     }

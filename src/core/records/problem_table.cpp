@@ -5,38 +5,39 @@
 
 #include <array>
 
-namespace problemtable {
-
-QStringList header() {
-    return {QStringLiteral("Sheet Number"),
-            QStringLiteral("Surname"),
-            QStringLiteral("Other Names in Full"),
-            QStringLiteral("Page"),
-            QStringLiteral("Field"),
-            QStringLiteral("Problem")};
-}
-
-// The employer's items keep their column's name: the employer screen shows them.
-QStringList row(const ReturnProblem& problem) {
-    return {problem.sheetNumber,
-            problem.surname,
-            problem.firstName,
-            problem.page > 0 ? QString::number(problem.page) : QString(),
-            problem.record ? columnLabel(problem.column) : problem.column,
-            problem.message};
-}
-
-} // namespace problemtable
-
 namespace {
 
 constexpr double margin = 12.0;
 constexpr double lineHeight = 3.6;
 constexpr double rowPadding = 1.4;
 constexpr double footerHeight = 8.0;
-constexpr double titleHeight = 12.0;
-constexpr std::array<report::TableColumn, 6> columns{
-    {{14, report::Align::Right}, {26}, {34}, {9, report::Align::Right}, {45}, {58}}};
+constexpr double titleHeight = 24.0;
+constexpr double totalsLine = 4.6;
+// Severity and code, the record, page and field, the value, the problem and its fix.
+constexpr std::array<report::TableColumn, 5> columns{{{24}, {46}, {34}, {28}, {54}}};
+constexpr std::array<report::TableColumn, 5> totalsColumns{{{12},
+                                                            {86},
+                                                            {30, report::Align::Right},
+                                                            {30, report::Align::Right},
+                                                            {28, report::Align::Right}}};
+
+// The printed cells of a problem, from the columns the screen shows.
+QStringList printedCells(const QStringList& row) {
+    using namespace validation;
+    const auto joined = [](const QStringList& parts) {
+        QStringList present = parts;
+        present.removeAll(QString());
+        return present.join(u' ');
+    };
+    return {row[severityColumn] + u' ' + row[codeColumn],
+            joined({row[sheetColumn].isEmpty() ? QString()
+                                               : QStringLiteral("Sheet ") + row[sheetColumn],
+                    row[3], row[4] + (row[5].isEmpty() ? QString() : QStringLiteral(", ") + row[5]),
+                    row[6]}),
+            joined({row[pageColumn].isEmpty() ? QString() : QStringLiteral("p.") + row[pageColumn],
+                    row[8]}),
+            row[9], row[10] + u' ' + QStringLiteral("Fix: ") + row[11]};
+}
 
 // About how many millimetres a character takes at the table's size; a wide (Chinese) one twice.
 constexpr double characterWidth = 1.65;
@@ -88,13 +89,24 @@ QStringList joinedLines(const QList<QStringList>& cells) {
 
 } // namespace
 
-ProblemListReport::ProblemListReport(QString title, const QList<ReturnProblem>& problems)
-    : m_title(std::move(title)) {
+QStringList printedHeader() {
+    return {QStringLiteral("Severity, code"), QStringLiteral("Record"),
+            QStringLiteral("Page, field"), QStringLiteral("Value"),
+            QStringLiteral("Problem and how to fix it")};
+}
+
+ProblemListReport::ProblemListReport(QString title, validation::ReportHeading heading,
+                                     const QList<ReturnProblem>& problems,
+                                     const validation::ReturnReport& report)
+    : m_title(std::move(title))
+    , m_heading(std::move(heading))
+    , m_totals(validation::totalsRows(report))
+    , m_totalsHeader(validation::totalsHeader(report)) {
     const double room = report::a4Height - 2 * margin - titleHeight - footerHeight;
-    const double headerHeight = rowHeight(wrappedCells(problemtable::header()));
+    const double headerHeight = rowHeight(wrappedCells(printedHeader()));
     double used = room; // the first row starts a page
     for (const ReturnProblem& problem : problems) {
-        m_rows << wrappedCells(problemtable::row(problem));
+        m_rows << wrappedCells(printedCells(problemtable::row(problem)));
         const double height = rowHeight(m_rows.last());
         if (used + height > room - headerHeight) {
             m_pageStarts << m_rows.size() - 1;
@@ -102,24 +114,52 @@ ProblemListReport::ProblemListReport(QString title, const QList<ReturnProblem>& 
         }
         used += height;
     }
-    if (m_pageStarts.isEmpty())
+    if (m_pageStarts.isEmpty()) {
         m_pageStarts << 0; // a page that says there is nothing to report
+        used = headerHeight + 8.0;
+    }
+    placeTotals(used + headerHeight, room);
+}
+
+// The totals follow the last problem, or start a page of their own when they do not fit.
+void ProblemListReport::placeTotals(double used, double room) {
+    const double height = 12.0 + double(m_totals.size() + 1) * totalsLine;
+    if (used + height > room) {
+        m_totalsOnPageOfTheirOwn = true;
+        m_pageStarts << m_rows.size();
+    }
 }
 
 report::Page ProblemListReport::page(int index) const {
     report::PageBuilder builder(margin);
     builder.heading(m_title);
-    builder.skip(titleHeight - 6.5);
-    const QList<QStringList> header = wrappedCells(problemtable::header());
-    builder.tableRow(columns, joinedLines(header), rowHeight(header), true);
+    builder.line(QStringLiteral("%1   File number %2   Year %3   Checked %4")
+                     .arg(m_heading.employerName, m_heading.fileNumber, m_heading.returnYear,
+                          m_heading.checkedAt),
+                 5.0, report::valuePoints);
+    builder.line(validation::countsText(m_heading), 5.0, report::valuePoints, true);
+    builder.skip(titleHeight - 16.5);
+    const bool last = index + 1 == pageCount();
     const qsizetype first = m_pageStarts.at(index);
     const qsizetype end =
         index + 1 < m_pageStarts.size() ? m_pageStarts.at(index + 1) : m_rows.size();
+    if (!(last && m_totalsOnPageOfTheirOwn)) {
+        const QList<QStringList> header = wrappedCells(printedHeader());
+        builder.tableRow(columns, joinedLines(header), rowHeight(header), true);
+    }
     for (qsizetype i = first; i < end; ++i)
         builder.tableRow(columns, joinedLines(m_rows.at(i)), rowHeight(m_rows.at(i)));
     if (m_rows.isEmpty())
         builder.line(QStringLiteral("No problem was found in the return."), 6.0,
                      report::valuePoints);
+    if (last) {
+        builder.heading(QStringLiteral("Control totals"));
+        builder.tableRow(std::span(totalsColumns).first(std::size_t(m_totalsHeader.size())),
+                         m_totalsHeader, totalsLine, true);
+        for (const QStringList& row : m_totals)
+            builder.tableRow(std::span(totalsColumns).first(std::size_t(row.size())), row,
+                             totalsLine);
+    }
     const double footerTop = report::a4Height - margin - footerHeight;
     builder.skip(footerTop - builder.top());
     builder.line(QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount()), 5.0,

@@ -3,6 +3,7 @@
 #include "core/employer/employer_rules.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
+#include "core/validation/problem_codes.h"
 
 #include <QSet>
 #include <algorithm>
@@ -18,23 +19,35 @@ struct EmployerItem {
     QString EmployerData::*text;
     const char* column;
     const char* name;
+    const char* refusedCode; // what a value its screen refuses is reported as
 };
 
 constexpr EmployerItem employerItems[]{
-    {&EmployerData::returnYear, "ReturnYear", "year of return"},
-    {&EmployerData::section, "Session", "section of the file number"},
-    {&EmployerData::fileNumber, "BRN", "file number"},
-    {&EmployerData::name, "Name", "name"},
-    {&EmployerData::designation, "Designation", "designation of the signatory"},
-    {&EmployerData::submissionDate, "SubmissionDate", "date of submission"},
+    {&EmployerData::returnYear, "ReturnYear", "year of return", validation::code::employerYear},
+    {&EmployerData::section, "Session", "section of the file number",
+     validation::code::employerSection},
+    {&EmployerData::fileNumber, "BRN", "file number", validation::code::employerFileNumber},
+    {&EmployerData::name, "Name", "name", nullptr},
+    {&EmployerData::designation, "Designation", "designation of the signatory", nullptr},
+    {&EmployerData::submissionDate, "SubmissionDate", "date of submission",
+     validation::code::employerDate},
 };
 
 QString text(const FieldTexts& fields, const char* column) {
     return fields.value(columnKey(column));
 }
 
+// The code of a refusal that the editor shows, or of a rule of the whole return.
+QString codeOf(Kind kind, int page, const QString& message, const char* code) {
+    if (code)
+        return QLatin1String(code);
+    if (kind == Kind::PageCheck || kind == Kind::FieldCheck)
+        return QLatin1String(validation::ruleForMessage(page, message).code);
+    return QString();
+}
+
 ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
-                        const QString& message, Kind kind) {
+                        const QString& message, Kind kind, const char* code = nullptr) {
     return ReturnProblem{std::nullopt,
                          text(fields, "Surname"),
                          text(fields, "FirstName"),
@@ -42,7 +55,11 @@ ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& colum
                          column,
                          message,
                          kind,
-                         text(fields, "SheetNo").trimmed()};
+                         text(fields, "SheetNo").trimmed(),
+                         codeOf(kind, page, message, code),
+                         text(fields, "Status"),
+                         identityText(fields),
+                         fields.value(column)};
 }
 
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
@@ -151,16 +168,6 @@ void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
     }
 }
 
-// The save copies an original record only when its period lies within the return year, compared
-// as the joined texts of the stored parts.
-bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
-    const int year = returnYear.trimmed().toInt();
-    const QString start = text(fields, "EYear1") + text(fields, "EMonth1") + text(fields, "EDay1");
-    const QString end = text(fields, "EYear2") + text(fields, "EMonth2") + text(fields, "EDay2");
-    return !(start > QString::number(year - 1) + QStringLiteral("0331") &&
-             end < QString::number(year) + QStringLiteral("0401"));
-}
-
 void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                          const QString& returnYear) {
     const QString status = text(fields, "Status");
@@ -169,13 +176,24 @@ void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& field
         problems << problemOf(
             fields, 1, QStringLiteral("Status"),
             QStringLiteral("Unknown record type \"%1\": it must be O, R or S.").arg(status),
-            Kind::WholeReturn);
+            Kind::WholeReturn, validation::code::unknownType);
     else if (status == recordtype::original && leftOutBySave(fields, returnYear))
         problems << problemOf(fields, 2, QStringLiteral("EDay1"),
                               QStringLiteral("The save leaves this original record out: its "
                                              "period of employment is not within the return "
                                              "year."),
-                              Kind::WholeReturn);
+                              Kind::WholeReturn, validation::code::leftOutBySave);
+}
+
+// What the employer screen would say of the item's value, if it refuses it.
+std::optional<QString> employerRefusal(const EmployerData& employer, QString EmployerData::*item) {
+    if (item == &EmployerData::returnYear)
+        return returnYearRefusal(employer.returnYear);
+    if (item == &EmployerData::section)
+        return sectionRefusal(employer.section);
+    if (item == &EmployerData::fileNumber)
+        return checkFileNumber(employer.fileNumber).refusal;
+    return submissionDateRefusal(employer.submissionDate, employer.returnYear);
 }
 
 } // namespace
@@ -198,6 +216,21 @@ QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& ret
     return problems;
 }
 
+// Compared as the joined texts of the stored parts, as the save selects them.
+bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
+    const int year = returnYear.trimmed().toInt();
+    const QString start = text(fields, "EYear1") + text(fields, "EMonth1") + text(fields, "EDay1");
+    const QString end = text(fields, "EYear2") + text(fields, "EMonth2") + text(fields, "EDay2");
+    return !(start > QString::number(year - 1) + QStringLiteral("0331") &&
+             end < QString::number(year) + QStringLiteral("0401"));
+}
+
+QString identityText(const FieldTexts& fields) {
+    const QString number = text(fields, "HKID").trimmed().toUpper();
+    return number.isEmpty() ? QString()
+                            : number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
+}
+
 QString originalIdentity(const FieldTexts& fields) {
     const QString number = text(fields, "HKID").trimmed().toUpper();
     if (text(fields, "Status") != recordtype::original || number.isEmpty())
@@ -207,27 +240,28 @@ QString originalIdentity(const FieldTexts& fields) {
 
 QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     QList<ReturnProblem> problems;
-    auto add = [&](const char* column, const QString& message) {
-        problems << ReturnProblem{std::nullopt,      {}, {}, 0, QLatin1String(column), message,
-                                  Kind::WholeReturn, {}};
+    auto add = [&](const EmployerItem& item, const QString& message, const char* code) {
+        problems << ReturnProblem{std::nullopt,
+                                  {},
+                                  {},
+                                  0,
+                                  QLatin1String(item.column),
+                                  message,
+                                  Kind::WholeReturn,
+                                  {},
+                                  QLatin1String(code),
+                                  {},
+                                  {},
+                                  employer.*item.text};
     };
     for (const EmployerItem& item : employerItems)
         if ((employer.*item.text).trimmed().isEmpty())
-            add(item.column,
-                QStringLiteral("The employer's %1 is missing.").arg(QLatin1String(item.name)));
-    if (!employer.returnYear.isEmpty())
-        if (const auto refusal = returnYearRefusal(employer.returnYear))
-            add("ReturnYear", *refusal);
-    if (!employer.section.isEmpty())
-        if (const auto refusal = sectionRefusal(employer.section))
-            add("Session", *refusal);
-    if (!employer.fileNumber.isEmpty())
-        if (const auto refusal = checkFileNumber(employer.fileNumber).refusal)
-            add("BRN", *refusal);
-    if (!employer.submissionDate.isEmpty())
-        if (const auto refusal =
-                submissionDateRefusal(employer.submissionDate, employer.returnYear))
-            add("SubmissionDate", *refusal);
+            add(item, QStringLiteral("The employer's %1 is missing.").arg(QLatin1String(item.name)),
+                validation::code::employerMissing);
+    for (const EmployerItem& item : employerItems)
+        if (item.refusedCode && !(employer.*item.text).isEmpty())
+            if (const auto refusal = employerRefusal(employer, item.text))
+                add(item, *refusal, item.refusedCode);
     return problems;
 }
 
@@ -260,7 +294,7 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
                               text(fields, "Surname"),
                               text(fields, "FirstName"),
                               text(fields, "SheetNo").trimmed()};
-        addHolder(identity, nameOf(m_carriers.last()));
+        addHolder(identity, nameOf(m_carriers.last()), personNames(m_carriers.last()));
     }
     return problems;
 }
@@ -273,13 +307,20 @@ void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where
     addHolder(identity, where);
 }
 
-void ReturnCheck::addHolder(const QString& identity, const QString& where) {
+void ReturnCheck::addHolder(const QString& identity, const QString& where, const QString& names) {
     Holders& holders = m_identities[identity];
-    if (holders.count == 0)
+    if (holders.count == 0) {
         holders.first = where;
-    else if (holders.count == 1)
+        holders.firstNames = names;
+    } else if (holders.count == 1) {
         holders.second = where;
+        holders.secondNames = names;
+    }
     ++holders.count;
+}
+
+QString ReturnCheck::personNames(const Carrier& carrier) {
+    return (carrier.surname.simplified() + u',' + carrier.firstName.simplified()).toUpper();
 }
 
 void ReturnCheck::forEachRepeatedIdentity(
@@ -298,8 +339,9 @@ void ReturnCheck::forEachRepeatedIdentity(
         if (holders.count < 2)
             continue;
         // The first holder is told of the second; every other holder of the first.
+        const bool isFirst = nameOf(carrier) == holders.first;
         QString message;
-        if (nameOf(carrier) == holders.first) {
+        if (isFirst) {
             message = messageOf(carrier.identity, holders, holders.second);
         } else {
             auto told = toldOfFirst.find(carrier.identity);
@@ -308,9 +350,16 @@ void ReturnCheck::forEachRepeatedIdentity(
                                           messageOf(carrier.identity, holders, holders.first));
             message = *told;
         }
+        // One employee entered twice is likelier a mistake than two people sharing a number
+        // under different names, which is rather a mistyped number.
+        const QString& otherNames = isFirst ? holders.secondNames : holders.firstNames;
+        const char* code = otherNames.isEmpty() || otherNames == personNames(carrier)
+                               ? validation::code::repeatedIdentity
+                               : validation::code::identityOtherName;
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
-                           QStringLiteral("HKID"), message, Kind::WholeReturn,
-                           carrier.sheetNumber});
+                           QStringLiteral("HKID"), message, Kind::WholeReturn, carrier.sheetNumber,
+                           QLatin1String(code), QString(recordtype::original), carrier.identity,
+                           carrier.identity});
     }
 }
 

@@ -29,6 +29,10 @@ struct ReturnProblem {
     QString message;
     Kind kind = Kind::PageCheck;
     QString sheetNumber; // the record's, when it has one
+    QString code;        // the rule's stable code ("XW-P1-002"), which gives severity and fix
+    QString status;      // the record type, "O", "R" or "S"
+    QString identity;    // "A123456(3)", the identity number with its check character
+    QString value;       // what the field holds, as stored
     bool operator==(const ReturnProblem&) const = default;
 };
 
@@ -72,6 +76,8 @@ private:
     struct Holders {
         QString first;
         QString second;
+        QString firstNames; // surname and other names, to tell a repeat from a mistyped number
+        QString secondNames;
         qint64 count = 0;
     };
     // A record of this check that carries an identity number; without a name of its own
@@ -84,8 +90,9 @@ private:
         QString firstName;
         QString sheetNumber;
     };
-    void addHolder(const QString& identity, const QString& where);
+    void addHolder(const QString& identity, const QString& where, const QString& names = QString());
     QString nameOf(const Carrier& carrier) const;
+    static QString personNames(const Carrier& carrier);
     QList<ReturnProblem> duplicateProblems() const;
 
     EmployerData m_employer;
@@ -98,6 +105,12 @@ private:
 // A record as the user knows it: "CHAN, TAI MAN (sheet 3)"; its names alone without a sheet
 // number.
 QString recordName(const FieldTexts& fields);
+
+// The save copies an original record only when its period lies within the return year.
+bool leftOutBySave(const FieldTexts& fields, const QString& returnYear);
+
+// "A123456(7)": the identity number with its check character; empty without a number.
+QString identityText(const FieldTexts& fields);
 
 // "A123456(7)": an "O" record's identity number with its check character; empty when the record
 // is no original or has no identity number.

@@ -24,6 +24,18 @@ QString amount(qint64 value) {
     return groupDigits(value);
 }
 
+// What each category a to l is, as the printed form calls it (the other rewards once).
+const QStringList& categoryNames() {
+    static const QStringList names = [] {
+        QStringList made;
+        for (const IncomeLine& line : incomeLines())
+            if (made.size() == line.letter - 'a')
+                made << QString::fromUtf8(line.formLabel).mid(3).remove(QStringLiteral(" (1)"));
+        return made;
+    }();
+    return names;
+}
+
 // The identifier's column has room for a passport number with its country of issue.
 const std::array<TableColumn, 6> lineColumns{{{14, Align::Right},
                                               {18, Align::Right},
@@ -76,16 +88,49 @@ void recordLines(report::PageBuilder& builder, const QList<Line>& lines) {
         5.0, true);
 }
 
+// Each income category's total, their sum and the records' grand total: all three must be the
+// log's total income.
+void categoryLines(report::PageBuilder& builder, const GrandTotal& total) {
+    builder.heading(QStringLiteral("Control totals by income category"));
+    const std::array<TableColumn, 3> columns{
+        {{12, Align::Left}, {146, Align::Left}, {28, Align::Right}}};
+    builder.tableRow(columns,
+                     {QString(), QStringLiteral("Income category"), QStringLiteral("Total")}, 5.0,
+                     true);
+    qint64 sum = 0;
+    for (std::size_t i = 0; i < total.categories.size(); ++i) {
+        builder.tableRow(columns, {QString(QChar(u'a' + int(i))), categoryNames().at(qsizetype(i)),
+                                   amount(total.categories[i])});
+        sum += total.categories[i];
+    }
+    builder.tableRow(columns, {QString(), QStringLiteral("Sum of the categories"), amount(sum)},
+                     5.0, true);
+}
+
+qint64 categorySum(const GrandTotal& total) {
+    qint64 sum = 0;
+    for (qint64 category : total.categories)
+        sum += category;
+    return sum;
+}
+
 void closingLines(report::PageBuilder& builder, const Heading& heading, const GrandTotal& total) {
+    categoryLines(builder, total);
     builder.tableRow(
         std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
         {QStringLiteral("Grand total (%1 records)").arg(total.records), amount(total.income)}, 5.0,
         true);
+    builder.tableRow(
+        std::array<TableColumn, 2>{{{158, Align::Left}, {28, Align::Right}}},
+        {QStringLiteral("Total income in the log"), formatAmount(heading.log.totalIncome)}, 5.0,
+        true);
     const bool agrees = QString::number(total.income) == heading.log.totalIncome &&
+                        QString::number(categorySum(total)) == heading.log.totalIncome &&
                         QString::number(total.records) == heading.log.totalRecords;
-    builder.line(agrees ? QStringLiteral("The grand total and the record count agree with the log.")
-                        : QStringLiteral("THE GRAND TOTAL OR THE RECORD COUNT DOES NOT AGREE "
-                                         "WITH THE LOG: DO NOT SUBMIT THIS MEDIUM."),
+    builder.line(agrees ? QStringLiteral("The categories, the grand total and the record count "
+                                         "agree with the log.")
+                        : QStringLiteral("THE CATEGORIES, THE GRAND TOTAL OR THE RECORD COUNT DO "
+                                         "NOT AGREE WITH THE LOG: DO NOT SUBMIT THIS MEDIUM."),
                  6.0, 8.5, !agrees);
     builder.skip(6.0);
     builder.line(QStringLiteral("I certify that the above list agrees with the return saved on "
@@ -132,7 +177,7 @@ Line lineOf(const QList<QVariant>& employee, qint64 count) {
 }
 
 int pageCountFor(qint64 records) {
-    return static_cast<int>(std::max<qint64>(1, (records + linesPerPage - 1) / linesPerPage));
+    return static_cast<int>(std::max<qint64>(1, (records + linesPerPage - 1) / linesPerPage)) + 1;
 }
 
 report::Page page(const Heading& heading, const QList<Line>& lines, int index, int pageCount,
@@ -140,9 +185,10 @@ report::Page page(const Heading& heading, const QList<Line>& lines, int index, i
     report::PageBuilder builder;
     employerBox(builder, heading);
     logRow(builder, heading.log);
-    recordLines(builder, lines);
     if (index == pageCount - 1)
         closingLines(builder, heading, grandTotal);
+    else
+        recordLines(builder, lines);
     report::Page made = builder.take();
     made.texts.append({QRectF(12.0, report::a4Height - 14.0, report::a4Width - 24.0, 5.0),
                        QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount), 8.5, false,

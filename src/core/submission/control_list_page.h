@@ -5,11 +5,13 @@
 
 #include <QList>
 #include <QVariant>
+#include <array>
 
 // The pages of the control list that a clerk checks and signs before the medium goes out: the
 // employer, the log row as saved on the medium, then one line per record in sheet-number order
-// with a running count, each page's total and, on the last page, the grand total set against
-// the log's total income and the signatory's declaration.
+// with a running count and each page's total; after the records, a page with the total of each
+// income category, their sum and the records' grand total set against the log's total income,
+// and the signatory's declaration.
 namespace controllist {
 
 inline constexpr int linesPerPage = 32;
@@ -36,6 +38,7 @@ struct Line {
 struct GrandTotal {
     qint64 records = 0;
     qint64 income = 0;
+    std::array<qint64, 12> categories{}; // a to l
 };
 
 // The identity card number with its check character; for an employee who has none, the passport
@@ -46,10 +49,11 @@ QString identityOf(const QString& number, const QString& checkCharacter, const Q
 Heading headingOf(const QList<QVariant>& employer, const LogRecord& log);
 Line lineOf(const QList<QVariant>& employee, qint64 count);
 
-// Pages for a number of records; a list without records still has its one page.
+// Pages for a number of records, the totals' page included; a list without records still has
+// one page of records.
 int pageCountFor(qint64 records);
 
-// The page from 0; the grand total goes on the last page only.
+// The page from 0: the records' pages, then the totals' page, which takes no lines.
 report::Page page(const Heading& heading, const QList<Line>& lines, int index, int pageCount,
                   const GrandTotal& grandTotal);
 

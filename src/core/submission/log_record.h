@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/common/columns.h"
 
 #include <QDateTime>
@@ -20,6 +22,7 @@ Columns checksumColumns();
 struct SubmissionTotals {
     qint64 records = 0;
     qint64 income = 0;
+    std::array<qint64, 12> categories{}; // income categories a to l, the other rewards as k
 };
 
 struct LogRecord {

@@ -4,6 +4,7 @@
 #include "core/platform/services.h"
 #include "core/records/problem_table.h"
 #include "core/reports/pdf_names.h"
+#include "core/validation/last_year.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
@@ -39,8 +40,11 @@ bool showRecordWithId(RecordEditor& editor, qint64 id) {
 // with Update or Cancel first.
 void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
     if (!problem.record) {
-        showInformation(QStringLiteral("This problem is in the employer's common data, which the "
-                                       "employer screen edits."));
+        // A comparison with last year's return names no record of this one.
+        showInformation(problem.column.isEmpty()
+                            ? problem.message + u' ' + validation::fixOf(problem.code)
+                            : QStringLiteral("This problem is in the employer's common data, "
+                                             "which the employer screen edits."));
         return;
     }
     if (!showRecordWithId(editor, *problem.record))
@@ -54,7 +58,8 @@ void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
 
 void printProblems(RecordEditor& editor, const ProblemListWindow& window) {
     platform::printing().showPreview(
-        std::make_shared<ProblemListReport>(window.windowTitle(), window.problemsAsListed()),
+        std::make_shared<ProblemListReport>(window.windowTitle(), window.heading(),
+                                            window.problemsAsListed(), window.report()),
         pdfname::problemListFileName(editor.employer().returnYear),
         [&editor](const QString& path, int pages) { reportSavedPdf(editor, path, pages); });
 }
@@ -68,10 +73,9 @@ void saveProblems(RecordEditor& editor, const ProblemListWindow& window) {
         QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    QList<QStringList> rows;
-    for (const ReturnProblem& problem : window.problemsAsListed())
-        rows << problemtable::row(problem);
-    if (runReportingErrors([&] { exportTable(path, problemtable::header(), rows); }))
+    const QList<QStringList> rows =
+        validation::csvRows(window.heading(), window.report(), window.problemsAsListed());
+    if (runReportingErrors([&] { exportTable(path, rows.first(), rows.mid(1)); }))
         editor.reportResult(
             QStringLiteral("Problem list saved to %1.").arg(QDir::toNativeSeparators(path)),
             QFileInfo(path).absolutePath());
@@ -90,22 +94,63 @@ ProblemListWindow* makeProblemList(RecordEditor& editor) {
     return window;
 }
 
-} // namespace
+// The whole return checked, with last year's saved return when the archive holds it; none when
+// the check fails (its error shown).
+std::optional<validation::ReturnReport> checkReturn(RecordEditor& editor) {
+    platform::WaitCursor hourglass;
+    std::optional<validation::ReturnReport> report;
+    RunState& state = editor.runState();
+    runReportingErrors([&] {
+        report = validateWholeReturn(
+            state.db(),
+            validation::lastYearReturn(state.programFolder, editor.employer().returnYear));
+    });
+    return report;
+}
 
 // The window lives as the editor's child and is made once.
-void showReturnProblems(RecordEditor& editor) {
-    QList<ReturnProblem> problems;
-    {
-        platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { problems = checkWholeReturn(editor.runState().db()); }))
-            return;
-    }
+void showReport(RecordEditor& editor, const validation::ReturnReport& report,
+                std::optional<validation::Severity> only = std::nullopt) {
     auto* window = editor.findChild<ProblemListWindow*>();
     if (!window)
         window = makeProblemList(editor);
-    window->showProblems(problems);
+    window->showReport(
+        report, validation::headingOf(editor.employer(), report, platform::services().now()));
+    window->showOnly(only);
     editor.reportResult(window->windowTitle() + u'.');
     widgets::showInFront(window);
+}
+
+} // namespace
+
+void showReturnProblems(RecordEditor& editor) {
+    if (const auto report = checkReturn(editor))
+        showReport(editor, *report);
+}
+
+bool checkBeforeSave(RecordEditor& editor) {
+    const std::optional<validation::ReturnReport> report = checkReturn(editor);
+    if (!report)
+        return false;
+    // An original record the save leaves out is told by the save's own message after the build.
+    if (const int errors = report->errorsStoppingSave(); errors > 0) {
+        showError((errors == 1 ? QObject::tr("The return has 1 error")
+                               : QObject::tr("The return has %1 errors").arg(errors)) +
+                  QObject::tr(" and cannot be saved as it is. Correct the records in the list, "
+                              "then save again."));
+        showReport(editor, *report, validation::Severity::Error);
+        return false;
+    }
+    const int warnings = report->count(validation::Severity::Warning);
+    if (warnings == 0)
+        return true;
+    if (!confirm((warnings == 1
+                      ? QObject::tr("The check of the return found 1 warning.")
+                      : QObject::tr("The check of the return found %1 warnings.").arg(warnings)) +
+                 QStringLiteral("  ") + QObject::tr("Do you want to see them?")))
+        return true;
+    showReport(editor, *report, validation::Severity::Warning);
+    return false;
 }
 
 void linkChecking(RecordEditor& editor) {

@@ -29,3 +29,7 @@ void linkTransfer(RecordEditor& editor);
 
 // Checks every record and shows the list of problems.
 void showReturnProblems(RecordEditor& editor);
+// The check Save to Floppy runs after its confirmation, before anything is written: true when the
+// save may go on. Errors stop it with the list; warnings are offered, and the save goes on when
+// the user does not want to see them.
+bool checkBeforeSave(RecordEditor& editor);

@@ -41,6 +41,8 @@ void saveToMedium(RecordEditor& editor) {
                                 "XW73D data file to diskette and produces XW73D control list "
                                 "for submission to XWD.  Please press 'YES' to proceed.")))
         return;
+    if (!checkBeforeSave(editor))
+        return;
     // The return is built again now, or the command stops: an open screen's OK must save
     // neither what it leaves nor a return built for another screen.
     if (SaveScreen* open = editor.findChild<SaveScreen*>()) {

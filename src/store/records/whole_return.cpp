@@ -4,8 +4,9 @@
 #include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
-QList<ReturnProblem> checkWholeReturn(Database& db) {
-    ReturnCheck check(employertable::readEmployer(db).data);
+validation::ReturnReport validateWholeReturn(Database& db,
+                                             std::optional<validation::LastYearReturn> lastYear) {
+    validation::ReturnValidator check(employertable::readEmployer(db).data, std::move(lastYear));
     Statement records =
         db.prepare(QStringLiteral("select %1 from employee where %2 order by rowid")
                        .arg(columnList(employeeColumns()), recordtype::realRecordsCondition()));
@@ -17,5 +18,9 @@ QList<ReturnProblem> checkWholeReturn(Database& db) {
         check.addRecord(id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong()), texts,
                         QStringLiteral("record ") + recordName(texts));
     }
-    return check.problems();
+    return check.finish();
+}
+
+QList<ReturnProblem> checkWholeReturn(Database& db) {
+    return validateWholeReturn(db).problems;
 }

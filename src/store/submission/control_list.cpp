@@ -13,7 +13,7 @@ ControlList::ControlList(Database submission, controllist::Heading heading)
     , m_heading(std::move(heading)) {
     m_keys = recordsInImageOrder(*m_submission);
     const SubmissionTotals totals = readTotals(*m_submission);
-    m_total = {totals.records, totals.income};
+    m_total = {totals.records, totals.income, totals.categories};
 }
 
 std::shared_ptr<ControlList> ControlList::open(const QString& submissionPath,

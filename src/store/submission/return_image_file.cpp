@@ -1,5 +1,6 @@
 #include "store/submission/return_image_file.h"
 
+#include "core/common/amounts.h"
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
 #include "core/records/income_lines.h"
@@ -92,14 +93,17 @@ SubmissionTotals readTotals(Database& submission) {
         QStringLiteral("SELECT %1 FROM %2")
             .arg(columnList(incomeColumns()), QLatin1String(submissionEmployeeTable)));
     const int columns = static_cast<int>(incomeColumns().size());
-    QList<QVariant> present(columns);
     while (amounts.next()) {
         ++totals.records;
         // Most amounts are missing or empty and add nothing; only the others are converted.
-        for (int column = 0; column < columns; ++column)
-            present[column] =
-                amounts.textBytes(column).isEmpty() ? QVariant() : amounts.value(column);
-        totals.income += incomeTotal(present);
+        for (int column = 0; column < columns; ++column) {
+            if (amounts.textBytes(column).isEmpty())
+                continue;
+            const qint64 amount = amountToLong(amounts.value(column));
+            totals.categories[std::size_t(incomeLines()[std::size_t(column)].letter - 'a')] +=
+                amount;
+            totals.income += amount;
+        }
     }
     return totals;
 }

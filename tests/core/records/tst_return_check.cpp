@@ -109,7 +109,8 @@ void TestReturnCheck::wholeReturn_data() {
                        "CHAN, TAI MAN (sheet 1)."};
     QTest::newRow("same number, other check character")
         << QList<QStringList>{clean, clean + QStringList{"ChkDigit=4"}} << employer
-        << QStringList{};
+        << QStringList{"2:1/ChkDigit/The check character does not match the identity card "
+                       "number A123456(4)."};
     QTest::newRow("original outside the year is left out")
         << QList<QStringList>{clean + QStringList{"EYear2=2003", "HKID="}} << employer
         << QStringList{"1:2/EDay1/The save leaves this original record out: its period of "

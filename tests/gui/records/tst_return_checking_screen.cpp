@@ -6,6 +6,7 @@
 #include "support/submission_setup.h"
 
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTreeWidget>
 
@@ -16,7 +17,20 @@ const QStringList employer2001{"Session=A",       "BRN=12345676",
                                "Name=ABC LTD",    "Designation=MANAGER"};
 
 // The columns of a line of the list.
-enum { Sheet, Surname, OtherNames, Page, Field, Problem };
+enum {
+    Severity,
+    Code,
+    Sheet,
+    Type,
+    Surname,
+    OtherNames,
+    Identity,
+    Page,
+    Field,
+    Value,
+    Problem,
+    Fix
+};
 
 QTreeWidgetItem* lineOf(QTreeWidget* list, const QString& surname, const QString& message) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -125,14 +139,19 @@ void TestReturnCheckingScreen::listNamesRecordsBySheetAndNames() {
     ProblemListWindow* window = openList(editor);
     QVERIFY(window);
     QTreeWidget* list = window->list();
-    QCOMPARE(headerOf(list), (QStringList{"Sheet Number", "Surname", "Other Names in Full", "Page",
-                                          "Field", "Problem"}));
+    QCOMPARE(headerOf(list), (QStringList{"Severity", "Code", "Sheet Number", "Type", "Surname",
+                                          "Other Names in Full", "H.K. Identity Card Number",
+                                          "Page", "Field", "Value", "Problem", "How to fix it"}));
     QTreeWidgetItem* beta = lineOf(list, "BETA", "Please enter capacity.");
     QVERIFY(beta);
     QCOMPARE(beta->text(Sheet), "7");
     QCOMPARE(beta->text(OtherNames), "B");
     QCOMPARE(beta->text(Page), "1");
     QCOMPARE(beta->text(Field), "Capacity in which employed");
+    QCOMPARE(beta->text(Severity), "error");
+    QCOMPARE(beta->text(Code), "XW-P1-007");
+    QCOMPARE(beta->text(Type), "O");
+    QCOMPARE(beta->text(Fix), "Type the capacity in which the employee is employed.");
     QTreeWidgetItem* gamma = lineOf(list, "GAMMA", "Please enter address");
     QVERIFY(gamma);
     QCOMPARE(gamma->text(Field), "Address 1, line 1");
@@ -188,8 +207,10 @@ void TestReturnCheckingScreen::listIsPrintedAndSavedAsCsv() {
                  .outcome,
              report::Outcome::Complete);
     const QString printed = pdfText(pdf);
-    for (const char* text : {"Check all records: 2 problems", "Other Names in Full", "BETA",
-                             "Capacity in which employed", "Please enter capacity.", "Page 1 of 1"})
+    for (const char* text :
+         {"Check all records: 2 problems", "2 errors, no warning, no hint",
+          "Problem and how to fix it", "BETA", "XW-P1-007", "p.1 Capacity in",
+          "Please enter capacity.", "Control totals", "All income", "Page 1 of 1"})
         QVERIFY2(printed.contains(text), text);
 
     // Saved in the order the list shows: here by sheet number, from the last.
@@ -200,11 +221,19 @@ void TestReturnCheckingScreen::listIsPrintedAndSavedAsCsv() {
     QTest::keyClick(window->list(), Qt::Key_S, Qt::AltModifier); // "Save as C&SV..."
     QTRY_COMPARE(reported.size(), 1);
     const QString written = QString::fromUtf8(fileBytes(csv));
-    QVERIFY2(written.contains("Sheet Number,Surname,Other Names in Full,Page,Field,Problem\r\n"
-                              "8,GAMMA,C,3,\"Address 1, line 1\",Please enter address of Place of "
-                              "Residence.\r\n"
-                              "7,BETA,B,1,Capacity in which employed,Please enter capacity.\r\n"),
+    const QStringList lines = written.split(QStringLiteral("\r\n"));
+    const qsizetype header = lines.indexOf(
+        "Severity,Code,Sheet Number,Type,Surname,Other Names in Full,H.K. Identity Card Number,"
+        "Page,Field,Value,Problem,How to fix it");
+    QVERIFY2(header > 0, qPrintable(written));
+    QVERIFY2(lines.value(header + 1).startsWith("error,XW-P3-002,8,O,GAMMA,C,"),
              qPrintable(written));
+    QVERIFY2(lines.value(header + 2).startsWith("error,XW-P1-007,7,O,BETA,B,"),
+             qPrintable(written));
+    QVERIFY(lines.contains("Errors,2"));
+    QVERIFY(
+        lines.filter(QRegularExpression("^,Original records the save carries,[0-9]+$")).size() ==
+        1);
     QCOMPARE(reported.first().at(1).toString(), editor.db.folder.path());
 }
 
@@ -218,7 +247,8 @@ void TestReturnCheckingScreen::cleanReturnSaysSo() {
     QCOMPARE(window->findChild<QLabel*>("lblProblems")->text(),
              "No problem was found in the return.");
     QVERIFY(!window->list()->isVisible());
-    QVERIFY(!window->findChild<QPushButton*>("cPrintProblems")->isEnabled());
+    // The control totals are worth printing even so.
+    QVERIFY(window->findChild<QPushButton*>("cPrintProblems")->isEnabled());
 }
 
 QTEST_MAIN(TestReturnCheckingScreen)

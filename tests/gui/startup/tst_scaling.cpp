@@ -95,10 +95,13 @@ QWidget* continueToEditor(QWidget* employer) {
 }
 
 void addRecord(Database& db) {
-    // Employed for the whole return year 2001, so that Save to Floppy reaches its screen.
-    db.exec(QStringLiteral("insert into employee (ID, Status, SheetNo, Surname, FirstName, EDay1, "
-                           "EMonth1, EYear1, EDay2, EMonth2, EYear2) values (1, 'O', ' ', 'CHAN', "
-                           "'TAI MAN', '01', '04', '2000', '31', '03', '2001')"));
+    // Complete and employed for the whole return year 2001, so that Save to Floppy, which checks
+    // the return first, reaches its screen.
+    db.exec(QStringLiteral("insert into employee (ID, Status, SheetNo, Surname, FirstName, Sex, "
+                           "RAddress1, RAreaCode, Capacity, EDay1, EMonth1, EYear1, EDay2, "
+                           "EMonth2, EYear2, QFlag, OSeaFlag) values (1, 'O', ' ', 'CHAN', "
+                           "'TAI MAN', 'M', 'FLAT A', 'K', 'CLERK', '01', '04', '2000', '31', "
+                           "'03', '2001', 0, 0)"));
 }
 
 // At 100% the editor must fit a 1366x768 screen beside a desktop panel and below its title bar.

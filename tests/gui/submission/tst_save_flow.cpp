@@ -25,6 +25,8 @@
 #include "support/without_access_override.h"
 
 #include <QDirIterator>
+#include <QComboBox>
+#include <QDir>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -51,14 +53,18 @@ QString letters(int number) {
 }
 
 // The record editor over numbered example records of the return year 2002, file number
-// 12345678, with a medium folder and a printer that keeps what it is given.
+// 12345676, with a medium folder and a printer that keeps what it is given.
 struct SaveFlow {
     bool open(int records, const QList<QStringList>& more = {}) {
         RunState& state = editor.db.state;
         state.loginPassword = schema::defaultPassword; // as the login leaves it
         state.requestedMedium = medium.path();
         state.imagePath = editor.db.folder.file("_a.txt");
-        setEmployer(editor.db, exampleEmployer);
+        // The worked example's file number with its right check digit: a save goes out only
+        // when the return has no error.
+        QStringList employerRow = exampleEmployer;
+        employerRow.replaceInStrings("BRN=12345678", "BRN=12345676");
+        setEmployer(editor.db, employerRow);
         QList<QStringList> rows = more;
         for (int n = 1; n <= records; ++n)
             rows << exampleRecord(" ", "NAME" + letters(n)) +
@@ -71,7 +77,7 @@ struct SaveFlow {
             return false;
         EmployerData employer;
         employer.returnYear = QStringLiteral("2002");
-        employer.fileNumber = QStringLiteral("12345678");
+        employer.fileNumber = QStringLiteral("12345676");
         editor->setEmployer(employer);
         return true;
     }
@@ -112,6 +118,8 @@ private slots:
     void okChecks_data();
     void okChecks();
     void originalRecordOutsideTheYear();
+    void checkBeforeTheSave_data();
+    void checkBeforeTheSave();
     void screenLeftOpenWhenTheReturnChanges();
     void enterPressesOk_data();
     void enterPressesOk();
@@ -137,7 +145,7 @@ void TestSaveFlow::newUserSavesTheReturn() {
     QVERIFY2(screen && screen->isVisible(), qPrintable(flow.editor.services.texts().join(" / ")));
     QCOMPARE(flow.editor.services.boxes.first().title, QStringLiteral("CONFIRMATION"));
     QVERIFY(flow.editor.services.boxes.first().text.startsWith("This function sorts the XW73D"));
-    const QString target = flow.medium.file("12345678.MDB");
+    const QString target = flow.medium.file("12345676.MDB");
     QCOMPARE(flow.on<FieldEdit>(screen, "tFileName")->text(), target);
     QVERIFY(flow.on(screen, "Label2")->isVisible() && !flow.on(screen, "Label1")->isVisible());
     QCOMPARE(flow.editor.enabledCommands(), usable); // the editor stays usable while ready
@@ -159,13 +167,13 @@ void TestSaveFlow::newUserSavesTheReturn() {
     QCOMPARE(offWhileSaving, recordCommands);
     QVERIFY(progressShown);
     QVERIFY(closesRefused);
-    QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345676.MDB", "~~log~~.mdb"}));
     for (const QString& name : workFiles)
         QVERIFY2(!flow.hasWorkFile(name), qPrintable(name));
     for (const SubmissionCheck& check : verifySubmission(target))
         QVERIFY2(check.holds(), qPrintable(check.name));
     QCOMPARE(flow.printing.previews.size(), 1);
-    const QStringList page = texts(flow.printing.previews.first()->page(0));
+    const QStringList page = texts(flow.printing.previews.first()->page(1)); // the totals' page
     const qsizetype total = page.indexOf("Grand total (3 records)");
     QVERIFY(total >= 0);
     QCOMPARE(page.value(total + 1), QStringLiteral("720,000"));
@@ -188,25 +196,25 @@ void TestSaveFlow::okChecks_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("stays");
     const QString changed =
-        QStringLiteral("File name cannot be changed.  Please enter as '12345678.MDB' again!");
+        QStringLiteral("File name cannot be changed.  Please enter as '12345676.MDB' again!");
     const QStringList none;
     QTest::newRow("invalid: space in the name")
         << "{medium}/12 345678.MDB" << none << saverules::spaceText << true;
     QTest::newRow("invalid: name part changed")
         << "{medium}/12345679.MDB" << none << changed << true;
     QTest::newRow("invalid: medium not blank")
-        << "{medium}/12345678.MDB" << QStringList{"letter.txt"} << saverules::notBlankText << false;
+        << "{medium}/12345676.MDB" << QStringList{"letter.txt"} << saverules::notBlankText << false;
     QTest::newRow("invalid: folder missing")
-        << "{medium}/gone/12345678.MDB" << none << saverules::driveText << false;
-    QTest::newRow("valid: name in lower case") << "{medium}/12345678.mdb" << none << "" << false;
+        << "{medium}/gone/12345676.MDB" << none << saverules::driveText << false;
+    QTest::newRow("valid: name in lower case") << "{medium}/12345676.mdb" << none << "" << false;
     QTest::newRow("valid: medium with only a folder and a hidden file")
-        << "{medium}/12345678.MDB" << QStringList{"old/", ".hidden"} << "" << false;
+        << "{medium}/12345676.MDB" << QStringList{"old/", ".hidden"} << "" << false;
     QTest::newRow("valid: other folder, medium not blank")
-        << "{elsewhere}/12345678.MDB" << QStringList{"letter.txt"} << "" << false;
+        << "{elsewhere}/12345676.MDB" << QStringList{"letter.txt"} << "" << false;
     QTest::newRow("valid: pasted backslash as the separator")
-        << "{medium}\\12345678.MDB" << none << "" << false;
+        << "{medium}\\12345676.MDB" << none << "" << false;
     QTest::newRow("invalid: pasted backslash, medium not blank")
-        << "{medium}\\12345678.MDB" << QStringList{"letter.txt"} << saverules::notBlankText
+        << "{medium}\\12345676.MDB" << QStringList{"letter.txt"} << saverules::notBlankText
         << false;
 }
 
@@ -229,7 +237,7 @@ void TestSaveFlow::okChecks() {
     QCOMPARE(last == saverules::printerText ? QString() : last, message);
     QCOMPARE(QFileInfo::exists(saverules::targetPathOf(name)), message.isEmpty());
     // Nothing lands beside the medium, whatever separator the name used.
-    QCOMPARE(entriesIn(QFileInfo(flow.medium.path()).path()).filter("12345678"), QStringList());
+    QCOMPARE(entriesIn(QFileInfo(flow.medium.path()).path()).filter("12345676"), QStringList());
     QCOMPARE(flow.hasWorkFile("TEMP73D.MDB"), stays);
     if (stays) {
         QVERIFY(screen->isVisible() && flow.on(screen, "tFileName")->isEnabled());
@@ -258,10 +266,57 @@ void TestSaveFlow::originalRecordOutsideTheYear() {
     // The list offered names the record the save left out.
     auto* list = flow.editor->findChild<ProblemListWindow*>();
     QVERIFY(list && list->isVisible());
-    QList<QTreeWidgetItem*> leftOut = list->list()->findItems(
-        QStringLiteral("The save leaves this original record out"), Qt::MatchStartsWith,
-        list->list()->columnCount() - 1); // the message column
+    QList<QTreeWidgetItem*> leftOut =
+        list->list()->findItems(QStringLiteral("The save leaves this original record out"),
+                                Qt::MatchStartsWith, validation::problemColumn);
     QCOMPARE(leftOut.size(), 1);
+}
+
+void TestSaveFlow::checkBeforeTheSave_data() {
+    QTest::addColumn<QStringList>("changes"); // of the second record
+    QTest::addColumn<QList<bool>>("answers"); // the save's confirmation first
+    QTest::addColumn<QString>("said");        // the box after the confirmation
+    QTest::addColumn<QString>("listed");      // the severity the list shows; empty: no list
+    QTest::addColumn<bool>("saveScreen");
+    QTest::newRow("an error stops the save")
+        << QStringList{"Sex="} << QList<bool>{true}
+        << "The return has 1 error and cannot be saved as it is. Correct the records in the list, "
+           "then save again."
+        << "Errors" << false;
+    QTest::newRow("warnings shown stop the save")
+        << QStringList{"bIncome=5,000"} << QList<bool>{true, true}
+        << "The check of the return found 1 warning.  Do you want to see them?"
+        << "Warnings" << false;
+    QTest::newRow("warnings not wanted, the save goes on")
+        << QStringList{"bIncome=5,000"} << QList<bool>{true, false}
+        << "The check of the return found 1 warning.  Do you want to see them?"
+        << "" << true;
+}
+
+// The check runs after the confirmation and before anything is written: with an error nothing
+// is numbered, built or copied to the medium.
+void TestSaveFlow::checkBeforeTheSave() {
+    QFETCH(QStringList, changes);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QString, said);
+    QFETCH(QString, listed);
+    QFETCH(bool, saveScreen);
+    SaveFlow flow;
+    QVERIFY(flow.open(1, {exampleRecord(" ", "LATER") + QStringList{"ID=9"} + changes}));
+    flow.editor.services.answers = answers;
+    click(flow.editor.control<QPushButton>("cSaveFloppy"));
+    QVERIFY(flow.editor.services.boxes.size() >= 2);
+    QCOMPARE(flow.editor.services.boxes[1].text, said);
+    auto* list = flow.editor->findChild<ProblemListWindow*>();
+    QCOMPARE(list && list->isVisible(), !listed.isEmpty());
+    if (list)
+        QCOMPARE(list->findChild<QComboBox*>("cSeverityFilter")->currentText(), listed);
+    QCOMPARE(flow.editor->findChild<SaveScreen*>("fSave") != nullptr, saveScreen);
+    QCOMPARE(flow.hasWorkFile("TEMP73D.MDB"), saveScreen);
+    QCOMPARE(QDir(flow.medium.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    // Nothing was numbered either unless the save went on.
+    QCOMPARE(flow.editor.db.values("select SheetNo from employee where ID = 9"),
+             QStringList{saveScreen ? "1" : " "});
 }
 
 // A save screen left open while a record changes so that it falls outside the year: the next
@@ -304,7 +359,7 @@ void TestSaveFlow::enterPressesOk() {
     QTest::keyClick(flow.on<FieldEdit>(screen, "tFileName"), Qt::Key(key),
                     Qt::KeyboardModifiers(modifiers));
     QCOMPARE(flow.editor.services.lastText(), saverules::printerText);
-    QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
+    QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345676.MDB", "~~log~~.mdb"}));
     QTRY_VERIFY(!screen);
 }
 
@@ -312,8 +367,8 @@ void TestSaveFlow::filesOfAnInterruptedSave_data() {
     QTest::addColumn<QStringList>("onMedium");
     QTest::addColumn<bool>("removeThem");
     QTest::addColumn<QStringList>("left"); // what the medium holds afterwards
-    const QStringList pair{"12345678.MDB", "~~log~~.mdb"};
-    const QStringList interrupted{"12345678.MDB.part", "~~log~~.mdb"};
+    const QStringList pair{"12345676.MDB", "~~log~~.mdb"};
+    const QStringList interrupted{"12345676.MDB.part", "~~log~~.mdb"};
     QTest::newRow("valid: work files removed, then saved") << interrupted << true << pair;
     QTest::newRow("valid: a lone submission removed, then saved")
         << QStringList{"87654321.MDB"} << true << pair;
@@ -338,7 +393,7 @@ void TestSaveFlow::filesOfAnInterruptedSave() {
     QCOMPARE(texts.last() == saverules::notBlankText, !(asked && removeThem));
     QCOMPARE(entriesIn(flow.medium.path()), left);
     if (asked && removeThem)
-        QVERIFY(verifySubmission(flow.medium.file("12345678.MDB")).first().holds());
+        QVERIFY(verifySubmission(flow.medium.file("12345676.MDB")).first().holds());
     QTRY_VERIFY(!screen);
 }
 
@@ -353,7 +408,7 @@ void TestSaveFlow::mediumMountedAfterTheStart() {
     QPointer<SaveScreen> before = flow.pressSave();
     QVERIFY(before);
     QCOMPARE(flow.on<FieldEdit>(before, "tFileName")->text(),
-             QStringLiteral("/media/floppy/12345678.MDB"));
+             QStringLiteral("/media/floppy/12345676.MDB"));
     click(flow.on<QPushButton>(before, "cCancel"));
     LoopMedium stick(
         4, QStringLiteral("/run/media/xw73d-test-%1").arg(QCoreApplication::applicationPid()));
@@ -362,7 +417,7 @@ void TestSaveFlow::mediumMountedAfterTheStart() {
     QVERIFY(createFiles(stick.path(), {"letter.txt"}));
     QPointer<SaveScreen> after = flow.pressSave();
     QVERIFY(after);
-    QCOMPARE(flow.on<FieldEdit>(after, "tFileName")->text(), stick.file("12345678.MDB"));
+    QCOMPARE(flow.on<FieldEdit>(after, "tFileName")->text(), stick.file("12345676.MDB"));
     click(flow.on<QPushButton>(after, "cOK"));
     QCOMPARE(flow.editor.services.lastText(), saverules::notBlankText);
     QTRY_VERIFY(!after);
@@ -376,7 +431,7 @@ void TestSaveFlow::copyFailures_data() {
     QTest::addColumn<QStringList>("left"); // what the medium holds afterwards
     QTest::newRow("invalid: medium fills up during the copy")
         << MediumFault::FillsUp
-        << "The copy to '{medium}/12345678.MDB' failed: the file is larger than the medium"
+        << "The copy to '{medium}/12345676.MDB' failed: the file is larger than the medium"
         << QStringList();
     QTest::newRow("invalid: read-only medium")
         << MediumFault::ReadOnly << saverules::driveText << QStringList();
@@ -432,7 +487,7 @@ void TestSaveFlow::oversizeNeedsOtherMedia() {
     click(flow.on<QPushButton>(screen, "cOK"));
     QCOMPARE(flow.editor.services.lastText(), saverules::changeDriveText);
     QVERIFY(screen && flow.on(screen, "tFileName")->isEnabled());
-    flow.on<FieldEdit>(screen, "tFileName")->setText(flow.elsewhere.file("12345678.MDB"));
+    flow.on<FieldEdit>(screen, "tFileName")->setText(flow.elsewhere.file("12345676.MDB"));
     bool oversizeProgress = false;
     flow.editor.services.onBox = [&](const ScriptedServices::Box&) {
         oversizeProgress =
@@ -440,9 +495,9 @@ void TestSaveFlow::oversizeNeedsOtherMedia() {
     };
     click(flow.on<QPushButton>(screen, "cOK"));
     QVERIFY(oversizeProgress);
-    QCOMPARE(entriesIn(flow.elsewhere.path()), QStringList({"12345678.MDB", "~~log~~.mdb"}));
+    QCOMPARE(entriesIn(flow.elsewhere.path()), QStringList({"12345676.MDB", "~~log~~.mdb"}));
     QCOMPARE(flow.printing.previews.first()->pageCount(),
-             (records + controllist::linesPerPage - 1) / controllist::linesPerPage);
+             (records + controllist::linesPerPage - 1) / controllist::linesPerPage + 1);
 }
 
 void TestSaveFlow::nameKeyFilter_data() {

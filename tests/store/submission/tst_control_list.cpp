@@ -60,14 +60,50 @@ private slots:
     void readsTheMediumWithoutChangingIt();
     void identityOrPassport_data();
     void identityOrPassport();
+    void totalsAgainstTheLog_data();
+    void totalsAgainstTheLog();
 };
+
+void TestControlList::totalsAgainstTheLog_data() {
+    QTest::addColumn<qint64>("salary");
+    QTest::addColumn<qint64>("pensions");
+    QTest::addColumn<qint64>("grandTotal");
+    QTest::addColumn<QString>("logTotal");
+    QTest::addColumn<bool>("agrees");
+    QTest::newRow("valid: all three agree") << 700LL << 300LL << 1000LL << "1000" << true;
+    QTest::newRow("invalid: the categories differ") << 700LL << 200LL << 1000LL << "1000" << false;
+    QTest::newRow("invalid: the log differs") << 700LL << 300LL << 1000LL << "1001" << false;
+}
+
+// The totals' page sets the categories' sum and the records' grand total against the log.
+void TestControlList::totalsAgainstTheLog() {
+    QFETCH(qint64, salary);
+    QFETCH(qint64, pensions);
+    QFETCH(qint64, grandTotal);
+    QFETCH(QString, logTotal);
+    QFETCH(bool, agrees);
+    controllist::Heading heading;
+    heading.log.totalIncome = logTotal;
+    heading.log.totalRecords = "2";
+    controllist::GrandTotal total{2, grandTotal, {}};
+    total.categories[0] = salary;
+    total.categories[11] = pensions;
+    const QStringList texts = pageTexts(controllist::page(heading, {}, 1, 2, total));
+    QCOMPARE(after(texts, "Sum of the categories"), groupDigits(salary + pensions));
+    QCOMPARE(texts.contains("The categories, the grand total and the record count agree with the "
+                            "log."),
+             agrees);
+    QCOMPARE(texts.contains("THE CATEGORIES, THE GRAND TOTAL OR THE RECORD COUNT DO NOT AGREE "
+                            "WITH THE LOG: DO NOT SUBMIT THIS MEDIUM."),
+             !agrees);
+}
 
 void TestControlList::pagesCountAndTotals_data() {
     QTest::addColumn<int>("records");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("valid: one record") << 1 << 1;
-    QTest::newRow("boundary: a full page") << controllist::linesPerPage << 1;
-    QTest::newRow("boundary: one more than a page") << controllist::linesPerPage + 1 << 2;
+    QTest::addColumn<int>("pages"); // the records' pages and the totals' page
+    QTest::newRow("valid: one record") << 1 << 2;
+    QTest::newRow("boundary: a full page") << controllist::linesPerPage << 2;
+    QTest::newRow("boundary: one more than a page") << controllist::linesPerPage + 1 << 3;
 }
 
 void TestControlList::pagesCountAndTotals() {
@@ -86,6 +122,8 @@ void TestControlList::pagesCountAndTotals() {
         QVERIFY(texts.contains("ABC TRADING LTD") && texts.contains("6A1-12345678"));
         QVERIFY(texts.contains("12345678.MDB") && texts.contains("30/04/2002"));
         QVERIFY(texts.contains(list->heading().log.code));
+        if (index == pages - 1)
+            break; // the totals' page
         // A line: count, sheet number, identity, names, Chinese name, income.
         qint64 pageTotal = 0;
         int lines = 0;
@@ -115,10 +153,17 @@ void TestControlList::pagesCountAndTotals() {
     const QStringList last = pageTexts(list->page(pages - 1));
     QCOMPARE(after(last, QStringLiteral("Grand total (%1 records)").arg(records)),
              groupDigits(expected));
-    QVERIFY(last.contains("The grand total and the record count agree with the log."));
-    const bool grandTotalOnFirst =
-        !pageTexts(list->page(0)).filter(QStringLiteral("Grand total")).isEmpty();
-    QCOMPARE(grandTotalOnFirst, pages == 1);
+    // Every income here is salary: category a holds it all, the others nothing, and the sum of
+    // the categories is the log's total income.
+    QCOMPARE(after(last, "Salary or wages"), groupDigits(expected));
+    QCOMPARE(after(last, "Leave pay"), "0");
+    QCOMPARE(after(last, "Pensions"), "0");
+    QCOMPARE(after(last, "Sum of the categories"), groupDigits(expected));
+    QCOMPARE(after(last, "Total income in the log"), groupDigits(expected));
+    QVERIFY(last.contains("The categories, the grand total and the record count agree with the "
+                          "log."));
+    QVERIFY(last.filter(QStringLiteral("Total of this page")).isEmpty());
+    QVERIFY(pageTexts(list->page(0)).filter(QStringLiteral("Grand total")).isEmpty());
 }
 
 // Nothing of the program folder is read, and the files on the medium stay as they were.

@@ -1,0 +1,158 @@
+#include "core/validation/return_validator.h"
+
+#include "core/common/amounts.h"
+#include "core/records/record_types.h"
+#include "core/validation/record_warnings.h"
+
+#include <algorithm>
+
+namespace validation {
+namespace {
+
+using Kind = ReturnProblem::Kind;
+
+QString text(const FieldTexts& fields, const char* column) {
+    return fields.value(columnKey(column));
+}
+
+bool isOriginal(const QString& status) {
+    return status.compare(QChar(recordtype::original), Qt::CaseInsensitive) == 0;
+}
+
+ReturnProblem returnProblem(int page, const QString& column, const QString& message,
+                            const char* code, const QString& value) {
+    ReturnProblem problem;
+    problem.page = page;
+    problem.column = column;
+    problem.message = message;
+    problem.kind = Kind::WholeReturn;
+    problem.code = QLatin1String(code);
+    problem.value = value;
+    return problem;
+}
+
+} // namespace
+
+int ReturnReport::count(Severity severity) const {
+    return int(std::ranges::count_if(problems, [severity](const ReturnProblem& problem) {
+        return severityOf(problem.code) == severity;
+    }));
+}
+
+int ReturnReport::errorsStoppingSave() const {
+    QSet<qint64> leftOut;
+    for (const ReturnProblem& problem : problems)
+        if (problem.record && problem.code == QLatin1String(code::leftOutBySave))
+            leftOut.insert(*problem.record);
+    return int(std::ranges::count_if(problems, [&leftOut](const ReturnProblem& problem) {
+        return severityOf(problem.code) == Severity::Error &&
+               !(problem.record && leftOut.contains(*problem.record));
+    }));
+}
+
+ReturnValidator::ReturnValidator(const EmployerData& employer,
+                                 std::optional<LastYearReturn> lastYear)
+    : m_employer(employer)
+    , m_check(employer)
+    , m_lastYear(std::move(lastYear)) {}
+
+void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& fields,
+                                const QString& where) {
+    QList<ReturnProblem> found = m_check.checkRecord(record, fields, where);
+    for (ReturnProblem problem : recordWarnings(fields)) {
+        problem.record = record;
+        found << problem;
+    }
+    m_problems << found;
+    const QString status = text(fields, "Status");
+    if (isOriginal(status)) {
+        if (!leftOutBySave(fields, m_employer.returnYear))
+            m_totals.add(fields);
+        checkName(record, fields, where);
+    }
+    if (m_lastYear) {
+        m_seen.insert(identityKey(text(fields, "HKID")));
+        m_seen.insert(namesKey(text(fields, "Surname"), text(fields, "FirstName")));
+    }
+}
+
+// The same names under two identity numbers: a number mistyped, or one person entered twice.
+void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& fields,
+                                const QString& where) {
+    // A number of the wrong shape is an error of its own already.
+    const QString number = identityKey(text(fields, "HKID"));
+    if (!identityCheckCharacter(number))
+        return;
+    const QString names = namesKey(text(fields, "Surname"), text(fields, "FirstName"));
+    const auto first = m_originalNames.constFind(names);
+    if (first == m_originalNames.constEnd()) {
+        m_originalNames.insert(names, NameHolder{number, where});
+        return;
+    }
+    if (first->number == number)
+        return;
+    ReturnProblem problem = returnProblem(
+        1, QStringLiteral("HKID"),
+        QStringLiteral("The name %1 is also on the original %2, with the identity number %3.")
+            .arg(text(fields, "Surname") + QStringLiteral(", ") + text(fields, "FirstName"),
+                 first->where, first->number),
+        code::nameOtherIdentity, identityText(fields));
+    problem.record = record;
+    problem.surname = text(fields, "Surname");
+    problem.firstName = text(fields, "FirstName");
+    problem.sheetNumber = text(fields, "SheetNo").trimmed();
+    problem.status = text(fields, "Status");
+    problem.identity = identityText(fields);
+    m_problems << problem;
+}
+
+void ReturnValidator::addLastYearProblems() {
+    for (const LastYearEmployee& employee : m_lastYear->employees) {
+        const QString number = identityKey(employee.identity);
+        const bool here = number.isEmpty()
+                              ? m_seen.contains(namesKey(employee.surname, employee.otherNames))
+                              : m_seen.contains(number);
+        if (here || !isOriginal(employee.type) ||
+            !stillEmployedAtYearStart(employee, m_employer.returnYear))
+            continue;
+        ReturnProblem problem = returnProblem(
+            0, QString(),
+            QStringLiteral("%1, %2 was on last year's return (%3) until its last day and is not "
+                           "on this one.")
+                .arg(employee.surname, employee.otherNames, m_lastYear->description),
+            code::missingFromLastYear, employee.identity);
+        problem.surname = employee.surname;
+        problem.firstName = employee.otherNames;
+        problem.status = employee.type;
+        problem.identity = employee.identity;
+        m_problems << problem;
+    }
+    for (const CategoryChange& change : categoryChanges(m_lastYear->categoryTotals, m_totals))
+        if (change.large())
+            m_problems << returnProblem(
+                2, QString(),
+                QStringLiteral("The total of category %1 (%2) changed by more than half: %3 last "
+                               "year, %4 this year (%5).")
+                    .arg(categoryLetter(change.category))
+                    .arg(categoryName(change.category), groupDigits(change.lastYear),
+                         groupDigits(change.thisYear), change.percentText()),
+                code::categoryChanged, groupDigits(change.thisYear));
+}
+
+ReturnReport ReturnValidator::finish() {
+    ReturnReport report;
+    report.problems = employerProblems(m_employer);
+    m_check.forEachRepeatedIdentity(
+        [this](const ReturnProblem& problem) { m_problems << problem; });
+    if (m_lastYear)
+        addLastYearProblems();
+    report.problems << std::move(m_problems);
+    report.totals = m_totals;
+    if (m_lastYear) {
+        m_lastYear->employees.clear();
+        report.lastYear = std::move(m_lastYear);
+    }
+    return report;
+}
+
+} // namespace validation
