@@ -5,6 +5,7 @@
 #include "cli/working_database.h"
 #include "core/common/secrets.h"
 #include "core/validation/report_format.h"
+#include "store/archive/last_year_return.h"
 #include "store/employer/employer_table.h"
 #include "store/records/whole_return.h"
 
@@ -74,7 +75,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& errors
         Database db = openWorkingDatabase(folder, typed);
         const EmployerData employer = employertable::readEmployer(db).data;
         const validation::ReturnReport report =
-            validateWholeReturn(db, validation::lastYearReturn(folder, employer.returnYear));
+            validateWholeReturn(db, archive::lastYearReturn(folder, employer, typed));
         print(report, employer, read->format, out);
         return report.hasErrors() ? ErrorsFound : NoError;
     });

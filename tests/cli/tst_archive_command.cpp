@@ -120,9 +120,11 @@ void TestArchiveCommand::verifyEntry() {
         return;
     }
     QVERIFY2(run.output.startsWith("Archived submission " + entry + "\n"), qPrintable(run.output));
-    QCOMPARE(run.output.count(QRegularExpression("(?m)^\\S+ +ok +found")), altered ? 6 : 7);
-    QCOMPARE(run.output.count(QRegularExpression("(?m)^\\S+ +FAILED +found")), altered ? 1 : 0);
-    QVERIFY(run.output.contains(R"(TotalRec    ok      found "3", expected "3")"));
+    QCOMPARE(run.output.count(QRegularExpression("(?m)^XW-V-\\d{3} +ok +\\S+ +found")),
+             altered ? 6 : 7);
+    QCOMPARE(run.output.count(QRegularExpression("(?m)^XW-V-\\d{3} +error +\\S+ +found")),
+             altered ? 1 : 0);
+    QVERIFY(run.output.contains(R"(XW-V-005  ok      TotalRec    found "3", expected "3")"));
     // Nothing taken out stays anywhere near the return.
     QCOMPARE(entriesIn(entry), QStringList{archive::entryFileName});
 }

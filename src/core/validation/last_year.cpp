@@ -21,24 +21,3 @@ bool stillEmployedAtYearStart(const LastYearEmployee& employee, const QString& r
 }
 
 } // namespace validation
-
-namespace validation {
-namespace {
-
-LastYearSource& source() {
-    static LastYearSource set;
-    return set;
-}
-
-} // namespace
-
-void setLastYearSource(LastYearSource given) {
-    source() = std::move(given);
-}
-
-std::optional<LastYearReturn> lastYearReturn(const QString& programFolder,
-                                             const QString& returnYear) {
-    return source() ? source()(programFolder, returnYear) : std::nullopt;
-}
-
-} // namespace validation

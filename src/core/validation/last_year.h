@@ -5,8 +5,6 @@
 #include <QList>
 #include <QString>
 #include <array>
-#include <functional>
-#include <optional>
 
 // Last year's saved return, as the archive of saved submissions holds it: what this year's check
 // sets the return beside.
@@ -34,14 +32,5 @@ QString namesKey(const QString& surname, const QString& otherNames);
 // True when last year's original record ran to the last day of last year's return year (31
 // March of returnYear - 1), so the employee was still employed when this year began.
 bool stillEmployedAtYearStart(const LastYearEmployee& employee, const QString& returnYear);
-
-// Where last year's saved return comes from: the archive of saved submissions, given the
-// program folder and this year's return year. Until one is set, no return is known and the
-// checks that compare with last year are left out.
-using LastYearSource = std::function<std::optional<LastYearReturn>(const QString& programFolder,
-                                                                   const QString& returnYear)>;
-void setLastYearSource(LastYearSource source);
-std::optional<LastYearReturn> lastYearReturn(const QString& programFolder,
-                                             const QString& returnYear);
 
 } // namespace validation

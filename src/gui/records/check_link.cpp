@@ -4,7 +4,6 @@
 #include "core/platform/services.h"
 #include "core/records/problem_table.h"
 #include "core/reports/pdf_names.h"
-#include "core/validation/last_year.h"
 #include "gui/common/message_boxes.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
@@ -12,6 +11,7 @@
 #include "gui/records/record_editor.h"
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
+#include "store/archive/last_year_return.h"
 #include "store/import/record_transfer.h"
 #include "store/records/record_set.h"
 #include "store/records/whole_return.h"
@@ -103,7 +103,7 @@ std::optional<validation::ReturnReport> checkReturn(RecordEditor& editor) {
     runReportingErrors([&] {
         report = validateWholeReturn(
             state.db(),
-            validation::lastYearReturn(state.programFolder, editor.employer().returnYear));
+            archive::lastYearReturn(state.programFolder, editor.employer(), state.loginPassword));
     });
     return report;
 }

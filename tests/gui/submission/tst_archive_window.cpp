@@ -113,8 +113,10 @@ void TestArchiveWindow::commands() {
         QCOMPARE(fixture.printing.previews.size(), 1);
         QCOMPARE(fixture.printing.previewPdfNames, QStringList{"XW73D 2002 control list.pdf"});
         QStringList texts;
-        for (const report::Text& text : fixture.printing.previews.first()->page(0).texts)
-            texts << text.text;
+        const auto& list = fixture.printing.previews.first();
+        for (int page = 0; page < list->pageCount(); ++page)
+            for (const report::Text& text : list->page(page).texts)
+                texts << text.text;
         QVERIFY(texts.contains("Grand total (3 records)"));
     }
     if (command == "cOpenFolder")

@@ -13,6 +13,7 @@
 #include "gui/submission/save_screen.h"
 #include "store/archive/archive.h"
 #include "store/common/schema.h"
+#include "store/returns/summary_file.h"
 #include "store/submission/log_database.h"
 #include "store/submission/submission_database.h"
 #include "store/submission/verifier.h"
@@ -24,9 +25,9 @@
 #include "support/submission_setup.h"
 #include "support/without_access_override.h"
 
-#include <QDirIterator>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -570,7 +571,7 @@ void TestSaveFlow::savedSubmissionIsArchived() {
         WithoutAccessOverride asUser;
         click(flow.on<QPushButton>(screen, "cOK"));
     }
-    const QString target = flow.medium.file("12345678.MDB");
+    const QString target = flow.medium.file("12345676.MDB");
     for (const SubmissionCheck& check : verifySubmission(target))
         QVERIFY2(check.holds(), qPrintable(check.name));
     QCOMPARE(flow.printing.previews.size(), 1);
@@ -616,8 +617,9 @@ void TestSaveFlow::savedSubmissionIsArchived() {
     while (walk.hasNext())
         left << QDir(flow.editor.db.folder.path()).relativeFilePath(walk.next());
     left.sort();
+    // Beside the database only the entry and the summary the list of returns reads.
     QCOMPARE(left, QStringList({"archive/" + QDir(kept.first().folder).dirName() + "/entry.mdb",
-                                "xw73d.mdb", "xw73d.mdb-journal"}));
+                                returnfiles::summaryFileName, "xw73d.mdb", "xw73d.mdb-journal"}));
 }
 
 QTEST_MAIN(TestSaveFlow)

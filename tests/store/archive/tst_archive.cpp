@@ -3,6 +3,7 @@
 // failed entry leaves nothing; the list tells which entries still verify; a password change
 // re-keys the entries and never removes one; last year's return is found among several return
 // folders; a copy to a fresh medium is byte for byte the first one.
+#include "store/archive/last_year_return.h"
 #include "support/saved_return.h"
 #include "support/without_access_override.h"
 
@@ -54,6 +55,8 @@ private slots:
     void passwordChangeRekeysEveryEntry();
     void latestOfLastYear();
     void copyToAFreshMedium();
+    void lastYearForTheCheck_data();
+    void lastYearForTheCheck();
 };
 
 void TestArchive::keepsTheBytesOfTheMedium() {
@@ -221,6 +224,55 @@ void TestArchive::copyToAFreshMedium() {
     QCOMPARE(md5Of(fileBytes(saved.db.folder.file("xw73d.mdb"))), working);
     QCOMPARE(filesUnder(saved.db.folder.path()),
              QStringList{"archive/2002-04-30-090507/entry.mdb"});
+}
+
+void TestArchive::lastYearForTheCheck_data() {
+    QTest::addColumn<QString>("returnYear");
+    QTest::addColumn<QString>("fileNumber");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("the next year of the same employer") << "2003"
+                                                        << "12345678" << password << true;
+    QTest::newRow("the same year: no return of the year before") << "2002"
+                                                                 << "12345678" << password << false;
+    QTest::newRow("another employer's file number") << "2003"
+                                                    << "12345676" << password << false;
+    QTest::newRow("a password that does not open it") << "2003"
+                                                      << "12345678"
+                                                      << "other" << false;
+}
+
+// What the check sets this year's return beside: the saved return's employees as the medium
+// got them, and its category totals, which add up to the income the log carries.
+void TestArchive::lastYearForTheCheck() {
+    QFETCH(QString, returnYear);
+    QFETCH(QString, fileNumber);
+    QFETCH(QString, key);
+    QFETCH(bool, found);
+    SavedReturn saved(3);
+    saved.keep();
+    EmployerData employer;
+    employer.returnYear = returnYear;
+    employer.fileNumber = fileNumber;
+    const std::optional<validation::LastYearReturn> last =
+        archive::lastYearReturn(QStringList{saved.db.folder.path()}, employer, key);
+    QCOMPARE(last.has_value(), found);
+    if (!found)
+        return;
+    QCOMPARE(last->description, "saved 30/04/2002 09:05 to " + saved.target());
+    QCOMPARE(last->employees.size(), 3);
+    const validation::LastYearEmployee& first = last->employees.first();
+    QCOMPARE(first.identity, QStringLiteral("A123456(3)"));
+    QCOMPARE(first.surname + u'/' + first.otherNames, QStringLiteral("NAME1/TAI MAN"));
+    QCOMPARE(first.periodEnd + u'/' + first.type, QStringLiteral("31032002/O"));
+    QCOMPARE(last->categoryTotals[0], 720000);
+    const QList<archive::Listed> listed = archive::list(saved.db.folder.path(), password);
+    QCOMPARE(listed.size(), 1);
+    qint64 sum = 0;
+    for (const qint64 category : last->categoryTotals)
+        sum += category;
+    QVERIFY(listed.first().summary);
+    QCOMPARE(sum, listed.first().summary->income);
 }
 
 QTEST_GUILESS_MAIN(TestArchive)
