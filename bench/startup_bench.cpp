@@ -140,7 +140,8 @@ void report(const QList<StartupTimes>& runs) {
 qint64 measureFirstLogin(const QString& folder) {
     QElapsedTimer clock;
     clock.start();
-    measureStartup(folder);
+    if (prepareWorkingDatabase(folder) != StartupPath::PasswordProtected)
+        throw std::runtime_error("start-up did not find a password-protected working database");
     Database login = Database::open(databasePath(folder, DatabaseFile::Working),
                                     OpenOptions{.password = schema::defaultPassword});
     verifyTables(login);
