@@ -157,8 +157,10 @@ void copyPagesTo(sqlite3_file* file, const QString& copyPath) {
         if (copy.write(piece) != piece.size())
             throw EngineError(engine::DiskFull, copy.errorString());
     }
+    // As with the engine's own writes, a copy that cannot be written whole is taken for a full
+    // disk (a full device and a file-size limit look alike here).
     if (!copy.flush())
-        throw fileError(copyPath, copy.errorString());
+        throw EngineError(engine::DiskFull, copy.errorString());
     copy.close();
     bool same = copy.open(QIODevice::ReadOnly) && copy.size() == size;
     for (qint64 offset = 0; same && offset < size; offset += pieceSize) {
