@@ -95,8 +95,13 @@ qint64 countRows(Database& db, const QString& table) {
     return count.next() ? count.value(0).toLongLong() : 0;
 }
 
+// The copy fills a fresh file in one pass and leaves no free pages, so that compacting it would
+// write every page again to the same size; the file is compacted only when pages are free.
 void compact(const QString& buildPath) {
     Database build = Database::open(buildPath, OpenOptions{std::nullopt, false, false});
+    Statement freePages = build.prepare(QStringLiteral("PRAGMA freelist_count"));
+    if (freePages.next() && freePages.value(0).toLongLong() == 0)
+        return;
     // Like the copy, the compaction needs no journal: on failure the build file is deleted.
     build.exec(QStringLiteral("PRAGMA journal_mode=OFF"));
     build.exec(QStringLiteral("VACUUM"));

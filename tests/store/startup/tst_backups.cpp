@@ -51,6 +51,8 @@ private slots:
     void names();
     void newestTwentyAreKept();
     void listCountsRecordsWhereTheCopyOpens();
+    void copyIsTheFileUnderTheLoginKey_data();
+    void copyIsTheFileUnderTheLoginKey();
     void listVerbAsksOnlyWhenTheDefaultDoesNotOpen_data();
     void listVerbAsksOnlyWhenTheDefaultDoesNotOpen();
     void copyThatCannotBeWrittenLeavesNothing();
@@ -124,6 +126,37 @@ void TestBackups::listCountsRecordsWhereTheCopyOpens() {
     Database other =
         Database::open(db.folder.file("backups/" + copies[0].name), OpenOptions{QString("secret")});
     QCOMPARE(readWhole(other), QList<qint64>({1, 3}));
+}
+
+// Under the login's own key the copy is the working file byte for byte; under another key it is
+// written anew under that key. Either way it is the user's alone and leaves no work file.
+void TestBackups::copyIsTheFileUnderTheLoginKey_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("sameBytes");
+    QTest::addColumn<qint64>("records");
+    QTest::newRow("login key") << "qvz" << true << qint64(3);
+    QTest::newRow("another key") << "Ab12" << false << qint64(3);
+}
+
+void TestBackups::copyIsTheFileUnderTheLoginKey() {
+    QFETCH(QString, key);
+    QFETCH(bool, sameBytes);
+    QFETCH(qint64, records);
+    WorkingDatabase db;
+    db.addRecord({"Status=O", "ID=1"});
+    db.addRecord({"Status=O", "ID=2"});
+    const QString name = take(db.state.db(), db.folder.path(), key, reason::firstLogin, morning);
+    QFile copyFile(db.folder.file("backups/" + name));
+    QVERIFY(copyFile.open(QIODevice::ReadOnly));
+    const QByteArray working = readInAnotherProcess(db.folder.file(schema::workingFile));
+    QVERIFY(!working.isEmpty());
+    QCOMPARE(copyFile.readAll() == working, sameBytes);
+    QCOMPARE(QFileInfo(copyFile).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+             QFile::Permissions());
+    Database copy = Database::open(copyFile.fileName(), OpenOptions{key});
+    QCOMPARE(readWhole(copy), QList<qint64>({1, records}));
+    QCOMPARE(QDir(db.folder.file("backups")).entryList(QDir::Hidden | QDir::Files),
+             QStringList({name}));
 }
 
 void TestBackups::listVerbAsksOnlyWhenTheDefaultDoesNotOpen_data() {

@@ -48,6 +48,7 @@ class TestSubmissionFiles : public QObject {
 private slots:
     void buildCopiesOriginalRecordsWithinTheYear();
     void submissionIsAPlainFileWithExactlyTwoTables();
+    void buildIsWhatCompactingItGives();
     void noQualifyingRecordLeavesNoSubmission();
     void fullDiskDuringBuildLeavesNoFiles();
     void imageDigestIsWhatMd5sumPrints();
@@ -86,6 +87,32 @@ void TestSubmissionFiles::submissionIsAPlainFileWithExactlyTwoTables() {
     QCOMPARE(openForReading(submissionPath(db)).formatVersion(), QString("2.0"));
     QVERIFY(!QFile::exists(db.folder.file(buildFileName)));
     QCOMPARE(tableRows(db.state.db(), table::employee, employeeColumns()), before);
+}
+
+// The build is left uncompacted when it holds no free page: compacting it afterwards changes
+// neither its size nor its rows, and both give the same image, byte for byte.
+void TestSubmissionFiles::buildIsWhatCompactingItGives() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    addExampleRecords(db, 1000);
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString compacted = db.folder.file("compacted.mdb");
+    QVERIFY(QFile::copy(submissionPath(db), compacted));
+    QCOMPARE(sqliteOutput(compacted, "PRAGMA freelist_count"), QString("0"));
+    sqliteOutput(compacted, "VACUUM");
+    QCOMPARE(QFileInfo(compacted).size(), QFileInfo(submissionPath(db)).size());
+    for (const auto& [name, columns] : {std::pair{submissionEmployeeTable, employeeColumns()},
+                                        std::pair{submissionEmployerTable, employerColumns()}}) {
+        Database built = openForReading(submissionPath(db));
+        Database other = openForReading(compacted);
+        QCOMPARE(tableRows(built, name, columns).size(),
+                 name == submissionEmployeeTable ? 1000 : 1);
+        QCOMPARE(tableRows(built, name, columns), tableRows(other, name, columns));
+    }
+    writeReturnImage(submissionPath(db), db.folder.file("built.txt"));
+    writeReturnImage(compacted, db.folder.file("compacted.txt"));
+    QVERIFY(!fileBytes(db.folder.file("built.txt")).isEmpty());
+    QCOMPARE(fileBytes(db.folder.file("built.txt")), fileBytes(db.folder.file("compacted.txt")));
 }
 
 void TestSubmissionFiles::noQualifyingRecordLeavesNoSubmission() {
