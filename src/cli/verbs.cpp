@@ -100,8 +100,11 @@ QCommandLineOption parserOption(const VerbOption& option) {
                : QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description));
 }
 
-const QList<Verb>& verbs() {
-    static const QList<Verb> table{
+namespace {
+
+// The commands that are words of their own: "xw73d check".
+QList<Verb> wordVerbs() {
+    return {
         {"verify",
          Spelling::Word,
          nullptr,
@@ -147,6 +150,12 @@ const QList<Verb>& verbs() {
          "and last save.",
          {},
          listWorkspace},
+    };
+}
+
+// The commands written as options of the program: "xw73d --list-backups".
+QList<Verb> optionVerbs() {
+    return {
         {"list-backups",
          Spelling::Option,
          nullptr,
@@ -162,6 +171,12 @@ const QList<Verb>& verbs() {
          {dataDirOption},
          restoreCopy},
     };
+}
+
+} // namespace
+
+const QList<Verb>& verbs() {
+    static const QList<Verb> table = wordVerbs() + optionVerbs();
     return table;
 }
 
