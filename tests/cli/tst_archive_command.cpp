@@ -2,38 +2,18 @@
 // display: the list tells each kept submission and whether it still verifies, asking for the
 // password only when an entry does not open with the default one; verify checks an entry's
 // kept pair with the password asked as import asks it.
+#include "support/headless_run.h"
 #include "support/saved_return.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
+using Run = HeadlessRun;
 
-// The program with the arguments, without a display, the password (if any) in its environment.
 Run runProgram(const QStringList& arguments, const QString& password = {}) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XW73D_PASSWORD"})
-        environment.remove(name);
-    if (!password.isNull())
-        environment.insert("XW73D_PASSWORD", password);
-    program.setProcessEnvironment(environment);
-    program.start(XW73D_PROGRAM, arguments);
-    program.closeWriteChannel();
-    if (!program.waitForFinished(60000)) {
-        program.kill();
-        program.waitForFinished();
-        return {};
-    }
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return runHeadless(arguments, password);
 }
 
 } // namespace

@@ -1,34 +1,19 @@
 // "xw73d check" as the real program runs it without a display: the same report as the problem
 // list, as text, CSV or JSON, and its exit code.
+#include "support/headless_run.h"
 #include "support/submission_setup.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString errors;
-};
+using Run = HeadlessRun;
 
 Run runCheck(const QStringList& arguments, const QString& password) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XW73D_PASSWORD", password);
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    program.setProcessEnvironment(environment);
-    program.start(XW73D_PROGRAM, QStringList{"check"} + arguments);
-    program.closeWriteChannel();
-    if (!program.waitForFinished(60000))
-        return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return runHeadless(QStringList{"check"} + arguments, password);
 }
 
 QStringList withEmployerCheckDigit(QStringList employer) {
@@ -108,7 +93,7 @@ void TestCheckCommand::exitsAndReports() {
     const Run run = runCheck(arguments + QStringList{"--data-dir", db.folder.path()}, password);
     QCOMPARE(run.exitCode, exitCode);
     for (const QString& part : said)
-        QVERIFY2((run.out + run.errors).contains(part), qPrintable(run.out + run.errors));
+        QVERIFY2((run.output + run.errors).contains(part), qPrintable(run.output + run.errors));
     db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
                                     OpenOptions{.password = schema::defaultPassword});
 }
@@ -125,7 +110,7 @@ void TestCheckCommand::jsonHoldsEverySeededProblem() {
     const Run run = runCheck({"--format", "json", "--data-dir", db.folder.path()}, "qvz");
     QCOMPARE(run.exitCode, 1);
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(run.output.toUtf8(), &error);
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
     QStringList found;
     for (const QJsonValue& value : document["problems"].toArray()) {

@@ -1,29 +1,14 @@
+#include "support/headless_run.h"
 #include "support/submission_setup.h"
 
-#include <QProcess>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString errors;
-};
+using Run = HeadlessRun;
 
 Run runProgram(const QStringList& arguments, const QString& password) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XW73D_PASSWORD", password);
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    program.setProcessEnvironment(environment);
-    program.start(XW73D_PROGRAM, arguments);
-    program.closeWriteChannel();
-    if (!program.waitForFinished(60000))
-        return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return runHeadless(arguments, password);
 }
 
 const QByteArray csvFile = "Surname,FirstName,HKID,ChkDigit,Sex,RAddress1,RAreaCode,Capacity,EDay1,"
@@ -88,7 +73,7 @@ void TestCsvCommands::verbs() {
     arguments.replaceInStrings(QRegularExpression("^FILE$"), file);
     const Run run = runProgram(arguments + QStringList{"--data-dir", db.folder.path()}, password);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2((run.out + run.errors).contains(said), qPrintable(run.out + run.errors));
+    QVERIFY2((run.output + run.errors).contains(said), qPrintable(run.output + run.errors));
     if (!held)
         db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
                                         OpenOptions{.password = schema::defaultPassword});
@@ -139,7 +124,7 @@ void TestCsvCommands::importKeepsACopyFirst() {
         arguments << "--dry-run";
     const Run run = runProgram(arguments, "qvz");
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2((run.out + run.errors).contains(said), qPrintable(run.out + run.errors));
+    QVERIFY2((run.output + run.errors).contains(said), qPrintable(run.output + run.errors));
     const QStringList taken =
         QDir(db.folder.file("backups")).entryList({"xw73d-*-import.mdb"}, QDir::Files);
     QCOMPARE(taken.size(), copies);
@@ -171,7 +156,7 @@ void TestCsvCommands::controlCharactersAreNeverEchoed() {
     const Run run =
         runProgram({"import", file, "--dry-run", "--data-dir", db.folder.path()}, "qvz");
     QCOMPARE(run.exitCode, 1);
-    const QString all = run.out + run.errors;
+    const QString all = run.output + run.errors;
     QVERIFY2(all.contains("\"Other Names in Full\": The field 'Other Names in Full' contains a "
                           "control character"),
              qPrintable(all));

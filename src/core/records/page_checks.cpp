@@ -46,12 +46,8 @@ constexpr std::array residenceRequired{
 
 const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
 
-QString field(const FieldTexts& fields, const char* column) {
-    return fields.value(columnKey(column));
-}
-
 bool blank(const FieldTexts& fields, const char* column) {
-    return field(fields, column).trimmed().isEmpty();
+    return fieldText(fields, column).trimmed().isEmpty();
 }
 
 Failure failure(int page, const QString& message, const char* focusColumn, bool clear = false) {
@@ -60,9 +56,9 @@ Failure failure(int page, const QString& message, const char* focusColumn, bool 
 
 Failure firstMissing(const FieldTexts& fields, int page, std::span<const Required> items) {
     for (const Required& item : items) {
-        QString text = field(fields, item.column);
+        QString text = fieldText(fields, item.column);
         if (item.secondLine)
-            text += field(fields, item.secondLine);
+            text += fieldText(fields, item.secondLine);
         if (text.trimmed().isEmpty())
             return failure(page, QLatin1String(item.message), item.column);
     }
@@ -70,16 +66,18 @@ Failure firstMissing(const FieldTexts& fields, int page, std::span<const Require
 }
 
 bool isYes(const FieldTexts& fields, const char* flagColumn) {
-    return field(fields, flagColumn).trimmed() == u'1';
+    return fieldText(fields, flagColumn).trimmed() == u'1';
 }
 
 QString ddmmyyyy(const FieldTexts& fields, const DateParts& date) {
-    return field(fields, date.day) + field(fields, date.month) + field(fields, date.year);
+    return fieldText(fields, date.day) + fieldText(fields, date.month) +
+           fieldText(fields, date.year);
 }
 
 // Eight digits in year, month, day order, so that text order is date order.
 QString yyyymmdd(const FieldTexts& fields, const DateParts& date) {
-    return field(fields, date.year) + field(fields, date.month) + field(fields, date.day);
+    return fieldText(fields, date.year) + fieldText(fields, date.month) +
+           fieldText(fields, date.day);
 }
 
 bool unusable(const FieldTexts& fields, const DateParts& date) {
@@ -132,6 +130,10 @@ Failure checkPage(int page, const FieldTexts& fields, const QString& returnYear)
 
 } // namespace
 
+QString fieldText(const FieldTexts& fields, const char* column) {
+    return fields.value(columnKey(column));
+}
+
 const QString& columnKey(const char* column) {
     // Values of an unordered map stay where they are as it grows, so the references hold.
     thread_local std::unordered_map<const char*, QString> keys;
@@ -155,7 +157,7 @@ FieldTexts upperCasedNames(const FieldTexts& fields) {
 }
 
 std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
-    const QString status = field(fields, "Status");
+    const QString status = fieldText(fields, "Status");
     // Originals are numbered by the sort; the other types carry the number the user typed.
     if ((status == recordtype::supplementary || status == recordtype::replacement) &&
         blank(fields, "SheetNo"))
@@ -172,9 +174,9 @@ std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QStri
         return invalidDate(endDate);
     if (Failure outside = outsideReturnYear(fields, returnYear.trimmed().toInt()))
         return outside;
-    if (field(fields, startDate.year) == QStringLiteral("0000"))
+    if (fieldText(fields, startDate.year) == QStringLiteral("0000"))
         return invalidDate(startDate);
-    if (field(fields, endDate.year) == QStringLiteral("0000"))
+    if (fieldText(fields, endDate.year) == QStringLiteral("0000"))
         return invalidDate(endDate);
     return std::nullopt;
 }

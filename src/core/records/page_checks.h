@@ -14,6 +14,8 @@ using FieldTexts = QHash<QString, QString>;
 // The key of a column named by a literal, made once per name: checks of many records look up
 // the same few dozen columns again and again.
 const QString& columnKey(const char* column);
+// The field's text; an empty text when the record has no such key.
+QString fieldText(const FieldTexts& fields, const char* column);
 
 struct PageFailure {
     int page;             // 1 to 4

@@ -33,10 +33,6 @@ constexpr EmployerItem employerItems[]{
      validation::code::employerDate},
 };
 
-QString text(const FieldTexts& fields, const char* column) {
-    return fields.value(columnKey(column));
-}
-
 // The code of a refusal that the editor shows, or of a rule of the whole return.
 QString codeOf(Kind kind, int page, const QString& message, const char* code) {
     if (code)
@@ -49,15 +45,15 @@ QString codeOf(Kind kind, int page, const QString& message, const char* code) {
 ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
                         const QString& message, Kind kind, const char* code = nullptr) {
     return ReturnProblem{std::nullopt,
-                         text(fields, "Surname"),
-                         text(fields, "FirstName"),
+                         fieldText(fields, "Surname"),
+                         fieldText(fields, "FirstName"),
                          page,
                          column,
                          message,
                          kind,
-                         text(fields, "SheetNo").trimmed(),
+                         fieldText(fields, "SheetNo").trimmed(),
                          codeOf(kind, page, message, code),
-                         text(fields, "Status"),
+                         fieldText(fields, "Status"),
                          identityText(fields),
                          fields.value(column)};
 }
@@ -86,9 +82,9 @@ SiblingTexts siblingTexts(const FieldTexts& fields) {
     for (const EditorField& field : editorFields()) {
         if (field.rule == RuleKind::DatePart)
             siblings.dateParts[static_cast<std::size_t>(field.element)] =
-                text(fields, field.column);
+                fieldText(fields, field.column);
         else if (field.rule == RuleKind::IncomeAmount)
-            siblings.amounts << text(fields, field.column);
+            siblings.amounts << fieldText(fields, field.column);
     }
     return siblings;
 }
@@ -170,7 +166,7 @@ void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
 
 void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                          const QString& returnYear) {
-    const QString status = text(fields, "Status");
+    const QString status = fieldText(fields, "Status");
     if (status != recordtype::original && status != recordtype::replacement &&
         status != recordtype::supplementary)
         problems << problemOf(
@@ -219,23 +215,26 @@ QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& ret
 // Compared as the joined texts of the stored parts, as the save selects them.
 bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
     const int year = returnYear.trimmed().toInt();
-    const QString start = text(fields, "EYear1") + text(fields, "EMonth1") + text(fields, "EDay1");
-    const QString end = text(fields, "EYear2") + text(fields, "EMonth2") + text(fields, "EDay2");
+    const QString start =
+        fieldText(fields, "EYear1") + fieldText(fields, "EMonth1") + fieldText(fields, "EDay1");
+    const QString end =
+        fieldText(fields, "EYear2") + fieldText(fields, "EMonth2") + fieldText(fields, "EDay2");
     return !(start > QString::number(year - 1) + QStringLiteral("0331") &&
              end < QString::number(year) + QStringLiteral("0401"));
 }
 
 QString identityText(const FieldTexts& fields) {
-    const QString number = text(fields, "HKID").trimmed().toUpper();
-    return number.isEmpty() ? QString()
-                            : number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
+    const QString number = fieldText(fields, "HKID").trimmed().toUpper();
+    return number.isEmpty()
+               ? QString()
+               : number + u'(' + fieldText(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
 QString originalIdentity(const FieldTexts& fields) {
-    const QString number = text(fields, "HKID").trimmed().toUpper();
-    if (text(fields, "Status") != recordtype::original || number.isEmpty())
+    const QString number = fieldText(fields, "HKID").trimmed().toUpper();
+    if (fieldText(fields, "Status") != recordtype::original || number.isEmpty())
         return QString();
-    return number + u'(' + text(fields, "ChkDigit").trimmed().toUpper() + u')';
+    return number + u'(' + fieldText(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
 QList<ReturnProblem> employerProblems(const EmployerData& employer) {
@@ -271,8 +270,8 @@ ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabe
 
 QString recordName(const FieldTexts& fields) {
     const QString names =
-        text(fields, "Surname") + QStringLiteral(", ") + text(fields, "FirstName");
-    const QString sheet = text(fields, "SheetNo").trimmed();
+        fieldText(fields, "Surname") + QStringLiteral(", ") + fieldText(fields, "FirstName");
+    const QString sheet = fieldText(fields, "SheetNo").trimmed();
     return sheet.isEmpty() ? names : names + QStringLiteral(" (sheet %1)").arg(sheet);
 }
 
@@ -291,9 +290,9 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
         m_carriers << Carrier{identity,
                               where,
                               record,
-                              text(fields, "Surname"),
-                              text(fields, "FirstName"),
-                              text(fields, "SheetNo").trimmed()};
+                              fieldText(fields, "Surname"),
+                              fieldText(fields, "FirstName"),
+                              fieldText(fields, "SheetNo").trimmed()};
         addHolder(identity, nameOf(m_carriers.last()), personNames(m_carriers.last()));
     }
     return problems;

@@ -13,10 +13,6 @@ namespace {
 
 using Kind = ReturnProblem::Kind;
 
-QString text(const FieldTexts& fields, const char* column) {
-    return fields.value(columnKey(column));
-}
-
 qint64 amountOf(const QString& text) {
     return fieldrules::amountValue(text).value_or(0);
 }
@@ -24,15 +20,15 @@ qint64 amountOf(const QString& text) {
 ReturnProblem warning(const FieldTexts& fields, int page, const char* column,
                       const QString& message, const char* code, const QString& value) {
     return ReturnProblem{std::nullopt,
-                         text(fields, "Surname"),
-                         text(fields, "FirstName"),
+                         fieldText(fields, "Surname"),
+                         fieldText(fields, "FirstName"),
                          page,
                          QLatin1String(column),
                          message,
                          Kind::WholeReturn,
-                         text(fields, "SheetNo").trimmed(),
+                         fieldText(fields, "SheetNo").trimmed(),
                          QLatin1String(code),
-                         text(fields, "Status"),
+                         fieldText(fields, "Status"),
                          identityText(fields),
                          value};
 }
@@ -45,8 +41,8 @@ int characterValue(QChar c) {
 
 void checkCharacterOf(QList<ReturnProblem>& found, const FieldTexts& fields, const char* number,
                       const char* character, const char* code, const QString& whose) {
-    const QString typedNumber = text(fields, number).trimmed().toUpper();
-    const QString typed = text(fields, character).trimmed().toUpper();
+    const QString typedNumber = fieldText(fields, number).trimmed().toUpper();
+    const QString typed = fieldText(fields, character).trimmed().toUpper();
     const std::optional<QChar> expected = identityCheckCharacter(typedNumber);
     if (typed.size() != 1 || !expected || typed.at(0) == *expected)
         return;
@@ -59,8 +55,10 @@ void checkCharacterOf(QList<ReturnProblem>& found, const FieldTexts& fields, con
 
 // The period of employment as YYYYMMDD days, when both dates are whole calendar days.
 std::optional<std::pair<QString, QString>> employment(const FieldTexts& fields) {
-    const QString start = text(fields, "EDay1") + text(fields, "EMonth1") + text(fields, "EYear1");
-    const QString end = text(fields, "EDay2") + text(fields, "EMonth2") + text(fields, "EYear2");
+    const QString start =
+        fieldText(fields, "EDay1") + fieldText(fields, "EMonth1") + fieldText(fields, "EYear1");
+    const QString end =
+        fieldText(fields, "EDay2") + fieldText(fields, "EMonth2") + fieldText(fields, "EYear2");
     if (start.size() != 8 || end.size() != 8 || !isCalendarDate(start) || !isCalendarDate(end))
         return std::nullopt;
     return std::pair(start.mid(4) + start.mid(2, 2) + start.left(2),
@@ -74,8 +72,8 @@ QString shownDay(const QString& yyyymmdd) {
 void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields,
                       const std::optional<std::pair<QString, QString>>& employed) {
     for (const IncomeLine& line : incomeLines()) {
-        const QString amount = text(fields, line.amount).trimmed();
-        const QString period = text(fields, line.period).trimmed();
+        const QString amount = fieldText(fields, line.amount).trimmed();
+        const QString period = fieldText(fields, line.period).trimmed();
         const qint64 value = amountOf(amount);
         if (value > 0 && period.isEmpty())
             found << warning(fields, 2, line.period,
@@ -103,7 +101,7 @@ void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields,
 void totalCheck(QList<ReturnProblem>& found, const FieldTexts& fields) {
     qint64 total = 0;
     for (const IncomeLine& line : incomeLines())
-        total += amountOf(text(fields, line.amount));
+        total += amountOf(fieldText(fields, line.amount));
     if (total >= largeTotalIncome)
         found << warning(
             fields, 2, "Total",
@@ -116,18 +114,19 @@ void rentChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
         {"Q1Period", "Q1Rent1", "Q1Rent2", "Q1Rent3", "Q1Rent4", "first"},
         {"Q2Period", "Q2Rent1", "Q2Rent2", "Q2Rent3", "Q2Rent4", "second"}};
     for (const auto& place : places) {
-        const QString period = text(fields, place[0]).trimmed();
+        const QString period = fieldText(fields, place[0]).trimmed();
         const char* firstRent = nullptr;
         for (int i = 1; i <= 4 && !firstRent; ++i)
-            if (amountOf(text(fields, place[i])) > 0)
+            if (amountOf(fieldText(fields, place[i])) > 0)
                 firstRent = place[i];
         if (firstRent && period.isEmpty())
-            found << warning(fields, 3, place[0],
-                             QStringLiteral("A rent of %1 is given for the %2 place of residence, "
-                                            "which has no period.")
-                                 .arg(text(fields, firstRent).trimmed(), QLatin1String(place[5])),
-                             code::rentWithoutPeriod, text(fields, firstRent).trimmed());
-        if (!firstRent && !period.isEmpty() && text(fields, "QFlag").trimmed() == u"1")
+            found << warning(
+                fields, 3, place[0],
+                QStringLiteral("A rent of %1 is given for the %2 place of residence, "
+                               "which has no period.")
+                    .arg(fieldText(fields, firstRent).trimmed(), QLatin1String(place[5])),
+                code::rentWithoutPeriod, fieldText(fields, firstRent).trimmed());
+        if (!firstRent && !period.isEmpty() && fieldText(fields, "QFlag").trimmed() == u"1")
             found << warning(fields, 3, place[1],
                              QStringLiteral("The place of residence provided for %1 has no "
                                             "rent.")

@@ -11,10 +11,6 @@ namespace {
 
 using Kind = ReturnProblem::Kind;
 
-QString text(const FieldTexts& fields, const char* column) {
-    return fields.value(columnKey(column));
-}
-
 bool isOriginal(const QString& status) {
     return status.compare(QChar(recordtype::original), Qt::CaseInsensitive) == 0;
 }
@@ -64,15 +60,15 @@ void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& 
         found << problem;
     }
     m_problems << found;
-    const QString status = text(fields, "Status");
+    const QString status = fieldText(fields, "Status");
     if (isOriginal(status)) {
         if (!leftOutBySave(fields, m_employer.returnYear))
             m_totals.add(fields);
         checkName(record, fields, where);
     }
     if (m_lastYear) {
-        m_seen.insert(identityKey(text(fields, "HKID")));
-        m_seen.insert(namesKey(text(fields, "Surname"), text(fields, "FirstName")));
+        m_seen.insert(identityKey(fieldText(fields, "HKID")));
+        m_seen.insert(namesKey(fieldText(fields, "Surname"), fieldText(fields, "FirstName")));
     }
 }
 
@@ -80,10 +76,10 @@ void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& 
 void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& fields,
                                 const QString& where) {
     // A number of the wrong shape is an error of its own already.
-    const QString number = identityKey(text(fields, "HKID"));
+    const QString number = identityKey(fieldText(fields, "HKID"));
     if (!identityCheckCharacter(number))
         return;
-    const QString names = namesKey(text(fields, "Surname"), text(fields, "FirstName"));
+    const QString names = namesKey(fieldText(fields, "Surname"), fieldText(fields, "FirstName"));
     const auto first = m_originalNames.constFind(names);
     if (first == m_originalNames.constEnd()) {
         m_originalNames.insert(names, NameHolder{number, where});
@@ -94,14 +90,15 @@ void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& 
     ReturnProblem problem = returnProblem(
         1, QStringLiteral("HKID"),
         QStringLiteral("The name %1 is also on the original %2, with the identity number %3.")
-            .arg(text(fields, "Surname") + QStringLiteral(", ") + text(fields, "FirstName"),
+            .arg(fieldText(fields, "Surname") + QStringLiteral(", ") +
+                     fieldText(fields, "FirstName"),
                  first->where, first->number),
         code::nameOtherIdentity, identityText(fields));
     problem.record = record;
-    problem.surname = text(fields, "Surname");
-    problem.firstName = text(fields, "FirstName");
-    problem.sheetNumber = text(fields, "SheetNo").trimmed();
-    problem.status = text(fields, "Status");
+    problem.surname = fieldText(fields, "Surname");
+    problem.firstName = fieldText(fields, "FirstName");
+    problem.sheetNumber = fieldText(fields, "SheetNo").trimmed();
+    problem.status = fieldText(fields, "Status");
     problem.identity = identityText(fields);
     m_problems << problem;
 }

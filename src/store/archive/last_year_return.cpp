@@ -17,7 +17,7 @@ QString previousYear(const EmployerData& employer) {
 }
 
 QString text(const FieldTexts& fields, const char* column) {
-    return fields.value(QLatin1String(column)).trimmed();
+    return fieldText(fields, column).trimmed();
 }
 
 validation::LastYearEmployee employeeOf(const FieldTexts& fields) {
