@@ -35,9 +35,10 @@ QString descriptionOf(const Summary& summary) {
              summary.target);
 }
 
-// The entry's file number is printed as 6A1-12345678.
+// The entry's file number is printed as 6A1-12345678; an employer without one matches none.
 bool sameEmployer(const Summary& summary, const EmployerData& employer) {
-    return summary.fileNumber.endsWith(employer.fileNumber.trimmed());
+    const QString number = employer.fileNumber.trimmed();
+    return !number.isEmpty() && summary.fileNumber.endsWith(number);
 }
 
 } // namespace

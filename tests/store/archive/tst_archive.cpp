@@ -237,6 +237,8 @@ void TestArchive::lastYearForTheCheck_data() {
                                                                  << "12345678" << password << false;
     QTest::newRow("another employer's file number") << "2003"
                                                     << "12345676" << password << false;
+    QTest::newRow("an employer without a file number") << "2003"
+                                                       << "" << password << false;
     QTest::newRow("a password that does not open it") << "2003"
                                                       << "12345678"
                                                       << "other" << false;
