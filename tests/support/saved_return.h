@@ -4,6 +4,7 @@
 #include "core/startup/paths.h"
 #include "core/submission/log_record.h"
 #include "store/archive/archive.h"
+#include "store/submission/control_list.h"
 #include "store/submission/log_database.h"
 #include "store/submission/medium_copy.h"
 #include "store/submission/return_image_file.h"
@@ -36,7 +37,12 @@ struct SavedReturn {
     }
     QString target() const { return medium.file("12345678.MDB"); }
     QString keep(const QDateTime& at, const QString& key = password) const {
-        return archive::keep(db.folder.path(), target(), key, at, drawList);
+        return keep(at, key, drawList);
+    }
+    // The pair kept with the control list opened over it, as the save hands it on.
+    QString keep(const QDateTime& at, const QString& key, const archive::PdfRenderer& draw) const {
+        const auto list = ControlList::open(target(), logPathOnMedium(target()));
+        return archive::keep(db.folder.path(), target(), *list, key, at, draw);
     }
     QString keep() const { return keep(savedAt); }
     QString archiveFolder() const { return db.folder.file(archive::folderName); }

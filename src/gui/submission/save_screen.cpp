@@ -186,17 +186,20 @@ saveflow::Outcome SaveScreen::save(const QString& target) {
     if (outcome.succeeded())
         runReportingErrors(
             [&] { returnfiles::recordSummary(m_state.db(), m_state.programFolder, savedAt); });
+    std::shared_ptr<ControlList> list;
     if (outcome.succeeded())
-        outcome = showControlList(target);
+        outcome = showControlList(target, list);
     if (outcome.succeeded())
         if (const std::optional<QString> problem = saveflow::keepInArchive(
-                m_state.programFolder, target, m_state.loginPassword, savedAt,
+                m_state.programFolder, target, *list, m_state.loginPassword, savedAt,
                 [](const report::Report& list) { return report::pdfBytes(list); }))
             outcome.messages << *problem;
     return outcome;
 }
 
-saveflow::Outcome SaveScreen::showControlList(const QString& target) {
+// The list shown is handed back, so that the archive keeps the same one.
+saveflow::Outcome SaveScreen::showControlList(const QString& target,
+                                              std::shared_ptr<ControlList>& shown) {
     m_hourglass.reset();
     showInformation(saverules::printerText);
     m_hourglass.emplace();
@@ -204,6 +207,7 @@ saveflow::Outcome SaveScreen::showControlList(const QString& target) {
     const saveflow::ControlListOutcome opened = saveflow::openControlList(target);
     if (!opened.outcome.succeeded())
         return opened.outcome;
+    shown = opened.list;
     showProgress(saveflow::allDone);
     m_hourglass.reset();
     return saveflow::runStep(saveflow::Step::ControlList,

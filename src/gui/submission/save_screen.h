@@ -49,7 +49,7 @@ private:
     bool fileNameKey(char32_t key);
     void confirmSave();
     saveflow::Outcome save(const QString& target);
-    saveflow::Outcome showControlList(const QString& target);
+    saveflow::Outcome showControlList(const QString& target, std::shared_ptr<ControlList>& shown);
     void showControlListPreview(const std::shared_ptr<ControlList>& list);
     void showProgress(int permille);
     // Every way a save ends after OK: the messages, the work files removed, the screen closed.

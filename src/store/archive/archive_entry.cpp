@@ -127,19 +127,18 @@ QList<KeptPart> partsOf(const QString& target, const ControlList& list,
 
 } // namespace
 
-QString keep(const QString& returnFolder, const QString& target, const QString& password,
-             const QDateTime& savedAt, const PdfRenderer& renderPdf) {
+QString keep(const QString& returnFolder, const QString& target, const ControlList& list,
+             const QString& password, const QDateTime& savedAt, const PdfRenderer& renderPdf) {
     // An entry without a key would lie on the disk in plain text for years.
     if (password.isEmpty())
         throw EngineError(engine::NotValidPassword,
                           QObject::tr("The archive needs the return's password."));
-    const std::shared_ptr<ControlList> list = ControlList::open(target, logPathOnMedium(target));
-    const QList<KeptPart> parts = partsOf(target, *list, renderPdf);
+    const QList<KeptPart> parts = partsOf(target, list, renderPdf);
     const QString folder = makeEntryFolder(returnFolder, savedAt);
     const QString path = QDir(folder).filePath(entryFileName);
     const QString work = path + QLatin1String(workFileSuffix);
     try {
-        writeEntry(work, password, parts, summaryOf(*list, target, savedAt));
+        writeEntry(work, password, parts, summaryOf(list, target, savedAt));
         requireReadsBack(work, password, parts);
         if (!files::replaceFile(work, path))
             throw fileError(path, QObject::tr("The entry cannot take its name."));

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+class ControlList;
 namespace report {
 class Report;
 }
@@ -44,8 +45,9 @@ using PdfRenderer = std::function<QByteArray(const report::Report&)>;
 // control list drawn by `renderPdf`. The entry is written under a work name, reopened with the
 // password and every file in it compared with the bytes on the medium before it takes its name.
 // Returns the entry's folder; raises EngineError, leaving no part of the entry behind.
-QString keep(const QString& returnFolder, const QString& target, const QString& password,
-             const QDateTime& savedAt, const PdfRenderer& renderPdf);
+// `list` is the control list the save opened over that pair.
+QString keep(const QString& returnFolder, const QString& target, const ControlList& list,
+             const QString& password, const QDateTime& savedAt, const PdfRenderer& renderPdf);
 
 // Removes what a keep or a re-key cut short by a crash left: the entry's work file and its
 // journal, and the folder of an entry that never took its name, once it is empty. Entries are

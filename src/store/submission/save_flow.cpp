@@ -107,11 +107,11 @@ ControlListOutcome openControlList(const QString& targetPath) {
 }
 
 std::optional<QString>
-keepInArchive(const QString& returnFolder, const QString& targetPath, const QString& password,
-              const QDateTime& savedAt,
+keepInArchive(const QString& returnFolder, const QString& targetPath, const ControlList& list,
+              const QString& password, const QDateTime& savedAt,
               const std::function<QByteArray(const report::Report&)>& renderPdf) {
     try {
-        archive::keep(returnFolder, targetPath, password, savedAt, renderPdf);
+        archive::keep(returnFolder, targetPath, list, password, savedAt, renderPdf);
         return std::nullopt;
     } catch (const EngineError& error) {
         return QObject::tr("The submission is saved, but no copy of it could be kept in the "

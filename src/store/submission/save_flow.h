@@ -70,11 +70,12 @@ struct ControlListOutcome {
 ControlListOutcome openControlList(const QString& targetPath);
 
 // Keeps the submission just saved at the target in the archive of the return's folder, with
-// its control list drawn as a PDF by `renderPdf`. A failure never undoes the save: it comes
-// back as the message to show after it, and the next save tries again; none when it was kept.
+// its control list (the one the save opened) drawn as a PDF by `renderPdf`. A failure never undoes
+// the save: it comes back as the message to show after it, and the next save tries again; none when
+// it was kept.
 std::optional<QString>
-keepInArchive(const QString& returnFolder, const QString& targetPath, const QString& password,
-              const QDateTime& savedAt,
+keepInArchive(const QString& returnFolder, const QString& targetPath, const ControlList& list,
+              const QString& password, const QDateTime& savedAt,
               const std::function<QByteArray(const report::Report&)>& renderPdf);
 
 // Removes the save's work files from the program folder and the image; raises EngineError.

@@ -121,8 +121,7 @@ void TestArchive::failedEntryLeavesNothing() {
         std::optional<WithoutAccessOverride> permissionsBind;
         if (failure == "read-only")
             permissionsBind.emplace();
-        QVERIFY_THROWS_EXCEPTION(EngineError, archive::keep(saved.db.folder.path(), saved.target(),
-                                                            key, saved.savedAt, renderer));
+        QVERIFY_THROWS_EXCEPTION(EngineError, saved.keep(saved.savedAt, key, renderer));
     }
     QFile::setPermissions(saved.archiveFolder(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
