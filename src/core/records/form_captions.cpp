@@ -15,7 +15,7 @@ using Pair = std::pair<const char*, const char*>;
 // English as the form and the control list print it, and its Chinese.
 const auto captions = std::to_array<Pair>({
     // The form's heading and the employer.
-    {"XW73D  Return of Remuneration and Pensions", "XW73D　報酬及退休金申報表"},
+    {"XW73D  Return of Remuneration and Pensions", "XW73D  報酬及退休金申報表"},
     {"Name of employer", "僱主名稱"},
     {"Employer's file number", "僱主檔案號碼"},
     {"Sheet number", "表格編號"},
@@ -82,7 +82,7 @@ const auto captions = std::to_array<Pair>({
     {"Date of submission", "提交日期"},
     {"Signature", "簽署"},
     // The control list.
-    {"XW73D  Control List", "XW73D　控制清單"},
+    {"XW73D  Control List", "XW73D  控制清單"},
     {"Return year", "報稅年度"},
     {"Log of the saved file", "已儲存檔案的日誌"},
     {"File name", "檔案名稱"},

@@ -92,6 +92,9 @@ void employeeParticulars(report::PageBuilder& page, const Values& v) {
                      v("SpousePassport")},
                 }},
                 oneLine);
+}
+
+void addressesAndEmployment(report::PageBuilder& page, const Values& v) {
     page.boxRow(std::array<Cell, 2>{{
                     {150, caption(QStringLiteral("Residential address")),
                      v("RAddress1") + u'\n' + v("RAddress2")},
@@ -213,6 +216,7 @@ report::Page formPage(const QList<QVariant>& employee, const QList<QVariant>& em
     page.startAt(7.0);
     employerHeading(page, company, record);
     employeeParticulars(page, record);
+    addressesAndEmployment(page, record);
     incomeTable(page, employee, record);
     residences(page, record);
     overseasAndRemarks(page, record);
