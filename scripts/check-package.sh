@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Packs the program built in the given folder as a Debian package, validates its desktop entry
 # and AppStream metainfo, installs it with apt-get, checks what a user would find (the menu
-# entry, the icon, the manual page, the user guide, the program's --version), then removes it
-# and checks that none of its files is left behind. Run as root.
+# entry, the icon, the manual page, the user guide in both languages, the program's --version),
+# then removes it and checks that none of its files is left behind. Run as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -21,7 +21,8 @@ installed=$(dpkg -L xw73d)
 for file in /usr/bin/xw73d /usr/share/applications/org.xw73d.XW73D.desktop \
     /usr/share/icons/hicolor/scalable/apps/xw73d.svg /usr/share/icons/hicolor/48x48/apps/xw73d.png \
     /usr/share/metainfo/org.xw73d.XW73D.metainfo.xml /usr/share/xw73d/guide/index.html \
-    /usr/share/xw73d/guide/entering.html; do
+    /usr/share/xw73d/guide/entering.html /usr/share/xw73d/guide/zh_HK/index.html \
+    /usr/share/xw73d/guide/zh_HK/entering.html; do
     [[ -f $file ]] || { echo "missing after install: $file"; exit 1; }
 done
 desktop-file-validate /usr/share/applications/org.xw73d.XW73D.desktop

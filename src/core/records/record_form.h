@@ -10,7 +10,9 @@
 // the overseas company, the remarks, and the signatory's designation and submission date.
 namespace xw73dform {
 
-// The form; both rows hold one value per column in the column table's order.
-report::Page formPage(const QList<QVariant>& employee, const QList<QVariant>& employer);
+// The form; both rows hold one value per column in the column table's order. Every caption is
+// printed in English and in Chinese, the language the user reads first above the other.
+report::Page formPage(const QList<QVariant>& employee, const QList<QVariant>& employer,
+                      report::LabelOrder order = report::LabelOrder::EnglishFirst);
 
 } // namespace xw73dform

@@ -15,6 +15,9 @@ inline constexpr double a4Height = 297.0;
 
 enum class Align { Left, Right, Centre };
 
+// Which language a bilingual report prints first, with the other beneath it.
+enum class LabelOrder { EnglishFirst, ChineseFirst };
+
 struct Text {
     QRectF box;
     QString text; // a line break starts a new line inside the box

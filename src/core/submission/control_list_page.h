@@ -53,8 +53,10 @@ Line lineOf(const QList<QVariant>& employee, qint64 count);
 // one page of records.
 int pageCountFor(qint64 records);
 
-// The page from 0: the records' pages, then the totals' page, which takes no lines.
+// The page from 0: the records' pages, then the totals' page, which takes no lines. Every caption
+// is printed in English and in Chinese, the language the user reads first above the other.
 report::Page page(const Heading& heading, const QList<Line>& lines, int index, int pageCount,
-                  const GrandTotal& grandTotal);
+                  const GrandTotal& grandTotal,
+                  report::LabelOrder order = report::LabelOrder::EnglishFirst);
 
 } // namespace controllist

@@ -32,6 +32,11 @@ constexpr std::array<std::pair<const char*, const char*>, 10> screenPlaces{{
 
 const QString contents = QStringLiteral("index.html");
 
+QString& chosenLanguage() {
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
 class HelpKey : public QObject {
 public:
     using QObject::QObject;
@@ -49,9 +54,19 @@ protected:
 
 } // namespace
 
+QString folderFor(const QString& language) {
+    const QString english = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/../share/xw73d/guide"));
+    // The one Chinese guide is written for Hong Kong; readers in Taiwan and Macao read it too.
+    return language.startsWith(QLatin1String("zh")) ? english + QStringLiteral("/zh_HK") : english;
+}
+
 QString folder() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../share/xw73d/guide"));
+    return folderFor(chosenLanguage());
+}
+
+void setLanguage(const QString& language) {
+    chosenLanguage() = language;
 }
 
 QString placeOf(const QWidget* window) {

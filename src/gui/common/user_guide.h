@@ -9,9 +9,14 @@ class QWidget;
 // page of the screen the user is on.
 namespace userguide {
 
-// The folder of the guide's pages, beside the program as installed (share/xw73d/guide next to
-// bin) and as built.
+// The folder of the guide's pages in the language chosen, beside the program as installed
+// (share/xw73d/guide next to bin, the Chinese pages in its folder zh_HK) and as built.
 QString folder();
+// The folder of the pages in a language: "zh_HK" (or another Chinese locale, "zh_TW", "zh_MO")
+// for the Chinese pages, anything else for the English ones.
+QString folderFor(const QString& language);
+// The language whose pages F1 and the Help menu open from now on; English until it is set.
+void setLanguage(const QString& language);
 // The page and anchor ("entering.html#page-2") that explain a window, by its object name; the
 // contents for a window the guide has no page of its own for.
 QString placeOf(const QWidget* window);

@@ -44,5 +44,5 @@ report::Page RecordReport::page(int index) const {
     if (record.isEmpty())
         throw EngineError(engine::NoCurrentRecord,
                           QObject::tr("The record of page %1 no longer exists.").arg(index + 1));
-    return xw73dform::formPage(record, m_employer);
+    return xw73dform::formPage(record, m_employer, m_order);
 }

@@ -23,6 +23,8 @@ public:
     // The name of each page's PDF file, in page order: "0001 CHAN TAI MAN.pdf", a name that
     // repeats made distinct. Reads only the four columns that make the name.
     QStringList formFileNames() const;
+    // Which language the forms' captions print first; English unless the user reads Chinese.
+    void setLabelOrder(report::LabelOrder order) { m_order = order; }
 
 private:
     RecordReport(Database& db, QList<qint64> keys);
@@ -30,4 +32,5 @@ private:
     Database& m_db;
     QList<qint64> m_keys;
     RowValues m_employer;
+    report::LabelOrder m_order = report::LabelOrder::EnglishFirst;
 };

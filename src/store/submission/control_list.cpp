@@ -41,5 +41,5 @@ report::Page ControlList::page(int index) const {
                 QObject::tr("The record of line %1 is no longer in the submission.").arg(at + 1));
         lines << controllist::lineOf(readRow(read, employeeColumns()), at + 1);
     }
-    return controllist::page(m_heading, lines, index, pageCount(), m_total);
+    return controllist::page(m_heading, lines, index, pageCount(), m_total, m_order);
 }

@@ -20,6 +20,8 @@ public:
 
     const controllist::Heading& heading() const { return m_heading; }
     const controllist::GrandTotal& grandTotal() const { return m_total; }
+    // Which language the captions print first; English unless the user reads Chinese.
+    void setLabelOrder(report::LabelOrder order) { m_order = order; }
 
 private:
     ControlList(Database submission, controllist::Heading heading);
@@ -28,4 +30,5 @@ private:
     controllist::Heading m_heading;
     std::vector<qint64> m_keys; // in sheet-number order
     controllist::GrandTotal m_total;
+    report::LabelOrder m_order = report::LabelOrder::EnglishFirst;
 };

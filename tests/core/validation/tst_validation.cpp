@@ -65,6 +65,7 @@ private slots:
     void wholeReturn();
     void controlTotals();
     void guideListsEveryCode();
+    void chineseGuideListsEveryCode();
 };
 
 void TestValidation::checkCharacter_data() {
@@ -304,6 +305,35 @@ void TestValidation::guideListsEveryCode() {
                              QString::fromUtf8(rule.message), QString::fromUtf8(rule.fix)}
                      .join(u'|');
     QVERIFY2(documented == table, qPrintable(table.join(u'\n')));
+}
+
+// The Chinese guide lists the same codes in the same order, with the severity in Chinese, each
+// message and fix written in Chinese and naming the value where the program's message does.
+void TestValidation::chineseGuideListsEveryCode() {
+    QFile page(QStringLiteral(XW73D_GUIDE_DIR "/zh_HK/problem-codes.html"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    static const QRegularExpression row(QStringLiteral(
+        "<tr><td><code>([^<]*)</code></td><td>([^<]*)</td><td>([^<]*)</td><td>([^<]*)</td></tr>"));
+    static const QRegularExpression chinese(QStringLiteral("\\p{Han}"));
+    const QHash<QString, QString> severities{
+        {"error", "錯誤"}, {"warning", "警告"}, {"hint", "提示"}};
+    QStringList documented;
+    for (auto it = row.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        QVERIFY2(match.captured(3).contains(chinese) && match.captured(4).contains(chinese),
+                 qPrintable(match.captured(0)));
+        documented << QStringList{match.captured(1), match.captured(2),
+                                  QString::number(match.captured(3).contains("%1"))}
+                          .join(u'|');
+    }
+    QStringList table;
+    for (const ProblemRule& rule : problemRules())
+        table << QStringList{QLatin1String(rule.code),
+                             severities.value(severityName(rule.severity)),
+                             QString::number(QString::fromUtf8(rule.message).contains("%1"))}
+                     .join(u'|');
+    QCOMPARE(documented, table);
 }
 
 QTEST_GUILESS_MAIN(TestValidation)
