@@ -112,8 +112,16 @@ std::optional<QString> amountKeyRefusal(const EditorField& field, const QString&
     return std::nullopt;
 }
 
+bool onlyDigits(const QString& value) {
+    return std::ranges::all_of(value, [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 std::optional<QString> fieldRefusal(const EditorField& field, const QString& value,
                                     const SiblingTexts& siblings) {
+    // A date part of digits alone (or none) is numeric, and its only other refusal, a date that
+    // is no calendar day, is the page check's to report.
+    if (field.rule == RuleKind::DatePart && onlyDigits(value))
+        return std::nullopt;
     if (field.rule == RuleKind::IncomeAmount)
         if (const std::optional<QString> refusal = amountKeyRefusal(field, value))
             return refusal;
