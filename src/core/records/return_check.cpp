@@ -60,17 +60,12 @@ ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& colum
 
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                    const QString& returnYear) {
-    // Update upper-cases the names before its first check; so does the whole-return check.
-    const FieldTexts changed = upperCasedNames(fields);
-    FieldTexts copy;
-    if (!changed.isEmpty()) {
-        copy = fields;
-        copy.insert(changed);
-    }
-    const FieldTexts& upper = changed.isEmpty() ? fields : copy;
+    // Update upper-cases the names before its first check. The page checks ask of those fields
+    // only whether they are blank, which upper-casing never changes, so the record's own texts
+    // give the same verdicts without a copy of the record.
     const std::optional<PageFailure> failures[]{
-        checkIdentityPage(upper), checkIncomePage(upper, returnYear), checkResidencePage(upper),
-        checkOverseasPage(upper)};
+        checkIdentityPage(fields), checkIncomePage(fields, returnYear), checkResidencePage(fields),
+        checkOverseasPage(fields)};
     for (const std::optional<PageFailure>& failure : failures)
         if (failure)
             problems << problemOf(fields, failure->page, failure->focusColumn, failure->message,
@@ -151,15 +146,39 @@ bool amountsPass(const SiblingTexts& siblings) {
     return sum <= fieldrules::largestTotal;
 }
 
+// A field on a page that can refuse a value, with its column's key.
+struct CheckedField {
+    const EditorField* field;
+    QString key;
+};
+
+// The fields of the pages in the editor's order, less those without a rule that refuses a value
+// on leaving, found once.
+const std::vector<CheckedField>& checkedFields() {
+    static const std::vector<CheckedField> checked = [] {
+        std::vector<CheckedField> found;
+        for (const EditorField& field : editorFields()) {
+            const bool refuses =
+                field.rule == RuleKind::CheckCharacter || field.rule == RuleKind::IncomeAmount ||
+                field.rule == RuleKind::DatePart || field.rule == RuleKind::Rent ||
+                leaveCheck(field, QString(), QString(), SiblingTexts()).has_value();
+            if (field.page != 0 && refuses)
+                found.push_back({&field, QLatin1String(field.column)});
+        }
+        return found;
+    }();
+    return checked;
+}
+
 void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
     const SiblingTexts siblings = siblingTexts(fields);
     const bool skipAmounts = amountsPass(siblings);
     QSet<QString> amountMessages; // a total too large fails every amount; it is told once
-    for (const EditorField& field : editorFields()) {
-        if (field.page == 0 || (skipAmounts && field.rule == RuleKind::IncomeAmount))
+    for (const auto& [fieldOfPage, key] : checkedFields()) {
+        const EditorField& field = *fieldOfPage;
+        if (skipAmounts && field.rule == RuleKind::IncomeAmount)
             continue;
-        const std::optional<QString> refusal =
-            fieldRefusal(field, fields.value(columnKey(field.column)), siblings);
+        const std::optional<QString> refusal = fieldRefusal(field, fields.value(key), siblings);
         if (!refusal)
             continue;
         if (field.rule == RuleKind::IncomeAmount) {
