@@ -320,7 +320,7 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
                               fieldText(fields, "Surname"),
                               fieldText(fields, "FirstName"),
                               fieldText(fields, "SheetNo").trimmed()};
-        addHolder(identity, nameOf(m_carriers.last()), personNames(m_carriers.last()));
+        addHolder(identity, nameOf(m_carriers.last()), m_carriers.size() - 1);
     }
     return problems;
 }
@@ -333,14 +333,14 @@ void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where
     addHolder(identity, where);
 }
 
-void ReturnCheck::addHolder(const QString& identity, const QString& where, const QString& names) {
+void ReturnCheck::addHolder(const QString& identity, const QString& where, qsizetype carrier) {
     Holders& holders = m_identities[identity];
     if (holders.count == 0) {
         holders.first = where;
-        holders.firstNames = names;
+        holders.firstCarrier = carrier;
     } else if (holders.count == 1) {
         holders.second = where;
-        holders.secondNames = names;
+        holders.secondCarrier = carrier;
     }
     ++holders.count;
 }
@@ -378,8 +378,8 @@ void ReturnCheck::forEachRepeatedIdentity(
         }
         // One employee entered twice is likelier a mistake than two people sharing a number
         // under different names, which is rather a mistyped number.
-        const QString& otherNames = isFirst ? holders.secondNames : holders.firstNames;
-        const char* code = otherNames.isEmpty() || otherNames == personNames(carrier)
+        const qsizetype other = isFirst ? holders.secondCarrier : holders.firstCarrier;
+        const char* code = other < 0 || personNames(m_carriers.at(other)) == personNames(carrier)
                                ? validation::code::repeatedIdentity
                                : validation::code::identityOtherName;
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,

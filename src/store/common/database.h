@@ -94,7 +94,6 @@ public:
     // For reading many rows quickly: no value, and a text's UTF-8 bytes without a copy (valid
     // until the next step).
     bool isNull(int column) const;
-    bool isText(int column) const; // stored as a text, which textBytes gives as it is
     QByteArrayView textBytes(int column) const;
 
 private:

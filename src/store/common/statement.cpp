@@ -100,10 +100,6 @@ bool Statement::isNull(int column) const {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
-bool Statement::isText(int column) const {
-    return sqlite3_column_type(m_stmt, column) == SQLITE_TEXT;
-}
-
 QByteArrayView Statement::textBytes(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));

@@ -8,12 +8,14 @@ namespace {
 
 // A record's texts read straight from the statement, each column's key made once for the whole
 // read. An empty column is left out: it reads as an empty text all the same, and most of a
-// record's columns are empty.
+// record's columns are empty. A text column holds texts alone (the engine turns a number bound
+// to it into a text), so its bytes are the text; a number column is read as a value.
 FieldTexts readTexts(const Statement& records, const QList<QString>& keys) {
     FieldTexts fields;
     fields.reserve(keys.size());
+    const Columns columns = employeeColumns();
     for (int i = 0; i < keys.size(); ++i) {
-        if (!records.isText(i)) {
+        if (columns[std::size_t(i)].type != ColumnType::Text) {
             if (!records.isNull(i))
                 fields.insert(keys.at(i), textFromValue(records.value(i)));
         } else if (const QByteArrayView text = records.textBytes(i); !text.isEmpty()) {
