@@ -2,8 +2,9 @@
 // CSV, the dry run and the import of that file into a fresh database, and the dry run of a file
 // of N rows that all repeat the first record's identity number; the export is set
 // against the sqlcipher client's ".mode csv" output of the same table in the same run. Each
-// command runs --repeat times (default 5); the median and the peak resident memory are printed,
-// and one RESULT line per command for the benchmark table.
+// command runs --repeat times (default 5); the median, the processor time and the peak resident
+// memory are printed, and one RESULT line per command for the benchmark table. --quick runs the
+// check alone.
 #include "command_line.h"
 #include "process_memory.h"
 #include "record_generator.h"

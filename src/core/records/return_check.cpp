@@ -146,17 +146,11 @@ bool amountsPass(const SiblingTexts& siblings) {
     return sum <= fieldrules::largestTotal;
 }
 
-// A field on a page that can refuse a value, with its column's key.
-struct CheckedField {
-    const EditorField* field;
-    QString key;
-};
-
-// The fields of the pages in the editor's order, less those without a rule that refuses a value
-// on leaving, found once.
-const std::vector<CheckedField>& checkedFields() {
-    static const std::vector<CheckedField> checked = [] {
-        std::vector<CheckedField> found;
+// The fields of the pages in the editor's order, each with its column's key, less those without
+// a rule that refuses a value on leaving; found once.
+const std::vector<std::pair<const EditorField*, QString>>& checkedFields() {
+    static const std::vector<std::pair<const EditorField*, QString>> checked = [] {
+        std::vector<std::pair<const EditorField*, QString>> found;
         for (const EditorField& field : editorFields()) {
             const bool refuses =
                 field.rule == RuleKind::CheckCharacter || field.rule == RuleKind::IncomeAmount ||
