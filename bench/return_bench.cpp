@@ -2,8 +2,9 @@
 // CSV, the dry run and the import of that file into a fresh database, and the dry run of a file
 // of N rows that all repeat the first record's identity number; the export is set
 // against the sqlcipher client's ".mode csv" output of the same table in the same run. Each
-// command runs --repeat times (default 5); the median and the peak resident memory are printed,
-// and one RESULT line per command for the benchmark table.
+// command runs --repeat times (default 5); the median, the processor time and the peak resident
+// memory are printed, and one RESULT line per command for the benchmark table. --quick runs the
+// check alone.
 #include "command_line.h"
 #include "process_memory.h"
 #include "record_generator.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <ctime>
 #include <functional>
 #include <numeric>
 
@@ -26,22 +28,35 @@ namespace {
 struct Figures {
     qint64 medianNs = 0;
     qint64 peakBytes = 0;
+    qint64 medianCpuNs = 0; // processor time of the whole process, which the load does not swell
+    qint64 residentBefore = 0;
 };
+
+qint64 processorNs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
 
 // prepare runs before each timed step and is not counted.
 Figures measure(int repeat, const std::function<void()>& prepare,
                 const std::function<void()>& step) {
     std::vector<qint64> samples;
+    std::vector<qint64> cpuSamples;
+    const qint64 residentBefore = memory::currentResidentKiB() * 1024;
     memory::resetPeakResident();
     for (int i = 0; i < repeat; ++i) {
         if (prepare)
             prepare();
         QElapsedTimer timer;
+        const qint64 cpuStart = processorNs();
         timer.start();
         step();
         samples.push_back(timer.nsecsElapsed());
+        cpuSamples.push_back(processorNs() - cpuStart);
     }
-    return {bench::median(samples), memory::peakResidentKiB() * 1024};
+    return {bench::median(samples), memory::peakResidentKiB() * 1024, bench::median(cpuSamples),
+            residentBefore};
 }
 
 // The engine's own client writes the same rows as CSV.
@@ -62,9 +77,11 @@ qint64 clientExport(const QString& database, const QString& target) {
 }
 
 void report(const QString& command, qint64 records, const Figures& figures, qint64 floorNs) {
-    bench::say(QStringLiteral("%1: median %2, peak resident %3 MB")
-                   .arg(command, bench::milliseconds(figures.medianNs))
-                   .arg(figures.peakBytes / (1024.0 * 1024.0), 0, 'f', 1));
+    bench::say(QStringLiteral("%1: median %2 (processor %3), peak resident %4 MB (%5 MB before)")
+                   .arg(command, bench::milliseconds(figures.medianNs),
+                        bench::milliseconds(figures.medianCpuNs))
+                   .arg(figures.peakBytes / (1024.0 * 1024.0), 0, 'f', 1)
+                   .arg(figures.residentBefore / (1024.0 * 1024.0), 0, 'f', 1));
     bench::result(command, records, figures.medianNs, floorNs, figures.peakBytes);
 }
 
@@ -85,7 +102,7 @@ QString writeIdenticalRows(const QString& exported, const QString& target, int r
     return target;
 }
 
-void run(const QDir& folder, int records, int repeat) {
+void run(const QDir& folder, int records, int repeat, bool checkOnly) {
     folder.mkpath(QStringLiteral("source"));
     generator::makeWorkingDatabase(folder.filePath("source"), records, 17);
     const QString csvPath = folder.filePath("records.csv");
@@ -114,6 +131,8 @@ void run(const QDir& folder, int records, int repeat) {
                    .arg(checked.totals.records)
                    .arg(checked.totals.income()));
     checked = validation::ReturnReport();
+    if (checkOnly)
+        return;
     report("export to CSV", records, measure(repeat, {}, [&] { exportRecords(db, csvPath); }),
            bench::median(floors));
     ImportPlan plan;
@@ -168,7 +187,7 @@ int main(int argc, char* argv[]) {
         return 2;
     QTemporaryDir folder;
     try {
-        run(QDir(folder.path()), sizes->records, sizes->repeat);
+        run(QDir(folder.path()), sizes->records, sizes->repeat, sizes->quick);
     } catch (const std::exception& error) {
         bench::complain(QString::fromLocal8Bit(error.what()));
         return 1;

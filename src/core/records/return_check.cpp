@@ -60,17 +60,12 @@ ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& colum
 
 void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                    const QString& returnYear) {
-    // Update upper-cases the names before its first check; so does the whole-return check.
-    const FieldTexts changed = upperCasedNames(fields);
-    FieldTexts copy;
-    if (!changed.isEmpty()) {
-        copy = fields;
-        copy.insert(changed);
-    }
-    const FieldTexts& upper = changed.isEmpty() ? fields : copy;
+    // Update upper-cases the names before its first check. The page checks ask of those fields
+    // only whether they are blank, which upper-casing never changes, so the record's own texts
+    // give the same verdicts without a copy of the record.
     const std::optional<PageFailure> failures[]{
-        checkIdentityPage(upper), checkIncomePage(upper, returnYear), checkResidencePage(upper),
-        checkOverseasPage(upper)};
+        checkIdentityPage(fields), checkIncomePage(fields, returnYear), checkResidencePage(fields),
+        checkOverseasPage(fields)};
     for (const std::optional<PageFailure>& failure : failures)
         if (failure)
             problems << problemOf(fields, failure->page, failure->focusColumn, failure->message,
@@ -112,8 +107,16 @@ std::optional<QString> amountKeyRefusal(const EditorField& field, const QString&
     return std::nullopt;
 }
 
+bool onlyDigits(const QString& value) {
+    return std::ranges::all_of(value, [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 std::optional<QString> fieldRefusal(const EditorField& field, const QString& value,
                                     const SiblingTexts& siblings) {
+    // A date part of digits alone (or none) is numeric, and its only other refusal, a date that
+    // is no calendar day, is the page check's to report.
+    if (field.rule == RuleKind::DatePart && onlyDigits(value))
+        return std::nullopt;
     if (field.rule == RuleKind::IncomeAmount)
         if (const std::optional<QString> refusal = amountKeyRefusal(field, value))
             return refusal;
@@ -143,15 +146,33 @@ bool amountsPass(const SiblingTexts& siblings) {
     return sum <= fieldrules::largestTotal;
 }
 
+// The fields of the pages in the editor's order, each with its column's key, less those without
+// a rule that refuses a value on leaving; found once.
+const std::vector<std::pair<const EditorField*, QString>>& checkedFields() {
+    static const std::vector<std::pair<const EditorField*, QString>> checked = [] {
+        std::vector<std::pair<const EditorField*, QString>> found;
+        for (const EditorField& field : editorFields()) {
+            const bool refuses =
+                field.rule == RuleKind::CheckCharacter || field.rule == RuleKind::IncomeAmount ||
+                field.rule == RuleKind::DatePart || field.rule == RuleKind::Rent ||
+                leaveCheck(field, QString(), QString(), SiblingTexts()).has_value();
+            if (field.page != 0 && refuses)
+                found.push_back({&field, QLatin1String(field.column)});
+        }
+        return found;
+    }();
+    return checked;
+}
+
 void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
     const SiblingTexts siblings = siblingTexts(fields);
     const bool skipAmounts = amountsPass(siblings);
     QSet<QString> amountMessages; // a total too large fails every amount; it is told once
-    for (const EditorField& field : editorFields()) {
-        if (field.page == 0 || (skipAmounts && field.rule == RuleKind::IncomeAmount))
+    for (const auto& [fieldOfPage, key] : checkedFields()) {
+        const EditorField& field = *fieldOfPage;
+        if (skipAmounts && field.rule == RuleKind::IncomeAmount)
             continue;
-        const std::optional<QString> refusal =
-            fieldRefusal(field, fields.value(columnKey(field.column)), siblings);
+        const std::optional<QString> refusal = fieldRefusal(field, fields.value(key), siblings);
         if (!refusal)
             continue;
         if (field.rule == RuleKind::IncomeAmount) {
@@ -293,7 +314,7 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
                               fieldText(fields, "Surname"),
                               fieldText(fields, "FirstName"),
                               fieldText(fields, "SheetNo").trimmed()};
-        addHolder(identity, nameOf(m_carriers.last()), personNames(m_carriers.last()));
+        addHolder(identity, nameOf(m_carriers.last()), m_carriers.size() - 1);
     }
     return problems;
 }
@@ -306,14 +327,14 @@ void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where
     addHolder(identity, where);
 }
 
-void ReturnCheck::addHolder(const QString& identity, const QString& where, const QString& names) {
+void ReturnCheck::addHolder(const QString& identity, const QString& where, qsizetype carrier) {
     Holders& holders = m_identities[identity];
     if (holders.count == 0) {
         holders.first = where;
-        holders.firstNames = names;
+        holders.firstCarrier = carrier;
     } else if (holders.count == 1) {
         holders.second = where;
-        holders.secondNames = names;
+        holders.secondCarrier = carrier;
     }
     ++holders.count;
 }
@@ -351,8 +372,8 @@ void ReturnCheck::forEachRepeatedIdentity(
         }
         // One employee entered twice is likelier a mistake than two people sharing a number
         // under different names, which is rather a mistyped number.
-        const QString& otherNames = isFirst ? holders.secondNames : holders.firstNames;
-        const char* code = otherNames.isEmpty() || otherNames == personNames(carrier)
+        const qsizetype other = isFirst ? holders.secondCarrier : holders.firstCarrier;
+        const char* code = other < 0 || personNames(m_carriers.at(other)) == personNames(carrier)
                                ? validation::code::repeatedIdentity
                                : validation::code::identityOtherName;
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,

@@ -76,8 +76,10 @@ private:
     struct Holders {
         QString first;
         QString second;
-        QString firstNames; // surname and other names, to tell a repeat from a mistyped number
-        QString secondNames;
+        // Their carriers among m_carriers, whose names tell a repeat from a mistyped number; -1
+        // for a number known from elsewhere.
+        qsizetype firstCarrier = -1;
+        qsizetype secondCarrier = -1;
         qint64 count = 0;
     };
     // A record of this check that carries an identity number; without a name of its own
@@ -90,7 +92,7 @@ private:
         QString firstName;
         QString sheetNumber;
     };
-    void addHolder(const QString& identity, const QString& where, const QString& names = QString());
+    void addHolder(const QString& identity, const QString& where, qsizetype carrier = -1);
     QString nameOf(const Carrier& carrier) const;
     static QString personNames(const Carrier& carrier);
     QList<ReturnProblem> duplicateProblems() const;

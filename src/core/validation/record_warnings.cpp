@@ -69,8 +69,9 @@ QString shownDay(const QString& yyyymmdd) {
     return yyyymmdd.mid(6) + u'/' + yyyymmdd.mid(4, 2) + u'/' + yyyymmdd.left(4);
 }
 
-void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields,
-                      const std::optional<std::pair<QString, QString>>& employed) {
+void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
+    // Read only for a line whose period names its days, which most records have none of.
+    std::optional<std::optional<std::pair<QString, QString>>> employedOnce;
     for (const IncomeLine& line : incomeLines()) {
         const QString amount = fieldText(fields, line.amount).trimmed();
         const QString period = fieldText(fields, line.period).trimmed();
@@ -88,7 +89,12 @@ void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields,
                              QStringLiteral("An amount of %1 is 10,000,000 or more.").arg(amount),
                              code::largeAmount, amount);
         const auto days = periodDays(period);
-        if (employed && days && (days->first < employed->first || days->second > employed->second))
+        if (!days)
+            continue;
+        if (!employedOnce)
+            employedOnce = employment(fields);
+        const auto& employed = *employedOnce;
+        if (employed && (days->first < employed->first || days->second > employed->second))
             found << warning(
                 fields, 2, line.period,
                 QStringLiteral("The period %1 is not within the period of "
@@ -206,7 +212,7 @@ QList<ReturnProblem> recordWarnings(const FieldTexts& fields) {
                      QStringLiteral("identity card number"));
     checkCharacterOf(found, fields, "SpouseHKID", "SpouseChkDigit", code::spouseCheckCharacter,
                      QStringLiteral("spouse's identity card number"));
-    incomeLineChecks(found, fields, employment(fields));
+    incomeLineChecks(found, fields);
     totalCheck(found, fields);
     rentChecks(found, fields);
     return found;

@@ -2,6 +2,10 @@
 #include "store/records/whole_return.h"
 #include "support/submission_setup.h"
 
+#include "core/validation/report_format.h"
+#include "store/employer/employer_table.h"
+
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -36,6 +40,73 @@ void applyFault(RowValues& row, const QStringList& fault) {
     }
 }
 
+// Every kind of problem the whole-return check knows, beside the page-check faults above: leave
+// checks, the warnings of one record, the rules across records and last year's comparison.
+const QList<QStringList> warningFaults{
+    {"ChkDigit=0"},
+    {"SpouseHKID=A123456", "SpouseChkDigit=0"},
+    {"aPeriod="},
+    {"cIncome=", "cPeriod=19990401 - 20000331"},
+    {"dIncome=12,000,000", "dPeriod=19990401-20000331"},
+    {"aIncome=60,000,000"},
+    {"eIncome=5,000", "ePeriod=1/1/1998-1/3/1998"},
+    {"QFlag=1", "Q1Rent1=5,000", "Q1Period="},
+    {"QFlag=1", "Q1Period=19990401 - 20000331", "Q1Rent1=", "Q1Rent2=", "Q1Rent3=", "Q1Rent4="},
+    {"Status=X"},
+    {"EYear2=2003"},
+    {"HKID=A123456", "ChkDigit=3"},
+    {"HKID=A123456", "ChkDigit=3", "Surname=WONG", "FirstName=TAI MAN"},
+    {"Surname=LEE", "FirstName=SIU MING", "HKID=B234567", "ChkDigit="},
+    {"Surname=LEE", "FirstName=SIU MING", "HKID=C345678"},
+    {"HKID=A12"},
+    {"aIncome=12.50"},
+    {"EDay1=AB"},
+    {"Sex=X"},
+    {"bIncome=999,999,999"},
+    {"Status=R", "SheetNo=7", "HKID=A123456", "ChkDigit=3"},
+    {"surname=chan", "EDay2=31", "EMonth2=03", "EYear2=2000"},
+    {"FirstName="},
+    {"Sex="},
+    {"RAddress1=", "RAddress2="},
+    {"RAreaCode="},
+    {"RAreaCode=X"},
+    {"MStatus=3"},
+    {"EDay1="},
+    {"EYear1=1998"},
+    {"EDay1=31", "EMonth1=03", "EYear1=2000", "EDay2=01", "EMonth2=04", "EYear2=1999"},
+    {"QFlag=1", "Q1Address1=FLAT B", "Q1Nature=", "Q1Period=1999"},
+    {"QFlag=1", "Q1Address1=FLAT B", "Q1Nature=FLAT", "Q1Period="},
+    {"QFlag=2"},
+    {"OSeaFlag="},
+    {"OSeaFlag=3"},
+};
+
+validation::LastYearReturn lastYearReturn() {
+    validation::LastYearReturn last;
+    last.description = QStringLiteral("saved 30/04/1999 10:00 to /media/a");
+    last.employees = {{"A123456(3)", "CHAN", "TAI MAN", "31031999", "O"},
+                      {"Z987654(1)", "HO", "KA YAN", "31031999", "O"},
+                      {"Z876543", "KWOK", "WING", "28021999", "O"},
+                      {"", "POON", "MEI", "31031999", "O"},
+                      {"Y765432(2)", "YIP", "SUM", "31031999", "R"}};
+    last.categoryTotals = {50'000'000, 0, 900'000, 1'000, 0, 0, 0, 0, 0, 0, 0, 5'000};
+    return last;
+}
+
+// Each problem with every item it carries, then the control totals, one CSV row each.
+QString reportText(Database& db, const validation::ReturnReport& report) {
+    using namespace validation;
+    QList<QStringList> rows;
+    for (const ReturnProblem& problem : report.problems)
+        rows << QStringList{problem.record ? QString::number(*problem.record) : QString(),
+                            QString::number(int(problem.kind))} +
+                    problemRow(problem) + QStringList{problem.column, problem.value};
+    rows << totalsHeader(report) << totalsRows(report);
+    const ReportHeading heading = headingOf(employertable::readEmployer(db).data, report,
+                                            QDateTime(QDate(2000, 5, 2), QTime(9, 30)));
+    return countsText(heading) + u'\n' + csvText(rows);
+}
+
 QString where(const ReturnProblem& problem) {
     return QStringLiteral("%1/%2/%3").arg(problem.page).arg(problem.column, problem.message);
 }
@@ -48,6 +119,7 @@ private slots:
     void sameAsUpdateForEveryRecord();
     void wholeReturn_data();
     void wholeReturn();
+    void reportOfVariedReturnIsUnchanged();
 };
 
 // Every record of a generated return, many with a fault: the first page-check problem of each
@@ -137,6 +209,40 @@ void TestReturnCheck::wholeReturn() {
             found << (problem.record ? QString::number(*problem.record) : QStringLiteral("-")) +
                          u':' + where(problem);
     QVERIFY2(found == expected, qPrintable(found.join(" | ")));
+}
+
+// A generated return with every kind of problem, checked beside last year's return, gives the
+// report kept beside this test, item for item and in the same order; a change of the check's
+// workings must leave it as it is. A report that differs is written beside the build's test for
+// comparison.
+void TestReturnCheck::reportOfVariedReturnIsUnchanged() {
+    WorkingDatabase db;
+    generator::fillDatabase(db.state.db(), 0, 23);
+    setEmployer(db, {"ReturnYear=2000", "Session=A", "BRN=12345678", "SubmissionDate=30042000",
+                     "Name=  ", "Designation=MANAGER"});
+    generator::RecordGenerator records(29);
+    {
+        Transaction adding(db.state.db());
+        const QList<QStringList> allFaults = faults + warningFaults;
+        for (int id = 1; id <= 4 * allFaults.size(); ++id) {
+            RowValues row = records.employeeRow(id);
+            applyFault(row, allFaults.at(id % allFaults.size()));
+            insertRow(db.state.db(), table::employee, employeeColumns(), row);
+        }
+        adding.commit();
+    }
+    const QString found =
+        reportText(db.state.db(), validateWholeReturn(db.state.db(), lastYearReturn()));
+    QFile expected(QStringLiteral(XW73D_EXPECTED_REPORT));
+    QVERIFY2(expected.open(QIODevice::ReadOnly), qPrintable(expected.fileName()));
+    const QString kept = QString::fromUtf8(expected.readAll());
+    if (found != kept) {
+        QFile actual(QStringLiteral("varied_return_report.found.csv"));
+        QVERIFY(actual.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        actual.write(found.toUtf8());
+    }
+    QVERIFY2(found.count(u'\n') > 300, "the return has too few problems to tell a change");
+    QCOMPARE(found, kept);
 }
 
 QTEST_GUILESS_MAIN(TestReturnCheck)
