@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)</source>
-        <translation>婚姻狀況（1=單身／喪偶／離婚／分居，2=已婚）</translation>
+        <translation>婚姻狀況 1=單身/喪偶/離婚/分居 2=已婚</translation>
     </message>
     <message>
         <source>If married, full name of spouse</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Area Code (H=HK, K=KLN, N-NT F-Foreign)</source>
-        <translation>地區代碼（H=香港，K=九龍，N=新界，F=外地）</translation>
+        <translation>地區代碼 (H=香港, K=九龍, N=新界, F=外地)</translation>
     </message>
     <message>
         <source>Correspondence Address</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>j. Gain realized under share option scheme</source>
-        <translation>j. 根據認購股權計劃而獲得的收益</translation>
+        <translation>j. 認購股權計劃的收益</translation>
     </message>
     <message>
         <source>l. Pensions</source>
@@ -2599,7 +2599,7 @@ Control totals
     </message>
     <message>
         <source>Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)</source>
-        <translation>婚姻狀況（1=單身／喪偶／離婚／分居，2=已婚）</translation>
+        <translation>婚姻狀況 1=單身/喪偶/離婚/分居 2=已婚</translation>
     </message>
     <message>
         <source>If married, full name of spouse</source>
@@ -2623,7 +2623,7 @@ Control totals
     </message>
     <message>
         <source>Area Code (H=HK, K=KLN, N-NT F-Foreign)</source>
-        <translation>地區代碼（H=香港，K=九龍，N=新界，F=外地）</translation>
+        <translation>地區代碼 (H=香港, K=九龍, N=新界, F=外地)</translation>
     </message>
     <message>
         <source>Correspondence Address</source>
@@ -2663,7 +2663,7 @@ Control totals
     </message>
     <message>
         <source>Amount (HK$)</source>
-        <translation>款額（港元）</translation>
+        <translation>款額 港元</translation>
     </message>
     <message>
         <source>EXCLUDE CENTS</source>
@@ -3116,6 +3116,62 @@ Commands:
     <message>
         <source>File saving error(2), please try again!</source>
         <translation>儲存檔案錯誤(2)，請再試！</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>嚴重程度</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代碼</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類別</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>頁</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>欄位</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>數值</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>類別</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>入息</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變動</translation>
+    </message>
+    <message>
+        <source>Checked</source>
+        <translation>檢查時間</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>

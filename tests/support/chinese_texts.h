@@ -11,7 +11,8 @@
 #include <QWidget>
 
 // Latin words of two letters or more left in a text shown in Chinese, other than the program's
-// and the authority's names, file formats, keys, and the names and codes the test typed. A path
+// and the authority's names, file formats, keys, the default password, and the names and codes
+// the test typed. A path
 // is a name: it is left out whole.
 inline QStringList englishLeft(const QString& shown, const QStringList& typed = {}) {
     static const QStringList allowed{
@@ -20,7 +21,9 @@ inline QStringList englishLeft(const QString& shown, const QStringList& typed = 
         QStringLiteral("UTF"),      QStringLiteral("HKSCS"), QStringLiteral("SQLite"),
         QStringLiteral("DDMMYYYY"), QStringLiteral("Enter"), QStringLiteral("Tab"),
         QStringLiteral("Escape"),   QStringLiteral("ID"),    QStringLiteral("xwd"),
-        QStringLiteral("ini"),      QStringLiteral("mdb"),   QStringLiteral("English")};
+        QStringLiteral("ini"),      QStringLiteral("mdb"),   QStringLiteral("English"),
+        QStringLiteral("Alt"),      QStringLiteral("Ctrl"),  QStringLiteral("Shift"),
+        QStringLiteral("qvz")};
     QString text = shown;
     text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
     text.remove(QRegularExpression(QStringLiteral("\\S*[/\\\\]\\S*")));

@@ -98,17 +98,17 @@ QString countsText(const ReportHeading& heading) {
 }
 
 QStringList problemHeader() {
-    return {QStringLiteral("Severity"),
-            QStringLiteral("Code"),
+    return {QObject::tr("Severity"),
+            QObject::tr("Code"),
             QObject::tr("Sheet Number"),
-            QStringLiteral("Type"),
-            QStringLiteral("Surname"),
+            QObject::tr("Type"),
+            QObject::tr("Surname"),
             QObject::tr("Other Names in Full"),
             QObject::tr("H.K. Identity Card Number"),
-            QStringLiteral("Page"),
-            QStringLiteral("Field"),
-            QStringLiteral("Value"),
-            QStringLiteral("Problem"),
+            QObject::tr("Page"),
+            QObject::tr("Field"),
+            QObject::tr("Value"),
+            QObject::tr("Problem"),
             QObject::tr("How to fix it")};
 }
 
@@ -128,10 +128,9 @@ QStringList problemRow(const ReturnProblem& problem) {
 }
 
 QStringList totalsHeader(const ReturnReport& report) {
-    QStringList header{QStringLiteral("Category"), QStringLiteral("Income"),
-                       QStringLiteral("Total")};
+    QStringList header{QObject::tr("Category"), QObject::tr("Income"), QObject::tr("Total")};
     if (report.lastYear)
-        header << QObject::tr("Last year") << QStringLiteral("Change");
+        header << QObject::tr("Last year") << QObject::tr("Change");
     return header;
 }
 
@@ -155,13 +154,13 @@ QList<QStringList> totalsRows(const ReturnReport& report) {
 
 QList<QStringList> csvRows(const ReportHeading& heading, const ReturnReport& report,
                            const QList<ReturnProblem>& problems) {
-    QList<QStringList> rows{{QStringLiteral("Employer"), heading.employerName},
+    QList<QStringList> rows{{QObject::tr("Employer"), heading.employerName},
                             {QObject::tr("File number"), heading.fileNumber},
                             {QObject::tr("Return year"), heading.returnYear},
-                            {QStringLiteral("Checked"), heading.checkedAt},
-                            {QStringLiteral("Errors"), QString::number(heading.errors)},
-                            {QStringLiteral("Warnings"), QString::number(heading.warnings)},
-                            {QStringLiteral("Hints"), QString::number(heading.hints)},
+                            {QObject::tr("Checked"), heading.checkedAt},
+                            {QObject::tr("Errors"), QString::number(heading.errors)},
+                            {QObject::tr("Warnings"), QString::number(heading.warnings)},
+                            {QObject::tr("Hints"), QString::number(heading.hints)},
                             {},
                             problemHeader()};
     for (const ReturnProblem& problem : problems)
