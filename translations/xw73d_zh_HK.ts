@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)</source>
-        <translation>婚姻狀況 1=單身/喪偶/離婚/分居 2=已婚</translation>
+        <translation>婚姻狀況 (1=單身/喪偶/離婚/分居, 2=已婚)</translation>
     </message>
     <message>
         <source>If married, full name of spouse</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>j. Gain realized under share option scheme</source>
-        <translation>j. 認購股權計劃的收益</translation>
+        <translation>j. 根據認購股權計劃而獲得的收益</translation>
     </message>
     <message>
         <source>l. Pensions</source>
@@ -2599,7 +2599,7 @@ Control totals
     </message>
     <message>
         <source>Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)</source>
-        <translation>婚姻狀況 1=單身/喪偶/離婚/分居 2=已婚</translation>
+        <translation>婚姻狀況 (1=單身/喪偶/離婚/分居, 2=已婚)</translation>
     </message>
     <message>
         <source>If married, full name of spouse</source>
@@ -2663,7 +2663,7 @@ Control totals
     </message>
     <message>
         <source>Amount (HK$)</source>
-        <translation>款額 港元</translation>
+        <translation>款額(港元)</translation>
     </message>
     <message>
         <source>EXCLUDE CENTS</source>
