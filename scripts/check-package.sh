@@ -30,6 +30,11 @@ version=$(QT_QPA_PLATFORM=offscreen xw73d --version)
 expected="xw73d $(sed -n 's/^project(xw73d VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 [[ $version == "$expected" ]] || { echo "--version says '$version', expected '$expected'"; exit 1; }
 grep -q "^Name=XW73D$" /usr/share/applications/org.xw73d.XW73D.desktop
+# The Chinese texts travel inside the program; Qt's own come from the package it depends on.
+QT_QPA_PLATFORM=offscreen xw73d --lang zh_HK --help | grep -q "編製僱主報酬申報表" \
+    || { echo "xw73d --lang zh_HK --help is not in Chinese"; exit 1; }
+dpkg-query -W -f='${Depends}' xw73d | grep -q qt6-translations-l10n \
+    || { echo "the package does not depend on qt6-translations-l10n"; exit 1; }
 man -w xw73d >/dev/null || { echo "man xw73d finds no manual page"; exit 1; }
 
 apt-get purge -y -qq xw73d >/dev/null

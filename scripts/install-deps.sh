@@ -5,6 +5,8 @@ packages=(
     cmake g++ make pkg-config
     clang-format            # the format check of .ci/run
     qt6-base-dev            # widgets, printing, QtTest
+    qt6-l10n-tools          # lupdate and lrelease, which build the Chinese interface
+    qt6-translations-l10n   # Qt's own dialog texts in Chinese
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files
     libqpdf-dev             # splits the forms drawn as one PDF into a file for each

@@ -2,6 +2,7 @@
 #include "cli/headless.h"
 #include "core/common/secrets.h"
 #include "core/common/version.h"
+#include "core/platform/language.h"
 #include "core/platform/program_folder.h"
 #include "core/platform/settings.h"
 #include "gui/common/message_boxes.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QObject>
 #include <QStandardPaths>
 #include <csignal>
 
@@ -29,6 +31,7 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
     platform::setServices(&services);
     platform::UserSettings settings;
     platform::setSettings(&settings);
+    language::install(app, language::chosen(options.language));
 
     RunState state;
     const returnfiles::Workspace workspace = returnfiles::userWorkspace();

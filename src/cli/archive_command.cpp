@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QObject>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
@@ -67,8 +68,8 @@ int runArchive(const QStringList& arguments, QTextStream& out, QTextStream& erro
     return runReportingTo(errors, QStringLiteral("xw73d archive"), 2, [&] {
         const QList<archive::Listed> entries = listedEntries(*folder, password);
         if (entries.isEmpty())
-            out << "No submission is kept in the archive of '" << QDir::toNativeSeparators(*folder)
-                << "'.\n";
+            out << QObject::tr("No submission is kept in the archive of '%1'.\n")
+                       .arg(QDir::toNativeSeparators(*folder));
         bool allVerify = true;
         for (const archive::Listed& entry : entries) {
             printEntry(entry, out);

@@ -6,6 +6,7 @@
 #include "store/startup/backups.h"
 
 #include <QDir>
+#include <QObject>
 #include <algorithm>
 
 namespace cli {
@@ -35,16 +36,17 @@ QList<backups::Backup> listedCopies(const QString& programFolder,
 void printCopies(const QList<backups::Backup>& copies, const QString& programFolder,
                  QTextStream& out) {
     if (copies.isEmpty()) {
-        out << "No backup copies in "
-            << QDir::toNativeSeparators(QDir(programFolder).filePath(backups::folderName)) << ".\n";
+        out << QObject::tr("No backup copies in %1.\n")
+                   .arg(
+                       QDir::toNativeSeparators(QDir(programFolder).filePath(backups::folderName)));
         return;
     }
     for (const backups::Backup& copy : copies)
         out << copy.name << "  " << copy.taken.toString(shownTime) << "  " << qSetFieldWidth(15)
             << Qt::left << copy.reason << qSetFieldWidth(12) << Qt::right << copy.size
-            << qSetFieldWidth(0) << " bytes  "
+            << qSetFieldWidth(0) << QObject::tr(" bytes  ")
             << (copy.records ? QString::number(*copy.records) : QStringLiteral("?"))
-            << " records\n";
+            << QObject::tr(" records\n");
 }
 
 } // namespace
@@ -62,11 +64,11 @@ int restoreBackup(const QString& programFolder, const QString& name, const QDate
     return runReportingTo(errors, QStringLiteral("xw73d"), 1, [&] {
         const QString keptName = backups::restore(programFolder, name, now);
         if (!keptName.isEmpty())
-            out << "The working database as it was is kept as " << keptName << ".\n";
-        out << "The working database is now the backup copy " << name << ", taken on "
-            << backups::parseName(name)->taken.toString(shownTime) << ".\n"
-            << "Its password is the one in use before the restore: a password change gives every "
-               "kept copy the new password.\n";
+            out << QObject::tr("The working database as it was is kept as %1.\n").arg(keptName);
+        out << QObject::tr("The working database is now the backup copy %1, taken on %2.\n")
+                   .arg(name, backups::parseName(name)->taken.toString(shownTime))
+            << QObject::tr("Its password is the one in use before the restore: a password "
+                           "change gives every kept copy the new password.\n");
         return 0;
     });
 }

@@ -10,6 +10,7 @@
 #include "store/records/whole_return.h"
 
 #include <QCommandLineParser>
+#include <QObject>
 #include <QScopeGuard>
 
 namespace cli {
@@ -36,7 +37,7 @@ std::optional<CheckArguments> readArguments(const QStringList& arguments, QTextS
         (parser.isSet(format) && !formats.contains(formatName))) {
         if (!parser.errorText().isEmpty())
             errors << parser.errorText() << '\n';
-        errors << "usage: " << checkSynopsis << '\n';
+        errors << QObject::tr("usage: ") << checkSynopsis << '\n';
         return std::nullopt;
     }
     return CheckArguments{parser.value(dataDir), parser.isSet(format)

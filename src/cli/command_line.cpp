@@ -6,6 +6,7 @@
 #include "store/returns/return_list.h"
 
 #include <QCommandLineParser>
+#include <QObject>
 
 namespace cli {
 namespace {
@@ -16,7 +17,7 @@ bool asksForHelp(const QStringList& arguments) {
 
 int runWordVerb(const Verb& verb, int& argc, char** argv) {
     HeadlessRun run(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    const QStringList arguments = withoutLanguageOption(QCoreApplication::arguments().mid(2));
     if (asksForHelp(arguments)) {
         run.out() << verbHelp(verb);
         return 0;
@@ -28,8 +29,8 @@ int runWordVerb(const Verb& verb, int& argc, char** argv) {
 // The program's own options and those of the verbs spelled as options.
 void addProgramOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(programDescription());
-    parser.addOptions(
-        {parserOption(dataDirOption), parserOption(returnOption), parserOption(mediumOption)});
+    parser.addOptions({parserOption(dataDirOption), parserOption(returnOption),
+                       parserOption(mediumOption), parserOption(languageOption)});
     for (const Verb& verb : verbs())
         if (verb.spelling == Spelling::Option)
             parser.addOption(parserOption({verb.name, verb.valueName, verb.summary}));
@@ -68,15 +69,16 @@ std::variant<int, DesktopOptions> answerOptions(int& argc, char** argv) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        run.errors() << "xw73d: unknown command '" << parser.positionalArguments().first()
-                     << "'; 'xw73d --help' lists the commands and options.\n";
+        run.errors() << QObject::tr("xw73d: unknown command '%1'; 'xw73d --help' lists the "
+                                    "commands and options.\n")
+                            .arg(parser.positionalArguments().first());
         return 1;
     }
     QString dataDir = parser.value(QLatin1String(dataDirOption.name));
     if (parser.isSet(QLatin1String(returnOption.name))) {
         if (parser.isSet(QLatin1String(dataDirOption.name))) {
-            run.errors() << "xw73d: --return and --data-dir both name the folder to open; give "
-                            "one of them.\n";
+            run.errors() << QObject::tr("xw73d: --return and --data-dir both name the folder to "
+                                        "open; give one of them.\n");
             return 1;
         }
         dataDir = returnFolder(returnfiles::userWorkspace(),
@@ -87,7 +89,8 @@ std::variant<int, DesktopOptions> answerOptions(int& argc, char** argv) {
     if (verb)
         return verb->run(VerbCall{
             {}, dataDir, parser.value(QLatin1String(verb->name)), run.out(), run.errors()});
-    return DesktopOptions{dataDir, parser.value(QLatin1String(mediumOption.name))};
+    return DesktopOptions{dataDir, parser.value(QLatin1String(mediumOption.name)),
+                          parser.value(QLatin1String(languageOption.name))};
 }
 
 } // namespace

@@ -9,6 +9,7 @@ namespace cli {
 struct DesktopOptions {
     QString dataDir; // --data-dir, or the folder of the return named by --return
     QString medium;
+    QString language; // --lang, which overrides the language chosen in the program
 };
 
 // Answers the command line without a display: runs the verb it names, or answers --help,

@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QObject>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <optional>
@@ -77,15 +78,18 @@ int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
         // Without a window to choose in, only the rows without problems are imported.
         const std::optional<int> stored =
             importRecords(db, chosenRows(plan, ImportChoice::RowsWithoutProblems));
-        out << stored.value_or(0) << " records imported, " << refused << " rows refused.\n";
+        out << QObject::tr("%1 records imported, %2 rows refused.\n")
+                   .arg(stored.value_or(0))
+                   .arg(refused);
     }
     return refused > 0 ? RowsRefused : Completed;
 }
 
 int exportAll(Database& db, const VerbContext& context, QTextStream& out) {
     const int count = exportRecords(db, context.arguments.file);
-    out << count << " records exported to " << QDir::toNativeSeparators(context.arguments.file)
-        << ".\n";
+    out << QObject::tr("%1 records exported to %2.\n")
+               .arg(count)
+               .arg(QDir::toNativeSeparators(context.arguments.file));
     return Completed;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QObject>
 #include <QTextStream>
 #include <algorithm>
 
@@ -50,13 +51,13 @@ void printTable(const QList<QStringList>& lines, QTextStream& out) {
 int listReturns(const returnfiles::Workspace& workspace, QTextStream& out) {
     const QList<returnfiles::ListedReturn> returns = returnfiles::listReturns(workspace);
     if (returns.isEmpty()) {
-        out << "No returns in " << QDir::toNativeSeparators(workspace.folder) << ".\n";
+        out << QObject::tr("No returns in %1.\n").arg(QDir::toNativeSeparators(workspace.folder));
         return 0;
     }
-    QList<QStringList> lines{{QStringLiteral("Return"), QStringLiteral("Employer"),
-                              QStringLiteral("File number"), QStringLiteral("Year"),
-                              QStringLiteral("Records"), QStringLiteral("Last change"),
-                              QStringLiteral("Last save"), QStringLiteral("State")}};
+    QList<QStringList> lines{{QObject::tr("Return"), QObject::tr("Employer"),
+                              QObject::tr("File number"), QObject::tr("Year"),
+                              QObject::tr("Records"), QObject::tr("Last change"),
+                              QObject::tr("Last save"), QObject::tr("State")}};
     for (const returnfiles::ListedReturn& listed : returns)
         lines << lineOf(listed);
     printTable(lines, out);
@@ -68,9 +69,9 @@ QString returnFolder(const returnfiles::Workspace& workspace, const QString& nam
     if (const std::optional<returnfiles::ListedReturn> found =
             returnfiles::findReturn(workspace, name))
         return found->folder;
-    errors << "xw73d: there is no return named '" << name << "' in "
-           << QDir::toNativeSeparators(workspace.folder)
-           << "; 'xw73d returns' lists the returns.\n";
+    errors << QObject::tr("xw73d: there is no return named '%1' in %2; 'xw73d returns' lists "
+                          "the returns.\n")
+                  .arg(name, QDir::toNativeSeparators(workspace.folder));
     return QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/common/secrets.h"
 #include <QFile>
+#include <QObject>
 #include <cstdio>
 #include <termios.h>
 #include <unistd.h>
@@ -55,7 +56,7 @@ QString commandLinePassword(QTextStream& errors) {
     }
     if (!isatty(STDIN_FILENO))
         return readLine();
-    errors << "Password: " << Qt::flush;
+    errors << QObject::tr("Password: ") << Qt::flush;
     QString password;
     {
         const EchoOff echoOff;

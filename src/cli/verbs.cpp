@@ -11,7 +11,9 @@
 #include "store/returns/return_list.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QObject>
 #include <QTextStream>
 
 namespace cli {
@@ -45,7 +47,7 @@ int exportRecords(const VerbCall& call) {
 int inProgramFolder(const VerbCall& call, const std::function<int(const QString&)>& work) {
     const QString folder = platform::programFolder(call.dataDir);
     if (folder.isEmpty()) {
-        call.errors << "xw73d: the program folder cannot be found or created.\n";
+        call.errors << QObject::tr("xw73d: the program folder cannot be found or created.\n");
         return 1;
     }
     return work(folder);
@@ -66,7 +68,8 @@ int restoreCopy(const VerbCall& call) {
 
 int listWorkspace(const VerbCall& call) {
     if (!call.arguments.isEmpty()) {
-        call.errors << "xw73d returns: takes no arguments; 'xw73d returns --help' says more.\n";
+        call.errors << QObject::tr(
+            "xw73d returns: takes no arguments; 'xw73d returns --help' says more.\n");
         return 1;
     }
     return listReturns(returnfiles::userWorkspace(), call.out);
@@ -87,7 +90,7 @@ QString optionLines(const QList<VerbOption>& options, const QString& indent) {
     QString lines;
     for (const VerbOption& option : options)
         lines += indent + optionSpelling(option).leftJustified(width + 2) +
-                 QLatin1String(option.description) + u'\n';
+                 QCoreApplication::translate("Verb", option.description) + u'\n';
     return lines;
 }
 
@@ -95,88 +98,94 @@ QString optionLines(const QList<VerbOption>& options, const QString& indent) {
 
 QCommandLineOption parserOption(const VerbOption& option) {
     return option.valueName
-               ? QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
+               ? QCommandLineOption(QLatin1String(option.name),
+                                    QCoreApplication::translate("Verb", option.description),
                                     QLatin1String(option.valueName))
-               : QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description));
+               : QCommandLineOption(QLatin1String(option.name),
+                                    QCoreApplication::translate("Verb", option.description));
 }
 
 namespace {
 
 // The commands that are words of their own: "xw73d check".
-QList<Verb> wordVerbs() {
-    return {
-        {"verify",
-         Spelling::Word,
-         nullptr,
-         verifySynopsis,
+const QList<Verb> wordVerbs{
+    {"verify",
+     Spelling::Word,
+     nullptr,
+     verifySynopsis,
+     QT_TRANSLATE_NOOP(
+         "Verb",
          "Check a saved submission against the log beside it, changing neither; FILE may also "
-         "be an entry of the archive (its folder), whose password is asked.",
-         {},
-         verify},
-        {"archive",
-         Spelling::Word,
-         nullptr,
-         archiveSynopsis,
-         "List the submissions kept in the archive, newest first, and whether each verifies.",
-         {dataDirOption},
-         listArchive},
-        {"check",
-         Spelling::Word,
-         nullptr,
-         checkSynopsis,
-         "Check the whole return and report every problem with its code, severity and fix, "
-         "and the control totals; exit 1 when there is an error.",
-         {dataDirOption, formatOption},
-         checkReturn},
-        {"import",
-         Spelling::Word,
-         nullptr,
-         importSynopsis,
-         "Read employee records from a CSV file, after a backup copy of the database.",
-         {dryRunOption, dataDirOption},
-         importRecords},
-        {"export",
-         Spelling::Word,
-         nullptr,
-         exportSynopsis,
-         "Write the employee records of the working database to a CSV file.",
-         {dataDirOption},
-         exportRecords},
-        {"returns",
-         Spelling::Word,
-         nullptr,
-         "xw73d returns",
+         "be an entry of the archive (its folder), whose password is asked."),
+     {},
+     verify},
+    {"archive",
+     Spelling::Word,
+     nullptr,
+     archiveSynopsis,
+     QT_TRANSLATE_NOOP(
+         "Verb",
+         "List the submissions kept in the archive, newest first, and whether each verifies."),
+     {dataDirOption},
+     listArchive},
+    {"check",
+     Spelling::Word,
+     nullptr,
+     checkSynopsis,
+     QT_TRANSLATE_NOOP(
+         "Verb", "Check the whole return and report every problem with its code, severity and fix, "
+                 "and the control totals; exit 1 when there is an error."),
+     {dataDirOption, formatOption},
+     checkReturn},
+    {"import",
+     Spelling::Word,
+     nullptr,
+     importSynopsis,
+     QT_TRANSLATE_NOOP(
+         "Verb", "Read employee records from a CSV file, after a backup copy of the database."),
+     {dryRunOption, dataDirOption},
+     importRecords},
+    {"export",
+     Spelling::Word,
+     nullptr,
+     exportSynopsis,
+     QT_TRANSLATE_NOOP("Verb", "Write the employee records of the working database to a CSV file."),
+     {dataDirOption},
+     exportRecords},
+    {"returns",
+     Spelling::Word,
+     nullptr,
+     "xw73d returns",
+     QT_TRANSLATE_NOOP(
+         "Verb",
          "List the returns of the workspace: employer, file number, year, records, last change "
-         "and last save.",
-         {},
-         listWorkspace},
-    };
-}
+         "and last save."),
+     {},
+     listWorkspace},
+};
 
 // The commands written as options of the program: "xw73d --list-backups".
-QList<Verb> optionVerbs() {
-    return {
-        {"list-backups",
-         Spelling::Option,
-         nullptr,
-         "xw73d [--data-dir DIR] --list-backups",
-         "List the automatic backup copies of the database, newest first.",
-         {dataDirOption},
-         listCopies},
-        {"restore-backup",
-         Spelling::Option,
-         "NAME",
-         "xw73d [--data-dir DIR] --restore-backup NAME",
-         "Put the backup copy NAME in the place of the database.",
-         {dataDirOption},
-         restoreCopy},
-    };
-}
+const QList<Verb> optionVerbs{
+    {"list-backups",
+     Spelling::Option,
+     nullptr,
+     "xw73d [--data-dir DIR] --list-backups",
+     QT_TRANSLATE_NOOP("Verb", "List the automatic backup copies of the database, newest first."),
+     {dataDirOption},
+     listCopies},
+    {"restore-backup",
+     Spelling::Option,
+     "NAME",
+     "xw73d [--data-dir DIR] --restore-backup NAME",
+     QT_TRANSLATE_NOOP("Verb", "Put the backup copy NAME in the place of the database."),
+     {dataDirOption},
+     restoreCopy},
+};
 
 } // namespace
 
 const QList<Verb>& verbs() {
-    static const QList<Verb> table = wordVerbs() + optionVerbs();
+    static const QList<Verb> table = wordVerbs + optionVerbs;
     return table;
 }
 
@@ -189,21 +198,21 @@ const Verb* wordVerb(const QString& word) {
 
 QString verbHelp(const Verb& verb) {
     QList<VerbOption> options = verb.options;
-    options.append({"help", nullptr, "Show this help."});
-    return QStringLiteral("Usage: ") + QLatin1String(verb.synopsis) + u'\n' +
-           QLatin1String(verb.summary) + QStringLiteral("\n\nOptions:\n") +
+    options.append({"help", nullptr, QT_TRANSLATE_NOOP("Verb", "Show this help.")});
+    return QObject::tr("Usage: ") + QLatin1String(verb.synopsis) + u'\n' +
+           QCoreApplication::translate("Verb", verb.summary) + QObject::tr("\n\nOptions:\n") +
            optionLines(options, QStringLiteral("  "));
 }
 
 QString programDescription() {
-    QString text = QStringLiteral(
+    QString text = QObject::tr(
         "Prepares the employer's return of employees' remuneration (XW73D).\n\nCommands:\n");
     for (const Verb& verb : verbs()) {
         text += QStringLiteral("  ") + QLatin1String(verb.synopsis) + QStringLiteral("\n    ") +
-                QLatin1String(verb.summary) + u'\n';
+                QCoreApplication::translate("Verb", verb.summary) + u'\n';
         text += optionLines(verb.options, QStringLiteral("      "));
     }
-    return text + QStringLiteral("\n'xw73d COMMAND --help' describes one command.");
+    return text + QObject::tr("\n'xw73d COMMAND --help' describes one command.");
 }
 
 } // namespace cli

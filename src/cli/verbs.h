@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class QCommandLineOption;
 class QTextStream;
@@ -18,16 +19,23 @@ struct VerbOption {
     const char* description;
 };
 
-inline constexpr VerbOption dataDirOption{"data-dir", "DIR",
-                                          "Program folder holding the database."};
-inline constexpr VerbOption returnOption{"return", "NAME",
-                                         "Open the workspace's return of that name."};
-inline constexpr VerbOption mediumOption{"medium", "DIR", "Folder of the removable medium."};
+inline constexpr VerbOption dataDirOption{
+    "data-dir", "DIR", QT_TRANSLATE_NOOP("Verb", "Program folder holding the database.")};
+inline constexpr VerbOption returnOption{
+    "return", "NAME", QT_TRANSLATE_NOOP("Verb", "Open the workspace's return of that name.")};
+inline constexpr VerbOption mediumOption{
+    "medium", "DIR", QT_TRANSLATE_NOOP("Verb", "Folder of the removable medium.")};
+inline constexpr VerbOption languageOption{
+    "lang", "LANGUAGE",
+    QT_TRANSLATE_NOOP("Verb",
+                      "Speak English (en) or Traditional Chinese (zh_HK), whatever is chosen.")};
 inline constexpr VerbOption dryRunOption{
-    "dry-run", nullptr, "Check every row and report what would be imported, storing nothing."};
+    "dry-run", nullptr,
+    QT_TRANSLATE_NOOP("Verb",
+                      "Check every row and report what would be imported, storing nothing.")};
 
-inline constexpr VerbOption formatOption{"format", "FORMAT",
-                                         "Report as text (the default), csv or json."};
+inline constexpr VerbOption formatOption{
+    "format", "FORMAT", QT_TRANSLATE_NOOP("Verb", "Report as text (the default), csv or json.")};
 
 inline constexpr char checkSynopsis[] = "xw73d check [--data-dir DIR] [--format text|csv|json]";
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";

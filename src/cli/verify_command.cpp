@@ -6,6 +6,7 @@
 #include "store/submission/verifier.h"
 
 #include <QDir>
+#include <QObject>
 
 namespace cli {
 namespace {
@@ -38,7 +39,7 @@ QList<SubmissionCheck> verifyEntry(const QString& path, const std::function<QStr
                                    QTextStream& out) {
     const QString folder = archive::entryFolderOf(path);
     const QList<SubmissionCheck> checks = archive::verifyEntry(folder, password());
-    out << "Archived submission " << QDir::toNativeSeparators(folder) << '\n';
+    out << QObject::tr("Archived submission %1\n").arg(QDir::toNativeSeparators(folder));
     return checks;
 }
 

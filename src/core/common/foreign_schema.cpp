@@ -201,7 +201,7 @@ QString definedKind(const QString& sql) {
     if (word == QLatin1String("TRIGGER"))
         return QStringLiteral("trigger");
     if (word == QLatin1String("VIRTUAL"))
-        return QStringLiteral("virtual table");
+        return QObject::tr("virtual table");
     if (word == QLatin1String("UNIQUE"))
         word = words.next();
     return word == QLatin1String("INDEX") ? QStringLiteral("index") : QStringLiteral("other");

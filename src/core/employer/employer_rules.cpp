@@ -2,6 +2,7 @@
 
 #include "core/common/dates.h"
 
+#include <QObject>
 #include <QRegularExpression>
 #include <array>
 #include <cmath>
@@ -19,7 +20,7 @@ std::optional<double> numberValue(const QString& text) {
 }
 
 QString fileNumberRefusal(const QString& shown) {
-    return u'\'' + shown + QStringLiteral("' is not a valid file number. Please enter again!");
+    return u'\'' + shown + QObject::tr("' is not a valid file number. Please enter again!");
 }
 
 // The number written with at least eight digits, as a "00000000" format pattern writes it.
@@ -49,11 +50,11 @@ std::optional<QString> returnYearRefusal(const QString& year) {
         return std::nullopt;
     const auto value = numberValue(year);
     if (!value)
-        return u'\'' + year + QStringLiteral("' is not a valid year. Please enter again!");
+        return u'\'' + year + QObject::tr("' is not a valid year. Please enter again!");
     if (year.trimmed().size() < 4)
-        return QStringLiteral("Invalid year. Please enter a 4-digit year.");
+        return QObject::tr("Invalid year. Please enter a 4-digit year.");
     if (*value <= 1996)
-        return QStringLiteral("Input year must be later than 1996.");
+        return QObject::tr("Input year must be later than 1996.");
     return std::nullopt;
 }
 
@@ -63,11 +64,11 @@ bool yearChangeNeedsConsent(const QString& rememberedYear, const QString& year) 
 
 QString yearChangeQuestion() {
     // Line breaks are carriage returns, as the message boxes take them.
-    return QStringLiteral("WARNING!  Amendment of the Year Field will DELETE ALL the inputted "
-                          "data (including particulars of income, place of residence provided "
-                          "and overseas income etc.) in Page 2, 3 and 4 automatically.\r\r"
-                          "Remember to delete records of employees that are not required.  Do "
-                          "you want to proceed?");
+    return QObject::tr("WARNING!  Amendment of the Year Field will DELETE ALL the inputted "
+                       "data (including particulars of income, place of residence provided "
+                       "and overseas income etc.) in Page 2, 3 and 4 automatically.\r\r"
+                       "Remember to delete records of employees that are not required.  Do "
+                       "you want to proceed?");
 }
 
 std::optional<QString> sectionRefusal(const QString& section) {
@@ -75,7 +76,7 @@ std::optional<QString> sectionRefusal(const QString& section) {
     if (section.isEmpty() || (letter >= u"A" && letter <= u"Z"))
         return std::nullopt;
     return QStringLiteral("'6") + section +
-           QStringLiteral("1' is not a valid file number. Please enter again!");
+           QObject::tr("1' is not a valid file number. Please enter again!");
 }
 
 FileNumberVerdict checkFileNumber(const QString& fileNumber) {
@@ -108,9 +109,9 @@ bool hasValidCheckDigit(const QString& eightDigits) {
 
 std::optional<QString> submissionDateRefusal(const QString& date, const QString& year) {
     if (!date.isEmpty() && !isCalendarDate(date))
-        return QStringLiteral("Invalid date format.  Please fill in with format, DDMMYYYY.");
+        return QObject::tr("Invalid date format.  Please fill in with format, DDMMYYYY.");
     if (yearFirst(date) < year + QStringLiteral("0331"))
-        return QStringLiteral("The date of submission should later than 31 Mar, ") + year;
+        return QObject::tr("The date of submission should later than 31 Mar, ") + year;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/common/codepage.h"
 
+#include <QObject>
 #include <QStringDecoder>
 
 namespace csv {
@@ -80,7 +81,7 @@ private:
             return readQuoted(field);
         while (!atEnd() && peek() != u',' && !atLineBreak()) {
             if (peek() == u'"')
-                return QStringLiteral("a quote inside a field that does not begin with one");
+                return QObject::tr("a quote inside a field that does not begin with one");
             field += m_text.at(m_at++);
         }
         return std::nullopt;
@@ -94,7 +95,7 @@ private:
                     return atEnd() || peek() == u',' || atLineBreak()
                                ? std::nullopt
                                : std::optional<QString>(
-                                     QStringLiteral("text after the closing quote of a field"));
+                                     QObject::tr("text after the closing quote of a field"));
                 field += u'"';
             } else if (atLineBreak()) {
                 const qsizetype before = m_at;
@@ -104,7 +105,7 @@ private:
                 field += m_text.at(m_at++);
             }
         }
-        return QStringLiteral("a quote opened on line %1 is never closed").arg(startLine);
+        return QObject::tr("a quote opened on line %1 is never closed").arg(startLine);
     }
 
     const QString& m_text;

@@ -7,6 +7,7 @@
 #include "core/records/record_types.h"
 #include "core/validation/problem_codes.h"
 
+#include <QObject>
 #include <algorithm>
 
 namespace {
@@ -55,7 +56,7 @@ void checkStorage(ImportRow& row, const RowValues& values) {
             const EditorField* field = fieldForColumn(name);
             // The store names the column; the clerk knows the field by its label.
             QString message = error.description();
-            message.replace(u'\'' + name + u'\'', u'\'' + columnLabel(name) + u'\'');
+            message.replace(u'\'' + name + u'\'', u'\'' + columnLabelShown(name) + u'\'');
             row.problems << ReturnProblem{row.row,
                                           nameIn(values, "Surname"),
                                           nameIn(values, "FirstName"),
@@ -78,10 +79,10 @@ ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& co
                      ReturnCheck& check) {
     if (!record.error.isEmpty())
         return unreadableRow(row, record.line,
-                             QStringLiteral("The line cannot be read: %1.").arg(record.error));
+                             QObject::tr("The line cannot be read: %1.").arg(record.error));
     if (record.fields.size() > columns.columnOfField.size())
         return unreadableRow(row, record.line,
-                             QStringLiteral("The row has %1 fields; the header names %2.")
+                             QObject::tr("The row has %1 fields; the header names %2.")
                                  .arg(record.fields.size())
                                  .arg(columns.columnOfField.size()));
     const RowValues values = rowFromFields(record.fields, columns);
@@ -97,12 +98,13 @@ EngineError noHeader() {
 }
 
 QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
-    QString where = QStringLiteral("Row %1 (line %2)").arg(row.row).arg(row.line);
+    QString where = QObject::tr("Row %1 (line %2)").arg(row.row).arg(row.line);
     if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
         where += QStringLiteral(" %1, %2").arg(problem.surname, problem.firstName);
     if (!problem.column.isEmpty())
-        where +=
-            QStringLiteral(", page %1, \"%2\"").arg(problem.page).arg(columnLabel(problem.column));
+        where += QObject::tr(", page %1, \"%2\"")
+                     .arg(problem.page)
+                     .arg(columnLabelShown(problem.column));
     return where + QStringLiteral(": ") + problem.message;
 }
 
@@ -121,7 +123,7 @@ ImportColumns matchHeader(const QStringList& header) {
         const int field = static_cast<int>(matched.columnOfField.indexOf(static_cast<int>(i)));
         matched.fieldOfColumn << field;
         if (!isIgnored(columns[i].name) && field < 0)
-            matched.missing << columnLabel(QLatin1String(columns[i].name));
+            matched.missing << columnLabelShown(QLatin1String(columns[i].name));
     }
     return matched;
 }
@@ -175,7 +177,7 @@ ImportPlan planImport(QString text, const EmployerData& employer,
                               .arg(mostImportRows));
     ImportPlan plan;
     std::optional<ImportColumns> columns;
-    ReturnCheck check(employer, QStringLiteral("row %1"));
+    ReturnCheck check(employer, QObject::tr("row %1"));
     for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
         check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
     csv::forEachRecord(text, [&](const csv::Record& record) {
@@ -217,15 +219,15 @@ QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
 
 void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take) {
     if (!plan.unknownColumns.isEmpty())
-        take(QStringLiteral("Columns not known, ignored: ") +
+        take(QObject::tr("Columns not known, ignored: ") +
              plan.unknownColumns.join(QStringLiteral("; ")));
     if (!plan.missingColumns.isEmpty())
-        take(QStringLiteral("Columns missing, left empty: ") +
+        take(QObject::tr("Columns missing, left empty: ") +
              plan.missingColumns.join(QStringLiteral("; ")));
     for (const ImportRow& row : plan.rows)
         for (const ReturnProblem& problem : row.problems)
             take(problemLine(row, problem));
-    take(QStringLiteral("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
+    take(QObject::tr("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
              .arg(plan.rows.size())
              .arg(plan.rows.size() - plan.rowsWithProblems())
              .arg(plan.rowsWithProblems())

@@ -3,6 +3,8 @@
 #include "core/common/amounts.h"
 #include "core/records/field_verdicts.h"
 
+#include <QObject>
+
 // The rules of the amount fields: the fourteen incomes, their total and the eight rents.
 namespace fieldrules {
 namespace {
@@ -24,7 +26,7 @@ KeyVerdict amountKey(char32_t key, const QString& textBefore, int mostDigitsBefo
 
 KeyVerdict incomeAmountKey(char32_t key, const QString& textBefore) {
     if (key == U'.') {
-        KeyVerdict verdict = refusedWith(QStringLiteral("Cents should be excluded!"));
+        KeyVerdict verdict = refusedWith(QObject::tr("Cents should be excluded!"));
         verdict.clearField = true;
         return verdict;
     }

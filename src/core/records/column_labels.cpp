@@ -2,9 +2,16 @@
 
 #include "core/records/editor_fields.h"
 
+#include <QCoreApplication>
+
 QString columnLabel(const QString& column) {
     const EditorField* field = fieldForColumn(column);
     return field ? QString::fromUtf8(field->accessibleName) : column;
+}
+
+QString columnLabelShown(const QString& column) {
+    const EditorField* field = fieldForColumn(column);
+    return field ? QCoreApplication::translate("FieldName", field->accessibleName) : column;
 }
 
 QStringList employeeColumnLabels() {

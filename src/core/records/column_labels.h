@@ -14,6 +14,9 @@
 // The label of an employee column (the name compared without regard to case); the name itself
 // for a column the editor does not show, such as one of the employer's.
 QString columnLabel(const QString& column);
+// The same label in the language the program speaks, for screens and messages; files keep the
+// English one, so that a file exported in one language imports in the other.
+QString columnLabelShown(const QString& column);
 
 // Every employee column's label, in the column table's order.
 QStringList employeeColumnLabels();

@@ -4,6 +4,7 @@
 #include "core/employer/employer_rules.h"
 #include "core/returns/return_summary.h"
 
+#include <QObject>
 #include <QStringList>
 
 namespace editortexts {
@@ -20,7 +21,7 @@ QString joinKnown(const QStringList& parts, const QString& separator) {
 
 QString returnYear(const EmployerData& employer) {
     const QString year = employer.returnYear.trimmed();
-    return year.isEmpty() ? QString() : QStringLiteral("Return year ") + year;
+    return year.isEmpty() ? QString() : QObject::tr("Return year ") + year;
 }
 
 } // namespace
@@ -38,10 +39,10 @@ QString employerLine(const EmployerData& employer) {
 
 QString recordPosition(CommandState state, int position, int count) {
     if (state == CommandState::NewRecord)
-        return QStringLiteral("New record");
+        return QObject::tr("New record");
     if (position < 0 || position >= count)
-        return QStringLiteral("No record");
-    return QStringLiteral("Record %1 of %2").arg(groupDigits(position + 1), groupDigits(count));
+        return QObject::tr("No record");
+    return QObject::tr("Record %1 of %2").arg(groupDigits(position + 1), groupDigits(count));
 }
 
 QString personName(const QString& surname, const QString& otherNames) {
@@ -49,21 +50,20 @@ QString personName(const QString& surname, const QString& otherNames) {
 }
 
 QString recordSaved(const QString& surname, const QString& otherNames) {
-    return QStringLiteral("Record of %1 saved.").arg(personName(surname, otherNames));
+    return QObject::tr("Record of %1 saved.").arg(personName(surname, otherNames));
 }
 
 QString recordDeleted(const QString& surname, const QString& otherNames) {
-    return QStringLiteral("Record of %1 deleted.").arg(personName(surname, otherNames));
+    return QObject::tr("Record of %1 deleted.").arg(personName(surname, otherNames));
 }
 
 QString recordCount(int count) {
-    return count == 1 ? QStringLiteral("1 record")
-                      : QStringLiteral("%1 records").arg(groupDigits(count));
+    return count == 1 ? QObject::tr("1 record") : QObject::tr("%1 records").arg(groupDigits(count));
 }
 
 QString recordsNumbered(int count) {
-    return (count == 1 ? QStringLiteral("%1 original record numbered.")
-                       : QStringLiteral("%1 original records numbered."))
+    return (count == 1 ? QObject::tr("%1 original record numbered.")
+                       : QObject::tr("%1 original records numbered."))
         .arg(groupDigits(count));
 }
 

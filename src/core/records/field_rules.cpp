@@ -6,6 +6,7 @@
 #include "core/records/field_verdicts.h"
 #include "core/records/identity_number.h"
 
+#include <QObject>
 #include <qnamespace.h>
 #include <string_view>
 
@@ -14,11 +15,15 @@ namespace {
 
 using namespace verdicts;
 
-const QString periodMessage =
-    QStringLiteral("Only Alphanumeric, ' / ', ' - ' and ' . ' can be entered.");
-const QString fileNumberMessage =
-    QStringLiteral("Only Alphanumeric, ' / ' and ' - ' can be entered.");
-const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
+QString periodMessage() {
+    return QObject::tr("Only Alphanumeric, ' / ', ' - ' and ' . ' can be entered.");
+}
+QString fileNumberMessage() {
+    return QObject::tr("Only Alphanumeric, ' / ' and ' - ' can be entered.");
+}
+QString invalidDateMessage() {
+    return QObject::tr("Invalid date. Please enter again.");
+}
 
 bool isAlphanumeric(char32_t key) {
     return isLetter(key) || isDigit(key);
@@ -122,7 +127,7 @@ KeyVerdict freeTextKey(char32_t key, const QString& textBefore, int limit) {
 KeyVerdict periodKey(char32_t key) {
     if (key == backspace || isAlphanumeric(key) || isOneOf(key, U"-./ "))
         return accepted();
-    return refusedWith(periodMessage);
+    return refusedWith(periodMessage());
 }
 
 KeyVerdict fileNumberKey(char32_t key) {
@@ -130,7 +135,7 @@ KeyVerdict fileNumberKey(char32_t key) {
         return refused();
     if (key == backspace || isAlphanumeric(key) || isOneOf(key, U"-/ "))
         return accepted();
-    return refusedWith(fileNumberMessage);
+    return refusedWith(fileNumberMessage());
 }
 
 KeyVerdict indicatorKey(char32_t key) {
@@ -202,15 +207,15 @@ LeaveVerdict surnameLeave(const QString& text, const QString& entryValue) {
     const QString surname = text.trimmed().toUpper();
     for (QChar c : surname)
         if (!isSurnameCharacter(c))
-            return restoringEntryValue(text, QStringLiteral("Invalid character found at Surname!"),
-                                       1, entryValue);
+            return restoringEntryValue(text, QObject::tr("Invalid character found at Surname!"), 1,
+                                       entryValue);
     return passed(text, surname);
 }
 
 LeaveVerdict sexLeave(const QString& text, const QString& entryValue) {
     const QString sex = text.trimmed().toUpper();
     if (!sex.isEmpty() && sex != u"F" && sex != u"M")
-        return restoringEntryValue(text, QStringLiteral("Invalid Sex. Please enter 'M' or 'F'."), 1,
+        return restoringEntryValue(text, QObject::tr("Invalid Sex. Please enter 'M' or 'F'."), 1,
                                    entryValue);
     return passed(text, sex);
 }
@@ -219,7 +224,7 @@ LeaveVerdict areaCodeLeave(const QString& text, const QString& entryValue) {
     const bool known = text.size() == 1 && isOneOf(text[0].unicode(), U"HKNF");
     if (!text.isEmpty() && !known)
         return restoringEntryValue(
-            text, QStringLiteral("Invalid Area Code.  Please enter 'H', 'K', 'N' or 'F'."), 1,
+            text, QObject::tr("Invalid Area Code.  Please enter 'H', 'K', 'N' or 'F'."), 1,
             entryValue);
     return passed(text, text);
 }
@@ -228,8 +233,8 @@ LeaveVerdict maritalStatusLeave(const QString& text, const QString& entryValue) 
     const QString status = text.trimmed();
     if (!status.isEmpty() && status != u"1" && status != u"2")
         return restoringEntryValue(
-            text, QStringLiteral("Invalid Marital Status. Please enter '1', '2' or leave blank."),
-            1, entryValue);
+            text, QObject::tr("Invalid Marital Status. Please enter '1', '2' or leave blank."), 1,
+            entryValue);
     LeaveVerdict verdict = passed(text, status);
     if (status == u"2") {
         verdict.dependents = LeaveVerdict::Dependents::Enable;
@@ -244,19 +249,19 @@ LeaveVerdict maritalStatusLeave(const QString& text, const QString& entryValue) 
 LeaveVerdict residenceIndicatorLeave(const QString& text, const QString& entryValue) {
     return indicatorLeave(
         text, entryValue,
-        QStringLiteral("Invalid Place of Residence indicator. Please enter '0' or '1'."), 3);
+        QObject::tr("Invalid Place of Residence indicator. Please enter '0' or '1'."), 3);
 }
 
 LeaveVerdict overseasIndicatorLeave(const QString& text, const QString& entryValue) {
     return indicatorLeave(
         text, entryValue,
-        QStringLiteral("Invalid overseas company indicator. Please enter '0' or '1'."), 4);
+        QObject::tr("Invalid overseas company indicator. Please enter '0' or '1'."), 4);
 }
 
 LeaveVerdict identityNumberLeave(const QString& text, const QString& entryValue) {
     const QString number = text.trimmed().toUpper();
     if (!number.isEmpty() && !IsValidIdentityNumber(number))
-        return restoringEntryValue(text, QStringLiteral("Invalid HKID. Please enter again."), 1,
+        return restoringEntryValue(text, QObject::tr("Invalid HKID. Please enter again."), 1,
                                    entryValue);
     return passed(text, number);
 }
@@ -272,7 +277,7 @@ LeaveVerdict datePartLeave(int element, const std::array<QString, 6>& parts,
     now[static_cast<std::size_t>(element)] = isDayOrMonth(element) ? twoDigits(text) : text;
     // Either date, complete and not a real day, empties the part being left.
     if (isCompleteButNoDate(now[0], now[1], now[2]) || isCompleteButNoDate(now[3], now[4], now[5]))
-        return failed(text, invalidDateMessage, 2, LeaveVerdict::Restore::Clear, QString());
+        return failed(text, invalidDateMessage(), 2, LeaveVerdict::Restore::Clear, QString());
     return passed(text, now[static_cast<std::size_t>(element)]);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/common/engine_error.h"
 
+#include <QObject>
 #include <algorithm>
 #include <array>
 
@@ -119,8 +120,8 @@ ChosenName splitNameEntry(const QString& entry) {
 
 QString nameSearchFailure(const EngineError& error, const QString& surname) {
     if (error.number() == engine::BadCriteria && surname.contains(u'\''))
-        return QStringLiteral("The Surname being searched includes a symbol \"  '  \" and the "
-                              "search function cannot be used.  Please use the data bar to "
-                              "search for the record manually.");
+        return QObject::tr("The Surname being searched includes a symbol \"  '  \" and the "
+                           "search function cannot be used.  Please use the data bar to "
+                           "search for the record manually.");
     return error.description();
 }

@@ -3,6 +3,7 @@
 #include "core/common/dates.h"
 #include "core/records/record_types.h"
 
+#include <QObject>
 #include <span>
 #include <unordered_map>
 
@@ -30,21 +31,27 @@ constexpr std::array periodParts{"EDay1", "EMonth1", "EYear1", "EDay2", "EMonth2
 constexpr std::array identityColumns{"Surname", "HKID", "SpouseHKID"};
 
 constexpr std::array page1Required{
-    Required{"Surname", nullptr, "Please enter surname."},
-    Required{"FirstName", nullptr, "Please enter other names."},
-    Required{"Sex", nullptr, "Please enter sex."},
-    Required{"RAddress1", "RAddress2", "Please enter residential address."},
-    Required{"RAreaCode", nullptr, "Please enter Area Code."},
-    Required{"Capacity", nullptr, "Please enter capacity."},
+    Required{"Surname", nullptr, QT_TRANSLATE_NOOP("QObject", "Please enter surname.")},
+    Required{"FirstName", nullptr, QT_TRANSLATE_NOOP("QObject", "Please enter other names.")},
+    Required{"Sex", nullptr, QT_TRANSLATE_NOOP("QObject", "Please enter sex.")},
+    Required{"RAddress1", "RAddress2",
+             QT_TRANSLATE_NOOP("QObject", "Please enter residential address.")},
+    Required{"RAreaCode", nullptr, QT_TRANSLATE_NOOP("QObject", "Please enter Area Code.")},
+    Required{"Capacity", nullptr, QT_TRANSLATE_NOOP("QObject", "Please enter capacity.")},
 };
 
 constexpr std::array residenceRequired{
-    Required{"Q1Address1", "Q1Address2", "Please enter address of Place of Residence."},
-    Required{"Q1Nature", nullptr, "Please enter nature of Place of Residence."},
-    Required{"Q1Period", nullptr, "Please enter period of Place of Residence."},
+    Required{"Q1Address1", "Q1Address2",
+             QT_TRANSLATE_NOOP("QObject", "Please enter address of Place of Residence.")},
+    Required{"Q1Nature", nullptr,
+             QT_TRANSLATE_NOOP("QObject", "Please enter nature of Place of Residence.")},
+    Required{"Q1Period", nullptr,
+             QT_TRANSLATE_NOOP("QObject", "Please enter period of Place of Residence.")},
 };
 
-const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
+QString invalidDateMessage() {
+    return QObject::tr("Invalid date. Please enter again.");
+}
 
 bool blank(const FieldTexts& fields, const char* column) {
     return fieldText(fields, column).trimmed().isEmpty();
@@ -60,7 +67,7 @@ Failure firstMissing(const FieldTexts& fields, int page, std::span<const Require
         if (item.secondLine)
             text += fieldText(fields, item.secondLine);
         if (text.trimmed().isEmpty())
-            return failure(page, QLatin1String(item.message), item.column);
+            return failure(page, QObject::tr(item.message), item.column);
     }
     return std::nullopt;
 }
@@ -86,13 +93,13 @@ bool unusable(const FieldTexts& fields, const DateParts& date) {
 }
 
 Failure invalidDate(const DateParts& date) {
-    return failure(2, invalidDateMessage, date.year, true);
+    return failure(2, invalidDateMessage(), date.year, true);
 }
 
 Failure missingPeriodPart(const FieldTexts& fields) {
     for (const char* part : periodParts)
         if (blank(fields, part))
-            return failure(2, QStringLiteral("Please enter period of employment."), part);
+            return failure(2, QObject::tr("Please enter period of employment."), part);
     return std::nullopt;
 }
 
@@ -103,15 +110,14 @@ Failure outsideReturnYear(const FieldTexts& fields, int year) {
     const QString lastYear = QString::number(year);
     if (start < firstYear + QStringLiteral("0401"))
         return failure(
-            2, QStringLiteral("Start date should not be earlier than 01 April ") + firstYear + u'.',
+            2, QObject::tr("Start date should not be earlier than 01 April ") + firstYear + u'.',
             startDate.day);
     if (end > lastYear + QStringLiteral("0331"))
-        return failure(
-            2, QStringLiteral("End date should not be later than 31 March ") + lastYear + u'.',
-            endDate.day);
+        return failure(2,
+                       QObject::tr("End date should not be later than 31 March ") + lastYear + u'.',
+                       endDate.day);
     if (start >= end)
-        return failure(2, QStringLiteral("Start date must be earlier than end date."),
-                       startDate.day);
+        return failure(2, QObject::tr("Start date must be earlier than end date."), startDate.day);
     return std::nullopt;
 }
 
@@ -161,7 +167,7 @@ std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
     // Originals are numbered by the sort; the other types carry the number the user typed.
     if ((status == recordtype::supplementary || status == recordtype::replacement) &&
         blank(fields, "SheetNo"))
-        return failure(1, QStringLiteral("Please enter sheet number."), "SheetNo");
+        return failure(1, QObject::tr("Please enter sheet number."), "SheetNo");
     return firstMissing(fields, 1, page1Required);
 }
 
@@ -183,7 +189,7 @@ std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QStri
 
 std::optional<PageFailure> checkResidencePage(const FieldTexts& fields) {
     if (blank(fields, "QFlag"))
-        return failure(3, QStringLiteral("Please enter Place of Residence indicator."), "QFlag");
+        return failure(3, QObject::tr("Please enter Place of Residence indicator."), "QFlag");
     if (isYes(fields, "QFlag"))
         return firstMissing(fields, 3, residenceRequired);
     return std::nullopt;
@@ -191,9 +197,9 @@ std::optional<PageFailure> checkResidencePage(const FieldTexts& fields) {
 
 std::optional<PageFailure> checkOverseasPage(const FieldTexts& fields) {
     if (blank(fields, "OSeaFlag"))
-        return failure(4, QStringLiteral("Please enter overseas company indicator."), "OSeaFlag");
+        return failure(4, QObject::tr("Please enter overseas company indicator."), "OSeaFlag");
     if (isYes(fields, "OSeaFlag") && blank(fields, "OSeaName"))
-        return failure(4, QStringLiteral("Please enter name of overseas company."), "OSeaName");
+        return failure(4, QObject::tr("Please enter name of overseas company."), "OSeaName");
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "core/records/column_labels.h"
 #include "core/reports/page_builder.h"
 
+#include <QObject>
 #include <array>
 
 namespace {
@@ -29,14 +30,14 @@ QStringList printedCells(const QStringList& row) {
         present.removeAll(QString());
         return present.join(u' ');
     };
-    return {row[severityColumn] + u' ' + row[codeColumn],
-            joined({row[sheetColumn].isEmpty() ? QString()
-                                               : QStringLiteral("Sheet ") + row[sheetColumn],
-                    row[3], row[4] + (row[5].isEmpty() ? QString() : QStringLiteral(", ") + row[5]),
-                    row[6]}),
-            joined({row[pageColumn].isEmpty() ? QString() : QStringLiteral("p.") + row[pageColumn],
-                    row[8]}),
-            row[9], row[10] + u' ' + QStringLiteral("Fix: ") + row[11]};
+    return {
+        row[severityColumn] + u' ' + row[codeColumn],
+        joined({row[sheetColumn].isEmpty() ? QString() : QObject::tr("Sheet ") + row[sheetColumn],
+                row[3], row[4] + (row[5].isEmpty() ? QString() : QStringLiteral(", ") + row[5]),
+                row[6]}),
+        joined({row[pageColumn].isEmpty() ? QString() : QStringLiteral("p.") + row[pageColumn],
+                row[8]}),
+        row[9], row[10] + u' ' + QObject::tr("Fix: ") + row[11]};
 }
 
 // About how many millimetres a character takes at the table's size; a wide (Chinese) one twice.
@@ -90,9 +91,8 @@ QStringList joinedLines(const QList<QStringList>& cells) {
 } // namespace
 
 QStringList printedHeader() {
-    return {QStringLiteral("Severity, code"), QStringLiteral("Record"),
-            QStringLiteral("Page, field"), QStringLiteral("Value"),
-            QStringLiteral("Problem and how to fix it")};
+    return {QObject::tr("Severity, code"), QStringLiteral("Record"), QObject::tr("Page, field"),
+            QStringLiteral("Value"), QObject::tr("Problem and how to fix it")};
 }
 
 ProblemListReport::ProblemListReport(QString title, validation::ReportHeading heading,
@@ -133,7 +133,7 @@ void ProblemListReport::placeTotals(double used, double room) {
 report::Page ProblemListReport::page(int index) const {
     report::PageBuilder builder(margin);
     builder.heading(m_title);
-    builder.line(QStringLiteral("%1   File number %2   Year %3   Checked %4")
+    builder.line(QObject::tr("%1   File number %2   Year %3   Checked %4")
                      .arg(m_heading.employerName, m_heading.fileNumber, m_heading.returnYear,
                           m_heading.checkedAt),
                  5.0, report::valuePoints);
@@ -150,10 +150,9 @@ report::Page ProblemListReport::page(int index) const {
     for (qsizetype i = first; i < end; ++i)
         builder.tableRow(columns, joinedLines(m_rows.at(i)), rowHeight(m_rows.at(i)));
     if (m_rows.isEmpty())
-        builder.line(QStringLiteral("No problem was found in the return."), 6.0,
-                     report::valuePoints);
+        builder.line(QObject::tr("No problem was found in the return."), 6.0, report::valuePoints);
     if (last) {
-        builder.heading(QStringLiteral("Control totals"));
+        builder.heading(QObject::tr("Control totals"));
         builder.tableRow(std::span(totalsColumns).first(std::size_t(m_totalsHeader.size())),
                          m_totalsHeader, totalsLine, true);
         for (const QStringList& row : m_totals)
@@ -162,7 +161,7 @@ report::Page ProblemListReport::page(int index) const {
     }
     const double footerTop = report::a4Height - margin - footerHeight;
     builder.skip(footerTop - builder.top());
-    builder.line(QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount()), 5.0,
+    builder.line(QObject::tr("Page %1 of %2").arg(index + 1).arg(pageCount()), 5.0,
                  report::valuePoints, false, report::Align::Right);
     return builder.take();
 }

@@ -17,8 +17,11 @@ inline constexpr char16_t placeholder = u'H';
 // The types a record may have, in the order the editor offers them.
 inline constexpr std::array<char16_t, 3> recordTypes{original, replacement, supplementary};
 // Their names, as the editor's options and the printed papers show them.
-inline constexpr std::array<const char*, 3> recordTypeNames{"Original", "Replacement",
-                                                            "Supplementary"};
+// Translated where they are shown, in the record list's words.
+inline constexpr std::array<const char*, 3> recordTypeNames{
+    QT_TRANSLATE_NOOP("RecordListModel", "Original"),
+    QT_TRANSLATE_NOOP("RecordListModel", "Replacement"),
+    QT_TRANSLATE_NOOP("RecordListModel", "Supplementary")};
 
 QString code(char16_t type);
 // The position of a Status text among recordTypes, or -1 for any other text.

@@ -5,6 +5,7 @@
 #include "core/records/record_types.h"
 #include "core/validation/problem_codes.h"
 
+#include <QObject>
 #include <QSet>
 #include <algorithm>
 
@@ -12,7 +13,9 @@ namespace {
 
 using Kind = ReturnProblem::Kind;
 
-const QString invalidDateMessage = QStringLiteral("Invalid date. Please enter again.");
+QString invalidDateMessage() {
+    return QObject::tr("Invalid date. Please enter again.");
+}
 
 // The employer's items as its screen names them, with the column each is stored in.
 struct EmployerItem {
@@ -121,14 +124,14 @@ std::optional<QString> fieldRefusal(const EditorField& field, const QString& val
         if (const std::optional<QString> refusal = amountKeyRefusal(field, value))
             return refusal;
     if (field.rule == RuleKind::CheckCharacter)
-        return refusedCheckCharacter(value) ? std::optional<QString>(QStringLiteral(
+        return refusedCheckCharacter(value) ? std::optional<QString>(QObject::tr(
                                                   "Invalid check character. Please enter 0 to "
                                                   "9 or A."))
                                             : std::nullopt;
     const std::optional<fieldrules::LeaveVerdict> verdict =
         leaveCheck(field, value, value, siblings);
     // A date that is no calendar day is what the page check reports on its year already.
-    if (!verdict || verdict->ok || verdict->message == invalidDateMessage)
+    if (!verdict || verdict->ok || verdict->message == invalidDateMessage())
         return std::nullopt;
     return verdict->message;
 }
@@ -192,13 +195,13 @@ void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& field
         status != recordtype::supplementary)
         problems << problemOf(
             fields, 1, QStringLiteral("Status"),
-            QStringLiteral("Unknown record type \"%1\": it must be O, R or S.").arg(status),
+            QObject::tr("Unknown record type \"%1\": it must be O, R or S.").arg(status),
             Kind::WholeReturn, validation::code::unknownType);
     else if (status == recordtype::original && leftOutBySave(fields, returnYear))
         problems << problemOf(fields, 2, QStringLiteral("EDay1"),
-                              QStringLiteral("The save leaves this original record out: its "
-                                             "period of employment is not within the return "
-                                             "year."),
+                              QObject::tr("The save leaves this original record out: its "
+                                          "period of employment is not within the return "
+                                          "year."),
                               Kind::WholeReturn, validation::code::leftOutBySave);
 }
 
@@ -276,7 +279,7 @@ QList<ReturnProblem> employerProblems(const EmployerData& employer) {
     };
     for (const EmployerItem& item : employerItems)
         if ((employer.*item.text).trimmed().isEmpty())
-            add(item, QStringLiteral("The employer's %1 is missing.").arg(QLatin1String(item.name)),
+            add(item, QObject::tr("The employer's %1 is missing.").arg(QLatin1String(item.name)),
                 validation::code::employerMissing);
     for (const EmployerItem& item : employerItems)
         if (item.refusedCode && !(employer.*item.text).isEmpty())
@@ -293,7 +296,7 @@ QString recordName(const FieldTexts& fields) {
     const QString names =
         fieldText(fields, "Surname") + QStringLiteral(", ") + fieldText(fields, "FirstName");
     const QString sheet = fieldText(fields, "SheetNo").trimmed();
-    return sheet.isEmpty() ? names : names + QStringLiteral(" (sheet %1)").arg(sheet);
+    return sheet.isEmpty() ? names : names + QObject::tr(" (sheet %1)").arg(sheet);
 }
 
 void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields,
@@ -346,12 +349,11 @@ QString ReturnCheck::personNames(const Carrier& carrier) {
 void ReturnCheck::forEachRepeatedIdentity(
     const std::function<void(const ReturnProblem&)>& take) const {
     auto messageOf = [](const QString& identity, const Holders& holders, const QString& other) {
-        QString message = QStringLiteral("The identity number %1 is also on the original %2")
-                              .arg(identity, other);
-        return message +
-               (holders.count == 2
-                    ? QStringLiteral(".")
-                    : QStringLiteral("; %1 original records carry it.").arg(holders.count));
+        QString message =
+            QObject::tr("The identity number %1 is also on the original %2").arg(identity, other);
+        return message + (holders.count == 2
+                              ? QStringLiteral(".")
+                              : QObject::tr("; %1 original records carry it.").arg(holders.count));
     };
     QHash<QString, QString> toldOfFirst; // what every holder but the first is told, made once
     for (const Carrier& carrier : m_carriers) {

@@ -1,5 +1,7 @@
 #include "core/startup/password_rules.h"
 
+#include <QObject>
+
 namespace {
 
 bool allowedInPassword(QChar c) {
@@ -12,12 +14,12 @@ bool allowedInPassword(QChar c) {
 
 std::optional<QString> newPasswordRefusal(const QString& newPassword, const QString& retyped) {
     if (newPassword.size() < 3)
-        return QStringLiteral("New password is too short.  Please type as least three characters!");
+        return QObject::tr("New password is too short.  Please type as least three characters!");
     for (QChar c : newPassword)
         if (!allowedInPassword(c))
-            return QStringLiteral(
+            return QObject::tr(
                 "Password contains invalid characters.  Please retype new password.");
     if (retyped != newPassword)
-        return QStringLiteral("New password is not matched.  Please retype new password!");
+        return QObject::tr("New password is not matched.  Please retype new password!");
     return std::nullopt;
 }

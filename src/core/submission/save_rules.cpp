@@ -38,14 +38,14 @@ bool isOnMedium(const QString& targetPath, const QString& mediumFolder) {
 std::optional<QString> fileNameProblem(const QString& text, const QString& fileNumber,
                                        bool oversize, const QString& mediumFolder) {
     if (text.trimmed().contains(u' '))
-        return spaceText;
+        return spaceText();
     const QString expected = fileNumber + QStringLiteral(".MDB");
     const QString tail = text.right(expected.size() + 1).toUpper();
     if (tail != u'/' + expected && tail != u'\\' + expected)
-        return QStringLiteral("File name cannot be changed.  Please enter as '") + expected +
-               QStringLiteral("' again!");
+        return QObject::tr("File name cannot be changed.  Please enter as '") + expected +
+               QObject::tr("' again!");
     if (oversize && isOnMedium(targetPathOf(text), mediumFolder))
-        return changeDriveText;
+        return changeDriveText();
     return std::nullopt;
 }
 

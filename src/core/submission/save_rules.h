@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,19 +16,31 @@ inline bool isOversize(qint64 submissionSize) {
     return submissionSize > largestNormalSize;
 }
 
-inline const QString invalidCharactersText = QStringLiteral("Invalid characters!");
-inline const QString spaceText =
-    QStringLiteral("File name cannot contain space.  Please enter again!");
-inline const QString changeDriveText = QStringLiteral("Please change the drive letter!");
-inline const QString notBlankText = QStringLiteral(
-    "The disk inserted is not a blank one,  please replace a new disk and try again!");
-inline const QString imageMissingText = QStringLiteral("File saving error(1), please try again!");
-inline const QString driveText =
-    QStringLiteral("Please check whether the Drive you want to use for saving the file is valid "
-                   "and the Filename is in correct format!");
-inline const QString printerText =
-    QStringLiteral("Please check the printer to ensure that it is ready for printing of XW73D "
-                   "control list and press 'OK' to proceed.");
+inline QString invalidCharactersText() {
+    return QObject::tr("Invalid characters!");
+}
+inline QString spaceText() {
+    return QObject::tr("File name cannot contain space.  Please enter again!");
+}
+inline QString changeDriveText() {
+    return QObject::tr("Please change the drive letter!");
+}
+inline QString notBlankText() {
+    return QObject::tr(
+        "The disk inserted is not a blank one,  please replace a new disk and try again!");
+}
+inline QString imageMissingText() {
+    return QObject::tr("File saving error(1), please try again!");
+}
+inline QString driveText() {
+    return QObject::tr(
+        "Please check whether the Drive you want to use for saving the file is valid "
+        "and the Filename is in correct format!");
+}
+inline QString printerText() {
+    return QObject::tr("Please check the printer to ensure that it is ready for printing of XW73D "
+                       "control list and press 'OK' to proceed.");
+}
 
 // Backspace and the character codes 46 to 122 may be typed into the file name; the space and
 // control keys (a paste shortcut among them) may not.

@@ -3,6 +3,7 @@
 #include "core/records/field_rules.h"
 #include "core/records/income_lines.h"
 
+#include <QCoreApplication>
 #include <numeric>
 
 namespace validation {
@@ -14,7 +15,8 @@ QChar categoryLetter(int category) {
 QString categoryName(int category) {
     for (const IncomeLine& line : incomeLines())
         if (line.letter == 'a' + category)
-            return QString::fromUtf8(line.editorLabel).mid(3); // without its "a. "
+            return QCoreApplication::translate("IncomeLine", line.editorLabel)
+                .mid(3); // without "a. "
     return QString();
 }
 

@@ -6,6 +6,7 @@
 #include "core/records/income_lines.h"
 #include "core/validation/problem_codes.h"
 
+#include <QObject>
 #include <QRegularExpression>
 
 namespace validation {
@@ -47,10 +48,9 @@ void checkCharacterOf(QList<ReturnProblem>& found, const FieldTexts& fields, con
     if (typed.size() != 1 || !expected || typed.at(0) == *expected)
         return;
     const QString shown = typedNumber + u'(' + typed + u')';
-    found << warning(
-        fields, 1, character,
-        QStringLiteral("The check character does not match the %1 %2.").arg(whose, shown), code,
-        shown);
+    found << warning(fields, 1, character,
+                     QObject::tr("The check character does not match the %1 %2.").arg(whose, shown),
+                     code, shown);
 }
 
 // The period of employment as YYYYMMDD days, when both dates are whole calendar days.
@@ -78,15 +78,15 @@ void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
         const qint64 value = amountOf(amount);
         if (value > 0 && period.isEmpty())
             found << warning(fields, 2, line.period,
-                             QStringLiteral("An amount of %1 has no period.").arg(amount),
+                             QObject::tr("An amount of %1 has no period.").arg(amount),
                              code::amountWithoutPeriod, amount);
         if (value == 0 && !period.isEmpty())
             found << warning(fields, 2, line.amount,
-                             QStringLiteral("A period of %1 has no amount.").arg(period),
+                             QObject::tr("A period of %1 has no amount.").arg(period),
                              code::periodWithoutAmount, period);
         if (value >= largeAmount)
             found << warning(fields, 2, line.amount,
-                             QStringLiteral("An amount of %1 is 10,000,000 or more.").arg(amount),
+                             QObject::tr("An amount of %1 is 10,000,000 or more.").arg(amount),
                              code::largeAmount, amount);
         const auto days = periodDays(period);
         if (!days)
@@ -97,8 +97,8 @@ void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
         if (employed && (days->first < employed->first || days->second > employed->second))
             found << warning(
                 fields, 2, line.period,
-                QStringLiteral("The period %1 is not within the period of "
-                               "employment, %2 to %3.")
+                QObject::tr("The period %1 is not within the period of "
+                            "employment, %2 to %3.")
                     .arg(period, shownDay(employed->first), shownDay(employed->second)),
                 code::periodOutsideEmployment, period);
     }
@@ -111,7 +111,7 @@ void totalCheck(QList<ReturnProblem>& found, const FieldTexts& fields) {
     if (total >= largeTotalIncome)
         found << warning(
             fields, 2, "Total",
-            QStringLiteral("A total income of %1 is 50,000,000 or more.").arg(groupDigits(total)),
+            QObject::tr("A total income of %1 is 50,000,000 or more.").arg(groupDigits(total)),
             code::largeTotal, groupDigits(total));
 }
 
@@ -128,14 +128,14 @@ void rentChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
         if (firstRent && period.isEmpty())
             found << warning(
                 fields, 3, place[0],
-                QStringLiteral("A rent of %1 is given for the %2 place of residence, "
-                               "which has no period.")
+                QObject::tr("A rent of %1 is given for the %2 place of residence, "
+                            "which has no period.")
                     .arg(fieldText(fields, firstRent).trimmed(), QLatin1String(place[5])),
                 code::rentWithoutPeriod, fieldText(fields, firstRent).trimmed());
         if (!firstRent && !period.isEmpty() && fieldText(fields, "QFlag").trimmed() == u"1")
             found << warning(fields, 3, place[1],
-                             QStringLiteral("The place of residence provided for %1 has no "
-                                            "rent.")
+                             QObject::tr("The place of residence provided for %1 has no "
+                                         "rent.")
                                  .arg(period),
                              code::periodWithoutRent, period);
     }
@@ -209,9 +209,9 @@ std::optional<std::pair<QString, QString>> periodDays(const QString& period) {
 QList<ReturnProblem> recordWarnings(const FieldTexts& fields) {
     QList<ReturnProblem> found;
     checkCharacterOf(found, fields, "HKID", "ChkDigit", code::checkCharacter,
-                     QStringLiteral("identity card number"));
+                     QObject::tr("identity card number"));
     checkCharacterOf(found, fields, "SpouseHKID", "SpouseChkDigit", code::spouseCheckCharacter,
-                     QStringLiteral("spouse's identity card number"));
+                     QObject::tr("spouse's identity card number"));
     incomeLineChecks(found, fields);
     totalCheck(found, fields);
     rentChecks(found, fields);

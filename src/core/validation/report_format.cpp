@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QObject>
 
 namespace validation {
 namespace {
@@ -22,13 +23,13 @@ QString counted(int count, const char* one, const char* many) {
 QString fieldOf(const ReturnProblem& problem) {
     if (problem.column.isEmpty())
         return QString();
-    return problem.page > 0 ? columnLabel(problem.column) : problem.column;
+    return problem.page > 0 ? columnLabelShown(problem.column) : problem.column;
 }
 
 QString recordText(const ReturnProblem& problem) {
     QStringList parts;
     if (!problem.sheetNumber.isEmpty())
-        parts << QStringLiteral("sheet ") + problem.sheetNumber;
+        parts << QObject::tr("sheet ") + problem.sheetNumber;
     if (!problem.status.isEmpty())
         parts << problem.status;
     if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
@@ -97,18 +98,18 @@ QString countsText(const ReportHeading& heading) {
 }
 
 QStringList problemHeader() {
-    return {QStringLiteral("Severity"),
-            QStringLiteral("Code"),
-            QStringLiteral("Sheet Number"),
-            QStringLiteral("Type"),
-            QStringLiteral("Surname"),
-            QStringLiteral("Other Names in Full"),
-            QStringLiteral("H.K. Identity Card Number"),
-            QStringLiteral("Page"),
-            QStringLiteral("Field"),
-            QStringLiteral("Value"),
-            QStringLiteral("Problem"),
-            QStringLiteral("How to fix it")};
+    return {QObject::tr("Severity"),
+            QObject::tr("Code"),
+            QObject::tr("Sheet Number"),
+            QObject::tr("Type"),
+            QObject::tr("Surname"),
+            QObject::tr("Other Names in Full"),
+            QObject::tr("H.K. Identity Card Number"),
+            QObject::tr("Page"),
+            QObject::tr("Field"),
+            QObject::tr("Value"),
+            QObject::tr("Problem"),
+            QObject::tr("How to fix it")};
 }
 
 QStringList problemRow(const ReturnProblem& problem) {
@@ -127,10 +128,9 @@ QStringList problemRow(const ReturnProblem& problem) {
 }
 
 QStringList totalsHeader(const ReturnReport& report) {
-    QStringList header{QStringLiteral("Category"), QStringLiteral("Income"),
-                       QStringLiteral("Total")};
+    QStringList header{QObject::tr("Category"), QObject::tr("Income"), QObject::tr("Total")};
     if (report.lastYear)
-        header << QStringLiteral("Last year") << QStringLiteral("Change");
+        header << QObject::tr("Last year") << QObject::tr("Change");
     return header;
 }
 
@@ -146,22 +146,21 @@ QList<QStringList> totalsRows(const ReturnReport& report) {
             row << groupDigits(change.lastYear) << change.percentText();
         rows << row;
     }
-    rows << QStringList{QString(), QStringLiteral("All income"),
-                        groupDigits(report.totals.income())};
-    rows << QStringList{QString(), QStringLiteral("Original records the save carries"),
+    rows << QStringList{QString(), QObject::tr("All income"), groupDigits(report.totals.income())};
+    rows << QStringList{QString(), QObject::tr("Original records the save carries"),
                         QString::number(report.totals.records)};
     return rows;
 }
 
 QList<QStringList> csvRows(const ReportHeading& heading, const ReturnReport& report,
                            const QList<ReturnProblem>& problems) {
-    QList<QStringList> rows{{QStringLiteral("Employer"), heading.employerName},
-                            {QStringLiteral("File number"), heading.fileNumber},
-                            {QStringLiteral("Return year"), heading.returnYear},
-                            {QStringLiteral("Checked"), heading.checkedAt},
-                            {QStringLiteral("Errors"), QString::number(heading.errors)},
-                            {QStringLiteral("Warnings"), QString::number(heading.warnings)},
-                            {QStringLiteral("Hints"), QString::number(heading.hints)},
+    QList<QStringList> rows{{QObject::tr("Employer"), heading.employerName},
+                            {QObject::tr("File number"), heading.fileNumber},
+                            {QObject::tr("Return year"), heading.returnYear},
+                            {QObject::tr("Checked"), heading.checkedAt},
+                            {QObject::tr("Errors"), QString::number(heading.errors)},
+                            {QObject::tr("Warnings"), QString::number(heading.warnings)},
+                            {QObject::tr("Hints"), QString::number(heading.hints)},
                             {},
                             problemHeader()};
     for (const ReturnProblem& problem : problems)
@@ -183,7 +182,7 @@ QString csvText(const QList<QStringList>& rows) {
 }
 
 QString plainText(const ReportHeading& heading, const ReturnReport& report) {
-    QString text = QStringLiteral("Check of the return %1, %2 (%3), checked %4\n%5\n")
+    QString text = QObject::tr("Check of the return %1, %2 (%3), checked %4\n%5\n")
                        .arg(heading.returnYear, heading.employerName, heading.fileNumber,
                             heading.checkedAt, countsText(heading));
     for (const ReturnProblem& problem : report.problems) {
@@ -191,20 +190,20 @@ QString plainText(const ReportHeading& heading, const ReturnReport& report) {
         text += QStringLiteral("\n%1 %2  %3\n")
                     .arg(row[severityColumn], -7)
                     .arg(problem.code, recordText(problem));
-        QString where = problem.page > 0 ? QStringLiteral("page %1").arg(problem.page) : QString();
+        QString where = problem.page > 0 ? QObject::tr("page %1").arg(problem.page) : QString();
         if (!fieldOf(problem).isEmpty())
             where += (where.isEmpty() ? QString() : QStringLiteral(", ")) + fieldOf(problem);
         if (!where.isEmpty())
             text += QStringLiteral("  %1: \"%2\"\n").arg(where, problem.value);
-        text += QStringLiteral("  %1\n  Fix: %2\n").arg(problem.message, fixOf(problem.code));
+        text += QObject::tr("  %1\n  Fix: %2\n").arg(problem.message, fixOf(problem.code));
     }
-    text += QStringLiteral("\nControl totals\n");
+    text += QObject::tr("\nControl totals\n");
     for (const QStringList& row : totalsRows(report))
         text += QStringLiteral("  %1 %2 %3%4\n")
                     .arg(row[0], -1)
                     .arg(row[1], -52)
                     .arg(row[2], 15)
-                    .arg(row.size() > 3 ? QStringLiteral("  last year %1 (%2)").arg(row[3], row[4])
+                    .arg(row.size() > 3 ? QObject::tr("  last year %1 (%2)").arg(row[3], row[4])
                                         : QString());
     return text;
 }

@@ -4,6 +4,7 @@
 #include "core/records/record_types.h"
 #include "core/validation/record_warnings.h"
 
+#include <QObject>
 #include <algorithm>
 
 namespace validation {
@@ -89,7 +90,7 @@ void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& 
         return;
     ReturnProblem problem = returnProblem(
         1, QStringLiteral("HKID"),
-        QStringLiteral("The name %1 is also on the original %2, with the identity number %3.")
+        QObject::tr("The name %1 is also on the original %2, with the identity number %3.")
             .arg(fieldText(fields, "Surname") + QStringLiteral(", ") +
                      fieldText(fields, "FirstName"),
                  first->where, first->number),
@@ -114,8 +115,8 @@ void ReturnValidator::addLastYearProblems() {
             continue;
         ReturnProblem problem = returnProblem(
             0, QString(),
-            QStringLiteral("%1, %2 was on last year's return (%3) until its last day and is not "
-                           "on this one.")
+            QObject::tr("%1, %2 was on last year's return (%3) until its last day and is not "
+                        "on this one.")
                 .arg(employee.surname, employee.otherNames, m_lastYear->description),
             code::missingFromLastYear, employee.identity);
         problem.surname = employee.surname;
@@ -128,8 +129,8 @@ void ReturnValidator::addLastYearProblems() {
         if (change.large())
             m_problems << returnProblem(
                 2, QString(),
-                QStringLiteral("The total of category %1 (%2) changed by more than half: %3 last "
-                               "year, %4 this year (%5).")
+                QObject::tr("The total of category %1 (%2) changed by more than half: %3 last "
+                            "year, %4 this year (%5).")
                     .arg(categoryLetter(change.category))
                     .arg(categoryName(change.category), groupDigits(change.lastYear),
                          groupDigits(change.thisYear), change.percentText()),

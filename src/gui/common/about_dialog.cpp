@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
+#include <QObject>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -37,12 +38,12 @@ void showAbout(QWidget* parent, RunState& state) {
     auto* dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("fAbout"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("About XW73D"));
+    dialog->setWindowTitle(QObject::tr("About XW73D"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Version:"), value(dialog, "lVersion", programVersion()));
-    form->addRow(QStringLiteral("Program folder:"),
+    form->addRow(QObject::tr("Program folder:"),
                  value(dialog, "lProgramFolder", QDir::toNativeSeparators(state.programFolder)));
-    form->addRow(QStringLiteral("Medium folder:"),
+    form->addRow(QObject::tr("Medium folder:"),
                  value(dialog, "lMediumFolder",
                        QDir::toNativeSeparators(platform::mediumFolder(state.requestedMedium))));
     form->addRow(QStringLiteral("Qt:"),
@@ -53,8 +54,7 @@ void showAbout(QWidget* parent, RunState& state) {
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(new QLabel(
-        QStringLiteral("XW73D prepares the employer's return of employees' remuneration."),
-        dialog));
+        QObject::tr("XW73D prepares the employer's return of employees' remuneration."), dialog));
     layout->addLayout(form);
     layout->addWidget(buttons);
     dialog->open();

@@ -3,6 +3,8 @@
 #include "core/common/engine_error.h"
 #include "core/platform/services.h"
 
+#include <QObject>
+
 namespace {
 
 bool box(platform::BoxKind kind, const QString& title, const QString& text) {
@@ -13,15 +15,15 @@ bool box(platform::BoxKind kind, const QString& title, const QString& text) {
 } // namespace
 
 void showError(const QString& text) {
-    box(platform::BoxKind::Error, QStringLiteral("Error"), text);
+    box(platform::BoxKind::Error, QObject::tr("Error"), text);
 }
 
 void showInformation(const QString& text) {
-    box(platform::BoxKind::Information, QStringLiteral("INFORMATION"), text);
+    box(platform::BoxKind::Information, QObject::tr("INFORMATION"), text);
 }
 
 bool confirm(const QString& text) {
-    return box(platform::BoxKind::Confirmation, QStringLiteral("CONFIRMATION"), text);
+    return box(platform::BoxKind::Confirmation, QObject::tr("CONFIRMATION"), text);
 }
 
 void showPlain(const QString& text) {

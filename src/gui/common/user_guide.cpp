@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QObject>
 #include <QUrl>
 #include <QWidget>
 #include <array>
@@ -84,7 +85,7 @@ void open(const QString& place) {
     const qsizetype anchorAt = place.indexOf(QLatin1Char('#'));
     const QString page = folder() + QLatin1Char('/') + place.left(anchorAt);
     if (!QFileInfo(page).isFile()) {
-        showError(QStringLiteral("The user guide was not found. Its pages belong in the folder %1.")
+        showError(QObject::tr("The user guide was not found. Its pages belong in the folder %1.")
                       .arg(QDir::toNativeSeparators(folder())));
         return;
     }
@@ -92,7 +93,7 @@ void open(const QString& place) {
     if (anchorAt >= 0)
         url.setFragment(place.mid(anchorAt + 1));
     if (!platform::services().openUrl(url))
-        showError(QStringLiteral("No program on this computer shows the user guide %1.")
+        showError(QObject::tr("No program on this computer shows the user guide %1.")
                       .arg(QDir::toNativeSeparators(page)));
 }
 

@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QObject>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <array>
@@ -73,7 +74,7 @@ EmployerScreen::EmployerScreen(RunState& state, QWidget* parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fSubInfo"));
     widgets::markAsProgramWindow(this);
-    setWindowTitle(QStringLiteral("Common data for XW73D records"));
+    setWindowTitle(QObject::tr("Common data for XW73D records"));
     createFields();
     layOut();
     wireEvents();
@@ -94,11 +95,11 @@ void EmployerScreen::createFields() {
             platform::services().beep();
             return false;
         });
-    m_fileSectionEdit->setAccessibleName(QStringLiteral("Employer's File Number, section"));
-    m_fileNumberEdit->setAccessibleName(QStringLiteral("Employer's File Number, number"));
+    m_fileSectionEdit->setAccessibleName(QObject::tr("Employer's File Number, section"));
+    m_fileNumberEdit->setAccessibleName(QObject::tr("Employer's File Number, number"));
 
-    m_continueButton = widgets::button(this, "cContinue", QStringLiteral("&Continue"));
-    m_quitButton = widgets::button(this, "cQuit", QStringLiteral("&Quit"));
+    m_continueButton = widgets::button(this, "cContinue", QObject::tr("&Continue"));
+    m_quitButton = widgets::button(this, "cQuit", QObject::tr("&Quit"));
     m_continueButton->setDefault(true);
 }
 
@@ -128,28 +129,27 @@ void EmployerScreen::layOut() {
         else
             grid->addWidget(field, row++, 1);
     };
-    grid->addWidget(text(this, QStringLiteral("Please enter the following information and click "
-                                              "the 'Continue' button to go to next screen.")),
+    grid->addWidget(text(this, QObject::tr("Please enter the following information and click "
+                                           "the 'Continue' button to go to next screen.")),
                     row++, 0, 1, 2);
-    addRow(QStringLiteral("Employer's Return for the year ended 31 March"), m_returnYearEdit);
-    addRow(QStringLiteral("Employer's File Number      6"), m_fileSectionEdit,
+    addRow(QObject::tr("Employer's Return for the year ended 31 March"), m_returnYearEdit);
+    addRow(QObject::tr("Employer's File Number      6"), m_fileSectionEdit,
            line({m_fileSectionEdit, widgets::labelFor(this, QStringLiteral("1-"), m_fileNumberEdit),
                  m_fileNumberEdit}));
-    grid->addWidget(text(this, QStringLiteral("(as shown at the top left hand corner of the "
-                                              "address box on X.W.D. Form 73C)")),
+    grid->addWidget(text(this, QObject::tr("(as shown at the top left hand corner of the "
+                                           "address box on X.W.D. Form 73C)")),
                     row++, 1);
-    addRow(QStringLiteral("Name of Employer"), m_employerNameEdit);
-    addRow(
-        QStringLiteral("Date of Submission of XW73D"), m_submissionDateEdit,
-        line({m_submissionDateEdit, text(this, QStringLiteral("(Day Month Year e.g. 01052002)"))}));
-    addRow(QStringLiteral("Designation (State: Proprietor/Precedent Partner/ "
-                          "Secretary/Manager/Liquidator/Principal Officer)"),
+    addRow(QObject::tr("Name of Employer"), m_employerNameEdit);
+    addRow(QObject::tr("Date of Submission of XW73D"), m_submissionDateEdit,
+           line({m_submissionDateEdit, text(this, QObject::tr("(Day Month Year e.g. 01052002)"))}));
+    addRow(QObject::tr("Designation (State: Proprietor/Precedent Partner/ "
+                       "Secretary/Manager/Liquidator/Principal Officer)"),
            m_designationEdit);
-    grid->addWidget(text(this, QStringLiteral("The inputted data in this screen will be used as "
-                                              "common data for the inputted XW73D records.  Any "
-                                              "amendment of the data in this screen will "
-                                              "automatically amend the data of the inputted "
-                                              "XW73D records.")),
+    grid->addWidget(text(this, QObject::tr("The inputted data in this screen will be used as "
+                                           "common data for the inputted XW73D records.  Any "
+                                           "amendment of the data in this screen will "
+                                           "automatically amend the data of the inputted "
+                                           "XW73D records.")),
                     row++, 0, 1, 2);
     grid->addLayout(line({m_continueButton, m_quitButton}, Qt::AlignRight), row, 0, 1, 2);
     grid->setColumnStretch(0, 2);

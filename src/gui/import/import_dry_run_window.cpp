@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QObject>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -19,7 +20,7 @@ QTreeWidgetItem* itemFor(const ImportRow& row, const ReturnProblem& problem) {
     item->setData(1, Qt::DisplayRole, row.line);
     if (!problem.surname.isEmpty() || !problem.firstName.isEmpty())
         item->setText(2, problem.surname + QStringLiteral(", ") + problem.firstName);
-    item->setText(3, columnLabel(problem.column));
+    item->setText(3, columnLabelShown(problem.column));
     item->setText(4, problem.message);
     return item;
 }

@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
 
 namespace {
 
@@ -30,8 +31,7 @@ bool showRecordWithId(RecordEditor& editor, qint64 id) {
         shown =
             editor.showFoundRecord([id](RecordSet& records) { return records.findFirstById(id); });
         if (!shown && editor.commandState() == CommandState::Browsing)
-            showInformation(
-                QStringLiteral("The record with ID %1 is no longer in the list.").arg(id));
+            showInformation(QObject::tr("The record with ID %1 is no longer in the list.").arg(id));
     });
     return shown && editor.records().value(QStringLiteral("ID")).toLongLong() == id;
 }
@@ -43,8 +43,8 @@ void goToProblem(RecordEditor& editor, const ReturnProblem& problem) {
         // A comparison with last year's return names no record of this one.
         showInformation(problem.column.isEmpty()
                             ? problem.message + u' ' + validation::fixOf(problem.code)
-                            : QStringLiteral("This problem is in the employer's common data, "
-                                             "which the employer screen edits."));
+                            : QObject::tr("This problem is in the employer's common data, "
+                                          "which the employer screen edits."));
         return;
     }
     if (!showRecordWithId(editor, *problem.record))
@@ -69,15 +69,15 @@ void saveProblems(RecordEditor& editor, const ProblemListWindow& window) {
         QFileInfo(pdfname::problemListFileName(editor.employer().returnYear)).completeBaseName() +
         QStringLiteral(".csv");
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Save as CSV"), QDir(platform::services().documentsFolder()).filePath(name),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+        QObject::tr("Save as CSV"), QDir(platform::services().documentsFolder()).filePath(name),
+        QObject::tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     const QList<QStringList> rows =
         validation::csvRows(window.heading(), window.report(), window.problemsAsListed());
     if (runReportingErrors([&] { exportTable(path, rows.first(), rows.mid(1)); }))
         editor.reportResult(
-            QStringLiteral("Problem list saved to %1.").arg(QDir::toNativeSeparators(path)),
+            QObject::tr("Problem list saved to %1.").arg(QDir::toNativeSeparators(path)),
             QFileInfo(path).absolutePath());
 }
 

@@ -3,12 +3,19 @@
 #include "gui/widgets/widgets.h"
 
 #include <QGridLayout>
+#include <QObject>
 #include <QPushButton>
 
 namespace {
 
-const QString cancelCaption = QStringLiteral("&Cancel");
-const QString quitCaption = QStringLiteral("&Quit");
+// Read when used, so that they are in the language the program runs in.
+QString cancelCaption() {
+    return QObject::tr("&Cancel");
+}
+
+QString quitCaption() {
+    return QObject::tr("&Quit");
+}
 
 } // namespace
 
@@ -18,19 +25,19 @@ CommandBar::CommandBar(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     const std::array<QPushButton*, 13> order{
-        add("cNew", QStringLiteral("&Create new    record"), &CommandBar::newRecordPressed),
-        add("cUpdate", QStringLiteral("&Update"), &CommandBar::updatePressed),
-        add("cDelete", QStringLiteral("&Delete"), &CommandBar::deletePressed),
-        add("cExit", QStringLiteral("&Quit"), &CommandBar::quitOrCancelPressed),
-        add("cNameSearch", QStringLiteral("Name &Search"), &CommandBar::nameSearchPressed),
-        add("cSort", QStringLiteral("Sor&t"), &CommandBar::sortPressed),
-        add("cPrint", QStringLiteral("&Print"), &CommandBar::printPressed),
-        add("cPrintAll", QStringLiteral("Print &All"), &CommandBar::printAllPressed),
-        add("cSaveFloppy", QStringLiteral("Save to &Floppy"), &CommandBar::saveToMediumPressed),
-        add("cCheckAll", QStringLiteral("Chec&k all records"), &CommandBar::checkAllPressed),
-        add("cImport", QStringLiteral("&Import..."), &CommandBar::importPressed),
-        add("cExport", QStringLiteral("&Export..."), &CommandBar::exportPressed),
-        add("cExportTemplate", QStringLiteral("Export te&mplate..."),
+        add("cNew", QObject::tr("&Create new    record"), &CommandBar::newRecordPressed),
+        add("cUpdate", QObject::tr("&Update"), &CommandBar::updatePressed),
+        add("cDelete", QObject::tr("&Delete"), &CommandBar::deletePressed),
+        add("cExit", QObject::tr("&Quit"), &CommandBar::quitOrCancelPressed),
+        add("cNameSearch", QObject::tr("Name &Search"), &CommandBar::nameSearchPressed),
+        add("cSort", QObject::tr("Sor&t"), &CommandBar::sortPressed),
+        add("cPrint", QObject::tr("&Print"), &CommandBar::printPressed),
+        add("cPrintAll", QObject::tr("Print &All"), &CommandBar::printAllPressed),
+        add("cSaveFloppy", QObject::tr("Save to &Floppy"), &CommandBar::saveToMediumPressed),
+        add("cCheckAll", QObject::tr("Chec&k all records"), &CommandBar::checkAllPressed),
+        add("cImport", QObject::tr("&Import..."), &CommandBar::importPressed),
+        add("cExport", QObject::tr("&Export..."), &CommandBar::exportPressed),
+        add("cExportTemplate", QObject::tr("Export te&mplate..."),
             &CommandBar::exportTemplatePressed)};
     for (int i = 0; i < 9; ++i)
         grid->addWidget(order[i], i / 5, i % 5);
@@ -56,11 +63,11 @@ QWidget* CommandBar::firstCommand() const {
 
 void CommandBar::setQuitCaption(bool browsing) {
     QPushButton* quit = command("cExit");
-    const QString caption = browsing ? quitCaption : cancelCaption;
+    const QString caption = browsing ? quitCaption() : cancelCaption();
     if (quit->text() == caption)
         return;
     quit->setText(caption);
-    quit->setAccessibleName(browsing ? QStringLiteral("Quit") : QStringLiteral("Cancel"));
+    quit->setAccessibleName(browsing ? QObject::tr("Quit") : QObject::tr("Cancel"));
     emit quitCaptionChanged();
 }
 

@@ -9,12 +9,16 @@
 #include "gui/submission/archive_window.h"
 #include "gui/widgets/widgets.h"
 
+#include "core/platform/language.h"
 #include "core/platform/settings.h"
+#include "gui/common/message_boxes.h"
 
+#include <QActionGroup>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QObject>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -56,17 +60,17 @@ EditorMenu::EditorMenu(RecordEditor& editor, CommandBar& commands)
 // The menus' own Alt letters are ones no button of the editor uses, so that every Alt key of the
 // buttons still reaches its button.
 void EditorMenu::addFileMenu() {
-    QMenu* menu = widgets::named(addMenu(QStringLiteral("Fi&le")), "menuFile");
-    addCommand(menu, QStringLiteral("&Import…"), "cImport");
-    addCommand(menu, QStringLiteral("&Export…"), "cExport");
-    addCommand(menu, QStringLiteral("Export &template…"), "cExportTemplate");
-    connect(addFollower(menu, QStringLiteral("Export forms as &PDF files…"), "cPrintAll"),
+    QMenu* menu = widgets::named(addMenu(QObject::tr("Fi&le")), "menuFile");
+    addCommand(menu, QObject::tr("&Import…"), "cImport");
+    addCommand(menu, QObject::tr("&Export…"), "cExport");
+    addCommand(menu, QObject::tr("Export &template…"), "cExportTemplate");
+    connect(addFollower(menu, QObject::tr("Export forms as &PDF files…"), "cPrintAll"),
             &QAction::triggered, &m_editor, &RecordEditor::exportFormsRequested);
     addReturnsItems(menu);
     menu->addSeparator();
-    addCommand(menu, QStringLiteral("Save to &Floppy"), "cSaveFloppy");
+    addCommand(menu, QObject::tr("Save to &Floppy"), "cSaveFloppy");
     menu->addSeparator();
-    addCommand(menu, QStringLiteral("&Quit"), "cExit", ctrl(Qt::Key_Q), QStringLiteral("&Quit"));
+    addCommand(menu, QObject::tr("&Quit"), "cExit", ctrl(Qt::Key_Q), QObject::tr("&Quit"));
 }
 
 void EditorMenu::addReturnsItems(QMenu* menu) {
@@ -101,47 +105,73 @@ void EditorMenu::fillRecentReturns(QMenu* recent) {
 }
 
 void EditorMenu::addRecordMenu() {
-    QMenu* menu = widgets::named(addMenu(QStringLiteral("&Record")), "menuRecord");
-    addCommand(menu, QStringLiteral("&Create new record"), "cNew", ctrl(Qt::Key_N));
-    addCommand(menu, QStringLiteral("&Update"), "cUpdate", ctrl(Qt::Key_S));
-    addCommand(menu, QStringLiteral("Ca&ncel"), "cExit", {}, QStringLiteral("&Cancel"));
-    addCommand(menu, QStringLiteral("&Delete"), "cDelete");
+    QMenu* menu = widgets::named(addMenu(QObject::tr("&Record")), "menuRecord");
+    addCommand(menu, QObject::tr("&Create new record"), "cNew", ctrl(Qt::Key_N));
+    addCommand(menu, QObject::tr("&Update"), "cUpdate", ctrl(Qt::Key_S));
+    addCommand(menu, QObject::tr("Ca&ncel"), "cExit", {}, QObject::tr("&Cancel"));
+    addCommand(menu, QObject::tr("&Delete"), "cDelete");
     menu->addSeparator();
-    addCommand(menu, QStringLiteral("&Print"), "cPrint", ctrl(Qt::Key_P));
-    connect(addFollower(menu, QStringLiteral("Print Pre&view"), "cPrint",
+    addCommand(menu, QObject::tr("&Print"), "cPrint", ctrl(Qt::Key_P));
+    connect(addFollower(menu, QObject::tr("Print Pre&view"), "cPrint",
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
             &QAction::triggered, this, [this] { previewCurrentRecord(m_editor); });
     menu->addSeparator();
     // Finding a record moves the record control, as choosing a name does.
-    QAction* find = addFollower(menu, QStringLiteral("&Find…"), "cNameSearch", ctrl(Qt::Key_F));
+    QAction* find = addFollower(menu, QObject::tr("&Find…"), "cNameSearch", ctrl(Qt::Key_F));
     find->setObjectName(QStringLiteral("actionFind"));
     connect(find, &QAction::triggered, &m_editor, &RecordEditor::findRequested);
-    addCommand(menu, QStringLiteral("Name &Search"), "cNameSearch");
+    addCommand(menu, QObject::tr("Name &Search"), "cNameSearch");
 }
 
 void EditorMenu::addReturnMenu() {
-    QMenu* menu = widgets::named(addMenu(QStringLiteral("Retur&n")), "menuReturn");
-    addCommand(menu, QStringLiteral("Sor&t"), "cSort");
-    addCommand(menu, QStringLiteral("Print &All"), "cPrintAll");
-    addCommand(menu, QStringLiteral("Chec&k all records"), "cCheckAll");
+    QMenu* menu = widgets::named(addMenu(QObject::tr("Retur&n")), "menuReturn");
+    addCommand(menu, QObject::tr("Sor&t"), "cSort");
+    addCommand(menu, QObject::tr("Print &All"), "cPrintAll");
+    addCommand(menu, QObject::tr("Chec&k all records"), "cCheckAll");
     menu->addSeparator();
-    connect(widgets::named(menu->addAction(QStringLiteral("Sa&ved submissions…")),
+    connect(widgets::named(menu->addAction(QObject::tr("Sa&ved submissions…")),
                            "actionSavedSubmissions"),
             &QAction::triggered, this,
             [this] { openArchiveWindow(m_editor.runState(), &m_editor); });
 }
 
 void EditorMenu::addHelpMenu() {
-    QMenu* menu = widgets::named(addMenu(QStringLiteral("&Help")), "menuHelp");
-    QAction* guide = menu->addAction(QStringLiteral("User &guide"));
+    QMenu* menu = widgets::named(addMenu(QObject::tr("&Help")), "menuHelp");
+    QAction* guide = menu->addAction(QObject::tr("User &guide"));
     guide->setShortcut(QKeySequence(Qt::Key_F1));
     connect(guide, &QAction::triggered, this, [this] {
         for (int page = 1; page <= 4; ++page)
             if (m_editor.isPageVisible(page))
                 userguide::open(userguide::editorPage(page));
     });
-    connect(menu->addAction(QStringLiteral("&About XW73D")), &QAction::triggered, this,
+    addLanguageItems(menu);
+    connect(menu->addAction(QObject::tr("&About XW73D")), &QAction::triggered, this,
             [this] { showAbout(&m_editor, m_editor.runState()); });
+}
+
+// Each language is named in its own words, so that a user who cannot read the one shown finds
+// the other. The choice is kept with the settings and takes effect at the next start, when every
+// window is built in it; the box says so in both languages.
+void EditorMenu::addLanguageItems(QMenu* help) {
+    QMenu* menu = widgets::named(help->addMenu(tr("&Language")), "menuLanguage");
+    auto* choices = new QActionGroup(menu);
+    const auto add = [&](language::Language choice, const QString& caption, const char* name,
+                         const QString& notice) {
+        QAction* item = widgets::named(choices->addAction(caption), name);
+        item->setCheckable(true);
+        item->setChecked(language::current() == choice);
+        menu->addAction(item);
+        connect(item, &QAction::triggered, this, [choice, notice] {
+            platform::settings().setValue(language::settingsKey(), language::code(choice));
+            showInformation(notice);
+        });
+    };
+    add(language::Language::English, QStringLiteral("&English"), "actionLanguageEnglish",
+        QStringLiteral("The program speaks English from its next start.\n"
+                       "程式下次啟動時改用英文。"));
+    add(language::Language::Chinese, QStringLiteral("中文 (香港)(&C)"), "actionLanguageChinese",
+        QStringLiteral("程式下次啟動時改用中文（香港）。\n"
+                       "The program speaks Chinese (Hong Kong) from its next start."));
 }
 
 // Ctrl+Page Down and Ctrl+Page Up go round the pages as Page Down and Page Up do in a field;

@@ -27,6 +27,7 @@ private:
     void addRecordMenu();
     void addReturnMenu();
     void addHelpMenu();
+    void addLanguageItems(QMenu* help);
     void addPageKeys();
     // An item that runs a button's command; `caption` is the button's caption it stands for when
     // one button has two (Quit and Cancel).

@@ -7,12 +7,13 @@
 #include "gui/widgets/widgets.h"
 
 #include <QLabel>
+#include <QObject>
 
 EditorStatus::EditorStatus(QWidget* parent)
     : QStatusBar(parent)
     , m_result(widgets::named(new QLabel(this), "lResult"))
     , m_openFolder(widgets::named(
-          new QLabel(QStringLiteral("<a href=\"folder\">Open folder</a>"), this), "lOpenFolder"))
+          new QLabel(QObject::tr("<a href=\"folder\">Open folder</a>"), this), "lOpenFolder"))
     , m_position(widgets::named(new QLabel(this), "lPosition"))
     , m_employer(widgets::named(new QLabel(this), "lEmployer")) {
     setObjectName(QStringLiteral("statusBar"));
@@ -55,5 +56,5 @@ void EditorStatus::showResult(const QString& text, const QString& folder) {
 
 void EditorStatus::openFolder() {
     if (!platform::services().openUrl(QUrl::fromLocalFile(m_folder)))
-        showError(QStringLiteral("No program on this computer opens the folder %1.").arg(m_folder));
+        showError(QObject::tr("No program on this computer opens the folder %1.").arg(m_folder));
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QObject>
 #include <QProgressDialog>
 #include <optional>
 

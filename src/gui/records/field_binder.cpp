@@ -5,6 +5,8 @@
 #include "core/records/editor_texts.h"
 #include "gui/widgets/field_edit.h"
 
+#include <QCoreApplication>
+
 FieldEdit* FieldBinder::create(QWidget* parent, const char* control, int element) {
     const EditorField* entry = findField(QLatin1String(control), element);
     Q_ASSERT(entry);
@@ -15,7 +17,7 @@ FieldEdit* FieldBinder::create(QWidget* parent, const char* control, int element
     edit->setObjectName(name);
     if (entry->limit > 0)
         edit->setMaxLength(entry->limit);
-    edit->setAccessibleName(QLatin1String(entry->accessibleName));
+    edit->setAccessibleName(QCoreApplication::translate("FieldName", entry->accessibleName));
     edit->setPlaceholderText(editortexts::formatHint(*entry));
     m_bound.insert(QString::fromLatin1(entry->column).toLower(), edit);
     return edit;

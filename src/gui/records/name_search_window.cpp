@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QObject>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -20,7 +21,7 @@ NameSearchWindow::NameSearchWindow(NamesProvider names, QWidget* parent)
     , m_model(new NameTreeModel(this)) {
     setObjectName(QStringLiteral("fNameSearch"));
     widgets::markAsProgramWindow(this);
-    setWindowTitle(QStringLiteral("Name Search"));
+    setWindowTitle(QObject::tr("Name Search"));
     buildScreen();
     platform::keepWindowPlace(this, objectName(), QSize(300, 420), platform::PlaceSide::Beside);
 
@@ -47,7 +48,7 @@ void NameSearchWindow::buildScreen() {
     m_nameTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_nameTree->setExpandsOnDoubleClick(false); // the double-click handler toggles it
     m_nameTree->installEventFilter(this);
-    m_exitButton = widgets::button(this, "cExit", QStringLiteral("&Exit"));
+    m_exitButton = widgets::button(this, "cExit", QObject::tr("&Exit"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_findEdit);
     layout->addWidget(m_nameTree, 1);
@@ -67,7 +68,7 @@ void NameSearchWindow::fillNameList() {
     runReportingErrors([&] { list = buildNameList(m_names()); });
     for (const QString& surname : std::as_const(list.withoutFirstName))
         if (!m_reportedWithoutFirstName.contains(surname))
-            showInformation(surname + QStringLiteral(" : No firstname !"));
+            showInformation(surname + QObject::tr(" : No firstname !"));
     m_reportedWithoutFirstName = list.withoutFirstName;
     m_model->setNames(list);
 }

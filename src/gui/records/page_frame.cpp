@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QObject>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -29,7 +30,7 @@ PageFrame::PageFrame(FieldBinder& binder, QWidget* parent)
     : QWidget(parent) {
     auto* tabs = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        m_tabs[i] = new QLabel(QStringLiteral("Page %1").arg(i + 1), this);
+        m_tabs[i] = new QLabel(QObject::tr("Page %1").arg(i + 1), this);
         m_tabs[i]->setObjectName(QStringLiteral("lPage(%1)").arg(i));
         m_tabs[i]->setAlignment(Qt::AlignCenter);
         m_tabs[i]->setCursor(Qt::PointingHandCursor);

@@ -12,6 +12,7 @@
 #include "store/startup/run_state.h"
 
 #include <QFileInfo>
+#include <QObject>
 
 namespace {
 
@@ -29,7 +30,7 @@ QString currentName(RecordEditor& editor) {
 }
 
 void printRecord(RecordEditor& editor) {
-    if (!confirm(QStringLiteral("Do you want to print the XW73D of the current record?")))
+    if (!confirm(QObject::tr("Do you want to print the XW73D of the current record?")))
         return;
     runReportingErrors([&editor] {
         const auto report = currentRecordReport(editor);
@@ -51,8 +52,8 @@ void printAllRecords(RecordEditor& editor) {
     std::shared_ptr<RecordReport> report;
     if (!runReportingErrors([&] { report = RecordReport::originals(editor.runState().db()); }))
         return;
-    if (!confirm(QStringLiteral("Total number of original XW73Ds is %1. Go to next screen for "
-                                "printing?")
+    if (!confirm(QObject::tr("Total number of original XW73Ds is %1. Go to next screen for "
+                             "printing?")
                      .arg(report->pageCount())))
         return;
     platform::printing().showPreview(

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QObject>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>

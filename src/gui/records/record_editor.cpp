@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QObject>
 #include <QRadioButton>
 #include <QSplitter>
 #include <QStyle>
@@ -198,7 +199,7 @@ void RecordEditor::load() {
 void RecordEditor::reloadRecordList() {
     m_parts->tracking = false;
     if (!m_parts->session.reload()) {
-        enterNoRecordMode(QStringLiteral("No record found. Please add new record!"));
+        enterNoRecordMode(QObject::tr("No record found. Please add new record!"));
         return;
     }
     showCurrentRecord();
@@ -224,7 +225,7 @@ void RecordEditor::showCurrentRecord() {
     if (records.editMode() == EditMode::Add)
         return;
     if (records.isEof() || records.isBof()) {
-        m_parts->navigator->setCaption(QStringLiteral("No records found!"));
+        m_parts->navigator->setCaption(QObject::tr("No records found!"));
         return;
     }
     const QVariant surname = records.value(QStringLiteral("Surname"));

@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QObject>
 #include <QRadioButton>
 
 void RecordEditor::wireCommands() {
@@ -41,7 +42,7 @@ void RecordEditor::wireCommands() {
 void RecordEditor::applyCommandState(CommandState state) {
     m_parts->navigator->setEnabled(state == CommandState::Browsing);
     if (state == CommandState::NewRecord)
-        m_parts->navigator->setCaption(QStringLiteral("New Record"));
+        m_parts->navigator->setCaption(QObject::tr("New Record"));
     m_parts->commands->apply(state);
     showPosition();
 }
@@ -179,7 +180,7 @@ bool RecordEditor::sortRecords() {
 void RecordEditor::deleteRecord() {
     const QString surname = field(QStringLiteral("Surname"))->text();
     const QString otherNames = field(QStringLiteral("FirstName"))->text();
-    if (!confirm(editortexts::deleteQuestion(QStringLiteral("Delete 1 employee record!"), surname,
+    if (!confirm(editortexts::deleteQuestion(QObject::tr("Delete 1 employee record!"), surname,
                                              otherNames,
                                              m_parts->binder.element("tHKID", 0)->text(),
                                              m_parts->binder.element("tChkDigit", 0)->text())))
@@ -189,8 +190,7 @@ void RecordEditor::deleteRecord() {
         emit recordRemoved(removal.removed);
         reportResult(editortexts::recordDeleted(surname, otherNames));
         if (removal.noneLeft)
-            enterNoRecordMode(
-                QStringLiteral("No record remain at database. Please add new record!"));
+            enterNoRecordMode(QObject::tr("No record remain at database. Please add new record!"));
         else
             showCurrentRecord();
     });
@@ -225,7 +225,7 @@ void RecordEditor::cancelEntry() {
 // In an empty database the only ways on are a first record or the end of the program; a quit
 // that fails also leads back to the first record, never to browsing the placeholder row.
 void RecordEditor::offerToQuit() {
-    if (confirm(QStringLiteral("Do you want to quit the program?")) && quitProgram())
+    if (confirm(QObject::tr("Do you want to quit the program?")) && quitProgram())
         return;
     newRecordState();
 }
@@ -248,8 +248,8 @@ void RecordEditor::closeEvent(QCloseEvent* event) {
     // A running save ends by itself and removes its work files; the editor waits for it.
     if (m_parts->saving ||
         (hasUnsavedChanges() &&
-         !confirm(QStringLiteral("The record has changes that are not saved. Do you want to "
-                                 "discard them?")))) {
+         !confirm(QObject::tr("The record has changes that are not saved. Do you want to "
+                              "discard them?")))) {
         event->ignore();
         return;
     }

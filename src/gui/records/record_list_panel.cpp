@@ -23,8 +23,9 @@ QComboBox* typeFilter(QWidget* parent) {
     auto* types = widgets::named(new QComboBox(parent), "recordTypeFilter");
     types->addItem(RecordListPanel::tr("All types"), QString());
     for (std::size_t i = 0; i < recordtype::recordTypes.size(); ++i)
-        types->addItem(RecordListPanel::tr(recordtype::recordTypeNames[i]),
-                       recordtype::code(recordtype::recordTypes[i]));
+        types->addItem(
+            QCoreApplication::translate("RecordListModel", recordtype::recordTypeNames[i]),
+            recordtype::code(recordtype::recordTypes[i]));
     types->setAccessibleName(RecordListPanel::tr("Record type shown"));
     return types;
 }

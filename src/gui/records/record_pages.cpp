@@ -6,11 +6,13 @@
 #include "gui/widgets/field_edit.h"
 #include "gui/widgets/widgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QObject>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -32,7 +34,8 @@ QLabel* caption(QWidget* parent, const QString& words, QWidget* field) {
 }
 
 QString withDots(const char* name) {
-    return QLatin1String(name) + QStringLiteral(" ") + QString(12, u'.');
+    return QCoreApplication::translate("IncomeLine", name) + QStringLiteral(" ") +
+           QString(12, u'.');
 }
 
 } // namespace
@@ -43,7 +46,7 @@ IdentityPage::IdentityPage(FieldBinder& binder) {
     int row = 0;
     grid->addWidget(recordTypeBox(), row, 0, 1, 2);
     FieldEdit* sheetNumber = binder.create(this, "tSheetNo");
-    grid->addWidget(caption(this, QStringLiteral("Sheet Number"), sheetNumber), row, 2);
+    grid->addWidget(caption(this, QObject::tr("Sheet Number"), sheetNumber), row, 2);
     grid->addWidget(sheetNumber, row++, 3);
 
     auto addRow = [&](const QString& words, QWidget* field) {
@@ -58,37 +61,39 @@ IdentityPage::IdentityPage(FieldBinder& binder) {
         grid->addWidget(caption(this, words, binder.element("tHKID", index)), row, 0);
         grid->addWidget(box, row++, 1, 1, 3);
     };
-    addText(0, QStringLiteral("Surname"));
-    addText(1, QStringLiteral("Other Names in Full"));
-    identity(0, QStringLiteral("H.K. Identity Card Number"));
-    addText(2, QStringLiteral("Passport No. && Country of Issue"));
-    grid->addWidget(text(this, QStringLiteral("(if Employee has no H.K. Identity Card)")), row++, 1,
-                    1, 3);
-    addRow(QStringLiteral("Sex (M or F)"), binder.create(this, "tSex"));
-    addRow(QStringLiteral("Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"),
+    addText(0, QObject::tr("Surname"));
+    addText(1, QObject::tr("Other Names in Full"));
+    identity(0, QObject::tr("H.K. Identity Card Number"));
+    addText(2, QObject::tr("Passport No. && Country of Issue"));
+    grid->addWidget(text(this, QObject::tr("(if Employee has no H.K. Identity Card)")), row++, 1, 1,
+                    3);
+    addRow(QObject::tr("Sex (M or F)"), binder.create(this, "tSex"));
+    addRow(QObject::tr("Marital Status (1=Single/Widowed/Divorced/Separated, 2=Married)"),
            binder.create(this, "tMStatus"));
-    addText(3, QStringLiteral("If married, full name of spouse"));
-    identity(1, QStringLiteral("Spouse's H.K. Identity Card Number"));
-    addText(4, QStringLiteral("Passport Number && Country of Issue"));
-    addRow(QStringLiteral("Full Name in Chinese"), binder.create(this, "tChineseName"));
-    addText(5, QStringLiteral("Residential Address (HK,KLN, NT not required)"));
+    addText(3, QObject::tr("If married, full name of spouse"));
+    identity(1, QObject::tr("Spouse's H.K. Identity Card Number"));
+    addText(4, QObject::tr("Passport Number && Country of Issue"));
+    addRow(QObject::tr("Full Name in Chinese"), binder.create(this, "tChineseName"));
+    addText(5, QObject::tr("Residential Address (HK,KLN, NT not required)"));
     grid->addWidget(binder.create(this, "tPage1", 6), row++, 1, 1, 3);
-    addRow(QStringLiteral("Area Code (H=HK, K=KLN, N-NT F-Foreign)"),
+    addRow(QObject::tr("Area Code (H=HK, K=KLN, N-NT F-Foreign)"),
            binder.create(this, "tAreaCode"));
-    addText(7, QStringLiteral("Correspondence Address"));
-    addText(8, QStringLiteral("Capacity in which employed"));
-    addText(9, QStringLiteral("If part time, the name of his/her principal employer"));
+    addText(7, QObject::tr("Correspondence Address"));
+    addText(8, QObject::tr("Capacity in which employed"));
+    addText(9, QObject::tr("If part time, the name of his/her principal employer"));
     for (const char* single : {"tSex", "tMStatus", "tAreaCode"})
         binder.element(single)->setMaximumWidth(30);
     grid->setRowStretch(row, 1);
 }
 
 QWidget* IdentityPage::recordTypeBox() {
-    auto* box = named(new QGroupBox(QStringLiteral("Record Type"), this), "fraEntry");
+    auto* box = named(new QGroupBox(QObject::tr("Record Type"), this), "fraEntry");
     auto* types = new QHBoxLayout(box);
     for (int i = 0; i < 3; ++i) {
         m_recordTypes[i] = new QRadioButton(
-            QLatin1String(recordtype::recordTypeNames[static_cast<std::size_t>(i)]), box);
+            QCoreApplication::translate("RecordListModel",
+                                        recordtype::recordTypeNames[static_cast<std::size_t>(i)]),
+            box);
         m_recordTypes[i]->setObjectName(QStringLiteral("optStatus(%1)").arg(i));
         m_recordTypes[i]->installEventFilter(this);
         types->addWidget(m_recordTypes[i]);
@@ -138,31 +143,31 @@ IncomePage::IncomePage(FieldBinder& binder) {
         line->setSpacing(6);
         line->addWidget(new QLabel(words, this));
         line->addWidget(from);
-        line->addWidget(new QLabel(QStringLiteral("to 31 March"), this));
+        line->addWidget(new QLabel(QObject::tr("to 31 March"), this));
         line->addWidget(to);
         line->addStretch();
         return line;
     };
     int row = 0;
-    grid->addLayout(yearLine(QStringLiteral("Period of employment for the year from 1 April"),
+    grid->addLayout(yearLine(QObject::tr("Period of employment for the year from 1 April"),
                              m_yearLabels[0], m_yearLabels[1]),
                     row++, 0, 1, 4);
     addPeriodDates(binder, grid, row++);
-    grid->addLayout(yearLine(QStringLiteral("Particulars of Income accruing for the year from 1 "
-                                            "April"),
+    grid->addLayout(yearLine(QObject::tr("Particulars of Income accruing for the year from 1 "
+                                         "April"),
                              m_yearLabels[2], m_yearLabels[3]),
                     row++, 0, 1, 4);
-    grid->addWidget(text(this, QStringLiteral("Particulars")), row, 0);
-    grid->addWidget(text(this, QStringLiteral("Period")), row, 1);
-    grid->addWidget(text(this, QStringLiteral("Amount (HK$)")), row, 2);
-    grid->addWidget(text(this, QStringLiteral("EXCLUDE CENTS")), row++, 3);
+    grid->addWidget(text(this, QObject::tr("Particulars")), row, 0);
+    grid->addWidget(text(this, QObject::tr("Period")), row, 1);
+    grid->addWidget(text(this, QObject::tr("Amount (HK$)")), row, 2);
+    grid->addWidget(text(this, QObject::tr("EXCLUDE CENTS")), row++, 3);
 
     row = addIncomeLines(binder, grid, row);
     m_total = named(new FieldEdit(this), "tTotal");
     m_total->setReadOnly(true);
     m_total->setFocusPolicy(Qt::NoFocus);
     m_total->setAlignment(Qt::AlignRight);
-    grid->addWidget(caption(this, QStringLiteral("Total"), m_total), row, 1, Qt::AlignRight);
+    grid->addWidget(caption(this, QObject::tr("Total"), m_total), row, 1, Qt::AlignRight);
     grid->addWidget(m_total, row++, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(0, 3);
@@ -184,9 +189,9 @@ void IncomePage::addPeriodDates(FieldBinder& binder, QGridLayout* grid, int row)
         if (i % 3 != 2)
             dates->addWidget(text(this, QStringLiteral("/")));
         else
-            dates->addWidget(text(this, QStringLiteral("(Day/Month/Year)")));
+            dates->addWidget(text(this, QObject::tr("(Day/Month/Year)")));
         if (i == 2)
-            dates->addWidget(text(this, QStringLiteral("to")));
+            dates->addWidget(text(this, QObject::tr("to")));
     }
     dates->addStretch();
     grid->addLayout(dates, row, 0, 1, 4);
@@ -202,10 +207,12 @@ int IncomePage::addIncomeLines(FieldBinder& binder, QGridLayout* grid, int row) 
         const int item = otherRewardOf(line);
         if (item >= 0) {
             if (item == 0)
-                grid->addWidget(text(this, QLatin1String(line.editorLabel)), row++, 0, 1, 4);
+                grid->addWidget(
+                    text(this, QCoreApplication::translate("IncomeLine", line.editorLabel)), row++,
+                    0, 1, 4);
             FieldEdit* natureField = binder.create(this, "tNature", item);
             auto* nature = new QHBoxLayout;
-            nature->addWidget(text(this, QStringLiteral("Nature")));
+            nature->addWidget(text(this, QObject::tr("Nature")));
             nature->addWidget(natureField);
             grid->addLayout(nature, row, 0);
         } else {
@@ -228,11 +235,11 @@ ResidencePage::ResidencePage(FieldBinder& binder) {
     indicator->setMaximumWidth(30);
     m_indicator = indicator;
     grid->addWidget(
-        caption(this, QStringLiteral("Particulars of Place of Residence provided"), indicator), row,
+        caption(this, QObject::tr("Particulars of Place of Residence provided"), indicator), row,
         0);
     grid->addWidget(indicator, row++, 1);
-    grid->addWidget(text(this, QStringLiteral("(0=No Place of Residence provided, 1=Place of "
-                                              "Residence provided by Employer)")),
+    grid->addWidget(text(this, QObject::tr("(0=No Place of Residence provided, 1=Place of "
+                                           "Residence provided by Employer)")),
                     row++, 0, 1, 3);
     for (int place = 0; place < 2; ++place)
         row = addPlace(binder, grid, row, place);
@@ -245,23 +252,25 @@ int ResidencePage::addPlace(FieldBinder& binder, QGridLayout* grid, int row, int
     std::array<FieldEdit*, 4> lines{};
     for (int line = 0; line < 4; ++line)
         lines[line] = binder.create(this, "tPage3", first + line);
-    const QString heading = QStringLiteral("Address %1").arg(place + 1);
+    const QString heading = QObject::tr("Address %1").arg(place + 1);
     grid->addWidget(caption(this, heading, lines[0]), row, 0);
     grid->addWidget(lines[0], row++, 1, 1, 2);
     grid->addWidget(lines[1], row++, 1, 1, 2);
-    grid->addWidget(caption(this, QStringLiteral("Nature"), lines[2]), row, 0);
+    grid->addWidget(caption(this, QObject::tr("Nature"), lines[2]), row, 0);
     grid->addWidget(lines[2], row++, 1, 1, 2);
-    grid->addWidget(caption(this, QStringLiteral("Period provided"), lines[3]), row, 0);
+    grid->addWidget(caption(this, QObject::tr("Period provided"), lines[3]), row, 0);
     grid->addWidget(lines[3], row++, 1, 1, 2);
     for (int rent = 0; rent < 4; ++rent) {
         FieldEdit* field = binder.create(this, "tRent1", first + rent);
         field->setAlignment(Qt::AlignRight);
         field->setMaximumWidth(120);
-        grid->addWidget(
-            caption(this, QLatin1String(rentLabels()[static_cast<std::size_t>(rent)]), field), row,
-            0);
+        grid->addWidget(caption(this,
+                                QCoreApplication::translate(
+                                    "IncomeLine", rentLabels()[static_cast<std::size_t>(rent)]),
+                                field),
+                        row, 0);
         auto* amount = new QHBoxLayout;
-        amount->addWidget(text(this, QStringLiteral("HK$")));
+        amount->addWidget(text(this, QObject::tr("HK$")));
         amount->addWidget(field);
         amount->addStretch();
         grid->addLayout(amount, row++, 1, 1, 2);
@@ -272,7 +281,7 @@ int ResidencePage::addPlace(FieldBinder& binder, QGridLayout* grid, int row, int
 OverseasPage::OverseasPage(FieldBinder& binder) {
     auto* grid = new QGridLayout(this);
     int row = 0;
-    const QString question = QStringLiteral(
+    const QString question = QObject::tr(
         "Whether the employee was wholly or partly paid by an overseas company either in Hong "
         "Kong or overseas (0=NO, 1=YES)");
     FieldEdit* indicator = binder.create(this, "tOSeaFlag");
@@ -280,18 +289,22 @@ OverseasPage::OverseasPage(FieldBinder& binder) {
     m_indicator = indicator;
     grid->addWidget(caption(this, question, indicator), row, 0);
     grid->addWidget(indicator, row++, 1);
-    grid->addWidget(text(this, QStringLiteral("If yes, please state:")), row++, 0, 1, 2);
+    grid->addWidget(text(this, QObject::tr("If yes, please state:")), row++, 0, 1, 2);
     const std::array<const char*, 5> captions{
-        "Amount (if known) (This amount must also be included in Page 2)",
-        "Name of overseas company", "Address", "Employee's Tax File Number in XWD", "Remarks"};
+        QT_TRANSLATE_NOOP("QObject",
+                          "Amount (if known) (This amount must also be included in Page 2)"),
+        QT_TRANSLATE_NOOP("QObject", "Name of overseas company"),
+        QT_TRANSLATE_NOOP("QObject", "Address"),
+        QT_TRANSLATE_NOOP("QObject", "Employee's Tax File Number in XWD"),
+        QT_TRANSLATE_NOOP("QObject", "Remarks")};
     for (int i = 0; i < 5; ++i) {
         FieldEdit* field = binder.create(this, "tPage4", i);
-        grid->addWidget(caption(this, QLatin1String(captions[i]), field), row, 0);
+        grid->addWidget(caption(this, QObject::tr(captions[i]), field), row, 0);
         grid->addWidget(field, row++, 1);
     }
-    grid->addWidget(text(this, QStringLiteral("(Please check the correctness of the information "
-                                              "entered, then click the 'Update' button to save "
-                                              "the record.)")),
+    grid->addWidget(text(this, QObject::tr("(Please check the correctness of the information "
+                                           "entered, then click the 'Update' button to save "
+                                           "the record.)")),
                     row++, 0, 1, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);

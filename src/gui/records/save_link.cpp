@@ -11,15 +11,16 @@
 #include "store/submission/submission_database.h"
 
 #include <QFileInfo>
+#include <QObject>
 
 namespace {
 
 // After the message the user may open the whole return's problem list, which names the records
 // left out and why.
 void showOriginalsNotUpdated(RecordEditor& editor) {
-    showError(QStringLiteral("The program has detected that some 'Original' type records are not "
-                             "updated.  These records will not be saved to floppy.  You must "
-                             "update or delete these records before saving to floppy."));
+    showError(QObject::tr("The program has detected that some 'Original' type records are not "
+                          "updated.  These records will not be saved to floppy.  You must "
+                          "update or delete these records before saving to floppy."));
     if (confirm(QObject::tr("Do you want to see the list of problems in the return?")))
         showReturnProblems(editor);
 }
@@ -37,9 +38,9 @@ void openSaveScreen(RecordEditor& editor, bool oversize) {
 }
 
 void saveToMedium(RecordEditor& editor) {
-    if (!confirm(QStringLiteral("This function sorts the XW73D records automatically, saves "
-                                "XW73D data file to diskette and produces XW73D control list "
-                                "for submission to XWD.  Please press 'YES' to proceed.")))
+    if (!confirm(QObject::tr("This function sorts the XW73D records automatically, saves "
+                             "XW73D data file to diskette and produces XW73D control list "
+                             "for submission to XWD.  Please press 'YES' to proceed.")))
         return;
     if (!checkBeforeSave(editor))
         return;

@@ -16,12 +16,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
 #include <QProgressDialog>
 #include <memory>
 
 namespace {
 
-const QString csvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+QString csvFilter() {
+    return QObject::tr("CSV files (*.csv);;All files (*)");
+}
 
 // Files are read and written only while browsing, or while an empty database waits for its
 // first record.
@@ -38,7 +41,7 @@ void importFromFile(RecordEditor& editor) {
     if (!readyForTransfer(editor))
         return;
     const QString path = platform::services().chooseOpenFile(
-        QStringLiteral("Import"), platform::services().documentsFolder(), csvFilter);
+        QObject::tr("Import"), platform::services().documentsFolder(), csvFilter());
     if (path.isEmpty())
         return;
     auto plan = std::make_shared<ImportPlan>();
@@ -72,7 +75,7 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
     const QList<PackedRow> rows = chosenRows(plan, choice);
     if (!backedUpForImport(editor))
         return;
-    QProgressDialog progress(QStringLiteral("Importing records..."), QStringLiteral("Cancel"), 0,
+    QProgressDialog progress(QObject::tr("Importing records..."), QObject::tr("Cancel"), 0,
                              static_cast<int>(rows.size()), &editor);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));
     progress.setWindowModality(Qt::WindowModal);
@@ -89,20 +92,20 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
     if (!done)
         return;
     if (!stored) {
-        showInformation(QStringLiteral("The import was cancelled. No record was stored."));
+        showInformation(QObject::tr("The import was cancelled. No record was stored."));
         return;
     }
     editor.reloadRecords();
-    editor.reportResult(QStringLiteral("%1 imported.").arg(editortexts::recordCount(*stored)));
+    editor.reportResult(QObject::tr("%1 imported.").arg(editortexts::recordCount(*stored)));
 }
 
 void exportToFile(RecordEditor& editor) {
     if (!readyForTransfer(editor))
         return;
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Export"),
+        QObject::tr("Export"),
         QDir(platform::services().documentsFolder()).filePath(QStringLiteral("records.csv")),
-        csvFilter);
+        csvFilter());
     if (path.isEmpty())
         return;
     int count = 0;
@@ -111,21 +114,21 @@ void exportToFile(RecordEditor& editor) {
         if (!runReportingErrors([&] { count = exportRecords(editor.runState().db(), path); }))
             return;
     }
-    editor.reportResult(QStringLiteral("%1 exported to %2.")
+    editor.reportResult(QObject::tr("%1 exported to %2.")
                             .arg(editortexts::recordCount(count), QDir::toNativeSeparators(path)),
                         QFileInfo(path).absolutePath());
 }
 
 void exportTemplateToFile(RecordEditor& editor) {
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Export template"),
+        QObject::tr("Export template"),
         QDir(platform::services().documentsFolder()).filePath(QStringLiteral("template.csv")),
-        csvFilter);
+        csvFilter());
     if (path.isEmpty())
         return;
     if (runReportingErrors([&] { exportTemplate(editor.runState().db(), path); }))
         editor.reportResult(
-            QStringLiteral("Template written to %1.").arg(QDir::toNativeSeparators(path)),
+            QObject::tr("Template written to %1.").arg(QDir::toNativeSeparators(path)),
             QFileInfo(path).absolutePath());
 }
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QObject>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -40,7 +41,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const report::Report> report, QStri
     , m_report(std::move(report))
     , m_suggestedPdfPath(std::move(suggestedPdfPath)) {
     setObjectName(QStringLiteral("reportPreview"));
-    setWindowTitle(QStringLiteral("XW73D - Preview"));
+    setWindowTitle(QObject::tr("XW73D - Preview"));
     m_scroller = new QScrollArea(this);
     m_pageImage = new QLabel(m_scroller);
     m_pageImage->setObjectName(QStringLiteral("pageImage"));
@@ -61,7 +62,7 @@ QWidget* PreviewWindow::buildPaging() {
     m_firstButton = button(bar, "firstPage", QStringLiteral("|<"));
     m_previousButton = button(bar, "previousPage", QStringLiteral("<"));
     m_pageBox = pageNumberBox(bar, "pageNumber", pageCount());
-    m_pageCountLabel = new QLabel(QStringLiteral("of %1").arg(pageCount()), bar);
+    m_pageCountLabel = new QLabel(QObject::tr("of %1").arg(pageCount()), bar);
     m_nextButton = button(bar, "nextPage", QStringLiteral(">"));
     m_lastButton = button(bar, "lastPage", QStringLiteral(">|"));
     m_zoomBox = new QComboBox(bar);
@@ -84,10 +85,10 @@ QWidget* PreviewWindow::buildOutput() {
     m_toBox = pageNumberBox(bar, "printTo", pageCount());
     m_fromBox->setValue(m_fromBox->minimum());
     m_toBox->setValue(m_toBox->maximum());
-    m_printButton = button(bar, "printPages", QStringLiteral("&Print"));
-    m_saveButton = button(bar, "saveAsPdf", QStringLiteral("Save as P&DF"));
-    auto* closeButton = button(bar, "closePreview", QStringLiteral("&Close"));
-    row->addWidget(new QLabel(QStringLiteral("Pages"), bar));
+    m_printButton = button(bar, "printPages", QObject::tr("&Print"));
+    m_saveButton = button(bar, "saveAsPdf", QObject::tr("Save as P&DF"));
+    auto* closeButton = button(bar, "closePreview", QObject::tr("&Close"));
+    row->addWidget(new QLabel(QObject::tr("Pages"), bar));
     row->addWidget(m_fromBox);
     row->addWidget(new QLabel(QStringLiteral("to"), bar));
     row->addWidget(m_toBox);
@@ -135,7 +136,7 @@ void PreviewWindow::displayPage(int page) {
 
 void PreviewWindow::redraw() {
     if (m_current < 0) {
-        m_pageImage->setText(QStringLiteral("There are no pages to show."));
+        m_pageImage->setText(QObject::tr("There are no pages to show."));
         m_pageImage->adjustSize();
         return;
     }

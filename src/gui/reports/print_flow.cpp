@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QObject>
 #include <QProgressDialog>
 
 namespace report {
@@ -16,15 +17,15 @@ namespace {
 
 QString whyNotPrinted(platform::PrintResult result) {
     if (result == platform::PrintResult::NoPrinter)
-        return QStringLiteral("No printer is installed, so the pages cannot be printed.");
-    return QStringLiteral("The printer did not accept the pages, so they were not printed.");
+        return QObject::tr("No printer is installed, so the pages cannot be printed.");
+    return QObject::tr("The printer did not accept the pages, so they were not printed.");
 }
 
 } // namespace
 
 Delivery printOrOfferPdf(const Report& report, PageRange range, const QString& suggestedPdfPath) {
     if (range.count() == 0) {
-        showError(QStringLiteral("There are no pages to print."));
+        showError(QObject::tr("There are no pages to print."));
         return {};
     }
     platform::Printing& printing = platform::printing();
@@ -33,7 +34,7 @@ Delivery printOrOfferPdf(const Report& report, PageRange range, const QString& s
     if (result == platform::PrintResult::Printed)
         return {true, QString()};
     showError(whyNotPrinted(result));
-    if (!confirm(QStringLiteral("Do you want to save the same pages as a PDF file instead?")))
+    if (!confirm(QObject::tr("Do you want to save the same pages as a PDF file instead?")))
         return {};
     return {false, savePdf(report, range, suggestedPdfPath)};
 }
@@ -41,10 +42,10 @@ Delivery printOrOfferPdf(const Report& report, PageRange range, const QString& s
 QString savePdf(const Report& report, PageRange range, const QString& suggestedPath,
                 QWidget* parent) {
     const QString path = platform::services().chooseSaveFile(
-        QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF files (*.pdf)"));
+        QObject::tr("Save as PDF"), suggestedPath, QObject::tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return QString();
-    QProgressDialog progress(QStringLiteral("Writing the PDF file..."), QStringLiteral("Cancel"), 0,
+    QProgressDialog progress(QObject::tr("Writing the PDF file..."), QObject::tr("Cancel"), 0,
                              range.count(), parent);
     progress.setObjectName(QStringLiteral("pdfProgress"));
     progress.setWindowModality(Qt::WindowModal);
@@ -55,7 +56,7 @@ QString savePdf(const Report& report, PageRange range, const QString& suggestedP
         return !progress.wasCanceled();
     });
     if (result.outcome == Outcome::Failed)
-        showError(QStringLiteral("The PDF file could not be written. ") + result.error);
+        showError(QObject::tr("The PDF file could not be written. ") + result.error);
     return result.outcome == Outcome::Complete ? path : QString();
 }
 

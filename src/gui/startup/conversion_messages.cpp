@@ -39,7 +39,7 @@ QString recordsElsewhereQuestion(const QString& folder, const QStringList& found
                                   "the database of an earlier version was stopped before it "
                                   "was finished.")
                           .arg(schema::workingFile, QDir::toNativeSeparators(folder),
-                               found.join(QStringLiteral("' and '")))};
+                               found.join(QObject::tr("' and '")))};
     for (const QString& name : found)
         lines << whatItIs(name);
     lines << QObject::tr("Do you want to create a new, empty database? No ends the program and "
@@ -71,8 +71,8 @@ QString valueRefused(const ValueRefused& refused, bool offerCut) {
 }
 
 QString conversionDone(const QList<OldValue>& cut) {
-    QString text = QStringLiteral("Please check the correctness of all the fields in the "
-                                  "database.");
+    QString text = QObject::tr("Please check the correctness of all the fields in the "
+                               "database.");
     if (cut.isEmpty())
         return text;
     constexpr qsizetype named = 10; // a box stays readable; the rest are counted

@@ -5,6 +5,7 @@
 #include "store/startup/run_state.h"
 
 #include <QLabel>
+#include <QObject>
 
 namespace defaultpassword {
 namespace {

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QObject>
 #include <QPushButton>
 
 using widgets::named;
@@ -20,14 +21,13 @@ LoginDialog::LoginDialog(RunState& state, QWidget* parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fLogin"));
     widgets::markAsProgramWindow(this);
-    setWindowTitle(QStringLiteral("Login Window"));
+    setWindowTitle(QObject::tr("Login Window"));
 
-    m_passwordEdit = widgets::passwordField(this, "txtLogin", 10, QStringLiteral("Password"));
-    m_passwordLabel =
-        widgets::labelFor(this, QStringLiteral("Please enter password"), m_passwordEdit);
-    m_okButton = widgets::button(this, "cmdLoginOk", QStringLiteral("&Ok"));
-    m_changePasswordButton = widgets::button(this, "cmdChange", QStringLiteral("Change &Password"));
-    m_quitButton = widgets::button(this, "cmdLoginCancel", QStringLiteral("&Quit"));
+    m_passwordEdit = widgets::passwordField(this, "txtLogin", 10, QObject::tr("Password"));
+    m_passwordLabel = widgets::labelFor(this, QObject::tr("Please enter password"), m_passwordEdit);
+    m_okButton = widgets::button(this, "cmdLoginOk", QObject::tr("&Ok"));
+    m_changePasswordButton = widgets::button(this, "cmdChange", QObject::tr("Change &Password"));
+    m_quitButton = widgets::button(this, "cmdLoginCancel", QObject::tr("&Quit"));
     m_okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

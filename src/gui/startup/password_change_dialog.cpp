@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QObject>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -34,13 +35,13 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fChgPwd"));
     widgets::markAsProgramWindow(this);
-    setWindowTitle(QStringLiteral("Change of Password"));
-    m_oldPasswordEdit = widgets::passwordField(this, "Text1", 8, QStringLiteral("Old Password"));
-    m_newPasswordEdit = widgets::passwordField(this, "Text2", 8, QStringLiteral("New Password"));
+    setWindowTitle(QObject::tr("Change of Password"));
+    m_oldPasswordEdit = widgets::passwordField(this, "Text1", 8, QObject::tr("Old Password"));
+    m_newPasswordEdit = widgets::passwordField(this, "Text2", 8, QObject::tr("New Password"));
     m_retypedPasswordEdit =
-        widgets::passwordField(this, "Text3", 8, QStringLiteral("Retype New Password"));
-    m_yesButton = widgets::button(this, "cmdYes", QStringLiteral("&Yes"));
-    m_noButton = widgets::button(this, "cmdNo", QStringLiteral("&No"));
+        widgets::passwordField(this, "Text3", 8, QObject::tr("Retype New Password"));
+    m_yesButton = widgets::button(this, "cmdYes", QObject::tr("&Yes"));
+    m_noButton = widgets::button(this, "cmdNo", QObject::tr("&No"));
     m_yesButton->setDefault(true);
     m_progressBar = widgets::named(new QProgressBar(this), "rekeyProgress");
     m_progressBar->setFormat(tr("Backup copies: %v of %m"));
@@ -52,7 +53,7 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
         layout->addWidget(widgets::labelFor(this, field->accessibleName(), field), row, 0);
         layout->addWidget(field, row++, 1, 1, 2);
     }
-    layout->addWidget(new QLabel(QStringLiteral("Confirm ?"), this), row, 0);
+    layout->addWidget(new QLabel(QObject::tr("Confirm ?"), this), row, 0);
     layout->addWidget(m_yesButton, row, 1);
     layout->addWidget(m_noButton, row++, 2);
     layout->addWidget(m_progressBar, row, 0, 1, 3);
@@ -67,7 +68,7 @@ PasswordChangeDialog::PasswordChangeDialog(RunState& state, QWidget* parent)
 
 void PasswordChangeDialog::confirmChange() {
     if (m_attemptsLeft == 0) {
-        showError(QStringLiteral("Change password failed."));
+        showError(QObject::tr("Change password failed."));
         platform::endRun(1);
         return;
     }
@@ -140,7 +141,7 @@ void PasswordChangeDialog::oldPasswordRefused(const EngineError& error) {
         showError(error.description());
         return;
     }
-    showError(QStringLiteral("Old password is not matched.  Please retype old password!"));
+    showError(QObject::tr("Old password is not matched.  Please retype old password!"));
     emptyPasswordFields();
     m_oldPasswordEdit->setFocus();
     --m_attemptsLeft;

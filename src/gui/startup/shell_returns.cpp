@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QObject>
 #include <QProgressDialog>
 #include <QTimer>
 

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QObject>
 #include <QProgressBar>
 #include <QScopeGuard>
 #include <QVBoxLayout>
@@ -26,13 +27,12 @@ StartupScreen::StartupScreen(RunState& state, QWidget* parent)
     , m_state(state) {
     setObjectName(QStringLiteral("fConvert"));
     widgets::markAsProgramWindow(this);
-    setWindowTitle(QStringLiteral("Converting Database"));
+    setWindowTitle(QObject::tr("Converting Database"));
     m_messageLabel = widgets::named(
-        new QLabel(QStringLiteral("The program is now converting the database.  Please Wait !"),
-                   this),
+        new QLabel(QObject::tr("The program is now converting the database.  Please Wait !"), this),
         "Label1");
     m_progressBar = widgets::named(new QProgressBar(this), "ProgressBar1");
-    m_progressBar->setAccessibleName(QStringLiteral("Conversion progress"));
+    m_progressBar->setAccessibleName(QObject::tr("Conversion progress"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_messageLabel);
     layout->addWidget(m_progressBar);
@@ -78,17 +78,17 @@ std::optional<StartupPath> StartupScreen::createOnlyIfTheUserAgrees() {
 // False when the run ends instead: declined, the kept old file in the way, or a failure.
 bool StartupScreen::convertOldDatabase() {
     const QString folder = m_state.programFolder;
-    if (!confirm(QStringLiteral("Your original database will be converted to a new database. "
-                                "(Please refer to Appendix E of the Operation Guide.)\n\n"
-                                "Do you want to proceed with the conversion?"))) {
+    if (!confirm(QObject::tr("Your original database will be converted to a new database. "
+                             "(Please refer to Appendix E of the Operation Guide.)\n\n"
+                             "Do you want to proceed with the conversion?"))) {
         platform::endRun(0);
         return false;
     }
     if (files::exists(folder, schema::keptOldFile)) {
-        showError(QStringLiteral("A file named '1999a.xwd' is found in the working directory (") +
+        showError(QObject::tr("A file named '1999a.xwd' is found in the working directory (") +
                   QDir::toNativeSeparators(folder) +
-                  QStringLiteral("), please move it to other directory and start the program "
-                                 "again!"));
+                  QObject::tr("), please move it to other directory and start the program "
+                              "again!"));
         platform::endRun(1);
         return false;
     }

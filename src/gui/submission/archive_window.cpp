@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QObject>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -80,10 +81,10 @@ void ArchiveWindow::buildScreen() {
     m_targetEdit->setKeyFilter([](char32_t key) {
         if (saverules::isFileNameKey(static_cast<int>(key)))
             return true;
-        showError(saverules::invalidCharactersText);
+        showError(saverules::invalidCharactersText());
         return false;
     });
-    auto* targetLabel = widgets::labelFor(this, QStringLiteral("File Name:"), m_targetEdit);
+    auto* targetLabel = widgets::labelFor(this, QObject::tr("File Name:"), m_targetEdit);
     m_verifyButton = widgets::button(this, "cVerify", tr("&Verify"));
     m_showListButton = widgets::button(this, "cShowList", tr("&Show control list"));
     m_copyButton = widgets::button(this, "cCopy", tr("&Copy to a medium"));

@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,7 +45,7 @@ SaveScreen::SaveScreen(RunState& state, QString fileNumber, QWidget* parent)
     setObjectName(QStringLiteral("fSave"));
     widgets::markAsProgramWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Save to removable media"));
+    setWindowTitle(QObject::tr("Save to removable media"));
     buildScreen();
     m_fileNameEdit->setText(saverules::defaultTargetPath(m_mediumFolder, m_fileNumber));
     setOversize(false);
@@ -54,33 +55,33 @@ void SaveScreen::buildScreen() {
     auto* frame = widgets::named(new QGroupBox(this), "Frame1");
     m_normalInstruction = instruction(
         frame, "Label2",
-        QStringLiteral("The data file will be saved in the path shown below  (Please do not "
-                       "change the file name).  Please insert a blank 3.5\" 1.44MB floppy and "
-                       "press 'OK' to save it.  "));
+        QObject::tr("The data file will be saved in the path shown below  (Please do not "
+                    "change the file name).  Please insert a blank 3.5\" 1.44MB floppy and "
+                    "press 'OK' to save it.  "));
     m_oversizeInstruction = instruction(
         frame, "Label1",
-        QStringLiteral("The size of your current data file exceeds the storage capacity of a "
-                       "3.5\" 1.44MB floppy diskette. Please use other storage media (e.g. CD-R "
-                       "or ZIP disks) to save it.  Please change the Drive Letter of the file "
-                       "name shown below to the corresponding media and press 'OK' to save the "
-                       "data file."));
+        QObject::tr("The size of your current data file exceeds the storage capacity of a "
+                    "3.5\" 1.44MB floppy diskette. Please use other storage media (e.g. CD-R "
+                    "or ZIP disks) to save it.  Please change the Drive Letter of the file "
+                    "name shown below to the corresponding media and press 'OK' to save the "
+                    "data file."));
     m_normalProgress =
         instruction(frame, "Label4",
-                    QStringLiteral("The Program is now saving the file to floppy.  Please Wait !"));
+                    QObject::tr("The Program is now saving the file to floppy.  Please Wait !"));
     m_oversizeProgress = instruction(
         frame, "Label3",
-        QStringLiteral("The program is now writing the file to the designated media.  Please "
-                       "Wait !"));
+        QObject::tr("The program is now writing the file to the designated media.  Please "
+                    "Wait !"));
     m_fileNameEdit = widgets::named(new FieldEdit(frame), "tFileName");
     m_fileNameEdit->setKeyFilter([this](char32_t key) { return fileNameKey(key); });
     m_fileNameEdit->installEventFilter(this);
     auto* fileNameLabel = widgets::named(
-        widgets::labelFor(frame, QStringLiteral("File Name:"), m_fileNameEdit), "lFileName");
+        widgets::labelFor(frame, QObject::tr("File Name:"), m_fileNameEdit), "lFileName");
     m_progressBar = widgets::named(new QProgressBar(frame), "saveProgress");
     m_progressBar->setRange(0, 1000);
-    m_okButton = widgets::button(this, "cOK", QStringLiteral("&OK"));
+    m_okButton = widgets::button(this, "cOK", QObject::tr("&OK"));
     m_okButton->setDefault(true);
-    m_cancelButton = widgets::button(this, "cCancel", QStringLiteral("&Cancel"));
+    m_cancelButton = widgets::button(this, "cCancel", QObject::tr("&Cancel"));
     // A plain window has no default button of its own: Enter in the name presses OK.
     connect(m_fileNameEdit, &QLineEdit::returnPressed, m_okButton, &QPushButton::click);
     auto* inside = new QVBoxLayout(frame);
@@ -120,7 +121,7 @@ void SaveScreen::applyState(ScreenState state) {
 bool SaveScreen::fileNameKey(char32_t key) {
     if (saverules::isFileNameKey(static_cast<int>(key)))
         return true;
-    showError(saverules::invalidCharactersText);
+    showError(saverules::invalidCharactersText());
     return false;
 }
 
@@ -201,7 +202,7 @@ saveflow::Outcome SaveScreen::save(const QString& target) {
 saveflow::Outcome SaveScreen::showControlList(const QString& target,
                                               std::shared_ptr<ControlList>& shown) {
     m_hourglass.reset();
-    showInformation(saverules::printerText);
+    showInformation(saverules::printerText());
     m_hourglass.emplace();
     QApplication::processEvents();
     const saveflow::ControlListOutcome opened = saveflow::openControlList(target);

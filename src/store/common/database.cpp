@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <QTemporaryFile>
 #include <QUrl>
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "core/common/column_values.h"
 
+#include <QObject>
 #include <QStringList>
 
 QString quoted(const char* name) {

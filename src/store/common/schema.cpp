@@ -6,6 +6,7 @@
 #include "store/records/working_indexes.h"
 
 #include <QDir>
+#include <QObject>
 #include <QScopeGuard>
 
 QString databasePath(const QString& folder, DatabaseFile file) {

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <QSaveFile>
 
 namespace {

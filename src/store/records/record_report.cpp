@@ -5,6 +5,8 @@
 #include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
+#include <QObject>
+
 RecordReport::RecordReport(Database& db, QList<qint64> keys)
     : m_db(db)
     , m_keys(std::move(keys))

@@ -3,6 +3,8 @@
 #include "core/records/record_types.h"
 #include "store/records/report_rows.h"
 
+#include <QObject>
+
 namespace {
 
 Columns employee() {

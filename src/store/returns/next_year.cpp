@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
 #include <QScopeGuard>
 
 namespace nextyear {

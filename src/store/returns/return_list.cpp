@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
 #include <QStandardPaths>
 #include <algorithm>
 #include <fcntl.h>

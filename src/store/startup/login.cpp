@@ -61,9 +61,9 @@ LoginRefusal loginRefusal(const EngineError& error, std::uint8_t attemptsLeft) {
                 true, false};
     }
     if (attemptsLeft > 0)
-        return {QStringLiteral("Login attempt failed.  Try again?   (Incorrect Password.)"), false,
+        return {QObject::tr("Login attempt failed.  Try again?   (Incorrect Password.)"), false,
                 true};
-    return {QStringLiteral("Login failed."), true, false};
+    return {QObject::tr("Login failed."), true, false};
 }
 
 std::optional<EngineError> openWithOldPassword(RunState& state, const QString& oldPassword) {

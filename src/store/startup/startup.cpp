@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <QScopeGuard>
 
 bool needsConversion(const QString& formatVersion, const QVariant& versionMarker) {

@@ -15,7 +15,7 @@ namespace {
 QString digestOf(const QString& imagePath) {
     const FileDigest digest = fileDigest(imagePath);
     if (digest.result != 0)
-        throw EngineError(engine::DiskError, digestFailureText + QString::number(digest.result));
+        throw EngineError(engine::DiskError, digestFailureText() + QString::number(digest.result));
     return digest.digest;
 }
 

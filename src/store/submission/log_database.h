@@ -4,6 +4,7 @@
 #include "store/common/database.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 struct LogSources {
@@ -14,7 +15,9 @@ struct LogSources {
 };
 
 // The text of the error box when the image cannot be digested; the failure code follows it.
-inline const QString digestFailureText = QStringLiteral("File saving error(2), please try again!");
+inline QString digestFailureText() {
+    return QObject::tr("File saving error(2), please try again!");
+}
 
 // Digests the image, totals the submission and writes "~~log~~.mdb" (plain, format "2.0", the
 // one table Checksum with its one row) into the program folder, complete or not at all. Returns

@@ -29,7 +29,7 @@ Outcome writeImage(const QString& submission, const SaveSources& sources,
         writeReturnImage(submission, sources.imagePath, [&] { progress(0); });
     } catch (const EngineError& error) {
         // The user is told why, then that the save found no image.
-        return failed(Step::Image, {error.description(), saverules::imageMissingText});
+        return failed(Step::Image, {error.description(), saverules::imageMissingText()});
     }
     progress(imageDone);
     return {};
@@ -53,7 +53,7 @@ Outcome runStep(Step step, const std::function<void()>& work) {
         work();
         return {};
     } catch (const EngineError& error) {
-        return failed(step, {error.number() == engine::BadFileName ? saverules::driveText
+        return failed(step, {error.number() == engine::BadFileName ? saverules::driveText()
                                                                    : error.description()});
     }
 }
@@ -61,7 +61,7 @@ Outcome runStep(Step step, const std::function<void()>& work) {
 Outcome checkTarget(const QString& targetPath) {
     if (saverules::canWriteTo(targetPath))
         return {};
-    return failed(Step::Target, {saverules::driveText});
+    return failed(Step::Target, {saverules::driveText()});
 }
 
 MediumContents inspectMedium(const QString& targetPath, const QString& mediumFolder) {
@@ -74,7 +74,7 @@ MediumContents inspectMedium(const QString& targetPath, const QString& mediumFol
 }
 
 Outcome mediumNotBlank() {
-    return failed(Step::Medium, {saverules::notBlankText});
+    return failed(Step::Medium, {saverules::notBlankText()});
 }
 
 Outcome removeLeftovers(const QString& mediumFolder, const QStringList& leftovers) {

@@ -64,18 +64,18 @@ void TestSaveRules::fileNameChecks_data() {
         << "/media/floppy2/12345678.MDB" << true << "";
     QTest::newRow("valid: outer spaces") << "  /media/floppy/12345678.MDB" << false << "";
     QTest::newRow("invalid: inner space, checked first")
-        << "/media/flo ppy/12345679.MDB" << true << spaceText;
+        << "/media/flo ppy/12345679.MDB" << true << spaceText();
     QTest::newRow("invalid: name part changed") << "/media/floppy/12345679.MDB" << false << changed;
     QTest::newRow("invalid: separator missing") << "/media/floppyX12345678.MDB" << false << changed;
     QTest::newRow("invalid: trailing space") << "/media/floppy/12345678.MDB " << false << changed;
     QTest::newRow("invalid: oversize on the medium")
-        << "/media/floppy/12345678.MDB" << true << changeDriveText;
+        << "/media/floppy/12345678.MDB" << true << changeDriveText();
     QTest::newRow("invalid: oversize on the medium, outer spaces")
-        << "  /media/floppy/12345678.MDB" << true << changeDriveText;
+        << "  /media/floppy/12345678.MDB" << true << changeDriveText();
     QTest::newRow("invalid: oversize in a folder of the medium")
-        << "/media/floppy/sub/12345678.mdb" << true << changeDriveText;
+        << "/media/floppy/sub/12345678.mdb" << true << changeDriveText();
     QTest::newRow("invalid: oversize on the medium, backslash separator")
-        << "/media/floppy\\12345678.MDB" << true << changeDriveText;
+        << "/media/floppy\\12345678.MDB" << true << changeDriveText();
 }
 
 void TestSaveRules::fileNameChecks() {

@@ -1,6 +1,10 @@
-// Every screen at the scale this test runs with (QT_SCALE_FACTOR, set by CTest: 1, 1.5 and 2):
-// no caption, label or button text is cut off, and at 100% the record editor fits a 1366x768
-// screen. The screens are reached as a user reaches them, from the start of the program.
+// Every screen at the scale this test runs with (QT_SCALE_FACTOR, set by CTest: 1, 1.5 and 2), in
+// the language it runs in (XW73D_TEST_LANGUAGE, set by CTest: en and zh_HK): no caption, label or
+// button text is cut off, and at 100% the record editor fits a 1366x768 screen. In Chinese, no
+// English word is left on a screen and every Alt letter still works, once on each window. The
+// screens are reached as a user reaches them, from the start of the program.
+#include "core/platform/language.h"
+#include "support/chinese_texts.h"
 #include "support/program_run.h"
 #include "support/screens.h"
 #include "support/scripted_services.h"
@@ -63,6 +67,31 @@ QStringList clippedTexts(const QWidget* window) {
     return clipped;
 }
 
+bool inChinese() {
+    return language::current() == language::Language::Chinese;
+}
+
+// What the test typed, which a screen may show as it is.
+const QStringList typedWords{QStringLiteral("ACME"),   QStringLiteral("TRADING"),
+                             QStringLiteral("LTD"),    QStringLiteral("CHAN"),
+                             QStringLiteral("TAI"),    QStringLiteral("MAN"),
+                             QStringLiteral("Manager")};
+
+// The clipped texts of a window, and in Chinese the English left on it and its Alt letters that
+// do not work.
+QStringList problemsOf(const QWidget* window) {
+    QStringList problems = clippedTexts(window);
+    if (!inChinese())
+        return problems;
+    for (const QString& text : shownTexts(window))
+        if (const QStringList left = englishLeft(text, typedWords); !left.isEmpty())
+            problems << QStringLiteral("%1: English left in \"%2\": %3")
+                            .arg(window->objectName(), text, left.join(u' '));
+    for (const QString& clash : mnemonicClashes(window))
+        problems << window->objectName() + QStringLiteral(": ") + clash;
+    return problems;
+}
+
 QWidget* shown(const char* name) {
     QWidget* window = visibleScreen<QWidget>(name);
     if (window)
@@ -112,8 +141,16 @@ constexpr int panelAndTitleBar = 48 + 32;
 class TestScaling : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void noScreenClipsItsTexts();
 };
+
+void TestScaling::initTestCase() {
+    const std::optional<language::Language> chosen =
+        language::fromCode(qEnvironmentVariable("XW73D_TEST_LANGUAGE"));
+    QVERIFY(language::install(*QCoreApplication::instance(),
+                              chosen.value_or(language::Language::English)));
+}
 
 void TestScaling::noScreenClipsItsTexts() {
     TempFolder folder;
@@ -122,7 +159,7 @@ void TestScaling::noScreenClipsItsTexts() {
         ProgramRun first(folder.path()); // the first run logs in by itself
         QWidget* employer = shown("fSubInfo");
         QVERIFY(employer);
-        clipped << clippedTexts(employer);
+        clipped << problemsOf(employer);
         addRecord(*first.state.login);
         QWidget* editor = continueToEditor(employer);
         QVERIFY(editor);
@@ -131,7 +168,7 @@ void TestScaling::noScreenClipsItsTexts() {
                 control<QLabel>(editor, qPrintable(QStringLiteral("lPage(%1)").arg(page))),
                 Qt::LeftButton);
             QTest::qWait(0);
-            clipped << clippedTexts(editor);
+            clipped << problemsOf(editor);
         }
         if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble() == 1.0)
             QVERIFY2(
@@ -140,21 +177,21 @@ void TestScaling::noScreenClipsItsTexts() {
         control(editor, "cNameSearch")->click();
         QWidget* names = shown("fNameSearch");
         QVERIFY(names);
-        clipped << clippedTexts(names);
+        clipped << problemsOf(names);
         first.services.answers = {true};
         control(editor, "cSaveFloppy")->click();
         QWidget* save = shown("fSave");
         QVERIFY2(save, qPrintable(first.services.texts().join(u'\n')));
-        clipped << clippedTexts(save);
+        clipped << problemsOf(save);
     }
     ProgramRun later(folder.path()); // every later run waits at the login
     QWidget* login = shown("fLogin");
     QVERIFY(login);
-    clipped << clippedTexts(login);
+    clipped << problemsOf(login);
     control(login, "cmdChange")->click();
     QWidget* change = shown("fChgPwd");
     QVERIFY(change);
-    clipped << clippedTexts(change);
+    clipped << problemsOf(change);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 

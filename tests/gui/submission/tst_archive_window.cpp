@@ -129,12 +129,12 @@ void TestArchiveWindow::copyToMedium_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("valid: a fresh medium") << "{fresh}/12345678.MDB" << true << "";
     QTest::newRow("invalid: medium not blank")
-        << "{fresh}/12345678.MDB" << false << saverules::notBlankText;
+        << "{fresh}/12345678.MDB" << false << saverules::notBlankText();
     QTest::newRow("invalid: name changed")
         << "{fresh}/12345679.MDB" << true
         << "File name cannot be changed.  Please enter as '12345678.MDB' again!";
     QTest::newRow("invalid: space in the name")
-        << "{fresh}/1234 5678.MDB" << true << saverules::spaceText;
+        << "{fresh}/1234 5678.MDB" << true << saverules::spaceText();
 }
 
 void TestArchiveWindow::copyToMedium() {
@@ -164,7 +164,7 @@ void TestArchiveWindow::copyToMedium() {
     QCOMPARE(md5Of(fileBytes(working)), workingBefore);
     // A second copy onto the same medium is refused: it is no longer blank.
     click(fixture.on("cCopy"));
-    QCOMPARE(boxes.last().text, saverules::notBlankText);
+    QCOMPARE(boxes.last().text, saverules::notBlankText());
 }
 
 // The change of password gives the kept entries the new one; an entry under yet another

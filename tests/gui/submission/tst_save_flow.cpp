@@ -164,7 +164,7 @@ void TestSaveFlow::newUserSavesTheReturn() {
     const auto& boxes = flow.editor.services.boxes;
     QCOMPARE(boxes.size(), 2);
     QCOMPARE(boxes.last().title, QStringLiteral("INFORMATION"));
-    QCOMPARE(boxes.last().text, saverules::printerText);
+    QCOMPARE(boxes.last().text, saverules::printerText());
     QCOMPARE(offWhileSaving, recordCommands);
     QVERIFY(progressShown);
     QVERIFY(closesRefused);
@@ -200,13 +200,14 @@ void TestSaveFlow::okChecks_data() {
         QStringLiteral("File name cannot be changed.  Please enter as '12345676.MDB' again!");
     const QStringList none;
     QTest::newRow("invalid: space in the name")
-        << "{medium}/12 345678.MDB" << none << saverules::spaceText << true;
+        << "{medium}/12 345678.MDB" << none << saverules::spaceText() << true;
     QTest::newRow("invalid: name part changed")
         << "{medium}/12345679.MDB" << none << changed << true;
     QTest::newRow("invalid: medium not blank")
-        << "{medium}/12345676.MDB" << QStringList{"letter.txt"} << saverules::notBlankText << false;
+        << "{medium}/12345676.MDB" << QStringList{"letter.txt"} << saverules::notBlankText()
+        << false;
     QTest::newRow("invalid: folder missing")
-        << "{medium}/gone/12345676.MDB" << none << saverules::driveText << false;
+        << "{medium}/gone/12345676.MDB" << none << saverules::driveText() << false;
     QTest::newRow("valid: name in lower case") << "{medium}/12345676.mdb" << none << "" << false;
     QTest::newRow("valid: medium with only a folder and a hidden file")
         << "{medium}/12345676.MDB" << QStringList{"old/", ".hidden"} << "" << false;
@@ -215,7 +216,7 @@ void TestSaveFlow::okChecks_data() {
     QTest::newRow("valid: pasted backslash as the separator")
         << "{medium}\\12345676.MDB" << none << "" << false;
     QTest::newRow("invalid: pasted backslash, medium not blank")
-        << "{medium}\\12345676.MDB" << QStringList{"letter.txt"} << saverules::notBlankText
+        << "{medium}\\12345676.MDB" << QStringList{"letter.txt"} << saverules::notBlankText()
         << false;
 }
 
@@ -235,7 +236,7 @@ void TestSaveFlow::okChecks() {
     flow.on<FieldEdit>(screen, "tFileName")->setText(name); // as a paste would
     click(flow.on<QPushButton>(screen, "cOK"));
     const QString last = flow.editor.services.lastText();
-    QCOMPARE(last == saverules::printerText ? QString() : last, message);
+    QCOMPARE(last == saverules::printerText() ? QString() : last, message);
     QCOMPARE(QFileInfo::exists(saverules::targetPathOf(name)), message.isEmpty());
     // Nothing lands beside the medium, whatever separator the name used.
     QCOMPARE(entriesIn(QFileInfo(flow.medium.path()).path()).filter("12345676"), QStringList());
@@ -359,7 +360,7 @@ void TestSaveFlow::enterPressesOk() {
     QVERIFY(screen && activate(screen));
     QTest::keyClick(flow.on<FieldEdit>(screen, "tFileName"), Qt::Key(key),
                     Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(flow.editor.services.lastText(), saverules::printerText);
+    QCOMPARE(flow.editor.services.lastText(), saverules::printerText());
     QCOMPARE(entriesIn(flow.medium.path()), QStringList({"12345676.MDB", "~~log~~.mdb"}));
     QTRY_VERIFY(!screen);
 }
@@ -391,7 +392,7 @@ void TestSaveFlow::filesOfAnInterruptedSave() {
     const QStringList texts = flow.editor.services.texts();
     const bool asked = saverules::interruptedSaveFiles(onMedium) == onMedium;
     QCOMPARE(texts.value(0) == saverules::interruptedSaveQuestion(onMedium), asked);
-    QCOMPARE(texts.last() == saverules::notBlankText, !(asked && removeThem));
+    QCOMPARE(texts.last() == saverules::notBlankText(), !(asked && removeThem));
     QCOMPARE(entriesIn(flow.medium.path()), left);
     if (asked && removeThem)
         QVERIFY(verifySubmission(flow.medium.file("12345676.MDB")).first().holds());
@@ -420,7 +421,7 @@ void TestSaveFlow::mediumMountedAfterTheStart() {
     QVERIFY(after);
     QCOMPARE(flow.on<FieldEdit>(after, "tFileName")->text(), stick.file("12345676.MDB"));
     click(flow.on<QPushButton>(after, "cOK"));
-    QCOMPARE(flow.editor.services.lastText(), saverules::notBlankText);
+    QCOMPARE(flow.editor.services.lastText(), saverules::notBlankText());
     QTRY_VERIFY(!after);
 }
 
@@ -435,7 +436,7 @@ void TestSaveFlow::copyFailures_data() {
         << "The copy to '{medium}/12345676.MDB' failed: the file is larger than the medium"
         << QStringList();
     QTest::newRow("invalid: read-only medium")
-        << MediumFault::ReadOnly << saverules::driveText << QStringList();
+        << MediumFault::ReadOnly << saverules::driveText() << QStringList();
     // A folder on the medium does not make it less blank, but the log cannot take its name:
     // the submission copied before it goes again.
     QTest::newRow("invalid: log's name taken by a folder")
@@ -486,7 +487,7 @@ void TestSaveFlow::oversizeNeedsOtherMedia() {
     QVERIFY(saverules::isOversize(QFileInfo(flow.editor.db.folder.file("TEMP73D.MDB")).size()));
     QVERIFY(flow.on(screen, "Label1")->isVisible() && !flow.on(screen, "Label2")->isVisible());
     click(flow.on<QPushButton>(screen, "cOK"));
-    QCOMPARE(flow.editor.services.lastText(), saverules::changeDriveText);
+    QCOMPARE(flow.editor.services.lastText(), saverules::changeDriveText());
     QVERIFY(screen && flow.on(screen, "tFileName")->isEnabled());
     flow.on<FieldEdit>(screen, "tFileName")->setText(flow.elsewhere.file("12345676.MDB"));
     bool oversizeProgress = false;
@@ -526,7 +527,7 @@ void TestSaveFlow::nameKeyFilter() {
     QTest::keyClick(name, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(name->text() != before, accepted);
     QCOMPARE(flow.editor.services.texts(),
-             accepted ? QStringList() : QStringList{saverules::invalidCharactersText});
+             accepted ? QStringList() : QStringList{saverules::invalidCharactersText()});
 }
 
 void TestSaveFlow::cancelOrClose_data() {
@@ -576,7 +577,7 @@ void TestSaveFlow::savedSubmissionIsArchived() {
         QVERIFY2(check.holds(), qPrintable(check.name));
     QCOMPARE(flow.printing.previews.size(), 1);
     const auto& boxes = flow.editor.services.boxes;
-    QCOMPARE(boxes.at(1).text, saverules::printerText);
+    QCOMPARE(boxes.at(1).text, saverules::printerText());
     QCOMPARE(boxes.size(), archiveWritable ? 2 : 3);
     QFile::setPermissions(archiveFolder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -91,9 +91,10 @@ void TestSaveToMedium::failedStep_data() {
     QTest::addColumn<Step>("step");
     QTest::addColumn<QStringList>("messages"); // how each message begins; {medium}, {program}
     QTest::newRow("invalid: the target's folder is missing")
-        << Fault::TargetFolderMissing << Step::Target << QStringList{saverules::driveText};
+        << Fault::TargetFolderMissing << Step::Target << QStringList{saverules::driveText()};
     QTest::newRow("invalid: the image cannot be written")
-        << Fault::ImageFolderMissing << Step::Image << QStringList{"", saverules::imageMissingText};
+        << Fault::ImageFolderMissing << Step::Image
+        << QStringList{"", saverules::imageMissingText()};
     QTest::newRow("invalid: the log's name is taken in the program folder")
         << Fault::LogNameTaken << Step::Log << QStringList{""};
     QTest::newRow("invalid: the log's name is taken on the medium")
