@@ -15,16 +15,12 @@
 
 #include "gui/common/message_boxes.h"
 
-#include <QFutureWatcher>
-
 Shell::Shell(RunState& state, QString workspaceFolder, QString userProgramFolder, QObject* parent)
     : QObject(parent)
     , m_state(state)
     , m_workspaceFolder(std::move(workspaceFolder))
     , m_userProgramFolder(std::move(userProgramFolder)) {
     platform::setRunEnd([this] {
-        // A copy still being checked is never left half-checked under its work name.
-        backups::waitForChecks();
         recordSummary();
         if (m_state.login)
             m_state.login->close();
@@ -33,19 +29,6 @@ Shell::Shell(RunState& state, QString workspaceFolder, QString userProgramFolder
 
 Shell::~Shell() {
     platform::setRunEnd({});
-    backups::waitForChecks();
-}
-
-// The day's copy is checked while the user works; a copy that fails its check is gone by then,
-// and the user is told so at once rather than finding out on the day it is needed.
-void Shell::reportFailedCheck(const QFuture<backups::CheckOutcome>& check) {
-    auto* watcher = new QFutureWatcher<backups::CheckOutcome>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [watcher] {
-        watcher->deleteLater();
-        if (const backups::CheckOutcome failure = watcher->result())
-            showError(*failure);
-    });
-    watcher->setFuture(check);
 }
 
 void Shell::start() {
@@ -75,13 +58,10 @@ void Shell::showPasswordChange() {
 }
 
 void Shell::showEmployerScreen() {
-    FirstLoginBackup backup = backUpAtFirstLoginOfDay(m_state);
-    if (!goOnAfterBackup(backup.failure)) {
+    if (!goOnAfterBackup(backUpAtFirstLoginOfDay(m_state))) {
         platform::endRun(1);
         return;
     }
-    if (backup.check)
-        reportFailedCheck(*backup.check);
     // A database made by an earlier version gets its indexes at the first login, once. Without
     // them every command still works, only slower, so a failure is shown and the run goes on.
     runReportingErrors([this] { addWorkingIndexes(m_state.db()); });

@@ -2,16 +2,11 @@
 
 #include "gui/employer/employer_screen.h"
 
-#include <QFuture>
 #include <QObject>
 #include <QPointer>
-#include <optional>
 
 struct RunState;
 class RecordEditor;
-namespace backups {
-using CheckOutcome = std::optional<QString>;
-}
 
 // Leads from the start-up through the login (and the password change) to the employer screen,
 // and from one return of the workspace to another: the list of returns, a new return, next
@@ -35,7 +30,6 @@ private:
     void showPasswordChange();
     void showEmployerScreen();
     void showEditor(const EmployerData& employerData);
-    void reportFailedCheck(const QFuture<backups::CheckOutcome>& check);
     // The windows name the return after their own captions, as its summary knows it.
     void nameReturnIn(QWidget* window) const;
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "store/startup/backup_check.h"
-
 #include <QString>
 #include <optional>
 
@@ -15,11 +13,5 @@ std::optional<QString> backUpBeforeOperation(Database& db, const QString& progra
                                              const QString& key, const QString& reason);
 
 // At the first login of each day, a copy of the working database just logged into; nothing
-// when one was taken today already. The copy is written and read back against the file before
-// the login goes on (`failure` says why it could not be, as above); its check with the key runs
-// on meanwhile, and `check` tells whether it passed.
-struct FirstLoginBackup {
-    std::optional<QString> failure;
-    std::optional<QFuture<backups::CheckOutcome>> check; // none when no copy is being checked
-};
-FirstLoginBackup backUpAtFirstLoginOfDay(RunState& state);
+// when one was taken today already.
+std::optional<QString> backUpAtFirstLoginOfDay(RunState& state);

@@ -6,7 +6,6 @@
 #include "core/records/record_types.h"
 #include "store/common/database_copy.h"
 #include "store/common/schema.h"
-#include "store/startup/page_copy.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +17,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+
+#include <sqlite3.h>
 
 namespace backups {
 namespace {
@@ -130,22 +131,79 @@ void checkNotInUse(const QString& working) {
                                       "the program once and quit it, then restore."));
 }
 
-// A byte copy opened with the key and read whole: every page checked, both tables counted.
-void checkByteCopy(const QString& copyPath, const QString& key, const QString& formatVersion) {
-    Database copy = Database::open(
-        copyPath, OpenOptions{.password = key, .exclusive = true, .readsOnce = true});
-    if (copy.formatVersion() != formatVersion || readWhole(copy).contains(-1))
+// The connection's file read through the engine's own descriptor: a descriptor of our own,
+// once closed, would drop the locks by which the connection keeps other programs out.
+QByteArray readPages(sqlite3_file* file, qint64 offset, qint64 size) {
+    QByteArray piece(static_cast<qsizetype>(size), Qt::Uninitialized);
+    if (file->pMethods->xRead(file, piece.data(), static_cast<int>(size), offset) != SQLITE_OK)
+        throw EngineError(engine::DiskError,
+                          QObject::tr("The working database cannot be read for its copy."));
+    return piece;
+}
+
+// Copies the file's bytes to `copyPath` (the user's alone), then reads the copy back and
+// compares it with the file, piece by piece.
+void copyPagesTo(sqlite3_file* file, const QString& copyPath) {
+    sqlite3_int64 size = 0;
+    if (file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        throw EngineError(engine::DiskError,
+                          QObject::tr("The working database cannot be read for its copy."));
+    constexpr qint64 pieceSize = 1 << 20;
+    QFile copy(copyPath);
+    if (!files::openPrivateFile(copy))
+        throw fileError(copyPath, copy.errorString());
+    for (qint64 offset = 0; offset < size; offset += pieceSize) {
+        const QByteArray piece = readPages(file, offset, std::min(pieceSize, size - offset));
+        if (copy.write(piece) != piece.size())
+            throw EngineError(engine::DiskFull, copy.errorString());
+    }
+    // As with the engine's own writes, a copy that cannot be written whole is taken for a full
+    // disk (a full device and a file-size limit look alike here).
+    if (!copy.flush())
+        throw EngineError(engine::DiskFull, copy.errorString());
+    copy.close();
+    bool same = copy.open(QIODevice::ReadOnly) && copy.size() == size;
+    for (qint64 offset = 0; same && offset < size; offset += pieceSize) {
+        const qint64 length = std::min(pieceSize, size - offset);
+        same = copy.read(length) == readPages(file, offset, length);
+    }
+    if (!same)
         throw EngineError(engine::Damaged, QObject::tr("The copy of the database is incomplete."));
 }
 
+// The connection's file as it stands, its read lock held so that no writer changes a page
+// half-way; false (and no copy) while the connection is inside a transaction of its own, whose
+// pages the file may not hold yet.
+bool copyFileUnderReadLock(Database& db, const QString& copyPath) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_get_autocommit(db.handle()) == 0 ||
+        sqlite3_file_control(db.handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+        file == nullptr || file->pMethods == nullptr)
+        return false;
+    db.exec(QStringLiteral("BEGIN"));
+    try {
+        db.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        copyPagesTo(file, copyPath);
+    } catch (...) {
+        db.exec(QStringLiteral("COMMIT"));
+        throw;
+    }
+    db.exec(QStringLiteral("COMMIT"));
+    return true;
+}
+
 // A copy under the connection's own key is the file's pages as they are: copied byte for byte,
-// read back against the file, then opened with the key and read whole. A key the copy does not
-// open is another password: that copy is written page by page by the engine under the key asked
-// for, and checked the same way.
+// read back against the file's digest, then opened with the key and read whole (every page
+// checked, both tables counted). A key the copy does not open is another password: that copy
+// is written page by page by the engine under the key asked for, and checked the same way.
 void writeBackupCopy(Database& db, const QString& copyPath, const QString& key) {
     if (copyFileUnderReadLock(db, copyPath)) {
         try {
-            checkByteCopy(copyPath, key, db.formatVersion());
+            Database copy = Database::open(
+                copyPath, OpenOptions{.password = key, .exclusive = true, .readsOnce = true});
+            if (copy.formatVersion() != db.formatVersion() || readWhole(copy).contains(-1))
+                throw EngineError(engine::Damaged,
+                                  QObject::tr("The copy of the database is incomplete."));
             return;
         } catch (const EngineError& error) {
             files::removeDatabaseAt(copyPath);
@@ -154,60 +212,6 @@ void writeBackupCopy(Database& db, const QString& copyPath, const QString& key) 
         }
     }
     writeVerifiedCopy(db, copyPath, key);
-}
-
-// A copy's files: its name in the folder and the hidden work name it is written under first.
-struct CopyPlace {
-    QString name;
-    QString path;
-    QString work;
-};
-
-CopyPlace placeFor(const QString& programFolder, const QString& reason, const QDateTime& now) {
-    const QString folder = makeFolder(programFolder);
-    const QString name = freeName(folder, now, reason);
-    const QString path = QDir(folder).filePath(name);
-    return {name, path, workPathFor(path)};
-}
-
-// Writes the copy under its work name; when that fails no part of it stays, and a full disk is
-// told with the copy's name.
-void writeWork(const CopyPlace& place, const std::function<void()>& write) {
-    files::removeDatabaseAt(place.work);
-    try {
-        write();
-    } catch (const EngineError& error) {
-        files::removeDatabaseAt(place.work);
-        if (error.number() != engine::DiskFull)
-            throw;
-        throw EngineError(engine::DiskFull, QObject::tr("There is not enough space on the disk "
-                                                        "to write the backup copy '%1'.")
-                                                .arg(place.name));
-    }
-}
-
-void giveName(const CopyPlace& place) {
-    if (!files::replaceFile(place.work, place.path)) {
-        files::removeDatabaseAt(place.work);
-        throw EngineError(engine::PathFileAccess,
-                          QObject::tr("The backup copy '%1' cannot be written.").arg(place.name));
-    }
-}
-
-// The check of a byte copy that runs on after the copy was written: the copy takes its name only
-// once it passed, and is removed when it fails.
-CheckOutcome checkAndName(const CopyPlace& place, const QString& programFolder, const QString& key,
-                          const QString& formatVersion) {
-    try {
-        checkByteCopy(place.work, key, formatVersion);
-        giveName(place);
-        prune(programFolder);
-        return std::nullopt;
-    } catch (const EngineError& error) {
-        files::removeDatabaseAt(place.work);
-        return QObject::tr("The backup copy '%1' did not pass its check and has been removed: %2")
-            .arg(place.name, error.description());
-    }
 }
 
 } // namespace
@@ -235,34 +239,31 @@ std::optional<Backup> parseName(const QString& name) {
 
 QString take(Database& db, const QString& programFolder, const QString& key, const QString& reason,
              const QDateTime& now) {
-    waitForChecks();
-    const CopyPlace place = placeFor(programFolder, reason, now);
-    // A file without a password gives a copy without one.
-    writeWork(place, [&] { writeBackupCopy(db, place.work, db.isPlain() ? QString() : key); });
-    giveName(place);
-    prune(programFolder);
-    return place.name;
-}
-
-QFuture<CheckOutcome> takeCheckingLater(Database& db, const QString& programFolder,
-                                        const QString& key, const QString& reason,
-                                        const QDateTime& now) {
-    waitForChecks();
-    const CopyPlace place = placeFor(programFolder, reason, now);
-    bool copied = false;
-    writeWork(place, [&] { copied = copyFileUnderReadLock(db, place.work); });
-    if (!copied) {
-        take(db, programFolder, key, reason, now);
-        return QtFuture::makeReadyFuture(CheckOutcome());
+    const QString folder = makeFolder(programFolder);
+    const QString name = freeName(folder, now, reason);
+    const QString work = workPathFor(QDir(folder).filePath(name));
+    files::removeDatabaseAt(work);
+    try {
+        // A file without a password gives a copy without one.
+        writeBackupCopy(db, work, db.isPlain() ? QString() : key);
+    } catch (const EngineError& error) {
+        files::removeDatabaseAt(work);
+        if (error.number() != engine::DiskFull)
+            throw;
+        throw EngineError(engine::DiskFull, QObject::tr("There is not enough space on the disk "
+                                                        "to write the backup copy '%1'.")
+                                                .arg(name));
     }
-    return startCheck([place, programFolder, copyKey = db.isPlain() ? QString() : key,
-                       format = db.formatVersion()] {
-        return checkAndName(place, programFolder, copyKey, format);
-    });
+    if (!files::replaceFile(work, QDir(folder).filePath(name))) {
+        files::removeDatabaseAt(work);
+        throw EngineError(engine::PathFileAccess,
+                          QObject::tr("The backup copy '%1' cannot be written.").arg(name));
+    }
+    prune(programFolder);
+    return name;
 }
 
 QList<Backup> list(const QString& programFolder, const QStringList& passwords) {
-    waitForChecks();
     QList<Backup> copies = copiesIn(programFolder);
     for (Backup& copy : copies)
         copy.records = recordCount(QDir(folderOf(programFolder)).filePath(copy.name), passwords);
@@ -292,7 +293,6 @@ QString incomingCopyPath(const QString& workingPath) {
 }
 
 QString restore(const QString& programFolder, const QString& name, const QDateTime& now) {
-    waitForChecks();
     const QString chosen = QDir(folderOf(programFolder)).filePath(name);
     if (!parseName(name) || !QFileInfo(chosen).isFile())
         throw EngineError(engine::FileNotFound,

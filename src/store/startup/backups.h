@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/common/database.h"
-#include "store/startup/backup_check.h"
 
 #include <QDateTime>
 #include <QList>
@@ -45,16 +44,6 @@ std::optional<Backup> parseName(const QString& name);
 // when the copy cannot be written whole, leaving no part of it behind.
 QString take(Database& db, const QString& programFolder, const QString& key, const QString& reason,
              const QDateTime& now);
-
-// The copy at the first login of the day, which the user should not wait for whole: the file's
-// bytes are copied under the connection's read lock and read back against the file before this
-// returns (raising, as take does, when that fails); opening the copy with the key and reading it
-// whole then runs on a worker thread. Only a copy that passed takes its name; one that fails is
-// removed, and the outcome says why. A connection inside a transaction gets a copy taken and
-// checked as take does, and an outcome that is ready.
-QFuture<CheckOutcome> takeCheckingLater(Database& db, const QString& programFolder,
-                                        const QString& key, const QString& reason,
-                                        const QDateTime& now);
 
 // The copies, newest first. The record count is read when a copy opens with one of the
 // passwords (an empty one for a copy without a password).

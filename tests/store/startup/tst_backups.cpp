@@ -53,8 +53,6 @@ private slots:
     void listCountsRecordsWhereTheCopyOpens();
     void copyIsTheFileUnderTheLoginKey_data();
     void copyIsTheFileUnderTheLoginKey();
-    void copyCheckedLaterIsNamedOnlyWhenItPasses_data();
-    void copyCheckedLaterIsNamedOnlyWhenItPasses();
     void listVerbAsksOnlyWhenTheDefaultDoesNotOpen_data();
     void listVerbAsksOnlyWhenTheDefaultDoesNotOpen();
     void copyThatCannotBeWrittenLeavesNothing();
@@ -159,39 +157,6 @@ void TestBackups::copyIsTheFileUnderTheLoginKey() {
     QCOMPARE(readWhole(copy), QList<qint64>({1, records}));
     QCOMPARE(QDir(db.folder.file("backups")).entryList(QDir::Hidden | QDir::Files),
              QStringList({name}));
-}
-
-// The day's copy is the file's bytes at once and is checked with the key afterwards: a copy that
-// opens and reads whole takes its name; one that does not (here: checked with a key it was not
-// written under) is removed and the outcome names it. No work file stays either way.
-void TestBackups::copyCheckedLaterIsNamedOnlyWhenItPasses_data() {
-    QTest::addColumn<QString>("checkKey");
-    QTest::addColumn<bool>("passes");
-    QTest::newRow("the login's key") << "qvz" << true;
-    QTest::newRow("a key the copy was not written under") << "Ab12" << false;
-}
-
-void TestBackups::copyCheckedLaterIsNamedOnlyWhenItPasses() {
-    QFETCH(QString, checkKey);
-    QFETCH(bool, passes);
-    WorkingDatabase db;
-    db.addRecord({"Status=O", "ID=1"});
-    db.addRecord({"Status=O", "ID=2"});
-    QFuture<CheckOutcome> check =
-        takeCheckingLater(db.state.db(), db.folder.path(), checkKey, reason::firstLogin, morning);
-    check.waitForFinished();
-    QCOMPARE(check.resultCount(), 1);
-    const CheckOutcome outcome = check.result();
-    QCOMPARE(!outcome.has_value(), passes);
-    const QString name = "xw73d-2026-12-07-1012-first-login.mdb";
-    const QStringList expected = passes ? QStringList{name} : QStringList{};
-    QCOMPARE(QDir(db.folder.file("backups")).entryList(QDir::Hidden | QDir::Files), expected);
-    if (!passes) {
-        QVERIFY2(outcome->startsWith("The backup copy '" + name + "' did not pass its check"),
-                 qPrintable(*outcome));
-        return;
-    }
-    QCOMPARE(list(db.folder.path(), {"qvz"}).first().records, std::optional<qint64>(2));
 }
 
 void TestBackups::listVerbAsksOnlyWhenTheDefaultDoesNotOpen_data() {
