@@ -11,7 +11,7 @@
 
 #include <QFile>
 #include <QObject>
-#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -47,6 +47,27 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
     return rows;
 }
 
+bool storedInImageOrder(Database& submission) {
+    Statement keys =
+        submission.prepare(QStringLiteral("SELECT SheetNo+1000000 FROM %1 ORDER BY rowid")
+                               .arg(QLatin1String(submissionEmployeeTable)));
+    // The engine puts a row without a number before every numbered one, and rows of equal
+    // numbers in file order, so the file is in image order when its keys never go down.
+    std::optional<double> previous;
+    while (keys.next()) {
+        if (keys.isNull(0)) {
+            if (previous)
+                return false;
+            continue;
+        }
+        const double key = keys.value(0).toDouble();
+        if (previous && key < *previous)
+            return false;
+        previous = key;
+    }
+    return true;
+}
+
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
     const Statement employer =
         employertable::openRow(submission, employertable::Holder::Submission);
@@ -60,10 +81,9 @@ void streamReturnImage(Database& submission, const std::function<void(const QByt
             piece.clear();
         }
     };
-    const std::vector<qint64> order = recordsInImageOrder(submission);
     // The build stores the records in the image's order, so one pass through the table reads
     // them; a file in any other order is read record by record.
-    if (std::is_sorted(order.begin(), order.end())) {
+    if (storedInImageOrder(submission)) {
         Statement records = submission.prepare(
             QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                 .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
@@ -75,7 +95,7 @@ void streamReturnImage(Database& submission, const std::function<void(const QByt
             QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?1")
                 .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
         const returnimage::ValueAt values = storedValues(record, employeeColumns());
-        for (const qint64 row : order) {
+        for (const qint64 row : recordsInImageOrder(submission)) {
             record.reset();
             if (!record.bind(1, row).next())
                 throw EngineError(engine::NoCurrentRecord,

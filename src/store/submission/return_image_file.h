@@ -18,6 +18,10 @@ SubmissionTotals readTotals(Database& submission);
 // whole rows, which keeps the sort small and in memory for any size of return.
 std::vector<qint64> recordsInImageOrder(Database& submission);
 
+// True when the submission's records are stored by numeric sheet number, read in one pass over
+// the keys in file order, without sorting them.
+bool storedInImageOrder(Database& submission);
+
 // Writes the image of the submission file to the image path: complete, or not there at all.
 // Told after each piece written, so that a screen can stay responsive meanwhile.
 void writeReturnImage(const QString& submissionPath, const QString& imagePath,

@@ -67,7 +67,8 @@ QString joinedDate(const char* year, const char* month, const char* day) {
 // Original records ("O", also "o") whose joined start date is after the previous year's 0331
 // and whose joined end date is before the return year's 0401, compared as text. They are stored
 // by numeric sheet number, the order of the text image, so that the image reads them in one pass.
-void copyRows(Database& login, int year) {
+// Returns the number of records copied, as the engine counted them while it inserted them.
+qint64 copyRows(Database& login, int year) {
     const QString employees = columnList(employeeColumns());
     login.exec(createTableSql(qualified(submissionEmployeeTable).toLatin1().constData(),
                               employeeColumns()));
@@ -82,12 +83,14 @@ void copyRows(Database& login, int year) {
         .bind(3, recordtype::code(recordtype::original))
         .bind(4, recordtype::code(recordtype::original).toLower())
         .run();
+    const qint64 copied = login.changes();
     const QString employers = columnList(employerColumns());
     login.exec(createTableSql(qualified(submissionEmployerTable).toLatin1().constData(),
                               employerColumns()));
     login.exec(
         QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM main.%3")
             .arg(qualified(submissionEmployerTable), employers, QLatin1String(table::employer)));
+    return copied;
 }
 
 qint64 countRows(Database& db, const QString& table) {
@@ -135,8 +138,7 @@ qint64 buildSubmission(Database& login, const QString& programFolder, const QStr
         qint64 count = 0;
         {
             AttachedBuildFile attached(login, buildPath);
-            copyRows(login, year);
-            count = countRows(login, qualified(submissionEmployeeTable));
+            count = copyRows(login, year);
         }
         if (count == 0)
             throw EngineError(engine::NoCurrentRecord,

@@ -53,6 +53,8 @@ private slots:
     void fullDiskDuringBuildLeavesNoFiles();
     void imageDigestIsWhatMd5sumPrints();
     void imageKeepsSheetOrderHoweverRowsAreStored();
+    void submissionAndImageOfAMixedReturn_data();
+    void submissionAndImageOfAMixedReturn();
     void fullDiskDuringImageLeavesNoImage();
     void imageIsTheUsersAlone();
     void unreadableImageIsReportedWithItsCode();
@@ -175,6 +177,45 @@ void TestSubmissionFiles::imageKeepsSheetOrderHoweverRowsAreStored() {
     sqliteOutput(submissionPath(db), "update Employee set rowid = 100 where SheetNo = '1'");
     writeReturnImage(submissionPath(db), image);
     QCOMPARE(fileBytes(image), stored);
+}
+
+// Records in no order of their sheet numbers, repeated and blank numbers, a lower-case original,
+// a Chinese name and remarks that end some lines and not others: the submission's rows, in the
+// order they are stored, and the image's digest, as the program has always made them. Saves made
+// before and after any change to the build give the tax authority the same bytes.
+void TestSubmissionFiles::submissionAndImageOfAMixedReturn_data() {
+    QTest::addColumn<QList<QStringList>>("records");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("digest");
+    QTest::newRow("sheets out of order, repeated and blank")
+        << QList<QStringList>{exampleRecord("12", "TWELVE") + QStringList{"Remark=R12"},
+                              exampleRecord("5", "FIVEA"),
+                              exampleRecord("3", "THREE") + QStringList{"ChineseName=陳大文"},
+                              exampleRecord(" ", "BLANK"),
+                              exampleRecord("5", "FIVEB") + QStringList{"Remark=R5"},
+                              exampleRecord("2", "LOWER") + QStringList{"Status=o"},
+                              exampleRecord("100", "HUNDRED")}
+        << "BLANK LOWER THREE FIVEA FIVEB TWELVE HUNDRED"
+        << "b2c4199f79dd05e3f59ed1ac81b92210";
+}
+
+void TestSubmissionFiles::submissionAndImageOfAMixedReturn() {
+    QFETCH(QList<QStringList>, records);
+    QFETCH(QString, stored);
+    QFETCH(QString, digest);
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    for (const QStringList& record : records)
+        db.addRecord(record);
+    QCOMPARE(buildSubmission(db.state.db(), db.folder.path(), "2002"), qint64(records.size()));
+    QCOMPARE(sqliteOutput(submissionPath(db), "select Surname from Employee order by rowid"),
+             stored);
+    const QString image = db.folder.file("_a.txt");
+    writeReturnImage(submissionPath(db), image);
+    QProcess md5sum;
+    md5sum.start("md5sum", {image});
+    QVERIFY(md5sum.waitForFinished());
+    QCOMPARE(QString::fromLatin1(md5sum.readAllStandardOutput()).section(u' ', 0, 0), digest);
 }
 
 // The image holds names, identity numbers and incomes: neither its work file nor the image is
