@@ -10,6 +10,7 @@
 #include "gui/records/record_editor.h"
 #include "gui/startup/backup_prompt.h"
 #include "store/import/record_transfer.h"
+#include "store/import/workbook_export.h"
 #include "store/startup/backup_guard.h"
 #include "store/startup/backups.h"
 #include "store/startup/run_state.h"
@@ -22,6 +23,9 @@
 namespace {
 
 const QString csvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+// The export and the template offer a workbook first; the name's suffix decides what is written.
+const QString exportFilter =
+    QStringLiteral("Excel workbooks (*.xlsx);;CSV files (*.csv);;All files (*)");
 
 // Files are read and written only while browsing, or while an empty database waits for its
 // first record.
@@ -101,14 +105,14 @@ void exportToFile(RecordEditor& editor) {
         return;
     const QString path = platform::services().chooseSaveFile(
         QStringLiteral("Export"),
-        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("records.csv")),
-        csvFilter);
+        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("records.xlsx")),
+        exportFilter);
     if (path.isEmpty())
         return;
     int count = 0;
     {
         platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { count = exportRecords(editor.runState().db(), path); }))
+        if (!runReportingErrors([&] { count = exportRecordsByName(editor.runState().db(), path); }))
             return;
     }
     editor.reportResult(QStringLiteral("%1 exported to %2.")
@@ -119,11 +123,11 @@ void exportToFile(RecordEditor& editor) {
 void exportTemplateToFile(RecordEditor& editor) {
     const QString path = platform::services().chooseSaveFile(
         QStringLiteral("Export template"),
-        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("template.csv")),
-        csvFilter);
+        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("template.xlsx")),
+        exportFilter);
     if (path.isEmpty())
         return;
-    if (runReportingErrors([&] { exportTemplate(editor.runState().db(), path); }))
+    if (runReportingErrors([&] { exportTemplateByName(editor.runState().db(), path); }))
         editor.reportResult(
             QStringLiteral("Template written to %1.").arg(QDir::toNativeSeparators(path)),
             QFileInfo(path).absolutePath());
