@@ -9,6 +9,7 @@
 #include "store/common/database.h"
 #include "store/common/schema.h"
 #include "store/import/record_transfer.h"
+#include "store/import/workbook_export.h"
 #include "store/startup/backups.h"
 
 #include <QCommandLineParser>
@@ -83,9 +84,15 @@ int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
 }
 
 int exportAll(Database& db, const VerbContext& context, QTextStream& out) {
-    const int count = exportRecords(db, context.arguments.file);
+    const int count = exportRecordsByName(db, context.arguments.file);
     out << count << " records exported to " << QDir::toNativeSeparators(context.arguments.file)
         << ".\n";
+    return Completed;
+}
+
+int writeTemplate(Database& db, const VerbContext& context, QTextStream& out) {
+    exportTemplateByName(db, context.arguments.file);
+    out << "Template written to " << QDir::toNativeSeparators(context.arguments.file) << ".\n";
     return Completed;
 }
 
@@ -118,6 +125,12 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& error
               const std::function<QString()>& password) {
     return runOnDatabase(arguments, false, "export", exportSynopsis, out, errors, password,
                          exportAll);
+}
+
+int runTemplate(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+                const std::function<QString()>& password) {
+    return runOnDatabase(arguments, false, "template", templateSynopsis, out, errors, password,
+                         writeTemplate);
 }
 
 } // namespace cli

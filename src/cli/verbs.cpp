@@ -41,6 +41,10 @@ int exportRecords(const VerbCall& call) {
     return runExport(call.arguments, call.out, call.errors, passwordAsker(call.errors));
 }
 
+int writeTemplate(const VerbCall& call) {
+    return runTemplate(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
 // The backup verbs work on the program folder, which they may have to create.
 int inProgramFolder(const VerbCall& call, const std::function<int(const QString&)>& work) {
     const QString folder = platform::programFolder(call.dataDir);
@@ -139,9 +143,18 @@ QList<Verb> wordVerbs() {
          Spelling::Word,
          nullptr,
          exportSynopsis,
-         "Write the employee records of the working database to a CSV file.",
+         "Write the employee records of the working database to a workbook (FILE ending in "
+         ".xlsx) or a CSV file (any other name).",
          {dataDirOption},
          exportRecords},
+        {"template",
+         Spelling::Word,
+         nullptr,
+         templateSynopsis,
+         "Write the header and an example row for the return year to fill in and import: a "
+         "workbook with a sheet explaining every column (FILE ending in .xlsx) or a CSV file.",
+         {dataDirOption},
+         writeTemplate},
         {"returns",
          Spelling::Word,
          nullptr,
