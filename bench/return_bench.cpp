@@ -1,7 +1,7 @@
 // Measures, on a generated working database of N records, the whole-return check, the export to
-// CSV, the dry run and the import of that file into a fresh database, and the dry run of a file
-// of N rows that all repeat the first record's identity number; the export is set
-// against the sqlcipher client's ".mode csv" output of the same table in the same run. Each
+// CSV and to a workbook, the dry run and the import of that file into a fresh database, and the
+// dry run of a file of N rows that all repeat the first record's identity number; the CSV export
+// is set against the sqlcipher client's ".mode csv" output of the same table in the same run. Each
 // command runs --repeat times (default 5); the median and the peak resident memory are printed,
 // and one RESULT line per command for the benchmark table.
 #include "command_line.h"
@@ -10,12 +10,14 @@
 
 #include "store/common/schema.h"
 #include "store/import/record_transfer.h"
+#include "store/import/workbook_export.h"
 #include "store/records/whole_return.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
@@ -116,6 +118,11 @@ void run(const QDir& folder, int records, int repeat) {
     checked = validation::ReturnReport();
     report("export to CSV", records, measure(repeat, {}, [&] { exportRecords(db, csvPath); }),
            bench::median(floors));
+    // Written row by row to disk and read back whole before it takes its name; no floor.
+    const QString workbookPath = folder.filePath("records.xlsx");
+    report("export to a workbook", records,
+           measure(repeat, {}, [&] { exportRecordsWorkbook(db, workbookPath); }), -1);
+    bench::say(QStringLiteral("workbook: %1 bytes").arg(QFileInfo(workbookPath).size()));
     ImportPlan plan;
     // The previous run's plan goes first, so that the peak is that of one dry run.
     report("import dry run", records,
