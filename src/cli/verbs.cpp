@@ -106,32 +106,9 @@ QCommandLineOption parserOption(const VerbOption& option) {
 
 namespace {
 
-// The commands that are words of their own: "xw73d check".
-QList<Verb> wordVerbs() {
+// The verbs that move records between the working database and files.
+QList<Verb> transferVerbs() {
     return {
-        {"verify",
-         Spelling::Word,
-         nullptr,
-         verifySynopsis,
-         "Check a saved submission against the log beside it, changing neither; FILE may also "
-         "be an entry of the archive (its folder), whose password is asked.",
-         {},
-         verify},
-        {"archive",
-         Spelling::Word,
-         nullptr,
-         archiveSynopsis,
-         "List the submissions kept in the archive, newest first, and whether each verifies.",
-         {dataDirOption},
-         listArchive},
-        {"check",
-         Spelling::Word,
-         nullptr,
-         checkSynopsis,
-         "Check the whole return and report every problem with its code, severity and fix, "
-         "and the control totals; exit 1 when there is an error.",
-         {dataDirOption, formatOption},
-         checkReturn},
         {"import",
          Spelling::Word,
          nullptr,
@@ -155,6 +132,38 @@ QList<Verb> wordVerbs() {
          "workbook with a sheet explaining every column (FILE ending in .xlsx) or a CSV file.",
          {dataDirOption},
          writeTemplate},
+    };
+}
+
+// The commands that are words of their own: "xw73d check".
+QList<Verb> wordVerbs() {
+    QList<Verb> words{
+        {"verify",
+         Spelling::Word,
+         nullptr,
+         verifySynopsis,
+         "Check a saved submission against the log beside it, changing neither; FILE may also "
+         "be an entry of the archive (its folder), whose password is asked.",
+         {},
+         verify},
+        {"archive",
+         Spelling::Word,
+         nullptr,
+         archiveSynopsis,
+         "List the submissions kept in the archive, newest first, and whether each verifies.",
+         {dataDirOption},
+         listArchive},
+        {"check",
+         Spelling::Word,
+         nullptr,
+         checkSynopsis,
+         "Check the whole return and report every problem with its code, severity and fix, "
+         "and the control totals; exit 1 when there is an error.",
+         {dataDirOption, formatOption},
+         checkReturn},
+    };
+    words += transferVerbs();
+    words.append(
         {"returns",
          Spelling::Word,
          nullptr,
@@ -162,8 +171,8 @@ QList<Verb> wordVerbs() {
          "List the returns of the workspace: employer, file number, year, records, last change "
          "and last save.",
          {},
-         listWorkspace},
-    };
+         listWorkspace});
+    return words;
 }
 
 // The commands written as options of the program: "xw73d --list-backups".
