@@ -5,7 +5,6 @@
 #include "core/records/record_types.h"
 
 #include <QObject>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -22,15 +21,17 @@ struct KindText {
 
 constexpr KindText kindTexts[]{
     {RuleKind::SheetNumber, "",
-     "Digits only; the program numbers original records itself, a replacement or supplementary "
-     "record needs one."},
+     "Digits only, which the program gives original records when it sorts them; an import "
+     "leaves it empty."},
     {RuleKind::Surname, "",
-     "Letters, '-', ''' and '.' only, without spaces or digits; stored in capitals."},
-    {RuleKind::OtherNames, "", "Letters, spaces, '-', ',' and '.' only."},
+     "Required: letters, hyphens, apostrophes and full stops only, without spaces or digits; "
+     "stored in capitals."},
+    {RuleKind::OtherNames, "", "Required: letters, spaces, hyphens, commas and full stops only."},
     {RuleKind::ChineseName, "", "Chinese characters only, at most 25 of them."},
-    {RuleKind::Sex, "M,F", "M for male, F for female; may be left empty."},
+    {RuleKind::Sex, "M,F", "Required: M for male, F for female."},
     {RuleKind::AreaCode, "H,K,N,F",
-     "H for Hong Kong, K for Kowloon, N for the New Territories, F for a foreign address."},
+     "Required: H for Hong Kong, K for Kowloon, N for the New Territories, F for a foreign "
+     "address."},
     {RuleKind::MaritalStatus, "1,2",
      "1 for single, widowed, divorced or separated, 2 for married (then the spouse's fields "
      "apply); may be left empty."},
@@ -40,21 +41,23 @@ constexpr KindText kindTexts[]{
     {RuleKind::CheckCharacter, "0,1,2,3,4,5,6,7,8,9,A",
      "The character in brackets after the identity number: a digit or A."},
     {RuleKind::ResidenceIndicator, "0,1",
-     "1 when the employer provided a place of residence, otherwise 0 (then the places' fields "
-     "stay empty)."},
+     "Required: 1 when the employer provided a place of residence (then the first place's "
+     "address, nature and period are needed), otherwise 0."},
     {RuleKind::ResidencePeriod, "",
-     "The period the place was provided: letters, digits, spaces, '-', '.' and '/' only."},
+     "The period the place was provided: letters, digits, spaces, hyphens, full stops and "
+     "slashes only."},
     {RuleKind::OverseasIndicator, "0,1",
-     "1 when an overseas company paid the employee wholly or partly, otherwise 0."},
-    {RuleKind::FileNumber, "", "Letters, digits, spaces, '-' and '/' only."},
+     "Required: 1 when an overseas company paid the employee wholly or partly (then its name is "
+     "needed), otherwise 0."},
+    {RuleKind::FileNumber, "", "Letters, digits, spaces, hyphens and slashes only."},
     {RuleKind::DatePart, "",
-     "A part of a date of the period of employment within the return year: day and month as two "
-     "digits, the year as four."},
+     "Required: a part of a date of the period of employment, which lies within the return year "
+     "and starts before it ends; day and month as two digits, the year as four."},
     {RuleKind::IncomeAmount, "",
      "Whole dollars without cents; the amounts of one record add up to at most 999,999,999."},
     {RuleKind::IncomePeriod, "",
      "The period the amount relates to, such as 20010401 - 20020331: letters, digits, spaces, "
-     "'-', '.' and '/' only."},
+     "hyphens, full stops and slashes only."},
     {RuleKind::IncomeNature, "", "What the other reward is, in free text within the width."},
     {RuleKind::Rent, "", "Whole dollars without cents, at most 9,999,999."},
 };
@@ -70,7 +73,7 @@ void describeHidden(const ColumnDef& column, SheetColumn& sheet) {
     for (const char16_t type : recordtype::recordTypes)
         sheet.allowedValues << recordtype::code(type);
     sheet.rule = QObject::tr("The record type: O for an original, R for a replacement, S for a "
-                             "supplementary return.");
+                             "supplementary return; an empty cell makes an original.");
 }
 
 SheetColumn describe(const ColumnDef& column) {
@@ -107,12 +110,20 @@ const std::vector<SheetColumn>& sheetColumns() {
 }
 
 std::optional<double> cellNumber(const QString& text) {
-    static const QRegularExpression wholeNumber(QStringLiteral("^\\d{1,15}$"));
-    QString digits = text.trimmed();
-    digits.remove(u',');
-    if (!wholeNumber.match(digits).hasMatch())
+    // Read by hand rather than by a pattern: an export asks this of every amount of every record.
+    constexpr int exactDigits = 15; // a double holds every whole number of this many digits
+    double value = 0;
+    int digits = 0;
+    for (const QChar c : QStringView(text).trimmed()) {
+        if (c == u',')
+            continue;
+        if (!c.isDigit() || c.unicode() > u'9' || ++digits > exactDigits)
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (digits == 0)
         return std::nullopt;
-    return digits.toDouble();
+    return value;
 }
 
 int displayWidth(const QString& text) {
