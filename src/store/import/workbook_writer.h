@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <vector>
 
 struct lxw_workbook;
@@ -34,8 +33,8 @@ public:
     };
     void writePlainSheet(const QString& name, const std::vector<PlainColumn>& columns,
                          const QList<QStringList>& rows);
-    // Writes out the last sheet's column widths and closes the file; raises when it is not
-    // complete on the disk.
+    // Fits the record sheet's columns when it is the last sheet, and closes the file; raises
+    // when the library cannot complete it.
     void close();
 
 private:
