@@ -10,10 +10,13 @@ packages=(
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files
     libqpdf-dev             # splits the forms drawn as one PDF into a file for each
+    libxlsxwriter-dev       # writes the export and the template as spreadsheet workbooks
+    zlib1g-dev              # reads a written workbook back before it takes its name
     fonts-noto-cjk          # Chinese names on screen
     fonts-dejavu-core       # Latin text and digits in printed reports
     fonts-wqy-zenhei        # Chinese names in printed reports (their text reads back from a PDF)
     poppler-utils           # pdftotext, used by the report tests
+    python3-openpyxl        # another program that reads the written workbooks, in the tests
     libc-bin                # iconv's Big5-HKSCS conversion
     dpkg-dev                # dpkg-shlibdeps, for the Debian package's dependencies
     desktop-file-utils      # desktop-file-validate, run on the menu entry in CI

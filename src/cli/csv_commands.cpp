@@ -9,6 +9,7 @@
 #include "store/common/database.h"
 #include "store/common/schema.h"
 #include "store/import/record_transfer.h"
+#include "store/import/workbook_export.h"
 #include "store/startup/backups.h"
 
 #include <QCommandLineParser>
@@ -86,9 +87,16 @@ int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
 }
 
 int exportAll(Database& db, const VerbContext& context, QTextStream& out) {
-    const int count = exportRecords(db, context.arguments.file);
+    const int count = exportRecordsByName(db, context.arguments.file);
     out << QObject::tr("%1 records exported to %2.\n")
                .arg(count)
+               .arg(QDir::toNativeSeparators(context.arguments.file));
+    return Completed;
+}
+
+int writeTemplate(Database& db, const VerbContext& context, QTextStream& out) {
+    exportTemplateByName(db, context.arguments.file);
+    out << QObject::tr("Template written to %1.\n")
                .arg(QDir::toNativeSeparators(context.arguments.file));
     return Completed;
 }
@@ -122,6 +130,12 @@ int runExport(const QStringList& arguments, QTextStream& out, QTextStream& error
               const std::function<QString()>& password) {
     return runOnDatabase(arguments, false, "export", exportSynopsis, out, errors, password,
                          exportAll);
+}
+
+int runTemplate(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+                const std::function<QString()>& password) {
+    return runOnDatabase(arguments, false, "template", templateSynopsis, out, errors, password,
+                         writeTemplate);
 }
 
 } // namespace cli

@@ -4,9 +4,11 @@
 #include <QTextStream>
 #include <functional>
 
-// "xw73d import FILE [--dry-run]" and "xw73d export FILE", both with an optional
-// "--data-dir DIR": CSV import and export of the working database's employee records without a
-// display. They open the database exclusively, so they refuse to run while the program holds it.
+// "xw73d import FILE [--dry-run]", "xw73d export FILE" and "xw73d template FILE", each with an
+// optional "--data-dir DIR": import and export of the working database's employee records
+// without a display. The export and the template write a workbook for a FILE ending in ".xlsx"
+// and a CSV file for any other name. They open the database exclusively, so they refuse to run
+// while the program holds it.
 namespace cli {
 
 enum CsvExit : int {
@@ -20,5 +22,7 @@ int runImport(const QStringList& arguments, QTextStream& out, QTextStream& error
               const std::function<QString()>& password);
 int runExport(const QStringList& arguments, QTextStream& out, QTextStream& errors,
               const std::function<QString()>& password);
+int runTemplate(const QStringList& arguments, QTextStream& out, QTextStream& errors,
+                const std::function<QString()>& password);
 
 } // namespace cli

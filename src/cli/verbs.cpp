@@ -43,6 +43,10 @@ int exportRecords(const VerbCall& call) {
     return runExport(call.arguments, call.out, call.errors, passwordAsker(call.errors));
 }
 
+int writeTemplate(const VerbCall& call) {
+    return runTemplate(call.arguments, call.out, call.errors, passwordAsker(call.errors));
+}
+
 // The backup verbs work on the program folder, which they may have to create.
 int inProgramFolder(const VerbCall& call, const std::function<int(const QString&)>& work) {
     const QString folder = platform::programFolder(call.dataDir);
@@ -107,62 +111,87 @@ QCommandLineOption parserOption(const VerbOption& option) {
 
 namespace {
 
+// The verbs that move records between the working database and files.
+QList<Verb> transferVerbs() {
+    return {
+        {"import",
+         Spelling::Word,
+         nullptr,
+         importSynopsis,
+         QT_TRANSLATE_NOOP(
+             "Verb", "Read employee records from a CSV file, after a backup copy of the database."),
+         {dryRunOption, dataDirOption},
+         importRecords},
+        {"export",
+         Spelling::Word,
+         nullptr,
+         exportSynopsis,
+         QT_TRANSLATE_NOOP(
+             "Verb",
+             "Write the employee records of the working database to a workbook (FILE ending in "
+             ".xlsx) or a CSV file (any other name)."),
+         {dataDirOption},
+         exportRecords},
+        {"template",
+         Spelling::Word,
+         nullptr,
+         templateSynopsis,
+         QT_TRANSLATE_NOOP(
+             "Verb",
+             "Write the header and an example row for the return year to fill in and import: a "
+             "workbook with a sheet explaining every column (FILE ending in .xlsx) or a CSV file."),
+         {dataDirOption},
+         writeTemplate},
+    };
+}
+
 // The commands that are words of their own: "xw73d check".
-const QList<Verb> wordVerbs{
-    {"verify",
-     Spelling::Word,
-     nullptr,
-     verifySynopsis,
-     QT_TRANSLATE_NOOP(
-         "Verb",
-         "Check a saved submission against the log beside it, changing neither; FILE may also "
-         "be an entry of the archive (its folder), whose password is asked."),
-     {},
-     verify},
-    {"archive",
-     Spelling::Word,
-     nullptr,
-     archiveSynopsis,
-     QT_TRANSLATE_NOOP(
-         "Verb",
-         "List the submissions kept in the archive, newest first, and whether each verifies."),
-     {dataDirOption},
-     listArchive},
-    {"check",
-     Spelling::Word,
-     nullptr,
-     checkSynopsis,
-     QT_TRANSLATE_NOOP(
-         "Verb", "Check the whole return and report every problem with its code, severity and fix, "
-                 "and the control totals; exit 1 when there is an error."),
-     {dataDirOption, formatOption},
-     checkReturn},
-    {"import",
-     Spelling::Word,
-     nullptr,
-     importSynopsis,
-     QT_TRANSLATE_NOOP(
-         "Verb", "Read employee records from a CSV file, after a backup copy of the database."),
-     {dryRunOption, dataDirOption},
-     importRecords},
-    {"export",
-     Spelling::Word,
-     nullptr,
-     exportSynopsis,
-     QT_TRANSLATE_NOOP("Verb", "Write the employee records of the working database to a CSV file."),
-     {dataDirOption},
-     exportRecords},
-    {"returns",
-     Spelling::Word,
-     nullptr,
-     "xw73d returns",
-     QT_TRANSLATE_NOOP(
-         "Verb",
-         "List the returns of the workspace: employer, file number, year, records, last change "
-         "and last save."),
-     {},
-     listWorkspace},
-};
+QList<Verb> wordVerbs() {
+    QList<Verb> words{
+        {"verify",
+         Spelling::Word,
+         nullptr,
+         verifySynopsis,
+         QT_TRANSLATE_NOOP(
+             "Verb",
+             "Check a saved submission against the log beside it, changing neither; FILE may also "
+             "be an entry of the archive (its folder), whose password is asked."),
+         {},
+         verify},
+        {"archive",
+         Spelling::Word,
+         nullptr,
+         archiveSynopsis,
+         QT_TRANSLATE_NOOP(
+             "Verb",
+             "List the submissions kept in the archive, newest first, and whether each verifies."),
+         {dataDirOption},
+         listArchive},
+        {"check",
+         Spelling::Word,
+         nullptr,
+         checkSynopsis,
+         QT_TRANSLATE_NOOP(
+             "Verb",
+             "Check the whole return and report every problem with its code, severity and fix, "
+             "and the control totals; exit 1 when there is an error."),
+         {dataDirOption, formatOption},
+         checkReturn},
+    };
+    words += transferVerbs();
+    words.append(
+        {"returns",
+         Spelling::Word,
+         nullptr,
+         "xw73d returns",
+         QT_TRANSLATE_NOOP(
+             "Verb",
+             "List the returns of the workspace: employer, file number, year, records, last change "
+             "and last save."),
+         {},
+         listWorkspace});
+    return words;
+}
 
 // The commands written as options of the program: "xw73d --list-backups".
 const QList<Verb> optionVerbs{
@@ -185,7 +214,7 @@ const QList<Verb> optionVerbs{
 } // namespace
 
 const QList<Verb>& verbs() {
-    static const QList<Verb> table = wordVerbs + optionVerbs;
+    static const QList<Verb> table = wordVerbs() + optionVerbs;
     return table;
 }
 

@@ -42,6 +42,7 @@ inline constexpr char verifySynopsis[] = "xw73d verify FILE";
 inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
 inline constexpr char importSynopsis[] = "xw73d import FILE [--dry-run] [--data-dir DIR]";
 inline constexpr char exportSynopsis[] = "xw73d export FILE [--data-dir DIR]";
+inline constexpr char templateSynopsis[] = "xw73d template FILE [--data-dir DIR]";
 
 QCommandLineOption parserOption(const VerbOption& option);
 

@@ -1,3 +1,4 @@
+#include "store/import/workbook_check.h"
 #include "support/headless_run.h"
 #include "support/submission_setup.h"
 
@@ -29,28 +30,36 @@ private slots:
 };
 
 void TestCsvCommands::verbs_data() {
-    QTest::addColumn<QStringList>("arguments"); // FILE stands for the CSV file
+    QTest::addColumn<QStringList>("arguments"); // FILE: the CSV file; WORKBOOK: an .xlsx file
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("held"); // the test holds the database as a running program would
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("said");         // part of what is printed
     QTest::addColumn<QStringList>("surnames"); // the records afterwards
+    QTest::addColumn<int>("sheetRows");        // of the workbook's first sheet; 0: none written
     const QStringList before{"CHAN"};
     QTest::newRow("export") << QStringList{"export", "FILE"} << "qvz" << false << 0
-                            << "1 records exported" << before;
+                            << "1 records exported" << before << 0;
+    QTest::newRow("export to a workbook") << QStringList{"export", "WORKBOOK"} << "qvz" << false
+                                          << 0 << "1 records exported" << before << 2;
+    QTest::newRow("template as a workbook") << QStringList{"template", "WORKBOOK"} << "qvz" << false
+                                            << 0 << "Template written to" << before << 2;
+    QTest::newRow("template as CSV") << QStringList{"template", "FILE"} << "qvz" << false << 0
+                                     << "Template written to" << before << 0;
     QTest::newRow("dry run reports the refused row, stores nothing")
         << QStringList{"import", "FILE", "--dry-run"} << "qvz" << false << 1
         << "Row 2 (line 3) HO, KA YAN, page 1, \"H.K. Identity Card Number, check character\": "
            "Invalid check character."
-        << before;
+        << before << 0;
     QTest::newRow("import stores the rows without problems")
         << QStringList{"import", "FILE"} << "qvz" << false << 1
-        << "1 records imported, 1 rows refused." << QStringList{"CHAN", "LAM"};
+        << "1 records imported, 1 rows refused." << QStringList{"CHAN", "LAM"} << 0;
     QTest::newRow("wrong password") << QStringList{"import", "FILE"} << "wrong" << false << 2
-                                    << "Not a valid password." << before;
+                                    << "Not a valid password." << before << 0;
     QTest::newRow("refused while the program holds the database")
-        << QStringList{"export", "FILE"} << "qvz" << true << 2 << "in use" << before;
-    QTest::newRow("no file") << QStringList{"import"} << "qvz" << false << 2 << "usage:" << before;
+        << QStringList{"export", "FILE"} << "qvz" << true << 2 << "in use" << before << 0;
+    QTest::newRow("no file") << QStringList{"import"} << "qvz" << false << 2 << "usage:" << before
+                             << 0;
 }
 
 void TestCsvCommands::verbs() {
@@ -60,6 +69,7 @@ void TestCsvCommands::verbs() {
     QFETCH(int, exitCode);
     QFETCH(QString, said);
     QFETCH(QStringList, surnames);
+    QFETCH(int, sheetRows);
     WorkingDatabase db;
     setEmployer(db, exampleEmployer);
     db.addRecord(exampleRecord() + QStringList{"ID=1"});
@@ -71,6 +81,8 @@ void TestCsvCommands::verbs() {
     if (!held)
         db.state.login.reset();
     arguments.replaceInStrings(QRegularExpression("^FILE$"), file);
+    const QString workbook = files.file("records.xlsx");
+    arguments.replaceInStrings(QRegularExpression("^WORKBOOK$"), workbook);
     const Run run = runProgram(arguments + QStringList{"--data-dir", db.folder.path()}, password);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.output + run.errors).contains(said), qPrintable(run.output + run.errors));
@@ -78,8 +90,13 @@ void TestCsvCommands::verbs() {
         db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
                                         OpenOptions{.password = schema::defaultPassword});
     QCOMPARE(db.column("Surname"), surnames);
-    if (arguments.first() == "export" && exitCode == 0)
+    if (sheetRows > 0)
+        QCOMPARE(workbookcheck::worksheetRows(workbook).value("xl/worksheets/sheet1.xml"),
+                 sheetRows);
+    else if (arguments.first() == "export" && exitCode == 0)
         QVERIFY(fileBytes(file).contains("\r\n1,O,1,CHAN,TAI MAN,"));
+    else if (arguments.first() == "template") // the labels and the example, as in the program
+        QCOMPARE(fileBytes(file).count("\r\n"), 2);
 }
 
 void TestCsvCommands::importKeepsACopyFirst_data() {

@@ -38,9 +38,10 @@ public:
     }
     QDateTime now() override { return clock; }
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
-                           const QString&) override {
+                           const QString& filter) override {
         fileCaptions << caption;
         proposedFiles << suggestedPath;
+        fileFilters << filter;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
@@ -90,6 +91,7 @@ public:
     QStringList fileAnswers;     // chosen paths for the next file dialogs; cancelled when none left
     QStringList fileCaptions;    // the captions of the file dialogs shown
     QStringList proposedFiles;   // the paths the file dialogs proposed
+    QStringList fileFilters;     // the filters the save dialogs offered
     QStringList folderAnswers;   // chosen folders for the next folder dialogs; cancelled when none
     QStringList proposedFolders; // the folders the folder dialogs started in
     QList<int> choiceAnswers;    // the choices taken, in order; cancelled when none is left

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
@@ -51,10 +52,27 @@ QDateTime DesktopServices::now() {
     return QDateTime::currentDateTime();
 }
 
+namespace {
+
+// The suffix a filter such as "CSV files (*.csv)" names, or nothing for "All files (*)".
+QString suffixOfFilter(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
+
+// A name typed without a suffix takes the one of the filter chosen, so that choosing "CSV files"
+// and typing "records" writes records.csv; a name with its own suffix keeps it.
 QString DesktopServices::chooseSaveFile(const QString& caption, const QString& suggestedPath,
                                         const QString& filter) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath,
-                                        filter);
+    QFileDialog dialog(QApplication::activeWindow(), caption, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffixOfFilter(filter.section(QStringLiteral(";;"), 0, 0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& chosen) { dialog.setDefaultSuffix(suffixOfFilter(chosen)); });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString DesktopServices::chooseOpenFile(const QString& caption, const QString& folder,

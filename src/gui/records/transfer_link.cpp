@@ -10,6 +10,7 @@
 #include "gui/records/record_editor.h"
 #include "gui/startup/backup_prompt.h"
 #include "store/import/record_transfer.h"
+#include "store/import/workbook_export.h"
 #include "store/startup/backup_guard.h"
 #include "store/startup/backups.h"
 #include "store/startup/run_state.h"
@@ -24,6 +25,10 @@ namespace {
 
 QString csvFilter() {
     return QObject::tr("CSV files (*.csv);;All files (*)");
+}
+// The export and the template offer a workbook first; the name's suffix decides what is written.
+QString exportFilter() {
+    return QObject::tr("Excel workbooks (*.xlsx);;CSV files (*.csv);;All files (*)");
 }
 
 // Files are read and written only while browsing, or while an empty database waits for its
@@ -104,14 +109,14 @@ void exportToFile(RecordEditor& editor) {
         return;
     const QString path = platform::services().chooseSaveFile(
         QObject::tr("Export"),
-        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("records.csv")),
-        csvFilter());
+        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("records.xlsx")),
+        exportFilter());
     if (path.isEmpty())
         return;
     int count = 0;
     {
         platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { count = exportRecords(editor.runState().db(), path); }))
+        if (!runReportingErrors([&] { count = exportRecordsByName(editor.runState().db(), path); }))
             return;
     }
     editor.reportResult(QObject::tr("%1 exported to %2.")
@@ -122,11 +127,11 @@ void exportToFile(RecordEditor& editor) {
 void exportTemplateToFile(RecordEditor& editor) {
     const QString path = platform::services().chooseSaveFile(
         QObject::tr("Export template"),
-        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("template.csv")),
-        csvFilter());
+        QDir(platform::services().documentsFolder()).filePath(QStringLiteral("template.xlsx")),
+        exportFilter());
     if (path.isEmpty())
         return;
-    if (runReportingErrors([&] { exportTemplate(editor.runState().db(), path); }))
+    if (runReportingErrors([&] { exportTemplateByName(editor.runState().db(), path); }))
         editor.reportResult(
             QObject::tr("Template written to %1.").arg(QDir::toNativeSeparators(path)),
             QFileInfo(path).absolutePath());

@@ -83,24 +83,34 @@ qint64 nextRecordId(Database& db) {
 
 } // namespace
 
-int exportRecords(Database& db, const QString& path) {
-    CsvFile file(path, employeeColumnLabels());
+int forEachRecordTexts(Database& db, const std::function<void(const QStringList&)>& take) {
     Statement records =
         db.prepare(QStringLiteral("select %1 from employee where %2 order by ID, rowid")
                        .arg(columnList(employeeColumns()), recordtype::realRecordsCondition()));
-    const Columns columns = employeeColumns();
     int count = 0;
-    QStringList fields;
+    QStringList texts;
     while (records.next()) {
-        fields.clear();
-        for (int i = 0; i < records.columnCount(); ++i) {
-            const QString text = textFromValue(records.value(i));
-            const bool isText = columns[static_cast<std::size_t>(i)].type == ColumnType::Text;
-            fields << (isText ? csv::protectedCell(text) : text);
-        }
-        file.writeLine(fields);
+        texts.clear();
+        for (int i = 0; i < records.columnCount(); ++i)
+            texts << textFromValue(records.value(i));
+        take(texts);
         ++count;
     }
+    return count;
+}
+
+int exportRecords(Database& db, const QString& path) {
+    CsvFile file(path, employeeColumnLabels());
+    const Columns columns = employeeColumns();
+    QStringList fields;
+    const int count = forEachRecordTexts(db, [&](const QStringList& texts) {
+        fields.clear();
+        for (int i = 0; i < texts.size(); ++i) {
+            const bool isText = columns[static_cast<std::size_t>(i)].type == ColumnType::Text;
+            fields << (isText ? csv::protectedCell(texts.at(i)) : texts.at(i));
+        }
+        file.writeLine(fields);
+    });
     file.finish();
     return count;
 }

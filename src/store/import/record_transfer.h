@@ -19,6 +19,9 @@ int exportRecords(Database& db, const QString& path);
 // The header of labels and one example row for the database's return year, for filling in a
 // spreadsheet: its rows replace the example before it is imported.
 void exportTemplate(Database& db, const QString& path);
+// Every real record (never the placeholder) as the texts of its columns in the column table's
+// order, by ID; returns how many there were.
+int forEachRecordTexts(Database& db, const std::function<void(const QStringList&)>& take);
 // Any table of texts (a list the program shows) as a CSV file, written the same way.
 void exportTable(const QString& path, const QStringList& header, const QList<QStringList>& rows);
 

@@ -1,6 +1,7 @@
 #include "core/import/csv.h"
 #include "core/import/record_import.h"
 #include "gui/import/import_dry_run_window.h"
+#include "store/import/workbook_check.h"
 #include "support/editor_screen.h"
 #include "support/submission_setup.h"
 
@@ -41,6 +42,8 @@ private slots:
     void importWithoutACopyAsksFirst();
     void oversizedImportIsRefusedWithItsReason();
     void exportWritesEveryRecordUnderLabels();
+    void exportOffersWorkbookFirst_data();
+    void exportOffersWorkbookFirst();
 };
 
 // The template's header is the labels of the editor and its one row an example; the clerk puts
@@ -178,6 +181,47 @@ void TestTransferScreen::exportWritesEveryRecordUnderLabels() {
                              "Other Names in Full,"));
     QVERIFY(bytes.contains(QString("\r\n2,O, ,陳,B,").toUtf8()));
     QVERIFY(bytes.contains(",\"1,234,567\",")); // as stored, grouped
+}
+
+void TestTransferScreen::exportOffersWorkbookFirst_data() {
+    QTest::addColumn<int>("key");          // the command's mnemonic
+    QTest::addColumn<QString>("proposed"); // the name the dialog proposes
+    QTest::addColumn<QString>("chosen");   // the name the user gives
+    QTest::addColumn<int>("rows");         // of the workbook's first sheet; 0: a CSV file
+    QTest::addColumn<QString>("result");
+    QTest::newRow("records as a workbook") << int(Qt::Key_E) << "records.xlsx"
+                                           << "out.xlsx" << 3 << "2 records exported to %1.";
+    QTest::newRow("records as CSV by the name") << int(Qt::Key_E) << "records.xlsx"
+                                                << "out.csv" << 0 << "2 records exported to %1.";
+    QTest::newRow("template as a workbook") << int(Qt::Key_M) << "template.xlsx"
+                                            << "blank.XLSX" << 2 << "Template written to %1.";
+    QTest::newRow("template as CSV by the name") << int(Qt::Key_M) << "template.xlsx"
+                                                 << "blank.csv" << 0 << "Template written to %1.";
+}
+
+void TestTransferScreen::exportOffersWorkbookFirst() {
+    QFETCH(int, key);
+    QFETCH(QString, proposed);
+    QFETCH(QString, chosen);
+    QFETCH(int, rows);
+    QFETCH(QString, result);
+    EditorScreen editor;
+    QVERIFY(editor.open({completeRecord(1, "ALPHA", "A"), completeRecord(2, "BETA", "B")}));
+    const QString path = editor.db.folder.file(chosen);
+    editor.services.fileAnswers << path;
+    QSignalSpy reported(editor.screen.get(), &RecordEditor::resultReported);
+    editor.press(Qt::Key(key));
+    QTRY_COMPARE(reported.size(), 1);
+    QCOMPARE(reported.first().at(0).toString(), result.arg(path));
+    QCOMPARE(QFileInfo(editor.services.proposedFiles.last()).fileName(), proposed);
+    QCOMPARE(editor.services.fileFilters.last(),
+             "Excel workbooks (*.xlsx);;CSV files (*.csv);;All files (*)");
+    if (rows == 0) {
+        QVERIFY(fileBytes(path).startsWith("\xEF\xBB\xBF"));
+        return;
+    }
+    QCOMPARE(workbookcheck::worksheetRows(path).value("xl/worksheets/sheet1.xml"), rows);
+    QCOMPARE(QFile::permissions(path) & 0x0077, QFileDevice::Permissions()); // the user's alone
 }
 
 QTEST_MAIN(TestTransferScreen)
