@@ -31,7 +31,9 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
     platform::setServices(&services);
     platform::UserSettings settings;
     platform::setSettings(&settings);
-    language::install(app, language::chosen(options.language));
+    const language::Language spoken = language::chosen(options.language);
+    language::install(app, spoken);
+    userguide::setLanguage(language::code(spoken));
 
     RunState state;
     const returnfiles::Workspace workspace = returnfiles::userWorkspace();

@@ -1,8 +1,15 @@
 #include "core/reports/page_builder.h"
 
+#include "core/platform/language.h"
+
 #include <algorithm>
 
 namespace report {
+
+LabelOrder chosenLabelOrder() {
+    return language::current() == language::Language::Chinese ? LabelOrder::ChineseFirst
+                                                              : LabelOrder::EnglishFirst;
+}
 
 namespace {
 constexpr double padding = 1.0;

@@ -14,6 +14,9 @@ inline constexpr double valuePoints = 8.5;
 // The second language of a caption, beneath the first.
 inline constexpr double secondLabelPoints = 5.0;
 
+// The order the program's language asks for: the chosen language's captions first.
+LabelOrder chosenLabelOrder();
+
 // A caption in English and, where the report has one, in Chinese. A caption without Chinese is
 // printed alone and takes the room it always took; one with Chinese is printed in two lines,
 // the language the user reads first above, the other smaller beneath.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/reports/page.h"
+#include "core/reports/page_builder.h"
 #include "store/common/rows.h"
 
 #include <QList>
@@ -32,5 +33,5 @@ private:
     Database& m_db;
     QList<qint64> m_keys;
     RowValues m_employer;
-    report::LabelOrder m_order = report::LabelOrder::EnglishFirst;
+    report::LabelOrder m_order = report::chosenLabelOrder();
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/reports/page.h"
+#include "core/reports/page_builder.h"
 #include "core/submission/control_list_page.h"
 #include "store/common/database.h"
 
@@ -30,5 +31,5 @@ private:
     controllist::Heading m_heading;
     std::vector<qint64> m_keys; // in sheet-number order
     controllist::GrandTotal m_total;
-    report::LabelOrder m_order = report::LabelOrder::EnglishFirst;
+    report::LabelOrder m_order = report::chosenLabelOrder();
 };
