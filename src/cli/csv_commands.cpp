@@ -25,6 +25,7 @@ struct VerbArguments {
     QString file;
     QString dataDir;
     bool dryRun = false;
+    QString sheet;
 };
 
 std::optional<VerbArguments> readArguments(const QStringList& arguments, bool takesDryRun,
@@ -32,9 +33,12 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
     QCommandLineParser parser;
     const QCommandLineOption dataDir = parserOption(dataDirOption);
     const QCommandLineOption dryRun = parserOption(dryRunOption);
+    const QCommandLineOption sheet = parserOption(sheetOption);
     parser.addOption(dataDir);
-    if (takesDryRun)
+    if (takesDryRun) {
         parser.addOption(dryRun);
+        parser.addOption(sheet);
+    }
     if (!parser.parse(QStringList{QStringLiteral("xw73d")} + arguments) ||
         parser.positionalArguments().size() != 1) {
         if (!parser.errorText().isEmpty())
@@ -43,7 +47,8 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
         return std::nullopt;
     }
     return VerbArguments{parser.positionalArguments().first(), parser.value(dataDir),
-                         takesDryRun && parser.isSet(dryRun)};
+                         takesDryRun && parser.isSet(dryRun),
+                         takesDryRun ? parser.value(sheet) : QString()};
 }
 
 // What a verb works with: its arguments, the program folder and the working database opened
@@ -69,7 +74,7 @@ void backUpBeforeImport(Database& db, const VerbContext& context) {
 }
 
 int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
-    const ImportPlan plan = dryRun(db, context.arguments.file);
+    const ImportPlan plan = dryRun(db, context.arguments.file, context.arguments.sheet);
     forEachReportLine(plan, [&out](const QString& line) { out << line << '\n'; });
     const int refused = plan.rowsWithProblems();
     if (!context.arguments.dryRun) {

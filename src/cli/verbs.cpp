@@ -132,8 +132,9 @@ QList<Verb> wordVerbs() {
          Spelling::Word,
          nullptr,
          importSynopsis,
-         "Read employee records from a CSV file, after a backup copy of the database.",
-         {dryRunOption, dataDirOption},
+         "Read employee records from a CSV file or a sheet of an .xlsx or .ods workbook, after "
+         "a backup copy of the database.",
+         {dryRunOption, sheetOption, dataDirOption},
          importRecords},
         {"export",
          Spelling::Word,

@@ -26,13 +26,17 @@ inline constexpr VerbOption mediumOption{"medium", "DIR", "Folder of the removab
 inline constexpr VerbOption dryRunOption{
     "dry-run", nullptr, "Check every row and report what would be imported, storing nothing."};
 
+inline constexpr VerbOption sheetOption{
+    "sheet", "NAME", "The sheet of an .xlsx or .ods workbook to read; the first when not given."};
+
 inline constexpr VerbOption formatOption{"format", "FORMAT",
                                          "Report as text (the default), csv or json."};
 
 inline constexpr char checkSynopsis[] = "xw73d check [--data-dir DIR] [--format text|csv|json]";
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";
 inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
-inline constexpr char importSynopsis[] = "xw73d import FILE [--dry-run] [--data-dir DIR]";
+inline constexpr char importSynopsis[] =
+    "xw73d import FILE [--dry-run] [--sheet NAME] [--data-dir DIR]";
 inline constexpr char exportSynopsis[] = "xw73d export FILE [--data-dir DIR]";
 
 QCommandLineOption parserOption(const VerbOption& option);
