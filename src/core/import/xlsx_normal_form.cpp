@@ -124,11 +124,12 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
         if (!entry.name.startsWith(QStringLiteral("xl/worksheets/")) ||
             !entry.name.endsWith(QStringLiteral(".xml")))
             continue;
+        if (!zippackage::expandedContains(bytes, entry, inlineMark))
+            continue;
         const std::optional<QByteArray> sheet = zippackage::expand(bytes, entry);
         if (!sheet)
             return {};
-        if (sheet->contains(inlineMark))
-            parts.insert(entry.name, sharedInlineStrings(*sheet, strings, indexOf, first));
+        parts.insert(entry.name, sharedInlineStrings(*sheet, strings, indexOf, first));
     }
     if (!strings.isEmpty()) {
         parts.insert(relationsName, relativeTargets(*rels));

@@ -1,6 +1,7 @@
 #include "core/import/zip_package.h"
 
 #include <QObject>
+#include <cstring>
 #include <zlib.h>
 
 namespace zippackage {
@@ -150,13 +151,48 @@ Reading readDirectory(const QByteArray& bytes) {
     return {directory, {}};
 }
 
-std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
+// Where the entry's data begin, after its local header; -1 when it lies outside the bytes.
+qint64 dataOffset(const QByteArray& bytes, const Entry& entry) {
     const qint64 header = entry.localOffset;
     if (header + localHeaderSize > bytes.size() || number(bytes, header, 4) != headerSignature)
-        return std::nullopt;
+        return -1;
     const qint64 data =
         header + localHeaderSize + number(bytes, header + 26, 2) + number(bytes, header + 28, 2);
-    if (data + entry.compressedSize > bytes.size())
+    return data + entry.compressedSize <= bytes.size() ? data : -1;
+}
+
+bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
+        return false;
+    if (entry.method == 0)
+        return QByteArrayView(bytes.constData() + data, entry.compressedSize).contains(marker);
+    z_stream stream{};
+    if (entry.method != 8 || inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData() + data));
+    stream.avail_in = static_cast<uInt>(entry.compressedSize);
+    // Each piece keeps the end of the one before, so a marker across two pieces is found.
+    QByteArray piece(64 * 1024 + marker.size(), Qt::Uninitialized);
+    qsizetype kept = 0;
+    bool found = false;
+    int result = Z_OK;
+    while (!found && result == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef*>(piece.data() + kept);
+        stream.avail_out = static_cast<uInt>(piece.size() - kept);
+        result = inflate(&stream, Z_NO_FLUSH);
+        const qsizetype filled = piece.size() - static_cast<qsizetype>(stream.avail_out);
+        found = QByteArrayView(piece.constData(), filled).contains(marker);
+        kept = qMin<qsizetype>(marker.size() - 1, filled);
+        std::memmove(piece.data(), piece.constData() + filled - kept, static_cast<size_t>(kept));
+    }
+    inflateEnd(&stream);
+    return found;
+}
+
+std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
         return std::nullopt;
     std::optional<QByteArray> content;
     if (entry.method == 0 && entry.compressedSize == entry.size)

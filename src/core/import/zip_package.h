@@ -41,6 +41,10 @@ Reading readDirectory(const QByteArray& bytes);
 // or do not match its checksum.
 std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry);
 
+// Whether the entry's expanded bytes hold `marker`, found while expanding a piece at a time so
+// that a large entry is never held whole. False as well when the entry cannot be read.
+bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker);
+
 // The same package with some entries given new contents (stored, not compressed) and others
 // added; every other entry is kept as it is. The new entries and a new directory are written
 // after the old entries, so no byte of those moves.
