@@ -18,8 +18,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 #include <numeric>
@@ -105,8 +105,8 @@ QString writeWorkbook(const QString& exported, const QString& target) {
             const QString& field = record.fields.at(i);
             const auto column = static_cast<lxw_col_t>(i);
             if (row > 0 && wholeNumber.match(field).hasMatch())
-                worksheet_write_number(sheet, row, column,
-                                       QString(field).remove(u',').toDouble(), nullptr);
+                worksheet_write_number(sheet, row, column, QString(field).remove(u',').toDouble(),
+                                       nullptr);
             else if (!field.isEmpty())
                 worksheet_write_string(sheet, row, column, field.toUtf8().constData(), nullptr);
         }
