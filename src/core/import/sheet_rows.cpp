@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr qsizetype headerSize = 2 + 1 + 4 + 4; // column, kind, format, payload length
-
 template <typename T> QByteArray bytesOf(T value) {
     QByteArray bytes(sizeof(T), Qt::Uninitialized);
     std::memcpy(bytes.data(), &value, sizeof(T));
@@ -33,28 +31,58 @@ QString numberText(double value) {
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
+// A cell packed as its column (two bytes), its kind (one) and what the kind needs: the format
+// before a number's value or alone for an empty cell, a text's length before its bytes.
+static bool hasFormat(SheetRows::Kind kind) {
+    return kind == SheetRows::Kind::Number || kind == SheetRows::Kind::Empty;
+}
+
 void SheetRows::append(QByteArray& packed, const Cell& cell) {
     packed += bytesOf(static_cast<quint16>(cell.column));
     packed += static_cast<char>(cell.kind);
-    packed += bytesOf(cell.format);
-    packed += bytesOf(static_cast<quint32>(cell.payload.size()));
+    if (hasFormat(cell.kind))
+        packed += bytesOf(cell.format);
+    if (cell.kind == Kind::Text)
+        packed += bytesOf(static_cast<quint32>(cell.payload.size()));
     packed += cell.payload;
 }
 
 QList<SheetRows::Cell> SheetRows::cellsOf(const QByteArray& packed) {
     QList<Cell> cells;
     qsizetype at = 0;
-    while (at + headerSize <= packed.size()) {
+    while (at + 3 <= packed.size()) {
         Cell cell;
         cell.column = valueOf<quint16>(packed.mid(at, 2));
         cell.kind = static_cast<Kind>(packed.at(at + 2));
-        cell.format = valueOf<quint32>(packed.mid(at + 3, 4));
-        const quint32 length = valueOf<quint32>(packed.mid(at + 7, 4));
-        cell.payload = packed.mid(at + headerSize, length);
-        at += headerSize + length;
+        at += 3;
+        if (hasFormat(cell.kind)) {
+            cell.format = valueOf<quint32>(packed.mid(at, 4));
+            at += 4;
+        }
+        qsizetype length = payloadSize(cell.kind);
+        if (cell.kind == Kind::Text) {
+            length = valueOf<quint32>(packed.mid(at, 4));
+            at += 4;
+        }
+        cell.payload = packed.mid(at, length);
+        at += length;
         cells << cell;
     }
     return cells;
+}
+
+qsizetype SheetRows::payloadSize(Kind kind) {
+    switch (kind) {
+    case Kind::SharedText:
+    case Kind::Date:
+        return 4;
+    case Kind::Number:
+        return 8;
+    case Kind::Truth:
+        return 1;
+    default:
+        return 0;
+    }
 }
 
 void SheetRows::put(int row, const Cell& cell) {
@@ -70,7 +98,7 @@ void SheetRows::put(int row, const Cell& cell) {
         if (same != cells.end()) {
             const quint32 format = same->format;
             *same = cell;
-            if (cell.format == 0)
+            if (cell.format == 0) // a formula's value keeps the format its cell was given
                 same->format = format;
             packed.clear();
             for (const Cell& kept : cells)
@@ -81,7 +109,7 @@ void SheetRows::put(int row, const Cell& cell) {
     }
     m_lastRow = row;
     m_lastColumn = cell.column;
-    m_lastCellAt = packed.size();
+    m_lastCellAt = hasFormat(cell.kind) ? packed.size() + 3 : -1;
     append(packed, cell);
 }
 
@@ -95,7 +123,7 @@ void SheetRows::setNumber(int row, int column, double value) {
     put(row, {column, Kind::Number, 0, bytesOf(value)});
 }
 void SheetRows::setDate(int row, int column, QDate date) {
-    put(row, {column, Kind::Date, 0, bytesOf(date.toJulianDay())});
+    put(row, {column, Kind::Date, 0, bytesOf(static_cast<qint32>(date.toJulianDay()))});
 }
 void SheetRows::setTruth(int row, int column, bool value) {
     put(row, {column, Kind::Truth, 0, QByteArray(1, value ? '1' : '0')});
@@ -106,7 +134,9 @@ void SheetRows::setEmpty(int row, int column) {
 
 void SheetRows::setFormat(int row, int column, quint32 format) {
     if (row == m_lastRow && column == m_lastColumn) {
-        m_rows[row].replace(m_lastCellAt + 3, 4, bytesOf(format));
+        // Only a number's format matters; a text's is passed over.
+        if (m_lastCellAt >= 0)
+            m_rows[row].replace(m_lastCellAt, 4, bytesOf(format));
         return;
     }
     put(row, {column, Kind::Empty, format, {}});
@@ -147,7 +177,7 @@ void SheetRows::takeRows(const Reading& reading,
                 break;
             }
             case Kind::Date:
-                date = QDate::fromJulianDay(valueOf<qint64>(cell.payload));
+                date = QDate::fromJulianDay(valueOf<qint32>(cell.payload));
                 text = dayMonthYear(date);
                 break;
             case Kind::Truth:

@@ -40,6 +40,7 @@ private:
     };
     static QList<Cell> cellsOf(const QByteArray& packed);
     static void append(QByteArray& packed, const Cell& cell);
+    static qsizetype payloadSize(Kind kind);
     void put(int row, const Cell& cell);
 
     QList<QByteArray> m_rows;

@@ -302,10 +302,11 @@ QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QStri
     return book.names();
 }
 
-void forEachRow(const QByteArray& package, WorkbookKind kind, int sheet, const QString& fileName,
+void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
                 const std::function<void(const csv::Record&)>& take) {
     Workbook book(sheet, false);
     read(book, package, kind, fileName);
+    package = QByteArray();
     if (sheet < 0 || sheet >= book.names().size())
         throw refusal(fileName, QObject::tr("it has no sheet %1").arg(sheet + 1));
     book.rows().takeRows(book.reading(), take);

@@ -20,7 +20,8 @@ inline constexpr int mostSheetColumns = 1'000;
 
 QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QString& fileName);
 
-void forEachRow(const QByteArray& package, WorkbookKind kind, int sheet, const QString& fileName,
+// The package is let go once the library has read it, before the rows are taken.
+void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
                 const std::function<void(const csv::Record&)>& take);
 
 } // namespace workbook

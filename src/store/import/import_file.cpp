@@ -100,11 +100,11 @@ ImportPlan planFileImport(const QString& path, const QString& sheet, const Emplo
     if (!kind)
         return planImport(checkedText(path), employer, knownIdentities);
     const QString name = QFileInfo(path).fileName();
-    const QByteArray package = checkedWorkbook(path, *kind);
+    QByteArray package = checkedWorkbook(path, *kind);
     const int index = sheetIndex(
         sheet.isEmpty() ? QStringList{} : workbook::sheetNames(package, *kind, name), sheet, name);
     const auto rows = [&](const std::function<void(const csv::Record&)>& take) {
-        workbook::forEachRow(package, *kind, index, name, take);
+        workbook::forEachRow(std::move(package), *kind, index, name, take);
     };
     return planImportRows(rows, employer, knownIdentities);
 }
