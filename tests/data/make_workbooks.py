@@ -54,6 +54,8 @@ def write_xlsx(path, extra=None):
     other = book.create_sheet("Other")
     other.append(HEADER)
     other.append(typed_row("YIP", "D888888", "8", 50000))
+    # A formula never calculated: openpyxl writes no value for it, so the cell reads as empty.
+    other.cell(row=2, column=16, value="=25000*2")
     if extra:
         extra(book)
     data = io.BytesIO()

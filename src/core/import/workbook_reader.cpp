@@ -10,6 +10,7 @@
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
 
+#include <cmath>
 #include <memory>
 
 namespace workbook {
@@ -84,8 +85,9 @@ public:
             m_rows->setText(m_row, m_column,
                             QByteArray(value.data(), static_cast<qsizetype>(value.size())));
     }
+    // A formula never calculated (as some libraries write them) has no value: its cell is empty.
     void set_result_value(double value) override {
-        if (m_rows)
+        if (m_rows && std::isfinite(value))
             m_rows->setNumber(m_row, m_column, value);
     }
     void set_result_bool(bool value) override {
