@@ -10,8 +10,9 @@ packages=(
     libsqlcipher-dev        # the encrypted database engine
     sqlcipher               # command-line client, used by the tests to inspect files
     libqpdf-dev             # splits the forms drawn as one PDF into a file for each
+    liborcus-dev            # reads .xlsx and .ods workbooks for the import
     libxlsxwriter-dev       # writes the export and the template as spreadsheet workbooks
-    zlib1g-dev              # reads a written workbook back before it takes its name
+    zlib1g-dev              # looks into a workbook's zip package before it is read or kept
     fonts-noto-cjk          # Chinese names on screen
     fonts-dejavu-core       # Latin text and digits in printed reports
     fonts-wqy-zenhei        # Chinese names in printed reports (their text reads back from a PDF)

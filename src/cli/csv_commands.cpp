@@ -27,6 +27,7 @@ struct VerbArguments {
     QString file;
     QString dataDir;
     bool dryRun = false;
+    QString sheet;
 };
 
 std::optional<VerbArguments> readArguments(const QStringList& arguments, bool takesDryRun,
@@ -34,9 +35,12 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
     QCommandLineParser parser;
     const QCommandLineOption dataDir = parserOption(dataDirOption);
     const QCommandLineOption dryRun = parserOption(dryRunOption);
+    const QCommandLineOption sheet = parserOption(sheetOption);
     parser.addOption(dataDir);
-    if (takesDryRun)
+    if (takesDryRun) {
         parser.addOption(dryRun);
+        parser.addOption(sheet);
+    }
     if (!parser.parse(QStringList{QStringLiteral("xw73d")} + arguments) ||
         parser.positionalArguments().size() != 1) {
         if (!parser.errorText().isEmpty())
@@ -45,7 +49,8 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
         return std::nullopt;
     }
     return VerbArguments{parser.positionalArguments().first(), parser.value(dataDir),
-                         takesDryRun && parser.isSet(dryRun)};
+                         takesDryRun && parser.isSet(dryRun),
+                         takesDryRun ? parser.value(sheet) : QString()};
 }
 
 // What a verb works with: its arguments, the program folder and the working database opened
@@ -71,7 +76,7 @@ void backUpBeforeImport(Database& db, const VerbContext& context) {
 }
 
 int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
-    const ImportPlan plan = dryRun(db, context.arguments.file);
+    const ImportPlan plan = dryRun(db, context.arguments.file, context.arguments.sheet);
     forEachReportLine(plan, [&out](const QString& line) { out << line << '\n'; });
     const int refused = plan.rowsWithProblems();
     if (!context.arguments.dryRun) {

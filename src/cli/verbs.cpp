@@ -118,9 +118,10 @@ QList<Verb> transferVerbs() {
          Spelling::Word,
          nullptr,
          importSynopsis,
-         QT_TRANSLATE_NOOP(
-             "Verb", "Read employee records from a CSV file, after a backup copy of the database."),
-         {dryRunOption, dataDirOption},
+         QT_TRANSLATE_NOOP("Verb",
+                           "Read employee records from a CSV file or a sheet of an .xlsx or .ods "
+                           "workbook, after a backup copy of the database."),
+         {dryRunOption, sheetOption, dataDirOption},
          importRecords},
         {"export",
          Spelling::Word,

@@ -34,13 +34,19 @@ inline constexpr VerbOption dryRunOption{
     QT_TRANSLATE_NOOP("Verb",
                       "Check every row and report what would be imported, storing nothing.")};
 
+inline constexpr VerbOption sheetOption{
+    "sheet", "NAME",
+    QT_TRANSLATE_NOOP("Verb",
+                      "The sheet of an .xlsx or .ods workbook to read; the first when not given.")};
+
 inline constexpr VerbOption formatOption{
     "format", "FORMAT", QT_TRANSLATE_NOOP("Verb", "Report as text (the default), csv or json.")};
 
 inline constexpr char checkSynopsis[] = "xw73d check [--data-dir DIR] [--format text|csv|json]";
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";
 inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
-inline constexpr char importSynopsis[] = "xw73d import FILE [--dry-run] [--data-dir DIR]";
+inline constexpr char importSynopsis[] =
+    "xw73d import FILE [--dry-run] [--sheet NAME] [--data-dir DIR]";
 inline constexpr char exportSynopsis[] = "xw73d export FILE [--data-dir DIR]";
 inline constexpr char templateSynopsis[] = "xw73d template FILE [--data-dir DIR]";
 

@@ -60,6 +60,14 @@ void TestCsvCommands::verbs_data() {
         << QStringList{"export", "FILE"} << "qvz" << true << 2 << "in use" << before << 0;
     QTest::newRow("no file") << QStringList{"import"} << "qvz" << false << 2 << "usage:" << before
                              << 0;
+    QTest::newRow("a workbook's sheet chosen by name")
+        << QStringList{"import", "BOOK:staff.ods", "--sheet", "Other"} << "qvz" << false << 0
+        << "1 records imported, 0 rows refused." << QStringList{"CHAN", "YIP"} << 0;
+    QTest::newRow("a workbook with macros is refused with its reason")
+        << QStringList{"import", "BOOK:macro.xlsx"} << "qvz" << false << 2
+        << "xw73d import: The file 'macro.xlsx' cannot be imported: it carries macros, which are "
+           "never run."
+        << before << 0;
 }
 
 void TestCsvCommands::verbs() {
@@ -83,6 +91,8 @@ void TestCsvCommands::verbs() {
     arguments.replaceInStrings(QRegularExpression("^FILE$"), file);
     const QString workbook = files.file("records.xlsx");
     arguments.replaceInStrings(QRegularExpression("^WORKBOOK$"), workbook);
+    arguments.replaceInStrings(QRegularExpression("^BOOK:"),
+                               QT_TESTCASE_SOURCEDIR "/data/workbooks/");
     const Run run = runProgram(arguments + QStringList{"--data-dir", db.folder.path()}, password);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.output + run.errors).contains(said), qPrintable(run.output + run.errors));

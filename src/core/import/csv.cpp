@@ -30,7 +30,7 @@ public:
     bool atEnd() const { return m_at >= m_text.size(); }
 
     Record next() {
-        Record record{m_line, {}, {}};
+        Record record{m_line, {}, {}, {}};
         QString field;
         while (true) {
             const std::optional<QString> error = readField(field);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,7 @@ struct Record {
     int line = 0;       // the file's line on which the record starts, from 1
     QStringList fields; // empty for a malformed record
     QString error;      // why the record could not be read; empty when it could
+    QList<QDate> dates; // a spreadsheet's date cells by field (null for any other); empty in CSV
 };
 
 // The number of records of the text, counted up to `stopAfter` and no further; the count is

@@ -2,6 +2,7 @@
 
 #include "core/common/engine_error.h"
 #include "core/import/csv.h"
+#include "core/import/sheet_cells.h"
 #include "core/records/column_labels.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
@@ -166,32 +167,47 @@ std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes) 
         .arg(largestImportBytes / (1024 * 1024));
 }
 
+static EngineError tooManyRows() {
+    return EngineError(engine::InvalidArgument,
+                       QObject::tr("The file has more than %1 rows, the most one import "
+                                   "takes. Split it into smaller files and import them one "
+                                   "after the other.")
+                           .arg(mostImportRows));
+}
+
 ImportPlan planImport(QString text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities) {
     // The header row comes first and is no data row.
     if (csv::countRecords(text, mostImportRows + 1) > mostImportRows + 1)
-        throw EngineError(engine::InvalidArgument,
-                          QObject::tr("The file has more than %1 rows, the most one import "
-                                      "takes. Split it into smaller files and import them one "
-                                      "after the other.")
-                              .arg(mostImportRows));
+        throw tooManyRows();
+    const auto records = [&text](const std::function<void(const csv::Record&)>& take) {
+        csv::forEachRecord(text, take);
+        text = QString(); // the rows hold all that is needed of it now
+    };
+    return planImportRows(records, employer, knownIdentities);
+}
+
+ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
+                          const QHash<QString, qint64>& knownIdentities) {
     ImportPlan plan;
     std::optional<ImportColumns> columns;
     ReturnCheck check(employer, QObject::tr("row %1"));
     for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
         check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
-    csv::forEachRecord(text, [&](const csv::Record& record) {
+    rows([&](const csv::Record& record) {
         if (!columns) {
             if (!record.error.isEmpty())
                 throw noHeader();
             columns = matchHeader(record.fields);
             return;
         }
-        plan.rows << readRecord(record, static_cast<int>(plan.rows.size()) + 1, *columns, check);
+        if (plan.rows.size() >= mostImportRows)
+            throw tooManyRows();
+        plan.rows << readRecord(withDateParts(record, *columns),
+                                static_cast<int>(plan.rows.size()) + 1, *columns, check);
     });
     if (!columns)
         throw noHeader();
-    text = QString(); // the rows hold all that is needed of it now
     plan.unknownColumns = columns->unknown;
     plan.missingColumns = columns->missing;
     check.forEachRepeatedIdentity([&plan](const ReturnProblem& problem) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/import/csv.h"
 #include "core/records/return_check.h"
 
 #include <QHash>
@@ -57,6 +58,14 @@ std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes);
 // hold it through the checks.
 ImportPlan planImport(QString text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities);
+
+// Hands each row of a file to `take`, the header row first: the records of a CSV text, or the
+// rows of a workbook's sheet.
+using ImportRows = std::function<void(const std::function<void(const csv::Record&)>& take)>;
+// The dry run of rows from any source; more than mostImportRows data rows are refused as for a
+// text. A spreadsheet's date cells in the day, month and year columns give that part.
+ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
+                          const QHash<QString, qint64>& knownIdentities);
 
 enum class ImportChoice { AllRows, RowsWithoutProblems };
 // The rows an import of this choice writes: every storable row, or the rows without problems.

@@ -9,6 +9,7 @@
 #include "gui/records/command_bar.h"
 #include "gui/records/record_editor.h"
 #include "gui/startup/backup_prompt.h"
+#include "store/import/import_file.h"
 #include "store/import/record_transfer.h"
 #include "store/import/workbook_export.h"
 #include "store/startup/backup_guard.h"
@@ -20,15 +21,18 @@
 #include <QObject>
 #include <QProgressDialog>
 #include <memory>
+#include <optional>
 
 namespace {
 
-QString csvFilter() {
-    return QObject::tr("CSV files (*.csv);;All files (*)");
-}
 // The export and the template offer a workbook first; the name's suffix decides what is written.
 QString exportFilter() {
     return QObject::tr("Excel workbooks (*.xlsx);;CSV files (*.csv);;All files (*)");
+}
+QString importFilter() {
+    return QObject::tr(
+        "Workbooks and CSV files (*.xlsx *.ods *.csv);;Excel workbooks (*.xlsx);;OpenDocument "
+        "spreadsheets (*.ods);;CSV files (*.csv);;All files (*)");
 }
 
 // Files are read and written only while browsing, or while an empty database waits for its
@@ -42,20 +46,46 @@ bool readyForTransfer(const RecordEditor& editor) {
 
 void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice);
 
+// The sheet of a workbook to import: the only one without asking, otherwise the one the user
+// chooses (the first proposed). Nothing when the file is refused or the user cancels; an empty
+// name for a CSV file.
+std::optional<QString> chosenSheet(const QString& path) {
+    QStringList sheets;
+    {
+        platform::WaitCursor hourglass;
+        if (!runReportingErrors([&] { sheets = importSheets(path); }))
+            return std::nullopt;
+    }
+    if (sheets.size() < 2)
+        return QString();
+    const int chosen = platform::services().chooseOne(
+        QStringLiteral("Import"),
+        QStringLiteral("The workbook '%1' has several sheets. Which one is to be imported?")
+            .arg(QFileInfo(path).fileName()),
+        sheets);
+    return chosen < 0 ? std::nullopt : std::optional<QString>(sheets.at(chosen));
+}
+
 void importFromFile(RecordEditor& editor) {
     if (!readyForTransfer(editor))
         return;
     const QString path = platform::services().chooseOpenFile(
-        QObject::tr("Import"), platform::services().documentsFolder(), csvFilter());
+        QObject::tr("Import"), platform::services().documentsFolder(), importFilter());
     if (path.isEmpty())
+        return;
+    const std::optional<QString> sheet = chosenSheet(path);
+    if (!sheet)
         return;
     auto plan = std::make_shared<ImportPlan>();
     {
         platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { *plan = dryRun(editor.runState().db(), path); }))
+        if (!runReportingErrors([&] { *plan = dryRun(editor.runState().db(), path, *sheet); }))
             return;
     }
-    auto* window = new ImportDryRunWindow(*plan, QFileInfo(path).fileName(), &editor);
+    const QString shown =
+        sheet->isEmpty() ? QFileInfo(path).fileName()
+                         : QStringLiteral("%1, sheet %2").arg(QFileInfo(path).fileName(), *sheet);
+    auto* window = new ImportDryRunWindow(*plan, shown, &editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(
         window, &ImportDryRunWindow::chosen, &editor,

@@ -5,6 +5,7 @@
 #include "core/records/column_labels.h"
 #include "core/records/record_types.h"
 #include "store/employer/employer_table.h"
+#include "store/import/import_file.h"
 #include "store/records/report_rows.h"
 
 #include <QFile>
@@ -57,23 +58,6 @@ private:
     QSaveFile m_file;
     qint64 m_written = 0;
 };
-
-// The file's bytes, refused by its size before they are read, and read no further than the
-// largest size an import takes (a file that grows meanwhile is refused as well).
-QByteArray readImportFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EngineError(
-            engine::FileNotFound,
-            QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
-    const QString name = QFileInfo(path).fileName();
-    if (const std::optional<QString> refusal = importSizeRefusal(name, file.size()))
-        throw EngineError(engine::InvalidArgument, *refusal);
-    const QByteArray bytes = file.read(largestImportBytes + 1);
-    if (const std::optional<QString> refusal = importSizeRefusal(name, bytes.size()))
-        throw EngineError(engine::InvalidArgument, *refusal);
-    return bytes;
-}
 
 qint64 nextRecordId(Database& db) {
     Statement highest = db.prepare(QStringLiteral("select max(ID) from employee where %1")
@@ -145,14 +129,9 @@ QHash<QString, qint64> originalIdentities(Database& db) {
     return identities;
 }
 
-ImportPlan dryRun(Database& db, const QString& path) {
-    std::optional<QString> text = csv::decodeFile(readImportFile(path));
-    if (!text)
-        throw EngineError(engine::TypeMismatch,
-                          QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.")
-                              .arg(QFileInfo(path).fileName()));
-    return planImport(std::move(*text), employertable::readEmployer(db).data,
-                      originalIdentities(db));
+ImportPlan dryRun(Database& db, const QString& path, const QString& sheet) {
+    return planFileImport(path, sheet, employertable::readEmployer(db).data,
+                          originalIdentities(db));
 }
 
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,

@@ -29,8 +29,9 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
 // the ID of the record carrying each.
 QHash<QString, qint64> originalIdentities(Database& db);
 
-// Reads the file and plans its import against the database's employer row and records.
-ImportPlan dryRun(Database& db, const QString& path);
+// Reads the file (CSV, or a sheet of an .xlsx or .ods workbook: the one named, otherwise the
+// first) and plans its import against the database's employer row and records.
+ImportPlan dryRun(Database& db, const QString& path, const QString& sheet = {});
 
 // Told after each row how many of how many are written; returning false stops the import.
 using ImportProgress = std::function<bool(int written, int total)>;

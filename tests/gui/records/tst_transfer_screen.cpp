@@ -41,6 +41,8 @@ private slots:
     void importWithoutACopyAsksFirst_data();
     void importWithoutACopyAsksFirst();
     void oversizedImportIsRefusedWithItsReason();
+    void workbookOfSeveralSheetsAsksWhichOne_data();
+    void workbookOfSeveralSheetsAsksWhichOne();
     void exportWritesEveryRecordUnderLabels();
     void exportOffersWorkbookFirst_data();
     void exportOffersWorkbookFirst();
@@ -162,6 +164,49 @@ void TestTransferScreen::oversizedImportIsRefusedWithItsReason() {
              qPrintable(editor.services.lastText()));
     QVERIFY(!editor->findChild<ImportDryRunWindow*>());
     QCOMPARE(editor.db.column("Surname"), QStringList{"ALPHA"});
+}
+
+void TestTransferScreen::workbookOfSeveralSheetsAsksWhichOne_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QStringList>("surnames");
+    const QString asked = "Import\nThe workbook 'staff.xlsx' has several sheets. Which one is to "
+                          "be imported?\nStaff\nOther";
+    QTest::newRow("the second sheet chosen")
+        << "staff.xlsx" << 1 << asked << "" << QStringList{"ALPHA", "YIP"};
+    QTest::newRow("cancelled: nothing read")
+        << "staff.xlsx" << -1 << asked << "" << QStringList{"ALPHA"};
+    QTest::newRow("macros refused before the question")
+        << "macro.xlsx" << 0 << ""
+        << "The file 'macro.xlsx' cannot be imported: it carries macros, which are never run."
+        << QStringList{"ALPHA"};
+}
+
+void TestTransferScreen::workbookOfSeveralSheetsAsksWhichOne() {
+    QFETCH(QString, file);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, told);
+    QFETCH(QStringList, surnames);
+    EditorScreen editor;
+    setEmployer(editor.db, exampleEmployer);
+    QVERIFY(editor.open({completeRecord(1, "ALPHA", "A")}));
+    editor.services.fileAnswers << QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/workbooks/") + file;
+    editor.services.choiceAnswers << answer;
+    click(editor.control<QPushButton>("cImport"));
+    QCOMPARE(editor.services.questions.join(""), question);
+    QCOMPARE(editor.services.texts().join(""), told);
+    auto* dryRun = editor->findChild<ImportDryRunWindow*>();
+    QCOMPARE(dryRun != nullptr, answer > 0);
+    if (dryRun) {
+        QVERIFY(dryRun->findChild<QLabel*>("lblDryRun")
+                    ->text()
+                    .startsWith("File: staff.xlsx, sheet Other\n"));
+        click(dryRun->findChild<QPushButton*>("cImportAll"));
+    }
+    QCOMPARE(editor.db.column("Surname"), surnames);
 }
 
 void TestTransferScreen::exportWritesEveryRecordUnderLabels() {

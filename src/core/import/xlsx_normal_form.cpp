@@ -1,0 +1,141 @@
+#include "core/import/xlsx_normal_form.h"
+
+#include <optional>
+
+namespace {
+
+const QString relationsName = QStringLiteral("xl/_rels/workbook.xml.rels");
+const QString typesName = QStringLiteral("[Content_Types].xml");
+const QString stringsName = QStringLiteral("xl/sharedStrings.xml");
+const QByteArray inlineMark = QByteArrayLiteral("t=\"inlineStr\"");
+
+// Targets named from the package's root become names from the workbook's folder.
+QByteArray relativeTargets(QByteArray rels) {
+    rels.replace("Target=\"/xl/", "Target=\"");
+    rels.replace("Target=\"/", "Target=\"../");
+    return rels;
+}
+
+// The escaped text of every <t> element between from and to, joined.
+QByteArray textsBetween(const QByteArray& xml, qsizetype from, qsizetype to) {
+    QByteArray text;
+    qsizetype at = from;
+    while ((at = xml.indexOf("<t", at)) >= 0 && at < to) {
+        const qsizetype close = xml.indexOf('>', at);
+        const char next = xml.at(at + 2);
+        if (close < 0 || (next != '>' && next != ' ' && next != '/'))
+            break;
+        if (xml.at(close - 1) == '/') {
+            at = close;
+            continue;
+        }
+        const qsizetype end = xml.indexOf("</t>", close);
+        if (end < 0 || end > to)
+            break;
+        text += xml.mid(close + 1, end - close - 1);
+        at = end + 4;
+    }
+    return text;
+}
+
+int stringIndex(const QByteArray& text, QList<QByteArray>& strings, QHash<QByteArray, int>& indexOf,
+                int first) {
+    const auto found = indexOf.constFind(text);
+    if (found != indexOf.cend())
+        return *found;
+    const int index = first + static_cast<int>(strings.size());
+    strings << text;
+    indexOf.insert(text, index);
+    return index;
+}
+
+QByteArray stringTable(const std::optional<QByteArray>& existing,
+                       const QList<QByteArray>& strings) {
+    QByteArray added;
+    for (const QByteArray& text : strings)
+        added += "<si><t xml:space=\"preserve\">" + text + "</t></si>";
+    if (existing) {
+        QByteArray table = *existing;
+        table.replace("</sst>", added + "</sst>");
+        return table;
+    }
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst "
+           "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
+           added + "</sst>";
+}
+
+void registerStrings(QHash<QString, QByteArray>& parts) {
+    QByteArray& rels = parts[relationsName];
+    if (!rels.contains("relationships/sharedStrings"))
+        rels.replace("</Relationships>",
+                     "<Relationship Id=\"rIdSharedStrings0\" "
+                     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                     "relationships/sharedStrings\" Target=\"sharedStrings.xml\"/>"
+                     "</Relationships>");
+    QByteArray& types = parts[typesName];
+    if (!types.contains("/xl/sharedStrings.xml"))
+        types.replace("</Types>",
+                      "<Override PartName=\"/xl/sharedStrings.xml\" ContentType=\"application/"
+                      "vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>"
+                      "</Types>");
+}
+
+} // namespace
+
+QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
+                               QHash<QByteArray, int>& indexOf, int first) {
+    QByteArray out;
+    out.reserve(sheet.size());
+    qsizetype done = 0;
+    qsizetype mark = 0;
+    while ((mark = sheet.indexOf(inlineMark, done)) >= 0) {
+        const qsizetype start = sheet.lastIndexOf("<c ", mark);
+        const qsizetype tagEnd = sheet.indexOf('>', mark);
+        const qsizetype end = sheet.indexOf("</c>", tagEnd);
+        if (start < done || tagEnd < 0 || end < 0)
+            break;
+        QByteArray tag = sheet.mid(start, tagEnd - start + 1);
+        tag.replace(inlineMark, "t=\"s\"");
+        const int index = stringIndex(textsBetween(sheet, tagEnd, end), strings, indexOf, first);
+        out += sheet.mid(done, start - done) + tag + "<v>" + QByteArray::number(index) + "</v></c>";
+        done = end + 4;
+    }
+    out += sheet.mid(done);
+    return out;
+}
+
+QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory) {
+    QHash<QString, QByteArray> parts;
+    const zippackage::Entry* relsEntry = directory.find(relationsName);
+    const std::optional<QByteArray> rels =
+        relsEntry ? zippackage::expand(bytes, *relsEntry) : std::nullopt;
+    if (!rels)
+        return {};
+    if (relativeTargets(*rels) != *rels)
+        parts.insert(relationsName, relativeTargets(*rels));
+    const zippackage::Entry* stringsEntry = directory.find(stringsName);
+    const std::optional<QByteArray> existing =
+        stringsEntry ? zippackage::expand(bytes, *stringsEntry) : std::nullopt;
+    const int first =
+        existing ? static_cast<int>(existing->count("<si>") + existing->count("<si ")) : 0;
+    QList<QByteArray> strings;
+    QHash<QByteArray, int> indexOf;
+    for (const zippackage::Entry& entry : directory.entries) {
+        if (!entry.name.startsWith(QStringLiteral("xl/worksheets/")) ||
+            !entry.name.endsWith(QStringLiteral(".xml")))
+            continue;
+        if (!zippackage::expandedContains(bytes, entry, inlineMark))
+            continue;
+        const std::optional<QByteArray> sheet = zippackage::expand(bytes, entry);
+        if (!sheet)
+            return {};
+        parts.insert(entry.name, sharedInlineStrings(*sheet, strings, indexOf, first));
+    }
+    if (!strings.isEmpty()) {
+        parts.insert(relationsName, relativeTargets(*rels));
+        parts.insert(typesName, *zippackage::expand(bytes, *directory.find(typesName)));
+        parts.insert(stringsName, stringTable(existing, strings));
+        registerStrings(parts);
+    }
+    return parts.isEmpty() ? bytes : zippackage::withEntries(bytes, directory, parts);
+}

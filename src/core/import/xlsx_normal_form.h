@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/import/zip_package.h"
+
+// Some programs write an .xlsx in forms the reader does not follow: the workbook's parts named
+// from the package's root ("/xl/worksheets/sheet1.xml"), and text cells written inline in the
+// sheet rather than in the table of shared strings. This gives such a package the ordinary form
+// of both, leaving every other part as it is; a package in the ordinary form is returned
+// unchanged. Empty when a part cannot be expanded.
+QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory);
+
+// The sheet's inline text cells as shared strings: the sheet rewritten, the strings appended to
+// `strings` (their escaped XML, each once) from index `first`.
+QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
+                               QHash<QByteArray, int>& indexOf, int first);

@@ -1,0 +1,232 @@
+#include "core/import/zip_package.h"
+
+#include <QObject>
+#include <cstring>
+#include <zlib.h>
+
+namespace zippackage {
+namespace {
+
+constexpr quint32 endSignature = 0x06054b50;
+constexpr quint32 directorySignature = 0x02014b50;
+constexpr quint32 headerSignature = 0x04034b50;
+constexpr qsizetype endSize = 22;
+constexpr qsizetype directoryRecordSize = 46;
+constexpr qsizetype localHeaderSize = 30;
+constexpr quint32 largeMarker = 0xffffffff;
+
+quint32 number(const QByteArray& bytes, qint64 at, int width) {
+    quint32 value = 0;
+    for (int i = width - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<quint8>(bytes.at(at + i));
+    return value;
+}
+
+void append(QByteArray& bytes, quint32 value, int width) {
+    for (int i = 0; i < width; ++i)
+        bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
+qint64 endRecord(const QByteArray& bytes) {
+    const qint64 last = bytes.size() - endSize;
+    for (qint64 at = last; at >= 0 && at >= last - 0xffff; --at)
+        if (number(bytes, at, 4) == endSignature)
+            return at;
+    return -1;
+}
+
+// One record of the central directory at `at`, or nothing when it does not fit in the file.
+std::optional<Entry> directoryEntry(const QByteArray& bytes, qint64 at, qint64 end, qint64& next) {
+    if (at + directoryRecordSize > end || number(bytes, at, 4) != directorySignature)
+        return std::nullopt;
+    const qint64 nameLength = number(bytes, at + 28, 2);
+    next = at + directoryRecordSize + nameLength + number(bytes, at + 30, 2) +
+           number(bytes, at + 32, 2);
+    if (next > end)
+        return std::nullopt;
+    Entry entry;
+    entry.flags = static_cast<quint16>(number(bytes, at + 8, 2));
+    entry.method = static_cast<quint16>(number(bytes, at + 10, 2));
+    entry.crc = number(bytes, at + 16, 4);
+    entry.compressedSize = number(bytes, at + 20, 4);
+    entry.size = number(bytes, at + 24, 4);
+    entry.localOffset = number(bytes, at + 42, 4);
+    entry.name = QString::fromUtf8(bytes.mid(at + directoryRecordSize, nameLength));
+    return entry;
+}
+
+bool fitsInFile(const Entry& entry, qint64 directoryOffset) {
+    return entry.compressedSize != largeMarker && entry.size != largeMarker &&
+           entry.localOffset + localHeaderSize + entry.compressedSize <= directoryOffset;
+}
+
+void writeLocalHeader(QByteArray& out, const QString& name, const QByteArray& content,
+                      quint32 crc) {
+    const QByteArray encodedName = name.toUtf8();
+    append(out, headerSignature, 4);
+    append(out, 20, 2);
+    append(out, 0x0800, 2); // names in UTF-8
+    append(out, 0, 2);
+    append(out, 0, 4); // time and date
+    append(out, crc, 4);
+    append(out, static_cast<quint32>(content.size()), 4);
+    append(out, static_cast<quint32>(content.size()), 4);
+    append(out, static_cast<quint32>(encodedName.size()), 2);
+    append(out, 0, 2);
+    out += encodedName;
+    out += content;
+}
+
+void writeDirectoryRecord(QByteArray& out, const Entry& entry) {
+    const QByteArray encodedName = entry.name.toUtf8();
+    append(out, directorySignature, 4);
+    append(out, 20, 2);
+    append(out, 20, 2);
+    append(out, entry.flags, 2);
+    append(out, entry.method, 2);
+    append(out, 0, 4);
+    append(out, entry.crc, 4);
+    append(out, static_cast<quint32>(entry.compressedSize), 4);
+    append(out, static_cast<quint32>(entry.size), 4);
+    append(out, static_cast<quint32>(encodedName.size()), 2);
+    append(out, 0, 2);
+    append(out, 0, 2);
+    append(out, 0, 2);
+    append(out, 0, 2);
+    append(out, 0, 4);
+    append(out, static_cast<quint32>(entry.localOffset), 4);
+    out += encodedName;
+}
+
+quint32 checksum(const QByteArray& content) {
+    return static_cast<quint32>(crc32(crc32(0, nullptr, 0),
+                                      reinterpret_cast<const Bytef*>(content.constData()),
+                                      static_cast<uInt>(content.size())));
+}
+
+std::optional<QByteArray> inflated(const char* data, qint64 size, qint64 expected) {
+    QByteArray out(expected, Qt::Uninitialized);
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return std::nullopt;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+    stream.avail_in = static_cast<uInt>(size);
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(expected);
+    const int result = inflate(&stream, Z_FINISH);
+    const bool whole = result == Z_STREAM_END && stream.total_out == static_cast<uLong>(expected);
+    inflateEnd(&stream);
+    return whole ? std::optional<QByteArray>(out) : std::nullopt;
+}
+
+} // namespace
+
+const Entry* Directory::find(const QString& name) const {
+    for (const Entry& entry : entries)
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+Reading readDirectory(const QByteArray& bytes) {
+    const qint64 end = endRecord(bytes);
+    if (end < 0)
+        return {std::nullopt, QObject::tr("it has no zip directory")};
+    Directory directory;
+    const qint64 count = number(bytes, end + 10, 2);
+    const qint64 size = number(bytes, end + 12, 4);
+    directory.offset = number(bytes, end + 16, 4);
+    if (directory.offset == largeMarker || directory.offset + size > end)
+        return {std::nullopt, QObject::tr("its zip directory lies outside the file")};
+    qint64 at = directory.offset;
+    for (qint64 i = 0; i < count; ++i) {
+        qint64 next = 0;
+        const std::optional<Entry> entry = directoryEntry(bytes, at, end, next);
+        if (!entry || !fitsInFile(*entry, directory.offset))
+            return {std::nullopt,
+                    QObject::tr("entry %1 of its zip directory is damaged").arg(i + 1)};
+        directory.entries << *entry;
+        at = next;
+    }
+    return {directory, {}};
+}
+
+// Where the entry's data begin, after its local header; -1 when it lies outside the bytes.
+qint64 dataOffset(const QByteArray& bytes, const Entry& entry) {
+    const qint64 header = entry.localOffset;
+    if (header + localHeaderSize > bytes.size() || number(bytes, header, 4) != headerSignature)
+        return -1;
+    const qint64 data =
+        header + localHeaderSize + number(bytes, header + 26, 2) + number(bytes, header + 28, 2);
+    return data + entry.compressedSize <= bytes.size() ? data : -1;
+}
+
+bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
+        return false;
+    if (entry.method == 0)
+        return QByteArrayView(bytes.constData() + data, entry.compressedSize).contains(marker);
+    z_stream stream{};
+    if (entry.method != 8 || inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData() + data));
+    stream.avail_in = static_cast<uInt>(entry.compressedSize);
+    // Each piece keeps the end of the one before, so a marker across two pieces is found.
+    QByteArray piece(64 * 1024 + marker.size(), Qt::Uninitialized);
+    qsizetype kept = 0;
+    bool found = false;
+    int result = Z_OK;
+    while (!found && result == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef*>(piece.data() + kept);
+        stream.avail_out = static_cast<uInt>(piece.size() - kept);
+        result = inflate(&stream, Z_NO_FLUSH);
+        const qsizetype filled = piece.size() - static_cast<qsizetype>(stream.avail_out);
+        found = QByteArrayView(piece.constData(), filled).contains(marker);
+        kept = qMin<qsizetype>(marker.size() - 1, filled);
+        std::memmove(piece.data(), piece.constData() + filled - kept, static_cast<size_t>(kept));
+    }
+    inflateEnd(&stream);
+    return found;
+}
+
+std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
+        return std::nullopt;
+    std::optional<QByteArray> content;
+    if (entry.method == 0 && entry.compressedSize == entry.size)
+        content = bytes.mid(data, entry.size);
+    else if (entry.method == 8)
+        content = inflated(bytes.constData() + data, entry.compressedSize, entry.size);
+    if (content && checksum(*content) != entry.crc)
+        return std::nullopt;
+    return content;
+}
+
+QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
+                       const QHash<QString, QByteArray>& contents) {
+    QByteArray out = bytes.left(directory.offset);
+    QList<Entry> entries;
+    for (const Entry& entry : directory.entries)
+        if (!contents.contains(entry.name))
+            entries << entry;
+    for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
+        const quint32 crc = checksum(it.value());
+        entries << Entry{it.key(), 0, 0, crc, it.value().size(), it.value().size(), out.size()};
+        writeLocalHeader(out, it.key(), it.value(), crc);
+    }
+    const qint64 directoryOffset = out.size();
+    for (const Entry& entry : entries)
+        writeDirectoryRecord(out, entry);
+    append(out, endSignature, 4);
+    append(out, 0, 4);
+    append(out, static_cast<quint32>(entries.size()), 2);
+    append(out, static_cast<quint32>(entries.size()), 2);
+    append(out, static_cast<quint32>(out.size() - directoryOffset - 12), 4);
+    append(out, static_cast<quint32>(directoryOffset), 4);
+    append(out, 0, 2);
+    return out;
+}
+
+} // namespace zippackage

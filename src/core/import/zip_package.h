@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The zip container of .xlsx and .ods workbooks, read from its central directory: what each
+// entry says it holds, before any of it is expanded.
+namespace zippackage {
+
+struct Entry {
+    QString name;
+    quint16 flags = 0;  // bit 0: the entry is encrypted
+    quint16 method = 0; // 0 stored, 8 deflated
+    quint32 crc = 0;
+    qint64 compressedSize = 0;
+    qint64 size = 0; // as declared, expanded
+    qint64 localOffset = 0;
+};
+
+struct Directory {
+    QList<Entry> entries;
+    qint64 offset = 0; // where the central directory begins
+    const Entry* find(const QString& name) const;
+};
+
+inline const QByteArray localSignature = QByteArrayLiteral("PK\x03\x04");
+
+// The directory, or why the bytes are no readable zip: no end record, a directory outside the
+// file, an entry cut short. The 64-bit form of the format is refused as well: no workbook this
+// program takes needs it.
+struct Reading {
+    std::optional<Directory> directory;
+    QString damage;
+};
+Reading readDirectory(const QByteArray& bytes);
+
+// The entry's bytes expanded, no more than its declared size; nothing when they cannot be read
+// or do not match its checksum.
+std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry);
+
+// Whether the entry's expanded bytes hold `marker`, found while expanding a piece at a time so
+// that a large entry is never held whole. False as well when the entry cannot be read.
+bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker);
+
+// The same package with some entries given new contents (stored, not compressed) and others
+// added; every other entry is kept as it is. The new entries and a new directory are written
+// after the old entries, so no byte of those moves.
+QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
+                       const QHash<QString, QByteArray>& contents);
+
+} // namespace zippackage
