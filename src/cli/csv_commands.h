@@ -4,7 +4,8 @@
 #include <QTextStream>
 #include <functional>
 
-// "xw73d import FILE [--dry-run]" and "xw73d export FILE", both with an optional
+// "xw73d import FILE [--dry-run] [--add] [--update] [--clear-empty] [--mapping FILE]" and
+// "xw73d export FILE", both with an optional
 // "--data-dir DIR": CSV import and export of the working database's employee records without a
 // display. They open the database exclusively, so they refuse to run while the program holds it.
 namespace cli {

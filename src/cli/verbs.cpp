@@ -132,8 +132,10 @@ QList<Verb> wordVerbs() {
          Spelling::Word,
          nullptr,
          importSynopsis,
-         "Read employee records from a CSV file, after a backup copy of the database.",
-         {dryRunOption, dataDirOption},
+         "Read employee records from a CSV file, after a backup copy of the database. Rows "
+         "that match no original record are added; with --update, rows that carry an original "
+         "record's identity number update it (--add --update does both).",
+         {dryRunOption, addOption, updateOption, clearEmptyOption, mappingOption, dataDirOption},
          importRecords},
         {"export",
          Spelling::Word,

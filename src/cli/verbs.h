@@ -25,6 +25,14 @@ inline constexpr VerbOption returnOption{"return", "NAME",
 inline constexpr VerbOption mediumOption{"medium", "DIR", "Folder of the removable medium."};
 inline constexpr VerbOption dryRunOption{
     "dry-run", nullptr, "Check every row and report what would be imported, storing nothing."};
+inline constexpr VerbOption mappingOption{
+    "mapping", "FILE", "Column mapping (JSON) for a file whose header is not the labels."};
+inline constexpr VerbOption addOption{"add", nullptr,
+                                      "Add the rows that match no original record."};
+inline constexpr VerbOption updateOption{
+    "update", nullptr, "Update the original records whose identity numbers the rows carry."};
+inline constexpr VerbOption clearEmptyOption{
+    "clear-empty", nullptr, "Empty cells clear the fields of the records they update."};
 
 inline constexpr VerbOption formatOption{"format", "FORMAT",
                                          "Report as text (the default), csv or json."};
@@ -32,7 +40,9 @@ inline constexpr VerbOption formatOption{"format", "FORMAT",
 inline constexpr char checkSynopsis[] = "xw73d check [--data-dir DIR] [--format text|csv|json]";
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";
 inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
-inline constexpr char importSynopsis[] = "xw73d import FILE [--dry-run] [--data-dir DIR]";
+inline constexpr char importSynopsis[] =
+    "xw73d import FILE [--dry-run] [--add] [--update] [--clear-empty] [--mapping FILE] "
+    "[--data-dir DIR]";
 inline constexpr char exportSynopsis[] = "xw73d export FILE [--data-dir DIR]";
 
 QCommandLineOption parserOption(const VerbOption& option);

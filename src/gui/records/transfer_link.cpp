@@ -4,11 +4,13 @@
 #include "core/platform/services.h"
 #include "core/records/editor_texts.h"
 #include "gui/common/message_boxes.h"
+#include "gui/import/column_mapping_window.h"
 #include "gui/import/import_dry_run_window.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
 #include "gui/records/record_editor.h"
 #include "gui/startup/backup_prompt.h"
+#include "store/import/kept_mappings.h"
 #include "store/import/record_transfer.h"
 #include "store/startup/backup_guard.h"
 #include "store/startup/backups.h"
@@ -32,7 +34,63 @@ bool readyForTransfer(const RecordEditor& editor) {
     return false;
 }
 
-void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice);
+void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice,
+                      ImportKinds kinds);
+
+// One import of a file: its dry run, planned again when the user maps its columns or changes
+// whether empty cells clear fields.
+struct ImportRun {
+    QString path;
+    DryRunOptions options;
+    ImportPlan plan;
+};
+
+bool planRun(RecordEditor& editor, ImportRun& run) {
+    platform::WaitCursor hourglass;
+    return runReportingErrors(
+        [&] { run.plan = dryRun(editor.runState().db(), run.path, run.options); });
+}
+
+// The mappings kept with the return; a kept file that cannot be read is told and left aside, so
+// that it never stands in the way of an import.
+QList<ColumnMapping> mappingsOfReturn(RecordEditor& editor) {
+    QList<ColumnMapping> kept;
+    runReportingErrors([&] { kept = keptMappings(editor.runState().programFolder); });
+    return kept;
+}
+
+void showDryRun(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
+    auto* window = new ImportDryRunWindow(run->plan, QFileInfo(run->path).fileName(), &editor);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &ImportDryRunWindow::chosen, &editor,
+                     [&editor, run](ImportChoice choice, ImportKinds kinds) {
+                         importChosenRows(editor, run->plan, choice, kinds);
+                     });
+    QObject::connect(window, &ImportDryRunWindow::emptyCellsClearChanged, window,
+                     [&editor, run, window](bool clear) {
+                         run->options.emptyCellsClear = clear;
+                         if (planRun(editor, *run))
+                             window->showPlan(run->plan);
+                     });
+    window->open();
+}
+
+// A header the program does not know is mapped by the user once; the mapping is kept with the
+// return, and the next file with the same header goes straight to its dry run.
+void askForMapping(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
+    auto* window = new ColumnMappingWindow(proposedMapping(run->plan.header),
+                                           QFileInfo(run->path).fileName(), &editor);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &ColumnMappingWindow::mapped, &editor,
+                     [&editor, run](const ColumnMapping& mapping) {
+                         runReportingErrors(
+                             [&] { keepMapping(editor.runState().programFolder, mapping); });
+                         run->options.mappings = withMapping(run->options.mappings, mapping);
+                         if (planRun(editor, *run))
+                             showDryRun(editor, run);
+                     });
+    window->open();
+}
 
 void importFromFile(RecordEditor& editor) {
     if (!readyForTransfer(editor))
@@ -41,18 +99,13 @@ void importFromFile(RecordEditor& editor) {
         QStringLiteral("Import"), platform::services().documentsFolder(), csvFilter);
     if (path.isEmpty())
         return;
-    auto plan = std::make_shared<ImportPlan>();
-    {
-        platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { *plan = dryRun(editor.runState().db(), path); }))
-            return;
-    }
-    auto* window = new ImportDryRunWindow(*plan, QFileInfo(path).fileName(), &editor);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(
-        window, &ImportDryRunWindow::chosen, &editor,
-        [&editor, plan](ImportChoice choice) { importChosenRows(editor, *plan, choice); });
-    window->open();
+    auto run = std::make_shared<ImportRun>(ImportRun{path, {mappingsOfReturn(editor), false}, {}});
+    if (!planRun(editor, *run))
+        return;
+    if (!run->plan.unknownColumns.isEmpty() && !run->plan.mapped)
+        askForMapping(editor, run);
+    else
+        showDryRun(editor, run);
 }
 
 // Like the other commands that change many records, an import first keeps a copy of the
@@ -68,18 +121,27 @@ bool backedUpForImport(RecordEditor& editor) {
     return goOnAfterBackup(failure);
 }
 
-void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice) {
-    const QList<PackedRow> rows = chosenRows(plan, choice);
+QString importedText(const ImportCounts& counts) {
+    QString text = editortexts::recordCount(counts.added) + QStringLiteral(" imported");
+    if (counts.updated > 0)
+        text += QStringLiteral(", %1 updated").arg(editortexts::recordCount(counts.updated));
+    return text + u'.';
+}
+
+void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice,
+                      ImportKinds kinds) {
+    const ImportWork work = chosenWork(plan, choice, kinds);
     if (!backedUpForImport(editor))
         return;
     QProgressDialog progress(QStringLiteral("Importing records..."), QStringLiteral("Cancel"), 0,
-                             static_cast<int>(rows.size()), &editor);
+                             static_cast<int>(work.newRecords.size() + work.updates.size()),
+                             &editor);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    std::optional<int> stored;
+    std::optional<ImportCounts> stored;
     const bool done = runReportingErrors([&] {
-        stored = importRecords(editor.runState().db(), rows, [&progress](int written, int total) {
+        stored = importRecords(editor.runState().db(), work, [&progress](int written, int total) {
             if (written % 250 == 0 || written == total)
                 progress.setValue(written);
             return !progress.wasCanceled();
@@ -93,7 +155,7 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
         return;
     }
     editor.reloadRecords();
-    editor.reportResult(QStringLiteral("%1 imported.").arg(editortexts::recordCount(*stored)));
+    editor.reportResult(importedText(*stored));
 }
 
 void exportToFile(RecordEditor& editor) {

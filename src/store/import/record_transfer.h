@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/import/record_import.h"
+#include "core/import/record_updates.h"
 
 #include <functional>
 #include <optional>
@@ -26,8 +26,17 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
 // the ID of the record carrying each.
 QHash<QString, qint64> originalIdentities(Database& db);
 
-// Reads the file and plans its import against the database's employer row and records.
+// Reads the file and plans its import against the database's employer row and records; a row
+// that carries a stored original's identity number is told as a second record with it.
 ImportPlan dryRun(Database& db, const QString& path);
+
+struct DryRunOptions {
+    QList<ColumnMapping> mappings; // the one that fits the file's header is used
+    bool emptyCellsClear = false;
+};
+// The same, but a row that carries a stored original's identity number is planned as the
+// update of that record, with the fields it changes.
+ImportPlan dryRun(Database& db, const QString& path, const DryRunOptions& options);
 
 // Told after each row how many of how many are written; returning false stops the import.
 using ImportProgress = std::function<bool(int written, int total)>;
@@ -37,3 +46,13 @@ using ImportProgress = std::function<bool(int written, int total)>;
 // progress stopped the import.
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
                                  const ImportProgress& progress = {});
+
+struct ImportCounts {
+    int added = 0;
+    int updated = 0;
+};
+// Adds the new records and applies the updates, all in one transaction. An update writes only
+// the fields it changes, and only while each still holds the value the dry run found; a record
+// changed meanwhile stops the import with an error and nothing is stored.
+std::optional<ImportCounts> importRecords(Database& db, const ImportWork& work,
+                                          const ImportProgress& progress = {});
