@@ -132,9 +132,8 @@ QList<Verb> wordVerbs() {
          Spelling::Word,
          nullptr,
          importSynopsis,
-         "Read employee records from a CSV file, after a backup copy of the database. Rows "
-         "that match no original record are added; with --update, rows that carry an original "
-         "record's identity number update it (--add --update does both).",
+         "Read employee records from a CSV file, after a backup copy of the database; with "
+         "--update, rows matching original records update them (with --add as well: both).",
          {dryRunOption, addOption, updateOption, clearEmptyOption, mappingOption, dataDirOption},
          importRecords},
         {"export",

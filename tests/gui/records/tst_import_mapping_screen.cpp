@@ -139,7 +139,7 @@ void TestImportMappingScreen::dryRunShowsChangesAndUpdatesOnlyThem() {
     auto* clear = dryRun->findChild<QCheckBox*>("chkEmptyCellsClear");
     QVERIFY(QTest::qWaitFor([dryRun] { return QApplication::activeWindow() == dryRun; }));
     QTest::keyClick(dryRun, Qt::Key_C, Qt::AltModifier); // "Empty &cells clear fields"
-    QTRY_VERIFY(clear->isChecked()); // a mnemonic clicks a moment later
+    QTRY_VERIFY(clear->isChecked());                     // a mnemonic clicks a moment later
     QTRY_COMPARE(changes->model()->rowCount(), 2);
     QCOMPARE(changeLine(changes, 1).mid(4), (QStringList{"Remarks", "KEEP", ""}));
     clear->click();
