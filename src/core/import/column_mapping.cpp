@@ -46,6 +46,8 @@ const CommonWord commonWords[] = {
     {"address", "RAddress1"},
     {"homeaddress", "RAddress1"},
     {"residentialaddress", "RAddress1"},
+    {"area", "RAreaCode"},
+    {"areacode", "RAreaCode"},
     {"postaladdress", "CAddress"},
     {"correspondenceaddress", "CAddress"},
     {"position", "Capacity"},
@@ -61,6 +63,8 @@ const CommonWord commonWords[] = {
     {"taxfilenumber", "FileNo"},
     {"remarks", "Remark"},
     {"notes", "Remark"},
+    {"comment", "Remark"},
+    {"comments", "Remark"},
 };
 
 bool importFills(int column) {

@@ -64,6 +64,10 @@ ImportDryRunWindow::ImportDryRunWindow(const ImportPlan& plan, const QString& fi
     m_changes->setRootIsDecorated(false);
     m_changes->setUniformRowHeights(true);
     m_changes->setAccessibleName(tr("Changes the import would make"));
+    m_changes->header()->setDefaultSectionSize(150);
+    m_changes->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_changes->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_changes->header()->setStretchLastSection(true);
     layout->addWidget(m_changes);
     addChoices(layout);
     showPlan(plan);

@@ -24,7 +24,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // A payroll program's own words for most columns, and one column no field answers to.
 const QByteArray foreignHeader =
     "Last name,Given names,Gender,RAddress1,RAreaCode,Position,EDay1,EMonth1,EYear1,EDay2,EMonth2,"
-    "EYear2,QFlag,OSeaFlag,Comment\r\n";
+    "EYear2,QFlag,OSeaFlag,Favourite colour\r\n";
 
 QByteArray foreignRow(const char* surname, const char* comment) {
     return QByteArray(surname) + ",D,M,1 Main St,H,Clerk,01,04,2000,31,03,2001,0,0," + comment +
@@ -86,10 +86,9 @@ void TestImportMappingScreen::foreignHeaderIsMappedOnceForEveryLaterFile() {
     // Two columns on one field are refused, and the window stays.
     chooseField(mapping, 14, "Sex (M or F)");
     click(mapping->findChild<QPushButton*>("cUseMapping"));
-    QCOMPARE(
-        editor.services.lastText(),
-        "The columns \"Gender\" and \"Comment\" of the file both go to the field \"Sex (M or F)\". "
-        "Choose one field for each column, or none.");
+    QCOMPARE(editor.services.lastText(), "The columns \"Gender\" and \"Favourite colour\" of the "
+                                         "file both go to the field \"Sex (M or F)\". "
+                                         "Choose one field for each column, or none.");
     QVERIFY(mapping->isVisible());
     chooseField(mapping, 14, "Remarks");
     click(mapping->findChild<QPushButton*>("cUseMapping"));
