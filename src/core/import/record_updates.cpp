@@ -28,6 +28,16 @@ QString quoted(const QString& text) {
     return u'"' + text + u'"';
 }
 
+// The row's identity number as an original record's, from the three columns that make it.
+QString identityOf(const RowValues& values) {
+    FieldTexts texts;
+    for (const char* name : {"HKID", "ChkDigit", "Status"})
+        texts.insert(
+            QLatin1String(name),
+            textFromValue(values.value(columnIndex(employeeColumns(), QLatin1String(name)))));
+    return originalIdentity(texts);
+}
+
 QString rowPlace(const ImportRow& row) {
     QString where = QStringLiteral("Row %1 (line %2)").arg(row.row).arg(row.line);
     const QString names = rowNames(row);
@@ -70,7 +80,7 @@ void matchStoredRecord(ImportRow& row, RowValues& values, const QStringList& fie
                        const ImportSettings& settings) {
     if (!settings.storedRecord)
         return;
-    const qint64 id = knownIdentities.value(originalIdentity(recordTexts(values)), 0);
+    const qint64 id = knownIdentities.value(identityOf(values), 0);
     if (id == 0)
         return;
     const RowValues stored = settings.storedRecord(id);
