@@ -84,6 +84,8 @@ void matchStoredRecord(ImportRow& row, RowValues& values, const QStringList& fie
     if (id == 0)
         return;
     const RowValues stored = settings.storedRecord(id);
+    if (stored.size() != values.size()) // gone since its identity number was read
+        return;
     values =
         updatedRecord(stored, values, columnsSetByRow(fields, columns, settings.emptyCellsClear));
     row.updates = id;
