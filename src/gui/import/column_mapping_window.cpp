@@ -31,9 +31,9 @@ ColumnMappingWindow::ColumnMappingWindow(const ColumnMapping& proposal, const QS
     setWindowTitle(tr("Import: columns of the file"));
     auto* layout = new QVBoxLayout(this);
     auto* told = widgets::named(
-        new QLabel(tr("The header of %1 names columns this program does not know. Choose the "
-                      "field each column goes to, or none; the program's guess is chosen. The "
-                      "choice is kept with this return for the next file with the same header.")
+        new QLabel(tr("Choose the field each column of %1 goes to, or none; the program's "
+                      "guess is chosen at first. The choice is kept with this return for the next "
+                      "file with the same header.")
                        .arg(fileName),
                    this),
         "lblMapping");

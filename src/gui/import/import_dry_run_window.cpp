@@ -93,6 +93,8 @@ void ImportDryRunWindow::addChoices(QVBoxLayout* layout) {
     m_rowsWithoutProblems =
         widgets::button(this, "cImportClean", tr("Import only rows &without problems"));
     m_nothing = widgets::button(this, "cImportNothing", tr("Import &nothing"));
+    m_mapping = widgets::button(this, "cChangeMapping", tr("Column &mapping..."));
+    buttons->addButton(m_mapping, QDialogButtonBox::ActionRole);
     buttons->addButton(m_allRows, QDialogButtonBox::AcceptRole);
     buttons->addButton(m_rowsWithoutProblems, QDialogButtonBox::AcceptRole);
     buttons->addButton(m_nothing, QDialogButtonBox::RejectRole);
@@ -106,6 +108,10 @@ void ImportDryRunWindow::addChoices(QVBoxLayout* layout) {
     connect(m_rowsWithoutProblems, &QPushButton::clicked, this,
             [this] { choose(ImportChoice::RowsWithoutProblems); });
     connect(m_nothing, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_mapping, &QPushButton::clicked, this, [this] {
+        reject();
+        emit mappingAsked();
+    });
 }
 
 void ImportDryRunWindow::showPlan(const ImportPlan& plan) {

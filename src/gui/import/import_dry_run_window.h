@@ -31,6 +31,8 @@ public:
 signals:
     void chosen(ImportChoice choice, ImportKinds kinds);
     void emptyCellsClearChanged(bool clear);
+    // The user wants to choose again which field each column of the file goes to.
+    void mappingAsked();
 
 private:
     void addChoices(class QVBoxLayout* layout);
@@ -49,4 +51,5 @@ private:
     QPushButton* m_allRows;
     QPushButton* m_rowsWithoutProblems;
     QPushButton* m_nothing;
+    QPushButton* m_mapping;
 };

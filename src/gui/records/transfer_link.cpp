@@ -59,6 +59,8 @@ QList<ColumnMapping> mappingsOfReturn(RecordEditor& editor) {
     return kept;
 }
 
+void askForMapping(RecordEditor& editor, const std::shared_ptr<ImportRun>& run);
+
 void showDryRun(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
     auto* window = new ImportDryRunWindow(run->plan, QFileInfo(run->path).fileName(), &editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -72,13 +74,17 @@ void showDryRun(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
                          if (planRun(editor, *run))
                              window->showPlan(run->plan);
                      });
+    QObject::connect(window, &ImportDryRunWindow::mappingAsked, &editor,
+                     [&editor, run] { askForMapping(editor, run); });
     window->open();
 }
 
 // A header the program does not know is mapped by the user once; the mapping is kept with the
-// return, and the next file with the same header goes straight to its dry run.
+// return, and the next file with the same header goes straight to its dry run. Asked again, the
+// window shows the mapping in use.
 void askForMapping(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
-    auto* window = new ColumnMappingWindow(proposedMapping(run->plan.header),
+    const std::optional<ColumnMapping> inUse = mappingFor(run->options.mappings, run->plan.header);
+    auto* window = new ColumnMappingWindow(inUse ? *inUse : proposedMapping(run->plan.header),
                                            QFileInfo(run->path).fileName(), &editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &ColumnMappingWindow::mapped, &editor,

@@ -114,6 +114,31 @@ void TestImportMappingScreen::foreignHeaderIsMappedOnceForEveryLaterFile() {
     QCOMPARE(editor.db.column("Surname"), (QStringList{"ALPHA", "DELTA", "EPSILON"}));
     QCOMPARE(editor.db.column("Remark"), (QStringList{"(none)", "new starter", "second starter"}));
     QCOMPARE(editor.db.column("Sex"), (QStringList{"M", "M", "M"}));
+
+    // Asked from the dry run, the window shows the kept choice; a change is kept in its place.
+    const QString third = editor.db.folder.file("march.csv");
+    writeFile(third, foreignHeader + foreignRow("zeta", "not wanted"));
+    editor.services.fileAnswers << third;
+    click(editor.control<QPushButton>("cImport"));
+    dryRun = openDryRun(editor);
+    QVERIFY(dryRun);
+    click(dryRun->findChild<QPushButton*>("cChangeMapping"));
+    QVERIFY(!dryRun->isVisible());
+    mapping = nullptr;
+    for (ColumnMappingWindow* asked : editor->findChildren<ColumnMappingWindow*>())
+        if (asked->isVisible())
+            mapping = asked;
+    QVERIFY(mapping);
+    QCOMPARE(mapping->fieldChoice(14)->currentText(), "Remarks");
+    chooseField(mapping, 14, "(none)");
+    click(mapping->findChild<QPushButton*>("cUseMapping"));
+    dryRun = openDryRun(editor);
+    QVERIFY(dryRun);
+    click(dryRun->findChild<QPushButton*>("cImportAll"));
+    QCOMPARE(editor.db.column("Remark").last(), ""); // "not wanted" left out
+    const QList<ColumnMapping> kept = keptMappings(editor.db.folder.path());
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept.first().columnOfField.at(14), -1);
 }
 
 // A row with a stored original's identity number shows each field it changes; "empty cells
