@@ -122,6 +122,12 @@ void run(const QDir& folder, int records, int repeat) {
            measure(
                repeat, [&] { plan = ImportPlan(); }, [&] { plan = dryRun(db, csvPath); }),
            -1);
+    const QList<PackedRow> rows = chosenRows(plan, ImportChoice::AllRows);
+    const qint64 problemsFound =
+        std::accumulate(plan.rows.cbegin(), plan.rows.cend(), qint64(0),
+                        [](qint64 sum, const ImportRow& row) { return sum + row.problems.size(); });
+    const qint64 rowsPlanned = plan.rows.size();
+    plan = ImportPlan();
     ImportPlan updating;
     // The file's rows are the database's own records: every original one is planned as an update
     // of its record, read from the database, with its changes.
@@ -132,12 +138,6 @@ void run(const QDir& folder, int records, int repeat) {
            -1);
     bench::say(QStringLiteral("updates planned: %1").arg(changeCounts(updating)));
     updating = ImportPlan();
-    const QList<PackedRow> rows = chosenRows(plan, ImportChoice::AllRows);
-    const qint64 problemsFound =
-        std::accumulate(plan.rows.cbegin(), plan.rows.cend(), qint64(0),
-                        [](qint64 sum, const ImportRow& row) { return sum + row.problems.size(); });
-    const qint64 rowsPlanned = plan.rows.size();
-    plan = ImportPlan();
     const QString identical =
         writeIdenticalRows(csvPath, folder.filePath("identical.csv"), records);
     ImportPlan repeated;
