@@ -210,8 +210,8 @@ ImportPlan planImport(QString text, const EmployerData& employer,
     ReturnCheck check(employer, QStringLiteral("row %1"));
     // A row that carries a stored original's identity number updates that record when stored
     // records can be read; otherwise it would be a second record with the number.
-    if (!settings.storedRecord)
-        for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
+    for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
+        if (!settings.storedRecord || settings.sharedIdentities.contains(it.key()))
             check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
     csv::forEachRecord(text, [&](const csv::Record& record) {
         if (!columns) {

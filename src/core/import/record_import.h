@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -74,6 +75,9 @@ struct ImportSettings {
     std::function<RowValues(qint64 id)> storedRecord;
     QList<ColumnMapping> mappings; // the one that fits the file's header is used
     bool emptyCellsClear = false;  // an empty cell clears the field it updates
+    // Identity numbers that several stored originals carry: a row with one of them cannot tell
+    // which record it updates, and is told as a repeat instead.
+    QSet<QString> sharedIdentities;
 };
 
 // The dry run of a file's text; a text of more than mostImportRows data rows is refused (an

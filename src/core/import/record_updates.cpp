@@ -80,8 +80,9 @@ void matchStoredRecord(ImportRow& row, RowValues& values, const QStringList& fie
                        const ImportSettings& settings) {
     if (!settings.storedRecord)
         return;
-    const qint64 id = knownIdentities.value(identityOf(values), 0);
-    if (id == 0)
+    const QString identity = identityOf(values);
+    const qint64 id = knownIdentities.value(identity, 0);
+    if (id == 0 || settings.sharedIdentities.contains(identity))
         return;
     const RowValues stored = settings.storedRecord(id);
     if (stored.size() != values.size()) // gone since its identity number was read

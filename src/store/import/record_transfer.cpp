@@ -172,7 +172,7 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
     file.finish();
 }
 
-QHash<QString, qint64> originalIdentities(Database& db) {
+QHash<QString, qint64> originalIdentities(Database& db, QSet<QString>* shared) {
     QHash<QString, qint64> identities;
     // The column compares without regard to case, so "o" records count as originals here too.
     Statement originals = db.prepare(
@@ -183,8 +183,11 @@ QHash<QString, qint64> originalIdentities(Database& db) {
                                 {QStringLiteral("ChkDigit"), textFromValue(originals.value(1))},
                                 {QStringLiteral("Status"), textFromValue(originals.value(2))}};
         const QString identity = originalIdentity(fields);
-        if (!identity.isEmpty())
-            identities.insert(identity, originals.value(3).toLongLong());
+        if (identity.isEmpty())
+            continue;
+        if (shared && identities.contains(identity))
+            shared->insert(identity);
+        identities.insert(identity, originals.value(3).toLongLong());
     }
     return identities;
 }
@@ -195,9 +198,10 @@ ImportPlan dryRun(Database& db, const QString& path) {
 }
 
 ImportPlan dryRun(Database& db, const QString& path, const DryRunOptions& options) {
-    ImportSettings settings{storedRecords(db), options.mappings, options.emptyCellsClear};
-    return planImport(decodedImportFile(path), employertable::readEmployer(db).data,
-                      originalIdentities(db), settings);
+    ImportSettings settings{storedRecords(db), options.mappings, options.emptyCellsClear, {}};
+    const QHash<QString, qint64> identities = originalIdentities(db, &settings.sharedIdentities);
+    return planImport(decodedImportFile(path), employertable::readEmployer(db).data, identities,
+                      settings);
 }
 
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,

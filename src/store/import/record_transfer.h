@@ -24,7 +24,8 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
 
 // Identity numbers of the database's original records, as originalIdentity() writes them, with
 // the ID of the record carrying each.
-QHash<QString, qint64> originalIdentities(Database& db);
+// Those that several originals carry are added to `shared` when it is given.
+QHash<QString, qint64> originalIdentities(Database& db, QSet<QString>* shared = nullptr);
 
 // Reads the file and plans its import against the database's employer row and records; a row
 // that carries a stored original's identity number is told as a second record with it.

@@ -49,6 +49,7 @@ private slots:
     void anUpdateChangesExactlyTheListedFields();
     void aRefusedUpdateWritesNothing();
     void aRecordChangedSinceTheDryRunStopsTheWholeImport();
+    void anIdentityOfTwoRecordsUpdatesNeither();
     void mappingsAreKeptPrivatelyBesideTheDatabase();
     void aDamagedMappingFileIsNamed();
 
@@ -124,6 +125,25 @@ void TestImportUpdates::aRecordChangedSinceTheDryRunStopsTheWholeImport() {
                                                 "run."),
                  qPrintable(error.description()));
     }
+    QCOMPARE(rowsById(db.state.db()), before);
+}
+
+// When two stored originals carry the row's identity number, the row cannot tell which it
+// updates: it is told as a repeat, and an import leaves both records alone.
+void TestImportUpdates::anIdentityOfTwoRecordsUpdatesNeither() {
+    WorkingDatabase db;
+    addTwoRecords(db);
+    db.state.db().exec("update employee set HKID = 'A123456', ChkDigit = '3' where ID = 8");
+    const QMap<qint64, RowValues> before = rowsById(db.state.db());
+    const QString path = files.file("shared.csv");
+    writeFile(path, header + chanChanged);
+    const ImportPlan plan = dryRun(db.state.db(), path, DryRunOptions{});
+    QCOMPARE(plan.rows.at(0).updates, 0);
+    QVERIFY(std::ranges::any_of(plan.rows.at(0).problems, [](const ReturnProblem& problem) {
+        return problem.message.contains("A123456(3)") && problem.message.contains("record with ID");
+    }));
+    QVERIFY(importRecords(db.state.db(),
+                          chosenWork(plan, ImportChoice::RowsWithoutProblems, ImportKinds{})));
     QCOMPARE(rowsById(db.state.db()), before);
 }
 
