@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -127,6 +128,11 @@ void ImportDryRunWindow::showPlan(const ImportPlan& plan) {
     m_list->setSortingEnabled(true);
     m_changesModel->setPlan(plan);
     enableChoices();
+}
+
+void ImportDryRunWindow::showEmptyCellsClear(bool clear) {
+    const QSignalBlocker quiet(m_emptyCellsClear);
+    m_emptyCellsClear->setChecked(clear);
 }
 
 ImportKinds ImportDryRunWindow::kinds() const {

@@ -23,6 +23,8 @@ public:
 
     // Shows another dry run of the same file, as after "empty cells clear fields" is changed.
     void showPlan(const ImportPlan& plan);
+    // Ticks "empty cells clear fields" as the plan shown was made, without planning again.
+    void showEmptyCellsClear(bool clear);
 
     QTreeWidget* list() const { return m_list; }
     QTreeView* changes() const { return m_changes; }

@@ -64,6 +64,7 @@ void askForMapping(RecordEditor& editor, const std::shared_ptr<ImportRun>& run);
 void showDryRun(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
     auto* window = new ImportDryRunWindow(run->plan, QFileInfo(run->path).fileName(), &editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showEmptyCellsClear(run->options.emptyCellsClear);
     QObject::connect(window, &ImportDryRunWindow::chosen, &editor,
                      [&editor, run](ImportChoice choice, ImportKinds kinds) {
                          importChosenRows(editor, run->plan, choice, kinds);

@@ -166,6 +166,16 @@ void TestImportMappingScreen::dryRunShowsChangesAndUpdatesOnlyThem() {
     QTRY_VERIFY(clear->isChecked());                     // a mnemonic clicks a moment later
     QTRY_COMPARE(changes->model()->rowCount(), 2);
     QCOMPARE(changeLine(changes, 1).mid(4), (QStringList{"Remarks", "KEEP", ""}));
+    // The dry run after another look at the mapping keeps the tick it was made with.
+    click(dryRun->findChild<QPushButton*>("cChangeMapping"));
+    ColumnMappingWindow* mapping = nullptr;
+    QTRY_VERIFY((mapping = editor->findChild<ColumnMappingWindow*>()) && mapping->isVisible());
+    click(mapping->findChild<QPushButton*>("cUseMapping"));
+    QVERIFY((dryRun = openDryRun(editor)));
+    changes = dryRun->changes();
+    clear = dryRun->findChild<QCheckBox*>("chkEmptyCellsClear");
+    QVERIFY(clear->isChecked());
+    QCOMPARE(changes->model()->rowCount(), 2);
     clear->click();
     QCOMPARE(changes->model()->rowCount(), 1);
     // Without updates chosen there is nothing to import.
