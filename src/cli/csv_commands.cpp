@@ -8,6 +8,7 @@
 #include "core/common/secrets.h"
 #include "store/common/database.h"
 #include "store/common/schema.h"
+#include "store/import/kept_mappings.h"
 #include "store/import/record_transfer.h"
 #include "store/import/workbook_export.h"
 #include "store/startup/backups.h"
@@ -28,19 +29,35 @@ struct VerbArguments {
     QString dataDir;
     bool dryRun = false;
     QString sheet;
+    ImportKinds kinds; // adding alone unless --update is given
+    bool emptyCellsClear = false;
+    QString mappingFile;
 };
 
-std::optional<VerbArguments> readArguments(const QStringList& arguments, bool takesDryRun,
+// The import's own options; the other verbs take none of them.
+const VerbOption importOptions[] = {dryRunOption, sheetOption,      addOption,
+                                    updateOption, clearEmptyOption, mappingOption};
+
+void takeImportOptions(const QCommandLineParser& parser, VerbArguments& read) {
+    auto isSet = [&parser](const VerbOption& option) {
+        return parser.isSet(QLatin1String(option.name));
+    };
+    read.dryRun = isSet(dryRunOption);
+    // Updating stored records is asked for explicitly; a plain import only adds, as before.
+    read.kinds = ImportKinds{isSet(addOption) || !isSet(updateOption), isSet(updateOption)};
+    read.emptyCellsClear = isSet(clearEmptyOption);
+    read.mappingFile = parser.value(QLatin1String(mappingOption.name));
+    read.sheet = parser.value(QLatin1String(sheetOption.name));
+}
+
+std::optional<VerbArguments> readArguments(const QStringList& arguments, bool isImport,
                                            QTextStream& errors, const char* usage) {
     QCommandLineParser parser;
     const QCommandLineOption dataDir = parserOption(dataDirOption);
-    const QCommandLineOption dryRun = parserOption(dryRunOption);
-    const QCommandLineOption sheet = parserOption(sheetOption);
     parser.addOption(dataDir);
-    if (takesDryRun) {
-        parser.addOption(dryRun);
-        parser.addOption(sheet);
-    }
+    if (isImport)
+        for (const VerbOption& option : importOptions)
+            parser.addOption(parserOption(option));
     if (!parser.parse(QStringList{QStringLiteral("xw73d")} + arguments) ||
         parser.positionalArguments().size() != 1) {
         if (!parser.errorText().isEmpty())
@@ -48,9 +65,12 @@ std::optional<VerbArguments> readArguments(const QStringList& arguments, bool ta
         errors << "usage: " << usage << '\n';
         return std::nullopt;
     }
-    return VerbArguments{parser.positionalArguments().first(), parser.value(dataDir),
-                         takesDryRun && parser.isSet(dryRun),
-                         takesDryRun ? parser.value(sheet) : QString()};
+    VerbArguments read;
+    read.file = parser.positionalArguments().first();
+    read.dataDir = parser.value(dataDir);
+    if (isImport)
+        takeImportOptions(parser, read);
+    return read;
 }
 
 // What a verb works with: its arguments, the program folder and the working database opened
@@ -75,17 +95,39 @@ void backUpBeforeImport(Database& db, const VerbContext& context) {
     }
 }
 
+// The mapping named on the command line must be made for the file's header; otherwise those
+// kept with the return are used, as in the editor.
+ImportPlan plannedImport(Database& db, const VerbContext& context) {
+    const VerbArguments& arguments = context.arguments;
+    const bool named = !arguments.mappingFile.isEmpty();
+    const DryRunOptions options{named ? mappingsInFile(arguments.mappingFile)
+                                      : keptMappings(context.folder),
+                                arguments.emptyCellsClear, arguments.sheet};
+    ImportPlan plan = dryRun(db, arguments.file, options);
+    if (named && !plan.mapped)
+        throw EngineError(engine::InvalidArgument,
+                          QObject::tr("The column mapping '%1' is not made for the header of "
+                                      "'%2'. Nothing was imported.")
+                              .arg(QDir::toNativeSeparators(arguments.mappingFile),
+                                   QDir::toNativeSeparators(arguments.file)));
+    return plan;
+}
+
 int importPlan(Database& db, const VerbContext& context, QTextStream& out) {
-    const ImportPlan plan = dryRun(db, context.arguments.file, context.arguments.sheet);
-    forEachReportLine(plan, [&out](const QString& line) { out << line << '\n'; });
+    const ImportPlan plan = plannedImport(db, context);
+    auto print = [&out](const QString& line) { out << line << '\n'; };
+    forEachReportLine(plan, print);
+    forEachChangeLine(plan, print);
     const int refused = plan.rowsWithProblems();
     if (!context.arguments.dryRun) {
         backUpBeforeImport(db, context);
         // Without a window to choose in, only the rows without problems are imported.
-        const std::optional<int> stored =
-            importRecords(db, chosenRows(plan, ImportChoice::RowsWithoutProblems));
+        const std::optional<ImportCounts> stored = importRecords(
+            db, chosenWork(plan, ImportChoice::RowsWithoutProblems, context.arguments.kinds));
+        if (context.arguments.kinds.updateMatching)
+            out << QObject::tr("%1 records updated.\n").arg(stored ? stored->updated : 0);
         out << QObject::tr("%1 records imported, %2 rows refused.\n")
-                   .arg(stored.value_or(0))
+                   .arg(stored ? stored->added : 0)
                    .arg(refused);
     }
     return refused > 0 ? RowsRefused : Completed;
@@ -108,11 +150,11 @@ int writeTemplate(Database& db, const VerbContext& context, QTextStream& out) {
 
 // A verb's arguments read, its database opened and its work done, each failure told on
 // `errors` with the verb's name.
-int runOnDatabase(const QStringList& arguments, bool takesDryRun, const char* verb,
+int runOnDatabase(const QStringList& arguments, bool isImport, const char* verb,
                   const char* synopsis, QTextStream& out, QTextStream& errors,
                   const std::function<QString()>& password,
                   int (*work)(Database&, const VerbContext&, QTextStream&)) {
-    const auto read = readArguments(arguments, takesDryRun, errors, synopsis);
+    const auto read = readArguments(arguments, isImport, errors, synopsis);
     if (!read)
         return Failed;
     return runReportingTo(errors, QStringLiteral("xw73d ") + QLatin1String(verb), Failed, [&] {

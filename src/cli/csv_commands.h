@@ -4,11 +4,12 @@
 #include <QTextStream>
 #include <functional>
 
-// "xw73d import FILE [--dry-run]", "xw73d export FILE" and "xw73d template FILE", each with an
-// optional "--data-dir DIR": import and export of the working database's employee records
-// without a display. The export and the template write a workbook for a FILE ending in ".xlsx"
-// and a CSV file for any other name. They open the database exclusively, so they refuse to run
-// while the program holds it.
+// "xw73d import FILE [--dry-run] [--sheet NAME] [--add] [--update] [--clear-empty]
+// [--mapping FILE]", "xw73d export FILE" and "xw73d template FILE", each with an optional
+// "--data-dir DIR": import and export of the working database's employee records without a
+// display. The export and the template write a workbook for a FILE ending in ".xlsx" and a CSV
+// file for any other name. They open the database exclusively, so they refuse to run while the
+// program holds it.
 namespace cli {
 
 enum CsvExit : int {

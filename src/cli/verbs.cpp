@@ -120,8 +120,10 @@ QList<Verb> transferVerbs() {
          importSynopsis,
          QT_TRANSLATE_NOOP("Verb",
                            "Read employee records from a CSV file or a sheet of an .xlsx or .ods "
-                           "workbook, after a backup copy of the database."),
-         {dryRunOption, sheetOption, dataDirOption},
+                           "workbook, after a backup copy of the database; with --update, rows "
+                           "matching original records update them (with --add as well: both)."),
+         {dryRunOption, sheetOption, addOption, updateOption, clearEmptyOption, mappingOption,
+          dataDirOption},
          importRecords},
         {"export",
          Spelling::Word,

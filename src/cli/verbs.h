@@ -33,6 +33,18 @@ inline constexpr VerbOption dryRunOption{
     "dry-run", nullptr,
     QT_TRANSLATE_NOOP("Verb",
                       "Check every row and report what would be imported, storing nothing.")};
+inline constexpr VerbOption mappingOption{
+    "mapping", "FILE",
+    QT_TRANSLATE_NOOP("Verb", "Column mapping (JSON) for a file whose header is not the labels.")};
+inline constexpr VerbOption addOption{
+    "add", nullptr, QT_TRANSLATE_NOOP("Verb", "Add the rows that match no original record.")};
+inline constexpr VerbOption updateOption{
+    "update", nullptr,
+    QT_TRANSLATE_NOOP("Verb",
+                      "Update the original records whose identity numbers the rows carry.")};
+inline constexpr VerbOption clearEmptyOption{
+    "clear-empty", nullptr,
+    QT_TRANSLATE_NOOP("Verb", "Empty cells clear the fields of the records they update.")};
 
 inline constexpr VerbOption sheetOption{
     "sheet", "NAME",
@@ -46,7 +58,8 @@ inline constexpr char checkSynopsis[] = "xw73d check [--data-dir DIR] [--format 
 inline constexpr char verifySynopsis[] = "xw73d verify FILE";
 inline constexpr char archiveSynopsis[] = "xw73d archive list [--data-dir DIR]";
 inline constexpr char importSynopsis[] =
-    "xw73d import FILE [--dry-run] [--sheet NAME] [--data-dir DIR]";
+    "xw73d import FILE [--dry-run] [--sheet NAME] [--add] [--update] [--clear-empty] "
+    "[--mapping FILE] [--data-dir DIR]";
 inline constexpr char exportSynopsis[] = "xw73d export FILE [--data-dir DIR]";
 inline constexpr char templateSynopsis[] = "xw73d template FILE [--data-dir DIR]";
 

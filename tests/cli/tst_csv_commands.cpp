@@ -17,6 +17,39 @@ const QByteArray csvFile = "Surname,FirstName,HKID,ChkDigit,Sex,RAddress1,RAreaC
                            "LAM,KA YAN,B111111,1,F,FLAT B,H,CLERK,01,04,2001,31,03,2002,0,0\r\n"
                            "HO,KA YAN,B222222,Z,F,FLAT B,H,CLERK,01,04,2001,31,03,2002,0,0\r\n";
 
+const QStringList foreignHeader{"Last name", "Given names", "HKID",      "ChkDigit",
+                                "Sex",       "RAddress1",   "RAreaCode", "Capacity",
+                                "EDay1",     "EMonth1",     "EYear1",    "EDay2",
+                                "EMonth2",   "EYear2",      "QFlag",     "OSeaFlag"};
+// CHAN of the worked example, now a manager, and LAM, who is new.
+const QByteArray foreignRows =
+    "CHAN,TAI MAN,A123456,3,M,FLAT A 1/F,K,MANAGER,01,04,2001,31,03,2002,"
+    "0,0\r\n"
+    "LAM,KA YAN,B111111,1,F,FLAT B,H,CLERK,01,04,2001,31,03,2002,0,0\r\n";
+
+// The mapping of the foreign header: its names to the names' fields, the rest as they stand.
+QByteArray mappingOf(const QStringList& header) {
+    QStringList columns;
+    for (const QString& name : header) {
+        const QString field = name == "Last name"     ? QStringLiteral("Surname")
+                              : name == "Given names" ? QStringLiteral("FirstName")
+                                                      : name;
+        columns << QStringLiteral(R"({"header": "%1", "field": "%2"})").arg(name, field);
+    }
+    return (QStringLiteral(R"({"columns": [)") + columns.join(", ") + "]}").toUtf8();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QString capacityIn(const QString& path) {
+    Database copy = Database::open(path, OpenOptions{.password = schema::defaultPassword});
+    Statement read = copy.prepare("select Capacity from employee where ID = 1");
+    return read.next() ? read.value(0).toString() : QString();
+}
+
 } // namespace
 
 class TestCsvCommands : public QObject {
@@ -27,6 +60,8 @@ private slots:
     void importKeepsACopyFirst_data();
     void importKeepsACopyFirst();
     void controlCharactersAreNeverEchoed();
+    void updatesAndMappings_data();
+    void updatesAndMappings();
 };
 
 void TestCsvCommands::verbs_data() {
@@ -191,6 +226,78 @@ void TestCsvCommands::controlCharactersAreNeverEchoed() {
     QVERIFY(std::ranges::none_of(all, [](QChar c) {
         return c != u'\n' && (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F));
     }));
+}
+
+void TestCsvCommands::updatesAndMappings_data() {
+    QTest::addColumn<QStringList>("arguments"); // MAP stands for a mapping file of the header
+    QTest::addColumn<bool>("kept");             // the mapping is kept with the return
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QStringList>("surnames");
+    QTest::addColumn<QStringList>("capacities");
+    const QStringList before{"CHAN"};
+    const QStringList clerk{"CLERK"};
+    QTest::newRow("without a mapping the foreign names are ignored")
+        << QStringList{} << false << 1 << "Columns not known, ignored: Last name; Given names"
+        << before << clerk;
+    QTest::newRow("a mapping, and the matching record is left alone")
+        << QStringList{"--mapping", "MAP"} << false << 0 << "1 records imported, 0 rows refused."
+        << QStringList{"CHAN", "LAM"} << QStringList{"CLERK", "CLERK"};
+    QTest::newRow("the dry run lists the change")
+        << QStringList{"--mapping", "MAP", "--dry-run"} << false << 0
+        << "Row 1 (line 2) CHAN, TAI MAN: updates the record with ID 1, \"Capacity in which "
+           "employed\" from \"CLERK\" to \"MANAGER\"."
+        << before << clerk;
+    QTest::newRow("updates alone") << QStringList{"--mapping", "MAP", "--update"} << false << 0
+                                   << "1 records updated.\n0 records imported, 0 rows refused."
+                                   << before << QStringList{"MANAGER"};
+    QTest::newRow("both kinds") << QStringList{"--mapping", "MAP", "--add", "--update"} << false
+                                << 0 << "1 records updated.\n1 records imported"
+                                << QStringList{"CHAN", "LAM"} << QStringList{"MANAGER", "CLERK"};
+    QTest::newRow("the mapping kept with the return")
+        << QStringList{"--update"} << true << 0 << "1 records updated." << before
+        << QStringList{"MANAGER"};
+    QTest::newRow("a mapping made for another header")
+        << QStringList{"--mapping", "OTHER"} << false << 2 << "is not made for the header of"
+        << before << clerk;
+}
+
+// Rows with foreign headers go through a mapping named or kept; a row matching an original
+// record updates it only when asked, after the backup copy, which keeps the old values.
+void TestCsvCommands::updatesAndMappings() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, kept);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QFETCH(QStringList, surnames);
+    QFETCH(QStringList, capacities);
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord() + QStringList{"ID=1"});
+    db.state.login.reset();
+    TempFolder files;
+    const QString file = files.file("payroll.csv");
+    writeFile(file, (foreignHeader.join(u',') + "\r\n").toUtf8() + foreignRows);
+    writeFile(files.file("map.json"), mappingOf(foreignHeader));
+    writeFile(files.file("other.json"), mappingOf(foreignHeader.mid(1)));
+    if (kept)
+        writeFile(db.folder.file("import-mappings.json"), mappingOf(foreignHeader));
+    arguments.replaceInStrings(QRegularExpression("^MAP$"), files.file("map.json"));
+    arguments.replaceInStrings(QRegularExpression("^OTHER$"), files.file("other.json"));
+    const Run run =
+        runProgram(QStringList{"import", file, "--data-dir", db.folder.path()} + arguments, "qvz");
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.output + run.errors).contains(said), qPrintable(run.output + run.errors));
+    db.state.login = Database::open(databasePath(db.folder.path(), DatabaseFile::Working),
+                                    OpenOptions{.password = schema::defaultPassword});
+    QCOMPARE(db.column("Surname"), surnames);
+    QCOMPARE(db.column("Capacity"), capacities);
+    const QStringList taken =
+        QDir(db.folder.file("backups")).entryList({"xw73d-*-import.mdb"}, QDir::Files);
+    if (capacities.first() == "MANAGER") {
+        QCOMPARE(taken.size(), 1);
+        QCOMPARE(capacityIn(db.folder.file("backups/" + taken.first())), "CLERK");
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCsvCommands)

@@ -3,6 +3,7 @@
 #include "core/common/engine_error.h"
 #include "core/import/csv.h"
 #include "core/import/sheet_cells.h"
+#include "core/import/record_updates.h"
 #include "core/records/column_labels.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
@@ -37,7 +38,8 @@ QString enteredText(const EditorField& field, const QString& text, const Sibling
 
 ImportRow unreadableRow(int row, int line, const QString& message) {
     ImportRow unreadable{
-        row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false};
+        row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false,
+        0,   {}};
     unreadable.problems << ReturnProblem{
         row, {}, {}, 0, {}, message, Kind::CannotStore, {}, cannotStoreCode, {}, {}, {}};
     return unreadable;
@@ -75,9 +77,19 @@ void checkStorage(ImportRow& row, const RowValues& values) {
     }
 }
 
-// A readable row goes through the whole-return check as well; its values are kept packed.
-ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& columns,
-                     ReturnCheck& check) {
+// How each row of a file is read: its header's columns, the whole-return check it goes
+// through, and the stored records it may update.
+struct RowReading {
+    const ImportColumns& columns;
+    ReturnCheck& check;
+    const QHash<QString, qint64>& knownIdentities;
+    const ImportSettings& settings;
+};
+
+// A readable row goes through the whole-return check as well; its values are kept packed. A row
+// that updates a stored record is checked as that record will be after the update.
+ImportRow readRecord(const csv::Record& record, int row, const RowReading& reading) {
+    const ImportColumns& columns = reading.columns;
     if (!record.error.isEmpty())
         return unreadableRow(row, record.line,
                              QObject::tr("The line cannot be read: %1.").arg(record.error));
@@ -86,11 +98,23 @@ ImportRow readRecord(const csv::Record& record, int row, const ImportColumns& co
                              QObject::tr("The row has %1 fields; the header names %2.")
                                  .arg(record.fields.size())
                                  .arg(columns.columnOfField.size()));
-    const RowValues values = rowFromFields(record.fields, columns);
-    ImportRow read{row, record.line, packRow(values), {}, true};
+    RowValues values = rowFromFields(record.fields, columns);
+    ImportRow read{row, record.line, {}, {}, true, 0, {}};
+    matchStoredRecord(read, values, record.fields, columns, reading.knownIdentities,
+                      reading.settings);
+    read.values = packRow(values);
     checkStorage(read, values);
-    read.problems << check.checkRecord(row, recordTexts(values));
+    read.problems << reading.check.checkRecord(row, recordTexts(values));
     return read;
+}
+
+// The columns of the header: by the mapping made for it, when there is one.
+ImportColumns headerColumns(const QStringList& header, const ImportSettings& settings,
+                            ImportPlan& plan) {
+    plan.header = header;
+    const std::optional<ColumnMapping> mapping = mappingFor(settings.mappings, header);
+    plan.mapped = mapping.has_value();
+    return mapping ? mappedColumns(*mapping) : matchHeader(header);
 }
 
 EngineError noHeader() {
@@ -112,13 +136,20 @@ QString problemLine(const ImportRow& row, const ReturnProblem& problem) {
 } // namespace
 
 ImportColumns matchHeader(const QStringList& header) {
+    ColumnMapping byName{header, {}};
+    for (const QString& name : header)
+        byName.columnOfField << columnForHeader(name);
+    return mappedColumns(byName);
+}
+
+ImportColumns mappedColumns(const ColumnMapping& mapping) {
     ImportColumns matched;
     const Columns columns = employeeColumns();
-    for (const QString& name : header) {
-        const int column = columnForHeader(name);
+    for (qsizetype i = 0; i < mapping.header.size(); ++i) {
+        const int column = mapping.columnOfField.value(i, -1);
         matched.columnOfField << (column >= 0 && !isIgnored(columns[column].name) ? column : -1);
         if (column < 0)
-            matched.unknown << name;
+            matched.unknown << mapping.header.at(i);
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int field = static_cast<int>(matched.columnOfField.indexOf(static_cast<int>(i)));
@@ -176,7 +207,8 @@ static EngineError tooManyRows() {
 }
 
 ImportPlan planImport(QString text, const EmployerData& employer,
-                      const QHash<QString, qint64>& knownIdentities) {
+                      const QHash<QString, qint64>& knownIdentities,
+                      const ImportSettings& settings) {
     // The header row comes first and is no data row.
     if (csv::countRecords(text, mostImportRows + 1) > mostImportRows + 1)
         throw tooManyRows();
@@ -184,27 +216,32 @@ ImportPlan planImport(QString text, const EmployerData& employer,
         csv::forEachRecord(text, take);
         text = QString(); // the rows hold all that is needed of it now
     };
-    return planImportRows(records, employer, knownIdentities);
+    return planImportRows(records, employer, knownIdentities, settings);
 }
 
 ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
-                          const QHash<QString, qint64>& knownIdentities) {
+                          const QHash<QString, qint64>& knownIdentities,
+                          const ImportSettings& settings) {
     ImportPlan plan;
     std::optional<ImportColumns> columns;
     ReturnCheck check(employer, QObject::tr("row %1"));
+    // A row that carries a stored original's identity number updates that record when stored
+    // records can be read; otherwise it would be a second record with the number.
     for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
-        check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
+        if (!settings.storedRecord || settings.sharedIdentities.contains(it.key()))
+            check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
     rows([&](const csv::Record& record) {
         if (!columns) {
             if (!record.error.isEmpty())
                 throw noHeader();
-            columns = matchHeader(record.fields);
+            columns = headerColumns(record.fields, settings, plan);
             return;
         }
         if (plan.rows.size() >= mostImportRows)
             throw tooManyRows();
         plan.rows << readRecord(withDateParts(record, *columns),
-                                static_cast<int>(plan.rows.size()) + 1, *columns, check);
+                                static_cast<int>(plan.rows.size()) + 1,
+                                RowReading{*columns, check, knownIdentities, settings});
     });
     if (!columns)
         throw noHeader();
@@ -226,11 +263,7 @@ int ImportPlan::storableRows() const {
 }
 
 QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
-    QList<PackedRow> chosen;
-    for (const ImportRow& row : plan.rows)
-        if (choice == ImportChoice::AllRows ? row.storable : row.problems.isEmpty())
-            chosen << row.values;
-    return chosen;
+    return chosenWork(plan, choice, ImportKinds{true, false}).newRecords;
 }
 
 void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take) {

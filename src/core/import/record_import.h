@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/import/column_mapping.h"
 #include "core/import/csv.h"
 #include "core/records/return_check.h"
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -22,6 +24,16 @@ struct ImportColumns {
     QStringList missing;      // labels of the columns no field fills (never ID and SheetNo)
 };
 ImportColumns matchHeader(const QStringList& header);
+// The same for a header whose fields the user has mapped to columns.
+ImportColumns mappedColumns(const ColumnMapping& mapping);
+
+// A value that an update of a stored record changes: the column and what the record holds now.
+// The new value is the row's own.
+struct FieldChange {
+    int column = -1;
+    QVariant before;
+    bool operator==(const FieldChange&) const = default;
+};
 
 struct ImportRow {
     int row = 0;      // the data row's number in the file, from 1 (the header is row 0)
@@ -29,9 +41,15 @@ struct ImportRow {
     PackedRow values; // employeeColumns() order; ID and SheetNo without a value
     QList<ReturnProblem> problems;
     bool storable = true; // false: the row cannot be written at all
+    // The ID of the original record with the same identity number, which the row would update
+    // (its values are then that record as the update leaves it); 0 for a new record.
+    qint64 updates = 0;
+    QList<FieldChange> changes; // of the record it updates, in column order
 };
 
 struct ImportPlan {
+    QStringList header;
+    bool mapped = false; // the header's columns were taken from a column mapping
     QStringList unknownColumns;
     QStringList missingColumns;
     QList<ImportRow> rows;
@@ -51,13 +69,26 @@ inline constexpr int mostImportRows = 200'000;
 // Why a file of this many bytes is not imported, or nothing when its size is acceptable.
 std::optional<QString> importSizeRefusal(const QString& fileName, qint64 bytes);
 
+// How a dry run reads a header and treats the rows that match stored records.
+struct ImportSettings {
+    // The stored record with this ID, for a row that would update it. Without it a row that
+    // carries the identity number of a stored original is told as a repeat and added as new.
+    std::function<RowValues(qint64 id)> storedRecord;
+    QList<ColumnMapping> mappings; // the one that fits the file's header is used
+    bool emptyCellsClear = false;  // an empty cell clears the field it updates
+    // Identity numbers that several stored originals carry: a row with one of them cannot tell
+    // which record it updates, and is told as a repeat instead.
+    QSet<QString> sharedIdentities;
+};
+
 // The dry run of a file's text; a text of more than mostImportRows data rows is refused (an
 // EngineError) before any row is checked. knownIdentities maps the identity numbers of the
 // database's original records (as originalIdentity() writes them) to their IDs.
 // The text is let go once its rows are read, so a caller that hands it over (std::move) does not
 // hold it through the checks.
 ImportPlan planImport(QString text, const EmployerData& employer,
-                      const QHash<QString, qint64>& knownIdentities);
+                      const QHash<QString, qint64>& knownIdentities,
+                      const ImportSettings& settings = {});
 
 // Hands each row of a file to `take`, the header row first: the records of a CSV text, or the
 // rows of a workbook's sheet.
@@ -65,10 +96,12 @@ using ImportRows = std::function<void(const std::function<void(const csv::Record
 // The dry run of rows from any source; more than mostImportRows data rows are refused as for a
 // text. A spreadsheet's date cells in the day, month and year columns give that part.
 ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
-                          const QHash<QString, qint64>& knownIdentities);
+                          const QHash<QString, qint64>& knownIdentities,
+                          const ImportSettings& settings = {});
 
 enum class ImportChoice { AllRows, RowsWithoutProblems };
-// The rows an import of this choice writes: every storable row, or the rows without problems.
+// The new records an import of this choice writes: every storable row, or the rows without
+// problems; rows that update stored records are not among them.
 QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice);
 
 // The dry run as lines of text: the columns, then one line per problem of each row, then the

@@ -18,7 +18,7 @@ namespace userguide {
 namespace {
 
 // Each screen's place in the guide, by the screen's object name.
-constexpr std::array<std::pair<const char*, const char*>, 10> screenPlaces{{
+constexpr std::array<std::pair<const char*, const char*>, 11> screenPlaces{{
     {"fConvert", "first-start.html"},
     {"fLogin", "first-start.html#login"},
     {"fChgPwd", "first-start.html#password"},
@@ -28,6 +28,7 @@ constexpr std::array<std::pair<const char*, const char*>, 10> screenPlaces{{
     {"fProblems", "checking.html"},
     {"fSave", "saving.html"},
     {"fImportDryRun", "transfer.html#import"},
+    {"fImportMapping", "transfer.html#mapping"},
     {"reportPreview", "printing.html"},
 }};
 

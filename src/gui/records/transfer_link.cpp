@@ -4,12 +4,14 @@
 #include "core/platform/services.h"
 #include "core/records/editor_texts.h"
 #include "gui/common/message_boxes.h"
+#include "gui/import/column_mapping_window.h"
 #include "gui/import/import_dry_run_window.h"
 #include "gui/platform/desktop_services.h"
 #include "gui/records/command_bar.h"
 #include "gui/records/record_editor.h"
 #include "gui/startup/backup_prompt.h"
 #include "store/import/import_file.h"
+#include "store/import/kept_mappings.h"
 #include "store/import/record_transfer.h"
 #include "store/import/workbook_export.h"
 #include "store/startup/backup_guard.h"
@@ -44,7 +46,77 @@ bool readyForTransfer(const RecordEditor& editor) {
     return false;
 }
 
-void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice);
+void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice,
+                      ImportKinds kinds);
+
+// One import of a file: its dry run, planned again when the user maps its columns or changes
+// whether empty cells clear fields.
+struct ImportRun {
+    QString path;
+    DryRunOptions options;
+    ImportPlan plan;
+};
+
+bool planRun(RecordEditor& editor, ImportRun& run) {
+    platform::WaitCursor hourglass;
+    return runReportingErrors(
+        [&] { run.plan = dryRun(editor.runState().db(), run.path, run.options); });
+}
+
+// The mappings kept with the return; a kept file that cannot be read is told and left aside, so
+// that it never stands in the way of an import.
+QList<ColumnMapping> mappingsOfReturn(RecordEditor& editor) {
+    QList<ColumnMapping> kept;
+    runReportingErrors([&] { kept = keptMappings(editor.runState().programFolder); });
+    return kept;
+}
+
+void askForMapping(RecordEditor& editor, const std::shared_ptr<ImportRun>& run);
+
+// The file as the dry run names it: with its sheet when a workbook's sheet was chosen.
+QString shownFileName(const ImportRun& run) {
+    const QString name = QFileInfo(run.path).fileName();
+    return run.options.sheet.isEmpty() ? name
+                                       : QObject::tr("%1, sheet %2").arg(name, run.options.sheet);
+}
+
+void showDryRun(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
+    auto* window = new ImportDryRunWindow(run->plan, shownFileName(*run), &editor);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showEmptyCellsClear(run->options.emptyCellsClear);
+    QObject::connect(window, &ImportDryRunWindow::chosen, &editor,
+                     [&editor, run](ImportChoice choice, ImportKinds kinds) {
+                         importChosenRows(editor, run->plan, choice, kinds);
+                     });
+    QObject::connect(window, &ImportDryRunWindow::emptyCellsClearChanged, window,
+                     [&editor, run, window](bool clear) {
+                         run->options.emptyCellsClear = clear;
+                         if (planRun(editor, *run))
+                             window->showPlan(run->plan);
+                     });
+    QObject::connect(window, &ImportDryRunWindow::mappingAsked, &editor,
+                     [&editor, run] { askForMapping(editor, run); });
+    window->open();
+}
+
+// A header the program does not know is mapped by the user once; the mapping is kept with the
+// return, and the next file with the same header goes straight to its dry run. Asked again, the
+// window shows the mapping in use.
+void askForMapping(RecordEditor& editor, const std::shared_ptr<ImportRun>& run) {
+    const std::optional<ColumnMapping> inUse = mappingFor(run->options.mappings, run->plan.header);
+    auto* window = new ColumnMappingWindow(inUse ? *inUse : proposedMapping(run->plan.header),
+                                           QFileInfo(run->path).fileName(), &editor);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &ColumnMappingWindow::mapped, &editor,
+                     [&editor, run](const ColumnMapping& mapping) {
+                         runReportingErrors(
+                             [&] { keepMapping(editor.runState().programFolder, mapping); });
+                         run->options.mappings = withMapping(run->options.mappings, mapping);
+                         if (planRun(editor, *run))
+                             showDryRun(editor, run);
+                     });
+    window->open();
+}
 
 // The sheet of a workbook to import: the only one without asking, otherwise the one the user
 // chooses (the first proposed). Nothing when the file is refused or the user cancels; an empty
@@ -59,8 +131,8 @@ std::optional<QString> chosenSheet(const QString& path) {
     if (sheets.size() < 2)
         return QString();
     const int chosen = platform::services().chooseOne(
-        QStringLiteral("Import"),
-        QStringLiteral("The workbook '%1' has several sheets. Which one is to be imported?")
+        QObject::tr("Import"),
+        QObject::tr("The workbook '%1' has several sheets. Which one is to be imported?")
             .arg(QFileInfo(path).fileName()),
         sheets);
     return chosen < 0 ? std::nullopt : std::optional<QString>(sheets.at(chosen));
@@ -76,21 +148,14 @@ void importFromFile(RecordEditor& editor) {
     const std::optional<QString> sheet = chosenSheet(path);
     if (!sheet)
         return;
-    auto plan = std::make_shared<ImportPlan>();
-    {
-        platform::WaitCursor hourglass;
-        if (!runReportingErrors([&] { *plan = dryRun(editor.runState().db(), path, *sheet); }))
-            return;
-    }
-    const QString shown =
-        sheet->isEmpty() ? QFileInfo(path).fileName()
-                         : QStringLiteral("%1, sheet %2").arg(QFileInfo(path).fileName(), *sheet);
-    auto* window = new ImportDryRunWindow(*plan, shown, &editor);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(
-        window, &ImportDryRunWindow::chosen, &editor,
-        [&editor, plan](ImportChoice choice) { importChosenRows(editor, *plan, choice); });
-    window->open();
+    auto run =
+        std::make_shared<ImportRun>(ImportRun{path, {mappingsOfReturn(editor), false, *sheet}, {}});
+    if (!planRun(editor, *run))
+        return;
+    if (!run->plan.unknownColumns.isEmpty() && !run->plan.mapped)
+        askForMapping(editor, run);
+    else
+        showDryRun(editor, run);
 }
 
 // Like the other commands that change many records, an import first keeps a copy of the
@@ -106,18 +171,27 @@ bool backedUpForImport(RecordEditor& editor) {
     return goOnAfterBackup(failure);
 }
 
-void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice) {
-    const QList<PackedRow> rows = chosenRows(plan, choice);
+QString importedText(const ImportCounts& counts) {
+    QString text = QObject::tr("%1 imported").arg(editortexts::recordCount(counts.added));
+    if (counts.updated > 0)
+        text += QObject::tr(", %1 updated").arg(editortexts::recordCount(counts.updated));
+    return text + u'.';
+}
+
+void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice choice,
+                      ImportKinds kinds) {
+    const ImportWork work = chosenWork(plan, choice, kinds);
     if (!backedUpForImport(editor))
         return;
     QProgressDialog progress(QObject::tr("Importing records..."), QObject::tr("Cancel"), 0,
-                             static_cast<int>(rows.size()), &editor);
+                             static_cast<int>(work.newRecords.size() + work.updates.size()),
+                             &editor);
     progress.setObjectName(QStringLiteral("dlgImportProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    std::optional<int> stored;
+    std::optional<ImportCounts> stored;
     const bool done = runReportingErrors([&] {
-        stored = importRecords(editor.runState().db(), rows, [&progress](int written, int total) {
+        stored = importRecords(editor.runState().db(), work, [&progress](int written, int total) {
             if (written % 250 == 0 || written == total)
                 progress.setValue(written);
             return !progress.wasCanceled();
@@ -131,7 +205,7 @@ void importChosenRows(RecordEditor& editor, const ImportPlan& plan, ImportChoice
         return;
     }
     editor.reloadRecords();
-    editor.reportResult(QObject::tr("%1 imported.").arg(editortexts::recordCount(*stored)));
+    editor.reportResult(importedText(*stored));
 }
 
 void exportToFile(RecordEditor& editor) {

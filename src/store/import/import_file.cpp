@@ -95,10 +95,11 @@ QStringList importSheets(const QString& path) {
 }
 
 ImportPlan planFileImport(const QString& path, const QString& sheet, const EmployerData& employer,
-                          const QHash<QString, qint64>& knownIdentities) {
+                          const QHash<QString, qint64>& knownIdentities,
+                          const ImportSettings& settings) {
     const std::optional<WorkbookKind> kind = workbookKind(path);
     if (!kind)
-        return planImport(checkedText(path), employer, knownIdentities);
+        return planImport(checkedText(path), employer, knownIdentities, settings);
     const QString name = QFileInfo(path).fileName();
     QByteArray package = checkedWorkbook(path, *kind);
     const int index = sheetIndex(
@@ -106,5 +107,5 @@ ImportPlan planFileImport(const QString& path, const QString& sheet, const Emplo
     const auto rows = [&](const std::function<void(const csv::Record&)>& take) {
         workbook::forEachRow(std::move(package), *kind, index, name, take);
     };
-    return planImportRows(rows, employer, knownIdentities);
+    return planImportRows(rows, employer, knownIdentities, settings);
 }

@@ -13,4 +13,5 @@ QStringList importSheets(const QString& path);
 // The dry run of the file against the employer and the known identity numbers; `sheet` names
 // the workbook's sheet to read, the first when empty.
 ImportPlan planFileImport(const QString& path, const QString& sheet, const EmployerData& employer,
-                          const QHash<QString, qint64>& knownIdentities);
+                          const QHash<QString, qint64>& knownIdentities,
+                          const ImportSettings& settings = {});

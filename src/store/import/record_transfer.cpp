@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
+#include <memory>
 
 namespace {
 
@@ -58,6 +59,51 @@ private:
     QSaveFile m_file;
     qint64 m_written = 0;
 };
+
+// The stored records an import may update, read one at a time by their IDs.
+std::function<RowValues(qint64)> storedRecords(Database& db) {
+    auto read = std::make_shared<Statement>(
+        db.prepare(QStringLiteral("select %1 from employee where ID = ? and %2")
+                       .arg(columnList(employeeColumns()), recordtype::realRecordsCondition())));
+    return [read](qint64 id) {
+        read->reset();
+        read->bind(1, id);
+        RowValues values;
+        if (read->next())
+            for (int i = 0; i < read->columnCount(); ++i)
+                values << read->value(i);
+        return values;
+    };
+}
+
+// Writes the changed fields of one record, provided each still holds what the dry run found.
+void applyUpdate(Database& db, const RecordUpdate& update) {
+    const Columns columns = employeeColumns();
+    const RowValues values = unpackRow(update.values);
+    QStringList assignments;
+    QStringList unchanged;
+    for (const FieldChange& change : update.changes) {
+        const QString name = QLatin1String(columns[static_cast<std::size_t>(change.column)].name);
+        checkValue(columns[static_cast<std::size_t>(change.column)], values.at(change.column));
+        assignments << name + QStringLiteral(" = ?");
+        unchanged << name + QStringLiteral(" is ?");
+    }
+    Statement write = db.prepare(
+        QStringLiteral("update employee set %1 where ID = ? and %2")
+            .arg(assignments.join(QStringLiteral(", ")), unchanged.join(QStringLiteral(" and "))));
+    int at = 1;
+    for (const FieldChange& change : update.changes)
+        write.bind(at++, values.at(change.column));
+    write.bind(at++, update.id);
+    for (const FieldChange& change : update.changes)
+        write.bind(at++, change.before);
+    write.run();
+    if (db.changes() != 1)
+        throw EngineError(engine::InvalidArgument,
+                          QObject::tr("The record with ID %1 has changed since the dry run. "
+                                      "Nothing was imported; run the import again.")
+                              .arg(update.id));
+}
 
 qint64 nextRecordId(Database& db) {
     Statement highest = db.prepare(QStringLiteral("select max(ID) from employee where %1")
@@ -112,7 +158,7 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
     file.finish();
 }
 
-QHash<QString, qint64> originalIdentities(Database& db) {
+QHash<QString, qint64> originalIdentities(Database& db, QSet<QString>* shared) {
     QHash<QString, qint64> identities;
     // The column compares without regard to case, so "o" records count as originals here too.
     Statement originals = db.prepare(
@@ -123,8 +169,11 @@ QHash<QString, qint64> originalIdentities(Database& db) {
                                 {QStringLiteral("ChkDigit"), textFromValue(originals.value(1))},
                                 {QStringLiteral("Status"), textFromValue(originals.value(2))}};
         const QString identity = originalIdentity(fields);
-        if (!identity.isEmpty())
-            identities.insert(identity, originals.value(3).toLongLong());
+        if (identity.isEmpty())
+            continue;
+        if (shared && identities.contains(identity))
+            shared->insert(identity);
+        identities.insert(identity, originals.value(3).toLongLong());
     }
     return identities;
 }
@@ -134,20 +183,39 @@ ImportPlan dryRun(Database& db, const QString& path, const QString& sheet) {
                           originalIdentities(db));
 }
 
+ImportPlan dryRun(Database& db, const QString& path, const DryRunOptions& options) {
+    ImportSettings settings{storedRecords(db), options.mappings, options.emptyCellsClear, {}};
+    const QHash<QString, qint64> identities = originalIdentities(db, &settings.sharedIdentities);
+    return planFileImport(path, options.sheet, employertable::readEmployer(db).data, identities,
+                          settings);
+}
+
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
                                  const ImportProgress& progress) {
+    const std::optional<ImportCounts> counts = importRecords(db, ImportWork{rows, {}}, progress);
+    return counts ? std::optional<int>(counts->added) : std::nullopt;
+}
+
+std::optional<ImportCounts> importRecords(Database& db, const ImportWork& work,
+                                          const ImportProgress& progress) {
     const int idColumn = columnIndex(employeeColumns(), QStringLiteral("ID"));
     Transaction transaction(db);
     qint64 id = nextRecordId(db);
     RowInserter inserter(db, table::employee, employeeColumns());
-    const int total = static_cast<int>(rows.size());
+    const ImportCounts counts{static_cast<int>(work.newRecords.size()),
+                              static_cast<int>(work.updates.size())};
+    const int total = counts.added + counts.updated;
     for (int written = 0; written < total; ++written) {
-        RowValues row = unpackRow(rows.at(written));
-        row[idColumn] = id++;
-        inserter.insert(row);
+        if (written < counts.added) {
+            RowValues row = unpackRow(work.newRecords.at(written));
+            row[idColumn] = id++;
+            inserter.insert(row);
+        } else {
+            applyUpdate(db, work.updates.at(written - counts.added));
+        }
         if (progress && !progress(written + 1, total))
             return std::nullopt;
     }
     transaction.commit();
-    return total;
+    return counts;
 }

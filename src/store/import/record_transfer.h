@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/import/record_import.h"
+#include "core/import/record_updates.h"
 
 #include <functional>
 #include <optional>
@@ -27,11 +27,21 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
 
 // Identity numbers of the database's original records, as originalIdentity() writes them, with
 // the ID of the record carrying each.
-QHash<QString, qint64> originalIdentities(Database& db);
+// Those that several originals carry are added to `shared` when it is given.
+QHash<QString, qint64> originalIdentities(Database& db, QSet<QString>* shared = nullptr);
 
 // Reads the file (CSV, or a sheet of an .xlsx or .ods workbook: the one named, otherwise the
 // first) and plans its import against the database's employer row and records.
 ImportPlan dryRun(Database& db, const QString& path, const QString& sheet = {});
+
+struct DryRunOptions {
+    QList<ColumnMapping> mappings; // the one that fits the file's header is used
+    bool emptyCellsClear = false;
+    QString sheet; // of a workbook; the first when empty
+};
+// The same, but a row that carries a stored original's identity number is planned as the
+// update of that record, with the fields it changes.
+ImportPlan dryRun(Database& db, const QString& path, const DryRunOptions& options);
 
 // Told after each row how many of how many are written; returning false stops the import.
 using ImportProgress = std::function<bool(int written, int total)>;
@@ -41,3 +51,13 @@ using ImportProgress = std::function<bool(int written, int total)>;
 // progress stopped the import.
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,
                                  const ImportProgress& progress = {});
+
+struct ImportCounts {
+    int added = 0;
+    int updated = 0;
+};
+// Adds the new records and applies the updates, all in one transaction. An update writes only
+// the fields it changes, and only while each still holds the value the dry run found; a record
+// changed meanwhile stops the import with an error and nothing is stored.
+std::optional<ImportCounts> importRecords(Database& db, const ImportWork& work,
+                                          const ImportProgress& progress = {});
