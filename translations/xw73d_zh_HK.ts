@@ -48,12 +48,51 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <source>The saved submission and its log were copied to '%1' and verified.</source>
+        <source>The saved submission and its log were copied to &apos;%1&apos; and verified.</source>
         <translation>已儲存的申報檔案及其記錄檔已複製至「%1」，並已核實。</translation>
     </message>
     <message>
-        <source>The folder '%1' could not be opened.</source>
+        <source>The folder &apos;%1&apos; could not be opened.</source>
         <translation>無法開啟資料夾「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingWindow</name>
+    <message>
+        <source>Import: columns of the file</source>
+        <translation>匯入：檔案的欄</translation>
+    </message>
+    <message>
+        <source>Choose the field each column of %1 goes to, or none; the program&apos;s guess is chosen at first. The choice is kept with this return for the next file with the same header.</source>
+        <translation>請為%1的每一欄選擇對應的欄位，或選「無」；程式已先選上推測的欄位。所作選擇會與本報表一併保存，供下次匯入標題相同的檔案時使用。</translation>
+    </message>
+    <message>
+        <source>Column of the file</source>
+        <translation>檔案的欄</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>欄位</translation>
+    </message>
+    <message>
+        <source>Columns of the file and their fields</source>
+        <translation>檔案的欄及其欄位</translation>
+    </message>
+    <message>
+        <source>Field of the column %1</source>
+        <translation>欄「%1」的欄位</translation>
+    </message>
+    <message>
+        <source>&amp;Use these fields</source>
+        <translation>使用這些欄位(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（無）</translation>
     </message>
 </context>
 <context>
@@ -67,7 +106,7 @@
         <translation>新增報表(&amp;N)…</translation>
     </message>
     <message>
-        <source>Next &amp;year's return…</source>
+        <source>Next &amp;year&apos;s return…</source>
         <translation>下一報稅年度的報表(&amp;Y)…</translation>
     </message>
     <message>
@@ -130,11 +169,11 @@
         <translation>如已婚，配偶的全名</translation>
     </message>
     <message>
-        <source>Spouse's H.K. Identity Card Number</source>
+        <source>Spouse&apos;s H.K. Identity Card Number</source>
         <translation>配偶的香港身份證號碼</translation>
     </message>
     <message>
-        <source>Spouse's H.K. Identity Card Number, check character</source>
+        <source>Spouse&apos;s H.K. Identity Card Number, check character</source>
         <translation>配偶的香港身份證號碼，核對字元</translation>
     </message>
     <message>
@@ -206,11 +245,11 @@
         <translation>b. 假期工資，期間</translation>
     </message>
     <message>
-        <source>c. Director's Fee, amount</source>
+        <source>c. Director&apos;s Fee, amount</source>
         <translation>c. 董事袍金，款額</translation>
     </message>
     <message>
-        <source>c. Director's Fee, period</source>
+        <source>c. Director&apos;s Fee, period</source>
         <translation>c. 董事袍金，期間</translation>
     </message>
     <message>
@@ -398,12 +437,55 @@
         <translation>海外公司，地址</translation>
     </message>
     <message>
-        <source>Employee's Tax File Number in XWD</source>
+        <source>Employee&apos;s Tax File Number in XWD</source>
         <translation>僱員在 XWD 的稅務檔案號碼</translation>
     </message>
     <message>
         <source>Remarks</source>
         <translation>備註</translation>
+    </message>
+</context>
+<context>
+    <name>ImportChangesModel</name>
+    <message>
+        <source>New record</source>
+        <translation>新紀錄</translation>
+    </message>
+    <message>
+        <source>Update of record ID %1</source>
+        <translation>更新紀錄（編號 %1）</translation>
+    </message>
+    <message>
+        <source>Record ID %1, nothing changes</source>
+        <translation>紀錄（編號 %1），沒有變動</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變動</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>欄位</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>更改前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>更改後</translation>
     </message>
 </context>
 <context>
@@ -448,6 +530,26 @@
         <source>Import &amp;nothing</source>
         <translation>不匯入任何資料(&amp;N)</translation>
     </message>
+    <message>
+        <source>Changes the import would make</source>
+        <translation>匯入將作出的變動</translation>
+    </message>
+    <message>
+        <source>A&amp;dd new rows</source>
+        <translation>加入新列(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Update matching records</source>
+        <translation>更新相符的紀錄(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Empty &amp;cells clear fields</source>
+        <translation>空白儲存格清除欄位(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Column &amp;mapping...</source>
+        <translation>欄位對應(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>IncomeLine</name>
@@ -480,7 +582,7 @@
         <translation>b. 假期工資</translation>
     </message>
     <message>
-        <source>c. Director's Fee</source>
+        <source>c. Director&apos;s Fee</source>
         <translation>c. 董事袍金</translation>
     </message>
     <message>
@@ -568,19 +670,19 @@
         <translation>請在第 1 頁輸入此取代或補加報表的表格編號。</translation>
     </message>
     <message>
-        <source>Type the employee's surname on page 1.</source>
+        <source>Type the employee&apos;s surname on page 1.</source>
         <translation>請在第 1 頁輸入僱員的姓氏。</translation>
     </message>
     <message>
-        <source>Type the employee's other names in full on page 1.</source>
+        <source>Type the employee&apos;s other names in full on page 1.</source>
         <translation>請在第 1 頁輸入僱員的名字（全寫）。</translation>
     </message>
     <message>
-        <source>Type M or F as the employee's sex.</source>
+        <source>Type M or F as the employee&apos;s sex.</source>
         <translation>請輸入 M 或 F 作為僱員的性別。</translation>
     </message>
     <message>
-        <source>Type the employee's residential address on page 1.</source>
+        <source>Type the employee&apos;s residential address on page 1.</source>
         <translation>請在第 1 頁輸入僱員的住址。</translation>
     </message>
     <message>
@@ -624,7 +726,7 @@
         <translation>請將號碼及括號內的字元與身份證核對：其中一項輸入錯誤。</translation>
     </message>
     <message>
-        <source>Compare the spouse's number and the character in brackets with the identity card.</source>
+        <source>Compare the spouse&apos;s number and the character in brackets with the identity card.</source>
         <translation>請將配偶的號碼及括號內的字元與身份證核對。</translation>
     </message>
     <message>
@@ -632,7 +734,7 @@
         <translation>如同一僱員輸入了兩次，請刪除其中一筆紀錄；否則請更正身份證號碼。</translation>
     </message>
     <message>
-        <source>Check both records' identity numbers and names against the identity cards.</source>
+        <source>Check both records&apos; identity numbers and names against the identity cards.</source>
         <translation>請將兩筆紀錄的身份證號碼及姓名與身份證核對。</translation>
     </message>
     <message>
@@ -672,7 +774,7 @@
         <translation>請以整數元輸入款額，不計算仙位。</translation>
     </message>
     <message>
-        <source>Make the record's total income 999,999,999 or less.</source>
+        <source>Make the record&apos;s total income 999,999,999 or less.</source>
         <translation>請將紀錄的入息總額改為 999,999,999 或以下。</translation>
     </message>
     <message>
@@ -744,11 +846,11 @@
         <translation>請在僱主畫面輸入四位數字的報稅年度。</translation>
     </message>
     <message>
-        <source>Type the letter of the employer's file number on the employer screen.</source>
+        <source>Type the letter of the employer&apos;s file number on the employer screen.</source>
         <translation>請在僱主畫面輸入僱主檔案號碼的英文字母。</translation>
     </message>
     <message>
-        <source>Type the file number as it stands on the authority's letters.</source>
+        <source>Type the file number as it stands on the authority&apos;s letters.</source>
         <translation>請按稅務局信件上所示輸入檔案號碼。</translation>
     </message>
     <message>
@@ -756,11 +858,11 @@
         <translation>請以 DDMMYYYY 格式輸入申報日期，並須在報稅年度終結之後。</translation>
     </message>
     <message>
-        <source>Add the employee's record, or make sure the employee left before 1 April.</source>
+        <source>Add the employee&apos;s record, or make sure the employee left before 1 April.</source>
         <translation>請加入該僱員的紀錄，或確定該僱員在 4 月 1 日前已離職。</translation>
     </message>
     <message>
-        <source>Check the category's amounts: a line may have been typed into the wrong category.</source>
+        <source>Check the category&apos;s amounts: a line may have been typed into the wrong category.</source>
         <translation>請核對該類別的款額：可能有項目輸入了錯誤的類別。</translation>
     </message>
     <message>
@@ -830,47 +932,47 @@
         <translation>無法備份資料庫：%1 沒有匯入任何資料。</translation>
     </message>
     <message>
-        <source>There is no working database in the folder '%1'.</source>
+        <source>There is no working database in the folder &apos;%1&apos;.</source>
         <translation>資料夾「%1」內沒有工作資料庫。</translation>
     </message>
     <message>
-        <source>The amount '%1' is not a whole number.</source>
+        <source>The amount &apos;%1&apos; is not a whole number.</source>
         <translation>款額「%1」不是整數。</translation>
     </message>
     <message>
-        <source>The amount '%1' is too large for the program.</source>
+        <source>The amount &apos;%1&apos; is too large for the program.</source>
         <translation>款額「%1」太大，程式無法處理。</translation>
     </message>
     <message>
-        <source>The system's Big5-HKSCS conversion is not available.</source>
+        <source>The system&apos;s Big5-HKSCS conversion is not available.</source>
         <translation>系統沒有提供 Big5-HKSCS 轉換。</translation>
     </message>
     <message>
-        <source>The field '%1' cannot be left as an empty text.</source>
+        <source>The field &apos;%1&apos; cannot be left as an empty text.</source>
         <translation>欄位「%1」不可留空。</translation>
     </message>
     <message>
-        <source>The field '%1' contains a control character (such as a tab, a line break or an escape), which cannot be stored.</source>
+        <source>The field &apos;%1&apos; contains a control character (such as a tab, a line break or an escape), which cannot be stored.</source>
         <translation>欄位「%1」含有控制字元（例如 Tab、換行或 Escape），無法儲存。</translation>
     </message>
     <message>
-        <source>The field '%1' contains a character that cannot be stored.</source>
+        <source>The field &apos;%1&apos; contains a character that cannot be stored.</source>
         <translation>欄位「%1」含有無法儲存的字元。</translation>
     </message>
     <message>
-        <source>The field '%1' holds at most %2 bytes (a Chinese character takes two); the value has %3.</source>
+        <source>The field &apos;%1&apos; holds at most %2 bytes (a Chinese character takes two); the value has %3.</source>
         <translation>欄位「%1」最多可容納 %2 個位元組（每個中文字佔兩個）；現時數值有 %3 個。</translation>
     </message>
     <message>
-        <source>The field '%1' must hold a whole number from %2 to %3.</source>
+        <source>The field &apos;%1&apos; must hold a whole number from %2 to %3.</source>
         <translation>欄位「%1」必須是 %2 至 %3 的整數。</translation>
     </message>
     <message>
-        <source>There is no column '%1'.</source>
+        <source>There is no column &apos;%1&apos;.</source>
         <translation>沒有欄「%1」。</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be written: %2</source>
+        <source>The file &apos;%1&apos; cannot be written: %2</source>
         <translation>無法寫入檔案「%1」：%2</translation>
     </message>
     <message>
@@ -890,7 +992,7 @@
         <translation>%1（其他欄）</translation>
     </message>
     <message>
-        <source>its table '%1' has other columns</source>
+        <source>its table &apos;%1&apos; has other columns</source>
         <translation>其資料表「%1」有其他欄</translation>
     </message>
     <message>
@@ -898,19 +1000,19 @@
         <translation>不明的定義</translation>
     </message>
     <message>
-        <source>it holds %1 '%2'</source>
+        <source>it holds %1 &apos;%2&apos;</source>
         <translation>其中有 %1「%2」</translation>
     </message>
     <message>
-        <source>it has no table '%1'</source>
+        <source>it has no table &apos;%1&apos;</source>
         <translation>其中沒有資料表「%1」</translation>
     </message>
     <message>
-        <source>The copy to '%1' failed: %2</source>
+        <source>The copy to &apos;%1&apos; failed: %2</source>
         <translation>複製至「%1」失敗：%2</translation>
     </message>
     <message>
-        <source>'%1' cannot be read: %2</source>
+        <source>&apos;%1&apos; cannot be read: %2</source>
         <translation>無法讀取「%1」：%2</translation>
     </message>
     <message>
@@ -934,11 +1036,11 @@
         <translation>儲存媒體為唯讀（可能已設定防寫）。</translation>
     </message>
     <message>
-        <source>this user may not write to the medium's folder.</source>
+        <source>this user may not write to the medium&apos;s folder.</source>
         <translation>此使用者不可寫入儲存媒體的資料夾。</translation>
     </message>
     <message>
-        <source>the medium's folder is no longer there; the medium may have been removed.</source>
+        <source>the medium&apos;s folder is no longer there; the medium may have been removed.</source>
         <translation>儲存媒體的資料夾已不存在；儲存媒體可能已被移除。</translation>
     </message>
     <message>
@@ -962,7 +1064,7 @@
         <translation>檔案沒有載有欄名的標題列。</translation>
     </message>
     <message>
-        <source>The file '%1' is larger than %2 MB, the most one import reads. Split it into smaller files and import them one after the other.</source>
+        <source>The file &apos;%1&apos; is larger than %2 MB, the most one import reads. Split it into smaller files and import them one after the other.</source>
         <translation>檔案「%1」大於 %2 MB，即每次匯入可讀取的上限。請將其分拆為較小的檔案，再逐一匯入。</translation>
     </message>
     <message>
@@ -970,7 +1072,7 @@
         <translation>檔案多於 %1 列，即每次匯入可接受的上限。請將其分拆為較小的檔案，再逐一匯入。</translation>
     </message>
     <message>
-        <source>The temporary report file '%1' cannot be deleted.</source>
+        <source>The temporary report file &apos;%1&apos; cannot be deleted.</source>
         <translation>無法刪除臨時報告檔案「%1」。</translation>
     </message>
     <message>
@@ -994,27 +1096,27 @@
         <translation>報表</translation>
     </message>
     <message>
-        <source>Please enter a name for the return's folder.</source>
+        <source>Please enter a name for the return&apos;s folder.</source>
         <translation>請輸入報表資料夾的名稱。</translation>
     </message>
     <message>
-        <source>'%1' cannot be the name of a folder. Please choose another name.</source>
+        <source>&apos;%1&apos; cannot be the name of a folder. Please choose another name.</source>
         <translation>「%1」不能用作資料夾名稱。請另選名稱。</translation>
     </message>
     <message>
-        <source>A return named '%1' is in the list already. Please choose another name.</source>
+        <source>A return named &apos;%1&apos; is in the list already. Please choose another name.</source>
         <translation>清單中已有名為「%1」的報表。請另選名稱。</translation>
     </message>
     <message>
-        <source>The folder '%1' named in path.ini cannot be created.</source>
+        <source>The folder &apos;%1&apos; named in path.ini cannot be created.</source>
         <translation>無法建立 path.ini 所指的資料夾「%1」。</translation>
     </message>
     <message>
-        <source>The work file '%1' in '%2' cannot be deleted.</source>
+        <source>The work file &apos;%1&apos; in &apos;%2&apos; cannot be deleted.</source>
         <translation>無法刪除「%2」內的工作檔案「%1」。</translation>
     </message>
     <message>
-        <source>The field '%1' holds a character that the return's code page cannot write.</source>
+        <source>The field &apos;%1&apos; holds a character that the return&apos;s code page cannot write.</source>
         <translation>欄位「%1」含有報表字碼頁無法寫入的字元。</translation>
     </message>
     <message>
@@ -1058,7 +1160,7 @@
         <translation>每一筆紀錄</translation>
     </message>
     <message>
-        <source>%1 of the files to be written are in %2 already, "%3" among them. Do you want to replace them?</source>
+        <source>%1 of the files to be written are in %2 already, &quot;%3&quot; among them. Do you want to replace them?</source>
         <translation>將寫入的檔案中有 %1 個已在 %2 內，包括「%3」。您要取代這些檔案嗎？</translation>
     </message>
     <message>
@@ -1166,15 +1268,15 @@
         <translation>ID 為 %1 的舊紀錄（姓氏 %2，名字 %3）</translation>
     </message>
     <message>
-        <source>'%1' is the database as it was before the conversion. Renamed to '%2', it is converted again at the next start.</source>
+        <source>&apos;%1&apos; is the database as it was before the conversion. Renamed to &apos;%2&apos;, it is converted again at the next start.</source>
         <translation>「%1」是轉換前的資料庫。已改名為「%2」，並會在下次啟動時再次轉換。</translation>
     </message>
     <message>
-        <source>'%1' is the database the conversion was making. It was not taken as '%2': it does not read back whole, or the old database '%3' is not beside it.</source>
+        <source>&apos;%1&apos; is the database the conversion was making. It was not taken as &apos;%2&apos;: it does not read back whole, or the old database &apos;%3&apos; is not beside it.</source>
         <translation>「%1」是轉換時正在建立的資料庫。它沒有被採用為「%2」：它無法完整讀回，或舊資料庫「%3」不在旁邊。</translation>
     </message>
     <message>
-        <source>There is no database '%1' in the program folder (%2), but there is '%3'. Your records may be there: a conversion of the database of an earlier version was stopped before it was finished.</source>
+        <source>There is no database &apos;%1&apos; in the program folder (%2), but there is &apos;%3&apos;. Your records may be there: a conversion of the database of an earlier version was stopped before it was finished.</source>
         <translation>程式資料夾（%2）內沒有資料庫「%1」，但有「%3」。您的紀錄可能在其中：舊版本資料庫的轉換在完成前被中止。</translation>
     </message>
     <message>
@@ -1182,11 +1284,11 @@
         <translation>您要建立一個新的空白資料庫嗎？選「否」會結束程式，所有檔案保持不變。</translation>
     </message>
     <message>
-        <source>The conversion of the database was stopped at the last start before it was finished. It has now been completed: '%1' has become '%2', and the old database is kept as '%3'.</source>
+        <source>The conversion of the database was stopped at the last start before it was finished. It has now been completed: &apos;%1&apos; has become &apos;%2&apos;, and the old database is kept as &apos;%3&apos;.</source>
         <translation>上次啟動時，資料庫的轉換在完成前被中止。現已完成：「%1」已成為「%2」，舊資料庫保存為「%3」。</translation>
     </message>
     <message>
-        <source>The conversion stopped at %1: its value in the column '%2' cannot be stored. %3
+        <source>The conversion stopped at %1: its value in the column &apos;%2&apos; cannot be stored. %3
 
 The old database is unchanged. Correct that record with any SQLite tool and start the program again.</source>
         <translation>轉換在 %1 停止：其在欄「%2」的數值無法儲存。%3
@@ -1196,7 +1298,7 @@ The old database is unchanged. Correct that record with any SQLite tool and star
     <message>
         <source>
 
-Or the program can cut every value that is too long to the width of its column (%1 bytes for '%2') and go on; each value cut is named when the conversion is done. Do you want the program to cut such values?</source>
+Or the program can cut every value that is too long to the width of its column (%1 bytes for &apos;%2&apos;) and go on; each value cut is named when the conversion is done. Do you want the program to cut such values?</source>
         <translation>
 
 或者，程式可將每個過長的數值截短至其欄的寬度（「%2」為 %1 個位元組）並繼續；轉換完成時會列出每個被截短的數值。您要程式截短這些數值嗎？</translation>
@@ -1218,15 +1320,17 @@ These values were too long and were cut to the width of their column:</source>
     <message numerus="yes">
         <source>
 and %n more.</source>
-        <translation><numerusform>
-及另外 %n 個。</numerusform></translation>
+        <translation>
+            <numerusform>
+及另外 %n 個。</numerusform>
+        </translation>
     </message>
     <message>
-        <source>A new database has been made for the records. It is protected by the default password "%1" until you change it: at the next start, choose Change Password on the login screen.</source>
+        <source>A new database has been made for the records. It is protected by the default password &quot;%1&quot; until you change it: at the next start, choose Change Password on the login screen.</source>
         <translation>已為紀錄建立新資料庫。在您更改密碼前，資料庫以預設密碼「%1」保護：下次啟動時，請在登入畫面選擇「更改密碼」。</translation>
     </message>
     <message>
-        <source>The login password is still the default one, "%1". Change it with Change Password on the login screen.</source>
+        <source>The login password is still the default one, &quot;%1&quot;. Change it with Change Password on the login screen.</source>
         <translation>登入密碼仍是預設密碼「%1」。請在登入畫面以「更改密碼」更改。</translation>
     </message>
     <message>
@@ -1234,7 +1338,7 @@ and %n more.</source>
 
 %2
 
-Carry them over to next year's return?</source>
+Carry them over to next year&apos;s return?</source>
         <translation>以下僱員的受僱期間在 %1 年度開始前已終止：
 
 %2
@@ -1242,7 +1346,7 @@ Carry them over to next year's return?</source>
 要將他們轉入下一報稅年度的報表嗎？</translation>
     </message>
     <message>
-        <source>%1: %2, found "%3", expected "%4"</source>
+        <source>%1: %2, found &quot;%3&quot;, expected &quot;%4&quot;</source>
         <translation>%1：%2，找到「%3」，應為「%4」</translation>
     </message>
     <message>
@@ -1254,7 +1358,7 @@ Carry them over to next year's return?</source>
         <translation>失敗</translation>
     </message>
     <message>
-        <source>The program folder '%1' cannot be created.</source>
+        <source>The program folder &apos;%1&apos; cannot be created.</source>
         <translation>無法建立程式資料夾「%1」。</translation>
     </message>
     <message>
@@ -1274,11 +1378,11 @@ Carry them over to next year's return?</source>
         <translation>無法開啟</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be read whole: %2</source>
+        <source>The file &apos;%1&apos; cannot be read whole: %2</source>
         <translation>無法完整讀取檔案「%1」：%2</translation>
     </message>
     <message>
-        <source>The kept copy of '%1' does not read back as it was written.</source>
+        <source>The kept copy of &apos;%1&apos; does not read back as it was written.</source>
         <translation>「%1」的保存副本無法按寫入時的內容讀回。</translation>
     </message>
     <message>
@@ -1294,7 +1398,7 @@ Carry them over to next year's return?</source>
         <translation>無法為存檔繪製控制清單。</translation>
     </message>
     <message>
-        <source>The archive needs the return's password.</source>
+        <source>The archive needs the return&apos;s password.</source>
         <translation>存檔需要報表的密碼。</translation>
     </message>
     <message>
@@ -1302,11 +1406,11 @@ Carry them over to next year's return?</source>
         <translation>項目無法改用其名稱。</translation>
     </message>
     <message>
-        <source>The archive entry '%1' holds no summary.</source>
+        <source>The archive entry &apos;%1&apos; holds no summary.</source>
         <translation>存檔項目「%1」沒有摘要。</translation>
     </message>
     <message>
-        <source>The archive entry '%1' is missing one of its files.</source>
+        <source>The archive entry &apos;%1&apos; is missing one of its files.</source>
         <translation>存檔項目「%1」缺少其中一個檔案。</translation>
     </message>
     <message>
@@ -1326,35 +1430,35 @@ Carry them over to next year's return?</source>
         <translation>於 %1 儲存至 %2</translation>
     </message>
     <message>
-        <source>The database file '%1' is damaged and cannot be opened. Restore it from a backup copy.</source>
+        <source>The database file &apos;%1&apos; is damaged and cannot be opened. Restore it from a backup copy.</source>
         <translation>資料庫檔案「%1」已損壞，無法開啟。請從備份還原。</translation>
     </message>
     <message>
-        <source>'%1' in the folder '%2' is a folder, not a database file. Move it away.</source>
+        <source>&apos;%1&apos; in the folder &apos;%2&apos; is a folder, not a database file. Move it away.</source>
         <translation>資料夾「%2」內的「%1」是一個資料夾，不是資料庫檔案。請將其移走。</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be read: you have no permission to read it.</source>
+        <source>The database file &apos;%1&apos; cannot be read: you have no permission to read it.</source>
         <translation>無法讀取資料庫檔案「%1」：您沒有讀取權限。</translation>
     </message>
     <message>
-        <source>The folder '%1' of the database file '%2' cannot be reached.</source>
+        <source>The folder &apos;%1&apos; of the database file &apos;%2&apos; cannot be reached.</source>
         <translation>無法存取資料庫檔案「%2」所在的資料夾「%1」。</translation>
     </message>
     <message>
-        <source>The folder '%1' of the database file '%2' is read-only: the program cannot write there.</source>
+        <source>The folder &apos;%1&apos; of the database file &apos;%2&apos; is read-only: the program cannot write there.</source>
         <translation>資料庫檔案「%2」所在的資料夾「%1」為唯讀：程式無法在該處寫入。</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be changed: the file or its folder is read-only.</source>
+        <source>The database file &apos;%1&apos; cannot be changed: the file or its folder is read-only.</source>
         <translation>無法更改資料庫檔案「%1」：該檔案或其資料夾為唯讀。</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be opened: its folder cannot be reached or written.</source>
+        <source>The database file &apos;%1&apos; cannot be opened: its folder cannot be reached or written.</source>
         <translation>無法開啟資料庫檔案「%1」：無法存取或寫入其資料夾。</translation>
     </message>
     <message>
-        <source>There is not enough space on the disk to write '%1'.</source>
+        <source>There is not enough space on the disk to write &apos;%1&apos;.</source>
         <translation>磁碟空間不足，無法寫入「%1」。</translation>
     </message>
     <message>
@@ -1362,11 +1466,11 @@ Carry them over to next year's return?</source>
         <translation>密碼無效。</translation>
     </message>
     <message>
-        <source>The database file '%1' is in use by another copy of the program or by another program. Close it and try again.</source>
+        <source>The database file &apos;%1&apos; is in use by another copy of the program or by another program. Close it and try again.</source>
         <translation>資料庫檔案「%1」正由本程式的另一個副本或其他程式使用。請將其關閉後再試。</translation>
     </message>
     <message>
-        <source>A disk error occurred while reading or writing '%1'.</source>
+        <source>A disk error occurred while reading or writing &apos;%1&apos;.</source>
         <translation>讀取或寫入「%1」時發生磁碟錯誤。</translation>
     </message>
     <message>
@@ -1374,19 +1478,19 @@ Carry them over to next year's return?</source>
         <translation>資料庫引擎報告錯誤：%1。</translation>
     </message>
     <message>
-        <source>Could not find the file '%1'.</source>
+        <source>Could not find the file &apos;%1&apos;.</source>
         <translation>找不到檔案「%1」。</translation>
     </message>
     <message>
-        <source>The database '%1' already exists.</source>
+        <source>The database &apos;%1&apos; already exists.</source>
         <translation>資料庫「%1」已存在。</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be created.</source>
+        <source>The file &apos;%1&apos; cannot be created.</source>
         <translation>無法建立檔案「%1」。</translation>
     </message>
     <message>
-        <source>The database file '%1' is damaged: not every page of it can be read.</source>
+        <source>The database file &apos;%1&apos; is damaged: not every page of it can be read.</source>
         <translation>資料庫檔案「%1」已損壞：並非每一頁都能讀取。</translation>
     </message>
     <message>
@@ -1394,11 +1498,11 @@ Carry them over to next year's return?</source>
         <translation>資料庫的副本並不完整。</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be read.</source>
+        <source>The file &apos;%1&apos; cannot be read.</source>
         <translation>無法讀取檔案「%1」。</translation>
     </message>
     <message>
-        <source>The file '%1' changed while it was being read: the checks would mix two files. Check it again once nothing writes to it.</source>
+        <source>The file &apos;%1&apos; changed while it was being read: the checks would mix two files. Check it again once nothing writes to it.</source>
         <translation>檔案「%1」在讀取期間有所改變：檢查會混合兩個檔案。請在沒有程式寫入該檔案時再次檢查。</translation>
     </message>
     <message>
@@ -1430,19 +1534,19 @@ Carry them over to next year's return?</source>
         <translation>無法啟動程序以作檢查</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be read as a submission: %2.</source>
+        <source>The file &apos;%1&apos; cannot be read as a submission: %2.</source>
         <translation>無法將檔案「%1」作為申報檔案讀取：%2。</translation>
     </message>
     <message>
-        <source>The log '%1' cannot be read as the log of a submission: %2.</source>
+        <source>The log &apos;%1&apos; cannot be read as the log of a submission: %2.</source>
         <translation>無法將記錄檔「%1」作為申報檔案的記錄檔讀取：%2。</translation>
     </message>
     <message>
-        <source>The file '%1' in the folder '%2' is not a database of this program: %3. Restore it from a backup copy or move it away.</source>
+        <source>The file &apos;%1&apos; in the folder &apos;%2&apos; is not a database of this program: %3. Restore it from a backup copy or move it away.</source>
         <translation>資料夾「%2」內的檔案「%1」不是本程式的資料庫：%3。請從備份還原，或將其移走。</translation>
     </message>
     <message>
-        <source>Reading '%1' was stopped: it took longer than %2 seconds, far longer than a file of this program ever needs.</source>
+        <source>Reading &apos;%1&apos; was stopped: it took longer than %2 seconds, far longer than a file of this program ever needs.</source>
         <translation>已停止讀取「%1」：所需時間超過 %2 秒，遠超本程式的檔案所需。</translation>
     </message>
     <message>
@@ -1450,11 +1554,11 @@ Carry them over to next year's return?</source>
         <translation>有一列的寬度不正確。</translation>
     </message>
     <message>
-        <source>The folder '%1' is read-only: the program cannot create its database there.</source>
+        <source>The folder &apos;%1&apos; is read-only: the program cannot create its database there.</source>
         <translation>資料夾「%1」為唯讀：程式無法在該處建立資料庫。</translation>
     </message>
     <message>
-        <source>The new database cannot be moved into the folder '%1'.</source>
+        <source>The new database cannot be moved into the folder &apos;%1&apos;.</source>
         <translation>無法將新資料庫移入資料夾「%1」。</translation>
     </message>
     <message>
@@ -1470,11 +1574,11 @@ Carry them over to next year's return?</source>
         <translation>磁碟上的檔案並不完整。</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be read: %2</source>
+        <source>The file &apos;%1&apos; cannot be read: %2</source>
         <translation>無法讀取檔案「%1」：%2</translation>
     </message>
     <message>
-        <source>The file '%1' is neither UTF-8 nor Big5-HKSCS text.</source>
+        <source>The file &apos;%1&apos; is neither UTF-8 nor Big5-HKSCS text.</source>
         <translation>檔案「%1」既不是 UTF-8 也不是 Big5-HKSCS 文字。</translation>
     </message>
     <message>
@@ -1490,7 +1594,7 @@ Carry them over to next year's return?</source>
         <translation>沒有現時紀錄。</translation>
     </message>
     <message>
-        <source>The column '%1' does not exist.</source>
+        <source>The column &apos;%1&apos; does not exist.</source>
         <translation>欄「%1」不存在。</translation>
     </message>
     <message>
@@ -1514,35 +1618,35 @@ Carry them over to next year's return?</source>
         <translation>檔案無法改用其名稱</translation>
     </message>
     <message>
-        <source>The new return in '%1' did not read back as it was written; it was not kept.</source>
+        <source>The new return in &apos;%1&apos; did not read back as it was written; it was not kept.</source>
         <translation>「%1」內的新報表無法按寫入時的內容讀回，因此沒有保留。</translation>
     </message>
     <message>
-        <source>The return year '%1' is not a year; enter it on the employer's screen first.</source>
+        <source>The return year &apos;%1&apos; is not a year; enter it on the employer&apos;s screen first.</source>
         <translation>報稅年度「%1」不是年份；請先在僱主畫面輸入。</translation>
     </message>
     <message>
-        <source>The folder '%1' exists already.</source>
+        <source>The folder &apos;%1&apos; exists already.</source>
         <translation>資料夾「%1」已存在。</translation>
     </message>
     <message>
-        <source>The new return cannot take the folder '%1'.</source>
+        <source>The new return cannot take the folder &apos;%1&apos;.</source>
         <translation>新報表無法使用資料夾「%1」。</translation>
     </message>
     <message>
-        <source>The folder '%1' cannot be made for the return.</source>
+        <source>The folder &apos;%1&apos; cannot be made for the return.</source>
         <translation>無法為報表建立資料夾「%1」。</translation>
     </message>
     <message>
-        <source>The return '%1' is open. Close it before it is removed from the list.</source>
+        <source>The return &apos;%1&apos; is open. Close it before it is removed from the list.</source>
         <translation>報表「%1」已開啟。請先將其關閉，才從清單移除。</translation>
     </message>
     <message>
-        <source>The folder '%1' cannot be made.</source>
+        <source>The folder &apos;%1&apos; cannot be made.</source>
         <translation>無法建立資料夾「%1」。</translation>
     </message>
     <message>
-        <source>The folder '%1' cannot be moved to the removed returns.</source>
+        <source>The folder &apos;%1&apos; cannot be moved to the removed returns.</source>
         <translation>無法將資料夾「%1」移至已移除的報表。</translation>
     </message>
     <message>
@@ -1566,11 +1670,11 @@ Carry them over to next year's return?</source>
         <translation>以下備份未能改用新密碼，已被刪除：%1。</translation>
     </message>
     <message>
-        <source>These backup copies could neither be given the new password nor be removed, and still open with an earlier password: %1. Remove them from the folder '%2'.</source>
+        <source>These backup copies could neither be given the new password nor be removed, and still open with an earlier password: %1. Remove them from the folder &apos;%2&apos;.</source>
         <translation>以下備份既未能改用新密碼，也未能刪除，仍可用較早的密碼開啟：%1。請從資料夾「%2」中刪除。</translation>
     </message>
     <message>
-        <source>The folder '%1' for backup copies cannot be created.</source>
+        <source>The folder &apos;%1&apos; for backup copies cannot be created.</source>
         <translation>無法建立存放備份的資料夾「%1」。</translation>
     </message>
     <message>
@@ -1586,15 +1690,15 @@ Carry them over to next year's return?</source>
         <translation>無法讀取工作資料庫以作備份。</translation>
     </message>
     <message>
-        <source>There is not enough space on the disk to write the backup copy '%1'.</source>
+        <source>There is not enough space on the disk to write the backup copy &apos;%1&apos;.</source>
         <translation>磁碟空間不足，無法寫入備份「%1」。</translation>
     </message>
     <message>
-        <source>The backup copy '%1' cannot be written.</source>
+        <source>The backup copy &apos;%1&apos; cannot be written.</source>
         <translation>無法寫入備份「%1」。</translation>
     </message>
     <message>
-        <source>There is no backup copy named '%1'.</source>
+        <source>There is no backup copy named &apos;%1&apos;.</source>
         <translation>沒有名為「%1」的備份。</translation>
     </message>
     <message>
@@ -1602,7 +1706,7 @@ Carry them over to next year's return?</source>
         <translation>無法取代工作資料庫；工作資料庫沒有改變。</translation>
     </message>
     <message>
-        <source>The old database has no table '%1'.</source>
+        <source>The old database has no table &apos;%1&apos;.</source>
         <translation>舊資料庫沒有資料表「%1」。</translation>
     </message>
     <message>
@@ -1614,15 +1718,15 @@ Carry them over to next year's return?</source>
         <translation>轉換後的資料庫無法按寫入時的內容讀回。</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be renamed to '%2'.</source>
+        <source>The file &apos;%1&apos; cannot be renamed to &apos;%2&apos;.</source>
         <translation>無法將檔案「%1」改名為「%2」。</translation>
     </message>
     <message>
-        <source>The new database cannot be renamed to '%1', and the old one cannot be given its name back: rename '%2' to '%1' before the next start.</source>
+        <source>The new database cannot be renamed to &apos;%1&apos;, and the old one cannot be given its name back: rename &apos;%2&apos; to &apos;%1&apos; before the next start.</source>
         <translation>無法將新資料庫改名為「%1」，舊資料庫亦無法改回原名：請在下次啟動前將「%2」改名為「%1」。</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be deleted.</source>
+        <source>The file &apos;%1&apos; cannot be deleted.</source>
         <translation>無法刪除檔案「%1」。</translation>
     </message>
     <message>
@@ -1630,11 +1734,11 @@ Carry them over to next year's return?</source>
         <translation>密碼沒有更改。</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be replaced. The password has not been changed.</source>
+        <source>The database file &apos;%1&apos; cannot be replaced. The password has not been changed.</source>
         <translation>無法取代資料庫檔案「%1」。密碼沒有更改。</translation>
     </message>
     <message>
-        <source>The file 'xw73d.mdb' in the program folder is damaged or is not a database of this program. Restore it from a backup copy or move it away.</source>
+        <source>The file &apos;xw73d.mdb&apos; in the program folder is damaged or is not a database of this program. Restore it from a backup copy or move it away.</source>
         <translation>程式資料夾內的檔案「xw73d.mdb」已損壞，或不是本程式的資料庫。請從備份還原，或將其移走。</translation>
     </message>
     <message>
@@ -1642,23 +1746,23 @@ Carry them over to next year's return?</source>
         <translation>申報檔案內已沒有第 %1 行的紀錄。</translation>
     </message>
     <message>
-        <source>No current record: the log '%1' holds no row.</source>
+        <source>No current record: the log &apos;%1&apos; holds no row.</source>
         <translation>沒有現時紀錄：記錄檔「%1」沒有任何資料列。</translation>
     </message>
     <message>
-        <source>The log '%1' holds more than one row.</source>
+        <source>The log &apos;%1&apos; holds more than one row.</source>
         <translation>記錄檔「%1」有多於一列資料。</translation>
     </message>
     <message>
-        <source>The log '%1' did not keep its record; it has been deleted.</source>
+        <source>The log &apos;%1&apos; did not keep its record; it has been deleted.</source>
         <translation>記錄檔「%1」沒有保存其紀錄，已被刪除。</translation>
     </message>
     <message>
-        <source>The save to '%1' failed: %2</source>
+        <source>The save to &apos;%1&apos; failed: %2</source>
         <translation>儲存至「%1」失敗：%2</translation>
     </message>
     <message>
-        <source>'%1' is not in the folder '%2' after the copy.</source>
+        <source>&apos;%1&apos; is not in the folder &apos;%2&apos; after the copy.</source>
         <translation>複製後，「%1」不在資料夾「%2」內。</translation>
     </message>
     <message>
@@ -1666,7 +1770,7 @@ Carry them over to next year's return?</source>
         <translation>儲存媒體上的檔案互不相符（%1）；儲存媒體可能已損壞。</translation>
     </message>
     <message>
-        <source>The file '%1' on the medium cannot be removed.</source>
+        <source>The file &apos;%1&apos; on the medium cannot be removed.</source>
         <translation>無法刪除儲存媒體上的檔案「%1」。</translation>
     </message>
     <message>
@@ -1682,11 +1786,11 @@ Carry them over to next year's return?</source>
         <translation>申報檔案已儲存，但未能在存檔中保留副本：%1 下次儲存時會再嘗試。</translation>
     </message>
     <message>
-        <source>The return year '%1' is not a number.</source>
+        <source>The return year &apos;%1&apos; is not a number.</source>
         <translation>報稅年度「%1」不是數字。</translation>
     </message>
     <message>
-        <source>The submission file '%1' did not keep every record; it has been deleted.</source>
+        <source>The submission file &apos;%1&apos; did not keep every record; it has been deleted.</source>
         <translation>申報檔案「%1」沒有保存每一筆紀錄，已被刪除。</translation>
     </message>
     <message>
@@ -1698,15 +1802,15 @@ Carry them over to next year's return?</source>
         <translation>無法移動壓縮後的檔案。</translation>
     </message>
     <message>
-        <source>Could not find the log '%1' beside the submission.</source>
+        <source>Could not find the log &apos;%1&apos; beside the submission.</source>
         <translation>在申報檔案旁找不到記錄檔「%1」。</translation>
     </message>
     <message>
-        <source>No private copy of '%1' can be made to check it.</source>
+        <source>No private copy of &apos;%1&apos; can be made to check it.</source>
         <translation>無法建立「%1」的私人副本以作檢查。</translation>
     </message>
     <message>
-        <source>No folder for private copies can be made to check '%1'.</source>
+        <source>No folder for private copies can be made to check &apos;%1&apos;.</source>
         <translation>無法建立存放私人副本的資料夾以檢查「%1」。</translation>
     </message>
     <message>
@@ -1714,11 +1818,11 @@ Carry them over to next year's return?</source>
         <translation>虛擬資料表</translation>
     </message>
     <message>
-        <source>' is not a valid file number. Please enter again!</source>
+        <source>&apos; is not a valid file number. Please enter again!</source>
         <translation>」不是有效的檔案號碼。請重新輸入！</translation>
     </message>
     <message>
-        <source>' is not a valid year. Please enter again!</source>
+        <source>&apos; is not a valid year. Please enter again!</source>
         <translation>」不是有效的年份。請重新輸入！</translation>
     </message>
     <message>
@@ -1730,11 +1834,11 @@ Carry them over to next year's return?</source>
         <translation>輸入的年份必須在 1996 年之後。</translation>
     </message>
     <message>
-        <source>WARNING!  Amendment of the Year Field will DELETE ALL the inputted data (including particulars of income, place of residence provided and overseas income etc.) in Page 2, 3 and 4 automatically.<byte value="xd" /><byte value="xd" />Remember to delete records of employees that are not required.  Do you want to proceed?</source>
-        <translation>警告！修改年度欄位會自動刪除第 2、3 及 4 頁所有已輸入的資料（包括入息詳情、提供居所及海外入息等）。<byte value="xd" /><byte value="xd" />請記得刪除不需要的僱員紀錄。您要繼續嗎？</translation>
+        <source>WARNING!  Amendment of the Year Field will DELETE ALL the inputted data (including particulars of income, place of residence provided and overseas income etc.) in Page 2, 3 and 4 automatically.<byte value="xd"/><byte value="xd"/>Remember to delete records of employees that are not required.  Do you want to proceed?</source>
+        <translation>警告！修改年度欄位會自動刪除第 2、3 及 4 頁所有已輸入的資料（包括入息詳情、提供居所及海外入息等）。<byte value="xd"/><byte value="xd"/>請記得刪除不需要的僱員紀錄。您要繼續嗎？</translation>
     </message>
     <message>
-        <source>1' is not a valid file number. Please enter again!</source>
+        <source>1&apos; is not a valid file number. Please enter again!</source>
         <translation>1」不是有效的檔案號碼。請重新輸入！</translation>
     </message>
     <message>
@@ -1770,7 +1874,7 @@ Carry them over to next year's return?</source>
         <translation>第 %1 列（第 %2 行）</translation>
     </message>
     <message>
-        <source>, page %1, "%2"</source>
+        <source>, page %1, &quot;%2&quot;</source>
         <translation>，第 %1 頁，「%2」</translation>
     </message>
     <message>
@@ -1834,12 +1938,12 @@ Carry them over to next year's return?</source>
         <translation>已為 %1 筆正本紀錄編號。</translation>
     </message>
     <message>
-        <source>Only Alphanumeric, ' / ', ' - ' and ' . ' can be entered.</source>
-        <translation>只可輸入英文字母、數字、' / '、' - ' 及 ' . '。</translation>
+        <source>Only Alphanumeric, &apos; / &apos;, &apos; - &apos; and &apos; . &apos; can be entered.</source>
+        <translation>只可輸入英文字母、數字、&apos; / &apos;、&apos; - &apos; 及 &apos; . &apos;。</translation>
     </message>
     <message>
-        <source>Only Alphanumeric, ' / ' and ' - ' can be entered.</source>
-        <translation>只可輸入英文字母、數字、' / ' 及 ' - '。</translation>
+        <source>Only Alphanumeric, &apos; / &apos; and &apos; - &apos; can be entered.</source>
+        <translation>只可輸入英文字母、數字、&apos; / &apos; 及 &apos; - &apos;。</translation>
     </message>
     <message>
         <source>Invalid date. Please enter again.</source>
@@ -1850,32 +1954,32 @@ Carry them over to next year's return?</source>
         <translation>姓氏含有無效字元！</translation>
     </message>
     <message>
-        <source>Invalid Sex. Please enter 'M' or 'F'.</source>
-        <translation>性別無效。請輸入 'M' 或 'F'。</translation>
+        <source>Invalid Sex. Please enter &apos;M&apos; or &apos;F&apos;.</source>
+        <translation>性別無效。請輸入 &apos;M&apos; 或 &apos;F&apos;。</translation>
     </message>
     <message>
-        <source>Invalid Area Code.  Please enter 'H', 'K', 'N' or 'F'.</source>
-        <translation>地區代碼無效。請輸入 'H'、'K'、'N' 或 'F'。</translation>
+        <source>Invalid Area Code.  Please enter &apos;H&apos;, &apos;K&apos;, &apos;N&apos; or &apos;F&apos;.</source>
+        <translation>地區代碼無效。請輸入 &apos;H&apos;、&apos;K&apos;、&apos;N&apos; 或 &apos;F&apos;。</translation>
     </message>
     <message>
-        <source>Invalid Marital Status. Please enter '1', '2' or leave blank.</source>
-        <translation>婚姻狀況無效。請輸入 '1'、'2' 或留空。</translation>
+        <source>Invalid Marital Status. Please enter &apos;1&apos;, &apos;2&apos; or leave blank.</source>
+        <translation>婚姻狀況無效。請輸入 &apos;1&apos;、&apos;2&apos; 或留空。</translation>
     </message>
     <message>
-        <source>Invalid Place of Residence indicator. Please enter '0' or '1'.</source>
-        <translation>提供居所指標無效。請輸入 '0' 或 '1'。</translation>
+        <source>Invalid Place of Residence indicator. Please enter &apos;0&apos; or &apos;1&apos;.</source>
+        <translation>提供居所指標無效。請輸入 &apos;0&apos; 或 &apos;1&apos;。</translation>
     </message>
     <message>
-        <source>Invalid overseas company indicator. Please enter '0' or '1'.</source>
-        <translation>海外公司指標無效。請輸入 '0' 或 '1'。</translation>
+        <source>Invalid overseas company indicator. Please enter &apos;0&apos; or &apos;1&apos;.</source>
+        <translation>海外公司指標無效。請輸入 &apos;0&apos; 或 &apos;1&apos;。</translation>
     </message>
     <message>
         <source>Invalid HKID. Please enter again.</source>
         <translation>香港身份證號碼無效。請重新輸入。</translation>
     </message>
     <message>
-        <source>The Surname being searched includes a symbol "  '  " and the search function cannot be used.  Please use the data bar to search for the record manually.</source>
-        <translation>要搜尋的姓氏含有符號「  '  」，因此無法使用搜尋功能。請使用資料列手動尋找該紀錄。</translation>
+        <source>The Surname being searched includes a symbol &quot;  &apos;  &quot; and the search function cannot be used.  Please use the data bar to search for the record manually.</source>
+        <translation>要搜尋的姓氏含有符號「  &apos;  」，因此無法使用搜尋功能。請使用資料列手動尋找該紀錄。</translation>
     </message>
     <message>
         <source>Please enter surname.</source>
@@ -1986,7 +2090,7 @@ Carry them over to next year's return?</source>
         <translation>核對字元無效。請輸入 0 至 9 或 A。</translation>
     </message>
     <message>
-        <source>Unknown record type "%1": it must be O, R or S.</source>
+        <source>Unknown record type &quot;%1&quot;: it must be O, R or S.</source>
         <translation>不明的紀錄類別「%1」：必須是 O、R 或 S。</translation>
     </message>
     <message>
@@ -1994,7 +2098,7 @@ Carry them over to next year's return?</source>
         <translation>儲存時不會包括此正本紀錄：其受僱期間不在報稅年度之內。</translation>
     </message>
     <message>
-        <source>The employer's %1 is missing.</source>
+        <source>The employer&apos;s %1 is missing.</source>
         <translation>缺少僱主的%1。</translation>
     </message>
     <message>
@@ -2022,11 +2126,11 @@ Carry them over to next year's return?</source>
         <translation>新密碼不相符。請重新輸入新密碼！</translation>
     </message>
     <message>
-        <source>File name cannot be changed.  Please enter as '</source>
+        <source>File name cannot be changed.  Please enter as &apos;</source>
         <translation>檔案名稱不可更改。請重新輸入為「</translation>
     </message>
     <message>
-        <source>' again!</source>
+        <source>&apos; again!</source>
         <translation>」！</translation>
     </message>
     <message>
@@ -2054,7 +2158,7 @@ Carry them over to next year's return?</source>
         <translation>請檢查您用以儲存檔案的磁碟機是否有效，以及檔案名稱的格式是否正確！</translation>
     </message>
     <message>
-        <source>Please check the printer to ensure that it is ready for printing of XW73D control list and press 'OK' to proceed.</source>
+        <source>Please check the printer to ensure that it is ready for printing of XW73D control list and press &apos;OK&apos; to proceed.</source>
         <translation>請檢查印表機，確定已準備好列印 XW73D 控制清單，然後按「確定」繼續。</translation>
     </message>
     <message>
@@ -2066,7 +2170,7 @@ Carry them over to next year's return?</source>
         <translation>核對字元與香港身份證號碼 %1 不相符</translation>
     </message>
     <message>
-        <source>The check character does not match the spouse's identity card number %1</source>
+        <source>The check character does not match the spouse&apos;s identity card number %1</source>
         <translation>核對字元與配偶的香港身份證號碼 %1 不相符</translation>
     </message>
     <message>
@@ -2138,7 +2242,7 @@ Carry them over to next year's return?</source>
         <translation>第 4 頁上有欄位不接受的數值。</translation>
     </message>
     <message>
-        <source>The employer's %1</source>
+        <source>The employer&apos;s %1</source>
         <translation>僱主的%1</translation>
     </message>
     <message>
@@ -2150,7 +2254,7 @@ Carry them over to next year's return?</source>
         <translation>檔案號碼的類別無效</translation>
     </message>
     <message>
-        <source>The employer's file number is not valid</source>
+        <source>The employer&apos;s file number is not valid</source>
         <translation>僱主檔案號碼無效</translation>
     </message>
     <message>
@@ -2158,7 +2262,7 @@ Carry them over to next year's return?</source>
         <translation>申報日期無效</translation>
     </message>
     <message>
-        <source>%1 was on last year's return</source>
+        <source>%1 was on last year&apos;s return</source>
         <translation>%1 曾在上一年度的報表內</translation>
     </message>
     <message>
@@ -2206,7 +2310,7 @@ Carry them over to next year's return?</source>
         <translation>香港身份證號碼</translation>
     </message>
     <message>
-        <source>spouse's identity card number</source>
+        <source>spouse&apos;s identity card number</source>
         <translation>配偶的香港身份證號碼</translation>
     </message>
     <message>
@@ -2286,7 +2390,7 @@ Control totals
         <translation>姓名 %1 亦見於正本 %2，其身份證號碼為 %3。</translation>
     </message>
     <message>
-        <source>%1, %2 was on last year's return (%3) until its last day and is not on this one.</source>
+        <source>%1, %2 was on last year&apos;s return (%3) until its last day and is not on this one.</source>
         <translation>%1，%2 在上一年度的報表（%3）內受僱至最後一日，但不在本年度的報表內。</translation>
     </message>
     <message>
@@ -2306,7 +2410,7 @@ Control totals
         <translation>儲存媒體資料夾：</translation>
     </message>
     <message>
-        <source>XW73D prepares the employer's return of employees' remuneration.</source>
+        <source>XW73D prepares the employer&apos;s return of employees&apos; remuneration.</source>
         <translation>XW73D 用以編製僱主報酬申報表。</translation>
     </message>
     <message>
@@ -2334,11 +2438,11 @@ Control totals
         <translation>XW73D 紀錄的共用資料</translation>
     </message>
     <message>
-        <source>Employer's File Number, section</source>
+        <source>Employer&apos;s File Number, section</source>
         <translation>僱主檔案號碼，類別</translation>
     </message>
     <message>
-        <source>Employer's File Number, number</source>
+        <source>Employer&apos;s File Number, number</source>
         <translation>僱主檔案號碼，號碼</translation>
     </message>
     <message>
@@ -2350,15 +2454,15 @@ Control totals
         <translation>結束(&amp;Q)</translation>
     </message>
     <message>
-        <source>Please enter the following information and click the 'Continue' button to go to next screen.</source>
+        <source>Please enter the following information and click the &apos;Continue&apos; button to go to next screen.</source>
         <translation>請輸入以下資料，然後按「繼續」按鈕進入下一個畫面。</translation>
     </message>
     <message>
-        <source>Employer's Return for the year ended 31 March</source>
+        <source>Employer&apos;s Return for the year ended 31 March</source>
         <translation>截至 3 月 31 日止年度的僱主報酬申報表</translation>
     </message>
     <message>
-        <source>Employer's File Number      6</source>
+        <source>Employer&apos;s File Number      6</source>
         <translation>僱主檔案號碼      6</translation>
     </message>
     <message>
@@ -2390,7 +2494,7 @@ Control totals
         <translation>ID 為 %1 的紀錄已不在清單內。</translation>
     </message>
     <message>
-        <source>This problem is in the employer's common data, which the employer screen edits.</source>
+        <source>This problem is in the employer&apos;s common data, which the employer screen edits.</source>
         <translation>此問題在僱主的共用資料內，請在僱主畫面修改。</translation>
     </message>
     <message>
@@ -2522,8 +2626,8 @@ Control totals
         <translation>關於 XW73D(&amp;A)</translation>
     </message>
     <message>
-        <source>&lt;a href="folder"&gt;Open folder&lt;/a&gt;</source>
-        <translation>&lt;a href="folder"&gt;開啟資料夾&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;folder&quot;&gt;Open folder&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;folder&quot;&gt;開啟資料夾&lt;/a&gt;</translation>
     </message>
     <message>
         <source>No program on this computer opens the folder %1.</source>
@@ -2606,7 +2710,7 @@ Control totals
         <translation>如已婚，配偶的全名</translation>
     </message>
     <message>
-        <source>Spouse's H.K. Identity Card Number</source>
+        <source>Spouse&apos;s H.K. Identity Card Number</source>
         <translation>配偶的香港身份證號碼</translation>
     </message>
     <message>
@@ -2706,15 +2810,15 @@ Control totals
         <translation>如是，請註明：</translation>
     </message>
     <message>
-        <source>(Please check the correctness of the information entered, then click the 'Update' button to save the record.)</source>
+        <source>(Please check the correctness of the information entered, then click the &apos;Update&apos; button to save the record.)</source>
         <translation>（請核對所輸入資料是否正確，然後按「更新」按鈕儲存紀錄。）</translation>
     </message>
     <message>
-        <source>The program has detected that some 'Original' type records are not updated.  These records will not be saved to floppy.  You must update or delete these records before saving to floppy.</source>
+        <source>The program has detected that some &apos;Original&apos; type records are not updated.  These records will not be saved to floppy.  You must update or delete these records before saving to floppy.</source>
         <translation>程式發現部分「正本」類別的紀錄尚未更新。這些紀錄不會儲存至磁碟。儲存至磁碟前，您必須更新或刪除這些紀錄。</translation>
     </message>
     <message>
-        <source>This function sorts the XW73D records automatically, saves XW73D data file to diskette and produces XW73D control list for submission to XWD.  Please press 'YES' to proceed.</source>
+        <source>This function sorts the XW73D records automatically, saves XW73D data file to diskette and produces XW73D control list for submission to XWD.  Please press &apos;YES&apos; to proceed.</source>
         <translation>此功能會自動為 XW73D 紀錄排序、將 XW73D 資料檔案儲存至磁碟，並編製 XW73D 控制清單以提交 XWD。請按「是」繼續。</translation>
     </message>
     <message>
@@ -2728,10 +2832,6 @@ Control totals
     <message>
         <source>The import was cancelled. No record was stored.</source>
         <translation>匯入已取消。沒有儲存任何紀錄。</translation>
-    </message>
-    <message>
-        <source>%1 imported.</source>
-        <translation>已匯入%1。</translation>
     </message>
     <message>
         <source>Export</source>
@@ -2802,7 +2902,7 @@ Control totals
         <translation>無法寫入 PDF 檔案。</translation>
     </message>
     <message>
-        <source>' and '</source>
+        <source>&apos; and &apos;</source>
         <translation>」及「</translation>
     </message>
     <message>
@@ -2886,7 +2986,7 @@ Do you want to proceed with the conversion?</source>
 您要進行轉換嗎？</translation>
     </message>
     <message>
-        <source>A file named '1999a.xwd' is found in the working directory (</source>
+        <source>A file named &apos;1999a.xwd&apos; is found in the working directory (</source>
         <translation>在工作目錄（</translation>
     </message>
     <message>
@@ -2902,11 +3002,11 @@ Do you want to proceed with the conversion?</source>
         <translation>儲存至可移除的儲存媒體</translation>
     </message>
     <message>
-        <source>The data file will be saved in the path shown below  (Please do not change the file name).  Please insert a blank 3.5" 1.44MB floppy and press 'OK' to save it.  </source>
+        <source>The data file will be saved in the path shown below  (Please do not change the file name).  Please insert a blank 3.5&quot; 1.44MB floppy and press &apos;OK&apos; to save it.  </source>
         <translation>資料檔案會儲存在以下所示的路徑（請勿更改檔案名稱）。請插入一張空白的 3.5 吋 1.44MB 磁碟，然後按「確定」儲存。  </translation>
     </message>
     <message>
-        <source>The size of your current data file exceeds the storage capacity of a 3.5" 1.44MB floppy diskette. Please use other storage media (e.g. CD-R or ZIP disks) to save it.  Please change the Drive Letter of the file name shown below to the corresponding media and press 'OK' to save the data file.</source>
+        <source>The size of your current data file exceeds the storage capacity of a 3.5&quot; 1.44MB floppy diskette. Please use other storage media (e.g. CD-R or ZIP disks) to save it.  Please change the Drive Letter of the file name shown below to the corresponding media and press &apos;OK&apos; to save the data file.</source>
         <translation>您現時的資料檔案大小超出 3.5 吋 1.44MB 磁碟的儲存容量。請使用其他儲存媒體（例如 CD-R 或 ZIP 磁碟）儲存。請將以下所示檔案名稱的磁碟機代號改為相應的儲存媒體，然後按「確定」儲存資料檔案。</translation>
     </message>
     <message>
@@ -2942,7 +3042,7 @@ Do you want to proceed with the conversion?</source>
         <translation>地址</translation>
     </message>
     <message>
-        <source>Employee's Tax File Number in XWD</source>
+        <source>Employee&apos;s Tax File Number in XWD</source>
         <translation>僱員在 XWD 的稅務檔案號碼</translation>
     </message>
     <message>
@@ -2950,7 +3050,7 @@ Do you want to proceed with the conversion?</source>
         <translation>備註</translation>
     </message>
     <message>
-        <source>No submission is kept in the archive of '%1'.
+        <source>No submission is kept in the archive of &apos;%1&apos;.
 </source>
         <translation>「%1」的存檔內沒有保存任何申報檔案。
 </translation>
@@ -2994,9 +3094,9 @@ Do you want to proceed with the conversion?</source>
         <translation>用法：</translation>
     </message>
     <message>
-        <source>xw73d: unknown command '%1'; 'xw73d --help' lists the commands and options.
+        <source>xw73d: unknown command &apos;%1&apos;; &apos;xw73d --help&apos; lists the commands and options.
 </source>
-        <translation>xw73d：不明的指令「%1」；'xw73d --help' 會列出指令及選項。
+        <translation>xw73d：不明的指令「%1」；&apos;xw73d --help&apos; 會列出指令及選項。
 </translation>
     </message>
     <message>
@@ -3048,9 +3148,9 @@ Do you want to proceed with the conversion?</source>
         <translation>狀態</translation>
     </message>
     <message>
-        <source>xw73d: there is no return named '%1' in %2; 'xw73d returns' lists the returns.
+        <source>xw73d: there is no return named &apos;%1&apos; in %2; &apos;xw73d returns&apos; lists the returns.
 </source>
-        <translation>xw73d：%2 內沒有名為「%1」的報表；'xw73d returns' 會列出各報表。
+        <translation>xw73d：%2 內沒有名為「%1」的報表；&apos;xw73d returns&apos; 會列出各報表。
 </translation>
     </message>
     <message>
@@ -3064,9 +3164,9 @@ Do you want to proceed with the conversion?</source>
 </translation>
     </message>
     <message>
-        <source>xw73d returns: takes no arguments; 'xw73d returns --help' says more.
+        <source>xw73d returns: takes no arguments; &apos;xw73d returns --help&apos; says more.
 </source>
-        <translation>xw73d returns：不接受任何參數；'xw73d returns --help' 有更多說明。
+        <translation>xw73d returns：不接受任何參數；&apos;xw73d returns --help&apos; 有更多說明。
 </translation>
     </message>
     <message>
@@ -3084,7 +3184,7 @@ Options:
 </translation>
     </message>
     <message>
-        <source>Prepares the employer's return of employees' remuneration (XW73D).
+        <source>Prepares the employer&apos;s return of employees&apos; remuneration (XW73D).
 
 Commands:
 </source>
@@ -3095,9 +3195,9 @@ Commands:
     </message>
     <message>
         <source>
-'xw73d COMMAND --help' describes one command.</source>
+&apos;xw73d COMMAND --help&apos; describes one command.</source>
         <translation>
-'xw73d 指令 --help' 會說明該指令。</translation>
+&apos;xw73d 指令 --help&apos; 會說明該指令。</translation>
     </message>
     <message>
         <source>Archived submission %1
@@ -3172,6 +3272,278 @@ Commands:
     <message>
         <source>Hints</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>The column mapping &apos;%1&apos; is not made for the header of &apos;%2&apos;. Nothing was imported.</source>
+        <translation>欄位對應「%1」並非為「%2」的標題而設。沒有匯入任何紀錄。</translation>
+    </message>
+    <message>
+        <source>%1 records updated.
+</source>
+        <translation>已更新%1個紀錄。
+</translation>
+    </message>
+    <message>
+        <source>Template written to %1.
+</source>
+        <translation>範本已寫入%1。
+</translation>
+    </message>
+    <message>
+        <source>The column mapping cannot be read: %1</source>
+        <translation>無法讀取欄位對應：%1</translation>
+    </message>
+    <message>
+        <source>no import fills the field &quot;%1&quot;.</source>
+        <translation>匯入不會填寫欄位「%1」。</translation>
+    </message>
+    <message>
+        <source>a mapping has no list of &quot;columns&quot;.</source>
+        <translation>欄位對應沒有「columns」清單。</translation>
+    </message>
+    <message>
+        <source>a column has no &quot;header&quot;.</source>
+        <translation>有一欄沒有「header」。</translation>
+    </message>
+    <message>
+        <source>The columns &quot;%1&quot; and &quot;%2&quot; of the file both go to the field &quot;%3&quot;. Choose one field for each column, or none.</source>
+        <translation>檔案的欄「%1」及「%2」都對應至欄位「%3」。請為每一欄選擇一個欄位，或選「無」。</translation>
+    </message>
+    <message>
+        <source>it is no object.</source>
+        <translation>它不是物件。</translation>
+    </message>
+    <message>
+        <source>it holds neither &quot;mappings&quot; nor &quot;columns&quot;.</source>
+        <translation>它既沒有「mappings」，也沒有「columns」。</translation>
+    </message>
+    <message>
+        <source>Given by the program; an imported row always becomes a new record with a new identifier.</source>
+        <translation>由程式編配；匯入的每一列都會成為附有新編號的新紀錄。</translation>
+    </message>
+    <message>
+        <source>The record type: O for an original, R for a replacement, S for a supplementary return; an empty cell makes an original.</source>
+        <translation>紀錄類別：O 為正本，R 為取代，S 為補加報表；空白儲存格作正本論。</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Column name</source>
+        <translation>欄名</translation>
+    </message>
+    <message>
+        <source>Width in bytes</source>
+        <translation>闊度（位元組）</translation>
+    </message>
+    <message>
+        <source>Allowed values</source>
+        <translation>容許的值</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>規則</translation>
+    </message>
+    <message>
+        <source>an .xlsx workbook</source>
+        <translation>.xlsx 活頁簿</translation>
+    </message>
+    <message>
+        <source>an .ods spreadsheet</source>
+        <translation>.ods 試算表</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 parts</source>
+        <translation>它包含超過%1個部分</translation>
+    </message>
+    <message>
+        <source>it is encrypted with a password</source>
+        <translation>它以密碼加密</translation>
+    </message>
+    <message>
+        <source>its part &apos;%1&apos; is compressed in a way no workbook uses</source>
+        <translation>它的部分「%1」以活頁簿不會使用的方式壓縮</translation>
+    </message>
+    <message>
+        <source>its part &apos;%1&apos; expands to %2 MB, far more than a workbook holds</source>
+        <translation>它的部分「%1」解壓後達%2 MB，遠超活頁簿應有的大小</translation>
+    </message>
+    <message>
+        <source>it is a zip file but no .xlsx workbook</source>
+        <translation>它是 zip 檔案，但不是 .xlsx 活頁簿</translation>
+    </message>
+    <message>
+        <source>it links to other workbooks (external links), which are never followed</source>
+        <translation>它連結至其他活頁簿（外部連結），程式永不跟隨這些連結</translation>
+    </message>
+    <message>
+        <source>it carries macros, which are never run</source>
+        <translation>它載有巨集，程式永不執行巨集</translation>
+    </message>
+    <message>
+        <source>it is a zip file but no .ods spreadsheet</source>
+        <translation>它是 zip 檔案，但不是 .ods 試算表</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be imported: %2.</source>
+        <translation>無法匯入檔案「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most one import reads</source>
+        <translation>它大於%1 MB，即每次匯入可讀取的上限</translation>
+    </message>
+    <message>
+        <source>it is encrypted with a password, or is an old binary workbook; save it as %1 without a password</source>
+        <translation>它以密碼加密，或是舊式二進位活頁簿；請另存為不設密碼的%1</translation>
+    </message>
+    <message>
+        <source>it is not %1</source>
+        <translation>它不是%1</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1</source>
+        <translation>它已損壞：%1</translation>
+    </message>
+    <message>
+        <source>it is damaged: a part cannot be expanded</source>
+        <translation>它已損壞：有部分無法解壓</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation>工作表超過%1列</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 columns</source>
+        <translation>工作表超過%1欄</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>它已損壞</translation>
+    </message>
+    <message>
+        <source>it has no sheet</source>
+        <translation>它沒有工作表</translation>
+    </message>
+    <message>
+        <source>it has no sheet %1</source>
+        <translation>它沒有工作表%1</translation>
+    </message>
+    <message>
+        <source>it has no zip directory</source>
+        <translation>它沒有 zip 目錄</translation>
+    </message>
+    <message>
+        <source>its zip directory lies outside the file</source>
+        <translation>它的 zip 目錄位於檔案範圍以外</translation>
+    </message>
+    <message>
+        <source>entry %1 of its zip directory is damaged</source>
+        <translation>它的 zip 目錄第%1項已損壞</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv);;All files (*)</source>
+        <translation>Excel 活頁簿 (*.xlsx);;CSV 檔案 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Workbooks and CSV files (*.xlsx *.ods *.csv);;Excel workbooks (*.xlsx);;OpenDocument spreadsheets (*.ods);;CSV files (*.csv);;All files (*)</source>
+        <translation>活頁簿及 CSV 檔案 (*.xlsx *.ods *.csv);;Excel 活頁簿 (*.xlsx);;OpenDocument 試算表 (*.ods);;CSV 檔案 (*.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>%1, sheet %2</source>
+        <translation>%1，工作表%2</translation>
+    </message>
+    <message>
+        <source>The workbook &apos;%1&apos; has several sheets. Which one is to be imported?</source>
+        <translation>活頁簿「%1」有多張工作表。要匯入哪一張？</translation>
+    </message>
+    <message>
+        <source>%1 imported</source>
+        <translation>已匯入%1</translation>
+    </message>
+    <message>
+        <source>, %1 updated</source>
+        <translation>，已更新%1</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be imported: it is larger than %2 MB, the most one import reads.</source>
+        <translation>無法匯入檔案「%1」：它大於%2 MB，即每次匯入可讀取的上限。</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be imported: it is a workbook or another packed file, not a CSV text. Import an .xlsx or .ods workbook under its own name.</source>
+        <translation>無法匯入檔案「%1」：它是活頁簿或其他壓縮檔案，不是 CSV 文字。請以 .xlsx 或 .ods 原有的檔案名稱匯入活頁簿。</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; has no sheet named &apos;%2&apos;. Its sheets are: %3.</source>
+        <translation>檔案「%1」沒有名為「%2」的工作表。它的工作表為：%3。</translation>
+    </message>
+    <message>
+        <source>it is too large to be a column mapping.</source>
+        <translation>它太大，不可能是欄位對應。</translation>
+    </message>
+    <message>
+        <source>the column mapping cannot be written.</source>
+        <translation>無法寫入欄位對應。</translation>
+    </message>
+    <message>
+        <source>the column mapping does not read back as it was written.</source>
+        <translation>欄位對應讀回時與寫入的不同。</translation>
+    </message>
+    <message>
+        <source>The record with ID %1 has changed since the dry run. Nothing was imported; run the import again.</source>
+        <translation>編號 %1 的紀錄在試行匯入後已更改。沒有匯入任何紀錄；請再次匯入。</translation>
+    </message>
+    <message>
+        <source>it does not read back as a whole workbook: %1</source>
+        <translation>它讀回時不是完整的活頁簿：%1</translation>
+    </message>
+    <message>
+        <source>it ends too early.</source>
+        <translation>它提早結束。</translation>
+    </message>
+    <message>
+        <source>it cannot be inflated.</source>
+        <translation>它無法解壓。</translation>
+    </message>
+    <message>
+        <source>its part &apos;%1&apos; is damaged.</source>
+        <translation>它的部分「%1」已損壞。</translation>
+    </message>
+    <message>
+        <source>its part &apos;%1&apos; is missing.</source>
+        <translation>它缺少部分「%1」。</translation>
+    </message>
+    <message>
+        <source>it is not a complete zip archive.</source>
+        <translation>它不是完整的 zip 壓縮檔。</translation>
+    </message>
+    <message>
+        <source>its directory is damaged.</source>
+        <translation>它的目錄已損壞。</translation>
+    </message>
+    <message>
+        <source>it is empty or cannot be read.</source>
+        <translation>它是空的或無法讀取。</translation>
+    </message>
+    <message>
+        <source>its work file cannot be created.</source>
+        <translation>無法建立它的工作檔案。</translation>
+    </message>
+    <message>
+        <source>it does not read back with the %1 rows written.</source>
+        <translation>讀回時沒有已寫入的%1列。</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be created.</source>
+        <translation>無法建立活頁簿。</translation>
+    </message>
+    <message>
+        <source>the sheet cannot be added.</source>
+        <translation>無法加入工作表。</translation>
+    </message>
+    <message>
+        <source>a sheet holds at most %1 records.</source>
+        <translation>每張工作表最多容納%1個紀錄。</translation>
     </message>
 </context>
 <context>
@@ -3294,7 +3666,7 @@ Commands:
         <translation>新增報表(&amp;N)...</translation>
     </message>
     <message>
-        <source>Ne&amp;xt year's return...</source>
+        <source>Ne&amp;xt year&apos;s return...</source>
         <translation>下一報稅年度的報表(&amp;X)...</translation>
     </message>
     <message>
@@ -3306,15 +3678,15 @@ Commands:
         <translation>關閉(&amp;C)</translation>
     </message>
     <message>
-        <source>The return '%1' is in use by another copy of the program.</source>
+        <source>The return &apos;%1&apos; is in use by another copy of the program.</source>
         <translation>報表「%1」正由本程式的另一個副本使用。</translation>
     </message>
     <message>
-        <source>The return '%1' is damaged: its database is missing or cut short, or its summary cannot be read.</source>
+        <source>The return &apos;%1&apos; is damaged: its database is missing or cut short, or its summary cannot be read.</source>
         <translation>報表「%1」已損壞：其資料庫遺失或不完整，或其摘要無法讀取。</translation>
     </message>
     <message>
-        <source>Remove the return '%1' from the list? Its folder is moved to '%2'; nothing is deleted.</source>
+        <source>Remove the return &apos;%1&apos; from the list? Its folder is moved to &apos;%2&apos;; nothing is deleted.</source>
         <translation>要從清單移除報表「%1」嗎？其資料夾會移至「%2」；不會刪除任何資料。</translation>
     </message>
 </context>
@@ -3325,15 +3697,15 @@ Commands:
         <translation>新增報表</translation>
     </message>
     <message>
-        <source>Name of the return's folder in %1:</source>
+        <source>Name of the return&apos;s folder in %1:</source>
         <translation>報表資料夾的名稱（在 %1 內）：</translation>
     </message>
     <message>
-        <source>The return year '%1' is not a year; enter it on the employer's screen first.</source>
+        <source>The return year &apos;%1&apos; is not a year; enter it on the employer&apos;s screen first.</source>
         <translation>報稅年度「%1」不是年份；請先在僱主畫面輸入。</translation>
     </message>
     <message>
-        <source>Next year's return</source>
+        <source>Next year&apos;s return</source>
         <translation>下一報稅年度的報表</translation>
     </message>
     <message>
@@ -3345,12 +3717,14 @@ Commands:
         <translation>轉入下一年度</translation>
     </message>
     <message>
-        <source>Making next year's return...</source>
+        <source>Making next year&apos;s return...</source>
         <translation>正在編製下一報稅年度的報表...</translation>
     </message>
     <message numerus="yes">
-        <source>Next year's return '%1' (%2) has been made with %n record(s). Open it now?</source>
-        <translation><numerusform>下一報稅年度的報表「%1」（%2）已編製，共 %n 筆紀錄。要立即開啟嗎？</numerusform></translation>
+        <source>Next year&apos;s return &apos;%1&apos; (%2) has been made with %n record(s). Open it now?</source>
+        <translation>
+            <numerusform>下一報稅年度的報表「%1」（%2）已編製，共 %n 筆紀錄。要立即開啟嗎？</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3366,14 +3740,6 @@ Commands:
     <message>
         <source>Check the whole return and report every problem with its code, severity and fix, and the control totals; exit 1 when there is an error.</source>
         <translation>檢查整份報表，列出每個問題的代碼、嚴重程度及更正方法，以及控制總額；有錯誤時以 1 結束。</translation>
-    </message>
-    <message>
-        <source>Read employee records from a CSV file, after a backup copy of the database.</source>
-        <translation>備份資料庫後，從 CSV 檔案讀入僱員紀錄。</translation>
-    </message>
-    <message>
-        <source>Write the employee records of the working database to a CSV file.</source>
-        <translation>將工作資料庫的僱員紀錄寫入 CSV 檔案。</translation>
     </message>
     <message>
         <source>List the returns of the workspace: employer, file number, year, records, last change and last save.</source>
@@ -3396,7 +3762,7 @@ Commands:
         <translation>存放資料庫的程式資料夾。</translation>
     </message>
     <message>
-        <source>Open the workspace's return of that name.</source>
+        <source>Open the workspace&apos;s return of that name.</source>
         <translation>開啟工作區內該名稱的報表。</translation>
     </message>
     <message>
@@ -3414,6 +3780,38 @@ Commands:
     <message>
         <source>Report as text (the default), csv or json.</source>
         <translation>以文字（預設）、csv 或 json 格式報告。</translation>
+    </message>
+    <message>
+        <source>Read employee records from a CSV file or a sheet of an .xlsx or .ods workbook, after a backup copy of the database; with --update, rows matching original records update them (with --add as well: both).</source>
+        <translation>備份資料庫後，從 CSV 檔案或 .xlsx、.ods 活頁簿的一張工作表讀入僱員紀錄；使用 --update 時，與正本紀錄相符的列會更新該紀錄（同時使用 --add：兩者皆做）。</translation>
+    </message>
+    <message>
+        <source>Write the employee records of the working database to a workbook (FILE ending in .xlsx) or a CSV file (any other name).</source>
+        <translation>將工作資料庫的僱員紀錄寫入活頁簿（FILE 以 .xlsx 結尾）或 CSV 檔案（其他名稱）。</translation>
+    </message>
+    <message>
+        <source>Write the header and an example row for the return year to fill in and import: a workbook with a sheet explaining every column (FILE ending in .xlsx) or a CSV file.</source>
+        <translation>寫出報稅年度的標題及一列例子，供填寫後匯入：附有逐欄說明工作表的活頁簿（FILE 以 .xlsx 結尾）或 CSV 檔案。</translation>
+    </message>
+    <message>
+        <source>Column mapping (JSON) for a file whose header is not the labels.</source>
+        <translation>標題並非欄位標籤的檔案所用的欄位對應（JSON）。</translation>
+    </message>
+    <message>
+        <source>Add the rows that match no original record.</source>
+        <translation>加入與任何正本紀錄都不相符的列。</translation>
+    </message>
+    <message>
+        <source>Update the original records whose identity numbers the rows carry.</source>
+        <translation>更新列中身份證號碼所屬的正本紀錄。</translation>
+    </message>
+    <message>
+        <source>Empty cells clear the fields of the records they update.</source>
+        <translation>空白儲存格清除所更新紀錄的欄位。</translation>
+    </message>
+    <message>
+        <source>The sheet of an .xlsx or .ods workbook to read; the first when not given.</source>
+        <translation>要讀取的 .xlsx 或 .ods 活頁簿工作表；未指明時讀取第一張。</translation>
     </message>
 </context>
 </TS>

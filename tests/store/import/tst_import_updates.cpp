@@ -91,7 +91,7 @@ void TestImportUpdates::aRefusedUpdateWritesNothing() {
     const QMap<qint64, RowValues> before = rowsById(db.state.db());
     const QString path = files.file("clearing.csv");
     writeFile(path, header + chanChanged + newRow);
-    const ImportPlan plan = dryRun(db.state.db(), path, DryRunOptions{{}, true});
+    const ImportPlan plan = dryRun(db.state.db(), path, DryRunOptions{{}, true, {}});
     const ImportRow& chan = plan.rows.at(0);
     QVERIFY(std::ranges::any_of(chan.problems, [](const ReturnProblem& problem) {
         return problem.message == "Please enter capacity.";
