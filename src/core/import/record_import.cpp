@@ -2,8 +2,8 @@
 
 #include "core/common/engine_error.h"
 #include "core/import/csv.h"
-#include "core/import/sheet_cells.h"
 #include "core/import/record_updates.h"
+#include "core/import/sheet_cells.h"
 #include "core/records/column_labels.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
