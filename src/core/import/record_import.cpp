@@ -266,21 +266,40 @@ QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice) {
     return chosenWork(plan, choice, ImportKinds{true, false}).newRecords;
 }
 
-void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take) {
+namespace {
+
+QStringList columnLines(const ImportPlan& plan) {
+    QStringList lines;
     if (!plan.unknownColumns.isEmpty())
-        take(QObject::tr("Columns not known, ignored: ") +
-             plan.unknownColumns.join(QStringLiteral("; ")));
+        lines << QObject::tr("Columns not known, ignored: ") +
+                     plan.unknownColumns.join(QStringLiteral("; "));
     if (!plan.missingColumns.isEmpty())
-        take(QObject::tr("Columns missing, left empty: ") +
-             plan.missingColumns.join(QStringLiteral("; ")));
+        lines << QObject::tr("Columns missing, left empty: ") +
+                     plan.missingColumns.join(QStringLiteral("; "));
+    return lines;
+}
+
+QString countLine(const ImportPlan& plan) {
+    return QObject::tr("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
+        .arg(plan.rows.size())
+        .arg(plan.rows.size() - plan.rowsWithProblems())
+        .arg(plan.rowsWithProblems())
+        .arg(plan.rows.size() - plan.storableRows());
+}
+
+} // namespace
+
+void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take) {
+    for (const QString& line : columnLines(plan))
+        take(line);
     for (const ImportRow& row : plan.rows)
         for (const ReturnProblem& problem : row.problems)
             take(problemLine(row, problem));
-    take(QObject::tr("%1 rows: %2 without problems, %3 with problems, %4 cannot be stored.")
-             .arg(plan.rows.size())
-             .arg(plan.rows.size() - plan.rowsWithProblems())
-             .arg(plan.rowsWithProblems())
-             .arg(plan.rows.size() - plan.storableRows()));
+    take(countLine(plan));
+}
+
+QStringList planSummary(const ImportPlan& plan) {
+    return columnLines(plan) << countLine(plan);
 }
 
 QStringList planReport(const ImportPlan& plan) {

@@ -107,5 +107,8 @@ QList<PackedRow> chosenRows(const ImportPlan& plan, ImportChoice choice);
 // The dry run as lines of text: the columns, then one line per problem of each row, then the
 // counts. The command line prints it; the dry-run window shows the same findings.
 QStringList planReport(const ImportPlan& plan);
+// The report without its lines for each problem: the columns and the counts, in the language the
+// program speaks. The dry-run window lists the problems themselves in a table below it.
+QStringList planSummary(const ImportPlan& plan);
 // The same lines one at a time, so that a long report need not be held before it is written.
 void forEachReportLine(const ImportPlan& plan, const std::function<void(const QString&)>& take);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace language {
@@ -59,17 +60,27 @@ Language current() {
 }
 
 bool install(QCoreApplication& application, Language language) {
+    // A later choice replaces the translations of an earlier one.
+    static QList<QPointer<QTranslator>> installed;
+    for (const QPointer<QTranslator>& translator : std::as_const(installed))
+        if (translator) {
+            application.removeTranslator(translator);
+            delete translator;
+        }
+    installed.clear();
     running = language;
     if (language == Language::English)
         return true;
     auto* own = new QTranslator(&application);
     const bool ownLoaded = own->load(QStringLiteral(":/i18n/xw73d_zh_HK.qm"));
     application.installTranslator(own);
+    installed << own;
     // Qt's own buttons and dialogs: Traditional Chinese as Taiwan writes it, the nearest Qt has.
     auto* qt = new QTranslator(&application);
     if (qt->load(QStringLiteral("qtbase_zh_TW"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(qt);
+    installed << qt;
     return ownLoaded;
 }
 

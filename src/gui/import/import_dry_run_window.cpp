@@ -31,13 +31,9 @@ QTreeWidgetItem* itemFor(const ImportRow& row, const ReturnProblem& problem) {
 }
 
 QString summary(const ImportPlan& plan, const QString& fileName) {
-    QStringList lines = planReport(plan);
     // The problems themselves are in the list; the columns and the counts are told above it.
     QStringList told{QObject::tr("File: %1").arg(fileName)};
-    for (const QString& line : lines)
-        if (!line.startsWith(QStringLiteral("Row ")))
-            told << line;
-    told << changeCounts(plan);
+    told << planSummary(plan) << changeCounts(plan);
     return told.join(u'\n');
 }
 

@@ -1,4 +1,5 @@
 #include "core/import/csv.h"
+#include "core/platform/language.h"
 #include "record_generator.h"
 #include "store/import/record_transfer.h"
 #include "support/file_size_limit.h"
@@ -54,6 +55,8 @@ private slots:
     void dryRunNamesEachProblem_data();
     void dryRunNamesEachProblem();
     void onlyRowsWithoutProblemsAreStored();
+    void summaryLeavesOutTheProblemLines_data();
+    void summaryLeavesOutTheProblemLines();
     void interruptedImportStoresNothing_data();
     void interruptedImportStoresNothing();
     void failedExportKeepsTheOldFile();
@@ -325,6 +328,31 @@ void TestRecordTransfer::oversizedFilesAreRefusedUnread() {
         QVERIFY2(error.description().contains("more than 200000 rows"),
                  qPrintable(error.description()));
     }
+}
+
+// The dry-run window shows the columns and the counts above its table of problems, whichever
+// language the program speaks.
+void TestRecordTransfer::summaryLeavesOutTheProblemLines_data() {
+    QTest::addColumn<language::Language>("spoken");
+    QTest::newRow("English") << language::Language::English;
+    QTest::newRow("Chinese") << language::Language::Chinese;
+}
+
+void TestRecordTransfer::summaryLeavesOutTheProblemLines() {
+    QFETCH(language::Language, spoken);
+    QVERIFY(language::install(*QCoreApplication::instance(), spoken));
+    WorkingDatabase db;
+    const ImportPlan plan = fiveProblemPlan(db);
+    const QStringList report = planReport(plan);
+    const QStringList summary = planSummary(plan);
+    language::install(*QCoreApplication::instance(), language::Language::English);
+    QVERIFY(plan.rowsWithProblems() > 0);
+    qsizetype problems = 0;
+    for (const ImportRow& row : plan.rows)
+        problems += row.problems.size();
+    // The report is the column lines, a line for each problem, then the counts.
+    const qsizetype columnLines = report.size() - problems - 1;
+    QCOMPARE(summary, report.mid(0, columnLines) << report.last());
 }
 
 QTEST_GUILESS_MAIN(TestRecordTransfer)
