@@ -11,7 +11,9 @@
 
 #include <QFile>
 #include <QObject>
-#include <optional>
+#include <algorithm>
+#include <limits>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -28,6 +30,54 @@ returnimage::ValueAt storedValues(const Statement& row, Columns columns) {
             return returnimage::StoredValue{Kind::Number, {}, row.value(column).toLongLong()};
         return returnimage::StoredValue{Kind::Text, row.textBytes(column), 0};
     };
+}
+
+void handOnFullPiece(QByteArray& piece, const std::function<void(const QByteArray&)>& sink) {
+    if (piece.size() < pieceSize)
+        return;
+    sink(piece);
+    piece.clear();
+}
+
+struct RenderedRecords {
+    QByteArray texts;
+    std::vector<qsizetype> ends; // where each record's text ends, in file order
+    std::vector<double> sheets;  // each record's numeric sheet number, in file order
+};
+
+// One pass over the records in file order renders each one and keeps its numeric sheet number
+// (the query's last column). The engine puts a record without a number before every numbered
+// one, so such a record counts as the lowest of all.
+RenderedRecords renderInFileOrder(Database& submission) {
+    Statement records = submission.prepare(
+        QStringLiteral("SELECT %1, SheetNo+1000000 FROM %2 ORDER BY rowid")
+            .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
+    const int sheetColumn = static_cast<int>(employeeColumns().size());
+    const returnimage::ValueAt values = storedValues(records, employeeColumns());
+    RenderedRecords rendered;
+    while (records.next()) {
+        returnimage::appendRecordText(rendered.texts, values);
+        rendered.ends.push_back(rendered.texts.size());
+        rendered.sheets.push_back(records.isNull(sheetColumn)
+                                      ? -std::numeric_limits<double>::infinity()
+                                      : records.value(sheetColumn).toDouble());
+    }
+    return rendered;
+}
+
+// Records of equal numbers keep their file order, as the engine's own ordering by sheet number
+// and then row would give them.
+void appendInSheetOrder(QByteArray& piece, const RenderedRecords& rendered,
+                        const std::function<void(const QByteArray&)>& sink) {
+    std::vector<std::size_t> order(rendered.sheets.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::ranges::stable_sort(order, {},
+                             [&rendered](std::size_t record) { return rendered.sheets[record]; });
+    for (const std::size_t record : order) {
+        const qsizetype begin = record == 0 ? 0 : rendered.ends[record - 1];
+        piece.append(rendered.texts.constData() + begin, rendered.ends[record] - begin);
+        handOnFullPiece(piece, sink);
+    }
 }
 
 void writeAll(QFile& file, const QByteArray& bytes) {
@@ -47,63 +97,15 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
     return rows;
 }
 
-bool storedInImageOrder(Database& submission) {
-    Statement keys =
-        submission.prepare(QStringLiteral("SELECT SheetNo+1000000 FROM %1 ORDER BY rowid")
-                               .arg(QLatin1String(submissionEmployeeTable)));
-    // The engine puts a row without a number before every numbered one, and rows of equal
-    // numbers in file order, so the file is in image order when its keys never go down.
-    std::optional<double> previous;
-    while (keys.next()) {
-        if (keys.isNull(0)) {
-            if (previous)
-                return false;
-            continue;
-        }
-        const double key = keys.value(0).toDouble();
-        if (previous && key < *previous)
-            return false;
-        previous = key;
-    }
-    return true;
-}
-
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
     const Statement employer =
         employertable::openRow(submission, employertable::Holder::Submission);
     QByteArray piece;
     piece.reserve(pieceSize * 2);
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
-    const auto appendRecord = [&](const returnimage::ValueAt& record) {
-        returnimage::appendRecordText(piece, record);
-        if (piece.size() >= pieceSize) {
-            sink(piece);
-            piece.clear();
-        }
-    };
-    // The build stores the records in the image's order, so one pass through the table reads
-    // them; a file in any other order is read record by record.
-    if (storedInImageOrder(submission)) {
-        Statement records = submission.prepare(
-            QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
-        const returnimage::ValueAt values = storedValues(records, employeeColumns());
-        while (records.next())
-            appendRecord(values);
-    } else {
-        Statement record = submission.prepare(
-            QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?1")
-                .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
-        const returnimage::ValueAt values = storedValues(record, employeeColumns());
-        for (const qint64 row : recordsInImageOrder(submission)) {
-            record.reset();
-            if (!record.bind(1, row).next())
-                throw EngineError(engine::NoCurrentRecord,
-                                  QObject::tr("No current record: a record of the submission "
-                                              "vanished while it was read."));
-            appendRecord(values);
-        }
-    }
+    // The build stores the records in file order, so that the copy needs no sort of whole rows:
+    // one pass renders them, and only the rendered texts are put in sheet order.
+    appendInSheetOrder(piece, renderInFileOrder(submission), sink);
     sink(piece);
 }
 

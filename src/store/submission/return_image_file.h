@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-// Renders the submission database as the return text image, a piece at a time, so that no
-// size of return is ever held whole in memory.
+// Renders the submission database as the return text image, handed on a piece at a time. The
+// records' texts are held in memory while they are put in sheet order.
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink);
 
 SubmissionTotals readTotals(Database& submission);
@@ -17,10 +17,6 @@ SubmissionTotals readTotals(Database& submission);
 // The submission's records by numeric sheet number, as row keys. Only the keys are sorted, not
 // whole rows, which keeps the sort small and in memory for any size of return.
 std::vector<qint64> recordsInImageOrder(Database& submission);
-
-// True when the submission's records are stored by numeric sheet number, read in one pass over
-// the keys in file order, without sorting them.
-bool storedInImageOrder(Database& submission);
 
 // Writes the image of the submission file to the image path: complete, or not there at all.
 // Told after each piece written, so that a screen can stay responsive meanwhile.
