@@ -31,7 +31,7 @@ programs=(
     "record_list_bench"
     "print_bench --repeat $repeat --quick"
     "forms_bench --quick"
-    "submission_bench"
+    "submission_bench --repeat $repeat"
     "save_bench"
     "convert_bench"
     "return_bench"
