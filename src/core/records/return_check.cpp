@@ -39,14 +39,14 @@ constexpr EmployerItem employerItems[]{
 // The code of a refusal that the editor shows, or of a rule of the whole return.
 QString codeOf(Kind kind, int page, const QString& message, const char* code) {
     if (code)
-        return QLatin1String(code);
+        return sharedText(code);
     if (kind == Kind::PageCheck || kind == Kind::FieldCheck)
-        return QLatin1String(validation::ruleForMessage(page, message).code);
+        return sharedText(validation::ruleForMessage(page, message).code);
     return QString();
 }
 
-ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
-                        const QString& message, Kind kind, const char* code = nullptr) {
+ReturnProblem problemOf(FieldView fields, int page, const QString& column, const QString& message,
+                        Kind kind, const char* code = nullptr) {
     return ReturnProblem{std::nullopt,
                          fieldText(fields, "Surname"),
                          fieldText(fields, "FirstName"),
@@ -58,11 +58,10 @@ ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& colum
                          codeOf(kind, page, message, code),
                          fieldText(fields, "Status"),
                          identityText(fields),
-                         fields.value(column)};
+                         fields.text(column)};
 }
 
-void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
-                   const QString& returnYear) {
+void addPageChecks(QList<ReturnProblem>& problems, FieldView fields, const QString& returnYear) {
     // Update upper-cases the names before its first check. The page checks ask of those fields
     // only whether they are blank, which upper-casing never changes, so the record's own texts
     // give the same verdicts without a copy of the record.
@@ -75,7 +74,7 @@ void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                                   Kind::PageCheck);
 }
 
-SiblingTexts siblingTexts(const FieldTexts& fields) {
+SiblingTexts siblingTexts(FieldView fields) {
     SiblingTexts siblings;
     for (const EditorField& field : editorFields()) {
         if (field.rule == RuleKind::DatePart)
@@ -149,33 +148,34 @@ bool amountsPass(const SiblingTexts& siblings) {
     return sum <= fieldrules::largestTotal;
 }
 
-// The fields of the pages in the editor's order, each with its column's key, less those without
-// a rule that refuses a value on leaving; found once.
-const std::vector<std::pair<const EditorField*, QString>>& checkedFields() {
-    static const std::vector<std::pair<const EditorField*, QString>> checked = [] {
-        std::vector<std::pair<const EditorField*, QString>> found;
+// The fields of the pages in the editor's order, less those without a rule that refuses a value
+// on leaving; found once.
+const std::vector<const EditorField*>& checkedFields() {
+    static const std::vector<const EditorField*> checked = [] {
+        std::vector<const EditorField*> found;
         for (const EditorField& field : editorFields()) {
             const bool refuses =
                 field.rule == RuleKind::CheckCharacter || field.rule == RuleKind::IncomeAmount ||
                 field.rule == RuleKind::DatePart || field.rule == RuleKind::Rent ||
                 leaveCheck(field, QString(), QString(), SiblingTexts()).has_value();
             if (field.page != 0 && refuses)
-                found.push_back({&field, QLatin1String(field.column)});
+                found.push_back(&field);
         }
         return found;
     }();
     return checked;
 }
 
-void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
+void addFieldChecks(QList<ReturnProblem>& problems, FieldView fields) {
     const SiblingTexts siblings = siblingTexts(fields);
     const bool skipAmounts = amountsPass(siblings);
     QSet<QString> amountMessages; // a total too large fails every amount; it is told once
-    for (const auto& [fieldOfPage, key] : checkedFields()) {
+    for (const EditorField* fieldOfPage : checkedFields()) {
         const EditorField& field = *fieldOfPage;
         if (skipAmounts && field.rule == RuleKind::IncomeAmount)
             continue;
-        const std::optional<QString> refusal = fieldRefusal(field, fields.value(key), siblings);
+        const std::optional<QString> refusal =
+            fieldRefusal(field, fieldText(fields, field.column), siblings);
         if (!refusal)
             continue;
         if (field.rule == RuleKind::IncomeAmount) {
@@ -183,12 +183,12 @@ void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
                 continue;
             amountMessages.insert(*refusal);
         }
-        problems << problemOf(fields, field.page, QLatin1String(field.column), *refusal,
+        problems << problemOf(fields, field.page, sharedText(field.column), *refusal,
                               Kind::FieldCheck);
     }
 }
 
-void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
+void addRecordTypeChecks(QList<ReturnProblem>& problems, FieldView fields,
                          const QString& returnYear) {
     const QString status = fieldText(fields, "Status");
     if (status != recordtype::original && status != recordtype::replacement &&
@@ -228,7 +228,7 @@ FieldTexts recordTexts(const RowValues& row) {
     return fields;
 }
 
-QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& returnYear) {
+QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear) {
     QList<ReturnProblem> problems;
     addPageChecks(problems, fields, returnYear);
     addFieldChecks(problems, fields);
@@ -237,7 +237,7 @@ QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& ret
 }
 
 // Compared as the joined texts of the stored parts, as the save selects them.
-bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
+bool leftOutBySave(FieldView fields, const QString& returnYear) {
     const int year = returnYear.trimmed().toInt();
     const QString start =
         fieldText(fields, "EYear1") + fieldText(fields, "EMonth1") + fieldText(fields, "EDay1");
@@ -247,14 +247,14 @@ bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
              end < QString::number(year) + QStringLiteral("0401"));
 }
 
-QString identityText(const FieldTexts& fields) {
+QString identityText(FieldView fields) {
     const QString number = fieldText(fields, "HKID").trimmed().toUpper();
     return number.isEmpty()
                ? QString()
                : number + u'(' + fieldText(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
-QString originalIdentity(const FieldTexts& fields) {
+QString originalIdentity(FieldView fields) {
     const QString number = fieldText(fields, "HKID").trimmed().toUpper();
     if (fieldText(fields, "Status") != recordtype::original || number.isEmpty())
         return QString();
@@ -292,20 +292,19 @@ ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabe
     : m_employer(employer)
     , m_recordLabel(recordLabel) {}
 
-QString recordName(const FieldTexts& fields) {
+QString recordName(FieldView fields) {
     const QString names =
         fieldText(fields, "Surname") + QStringLiteral(", ") + fieldText(fields, "FirstName");
     const QString sheet = fieldText(fields, "SheetNo").trimmed();
     return sheet.isEmpty() ? names : names + QObject::tr(" (sheet %1)").arg(sheet);
 }
 
-void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields,
-                            const QString& where) {
+void ReturnCheck::addRecord(std::optional<qint64> record, FieldView fields, const QString& where) {
     m_problems << checkRecord(record, fields, where);
 }
 
-QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
-                                              const FieldTexts& fields, const QString& where) {
+QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, FieldView fields,
+                                              const QString& where) {
     QList<ReturnProblem> problems = recordProblems(fields, m_employer.returnYear);
     for (ReturnProblem& problem : problems)
         problem.record = record;
@@ -380,7 +379,7 @@ void ReturnCheck::forEachRepeatedIdentity(
                                : validation::code::identityOtherName;
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
                            QStringLiteral("HKID"), message, Kind::WholeReturn, carrier.sheetNumber,
-                           QLatin1String(code), QString(recordtype::original), carrier.identity,
+                           sharedText(code), QString(recordtype::original), carrier.identity,
                            carrier.identity});
     }
 }

@@ -23,7 +23,7 @@ ReturnProblem returnProblem(int page, const QString& column, const QString& mess
     problem.column = column;
     problem.message = message;
     problem.kind = Kind::WholeReturn;
-    problem.code = QLatin1String(code);
+    problem.code = sharedText(code);
     problem.value = value;
     return problem;
 }
@@ -51,9 +51,12 @@ ReturnValidator::ReturnValidator(const EmployerData& employer,
                                  std::optional<LastYearReturn> lastYear)
     : m_employer(employer)
     , m_check(employer)
-    , m_lastYear(std::move(lastYear)) {}
+    , m_lastYear(std::move(lastYear))
+    // The employer's problems come first; the list is handed over whole at the end, without a
+    // copy of every record's problems beside it.
+    , m_problems(employerProblems(employer)) {}
 
-void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& fields,
+void ReturnValidator::addRecord(std::optional<qint64> record, FieldView fields,
                                 const QString& where) {
     QList<ReturnProblem> found = m_check.checkRecord(record, fields, where);
     for (ReturnProblem problem : recordWarnings(fields)) {
@@ -74,7 +77,7 @@ void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& 
 }
 
 // The same names under two identity numbers: a number mistyped, or one person entered twice.
-void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& fields,
+void ReturnValidator::checkName(std::optional<qint64> record, FieldView fields,
                                 const QString& where) {
     // A number of the wrong shape is an error of its own already.
     const QString number = identityKey(fieldText(fields, "HKID"));
@@ -100,7 +103,7 @@ void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& 
     problem.firstName = fieldText(fields, "FirstName");
     problem.sheetNumber = fieldText(fields, "SheetNo").trimmed();
     problem.status = fieldText(fields, "Status");
-    problem.identity = identityText(fields);
+    problem.identity = problem.value; // one text for both
     m_problems << problem;
 }
 
@@ -139,12 +142,11 @@ void ReturnValidator::addLastYearProblems() {
 
 ReturnReport ReturnValidator::finish() {
     ReturnReport report;
-    report.problems = employerProblems(m_employer);
     m_check.forEachRepeatedIdentity(
         [this](const ReturnProblem& problem) { m_problems << problem; });
     if (m_lastYear)
         addLastYearProblems();
-    report.problems << std::move(m_problems);
+    report.problems = std::move(m_problems);
     report.totals = m_totals;
     if (m_lastYear) {
         m_lastYear->employees.clear();
