@@ -58,12 +58,11 @@ ReturnValidator::ReturnValidator(const EmployerData& employer,
 
 void ReturnValidator::addRecord(std::optional<qint64> record, FieldView fields,
                                 const QString& where) {
-    QList<ReturnProblem> found = m_check.checkRecord(record, fields, where);
-    for (ReturnProblem problem : recordWarnings(fields)) {
+    m_problems << m_check.checkRecord(record, fields, where);
+    QList<ReturnProblem> warnings = recordWarnings(fields);
+    for (ReturnProblem& problem : warnings)
         problem.record = record;
-        found << problem;
-    }
-    m_problems << found;
+    m_problems << std::move(warnings);
     const QString status = fieldText(fields, "Status");
     if (isOriginal(status)) {
         if (!leftOutBySave(fields, m_employer.returnYear))
