@@ -109,6 +109,23 @@ std::optional<QString> amountKeyRefusal(const EditorField& field, const QString&
     return std::nullopt;
 }
 
+// The parts joined into one text compared with `other` as QString compares texts (by their UTF-16
+// code units), without joining them: the check compares two dates of every record.
+int compareJoined(std::initializer_list<QStringView> parts, QStringView other) {
+    qsizetype at = 0;
+    for (QStringView part : parts) {
+        const qsizetype left = other.size() - at;
+        if (part.size() > left) { // `other` ends inside this part
+            const int order = part.first(left).compare(other.sliced(at));
+            return order != 0 ? order : 1;
+        }
+        if (const int order = part.compare(other.sliced(at, part.size())); order != 0)
+            return order;
+        at += part.size();
+    }
+    return at < other.size() ? -1 : 0;
+}
+
 bool onlyDigits(const QString& value) {
     return std::ranges::all_of(value, [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
@@ -239,12 +256,14 @@ QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear)
 // Compared as the joined texts of the stored parts, as the save selects them.
 bool leftOutBySave(FieldView fields, const QString& returnYear) {
     const int year = returnYear.trimmed().toInt();
-    const QString start =
-        fieldText(fields, "EYear1") + fieldText(fields, "EMonth1") + fieldText(fields, "EDay1");
-    const QString end =
-        fieldText(fields, "EYear2") + fieldText(fields, "EMonth2") + fieldText(fields, "EDay2");
-    return !(start > QString::number(year - 1) + QStringLiteral("0331") &&
-             end < QString::number(year) + QStringLiteral("0401"));
+    const QString after = QString::number(year - 1) + QStringLiteral("0331");
+    const QString before = QString::number(year) + QStringLiteral("0401");
+    return !(compareJoined({fieldText(fields, "EYear1"), fieldText(fields, "EMonth1"),
+                            fieldText(fields, "EDay1")},
+                           after) > 0 &&
+             compareJoined({fieldText(fields, "EYear2"), fieldText(fields, "EMonth2"),
+                            fieldText(fields, "EDay2")},
+                           before) < 0);
 }
 
 QString identityText(FieldView fields) {

@@ -103,7 +103,7 @@ void ReturnValidator::checkName(std::optional<qint64> record, FieldView fields,
     problem.sheetNumber = fieldText(fields, "SheetNo").trimmed();
     problem.status = fieldText(fields, "Status");
     problem.identity = problem.value; // one text for both
-    m_problems << problem;
+    m_problems << std::move(problem);
 }
 
 void ReturnValidator::addLastYearProblems() {
@@ -125,7 +125,7 @@ void ReturnValidator::addLastYearProblems() {
         problem.firstName = employee.otherNames;
         problem.status = employee.type;
         problem.identity = employee.identity;
-        m_problems << problem;
+        m_problems << std::move(problem);
     }
     for (const CategoryChange& change : categoryChanges(m_lastYear->categoryTotals, m_totals))
         if (change.large())
