@@ -76,6 +76,11 @@ void addPageChecks(QList<ReturnProblem>& problems, FieldView fields, const QStri
 
 SiblingTexts siblingTexts(FieldView fields) {
     SiblingTexts siblings;
+    static const auto amountFields =
+        std::ranges::count_if(editorFields(), [](const EditorField& field) {
+            return field.rule == RuleKind::IncomeAmount;
+        });
+    siblings.amounts.reserve(static_cast<qsizetype>(amountFields));
     for (const EditorField& field : editorFields()) {
         if (field.rule == RuleKind::DatePart)
             siblings.dateParts[static_cast<std::size_t>(field.element)] =

@@ -35,6 +35,8 @@ struct ReturnProblem {
     QString value;       // what the field holds, as stored
     bool operator==(const ReturnProblem&) const = default;
 };
+// Tens of thousands are listed: a longer list moves them as bytes.
+Q_DECLARE_TYPEINFO(ReturnProblem, Q_RELOCATABLE_TYPE);
 
 // The texts the editor's fields show for a row of employeeColumns().
 FieldTexts recordTexts(const RowValues& row);

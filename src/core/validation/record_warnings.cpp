@@ -41,16 +41,17 @@ int characterValue(QChar c) {
 }
 
 void checkCharacterOf(QList<ReturnProblem>& found, FieldView fields, const char* number,
-                      const char* character, const char* code, const QString& whose) {
+                      const char* character, const char* code, const char* whose) {
     const QString typedNumber = fieldText(fields, number).trimmed().toUpper();
     const QString typed = fieldText(fields, character).trimmed().toUpper();
     const std::optional<QChar> expected = identityCheckCharacter(typedNumber);
     if (typed.size() != 1 || !expected || typed.at(0) == *expected)
         return;
     const QString shown = typedNumber + u'(' + typed + u')';
-    found << warning(fields, 1, character,
-                     QObject::tr("The check character does not match the %1 %2.").arg(whose, shown),
-                     code, shown);
+    found << warning(
+        fields, 1, character,
+        QObject::tr("The check character does not match the %1 %2.").arg(QObject::tr(whose), shown),
+        code, shown);
 }
 
 // The period of employment as YYYYMMDD days, when both dates are whole calendar days.
@@ -208,10 +209,11 @@ std::optional<std::pair<QString, QString>> periodDays(const QString& period) {
 
 QList<ReturnProblem> recordWarnings(FieldView fields) {
     QList<ReturnProblem> found;
+    // Whose number it is, translated only for a warning: nearly every record has none.
     checkCharacterOf(found, fields, "HKID", "ChkDigit", code::checkCharacter,
-                     QObject::tr("identity card number"));
+                     QT_TRANSLATE_NOOP("QObject", "identity card number"));
     checkCharacterOf(found, fields, "SpouseHKID", "SpouseChkDigit", code::spouseCheckCharacter,
-                     QObject::tr("spouse's identity card number"));
+                     QT_TRANSLATE_NOOP("QObject", "spouse's identity card number"));
     incomeLineChecks(found, fields);
     totalCheck(found, fields);
     rentChecks(found, fields);
