@@ -4,6 +4,8 @@
 #include "store/employer/employer_table.h"
 #include "store/records/report_rows.h"
 
+#include <sqlite3.h>
+
 namespace {
 
 // A record's texts read straight from the statement into the row, which is refilled for each
@@ -25,13 +27,15 @@ void readRow(const Statement& records, RecordRow& row) {
 // The check reads every page of the table once, in order. The connection's page cache would only
 // fill with pages the check never reads again (for a large return, whose file is larger than
 // the cache, a pass in order finds none of them there either), so while it reads, the cache is
-// held to a few pages; it is given back its size when the reading ends, also by an error.
+// held to a few pages; it is given back its size when the reading ends, also by an error. Inside
+// a transaction it is left alone: a smaller cache could make the engine write changed pages out
+// early.
 template <typename Reading> void readingOnce(Database& db, const Reading& read) {
     const QString size = [&db] {
         Statement query = db.prepare(QStringLiteral("PRAGMA cache_size"));
         return query.next() ? query.value(0).toString() : QString();
     }();
-    if (size.isEmpty())
+    if (size.isEmpty() || !sqlite3_get_autocommit(db.handle()))
         return read();
     constexpr int onePassCacheKiB = 256;
     db.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(onePassCacheKiB));
