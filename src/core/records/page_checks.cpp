@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <span>
-#include <unordered_map>
 
 namespace {
 
@@ -53,7 +52,7 @@ QString invalidDateMessage() {
     return QObject::tr("Invalid date. Please enter again.");
 }
 
-bool blank(const FieldTexts& fields, const char* column) {
+bool blank(FieldView fields, const char* column) {
     return fieldText(fields, column).trimmed().isEmpty();
 }
 
@@ -61,7 +60,7 @@ Failure failure(int page, const QString& message, const char* focusColumn, bool 
     return PageFailure{page, message, QLatin1String(focusColumn), clear};
 }
 
-Failure firstMissing(const FieldTexts& fields, int page, std::span<const Required> items) {
+Failure firstMissing(FieldView fields, int page, std::span<const Required> items) {
     for (const Required& item : items) {
         QString text = fieldText(fields, item.column);
         if (item.secondLine)
@@ -72,22 +71,22 @@ Failure firstMissing(const FieldTexts& fields, int page, std::span<const Require
     return std::nullopt;
 }
 
-bool isYes(const FieldTexts& fields, const char* flagColumn) {
+bool isYes(FieldView fields, const char* flagColumn) {
     return fieldText(fields, flagColumn).trimmed() == u'1';
 }
 
-QString ddmmyyyy(const FieldTexts& fields, const DateParts& date) {
+QString ddmmyyyy(FieldView fields, const DateParts& date) {
     return fieldText(fields, date.day) + fieldText(fields, date.month) +
            fieldText(fields, date.year);
 }
 
 // Eight digits in year, month, day order, so that text order is date order.
-QString yyyymmdd(const FieldTexts& fields, const DateParts& date) {
+QString yyyymmdd(FieldView fields, const DateParts& date) {
     return fieldText(fields, date.year) + fieldText(fields, date.month) +
            fieldText(fields, date.day);
 }
 
-bool unusable(const FieldTexts& fields, const DateParts& date) {
+bool unusable(FieldView fields, const DateParts& date) {
     const QString text = ddmmyyyy(fields, date);
     return text.size() != 8 || !isCalendarDate(text);
 }
@@ -96,14 +95,14 @@ Failure invalidDate(const DateParts& date) {
     return failure(2, invalidDateMessage(), date.year, true);
 }
 
-Failure missingPeriodPart(const FieldTexts& fields) {
+Failure missingPeriodPart(FieldView fields) {
     for (const char* part : periodParts)
         if (blank(fields, part))
             return failure(2, QObject::tr("Please enter period of employment."), part);
     return std::nullopt;
 }
 
-Failure outsideReturnYear(const FieldTexts& fields, int year) {
+Failure outsideReturnYear(FieldView fields, int year) {
     const QString start = yyyymmdd(fields, startDate);
     const QString end = yyyymmdd(fields, endDate);
     const QString firstYear = QString::number(year - 1);
@@ -121,7 +120,7 @@ Failure outsideReturnYear(const FieldTexts& fields, int year) {
     return std::nullopt;
 }
 
-Failure checkPage(int page, const FieldTexts& fields, const QString& returnYear) {
+Failure checkPage(int page, FieldView fields, const QString& returnYear) {
     switch (page) {
     case 1:
         return checkIdentityPage(fields);
@@ -136,17 +135,8 @@ Failure checkPage(int page, const FieldTexts& fields, const QString& returnYear)
 
 } // namespace
 
-QString fieldText(const FieldTexts& fields, const char* column) {
-    return fields.value(columnKey(column));
-}
-
-const QString& columnKey(const char* column) {
-    // Values of an unordered map stay where they are as it grows, so the references hold.
-    thread_local std::unordered_map<const char*, QString> keys;
-    auto found = keys.find(column);
-    if (found == keys.end())
-        found = keys.emplace(column, QLatin1String(column)).first;
-    return found->second;
+const QString& fieldText(FieldView fields, const char* column) {
+    return fields.text(column);
 }
 
 FieldTexts upperCasedNames(const FieldTexts& fields) {
@@ -162,7 +152,7 @@ FieldTexts upperCasedNames(const FieldTexts& fields) {
     return changed;
 }
 
-std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
+std::optional<PageFailure> checkIdentityPage(FieldView fields) {
     const QString status = fieldText(fields, "Status");
     // Originals are numbered by the sort; the other types carry the number the user typed.
     if ((status == recordtype::supplementary || status == recordtype::replacement) &&
@@ -171,7 +161,7 @@ std::optional<PageFailure> checkIdentityPage(const FieldTexts& fields) {
     return firstMissing(fields, 1, page1Required);
 }
 
-std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QString& returnYear) {
+std::optional<PageFailure> checkIncomePage(FieldView fields, const QString& returnYear) {
     if (Failure missing = missingPeriodPart(fields))
         return missing;
     if (unusable(fields, startDate))
@@ -187,7 +177,7 @@ std::optional<PageFailure> checkIncomePage(const FieldTexts& fields, const QStri
     return std::nullopt;
 }
 
-std::optional<PageFailure> checkResidencePage(const FieldTexts& fields) {
+std::optional<PageFailure> checkResidencePage(FieldView fields) {
     if (blank(fields, "QFlag"))
         return failure(3, QObject::tr("Please enter Place of Residence indicator."), "QFlag");
     if (isYes(fields, "QFlag"))
@@ -195,7 +185,7 @@ std::optional<PageFailure> checkResidencePage(const FieldTexts& fields) {
     return std::nullopt;
 }
 
-std::optional<PageFailure> checkOverseasPage(const FieldTexts& fields) {
+std::optional<PageFailure> checkOverseasPage(FieldView fields) {
     if (blank(fields, "OSeaFlag"))
         return failure(4, QObject::tr("Please enter overseas company indicator."), "OSeaFlag");
     if (isYes(fields, "OSeaFlag") && blank(fields, "OSeaName"))
@@ -216,7 +206,7 @@ std::array<int, 4> checkOrder(int visiblePage) {
     }
 }
 
-std::optional<PageFailure> checkRecord(const FieldTexts& fields, const QString& returnYear,
+std::optional<PageFailure> checkRecord(FieldView fields, const QString& returnYear,
                                        int visiblePage) {
     for (int page : checkOrder(visiblePage))
         if (Failure found = checkPage(page, fields, returnYear))

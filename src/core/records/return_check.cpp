@@ -1,6 +1,5 @@
 #include "core/records/return_check.h"
 
-#include "core/employer/employer_rules.h"
 #include "core/records/editor_fields.h"
 #include "core/records/record_types.h"
 #include "core/validation/problem_codes.h"
@@ -17,36 +16,17 @@ QString invalidDateMessage() {
     return QObject::tr("Invalid date. Please enter again.");
 }
 
-// The employer's items as its screen names them, with the column each is stored in.
-struct EmployerItem {
-    QString EmployerData::*text;
-    const char* column;
-    const char* name;
-    const char* refusedCode; // what a value its screen refuses is reported as
-};
-
-constexpr EmployerItem employerItems[]{
-    {&EmployerData::returnYear, "ReturnYear", "year of return", validation::code::employerYear},
-    {&EmployerData::section, "Session", "section of the file number",
-     validation::code::employerSection},
-    {&EmployerData::fileNumber, "BRN", "file number", validation::code::employerFileNumber},
-    {&EmployerData::name, "Name", "name", nullptr},
-    {&EmployerData::designation, "Designation", "designation of the signatory", nullptr},
-    {&EmployerData::submissionDate, "SubmissionDate", "date of submission",
-     validation::code::employerDate},
-};
-
 // The code of a refusal that the editor shows, or of a rule of the whole return.
 QString codeOf(Kind kind, int page, const QString& message, const char* code) {
     if (code)
-        return QLatin1String(code);
+        return sharedText(code);
     if (kind == Kind::PageCheck || kind == Kind::FieldCheck)
-        return QLatin1String(validation::ruleForMessage(page, message).code);
+        return sharedText(validation::ruleForMessage(page, message).code);
     return QString();
 }
 
-ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& column,
-                        const QString& message, Kind kind, const char* code = nullptr) {
+ReturnProblem problemOf(FieldView fields, int page, const QString& column, const QString& message,
+                        Kind kind, const char* code = nullptr) {
     return ReturnProblem{std::nullopt,
                          fieldText(fields, "Surname"),
                          fieldText(fields, "FirstName"),
@@ -58,11 +38,10 @@ ReturnProblem problemOf(const FieldTexts& fields, int page, const QString& colum
                          codeOf(kind, page, message, code),
                          fieldText(fields, "Status"),
                          identityText(fields),
-                         fields.value(column)};
+                         fields.text(column)};
 }
 
-void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
-                   const QString& returnYear) {
+void addPageChecks(QList<ReturnProblem>& problems, FieldView fields, const QString& returnYear) {
     // Update upper-cases the names before its first check. The page checks ask of those fields
     // only whether they are blank, which upper-casing never changes, so the record's own texts
     // give the same verdicts without a copy of the record.
@@ -75,8 +54,13 @@ void addPageChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
                                   Kind::PageCheck);
 }
 
-SiblingTexts siblingTexts(const FieldTexts& fields) {
+SiblingTexts siblingTexts(FieldView fields) {
     SiblingTexts siblings;
+    static const auto amountFields =
+        std::ranges::count_if(editorFields(), [](const EditorField& field) {
+            return field.rule == RuleKind::IncomeAmount;
+        });
+    siblings.amounts.reserve(static_cast<qsizetype>(amountFields));
     for (const EditorField& field : editorFields()) {
         if (field.rule == RuleKind::DatePart)
             siblings.dateParts[static_cast<std::size_t>(field.element)] =
@@ -108,6 +92,23 @@ std::optional<QString> amountKeyRefusal(const EditorField& field, const QString&
         typed += QString::fromUcs4(&key, 1);
     }
     return std::nullopt;
+}
+
+// The parts joined into one text compared with `other` as QString compares texts (by their UTF-16
+// code units), without joining them: the check compares two dates of every record.
+int compareJoined(std::initializer_list<QStringView> parts, QStringView other) {
+    qsizetype at = 0;
+    for (QStringView part : parts) {
+        const qsizetype left = other.size() - at;
+        if (part.size() > left) { // `other` ends inside this part
+            const int order = part.first(left).compare(other.sliced(at));
+            return order != 0 ? order : 1;
+        }
+        if (const int order = part.compare(other.sliced(at, part.size())); order != 0)
+            return order;
+        at += part.size();
+    }
+    return at < other.size() ? -1 : 0;
 }
 
 bool onlyDigits(const QString& value) {
@@ -149,33 +150,34 @@ bool amountsPass(const SiblingTexts& siblings) {
     return sum <= fieldrules::largestTotal;
 }
 
-// The fields of the pages in the editor's order, each with its column's key, less those without
-// a rule that refuses a value on leaving; found once.
-const std::vector<std::pair<const EditorField*, QString>>& checkedFields() {
-    static const std::vector<std::pair<const EditorField*, QString>> checked = [] {
-        std::vector<std::pair<const EditorField*, QString>> found;
+// The fields of the pages in the editor's order, less those without a rule that refuses a value
+// on leaving; found once.
+const std::vector<const EditorField*>& checkedFields() {
+    static const std::vector<const EditorField*> checked = [] {
+        std::vector<const EditorField*> found;
         for (const EditorField& field : editorFields()) {
             const bool refuses =
                 field.rule == RuleKind::CheckCharacter || field.rule == RuleKind::IncomeAmount ||
                 field.rule == RuleKind::DatePart || field.rule == RuleKind::Rent ||
                 leaveCheck(field, QString(), QString(), SiblingTexts()).has_value();
             if (field.page != 0 && refuses)
-                found.push_back({&field, QLatin1String(field.column)});
+                found.push_back(&field);
         }
         return found;
     }();
     return checked;
 }
 
-void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
+void addFieldChecks(QList<ReturnProblem>& problems, FieldView fields) {
     const SiblingTexts siblings = siblingTexts(fields);
     const bool skipAmounts = amountsPass(siblings);
     QSet<QString> amountMessages; // a total too large fails every amount; it is told once
-    for (const auto& [fieldOfPage, key] : checkedFields()) {
+    for (const EditorField* fieldOfPage : checkedFields()) {
         const EditorField& field = *fieldOfPage;
         if (skipAmounts && field.rule == RuleKind::IncomeAmount)
             continue;
-        const std::optional<QString> refusal = fieldRefusal(field, fields.value(key), siblings);
+        const std::optional<QString> refusal =
+            fieldRefusal(field, fieldText(fields, field.column), siblings);
         if (!refusal)
             continue;
         if (field.rule == RuleKind::IncomeAmount) {
@@ -183,12 +185,12 @@ void addFieldChecks(QList<ReturnProblem>& problems, const FieldTexts& fields) {
                 continue;
             amountMessages.insert(*refusal);
         }
-        problems << problemOf(fields, field.page, QLatin1String(field.column), *refusal,
+        problems << problemOf(fields, field.page, sharedText(field.column), *refusal,
                               Kind::FieldCheck);
     }
 }
 
-void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& fields,
+void addRecordTypeChecks(QList<ReturnProblem>& problems, FieldView fields,
                          const QString& returnYear) {
     const QString status = fieldText(fields, "Status");
     if (status != recordtype::original && status != recordtype::replacement &&
@@ -205,17 +207,6 @@ void addRecordTypeChecks(QList<ReturnProblem>& problems, const FieldTexts& field
                               Kind::WholeReturn, validation::code::leftOutBySave);
 }
 
-// What the employer screen would say of the item's value, if it refuses it.
-std::optional<QString> employerRefusal(const EmployerData& employer, QString EmployerData::*item) {
-    if (item == &EmployerData::returnYear)
-        return returnYearRefusal(employer.returnYear);
-    if (item == &EmployerData::section)
-        return sectionRefusal(employer.section);
-    if (item == &EmployerData::fileNumber)
-        return checkFileNumber(employer.fileNumber).refusal;
-    return submissionDateRefusal(employer.submissionDate, employer.returnYear);
-}
-
 } // namespace
 
 FieldTexts recordTexts(const RowValues& row) {
@@ -228,7 +219,7 @@ FieldTexts recordTexts(const RowValues& row) {
     return fields;
 }
 
-QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& returnYear) {
+QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear) {
     QList<ReturnProblem> problems;
     addPageChecks(problems, fields, returnYear);
     addFieldChecks(problems, fields);
@@ -237,75 +228,49 @@ QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& ret
 }
 
 // Compared as the joined texts of the stored parts, as the save selects them.
-bool leftOutBySave(const FieldTexts& fields, const QString& returnYear) {
+bool leftOutBySave(FieldView fields, const QString& returnYear) {
     const int year = returnYear.trimmed().toInt();
-    const QString start =
-        fieldText(fields, "EYear1") + fieldText(fields, "EMonth1") + fieldText(fields, "EDay1");
-    const QString end =
-        fieldText(fields, "EYear2") + fieldText(fields, "EMonth2") + fieldText(fields, "EDay2");
-    return !(start > QString::number(year - 1) + QStringLiteral("0331") &&
-             end < QString::number(year) + QStringLiteral("0401"));
+    const QString after = QString::number(year - 1) + QStringLiteral("0331");
+    const QString before = QString::number(year) + QStringLiteral("0401");
+    return !(compareJoined({fieldText(fields, "EYear1"), fieldText(fields, "EMonth1"),
+                            fieldText(fields, "EDay1")},
+                           after) > 0 &&
+             compareJoined({fieldText(fields, "EYear2"), fieldText(fields, "EMonth2"),
+                            fieldText(fields, "EDay2")},
+                           before) < 0);
 }
 
-QString identityText(const FieldTexts& fields) {
+QString identityText(FieldView fields) {
     const QString number = fieldText(fields, "HKID").trimmed().toUpper();
     return number.isEmpty()
                ? QString()
                : number + u'(' + fieldText(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
-QString originalIdentity(const FieldTexts& fields) {
+QString originalIdentity(FieldView fields) {
     const QString number = fieldText(fields, "HKID").trimmed().toUpper();
     if (fieldText(fields, "Status") != recordtype::original || number.isEmpty())
         return QString();
     return number + u'(' + fieldText(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
-QList<ReturnProblem> employerProblems(const EmployerData& employer) {
-    QList<ReturnProblem> problems;
-    auto add = [&](const EmployerItem& item, const QString& message, const char* code) {
-        problems << ReturnProblem{std::nullopt,
-                                  {},
-                                  {},
-                                  0,
-                                  QLatin1String(item.column),
-                                  message,
-                                  Kind::WholeReturn,
-                                  {},
-                                  QLatin1String(code),
-                                  {},
-                                  {},
-                                  employer.*item.text};
-    };
-    for (const EmployerItem& item : employerItems)
-        if ((employer.*item.text).trimmed().isEmpty())
-            add(item, QObject::tr("The employer's %1 is missing.").arg(QLatin1String(item.name)),
-                validation::code::employerMissing);
-    for (const EmployerItem& item : employerItems)
-        if (item.refusedCode && !(employer.*item.text).isEmpty())
-            if (const auto refusal = employerRefusal(employer, item.text))
-                add(item, *refusal, item.refusedCode);
-    return problems;
-}
-
 ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabel)
     : m_employer(employer)
     , m_recordLabel(recordLabel) {}
 
-QString recordName(const FieldTexts& fields) {
+QString recordName(FieldView fields) {
     const QString names =
         fieldText(fields, "Surname") + QStringLiteral(", ") + fieldText(fields, "FirstName");
     const QString sheet = fieldText(fields, "SheetNo").trimmed();
     return sheet.isEmpty() ? names : names + QObject::tr(" (sheet %1)").arg(sheet);
 }
 
-void ReturnCheck::addRecord(std::optional<qint64> record, const FieldTexts& fields,
-                            const QString& where) {
+void ReturnCheck::addRecord(std::optional<qint64> record, FieldView fields, const QString& where) {
     m_problems << checkRecord(record, fields, where);
 }
 
-QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record,
-                                              const FieldTexts& fields, const QString& where) {
+QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, FieldView fields,
+                                              const QString& where) {
     QList<ReturnProblem> problems = recordProblems(fields, m_employer.returnYear);
     for (ReturnProblem& problem : problems)
         problem.record = record;
@@ -380,7 +345,7 @@ void ReturnCheck::forEachRepeatedIdentity(
                                : validation::code::identityOtherName;
         take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
                            QStringLiteral("HKID"), message, Kind::WholeReturn, carrier.sheetNumber,
-                           QLatin1String(code), QString(recordtype::original), carrier.identity,
+                           sharedText(code), QString(recordtype::original), carrier.identity,
                            carrier.identity});
     }
 }

@@ -35,13 +35,15 @@ struct ReturnProblem {
     QString value;       // what the field holds, as stored
     bool operator==(const ReturnProblem&) const = default;
 };
+// Tens of thousands are listed: a longer list moves them as bytes.
+Q_DECLARE_TYPEINFO(ReturnProblem, Q_RELOCATABLE_TYPE);
 
 // The texts the editor's fields show for a row of employeeColumns().
 FieldTexts recordTexts(const RowValues& row);
 
 // The problems of one record on its own: the page checks (in page order, each page's first) and
 // the leave checks of its fields (one per field).
-QList<ReturnProblem> recordProblems(const FieldTexts& fields, const QString& returnYear);
+QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear);
 
 // A whole return is checked one record at a time, so that a large table need not be held.
 class ReturnCheck {
@@ -52,11 +54,11 @@ public:
 
     // record is the record's ID, or the row of a file being imported; `where` names it in the
     // problems of the records that share its identity number (recordLabel when empty).
-    void addRecord(std::optional<qint64> record, const FieldTexts& fields,
+    void addRecord(std::optional<qint64> record, FieldView fields,
                    const QString& where = QString());
     // The same, but the record's own problems are handed to the caller instead of being kept,
     // so that a large file's findings are held once, beside its rows.
-    QList<ReturnProblem> checkRecord(std::optional<qint64> record, const FieldTexts& fields,
+    QList<ReturnProblem> checkRecord(std::optional<qint64> record, FieldView fields,
                                      const QString& where = QString());
     // Identity numbers of "O" records checked elsewhere (the database, when a file is imported);
     // a record added later that repeats one is reported against that record.
@@ -106,17 +108,17 @@ private:
 
 // A record as the user knows it: "CHAN, TAI MAN (sheet 3)"; its names alone without a sheet
 // number.
-QString recordName(const FieldTexts& fields);
+QString recordName(FieldView fields);
 
 // The save copies an original record only when its period lies within the return year.
-bool leftOutBySave(const FieldTexts& fields, const QString& returnYear);
+bool leftOutBySave(FieldView fields, const QString& returnYear);
 
 // "A123456(7)": the identity number with its check character; empty without a number.
-QString identityText(const FieldTexts& fields);
+QString identityText(FieldView fields);
 
 // "A123456(7)": an "O" record's identity number with its check character; empty when the record
 // is no original or has no identity number.
-QString originalIdentity(const FieldTexts& fields);
+QString originalIdentity(FieldView fields);
 
 // The employer row's own problems: missing items and values its screen would refuse.
 QList<ReturnProblem> employerProblems(const EmployerData& employer);

@@ -24,11 +24,11 @@ qint64 ControlTotals::income() const {
     return std::accumulate(categories.begin(), categories.end(), qint64(0));
 }
 
-void ControlTotals::add(const FieldTexts& fields) {
+void ControlTotals::add(FieldView fields) {
     ++records;
     for (const IncomeLine& line : incomeLines())
         categories[std::size_t(line.letter - 'a')] +=
-            fieldrules::amountValue(fields.value(columnKey(line.amount))).value_or(0);
+            fieldrules::amountValue(fieldText(fields, line.amount)).value_or(0);
 }
 
 bool CategoryChange::large() const {

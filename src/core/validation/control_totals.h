@@ -23,7 +23,7 @@ struct ControlTotals {
     qint64 income() const;
     // Adds a record's amounts; an amount that is no whole number counts 0, as the editor would
     // not let it be saved.
-    void add(const FieldTexts& fields);
+    void add(FieldView fields);
     bool operator==(const ControlTotals&) const = default;
 };
 

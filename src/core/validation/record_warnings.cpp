@@ -18,17 +18,17 @@ qint64 amountOf(const QString& text) {
     return fieldrules::amountValue(text).value_or(0);
 }
 
-ReturnProblem warning(const FieldTexts& fields, int page, const char* column,
-                      const QString& message, const char* code, const QString& value) {
+ReturnProblem warning(FieldView fields, int page, const char* column, const QString& message,
+                      const char* code, const QString& value) {
     return ReturnProblem{std::nullopt,
                          fieldText(fields, "Surname"),
                          fieldText(fields, "FirstName"),
                          page,
-                         QLatin1String(column),
+                         sharedText(column),
                          message,
                          Kind::WholeReturn,
                          fieldText(fields, "SheetNo").trimmed(),
-                         QLatin1String(code),
+                         sharedText(code),
                          fieldText(fields, "Status"),
                          identityText(fields),
                          value};
@@ -40,21 +40,22 @@ int characterValue(QChar c) {
     return c == u' ' ? 36 : c.unicode() - u'A' + 10;
 }
 
-void checkCharacterOf(QList<ReturnProblem>& found, const FieldTexts& fields, const char* number,
-                      const char* character, const char* code, const QString& whose) {
+void checkCharacterOf(QList<ReturnProblem>& found, FieldView fields, const char* number,
+                      const char* character, const char* code, const char* whose) {
     const QString typedNumber = fieldText(fields, number).trimmed().toUpper();
     const QString typed = fieldText(fields, character).trimmed().toUpper();
     const std::optional<QChar> expected = identityCheckCharacter(typedNumber);
     if (typed.size() != 1 || !expected || typed.at(0) == *expected)
         return;
     const QString shown = typedNumber + u'(' + typed + u')';
-    found << warning(fields, 1, character,
-                     QObject::tr("The check character does not match the %1 %2.").arg(whose, shown),
-                     code, shown);
+    found << warning(
+        fields, 1, character,
+        QObject::tr("The check character does not match the %1 %2.").arg(QObject::tr(whose), shown),
+        code, shown);
 }
 
 // The period of employment as YYYYMMDD days, when both dates are whole calendar days.
-std::optional<std::pair<QString, QString>> employment(const FieldTexts& fields) {
+std::optional<std::pair<QString, QString>> employment(FieldView fields) {
     const QString start =
         fieldText(fields, "EDay1") + fieldText(fields, "EMonth1") + fieldText(fields, "EYear1");
     const QString end =
@@ -69,7 +70,7 @@ QString shownDay(const QString& yyyymmdd) {
     return yyyymmdd.mid(6) + u'/' + yyyymmdd.mid(4, 2) + u'/' + yyyymmdd.left(4);
 }
 
-void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
+void incomeLineChecks(QList<ReturnProblem>& found, FieldView fields) {
     // Read only for a line whose period names its days, which most records have none of.
     std::optional<std::optional<std::pair<QString, QString>>> employedOnce;
     for (const IncomeLine& line : incomeLines()) {
@@ -104,7 +105,7 @@ void incomeLineChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
     }
 }
 
-void totalCheck(QList<ReturnProblem>& found, const FieldTexts& fields) {
+void totalCheck(QList<ReturnProblem>& found, FieldView fields) {
     qint64 total = 0;
     for (const IncomeLine& line : incomeLines())
         total += amountOf(fieldText(fields, line.amount));
@@ -115,7 +116,7 @@ void totalCheck(QList<ReturnProblem>& found, const FieldTexts& fields) {
             code::largeTotal, groupDigits(total));
 }
 
-void rentChecks(QList<ReturnProblem>& found, const FieldTexts& fields) {
+void rentChecks(QList<ReturnProblem>& found, FieldView fields) {
     static const char* const places[][6]{
         {"Q1Period", "Q1Rent1", "Q1Rent2", "Q1Rent3", "Q1Rent4", "first"},
         {"Q2Period", "Q2Rent1", "Q2Rent2", "Q2Rent3", "Q2Rent4", "second"}};
@@ -206,12 +207,13 @@ std::optional<std::pair<QString, QString>> periodDays(const QString& period) {
     return *known.insert(period, readPeriodDays(period));
 }
 
-QList<ReturnProblem> recordWarnings(const FieldTexts& fields) {
+QList<ReturnProblem> recordWarnings(FieldView fields) {
     QList<ReturnProblem> found;
+    // Whose number it is, translated only for a warning: nearly every record has none.
     checkCharacterOf(found, fields, "HKID", "ChkDigit", code::checkCharacter,
-                     QObject::tr("identity card number"));
+                     QT_TRANSLATE_NOOP("QObject", "identity card number"));
     checkCharacterOf(found, fields, "SpouseHKID", "SpouseChkDigit", code::spouseCheckCharacter,
-                     QObject::tr("spouse's identity card number"));
+                     QT_TRANSLATE_NOOP("QObject", "spouse's identity card number"));
     incomeLineChecks(found, fields);
     totalCheck(found, fields);
     rentChecks(found, fields);

@@ -24,6 +24,6 @@ inline constexpr qint64 largeAmount = 10'000'000;
 inline constexpr qint64 largeTotalIncome = 50'000'000;
 
 // The warnings and hints of one record, in page order; none for a record that is fine.
-QList<ReturnProblem> recordWarnings(const FieldTexts& fields);
+QList<ReturnProblem> recordWarnings(FieldView fields);
 
 } // namespace validation

@@ -23,7 +23,7 @@ ReturnProblem returnProblem(int page, const QString& column, const QString& mess
     problem.column = column;
     problem.message = message;
     problem.kind = Kind::WholeReturn;
-    problem.code = QLatin1String(code);
+    problem.code = sharedText(code);
     problem.value = value;
     return problem;
 }
@@ -51,16 +51,18 @@ ReturnValidator::ReturnValidator(const EmployerData& employer,
                                  std::optional<LastYearReturn> lastYear)
     : m_employer(employer)
     , m_check(employer)
-    , m_lastYear(std::move(lastYear)) {}
+    , m_lastYear(std::move(lastYear))
+    // The employer's problems come first; the list is handed over whole at the end, without a
+    // copy of every record's problems beside it.
+    , m_problems(employerProblems(employer)) {}
 
-void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& fields,
+void ReturnValidator::addRecord(std::optional<qint64> record, FieldView fields,
                                 const QString& where) {
-    QList<ReturnProblem> found = m_check.checkRecord(record, fields, where);
-    for (ReturnProblem problem : recordWarnings(fields)) {
+    m_problems << m_check.checkRecord(record, fields, where);
+    QList<ReturnProblem> warnings = recordWarnings(fields);
+    for (ReturnProblem& problem : warnings)
         problem.record = record;
-        found << problem;
-    }
-    m_problems << found;
+    m_problems << std::move(warnings);
     const QString status = fieldText(fields, "Status");
     if (isOriginal(status)) {
         if (!leftOutBySave(fields, m_employer.returnYear))
@@ -74,7 +76,7 @@ void ReturnValidator::addRecord(std::optional<qint64> record, const FieldTexts& 
 }
 
 // The same names under two identity numbers: a number mistyped, or one person entered twice.
-void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& fields,
+void ReturnValidator::checkName(std::optional<qint64> record, FieldView fields,
                                 const QString& where) {
     // A number of the wrong shape is an error of its own already.
     const QString number = identityKey(fieldText(fields, "HKID"));
@@ -100,8 +102,8 @@ void ReturnValidator::checkName(std::optional<qint64> record, const FieldTexts& 
     problem.firstName = fieldText(fields, "FirstName");
     problem.sheetNumber = fieldText(fields, "SheetNo").trimmed();
     problem.status = fieldText(fields, "Status");
-    problem.identity = identityText(fields);
-    m_problems << problem;
+    problem.identity = problem.value; // one text for both
+    m_problems << std::move(problem);
 }
 
 void ReturnValidator::addLastYearProblems() {
@@ -123,7 +125,7 @@ void ReturnValidator::addLastYearProblems() {
         problem.firstName = employee.otherNames;
         problem.status = employee.type;
         problem.identity = employee.identity;
-        m_problems << problem;
+        m_problems << std::move(problem);
     }
     for (const CategoryChange& change : categoryChanges(m_lastYear->categoryTotals, m_totals))
         if (change.large())
@@ -139,12 +141,11 @@ void ReturnValidator::addLastYearProblems() {
 
 ReturnReport ReturnValidator::finish() {
     ReturnReport report;
-    report.problems = employerProblems(m_employer);
     m_check.forEachRepeatedIdentity(
         [this](const ReturnProblem& problem) { m_problems << problem; });
     if (m_lastYear)
         addLastYearProblems();
-    report.problems << std::move(m_problems);
+    report.problems = std::move(m_problems);
     report.totals = m_totals;
     if (m_lastYear) {
         m_lastYear->employees.clear();

@@ -32,7 +32,7 @@ public:
                              std::optional<LastYearReturn> lastYear = std::nullopt);
 
     // `where` names the record in other records' problems: "record CHAN, TAI MAN (sheet 3)".
-    void addRecord(std::optional<qint64> record, const FieldTexts& fields, const QString& where);
+    void addRecord(std::optional<qint64> record, FieldView fields, const QString& where);
     ReturnReport finish();
 
 private:
@@ -40,7 +40,7 @@ private:
         QString number;
         QString where;
     };
-    void checkName(std::optional<qint64> record, const FieldTexts& fields, const QString& where);
+    void checkName(std::optional<qint64> record, FieldView fields, const QString& where);
     void addLastYearProblems();
 
     EmployerData m_employer;

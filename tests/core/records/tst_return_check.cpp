@@ -120,6 +120,7 @@ private slots:
     void wholeReturn_data();
     void wholeReturn();
     void reportOfVariedReturnIsUnchanged();
+    void connectionKeepsItsCacheSize();
 };
 
 // Every record of a generated return, many with a fault: the first page-check problem of each
@@ -243,6 +244,20 @@ void TestReturnCheck::reportOfVariedReturnIsUnchanged() {
     }
     QVERIFY2(found.count(u'\n') > 300, "the return has too few problems to tell a change");
     QCOMPARE(found, kept);
+}
+
+// The check holds the page cache small while it reads the table once; the connection the editor
+// goes on with has its own size again afterwards.
+void TestReturnCheck::connectionKeepsItsCacheSize() {
+    WorkingDatabase db;
+    generator::fillDatabase(db.state.db(), 300, 31);
+    auto cacheSize = [&db] {
+        Statement size = db.state.db().prepare(QStringLiteral("PRAGMA cache_size"));
+        return size.next() ? size.value(0).toLongLong() : 0;
+    };
+    db.state.db().exec(QStringLiteral("PRAGMA cache_size=-12345"));
+    QVERIFY(validateWholeReturn(db.state.db()).totals.records > 0);
+    QCOMPARE(cacheSize(), -12345);
 }
 
 QTEST_GUILESS_MAIN(TestReturnCheck)
