@@ -1774,10 +1774,6 @@ Carry them over to next year&apos;s return?</source>
         <translation>無法刪除儲存媒體上的檔案「%1」。</translation>
     </message>
     <message>
-        <source>No current record: a record of the submission vanished while it was read.</source>
-        <translation>沒有現時紀錄：讀取期間，申報檔案的一筆紀錄消失了。</translation>
-    </message>
-    <message>
         <source>the image was not written completely.</source>
         <translation>影像沒有完整寫入。</translation>
     </message>
