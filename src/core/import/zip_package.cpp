@@ -98,7 +98,7 @@ void writeDirectoryRecord(QByteArray& out, const Entry& entry) {
     out += encodedName;
 }
 
-quint32 checksum(const QByteArray& content) {
+quint32 checksum(QByteArrayView content) {
     return static_cast<quint32>(crc32(crc32(0, nullptr, 0),
                                       reinterpret_cast<const Bytef*>(content.constData()),
                                       static_cast<uInt>(content.size())));
@@ -161,32 +161,64 @@ qint64 dataOffset(const QByteArray& bytes, const Entry& entry) {
     return data + entry.compressedSize <= bytes.size() ? data : -1;
 }
 
-bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {
-    const qint64 data = dataOffset(bytes, entry);
-    if (data < 0)
-        return false;
-    if (entry.method == 0)
-        return QByteArrayView(bytes.constData() + data, entry.compressedSize).contains(marker);
+namespace {
+
+// Inflates a deflated entry into `take` piece by piece, keeping its size and checksum.
+Expansion inflateEach(const char* packed, const Entry& entry,
+                      const std::function<bool(QByteArrayView)>& take) {
     z_stream stream{};
-    if (entry.method != 8 || inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return false;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData() + data));
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return Expansion::Damaged;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed));
     stream.avail_in = static_cast<uInt>(entry.compressedSize);
-    // Each piece keeps the end of the one before, so a marker across two pieces is found.
-    QByteArray piece(64 * 1024 + marker.size(), Qt::Uninitialized);
-    qsizetype kept = 0;
-    bool found = false;
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    uLong crc = crc32(0, nullptr, 0);
+    qint64 size = 0;
     int result = Z_OK;
-    while (!found && result == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(piece.data() + kept);
-        stream.avail_out = static_cast<uInt>(piece.size() - kept);
+    bool wanted = true;
+    while (wanted && result == Z_OK && size <= entry.size) {
+        stream.next_out = reinterpret_cast<Bytef*>(piece.data());
+        stream.avail_out = static_cast<uInt>(piece.size());
         result = inflate(&stream, Z_NO_FLUSH);
         const qsizetype filled = piece.size() - static_cast<qsizetype>(stream.avail_out);
-        found = QByteArrayView(piece.constData(), filled).contains(marker);
-        kept = qMin<qsizetype>(marker.size() - 1, filled);
-        std::memmove(piece.data(), piece.constData() + filled - kept, static_cast<size_t>(kept));
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece.constData()),
+                    static_cast<uInt>(filled));
+        size += filled;
+        // A piece beyond the declared size is never handed on: the entry is damaged.
+        if (filled > 0 && size <= entry.size)
+            wanted = take(QByteArrayView(piece.constData(), filled));
     }
     inflateEnd(&stream);
+    if (result == Z_STREAM_END && size == entry.size && crc == entry.crc)
+        return Expansion::Whole;
+    return wanted || result != Z_OK ? Expansion::Damaged : Expansion::Stopped;
+}
+
+} // namespace
+
+Expansion expandEach(const QByteArray& bytes, const Entry& entry,
+                     const std::function<bool(QByteArrayView)>& take) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
+        return Expansion::Damaged;
+    if (entry.method == 8)
+        return inflateEach(bytes.constData() + data, entry, take);
+    const QByteArrayView stored(bytes.constData() + data, entry.compressedSize);
+    if (entry.method != 0 || entry.compressedSize != entry.size || checksum(stored) != entry.crc)
+        return Expansion::Damaged;
+    return take(stored) ? Expansion::Whole : Expansion::Stopped;
+}
+
+bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {
+    // Each piece is searched with the end of the one before, so a marker across two is found.
+    QByteArray window;
+    bool found = false;
+    expandEach(bytes, entry, [&](QByteArrayView piece) {
+        window.append(piece);
+        found = window.contains(marker);
+        window = window.right(marker.size() - 1);
+        return !found;
+    });
     return found;
 }
 

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The zip container of .xlsx and .ods workbooks, read from its central directory: what each
@@ -40,6 +41,15 @@ Reading readDirectory(const QByteArray& bytes);
 // The entry's bytes expanded, no more than its declared size; nothing when they cannot be read
 // or do not match its checksum.
 std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry);
+
+// Hands the entry's expanded bytes to `take` a piece at a time, so that a large entry is never
+// held whole; `take` returns false to stop. Whole: every piece was handed on and together they
+// have the size and checksum the directory states. Damaged: the entry cannot be read, or its
+// bytes are not those the directory states (found only at the end: the pieces handed on before
+// are then not to be trusted).
+enum class Expansion { Whole, Stopped, Damaged };
+Expansion expandEach(const QByteArray& bytes, const Entry& entry,
+                     const std::function<bool(QByteArrayView piece)>& take);
 
 // Whether the entry's expanded bytes hold `marker`, found while expanding a piece at a time so
 // that a large entry is never held whole. False as well when the entry cannot be read.
