@@ -231,6 +231,9 @@ void run(const QDir& folder, int records, int repeat, bool checkOnly) {
                    .arg(repeated.rowsWithProblems())
                    .arg(repeated.rows.size()));
     repeated = ImportPlan();
+    // The import writes into a database of its own and reads nothing of the source, whose
+    // connection would otherwise keep its page cache through it.
+    db.close();
     std::optional<Database> target;
     int attempt = 0;
     const auto freshTarget = [&] {
