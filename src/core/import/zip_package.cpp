@@ -104,21 +104,6 @@ quint32 checksum(QByteArrayView content) {
                                       static_cast<uInt>(content.size())));
 }
 
-std::optional<QByteArray> inflated(const char* data, qint64 size, qint64 expected) {
-    QByteArray out(expected, Qt::Uninitialized);
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return std::nullopt;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-    stream.avail_in = static_cast<uInt>(size);
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(expected);
-    const int result = inflate(&stream, Z_FINISH);
-    const bool whole = result == Z_STREAM_END && stream.total_out == static_cast<uLong>(expected);
-    inflateEnd(&stream);
-    return whole ? std::optional<QByteArray>(out) : std::nullopt;
-}
-
 } // namespace
 
 const Entry* Directory::find(const QString& name) const {
@@ -223,17 +208,13 @@ bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteAr
 }
 
 std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
-    const qint64 data = dataOffset(bytes, entry);
-    if (data < 0)
-        return std::nullopt;
-    std::optional<QByteArray> content;
-    if (entry.method == 0 && entry.compressedSize == entry.size)
-        content = bytes.mid(data, entry.size);
-    else if (entry.method == 8)
-        content = inflated(bytes.constData() + data, entry.compressedSize, entry.size);
-    if (content && checksum(*content) != entry.crc)
-        return std::nullopt;
-    return content;
+    QByteArray content;
+    content.reserve(entry.size);
+    const Expansion expansion = expandEach(bytes, entry, [&content](QByteArrayView piece) {
+        content.append(piece);
+        return true;
+    });
+    return expansion == Expansion::Whole ? std::optional<QByteArray>(content) : std::nullopt;
 }
 
 QByteArray withEntries(const QByteArray& bytes, const Directory& directory,

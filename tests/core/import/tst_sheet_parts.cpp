@@ -1,6 +1,8 @@
 #include "core/import/sheet_parts.h"
+#include "core/import/workbook_package.h"
 #include "core/import/zip_package.h"
 
+#include <QFile>
 #include <QTest>
 #include <zlib.h>
 
@@ -69,6 +71,8 @@ private slots:
     void sheetOfAnotherFormIsNotCut();
     void entryIsExpandedPieceByPiece_data();
     void entryIsExpandedPieceByPiece();
+    void workbooksOfOtherProgramsAreCut_data();
+    void workbooksOfOtherProgramsAreCut();
 };
 
 void TestSheetParts::sheetIsCutBetweenRows_data() {
@@ -176,6 +180,48 @@ void TestSheetParts::entryIsExpandedPieceByPiece() {
         QCOMPARE(pieces, deflate ? int((content.size() + 65535) / 65536) : 1);
     }
     QVERIFY(expanded.size() <= entry.size);
+}
+
+void TestSheetParts::workbooksOfOtherProgramsAreCut_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("parts");
+    QTest::newRow("4,101 rows") << "many.xlsx" << 0 << "xl/worksheets/sheet1.xml" << 3;
+    QTest::newRow("4,101 rows without numbers")
+        << "many-unnumbered.xlsx" << 0 << "xl/worksheets/sheet1.xml" << 3;
+    QTest::newRow("second sheet") << "staff.xlsx" << 1 << "xl/worksheets/sheet2.xml" << 1;
+}
+
+// The workbooks as openpyxl writes them are read in parts: their sheets are found by the
+// workbook's relations and are of the plain form that is cut.
+void TestSheetParts::workbooksOfOtherProgramsAreCut() {
+    QFETCH(QString, file);
+    QFETCH(int, sheet);
+    QFETCH(QString, entry);
+    QFETCH(int, parts);
+    QFile source(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/workbooks/") + file);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const CheckedPackage checked = checkedPackage(source.readAll(), WorkbookKind::Xlsx, file);
+    QVERIFY2(checked.refusal.isEmpty(), qPrintable(checked.refusal));
+    const zippackage::Directory directory = *zippackage::readDirectory(checked.bytes).directory;
+    QCOMPARE(sheetparts::sheetEntry(checked.bytes, directory, sheet), entry);
+    QVERIFY(!sheetparts::sheetEntry(checked.bytes, directory, 2));
+    const std::optional<QByteArray> opening =
+        sheetparts::withoutRows(checked.bytes, directory, entry);
+    QVERIFY(opening);
+    const zippackage::Directory openingDirectory = *zippackage::readDirectory(*opening).directory;
+    QVERIFY(!zippackage::expand(*opening, *openingDirectory.find(entry))->contains("<row"));
+    int cut = 0;
+    sheetparts::Cutter cutter(sheetparts::rowsPerPart, [&cut](const QByteArray& part) {
+        ++cut;
+        return part.contains("<row");
+    });
+    QCOMPARE(zippackage::expandEach(checked.bytes, *directory.find(entry),
+                                    [&cutter](QByteArrayView piece) { return cutter.take(piece); }),
+             zippackage::Expansion::Whole);
+    QVERIFY(cutter.finish());
+    QCOMPARE(cut, parts);
 }
 
 QTEST_GUILESS_MAIN(TestSheetParts)
