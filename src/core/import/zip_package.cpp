@@ -60,21 +60,21 @@ bool fitsInFile(const Entry& entry, qint64 directoryOffset) {
            entry.localOffset + localHeaderSize + entry.compressedSize <= directoryOffset;
 }
 
-void writeLocalHeader(QByteArray& out, const QString& name, const QByteArray& content,
-                      quint32 crc) {
-    const QByteArray encodedName = name.toUtf8();
+// The entry's local header followed by its bytes as they are kept (stored or deflated).
+void writeLocalEntry(QByteArray& out, const Entry& entry, const QByteArray& kept) {
+    const QByteArray encodedName = entry.name.toUtf8();
     append(out, headerSignature, 4);
     append(out, 20, 2);
     append(out, 0x0800, 2); // names in UTF-8
-    append(out, 0, 2);
+    append(out, entry.method, 2);
     append(out, 0, 4); // time and date
-    append(out, crc, 4);
-    append(out, static_cast<quint32>(content.size()), 4);
-    append(out, static_cast<quint32>(content.size()), 4);
+    append(out, entry.crc, 4);
+    append(out, static_cast<quint32>(entry.compressedSize), 4);
+    append(out, static_cast<quint32>(entry.size), 4);
     append(out, static_cast<quint32>(encodedName.size()), 2);
     append(out, 0, 2);
     out += encodedName;
-    out += content;
+    out += kept;
 }
 
 void writeDirectoryRecord(QByteArray& out, const Entry& entry) {
@@ -218,16 +218,23 @@ std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
 }
 
 QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
-                       const QHash<QString, QByteArray>& contents) {
+                       const QHash<QString, QByteArray>& contents,
+                       const QHash<QString, Deflated>& deflated) {
     QByteArray out = bytes.left(directory.offset);
     QList<Entry> entries;
     for (const Entry& entry : directory.entries)
-        if (!contents.contains(entry.name))
+        if (!contents.contains(entry.name) && !deflated.contains(entry.name))
             entries << entry;
     for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
-        const quint32 crc = checksum(it.value());
-        entries << Entry{it.key(), 0, 0, crc, it.value().size(), it.value().size(), out.size()};
-        writeLocalHeader(out, it.key(), it.value(), crc);
+        const qint64 size = it.value().size();
+        entries << Entry{it.key(), 0, 0, checksum(it.value()), size, size, out.size()};
+        writeLocalEntry(out, entries.last(), it.value());
+    }
+    for (auto it = deflated.cbegin(); it != deflated.cend(); ++it) {
+        const Deflated& content = it.value();
+        entries << Entry{it.key(),     0,         8, content.crc, content.bytes.size(),
+                         content.size, out.size()};
+        writeLocalEntry(out, entries.last(), content.bytes);
     }
     const qint64 directoryOffset = out.size();
     for (const Entry& entry : entries)
@@ -240,6 +247,45 @@ QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
     append(out, static_cast<quint32>(directoryOffset), 4);
     append(out, 0, 2);
     return out;
+}
+
+Deflater::Deflater()
+    : m_stream(std::make_unique<z_stream>()) {
+    deflateInit2(m_stream.get(), Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8,
+                 Z_DEFAULT_STRATEGY);
+    m_result.crc = static_cast<quint32>(crc32(0, nullptr, 0));
+}
+
+Deflater::~Deflater() {
+    deflateEnd(m_stream.get());
+}
+
+void Deflater::run(QByteArrayView bytes, int flush) {
+    m_stream->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+    m_stream->avail_in = static_cast<uInt>(bytes.size());
+    int result = Z_OK;
+    do {
+        const qsizetype before = m_result.bytes.size();
+        m_result.bytes.resize(before + 64 * 1024);
+        m_stream->next_out = reinterpret_cast<Bytef*>(m_result.bytes.data() + before);
+        m_stream->avail_out = 64 * 1024;
+        result = deflate(m_stream.get(), flush);
+        m_result.bytes.resize(before + 64 * 1024 - static_cast<qsizetype>(m_stream->avail_out));
+    } while (result != Z_STREAM_ERROR &&
+             (m_stream->avail_out == 0 || (flush == Z_FINISH && result != Z_STREAM_END)));
+}
+
+void Deflater::add(QByteArrayView bytes) {
+    m_result.crc =
+        static_cast<quint32>(crc32(m_result.crc, reinterpret_cast<const Bytef*>(bytes.constData()),
+                                   static_cast<uInt>(bytes.size())));
+    m_result.size += bytes.size();
+    run(bytes, Z_NO_FLUSH);
+}
+
+Deflated Deflater::finish() {
+    run({}, Z_FINISH);
+    return std::move(m_result);
 }
 
 } // namespace zippackage

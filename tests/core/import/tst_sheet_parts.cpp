@@ -71,6 +71,7 @@ private slots:
     void sheetOfAnotherFormIsNotCut();
     void entryIsExpandedPieceByPiece_data();
     void entryIsExpandedPieceByPiece();
+    void deflatedEntriesReadBack();
     void workbooksOfOtherProgramsAreCut_data();
     void workbooksOfOtherProgramsAreCut();
 };
@@ -180,6 +181,25 @@ void TestSheetParts::entryIsExpandedPieceByPiece() {
         QCOMPARE(pieces, deflate ? int((content.size() + 65535) / 65536) : 1);
     }
     QVERIFY(expanded.size() <= entry.size);
+}
+
+// A sheet rewritten a piece at a time is deflated as it goes and put in the package beside
+// stored entries; both read back whole with their sizes and checksums.
+void TestSheetParts::deflatedEntriesReadBack() {
+    const QByteArray content = rows(1, 30000);
+    zippackage::Deflater deflater;
+    for (qsizetype at = 0; at < content.size(); at += 70001)
+        deflater.add(
+            QByteArrayView(content).sliced(at, qMin<qsizetype>(70001, content.size() - at)));
+    const zippackage::Deflated deflated = deflater.finish();
+    QVERIFY(deflated.bytes.size() < content.size() / 4);
+    const QByteArray package =
+        zippackage::withEntries({}, {}, {{"stored.xml", "<a/>"}}, {{"sheet.xml", deflated}});
+    const zippackage::Directory directory = *zippackage::readDirectory(package).directory;
+    QCOMPARE(directory.entries.size(), 2);
+    QCOMPARE(zippackage::expand(package, *directory.find("stored.xml")), QByteArray("<a/>"));
+    QCOMPARE(directory.find("sheet.xml")->method, 8);
+    QCOMPARE(zippackage::expand(package, *directory.find("sheet.xml")), content);
 }
 
 void TestSheetParts::workbooksOfOtherProgramsAreCut_data() {
