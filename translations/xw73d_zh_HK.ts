@@ -3494,28 +3494,8 @@ Commands:
         <translation>它讀回時不是完整的活頁簿：%1</translation>
     </message>
     <message>
-        <source>it ends too early.</source>
-        <translation>它提早結束。</translation>
-    </message>
-    <message>
-        <source>it cannot be inflated.</source>
-        <translation>它無法解壓。</translation>
-    </message>
-    <message>
         <source>its part &apos;%1&apos; is damaged.</source>
         <translation>它的部分「%1」已損壞。</translation>
-    </message>
-    <message>
-        <source>its part &apos;%1&apos; is missing.</source>
-        <translation>它缺少部分「%1」。</translation>
-    </message>
-    <message>
-        <source>it is not a complete zip archive.</source>
-        <translation>它不是完整的 zip 壓縮檔。</translation>
-    </message>
-    <message>
-        <source>its directory is damaged.</source>
-        <translation>它的目錄已損壞。</translation>
     </message>
     <message>
         <source>it is empty or cannot be read.</source>

@@ -5,6 +5,7 @@ employees as staff.csv, with typed number, date and text cells; and the hostile 
 must refuse. Run it from this folder: python3 make_workbooks.py"""
 import datetime
 import io
+import re
 import zipfile
 
 import openpyxl
@@ -136,7 +137,60 @@ def write_hostile():
                lambda book: book["Staff"].cell(row=1000002, column=1, value="deep"))
 
 
+# A sheet of many rows, which the reader takes a few thousand rows at a time: formulas with their
+# last values on the rows around the first cut, and a copy whose rows and cells are written
+# without their numbers (as some programs write them), each row then the one after the last.
+MANY = 4100
+FORMULA_ROWS = (2000, 2001, 2002)
+
+
+def many_people():
+    return [PEOPLE[i % len(PEOPLE)] for i in range(MANY)]
+
+
+def write_many():
+    with open("workbooks/many.csv", "w", encoding="utf-8", newline="") as out:
+        out.write(",".join(HEADER) + "\r\n")
+        for person in many_people():
+            out.write(",".join(text_row(*person)) + "\r\n")
+    book = openpyxl.Workbook()
+    sheet = book.active
+    sheet.title = "Staff"
+    sheet.append(HEADER)
+    for person in many_people():
+        sheet.append(typed_row(*person))
+    for row in sheet.iter_rows(min_row=2, min_col=10, max_col=15):
+        for cell in row:
+            cell.number_format = "dd/mm/yyyy"
+    for row in FORMULA_ROWS:
+        salary = many_people()[row - 2][3]
+        sheet.cell(row=row, column=16, value="=%s+0" % salary)
+    data = io.BytesIO()
+    book.save(data)
+
+    def cached(name, content):
+        if name == "xl/worksheets/sheet1.xml":
+            for row in FORMULA_ROWS:
+                salary = str(many_people()[row - 2][3]).encode()
+                content = content.replace(b"<f>" + salary + b"+0</f><v></v>",
+                                          b"<f>" + salary + b"+0</f><v>" + salary + b"</v>")
+                content = content.replace(b"<f>" + salary + b"+0</f><v/>",
+                                          b"<f>" + salary + b"+0</f><v>" + salary + b"</v>")
+        return content
+
+    write_zip("workbooks/many.xlsx", data.getvalue(), cached)
+
+    def unnumbered(name, content):
+        content = cached(name, content)
+        if name == "xl/worksheets/sheet1.xml":
+            content = re.sub(rb'(<(?:row|c)) r="[A-Z]*[0-9]+"', rb"\1", content)
+        return content
+
+    write_zip("workbooks/many-unnumbered.xlsx", data.getvalue(), unnumbered)
+
+
 write_csv()
 write_xlsx("workbooks/staff.xlsx")
 write_ods("workbooks/staff.ods")
 write_hostile()
+write_many()

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QIODevice;
+
 // Comma-separated files as spreadsheets write and read them (RFC 4180): fields holding a comma,
 // a quote or a line break are quoted, quotes inside doubled, lines end in CR LF.
 namespace csv {
@@ -50,5 +52,14 @@ int countRecords(const QString& text, int stopAfter);
 QList<Record> parse(const QString& text);
 // The same, one record at a time, so that a large file's records need not all be held.
 void forEachRecord(const QString& text, const std::function<void(const Record&)>& take);
+
+// The same for a file read a piece at a time, so that a large file's text is never held whole:
+// the encoding decodeFile would take (found by reading the file once, then back at its start),
+// and the records of its text, reading no more than `limit` bytes. False from forEachRecordOfFile
+// when a piece cannot be decoded or the file goes on past the limit.
+enum class FileEncoding { Utf8, CodePage };
+std::optional<FileEncoding> fileEncoding(QIODevice& file, qint64 limit);
+bool forEachRecordOfFile(QIODevice& file, qint64 limit, FileEncoding encoding,
+                         const std::function<void(const Record&)>& take);
 
 } // namespace csv

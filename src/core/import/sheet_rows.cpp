@@ -86,9 +86,11 @@ qsizetype SheetRows::payloadSize(Kind kind) {
 }
 
 void SheetRows::put(int row, const Cell& cell) {
-    if (row >= m_rows.size())
-        m_rows.resize(row + 1);
-    QByteArray& packed = m_rows[row];
+    if (row < m_firstRow) // a row of a part already taken, which a sheet never gives again
+        return;
+    if (row - m_firstRow >= m_rows.size())
+        m_rows.resize(row - m_firstRow + 1);
+    QByteArray& packed = m_rows[row - m_firstRow];
     // Cells come in order along a row; a cell given again (a formula's value) replaces the one
     // read before it.
     if (row != m_lastRow || cell.column <= m_lastColumn) {
@@ -136,10 +138,40 @@ void SheetRows::setFormat(int row, int column, quint32 format) {
     if (row == m_lastRow && column == m_lastColumn) {
         // Only a number's format matters; a text's is passed over.
         if (m_lastCellAt >= 0)
-            m_rows[row].replace(m_lastCellAt, 4, bytesOf(format));
+            m_rows[row - m_firstRow].replace(m_lastCellAt, 4, bytesOf(format));
         return;
     }
     put(row, {column, Kind::Empty, format, {}});
+}
+
+void SheetRows::readCell(const Cell& cell, const Reading& reading, QString& text, QDate& date) {
+    switch (cell.kind) {
+    case Kind::Text:
+        text = QString::fromUtf8(cell.payload);
+        break;
+    case Kind::SharedText:
+        text = QString::fromUtf8(reading.sharedText(valueOf<quint32>(cell.payload)));
+        break;
+    case Kind::Number: {
+        const double value = valueOf<double>(cell.payload);
+        if (reading.formatShowsDate(cell.format) && std::isfinite(value)) {
+            date = reading.origin.addDays(static_cast<qint64>(std::floor(value)));
+            text = dayMonthYear(date);
+        } else {
+            text = numberText(value);
+        }
+        break;
+    }
+    case Kind::Date:
+        date = QDate::fromJulianDay(valueOf<qint32>(cell.payload));
+        text = dayMonthYear(date);
+        break;
+    case Kind::Truth:
+        text = cell.payload == "1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        break;
+    case Kind::Empty:
+        break;
+    }
 }
 
 void SheetRows::takeRows(const Reading& reading,
@@ -147,7 +179,7 @@ void SheetRows::takeRows(const Reading& reading,
     for (qsizetype row = 0; row < m_rows.size(); ++row) {
         const QList<Cell> cells = cellsOf(m_rows.at(row));
         m_rows[row] = QByteArray();
-        csv::Record record{static_cast<int>(row) + 1, {}, {}, {}};
+        csv::Record record{m_firstRow + static_cast<int>(row) + 1, {}, {}, {}};
         bool anyValue = false;
         for (const Cell& cell : cells) {
             if (cell.kind == Kind::Empty)
@@ -157,38 +189,12 @@ void SheetRows::takeRows(const Reading& reading,
                 record.fields << QString();
                 record.dates << QDate();
             }
-            QString& text = record.fields[cell.column];
-            QDate& date = record.dates[cell.column];
-            switch (cell.kind) {
-            case Kind::Text:
-                text = QString::fromUtf8(cell.payload);
-                break;
-            case Kind::SharedText:
-                text = QString::fromUtf8(reading.sharedText(valueOf<quint32>(cell.payload)));
-                break;
-            case Kind::Number: {
-                const double value = valueOf<double>(cell.payload);
-                if (reading.formatShowsDate(cell.format) && std::isfinite(value)) {
-                    date = reading.origin.addDays(static_cast<qint64>(std::floor(value)));
-                    text = dayMonthYear(date);
-                } else {
-                    text = numberText(value);
-                }
-                break;
-            }
-            case Kind::Date:
-                date = QDate::fromJulianDay(valueOf<qint32>(cell.payload));
-                text = dayMonthYear(date);
-                break;
-            case Kind::Truth:
-                text = cell.payload == "1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-                break;
-            case Kind::Empty:
-                break;
-            }
+            readCell(cell, reading, record.fields[cell.column], record.dates[cell.column]);
         }
         if (anyValue)
             take(record);
     }
+    m_firstRow += static_cast<int>(m_rows.size());
     m_rows.clear();
+    m_lastRow = -1;
 }

@@ -28,7 +28,8 @@ public:
         QDate origin; // the day a date number counts from
     };
     // Each row that has a cell, its fields the cells' texts as the user sees them; each row is
-    // let go once taken.
+    // let go once taken. Cells may then be set for the rows after the last taken, and taken in
+    // turn, so that a sheet read in parts is held one part at a time.
     void takeRows(const Reading& reading, const std::function<void(const csv::Record&)>& take);
 
 private:
@@ -39,11 +40,14 @@ private:
         QByteArray payload;
     };
     static QList<Cell> cellsOf(const QByteArray& packed);
+    // The cell's text as the user sees it, and its date when it shows one.
+    static void readCell(const Cell& cell, const Reading& reading, QString& text, QDate& date);
     static void append(QByteArray& packed, const Cell& cell);
     static qsizetype payloadSize(Kind kind);
     void put(int row, const Cell& cell);
 
-    QList<QByteArray> m_rows;
+    QList<QByteArray> m_rows; // from m_firstRow on
+    int m_firstRow = 0;
     int m_lastRow = -1;
     int m_lastColumn = -1;
     qsizetype m_lastCellAt = -1;

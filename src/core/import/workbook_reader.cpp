@@ -1,6 +1,7 @@
 #include "core/import/workbook_reader.h"
 
 #include "core/common/engine_error.h"
+#include "core/import/sheet_parts.h"
 #include "core/import/sheet_rows.h"
 #include "core/import/workbook_styles.h"
 
@@ -27,22 +28,30 @@ struct Refusal {
 // Thrown once the names of the sheets are known, when nothing more is wanted.
 struct NamesRead {};
 
+// The texts are kept end to end in one block, so that a workbook of many short texts costs
+// little more than their bytes.
 class SharedStrings : public iface::import_shared_strings {
 public:
-    QByteArray text(quint32 index) const { return m_texts.value(index); }
+    QByteArray text(quint32 index) const {
+        if (index >= static_cast<quint32>(m_ends.size()))
+            return {};
+        const qsizetype from = index == 0 ? 0 : m_ends.at(index - 1);
+        return m_texts.mid(from, m_ends.at(index) - from);
+    }
     // A cell that is no text ends whatever text pieces were begun for it.
     void dropPieces() { m_pieces.clear(); }
 
     std::size_t append(std::string_view s) override {
-        m_texts << QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-        return static_cast<std::size_t>(m_texts.size() - 1);
+        m_texts.append(s.data(), static_cast<qsizetype>(s.size()));
+        m_ends << m_texts.size();
+        return static_cast<std::size_t>(m_ends.size() - 1);
     }
     std::size_t add(std::string_view s) override {
         const QByteArray text(s.data(), static_cast<qsizetype>(s.size()));
         const auto found = m_indexOf.constFind(text);
         if (found != m_indexOf.cend())
             return *found;
-        m_indexOf.insert(text, static_cast<std::size_t>(m_texts.size()));
+        m_indexOf.insert(text, static_cast<std::size_t>(m_ends.size()));
         return append(s);
     }
     void set_segment_font(std::size_t) override {}
@@ -64,7 +73,8 @@ public:
     }
 
 private:
-    QList<QByteArray> m_texts;
+    QByteArray m_texts;
+    QList<qsizetype> m_ends;
     QHash<QByteArray, std::size_t> m_indexOf;
     QByteArray m_pieces;
 };
@@ -228,7 +238,18 @@ public:
                 [this](quint32 format) { return m_styles.showsDate(format); }, m_settings.origin()};
     }
 
-    iface::import_global_settings* get_global_settings() override { return &m_settings; }
+    // The parts of a sheet read one after another, each as a workbook of its own: its cells go
+    // to the rows of the sheet wanted, and what it says of the workbook is passed over.
+    void beginPart() {
+        m_names.clear();
+        m_sheets.clear();
+        m_wanted = 0;
+        m_inParts = true;
+    }
+
+    iface::import_global_settings* get_global_settings() override {
+        return m_inParts ? &m_partSettings : &m_settings;
+    }
     iface::import_shared_strings* get_shared_strings() override { return &m_strings; }
     iface::import_styles* get_styles() override { return &m_styles; }
     iface::import_reference_resolver*
@@ -263,6 +284,8 @@ private:
     WorkbookStyles m_styles;
     Addresses m_addresses;
     Settings m_settings;
+    Settings m_partSettings;
+    bool m_inParts = false;
 };
 
 EngineError refusal(const QString& fileName, const QString& why) {
@@ -304,8 +327,54 @@ QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QStri
     return book.names();
 }
 
+namespace {
+
+// Reads an .xlsx sheet in parts (see sheetparts): first the workbook without the sheet's rows,
+// then each part as soon as it is cut, its rows handed on once it is read. False, with nothing
+// handed on, when the sheet is not written in the plain form the parts need or has no rows.
+bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
+                 const std::function<void(const csv::Record&)>& take) {
+    const zippackage::Reading reading = zippackage::readDirectory(package);
+    const std::optional<QString> entry =
+        reading.directory ? sheetparts::sheetEntry(package, *reading.directory, sheet)
+                          : std::nullopt;
+    std::optional<QByteArray> opening =
+        entry ? sheetparts::withoutRows(package, *reading.directory, *entry) : std::nullopt;
+    if (!opening)
+        return false;
+    Workbook book(sheet, false);
+    read(book, *opening, WorkbookKind::Xlsx, fileName);
+    opening.reset();
+    if (sheet >= book.names().size())
+        throw refusal(fileName, QObject::tr("it has no sheet %1").arg(sheet + 1));
+    book.beginPart();
+    bool handedOn = false;
+    sheetparts::Cutter cutter(sheetparts::rowsPerPart, [&](const QByteArray& part) {
+        handedOn = true;
+        book.beginPart();
+        read(book, sheetparts::partPackage(part), WorkbookKind::Xlsx, fileName);
+        book.rows().takeRows(book.reading(), take);
+        return true;
+    });
+    const zippackage::Expansion expansion =
+        zippackage::expandEach(package, *reading.directory->find(*entry),
+                               [&cutter](QByteArrayView piece) { return cutter.take(piece); });
+    const bool whole = expansion == zippackage::Expansion::Whole && cutter.finish();
+    // Until a row is handed on, a sheet that cannot be cut is read whole, as any other; it is
+    // refused there when it is damaged.
+    if (!handedOn)
+        return whole;
+    if (!whole)
+        throw refusal(fileName, QObject::tr("it is damaged"));
+    return true;
+}
+
+} // namespace
+
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
                 const std::function<void(const csv::Record&)>& take) {
+    if (kind == WorkbookKind::Xlsx && readInParts(package, sheet, fileName, take))
+        return;
     Workbook book(sheet, false);
     read(book, package, kind, fileName);
     package = QByteArray();

@@ -82,6 +82,30 @@ void registerStrings(QHash<QString, QByteArray>& parts) {
 
 } // namespace
 
+std::optional<zippackage::Deflated>
+sharedInlineStringsOf(const QByteArray& bytes, const zippackage::Entry& entry,
+                      QList<QByteArray>& strings, QHash<QByteArray, int>& indexOf, int first) {
+    // Rewritten a run of whole rows at a time (a cell never spans two rows), so that neither the
+    // sheet nor its new form is held whole.
+    zippackage::Deflater out;
+    QByteArray pending;
+    const zippackage::Expansion expansion =
+        zippackage::expandEach(bytes, entry, [&](QByteArrayView piece) {
+            pending.append(piece);
+            const qsizetype end = pending.lastIndexOf("</row>");
+            if (end >= 0) {
+                const qsizetype cut = end + 6;
+                out.add(sharedInlineStrings(pending.first(cut), strings, indexOf, first));
+                pending.remove(0, cut);
+            }
+            return true;
+        });
+    if (expansion != zippackage::Expansion::Whole)
+        return std::nullopt;
+    out.add(sharedInlineStrings(pending, strings, indexOf, first));
+    return out.finish();
+}
+
 QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
                                QHash<QByteArray, int>& indexOf, int first) {
     QByteArray out;
@@ -120,16 +144,18 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
         existing ? static_cast<int>(existing->count("<si>") + existing->count("<si ")) : 0;
     QList<QByteArray> strings;
     QHash<QByteArray, int> indexOf;
+    QHash<QString, zippackage::Deflated> rewritten;
     for (const zippackage::Entry& entry : directory.entries) {
         if (!entry.name.startsWith(QStringLiteral("xl/worksheets/")) ||
             !entry.name.endsWith(QStringLiteral(".xml")))
             continue;
         if (!zippackage::expandedContains(bytes, entry, inlineMark))
             continue;
-        const std::optional<QByteArray> sheet = zippackage::expand(bytes, entry);
+        std::optional<zippackage::Deflated> sheet =
+            sharedInlineStringsOf(bytes, entry, strings, indexOf, first);
         if (!sheet)
             return {};
-        parts.insert(entry.name, sharedInlineStrings(*sheet, strings, indexOf, first));
+        rewritten.insert(entry.name, std::move(*sheet));
     }
     if (!strings.isEmpty()) {
         parts.insert(relationsName, relativeTargets(*rels));
@@ -137,5 +163,5 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
         parts.insert(stringsName, stringTable(existing, strings));
         registerStrings(parts);
     }
-    return parts.isEmpty() ? bytes : zippackage::withEntries(bytes, directory, parts);
+    return parts.isEmpty() ? bytes : zippackage::withEntries(bytes, directory, parts, rewritten);
 }

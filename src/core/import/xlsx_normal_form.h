@@ -2,6 +2,8 @@
 
 #include "core/import/zip_package.h"
 
+#include <optional>
+
 // Some programs write an .xlsx in forms the reader does not follow: the workbook's parts named
 // from the package's root ("/xl/worksheets/sheet1.xml"), and text cells written inline in the
 // sheet rather than in the table of shared strings. This gives such a package the ordinary form
@@ -13,3 +15,9 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
 // `strings` (their escaped XML, each once) from index `first`.
 QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
                                QHash<QByteArray, int>& indexOf, int first);
+
+// The same for a sheet of the package, expanded and rewritten a piece at a time and deflated;
+// nothing when the sheet cannot be expanded.
+std::optional<zippackage::Deflated>
+sharedInlineStringsOf(const QByteArray& bytes, const zippackage::Entry& entry,
+                      QList<QByteArray>& strings, QHash<QByteArray, int>& indexOf, int first);

@@ -60,21 +60,21 @@ bool fitsInFile(const Entry& entry, qint64 directoryOffset) {
            entry.localOffset + localHeaderSize + entry.compressedSize <= directoryOffset;
 }
 
-void writeLocalHeader(QByteArray& out, const QString& name, const QByteArray& content,
-                      quint32 crc) {
-    const QByteArray encodedName = name.toUtf8();
+// The entry's local header followed by its bytes as they are kept (stored or deflated).
+void writeLocalEntry(QByteArray& out, const Entry& entry, const QByteArray& kept) {
+    const QByteArray encodedName = entry.name.toUtf8();
     append(out, headerSignature, 4);
     append(out, 20, 2);
     append(out, 0x0800, 2); // names in UTF-8
-    append(out, 0, 2);
+    append(out, entry.method, 2);
     append(out, 0, 4); // time and date
-    append(out, crc, 4);
-    append(out, static_cast<quint32>(content.size()), 4);
-    append(out, static_cast<quint32>(content.size()), 4);
+    append(out, entry.crc, 4);
+    append(out, static_cast<quint32>(entry.compressedSize), 4);
+    append(out, static_cast<quint32>(entry.size), 4);
     append(out, static_cast<quint32>(encodedName.size()), 2);
     append(out, 0, 2);
     out += encodedName;
-    out += content;
+    out += kept;
 }
 
 void writeDirectoryRecord(QByteArray& out, const Entry& entry) {
@@ -98,25 +98,10 @@ void writeDirectoryRecord(QByteArray& out, const Entry& entry) {
     out += encodedName;
 }
 
-quint32 checksum(const QByteArray& content) {
+quint32 checksum(QByteArrayView content) {
     return static_cast<quint32>(crc32(crc32(0, nullptr, 0),
                                       reinterpret_cast<const Bytef*>(content.constData()),
                                       static_cast<uInt>(content.size())));
-}
-
-std::optional<QByteArray> inflated(const char* data, qint64 size, qint64 expected) {
-    QByteArray out(expected, Qt::Uninitialized);
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return std::nullopt;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-    stream.avail_in = static_cast<uInt>(size);
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(expected);
-    const int result = inflate(&stream, Z_FINISH);
-    const bool whole = result == Z_STREAM_END && stream.total_out == static_cast<uLong>(expected);
-    inflateEnd(&stream);
-    return whole ? std::optional<QByteArray>(out) : std::nullopt;
 }
 
 } // namespace
@@ -161,60 +146,95 @@ qint64 dataOffset(const QByteArray& bytes, const Entry& entry) {
     return data + entry.compressedSize <= bytes.size() ? data : -1;
 }
 
-bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {
-    const qint64 data = dataOffset(bytes, entry);
-    if (data < 0)
-        return false;
-    if (entry.method == 0)
-        return QByteArrayView(bytes.constData() + data, entry.compressedSize).contains(marker);
+namespace {
+
+// Inflates a deflated entry into `take` piece by piece, keeping its size and checksum.
+Expansion inflateEach(const char* packed, const Entry& entry,
+                      const std::function<bool(QByteArrayView)>& take) {
     z_stream stream{};
-    if (entry.method != 8 || inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return false;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData() + data));
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return Expansion::Damaged;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed));
     stream.avail_in = static_cast<uInt>(entry.compressedSize);
-    // Each piece keeps the end of the one before, so a marker across two pieces is found.
-    QByteArray piece(64 * 1024 + marker.size(), Qt::Uninitialized);
-    qsizetype kept = 0;
-    bool found = false;
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    uLong crc = crc32(0, nullptr, 0);
+    qint64 size = 0;
     int result = Z_OK;
-    while (!found && result == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(piece.data() + kept);
-        stream.avail_out = static_cast<uInt>(piece.size() - kept);
+    bool wanted = true;
+    while (wanted && result == Z_OK && size <= entry.size) {
+        stream.next_out = reinterpret_cast<Bytef*>(piece.data());
+        stream.avail_out = static_cast<uInt>(piece.size());
         result = inflate(&stream, Z_NO_FLUSH);
         const qsizetype filled = piece.size() - static_cast<qsizetype>(stream.avail_out);
-        found = QByteArrayView(piece.constData(), filled).contains(marker);
-        kept = qMin<qsizetype>(marker.size() - 1, filled);
-        std::memmove(piece.data(), piece.constData() + filled - kept, static_cast<size_t>(kept));
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece.constData()),
+                    static_cast<uInt>(filled));
+        size += filled;
+        // A piece beyond the declared size is never handed on: the entry is damaged.
+        if (filled > 0 && size <= entry.size)
+            wanted = take(QByteArrayView(piece.constData(), filled));
     }
     inflateEnd(&stream);
+    if (result == Z_STREAM_END && size == entry.size && crc == entry.crc)
+        return Expansion::Whole;
+    return wanted || result != Z_OK ? Expansion::Damaged : Expansion::Stopped;
+}
+
+} // namespace
+
+Expansion expandEach(const QByteArray& bytes, const Entry& entry,
+                     const std::function<bool(QByteArrayView)>& take) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
+        return Expansion::Damaged;
+    if (entry.method == 8)
+        return inflateEach(bytes.constData() + data, entry, take);
+    const QByteArrayView stored(bytes.constData() + data, entry.compressedSize);
+    if (entry.method != 0 || entry.compressedSize != entry.size || checksum(stored) != entry.crc)
+        return Expansion::Damaged;
+    return take(stored) ? Expansion::Whole : Expansion::Stopped;
+}
+
+bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {
+    // Each piece is searched with the end of the one before, so a marker across two is found.
+    QByteArray window;
+    bool found = false;
+    expandEach(bytes, entry, [&](QByteArrayView piece) {
+        window.append(piece);
+        found = window.contains(marker);
+        window = window.right(marker.size() - 1);
+        return !found;
+    });
     return found;
 }
 
 std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
-    const qint64 data = dataOffset(bytes, entry);
-    if (data < 0)
-        return std::nullopt;
-    std::optional<QByteArray> content;
-    if (entry.method == 0 && entry.compressedSize == entry.size)
-        content = bytes.mid(data, entry.size);
-    else if (entry.method == 8)
-        content = inflated(bytes.constData() + data, entry.compressedSize, entry.size);
-    if (content && checksum(*content) != entry.crc)
-        return std::nullopt;
-    return content;
+    QByteArray content;
+    content.reserve(entry.size);
+    const Expansion expansion = expandEach(bytes, entry, [&content](QByteArrayView piece) {
+        content.append(piece);
+        return true;
+    });
+    return expansion == Expansion::Whole ? std::optional<QByteArray>(content) : std::nullopt;
 }
 
 QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
-                       const QHash<QString, QByteArray>& contents) {
+                       const QHash<QString, QByteArray>& contents,
+                       const QHash<QString, Deflated>& deflated) {
     QByteArray out = bytes.left(directory.offset);
     QList<Entry> entries;
     for (const Entry& entry : directory.entries)
-        if (!contents.contains(entry.name))
+        if (!contents.contains(entry.name) && !deflated.contains(entry.name))
             entries << entry;
     for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
-        const quint32 crc = checksum(it.value());
-        entries << Entry{it.key(), 0, 0, crc, it.value().size(), it.value().size(), out.size()};
-        writeLocalHeader(out, it.key(), it.value(), crc);
+        const qint64 size = it.value().size();
+        entries << Entry{it.key(), 0, 0, checksum(it.value()), size, size, out.size()};
+        writeLocalEntry(out, entries.last(), it.value());
+    }
+    for (auto it = deflated.cbegin(); it != deflated.cend(); ++it) {
+        const Deflated& content = it.value();
+        entries << Entry{it.key(),     0,         8, content.crc, content.bytes.size(),
+                         content.size, out.size()};
+        writeLocalEntry(out, entries.last(), content.bytes);
     }
     const qint64 directoryOffset = out.size();
     for (const Entry& entry : entries)
@@ -227,6 +247,45 @@ QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
     append(out, static_cast<quint32>(directoryOffset), 4);
     append(out, 0, 2);
     return out;
+}
+
+Deflater::Deflater()
+    : m_stream(std::make_unique<z_stream>()) {
+    deflateInit2(m_stream.get(), Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8,
+                 Z_DEFAULT_STRATEGY);
+    m_result.crc = static_cast<quint32>(crc32(0, nullptr, 0));
+}
+
+Deflater::~Deflater() {
+    deflateEnd(m_stream.get());
+}
+
+void Deflater::run(QByteArrayView bytes, int flush) {
+    m_stream->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+    m_stream->avail_in = static_cast<uInt>(bytes.size());
+    int result = Z_OK;
+    do {
+        const qsizetype before = m_result.bytes.size();
+        m_result.bytes.resize(before + 64 * 1024);
+        m_stream->next_out = reinterpret_cast<Bytef*>(m_result.bytes.data() + before);
+        m_stream->avail_out = 64 * 1024;
+        result = deflate(m_stream.get(), flush);
+        m_result.bytes.resize(before + 64 * 1024 - static_cast<qsizetype>(m_stream->avail_out));
+    } while (result != Z_STREAM_ERROR &&
+             (m_stream->avail_out == 0 || (flush == Z_FINISH && result != Z_STREAM_END)));
+}
+
+void Deflater::add(QByteArrayView bytes) {
+    m_result.crc =
+        static_cast<quint32>(crc32(m_result.crc, reinterpret_cast<const Bytef*>(bytes.constData()),
+                                   static_cast<uInt>(bytes.size())));
+    m_result.size += bytes.size();
+    run(bytes, Z_NO_FLUSH);
+}
+
+Deflated Deflater::finish() {
+    run({}, Z_FINISH);
+    return std::move(m_result);
 }
 
 } // namespace zippackage

@@ -4,7 +4,11 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
+
+struct z_stream_s;
 
 // The zip container of .xlsx and .ods workbooks, read from its central directory: what each
 // entry says it holds, before any of it is expanded.
@@ -41,14 +45,46 @@ Reading readDirectory(const QByteArray& bytes);
 // or do not match its checksum.
 std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry);
 
+// Hands the entry's expanded bytes to `take` a piece at a time, so that a large entry is never
+// held whole; `take` returns false to stop. Whole: every piece was handed on and together they
+// have the size and checksum the directory states. Damaged: the entry cannot be read, or its
+// bytes are not those the directory states (found only at the end: the pieces handed on before
+// are then not to be trusted).
+enum class Expansion { Whole, Stopped, Damaged };
+Expansion expandEach(const QByteArray& bytes, const Entry& entry,
+                     const std::function<bool(QByteArrayView piece)>& take);
+
 // Whether the entry's expanded bytes hold `marker`, found while expanding a piece at a time so
 // that a large entry is never held whole. False as well when the entry cannot be read.
 bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker);
 
-// The same package with some entries given new contents (stored, not compressed) and others
-// added; every other entry is kept as it is. The new entries and a new directory are written
-// after the old entries, so no byte of those moves.
+// An entry's bytes deflated, with the size and checksum of the bytes before.
+struct Deflated {
+    QByteArray bytes;
+    quint32 crc = 0;
+    qint64 size = 0;
+};
+
+// Deflates bytes given a piece at a time, so that a large entry is made without its expanded
+// bytes ever being held whole.
+class Deflater {
+public:
+    Deflater();
+    ~Deflater();
+    void add(QByteArrayView bytes);
+    Deflated finish();
+
+private:
+    void run(QByteArrayView bytes, int flush);
+    std::unique_ptr<z_stream_s> m_stream;
+    Deflated m_result;
+};
+
+// The same package with some entries given new contents (stored, not compressed, or deflated
+// already) and others added; every other entry is kept as it is. The new entries and a new
+// directory are written after the old entries, so no byte of those moves.
 QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
-                       const QHash<QString, QByteArray>& contents);
+                       const QHash<QString, QByteArray>& contents,
+                       const QHash<QString, Deflated>& deflated = {});
 
 } // namespace zippackage

@@ -57,22 +57,43 @@ QByteArray checkedWorkbook(const QString& path, WorkbookKind kind) {
     return std::move(checked.bytes);
 }
 
-// A workbook under a CSV file's name is refused rather than read as text.
-QString checkedText(const QString& path) {
+EngineError undecodable(const QString& name) {
+    return EngineError(
+        engine::TypeMismatch,
+        QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.").arg(name));
+}
+
+// The dry run of a CSV file read a piece at a time, so that its text is never held whole while
+// the rows are planned. A workbook under a CSV file's name is refused rather than read as text.
+ImportPlan planTextFile(const QString& path, const EmployerData& employer,
+                        const QHash<QString, qint64>& knownIdentities,
+                        const ImportSettings& settings) {
     const QString name = QFileInfo(path).fileName();
-    QByteArray bytes = readLimited(path, largestImportBytes,
-                                   [&name](qint64 size) { return importSizeRefusal(name, size); });
-    if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EngineError(
+            engine::FileNotFound,
+            QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
+    if (const std::optional<QString> refused = importSizeRefusal(name, file.size()))
+        throw refusal(*refused);
+    if (const QByteArray start = file.peek(8);
+        start.startsWith("PK\x03\x04") || start.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         throw refusal(QObject::tr("The file '%1' cannot be imported: it is a workbook or another "
                                   "packed file, not a CSV text. Import an .xlsx or .ods "
                                   "workbook under its own name.")
                           .arg(name));
-    std::optional<QString> text = csv::decodeFile(bytes);
-    if (!text)
-        throw EngineError(
-            engine::TypeMismatch,
-            QObject::tr("The file '%1' is neither UTF-8 nor Big5-HKSCS text.").arg(name));
-    return std::move(*text);
+    const std::optional<csv::FileEncoding> encoding = csv::fileEncoding(file, largestImportBytes);
+    if (!encoding)
+        throw undecodable(name);
+    const auto records = [&](const std::function<void(const csv::Record&)>& take) {
+        if (csv::forEachRecordOfFile(file, largestImportBytes, *encoding, take))
+            return;
+        // A file that grew past the limit while it was read is refused as one too large.
+        if (const std::optional<QString> refused = importSizeRefusal(name, file.size()))
+            throw refusal(*refused);
+        throw undecodable(name);
+    };
+    return planImportRows(records, employer, knownIdentities, settings);
 }
 
 int sheetIndex(const QStringList& names, const QString& sheet, const QString& fileName) {
@@ -99,7 +120,7 @@ ImportPlan planFileImport(const QString& path, const QString& sheet, const Emplo
                           const ImportSettings& settings) {
     const std::optional<WorkbookKind> kind = workbookKind(path);
     if (!kind)
-        return planImport(checkedText(path), employer, knownIdentities, settings);
+        return planTextFile(path, employer, knownIdentities, settings);
     const QString name = QFileInfo(path).fileName();
     QByteArray package = checkedWorkbook(path, *kind);
     const int index = sheetIndex(

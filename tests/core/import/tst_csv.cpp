@@ -2,6 +2,7 @@
 #include "core/import/csv.h"
 #include "core/import/record_import.h"
 
+#include <QBuffer>
 #include <QTest>
 
 class TestCsv : public QObject {
@@ -20,6 +21,8 @@ private slots:
     void formulasAreWrittenAsText();
     void cellsFromElsewhereKeepTheirApostrophe();
     void recordsAreCountedUpToTheLimit();
+    void fileIsReadAPieceAtATime_data();
+    void fileIsReadAPieceAtATime();
 };
 
 void TestCsv::parse_data() {
@@ -215,4 +218,53 @@ void TestCsv::header() {
 }
 
 QTEST_GUILESS_MAIN(TestCsv)
+// Records of a file read a piece at a time (a piece is a megabyte) are those of its whole text:
+// a quoted field or a record cut off by the end of a piece is read again with the next.
+void TestCsv::fileIsReadAPieceAtATime_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding"); // as fileEncoding finds it, -1 for neither
+    QByteArray filler;
+    for (int line = 0; filler.size() < 1024 * 1024 - 100; ++line)
+        filler += "CHAN,TAI MAN," + QByteArray::number(line) + "\r\n";
+    // The first piece ends at the first line feed after its megabyte: inside the quotes.
+    QByteArray beforeQuote = "head\n" + filler;
+    beforeQuote += QByteArray(1024 * 1024 - 10 - beforeQuote.size() - 2, 'x') + "\r\n";
+    const QByteArray quoted = "\"a quoted field\nover\r\nthree lines\",x\r\nlast,line\r\n";
+    QTest::newRow("UTF-8 with its mark, a record across the cut")
+        << csv::byteOrderMark + "Surname,HKID\r\n" + filler + "\"LEE\",\"陳大文\"\r\n" + filler
+        << int(csv::FileEncoding::Utf8);
+    QTest::newRow("a quoted field across the cut")
+        << beforeQuote + quoted + filler << int(csv::FileEncoding::Utf8);
+    QTest::newRow("a quote never closed")
+        << "head\n" + filler + "\"open\n" + filler << int(csv::FileEncoding::Utf8);
+    QTest::newRow("empty lines and bare line feeds")
+        << "a,b\n\n\n" + filler + "\n\nc,d" << int(csv::FileEncoding::Utf8);
+    QTest::newRow("Big5-HKSCS") << "Surname\r\n" + filler + *codepage::encode("陳大文") + "\r\n"
+                                << int(csv::FileEncoding::CodePage);
+    QTest::newRow("neither") << "Surname\r\n" + filler + "\xff\xff\xff\r\n" << -1;
+    QTest::newRow("empty file") << QByteArray() << int(csv::FileEncoding::Utf8);
+}
+
+void TestCsv::fileIsReadAPieceAtATime() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QBuffer file(&bytes);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::optional<csv::FileEncoding> found = csv::fileEncoding(file, bytes.size());
+    QCOMPARE(found ? int(*found) : -1, encoding);
+    QCOMPARE(file.pos(), 0);
+    if (!found)
+        return;
+    const QList<csv::Record> whole = csv::parse(*csv::decodeFile(bytes));
+    QList<csv::Record> pieces;
+    QVERIFY(csv::forEachRecordOfFile(file, bytes.size(), *found,
+                                     [&pieces](const csv::Record& record) { pieces << record; }));
+    QCOMPARE(pieces.size(), whole.size());
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        QCOMPARE(pieces.at(i).line, whole.at(i).line);
+        QCOMPARE(pieces.at(i).fields, whole.at(i).fields);
+        QCOMPARE(pieces.at(i).error, whole.at(i).error);
+    }
+}
+
 #include "tst_csv.moc"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/import/zip_package.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// A large worksheet handed to the reading library as several small worksheets of a few thousand
+// rows each, so that the library holds one of them at a time rather than the whole sheet's text
+// (about ten times the packed size). The sheet's text is cut only between rows, and each part
+// keeps the sheet's opening, so each is a whole worksheet of its own. The shared strings and the
+// styles stay in the workbook, read once.
+namespace sheetparts {
+
+inline constexpr int rowsPerPart = 2'000;
+
+// Cuts a worksheet's text as it streams past. Each part is handed on as soon as it holds its
+// rows (the last when the rows end); a row without its number is given the one it has in the
+// whole sheet. False from take or finish: the sheet is not of the plain form cut here (then
+// nothing was handed on: that is known from its opening), or a part was refused by `part`.
+class Cutter {
+public:
+    Cutter(int rowsPerPart, std::function<bool(const QByteArray& part)> part);
+    bool take(QByteArrayView piece);
+    bool finish();
+
+private:
+    bool takeOpening();
+    bool takeRows(bool last);
+    qsizetype endOfRows(qsizetype& rows, qsizetype& counted) const;
+    QByteArray numbered(QByteArrayView rows);
+
+    int m_rowsPerPart;
+    std::function<bool(const QByteArray&)> m_part;
+    QByteArray m_opening; // the sheet's text up to its first row
+    QByteArray m_pending;
+    qsizetype m_searched = 0; // how far m_pending has been searched for ends of rows
+    qsizetype m_rowsFound = 0;
+    qint64 m_lastRow = 0; // the number of the last row handed on, from 1
+    bool m_ended = false;
+};
+
+// Where the workbook's sheet of this index (from 0) is kept in the package, by its entry's name;
+// nothing when the workbook does not say it in the plain form.
+std::optional<QString> sheetEntry(const QByteArray& package, const zippackage::Directory& directory,
+                                  int sheet);
+
+// The package with that sheet's rows left out, for a first reading of the names, the shared
+// strings, the styles and the settings.
+std::optional<QByteArray> withoutRows(const QByteArray& package,
+                                      const zippackage::Directory& directory, const QString& entry);
+
+// A workbook of one sheet holding the part.
+QByteArray partPackage(const QByteArray& part);
+
+} // namespace sheetparts
