@@ -23,6 +23,9 @@
 
 namespace {
 
+// The page cache of a connection, or of a pass, that reads each page once: a few pages.
+constexpr qint64 onePassCacheKiB = 256;
+
 constexpr qint64 smallestPage = 512;
 constexpr char plainHeader[] = "SQLite format 3"; // with its closing zero, the first 16 bytes
 
@@ -230,7 +233,6 @@ Database Database::open(const QString& path, const OpenOptions& options) {
         throw damaged(path);
     if (rc != SQLITE_OK)
         db.fail(rc);
-    constexpr qint64 onePassCacheKiB = 256;
     db.exec(QStringLiteral("PRAGMA cache_size=-%1")
                 .arg(options.readsOnce ? onePassCacheKiB : pageCacheKiB(info.size())));
     // Taking the write lock once keeps every other process out until this connection closes.
@@ -289,6 +291,23 @@ QString Database::formatVersion() {
 QString Database::engineVersion() {
     Statement query(*this, QStringLiteral("PRAGMA cipher_version"));
     return query.next() ? query.value(0).toString() : QString();
+}
+
+void Database::readingOnce(const std::function<void()>& read) {
+    const QString size = [this] {
+        Statement query(*this, QStringLiteral("PRAGMA cache_size"));
+        return query.next() ? query.value(0).toString() : QString();
+    }();
+    if (size.isEmpty() || !sqlite3_get_autocommit(m_db))
+        return read();
+    exec(QStringLiteral("PRAGMA cache_size=-%1").arg(onePassCacheKiB));
+    try {
+        read();
+    } catch (...) {
+        exec(QStringLiteral("PRAGMA cache_size=%1").arg(size));
+        throw;
+    }
+    exec(QStringLiteral("PRAGMA cache_size=%1").arg(size));
 }
 
 QStringList Database::objectNames() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 struct sqlite3;
@@ -61,6 +62,12 @@ public:
     // Makes the plain file at `path` readable on this connection under `schemaName`, read-only, so
     // that its bytes never change. Not inside a transaction.
     void attachReadOnly(const QString& path, const char* schemaName);
+
+    // Runs `read`, a pass that reads many pages once, with the page cache held to a few pages, and
+    // gives the cache its size back afterwards, also when `read` throws. The cache would only fill
+    // with pages the pass never reads again. Inside a transaction the cache is left alone: a
+    // smaller cache could make the engine write changed pages out early.
+    void readingOnce(const std::function<void()>& read);
 
     // Closes the connection now; any later use fails with an engine error.
     void close() noexcept;

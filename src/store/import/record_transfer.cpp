@@ -160,21 +160,24 @@ void exportTable(const QString& path, const QStringList& header, const QList<QSt
 
 QHash<QString, qint64> originalIdentities(Database& db, QSet<QString>* shared) {
     QHash<QString, qint64> identities;
-    // The column compares without regard to case, so "o" records count as originals here too.
-    Statement originals = db.prepare(
-        QStringLiteral("select HKID, ChkDigit, Status, ID from employee where Status = ?"));
-    originals.bind(1, recordtype::code(recordtype::original));
-    while (originals.next()) {
-        const FieldTexts fields{{QStringLiteral("HKID"), textFromValue(originals.value(0))},
-                                {QStringLiteral("ChkDigit"), textFromValue(originals.value(1))},
-                                {QStringLiteral("Status"), textFromValue(originals.value(2))}};
-        const QString identity = originalIdentity(fields);
-        if (identity.isEmpty())
-            continue;
-        if (shared && identities.contains(identity))
-            shared->insert(identity);
-        identities.insert(identity, originals.value(3).toLongLong());
-    }
+    // One pass over the whole table: its pages would only crowd the cache during the dry run.
+    db.readingOnce([&] {
+        // The column compares without regard to case, so "o" records count as originals too.
+        Statement originals = db.prepare(
+            QStringLiteral("select HKID, ChkDigit, Status, ID from employee where Status = ?"));
+        originals.bind(1, recordtype::code(recordtype::original));
+        while (originals.next()) {
+            const FieldTexts fields{{QStringLiteral("HKID"), textFromValue(originals.value(0))},
+                                    {QStringLiteral("ChkDigit"), textFromValue(originals.value(1))},
+                                    {QStringLiteral("Status"), textFromValue(originals.value(2))}};
+            const QString identity = originalIdentity(fields);
+            if (identity.isEmpty())
+                continue;
+            if (shared && identities.contains(identity))
+                shared->insert(identity);
+            identities.insert(identity, originals.value(3).toLongLong());
+        }
+    });
     return identities;
 }
 

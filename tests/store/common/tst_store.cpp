@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -81,6 +82,8 @@ private slots:
     void damagedFilesAreReported_data();
     void damagedFilesAreReported();
     void transactionIsAllOrNothing();
+    void passReadingOnceHoldsTheCacheSmall_data();
+    void passReadingOnceHoldsTheCacheSmall();
 };
 
 void TestStore::freshDatabaseHoldsBothTablesAndTheirFirstRows() {
@@ -295,6 +298,48 @@ void TestStore::transactionIsAllOrNothing() {
         transaction.commit();
     }
     QCOMPARE(rowCount(db, "employee"), 2);
+}
+
+// A pass that reads each page once runs with a cache of a few pages, and the connection has its
+// own size back afterwards, also when the pass fails; inside a transaction the cache is left as
+// it is, so that changed pages are not written out early.
+void TestStore::passReadingOnceHoldsTheCacheSmall_data() {
+    QTest::addColumn<bool>("inTransaction");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<qint64>("sizeDuringPass");
+    QTest::newRow("outside a transaction") << false << false << qint64(-256);
+    QTest::newRow("a pass that fails") << false << true << qint64(-256);
+    QTest::newRow("inside a transaction") << true << false << qint64(-12345);
+}
+
+void TestStore::passReadingOnceHoldsTheCacheSmall() {
+    QFETCH(bool, inTransaction);
+    QFETCH(bool, fails);
+    QFETCH(qint64, sizeDuringPass);
+    WorkingFolder folder;
+    Database db = openWorking(folder);
+    const auto cacheSize = [&db] {
+        Statement size = db.prepare(QStringLiteral("PRAGMA cache_size"));
+        return size.next() ? size.value(0).toLongLong() : 0;
+    };
+    db.exec(QStringLiteral("PRAGMA cache_size=-12345"));
+    std::optional<Transaction> transaction;
+    if (inTransaction)
+        transaction.emplace(db);
+    qint64 seen = 0;
+    bool thrown = false;
+    try {
+        db.readingOnce([&] {
+            seen = cacheSize();
+            if (fails)
+                throw EngineError(engine::Damaged, QStringLiteral("the pass failed"));
+        });
+    } catch (const EngineError&) {
+        thrown = true;
+    }
+    QCOMPARE(thrown, fails);
+    QCOMPARE(seen, sizeDuringPass);
+    QCOMPARE(cacheSize(), qint64(-12345));
 }
 
 QTEST_GUILESS_MAIN(TestStore)
