@@ -99,6 +99,28 @@ template <typename T> T readRaw(const PackedRow& packed, qsizetype& at) {
     return value;
 }
 
+// Numbers take as many bytes as they need, seven bits each: most amounts fit in three or four
+// rather than eight. The sign is folded into the lowest bit.
+void appendVarint(QByteArray& out, qint64 value) {
+    quint64 bits = (quint64(value) << 1) ^ quint64(value >> 63);
+    while (bits >= 0x80) {
+        out.append(char((bits & 0x7f) | 0x80));
+        bits >>= 7;
+    }
+    out.append(char(bits));
+}
+
+qint64 readVarint(const PackedRow& packed, qsizetype& at) {
+    quint64 bits = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = quint8(packed.at(at++));
+        bits |= quint64(byte & 0x7f) << shift;
+        if (!(byte & 0x80))
+            break;
+    }
+    return qint64(bits >> 1) ^ -qint64(bits & 1);
+}
+
 } // namespace
 
 PackedRow packRow(const RowValues& values) {
@@ -108,7 +130,7 @@ PackedRow packRow(const RowValues& values) {
             packed.append(noValue);
         } else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
             packed.append(number);
-            appendRaw<qint64>(packed, value.toLongLong());
+            appendVarint(packed, value.toLongLong());
         } else {
             const QByteArray utf8 = value.toString().toUtf8();
             if (utf8.size() <= longestShortText) {
@@ -130,7 +152,7 @@ RowValues unpackRow(const PackedRow& packed) {
     for (qsizetype at = 0; at < packed.size();) {
         const char tag = packed.at(at++);
         if (tag == number) {
-            values << QVariant(qlonglong(readRaw<qint64>(packed, at)));
+            values << QVariant(qlonglong(readVarint(packed, at)));
         } else if (tag == text || tag == shortText) {
             const qint32 length =
                 tag == text ? readRaw<qint32>(packed, at) : qint32(quint8(packed.at(at++)));

@@ -194,6 +194,8 @@ QList<Record> parse(const QString& text) {
 
 namespace {
 
+constexpr qint64 lineBytes = 64 * 1024;
+
 // The file's text a piece at a time: pieces end after a line feed (never inside a character in
 // either encoding), and each is decoded alone.
 class Pieces {
@@ -209,8 +211,12 @@ public:
         m_left -= bytes.size();
         if (bytes.isEmpty())
             return std::nullopt;
-        if (!bytes.endsWith('\n') && m_left > 0) {
-            const QByteArray rest = m_file.readLine(m_left + 1);
+        // The rest of the line a little at a time: a read of the whole limit would take room
+        // for all of it first.
+        while (!bytes.endsWith('\n') && m_left > 0) {
+            const QByteArray rest = m_file.readLine(qMin(m_left, lineBytes) + 1);
+            if (rest.isEmpty())
+                break;
             m_left -= rest.size();
             bytes += rest;
         }

@@ -46,6 +46,8 @@ struct ImportRow {
     qint64 updates = 0;
     QList<FieldChange> changes; // of the record it updates, in column order
 };
+// A file of many rows: their list grows in place.
+Q_DECLARE_TYPEINFO(ImportRow, Q_RELOCATABLE_TYPE);
 
 struct ImportPlan {
     QStringList header;

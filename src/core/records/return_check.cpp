@@ -276,19 +276,28 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, Fiel
         problem.record = record;
     const QString identity = originalIdentity(fields);
     if (!identity.isEmpty()) {
-        m_carriers << Carrier{identity,
-                              where,
-                              record,
-                              fieldText(fields, "Surname"),
-                              fieldText(fields, "FirstName"),
-                              fieldText(fields, "SheetNo").trimmed()};
-        addHolder(identity, nameOf(m_carriers.last()), m_carriers.size() - 1);
+        m_carriers << IdentityCarrier{identity,
+                                      where,
+                                      record,
+                                      fieldText(fields, "Surname"),
+                                      fieldText(fields, "FirstName"),
+                                      fieldText(fields, "SheetNo").trimmed()};
+        addHolder(identity, QString(), m_carriers.size() - 1);
     }
     return problems;
 }
 
-QString ReturnCheck::nameOf(const Carrier& carrier) const {
+QString ReturnCheck::nameOf(const IdentityCarrier& carrier) const {
     return carrier.where.isEmpty() ? m_recordLabel.arg(carrier.record.value_or(0)) : carrier.where;
+}
+
+QString ReturnCheck::firstName(const Holders& holders) const {
+    return holders.firstCarrier < 0 ? holders.first : nameOf(m_carriers.at(holders.firstCarrier));
+}
+
+QString ReturnCheck::secondName(const Holders& holders) const {
+    return holders.secondCarrier < 0 ? holders.second
+                                     : nameOf(m_carriers.at(holders.secondCarrier));
 }
 
 void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
@@ -307,7 +316,7 @@ void ReturnCheck::addHolder(const QString& identity, const QString& where, qsize
     ++holders.count;
 }
 
-QString ReturnCheck::personNames(const Carrier& carrier) {
+QString ReturnCheck::personNames(const IdentityCarrier& carrier) {
     return (carrier.surname.simplified() + u',' + carrier.firstName.simplified()).toUpper();
 }
 
@@ -321,20 +330,20 @@ void ReturnCheck::forEachRepeatedIdentity(
                               : QObject::tr("; %1 original records carry it.").arg(holders.count));
     };
     QHash<QString, QString> toldOfFirst; // what every holder but the first is told, made once
-    for (const Carrier& carrier : m_carriers) {
+    for (const IdentityCarrier& carrier : m_carriers) {
         const Holders& holders = m_identities[carrier.identity];
         if (holders.count < 2)
             continue;
         // The first holder is told of the second; every other holder of the first.
-        const bool isFirst = nameOf(carrier) == holders.first;
+        const bool isFirst = nameOf(carrier) == firstName(holders);
         QString message;
         if (isFirst) {
-            message = messageOf(carrier.identity, holders, holders.second);
+            message = messageOf(carrier.identity, holders, secondName(holders));
         } else {
             auto told = toldOfFirst.find(carrier.identity);
             if (told == toldOfFirst.end())
                 told = toldOfFirst.insert(carrier.identity,
-                                          messageOf(carrier.identity, holders, holders.first));
+                                          messageOf(carrier.identity, holders, firstName(holders)));
             message = *told;
         }
         // One employee entered twice is likelier a mistake than two people sharing a number

@@ -46,6 +46,19 @@ FieldTexts recordTexts(const RowValues& row);
 QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear);
 
 // A whole return is checked one record at a time, so that a large table need not be held.
+// A record of a whole-return check that carries an identity number; without a name of its own
+// (`where`), it is named by the check's record label.
+struct IdentityCarrier {
+    QString identity;
+    QString where;
+    std::optional<qint64> record;
+    QString surname;
+    QString firstName;
+    QString sheetNumber;
+};
+// One for each record of a large return: its list grows in place.
+Q_DECLARE_TYPEINFO(IdentityCarrier, Q_RELOCATABLE_TYPE);
+
 class ReturnCheck {
 public:
     // recordLabel names a record in messages, "%1" standing for its number ("record %1").
@@ -76,6 +89,8 @@ private:
     // Who carries one identity number: the first two holders and how many there are, so that
     // each repeat is told in words of its own length, however often the number repeats.
     struct Holders {
+        // The names of holders known from elsewhere; a carrier of this check is named by
+        // nameOf() when it is told, so that a large return does not keep a name for each.
         QString first;
         QString second;
         // Their carriers among m_carriers, whose names tell a repeat from a mistyped number; -1
@@ -84,26 +99,18 @@ private:
         qsizetype secondCarrier = -1;
         qint64 count = 0;
     };
-    // A record of this check that carries an identity number; without a name of its own
-    // (`where`), it is named by the record label.
-    struct Carrier {
-        QString identity;
-        QString where;
-        std::optional<qint64> record;
-        QString surname;
-        QString firstName;
-        QString sheetNumber;
-    };
     void addHolder(const QString& identity, const QString& where, qsizetype carrier = -1);
-    QString nameOf(const Carrier& carrier) const;
-    static QString personNames(const Carrier& carrier);
+    QString firstName(const Holders& holders) const;
+    QString secondName(const Holders& holders) const;
+    QString nameOf(const IdentityCarrier& carrier) const;
+    static QString personNames(const IdentityCarrier& carrier);
     QList<ReturnProblem> duplicateProblems() const;
 
     EmployerData m_employer;
     QString m_recordLabel;
     QList<ReturnProblem> m_problems;
     QHash<QString, Holders> m_identities; // "A123456(7)" of "O" records
-    QList<Carrier> m_carriers;
+    QList<IdentityCarrier> m_carriers;
 };
 
 // A record as the user knows it: "CHAN, TAI MAN (sheet 3)"; its names alone without a sheet

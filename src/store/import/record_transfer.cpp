@@ -189,8 +189,13 @@ ImportPlan dryRun(Database& db, const QString& path, const QString& sheet) {
 ImportPlan dryRun(Database& db, const QString& path, const DryRunOptions& options) {
     ImportSettings settings{storedRecords(db), options.mappings, options.emptyCellsClear, {}};
     const QHash<QString, qint64> identities = originalIdentities(db, &settings.sharedIdentities);
-    return planFileImport(path, options.sheet, employertable::readEmployer(db).data, identities,
-                          settings);
+    const EmployerData employer = employertable::readEmployer(db).data;
+    // The stored records a file updates are read one by one, mostly once each: their pages
+    // would only crowd the cache while the file's rows are held.
+    ImportPlan plan;
+    db.readingOnce(
+        [&] { plan = planFileImport(path, options.sheet, employer, identities, settings); });
+    return plan;
 }
 
 std::optional<int> importRecords(Database& db, const QList<PackedRow>& rows,

@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -121,6 +122,19 @@ void TestStore::packedRowComesBackAsItWent() {
     }
     QCOMPARE(back[8], QVariant(QStringLiteral("2.5")));
     QVERIFY(unpackRow(packRow({})).isEmpty());
+    // Numbers at the edges of each width they are packed in come back whole.
+    const RowValues numbers{QVariant(qlonglong(0)),
+                            QVariant(qlonglong(63)),
+                            QVariant(qlonglong(-64)),
+                            QVariant(qlonglong(64)),
+                            QVariant(qlonglong(-65)),
+                            QVariant(qlonglong(INT32_MAX)),
+                            QVariant(qlonglong(INT32_MIN)),
+                            QVariant(std::numeric_limits<qlonglong>::max()),
+                            QVariant(std::numeric_limits<qlonglong>::min())};
+    QCOMPARE(unpackRow(packRow(numbers)), numbers);
+    // A row of many amounts is held by the thousand: an amount takes its tag and three bytes.
+    QCOMPARE(packRow({QVariant(qlonglong(999'999))}).size(), 4);
 }
 
 // A relative folder named like an address ("file:...") is still a folder.
