@@ -207,7 +207,7 @@ void run(const QDir& folder, int records, int repeat, bool checkOnly) {
     const QList<PackedRow> rows = chosenRows(plan, ImportChoice::AllRows);
     const qint64 problemsFound =
         std::accumulate(plan.rows.cbegin(), plan.rows.cend(), qint64(0),
-                        [](qint64 sum, const ImportRow& row) { return sum + row.problems.size(); });
+                        [](qint64 sum, const ImportRow& row) { return sum + row.findings.size(); });
     const qint64 rowsPlanned = plan.rows.size();
     plan = ImportPlan();
     ImportPlan updating;

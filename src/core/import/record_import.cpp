@@ -40,13 +40,9 @@ ImportRow unreadableRow(int row, int line, const QString& message) {
     ImportRow unreadable{
         row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false,
         0,   {}};
-    unreadable.problems << ReturnProblem{
-        row, {}, {}, 0, {}, message, Kind::CannotStore, {}, cannotStoreCode, {}, {}, {}};
+    unreadable.addProblem(ReturnProblem{
+        row, {}, {}, 0, {}, message, Kind::CannotStore, {}, cannotStoreCode, {}, {}, {}});
     return unreadable;
-}
-
-QString nameIn(const RowValues& values, const char* column) {
-    return textFromValue(values.at(columnIndex(employeeColumns(), QLatin1String(column))));
 }
 
 void checkStorage(ImportRow& row, const RowValues& values) {
@@ -60,18 +56,8 @@ void checkStorage(ImportRow& row, const RowValues& values) {
             // The store names the column; the clerk knows the field by its label.
             QString message = error.description();
             message.replace(u'\'' + name + u'\'', u'\'' + columnLabelShown(name) + u'\'');
-            row.problems << ReturnProblem{row.row,
-                                          nameIn(values, "Surname"),
-                                          nameIn(values, "FirstName"),
-                                          field ? field->page : 1,
-                                          name,
-                                          message,
-                                          Kind::CannotStore,
-                                          {},
-                                          cannotStoreCode,
-                                          nameIn(values, "Status"),
-                                          {},
-                                          textFromValue(values.at(static_cast<qsizetype>(i)))};
+            row.findings << RowFinding{name, cannotStoreCode, message.toUtf8(),
+                                       field ? field->page : 1, Kind::CannotStore};
             row.storable = false;
         }
     }
@@ -104,7 +90,10 @@ ImportRow readRecord(const csv::Record& record, int row, const RowReading& readi
                       reading.settings);
     read.values = packRow(values);
     checkStorage(read, values);
-    read.problems << reading.check.checkRecord(row, recordTexts(values));
+    const QList<ReturnProblem> problems = reading.check.checkRecord(row, recordTexts(values));
+    read.findings.reserve(read.findings.size() + problems.size());
+    for (const ReturnProblem& problem : problems)
+        read.addProblem(problem);
     return read;
 }
 
@@ -250,17 +239,48 @@ ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
     check.forEachRepeatedIdentity([&plan](const ReturnProblem& problem) {
         // Most rows get one finding here: room for exactly that, not for the two a growing
         // list makes, which at 100,000 rows is some 20 MB.
-        QList<ReturnProblem>& problems =
-            plan.rows[static_cast<qsizetype>(*problem.record - 1)].problems;
-        problems.reserve(problems.size() + 1);
-        problems << problem;
+        ImportRow& row = plan.rows[static_cast<qsizetype>(*problem.record - 1)];
+        row.findings.reserve(row.findings.size() + 1);
+        row.addProblem(problem);
     });
     return plan;
 }
 
+QList<ReturnProblem> ImportRow::problems() const {
+    QList<ReturnProblem> problems;
+    if (findings.isEmpty())
+        return problems;
+    const RowValues texts = unpackRow(values);
+    const auto name = [&texts](const char* column) {
+        return textFromValue(texts.value(columnIndex(employeeColumns(), QLatin1String(column))));
+    };
+    const QString surname = name("Surname");
+    const QString firstName = name("FirstName");
+    problems.reserve(findings.size());
+    for (const RowFinding& finding : findings)
+        problems << ReturnProblem{row,
+                                  surname,
+                                  firstName,
+                                  finding.page,
+                                  finding.column,
+                                  QString::fromUtf8(finding.message),
+                                  finding.kind,
+                                  {},
+                                  finding.code,
+                                  {},
+                                  {},
+                                  {}};
+    return problems;
+}
+
+void ImportRow::addProblem(const ReturnProblem& problem) {
+    findings << RowFinding{problem.column, problem.code, problem.message.toUtf8(), problem.page,
+                           problem.kind};
+}
+
 int ImportPlan::rowsWithProblems() const {
     return static_cast<int>(
-        std::ranges::count_if(rows, [](const ImportRow& row) { return !row.problems.isEmpty(); }));
+        std::ranges::count_if(rows, [](const ImportRow& row) { return !row.findings.isEmpty(); }));
 }
 
 int ImportPlan::storableRows() const {
@@ -298,7 +318,7 @@ void forEachReportLine(const ImportPlan& plan, const std::function<void(const QS
     for (const QString& line : columnLines(plan))
         take(line);
     for (const ImportRow& row : plan.rows)
-        for (const ReturnProblem& problem : row.problems)
+        for (const ReturnProblem& problem : row.problems())
             take(problemLine(row, problem));
     take(countLine(plan));
 }

@@ -35,16 +35,34 @@ struct FieldChange {
     bool operator==(const FieldChange&) const = default;
 };
 
+// A finding about a row, held compactly, as a file may bring one for each of its many rows: the
+// row's number and names are the row's own, added when the finding is told.
+struct RowFinding {
+    QString column; // the field's column; empty for the row as a whole
+    QString code;
+    QByteArray message; // UTF-8, in half the room of most messages' UTF-16
+    int page = 0;
+    ReturnProblem::Kind kind = ReturnProblem::Kind::PageCheck;
+    bool operator==(const RowFinding&) const = default;
+};
+Q_DECLARE_TYPEINFO(RowFinding, Q_RELOCATABLE_TYPE);
+
 struct ImportRow {
     int row = 0;      // the data row's number in the file, from 1 (the header is row 0)
     int line = 0;     // the file's line on which it starts
     PackedRow values; // employeeColumns() order; ID and SheetNo without a value
-    QList<ReturnProblem> problems;
+    QList<RowFinding> findings;
     bool storable = true; // false: the row cannot be written at all
     // The ID of the original record with the same identity number, which the row would update
     // (its values are then that record as the update leaves it); 0 for a new record.
     qint64 updates = 0;
     QList<FieldChange> changes; // of the record it updates, in column order
+
+    // The findings as problems of the whole-return check: the row's number as the record, its
+    // names from its values, and each finding's page, field, message, kind and code. Its sheet
+    // number, record type, identity number and the field's value are not kept.
+    QList<ReturnProblem> problems() const;
+    void addProblem(const ReturnProblem& problem);
 };
 // A file of many rows: their list grows in place.
 Q_DECLARE_TYPEINFO(ImportRow, Q_RELOCATABLE_TYPE);

@@ -13,15 +13,15 @@ bool neverSet(const char* column) {
 }
 
 bool hasError(const ImportRow& row) {
-    return !row.storable || std::ranges::any_of(row.problems, [](const ReturnProblem& problem) {
-        return validation::severityOf(problem.code) == validation::Severity::Error;
+    return !row.storable || std::ranges::any_of(row.findings, [](const RowFinding& finding) {
+        return validation::severityOf(finding.code) == validation::Severity::Error;
     });
 }
 
 bool updateApplies(const ImportRow& row, ImportChoice choice) {
     if (row.changes.isEmpty() || hasError(row))
         return false;
-    return choice == ImportChoice::AllRows || row.problems.isEmpty();
+    return choice == ImportChoice::AllRows || row.findings.isEmpty();
 }
 
 QString quoted(const QString& text) {
@@ -98,7 +98,7 @@ ImportWork chosenWork(const ImportPlan& plan, ImportChoice choice, ImportKinds k
     for (const ImportRow& row : plan.rows) {
         if (row.updates == 0) {
             if (kinds.addNew &&
-                (choice == ImportChoice::AllRows ? row.storable : row.problems.isEmpty()))
+                (choice == ImportChoice::AllRows ? row.storable : row.findings.isEmpty()))
                 work.newRecords << row.values;
         } else if (kinds.updateMatching && updateApplies(row, choice)) {
             work.updates << RecordUpdate{row.updates, row.changes, row.values};

@@ -119,7 +119,7 @@ void ImportDryRunWindow::showPlan(const ImportPlan& plan) {
     m_list->clear();
     QList<QTreeWidgetItem*> items;
     for (const ImportRow& row : plan.rows)
-        for (const ReturnProblem& problem : row.problems)
+        for (const ReturnProblem& problem : row.problems())
             items << itemFor(row, problem);
     m_list->addTopLevelItems(items);
     m_list->setSortingEnabled(true);

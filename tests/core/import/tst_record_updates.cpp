@@ -150,7 +150,7 @@ void TestRecordUpdates::withoutStoredRecordsAMatchIsARepeat() {
     const ImportPlan plan = planImport(header + "A123456,3,,LEE,CLERK,1\r\n", year2002(),
                                        {{QStringLiteral("A123456(3)"), 7}});
     QCOMPARE(plan.rows.first().updates, 0);
-    const QList<ReturnProblem>& problems = plan.rows.first().problems;
+    const QList<ReturnProblem>& problems = plan.rows.first().problems();
     QVERIFY(std::ranges::any_of(problems, [](const ReturnProblem& problem) {
         return problem.message.contains("record with ID 7");
     }));

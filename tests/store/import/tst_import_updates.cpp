@@ -93,7 +93,7 @@ void TestImportUpdates::aRefusedUpdateWritesNothing() {
     writeFile(path, header + chanChanged + newRow);
     const ImportPlan plan = dryRun(db.state.db(), path, DryRunOptions{{}, true, {}});
     const ImportRow& chan = plan.rows.at(0);
-    QVERIFY(std::ranges::any_of(chan.problems, [](const ReturnProblem& problem) {
+    QVERIFY(std::ranges::any_of(chan.problems(), [](const ReturnProblem& problem) {
         return problem.message == "Please enter capacity.";
     }));
     QVERIFY(std::ranges::any_of(chan.changes, [](const FieldChange& change) {
@@ -139,7 +139,7 @@ void TestImportUpdates::anIdentityOfTwoRecordsUpdatesNeither() {
     writeFile(path, header + chanChanged);
     const ImportPlan plan = dryRun(db.state.db(), path, DryRunOptions{});
     QCOMPARE(plan.rows.at(0).updates, 0);
-    QVERIFY(std::ranges::any_of(plan.rows.at(0).problems, [](const ReturnProblem& problem) {
+    QVERIFY(std::ranges::any_of(plan.rows.at(0).problems(), [](const ReturnProblem& problem) {
         return problem.message.contains("A123456(3)") && problem.message.contains("record with ID");
     }));
     QVERIFY(importRecords(db.state.db(),

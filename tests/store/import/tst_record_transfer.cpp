@@ -116,7 +116,7 @@ void TestRecordTransfer::templateExampleImportsClean() {
     setEmployer(target, exampleEmployer);
     const ImportPlan plan = dryRun(target.state.db(), path);
     QCOMPARE(plan.rows.size(), 1);
-    QVERIFY2(plan.rows.first().problems.isEmpty(), qPrintable(planReport(plan).join('\n')));
+    QVERIFY2(plan.rows.first().problems().isEmpty(), qPrintable(planReport(plan).join('\n')));
     QVERIFY(plan.missingColumns.isEmpty() && plan.unknownColumns.isEmpty());
     QCOMPARE(importRecords(target.state.db(), chosenRows(plan, ImportChoice::AllRows)).value_or(-1),
              1);
@@ -169,7 +169,7 @@ void TestRecordTransfer::dryRunNamesEachProblem() {
     QCOMPARE(plan.rows.size(), 9);
     const ImportRow& found = plan.rows.at(row - 1);
     QStringList messages;
-    for (const ReturnProblem& problem : found.problems)
+    for (const ReturnProblem& problem : found.problems())
         messages << problem.message;
     if (message.isEmpty())
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
@@ -276,7 +276,7 @@ void TestRecordTransfer::controlCharactersAreRefusedAtImport() {
     const ImportPlan plan = dryRun(db.state.db(), path);
     QCOMPARE(plan.rows.size(), 2);
     QVERIFY(!plan.rows.at(0).storable);
-    QVERIFY(std::ranges::any_of(plan.rows.at(0).problems, [](const ReturnProblem& problem) {
+    QVERIFY(std::ranges::any_of(plan.rows.at(0).problems(), [](const ReturnProblem& problem) {
         return problem.column == u"Capacity" && problem.message.contains("control character");
     }));
     QVERIFY(plan.rows.at(1).storable);
@@ -293,7 +293,7 @@ void TestRecordTransfer::repeatedIdentityNumbersAreToldOncePerRow() {
     QCOMPARE(plan.rows.size(), 30);
     for (const ImportRow& row : plan.rows) {
         QStringList repeats;
-        for (const ReturnProblem& problem : row.problems)
+        for (const ReturnProblem& problem : row.problems())
             if (problem.message.contains("B111111(1)"))
                 repeats << problem.message;
         const QString first = row.row == 1 ? QStringLiteral("row 2") : QStringLiteral("row 1");
@@ -349,7 +349,7 @@ void TestRecordTransfer::summaryLeavesOutTheProblemLines() {
     QVERIFY(plan.rowsWithProblems() > 0);
     qsizetype problems = 0;
     for (const ImportRow& row : plan.rows)
-        problems += row.problems.size();
+        problems += row.problems().size();
     // The report is the column lines, a line for each problem, then the counts.
     const qsizetype columnLines = report.size() - problems - 1;
     QCOMPARE(summary, report.mid(0, columnLines) << report.last());

@@ -67,8 +67,8 @@ void TestWorkbookImport::workbooksPlanAsTheSameDataInCsv() {
     // WONG's check character is wrong; the fraction of a dollar in LEE's salary is refused, as
     // cents are in CSV.
     QCOMPARE(fromBook.rowsWithProblems(), 2);
-    QCOMPARE(fromBook.rows.at(2).problems.first().column, QStringLiteral("aIncome"));
-    QCOMPARE(fromBook.rows.at(2).problems.first().message,
+    QCOMPARE(fromBook.rows.at(2).problems().first().column, QStringLiteral("aIncome"));
+    QCOMPARE(fromBook.rows.at(2).problems().first().message,
              QStringLiteral("Cents should be excluded!"));
     const RowValues ho = unpackRow(fromBook.rows.at(3).values);
     const Columns columns = employeeColumns();
