@@ -143,8 +143,9 @@ PackedRow packRow(const RowValues& values) {
             packed.append(utf8);
         }
     }
-    packed.squeeze(); // an import holds every row: none keeps the room its growth left
-    return packed;
+    // An import holds every row: each in exactly its room, made once, rather than the room its
+    // growth left or a block shrunk in place, which leaves gaps between the rows.
+    return PackedRow(packed.constData(), packed.size());
 }
 
 RowValues unpackRow(const PackedRow& packed) {

@@ -45,6 +45,13 @@ ImportRow unreadableRow(int row, int line, const QString& message) {
     return unreadable;
 }
 
+// A message held for the whole dry run, in exactly its room: the conversion leaves room for
+// three bytes a character.
+QByteArray heldUtf8(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return QByteArray(utf8.constData(), utf8.size());
+}
+
 void checkStorage(ImportRow& row, const RowValues& values) {
     const Columns columns = employeeColumns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -56,7 +63,7 @@ void checkStorage(ImportRow& row, const RowValues& values) {
             // The store names the column; the clerk knows the field by its label.
             QString message = error.description();
             message.replace(u'\'' + name + u'\'', u'\'' + columnLabelShown(name) + u'\'');
-            row.findings << RowFinding{name, cannotStoreCode, message.toUtf8(),
+            row.findings << RowFinding{name, cannotStoreCode, heldUtf8(message),
                                        field ? field->page : 1, Kind::CannotStore};
             row.storable = false;
         }
@@ -218,7 +225,7 @@ ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
     // records can be read; otherwise it would be a second record with the number.
     for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
         if (!settings.storedRecord || settings.sharedIdentities.contains(it.key()))
-            check.addKnownIdentity(it.key(), QStringLiteral("record with ID %1").arg(it.value()));
+            check.addKnownIdentity(it.key(), it.value());
     rows([&](const csv::Record& record) {
         if (!columns) {
             if (!record.error.isEmpty())
@@ -274,7 +281,7 @@ QList<ReturnProblem> ImportRow::problems() const {
 }
 
 void ImportRow::addProblem(const ReturnProblem& problem) {
-    findings << RowFinding{problem.column, problem.code, problem.message.toUtf8(), problem.page,
+    findings << RowFinding{problem.column, problem.code, heldUtf8(problem.message), problem.page,
                            problem.kind};
 }
 

@@ -282,7 +282,7 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, Fiel
                                       fieldText(fields, "Surname"),
                                       fieldText(fields, "FirstName"),
                                       fieldText(fields, "SheetNo").trimmed()};
-        addHolder(identity, QString(), m_carriers.size() - 1);
+        addHolder(identity, Holder{m_carriers.size() - 1, 0});
     }
     return problems;
 }
@@ -291,28 +291,21 @@ QString ReturnCheck::nameOf(const IdentityCarrier& carrier) const {
     return carrier.where.isEmpty() ? m_recordLabel.arg(carrier.record.value_or(0)) : carrier.where;
 }
 
-QString ReturnCheck::firstName(const Holders& holders) const {
-    return holders.firstCarrier < 0 ? holders.first : nameOf(m_carriers.at(holders.firstCarrier));
+QString ReturnCheck::nameOf(const Holder& holder) const {
+    return holder.carrier < 0 ? QStringLiteral("record with ID %1").arg(holder.knownId)
+                              : nameOf(m_carriers.at(holder.carrier));
 }
 
-QString ReturnCheck::secondName(const Holders& holders) const {
-    return holders.secondCarrier < 0 ? holders.second
-                                     : nameOf(m_carriers.at(holders.secondCarrier));
+void ReturnCheck::addKnownIdentity(const QString& identity, qint64 id) {
+    addHolder(identity, Holder{-1, id});
 }
 
-void ReturnCheck::addKnownIdentity(const QString& identity, const QString& where) {
-    addHolder(identity, where);
-}
-
-void ReturnCheck::addHolder(const QString& identity, const QString& where, qsizetype carrier) {
+void ReturnCheck::addHolder(const QString& identity, Holder holder) {
     Holders& holders = m_identities[identity];
-    if (holders.count == 0) {
-        holders.first = where;
-        holders.firstCarrier = carrier;
-    } else if (holders.count == 1) {
-        holders.second = where;
-        holders.secondCarrier = carrier;
-    }
+    if (holders.count == 0)
+        holders.first = holder;
+    else if (holders.count == 1)
+        holders.second = holder;
     ++holders.count;
 }
 
@@ -329,26 +322,30 @@ void ReturnCheck::forEachRepeatedIdentity(
                               ? QStringLiteral(".")
                               : QObject::tr("; %1 original records carry it.").arg(holders.count));
     };
-    QHash<QString, QString> toldOfFirst; // what every holder but the first is told, made once
+    // What every holder but the first is told, made once for a number that more than two carry
+    // (of two, only one is told it).
+    QHash<QString, QString> toldOfFirst;
     for (const IdentityCarrier& carrier : m_carriers) {
         const Holders& holders = m_identities[carrier.identity];
         if (holders.count < 2)
             continue;
         // The first holder is told of the second; every other holder of the first.
-        const bool isFirst = nameOf(carrier) == firstName(holders);
+        const bool isFirst = nameOf(carrier) == nameOf(holders.first);
         QString message;
         if (isFirst) {
-            message = messageOf(carrier.identity, holders, secondName(holders));
+            message = messageOf(carrier.identity, holders, nameOf(holders.second));
+        } else if (holders.count == 2) {
+            message = messageOf(carrier.identity, holders, nameOf(holders.first));
         } else {
             auto told = toldOfFirst.find(carrier.identity);
             if (told == toldOfFirst.end())
-                told = toldOfFirst.insert(carrier.identity,
-                                          messageOf(carrier.identity, holders, firstName(holders)));
+                told = toldOfFirst.insert(
+                    carrier.identity, messageOf(carrier.identity, holders, nameOf(holders.first)));
             message = *told;
         }
         // One employee entered twice is likelier a mistake than two people sharing a number
         // under different names, which is rather a mistyped number.
-        const qsizetype other = isFirst ? holders.secondCarrier : holders.firstCarrier;
+        const qsizetype other = isFirst ? holders.second.carrier : holders.first.carrier;
         const char* code = other < 0 || personNames(m_carriers.at(other)) == personNames(carrier)
                                ? validation::code::repeatedIdentity
                                : validation::code::identityOtherName;

@@ -73,9 +73,10 @@ public:
     // so that a large file's findings are held once, beside its rows.
     QList<ReturnProblem> checkRecord(std::optional<qint64> record, FieldView fields,
                                      const QString& where = QString());
-    // Identity numbers of "O" records checked elsewhere (the database, when a file is imported);
-    // a record added later that repeats one is reported against that record.
-    void addKnownIdentity(const QString& identity, const QString& where);
+    // Identity numbers of "O" records checked elsewhere (the database, when a file is imported),
+    // with the record's ID; a record added later that repeats one is reported against that
+    // record ("record with ID 7").
+    void addKnownIdentity(const QString& identity, qint64 id);
 
     // The employer's problems, then every record's in the order added, then one problem for each
     // record whose identity number another "O" record carries too, naming the first other
@@ -88,20 +89,20 @@ public:
 private:
     // Who carries one identity number: the first two holders and how many there are, so that
     // each repeat is told in words of its own length, however often the number repeats.
+    // One holder: a carrier among m_carriers, whose names tell a repeat from a mistyped number,
+    // or, for a number known from elsewhere, the ID of the record there. Neither keeps a name,
+    // so that a large return does not hold one for each record.
+    struct Holder {
+        qsizetype carrier = -1;
+        qint64 knownId = 0;
+    };
     struct Holders {
-        // The names of holders known from elsewhere; a carrier of this check is named by
-        // nameOf() when it is told, so that a large return does not keep a name for each.
-        QString first;
-        QString second;
-        // Their carriers among m_carriers, whose names tell a repeat from a mistyped number; -1
-        // for a number known from elsewhere.
-        qsizetype firstCarrier = -1;
-        qsizetype secondCarrier = -1;
+        Holder first;
+        Holder second;
         qint64 count = 0;
     };
-    void addHolder(const QString& identity, const QString& where, qsizetype carrier = -1);
-    QString firstName(const Holders& holders) const;
-    QString secondName(const Holders& holders) const;
+    void addHolder(const QString& identity, Holder holder);
+    QString nameOf(const Holder& holder) const;
     QString nameOf(const IdentityCarrier& carrier) const;
     static QString personNames(const IdentityCarrier& carrier);
     QList<ReturnProblem> duplicateProblems() const;
