@@ -83,9 +83,10 @@ QString textFromValue(const QVariant& value) {
 
 namespace {
 
-// Most texts of a record are short, so their length takes one byte; a longer one takes four.
-enum Tag : char { noValue = 'n', shortText = 's', text = 't', number = 'i' };
-constexpr qsizetype longestShortText = 255;
+// Each value starts with one byte: a short text's length itself (most texts of a record are
+// short, so they take no other byte), or one of the tags above the longest short text.
+constexpr quint8 longestShortText = 239;
+enum Tag : quint8 { noValue = 240, text = 241, number = 242 };
 
 template <typename T> void appendRaw(QByteArray& out, T value) {
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
@@ -127,17 +128,16 @@ PackedRow packRow(const RowValues& values) {
     PackedRow packed;
     for (const QVariant& value : values) {
         if (value.isNull()) {
-            packed.append(noValue);
+            packed.append(char(noValue));
         } else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
-            packed.append(number);
+            packed.append(char(number));
             appendVarint(packed, value.toLongLong());
         } else {
             const QByteArray utf8 = value.toString().toUtf8();
             if (utf8.size() <= longestShortText) {
-                packed.append(shortText);
                 packed.append(char(quint8(utf8.size())));
             } else {
-                packed.append(text);
+                packed.append(char(text));
                 appendRaw<qint32>(packed, qint32(utf8.size()));
             }
             packed.append(utf8);
@@ -151,12 +151,11 @@ PackedRow packRow(const RowValues& values) {
 RowValues unpackRow(const PackedRow& packed) {
     RowValues values;
     for (qsizetype at = 0; at < packed.size();) {
-        const char tag = packed.at(at++);
+        const auto tag = quint8(packed.at(at++));
         if (tag == number) {
             values << QVariant(qlonglong(readVarint(packed, at)));
-        } else if (tag == text || tag == shortText) {
-            const qint32 length =
-                tag == text ? readRaw<qint32>(packed, at) : qint32(quint8(packed.at(at++)));
+        } else if (tag == text || tag <= longestShortText) {
+            const qint32 length = tag == text ? readRaw<qint32>(packed, at) : qint32(tag);
             values << QVariant(QString::fromUtf8(packed.constData() + at, length));
             at += length;
         } else {

@@ -254,6 +254,20 @@ QString originalIdentity(FieldView fields) {
     return number + u'(' + fieldText(fields, "ChkDigit").trimmed().toUpper() + u')';
 }
 
+IdentityCarrier::IdentityCarrier(const QString& identity, const QString& where,
+                                 std::optional<qint64> record, FieldView fields)
+    : identity(identity)
+    , where(where)
+    , record(record) {
+    const QString surname = fieldText(fields, "Surname");
+    const QString firstName = fieldText(fields, "FirstName");
+    const QString sheet = fieldText(fields, "SheetNo").trimmed();
+    m_names.reserve(surname.size() + firstName.size() + sheet.size()); // exactly its room
+    m_names.append(surname).append(firstName).append(sheet);
+    m_surnameLength = surname.size();
+    m_firstNameLength = firstName.size();
+}
+
 ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabel)
     : m_employer(employer)
     , m_recordLabel(recordLabel) {}
@@ -276,12 +290,7 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, Fiel
         problem.record = record;
     const QString identity = originalIdentity(fields);
     if (!identity.isEmpty()) {
-        m_carriers << IdentityCarrier{identity,
-                                      where,
-                                      record,
-                                      fieldText(fields, "Surname"),
-                                      fieldText(fields, "FirstName"),
-                                      fieldText(fields, "SheetNo").trimmed()};
+        m_carriers << IdentityCarrier(identity, where, record, fields);
         addHolder(identity, Holder{m_carriers.size() - 1, 0});
     }
     return problems;
@@ -310,7 +319,7 @@ void ReturnCheck::addHolder(const QString& identity, Holder holder) {
 }
 
 QString ReturnCheck::personNames(const IdentityCarrier& carrier) {
-    return (carrier.surname.simplified() + u',' + carrier.firstName.simplified()).toUpper();
+    return (carrier.surname().simplified() + u',' + carrier.firstName().simplified()).toUpper();
 }
 
 void ReturnCheck::forEachRepeatedIdentity(
@@ -349,10 +358,10 @@ void ReturnCheck::forEachRepeatedIdentity(
         const char* code = other < 0 || personNames(m_carriers.at(other)) == personNames(carrier)
                                ? validation::code::repeatedIdentity
                                : validation::code::identityOtherName;
-        take(ReturnProblem{carrier.record, carrier.surname, carrier.firstName, 1,
-                           QStringLiteral("HKID"), message, Kind::WholeReturn, carrier.sheetNumber,
-                           sharedText(code), QString(recordtype::original), carrier.identity,
-                           carrier.identity});
+        take(ReturnProblem{carrier.record, carrier.surname(), carrier.firstName(), 1,
+                           QStringLiteral("HKID"), message, Kind::WholeReturn,
+                           carrier.sheetNumber(), sharedText(code), QString(recordtype::original),
+                           carrier.identity, carrier.identity});
     }
 }
 

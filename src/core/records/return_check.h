@@ -47,14 +47,23 @@ QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear)
 
 // A whole return is checked one record at a time, so that a large table need not be held.
 // A record of a whole-return check that carries an identity number; without a name of its own
-// (`where`), it is named by the check's record label.
-struct IdentityCarrier {
+// (`where`), it is named by the check's record label. Its surname, first names and sheet number
+// are kept end to end in one text, as one is kept for each record of a large return.
+class IdentityCarrier {
+public:
+    IdentityCarrier(const QString& identity, const QString& where, std::optional<qint64> record,
+                    FieldView fields);
     QString identity;
     QString where;
     std::optional<qint64> record;
-    QString surname;
-    QString firstName;
-    QString sheetNumber;
+    QString surname() const { return m_names.first(m_surnameLength); }
+    QString firstName() const { return m_names.sliced(m_surnameLength, m_firstNameLength); }
+    QString sheetNumber() const { return m_names.sliced(m_surnameLength + m_firstNameLength); }
+
+private:
+    QString m_names;
+    qsizetype m_surnameLength = 0;
+    qsizetype m_firstNameLength = 0;
 };
 // One for each record of a large return: its list grows in place.
 Q_DECLARE_TYPEINFO(IdentityCarrier, Q_RELOCATABLE_TYPE);

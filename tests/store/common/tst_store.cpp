@@ -108,8 +108,8 @@ void TestStore::packedRowComesBackAsItWent() {
                         QStringLiteral(""),
                         QStringLiteral("陳大文"),
                         QString(300, u'x'),
-                        QString(255, u'y'), // the longest text whose length takes one byte
-                        QString(256, u'z'),
+                        QString(239, u'y'), // the longest text held without a length
+                        QString(240, u'z'),
                         QVariant(qlonglong(-1) << 40),
                         QVariant(7),
                         QVariant(2.5)};
@@ -133,8 +133,12 @@ void TestStore::packedRowComesBackAsItWent() {
                             QVariant(std::numeric_limits<qlonglong>::max()),
                             QVariant(std::numeric_limits<qlonglong>::min())};
     QCOMPARE(unpackRow(packRow(numbers)), numbers);
-    // A row of many amounts is held by the thousand: an amount takes its tag and three bytes.
+    // A row is held in little more than its texts: an amount up to a million takes its tag and
+    // three bytes, a short text one byte besides its own, no value one byte.
     QCOMPARE(packRow({QVariant(qlonglong(999'999))}).size(), 4);
+    QCOMPARE(packRow({QVariant(QStringLiteral("CHAN")), QVariant(), QVariant(QStringLiteral(""))})
+                 .size(),
+             7);
 }
 
 // A relative folder named like an address ("file:...") is still a folder.
