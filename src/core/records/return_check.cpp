@@ -290,8 +290,9 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, Fiel
         problem.record = record;
     const QString identity = originalIdentity(fields);
     if (!identity.isEmpty()) {
-        m_carriers << IdentityCarrier(identity, where, record, fields);
-        addHolder(identity, Holder{m_carriers.size() - 1, 0});
+        // The carrier keeps the text the list of numbers keeps, rather than one of its own.
+        const QString& held = addHolder(identity, Holder{m_carriers.size(), 0});
+        m_carriers << IdentityCarrier(held, where, record, fields);
     }
     return problems;
 }
@@ -309,13 +310,17 @@ void ReturnCheck::addKnownIdentity(const QString& identity, qint64 id) {
     addHolder(identity, Holder{-1, id});
 }
 
-void ReturnCheck::addHolder(const QString& identity, Holder holder) {
-    Holders& holders = m_identities[identity];
+const QString& ReturnCheck::addHolder(const QString& identity, Holder holder) {
+    auto found = m_identities.find(identity);
+    if (found == m_identities.end())
+        found = m_identities.insert(identity, Holders{});
+    Holders& holders = found.value();
     if (holders.count == 0)
         holders.first = holder;
     else if (holders.count == 1)
         holders.second = holder;
     ++holders.count;
+    return found.key();
 }
 
 QString ReturnCheck::personNames(const IdentityCarrier& carrier) {

@@ -110,7 +110,8 @@ private:
         Holder second;
         qint64 count = 0;
     };
-    void addHolder(const QString& identity, Holder holder);
+    // The number as the list of numbers holds it.
+    const QString& addHolder(const QString& identity, Holder holder);
     QString nameOf(const Holder& holder) const;
     QString nameOf(const IdentityCarrier& carrier) const;
     static QString personNames(const IdentityCarrier& carrier);
