@@ -56,10 +56,12 @@ ProgramRun runProgram(const QDir& folder) {
     const QString image = folder.filePath(QStringLiteral("_a.txt"));
     run.copied = buildSubmission(*login, folder.absolutePath(), returnYear);
     run.built = timer.nsecsElapsed();
-    writeReturnImage(submission, image);
+    const SubmissionTotals totals = writeReturnImage(submission, image);
     run.imaged = timer.nsecsElapsed();
-    writeLogDatabase(folder.absolutePath(), {submission, image, QStringLiteral("A:\\12345678.MDB"),
-                                             QDateTime::currentDateTime()});
+    writeLogDatabase(
+        folder.absolutePath(),
+        {submission, image, QStringLiteral("A:\\12345678.MDB"), QDateTime::currentDateTime()},
+        totals);
     run.logged = timer.nsecsElapsed();
     run.peakKiB = memory::peakResidentKiB();
     return run; // closing the login lets the client open the working database

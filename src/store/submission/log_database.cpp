@@ -19,10 +19,12 @@ QString digestOf(const QString& imagePath) {
     return digest.digest;
 }
 
-LogRecord recordFor(const LogSources& sources) {
+LogRecord recordFor(const LogSources& sources, const std::optional<SubmissionTotals>& given) {
     const QString digest = digestOf(sources.imagePath);
-    Database submission = openForReading(sources.submissionPath);
-    const SubmissionTotals totals = readTotals(submission);
+    const SubmissionTotals totals = given ? *given : [&] {
+        Database submission = openForReading(sources.submissionPath);
+        return readTotals(submission);
+    }();
     return makeLogRecord(sources.targetPath, QFileInfo(sources.submissionPath).size(),
                          sources.savedAt, digest, totals);
 }
@@ -55,8 +57,9 @@ LogRecord readLogRecord(Database& log, const QString& logPath) {
     return record;
 }
 
-LogRecord writeLogDatabase(const QString& programFolder, const LogSources& sources) {
-    const LogRecord record = recordFor(sources);
+LogRecord writeLogDatabase(const QString& programFolder, const LogSources& sources,
+                           const std::optional<SubmissionTotals>& totals) {
+    const LogRecord record = recordFor(sources, totals);
     const QString logPath = files::inFolder(programFolder, logFileName);
     files::removeDatabase(programFolder, logFileName);
     writeThenRename(logPath, [&](const QString& workPath) { createLog(workPath, record); });

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 struct LogSources {
     QString submissionPath; // TEMP73D.MDB in the program folder
@@ -22,7 +23,9 @@ inline QString digestFailureText() {
 // Digests the image, totals the submission and writes "~~log~~.mdb" (plain, format "2.0", the
 // one table Checksum with its one row) into the program folder, complete or not at all. Returns
 // the record as written and read back.
-LogRecord writeLogDatabase(const QString& programFolder, const LogSources& sources);
+// totals: those the image's pass read from the submission; read from it again when not given.
+LogRecord writeLogDatabase(const QString& programFolder, const LogSources& sources,
+                           const std::optional<SubmissionTotals>& totals = std::nullopt);
 
 // The one row of a log database's table Checksum.
 LogRecord readLogRecord(const QString& logPath);

@@ -39,6 +39,27 @@ void handOnFullPiece(QByteArray& piece, const std::function<void(const QByteArra
     piece.clear();
 }
 
+// Adds one record's amounts, read at these columns of the row in income line order. Most
+// amounts are missing or empty and add nothing; only the others are converted.
+void addToTotals(SubmissionTotals& totals, const Statement& row, const std::vector<int>& amounts) {
+    ++totals.records;
+    for (std::size_t line = 0; line < amounts.size(); ++line) {
+        if (row.textBytes(amounts[line]).isEmpty())
+            continue;
+        const qint64 amount = amountToLong(row.value(amounts[line]));
+        totals.categories[std::size_t(incomeLines()[line].letter - 'a')] += amount;
+        totals.income += amount;
+    }
+}
+
+// Where each income line's amount stands among the employee columns.
+std::vector<int> incomePlaces() {
+    std::vector<int> places;
+    for (const ColumnDef& column : incomeColumns())
+        places.push_back(columnIndex(employeeColumns(), QLatin1String(column.name)));
+    return places;
+}
+
 struct RenderedRecords {
     QByteArray texts;
     std::vector<qsizetype> ends; // where each record's text ends, in file order
@@ -48,15 +69,18 @@ struct RenderedRecords {
 // One pass over the records in file order renders each one and keeps its numeric sheet number
 // (the query's last column). The engine puts a record without a number before every numbered
 // one, so such a record counts as the lowest of all.
-RenderedRecords renderInFileOrder(Database& submission) {
+RenderedRecords renderInFileOrder(Database& submission, SubmissionTotals* totals) {
     Statement records = submission.prepare(
         QStringLiteral("SELECT %1, SheetNo+1000000 FROM %2 ORDER BY rowid")
             .arg(columnList(employeeColumns()), QLatin1String(submissionEmployeeTable)));
     const int sheetColumn = static_cast<int>(employeeColumns().size());
     const returnimage::ValueAt values = storedValues(records, employeeColumns());
+    const std::vector<int> amounts = incomePlaces();
     RenderedRecords rendered;
     while (records.next()) {
         returnimage::appendRecordText(rendered.texts, values);
+        if (totals)
+            addToTotals(*totals, records, amounts);
         rendered.ends.push_back(rendered.texts.size());
         rendered.sheets.push_back(records.isNull(sheetColumn)
                                       ? -std::numeric_limits<double>::infinity()
@@ -97,7 +121,8 @@ std::vector<qint64> recordsInImageOrder(Database& submission) {
     return rows;
 }
 
-void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink) {
+void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink,
+                       SubmissionTotals* totals) {
     const Statement employer =
         employertable::openRow(submission, employertable::Holder::Submission);
     QByteArray piece;
@@ -105,7 +130,7 @@ void streamReturnImage(Database& submission, const std::function<void(const QByt
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
     // The build stores the records in file order, so that the copy needs no sort of whole rows:
     // one pass renders them, and only the rendered texts are put in sheet order.
-    appendInSheetOrder(piece, renderInFileOrder(submission), sink);
+    appendInSheetOrder(piece, renderInFileOrder(submission, totals), sink);
     sink(piece);
 }
 
@@ -114,24 +139,16 @@ SubmissionTotals readTotals(Database& submission) {
     Statement amounts = submission.prepare(
         QStringLiteral("SELECT %1 FROM %2")
             .arg(columnList(incomeColumns()), QLatin1String(submissionEmployeeTable)));
-    const int columns = static_cast<int>(incomeColumns().size());
-    while (amounts.next()) {
-        ++totals.records;
-        // Most amounts are missing or empty and add nothing; only the others are converted.
-        for (int column = 0; column < columns; ++column) {
-            if (amounts.textBytes(column).isEmpty())
-                continue;
-            const qint64 amount = amountToLong(amounts.value(column));
-            totals.categories[std::size_t(incomeLines()[std::size_t(column)].letter - 'a')] +=
-                amount;
-            totals.income += amount;
-        }
-    }
+    std::vector<int> places(incomeColumns().size());
+    std::iota(places.begin(), places.end(), 0);
+    while (amounts.next())
+        addToTotals(totals, amounts, places);
     return totals;
 }
 
-void writeReturnImage(const QString& submissionPath, const QString& imagePath,
-                      const std::function<void()>& pieceWritten) {
+SubmissionTotals writeReturnImage(const QString& submissionPath, const QString& imagePath,
+                                  const std::function<void()>& pieceWritten) {
+    SubmissionTotals totals;
     // A leftover image of an earlier run is replaced, never appended to.
     removeFile(imagePath);
     writeThenRename(imagePath, [&](const QString& workPath) {
@@ -141,16 +158,21 @@ void writeReturnImage(const QString& submissionPath, const QString& imagePath,
             throw fileError(workPath, file.errorString());
         qint64 written = 0;
         Database submission = openForReading(submissionPath);
-        streamReturnImage(submission, [&](const QByteArray& bytes) {
-            writeAll(file, bytes);
-            written += bytes.size();
-            if (pieceWritten)
-                pieceWritten();
-        });
+        totals = SubmissionTotals{};
+        streamReturnImage(
+            submission,
+            [&](const QByteArray& bytes) {
+                writeAll(file, bytes);
+                written += bytes.size();
+                if (pieceWritten)
+                    pieceWritten();
+            },
+            &totals);
         if (!file.flush())
             throw fileError(workPath, file.errorString());
         file.close();
         if (file.error() != QFileDevice::NoError || QFile(workPath).size() != written)
             throw fileError(workPath, QObject::tr("the image was not written completely."));
     });
+    return totals;
 }

@@ -9,8 +9,10 @@
 #include <vector>
 
 // Renders the submission database as the return text image, handed on a piece at a time. The
-// records' texts are held in memory while they are put in sheet order.
-void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink);
+// records' texts are held in memory while they are put in sheet order. The totals of the records
+// read, when asked for, are those readTotals gives.
+void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink,
+                       SubmissionTotals* totals = nullptr);
 
 SubmissionTotals readTotals(Database& submission);
 
@@ -19,6 +21,7 @@ SubmissionTotals readTotals(Database& submission);
 std::vector<qint64> recordsInImageOrder(Database& submission);
 
 // Writes the image of the submission file to the image path: complete, or not there at all.
-// Told after each piece written, so that a screen can stay responsive meanwhile.
-void writeReturnImage(const QString& submissionPath, const QString& imagePath,
-                      const std::function<void()>& pieceWritten = {});
+// Told after each piece written, so that a screen can stay responsive meanwhile. Returns the
+// totals of the records it read from the file, for the log.
+SubmissionTotals writeReturnImage(const QString& submissionPath, const QString& imagePath,
+                                  const std::function<void()>& pieceWritten = {});

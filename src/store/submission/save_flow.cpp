@@ -23,10 +23,10 @@ Outcome failed(Step step, QStringList messages) {
     return {step, std::move(messages)};
 }
 
-Outcome writeImage(const QString& submission, const SaveSources& sources,
-                   const Progress& progress) {
+Outcome writeImage(const QString& submission, const SaveSources& sources, const Progress& progress,
+                   std::optional<SubmissionTotals>& totals) {
     try {
-        writeReturnImage(submission, sources.imagePath, [&] { progress(0); });
+        totals = writeReturnImage(submission, sources.imagePath, [&] { progress(0); });
     } catch (const EngineError& error) {
         // The user is told why, then that the save found no image.
         return failed(Step::Image, {error.description(), saverules::imageMissingText()});
@@ -35,10 +35,12 @@ Outcome writeImage(const QString& submission, const SaveSources& sources,
     return {};
 }
 
-Outcome writeLog(const QString& submission, const SaveSources& sources, const Progress& progress) {
+Outcome writeLog(const QString& submission, const SaveSources& sources, const Progress& progress,
+                 const std::optional<SubmissionTotals>& totals) {
     try {
         writeLogDatabase(sources.programFolder,
-                         {submission, sources.imagePath, sources.targetPath, sources.savedAt});
+                         {submission, sources.imagePath, sources.targetPath, sources.savedAt},
+                         totals);
     } catch (const EngineError& error) {
         return failed(Step::Log, {error.description()});
     }
@@ -86,9 +88,11 @@ Outcome writeAndCopy(const SaveSources& sources, const Progress& progress) {
     const Progress tell = progress ? progress : [](int) {};
     tell(0);
     const QString submission = files::inFolder(sources.programFolder, submissionFileName);
-    Outcome outcome = writeImage(submission, sources, tell);
+    // The image's pass over the finished file also totals it for the log.
+    std::optional<SubmissionTotals> totals;
+    Outcome outcome = writeImage(submission, sources, tell, totals);
     if (outcome.succeeded())
-        outcome = writeLog(submission, sources, tell);
+        outcome = writeLog(submission, sources, tell, totals);
     if (!outcome.succeeded())
         return outcome;
     return runStep(Step::Copy, [&] {

@@ -52,6 +52,7 @@ private slots:
     void noQualifyingRecordLeavesNoSubmission();
     void fullDiskDuringBuildLeavesNoFiles();
     void imageDigestIsWhatMd5sumPrints();
+    void imagePassTotalsTheFileAsTheLogWould();
     void imageKeepsSheetOrderHoweverRowsAreStored();
     void submissionAndImageOfAMixedReturn_data();
     void submissionAndImageOfAMixedReturn();
@@ -160,6 +161,32 @@ void TestSubmissionFiles::imageDigestIsWhatMd5sumPrints() {
         sqliteOutput(db.folder.file(logFileName), "PRAGMA table_info(Checksum)");
     QCOMPARE(columns.count("|VARCHAR("), 8);
     QVERIFY(columns.contains("|FName|VARCHAR(12)|"));
+}
+
+// The log takes the totals the image's pass read, which are the file's own: the same log as
+// one that reads the file again, for amounts of every kind, empty and missing ones included.
+void TestSubmissionFiles::imagePassTotalsTheFileAsTheLogWould() {
+    WorkingDatabase db;
+    setEmployer(db, exampleEmployer);
+    db.addRecord(exampleRecord("1", "ONE") + QStringList{"bIncome=1,500", "kIncome2=30"});
+    db.addRecord(exampleRecord("2", "TWO") + QStringList{"aIncome=", "lIncome=7"});
+    db.addRecord(exampleRecord("3", "THREE") + QStringList{"jIncome=12,345,678"});
+    buildSubmission(db.state.db(), db.folder.path(), "2002");
+    const QString image = db.folder.file("_a.txt");
+    const SubmissionTotals fromImage = writeReturnImage(submissionPath(db), image);
+    Database submission = openForReading(submissionPath(db));
+    const SubmissionTotals read = readTotals(submission);
+    QCOMPARE(fromImage.records, qint64(3));
+    QCOMPARE(fromImage.income, qint64(240'000 + 1'500 + 30 + 7 + 240'000 + 12'345'678));
+    QCOMPARE(fromImage.records, read.records);
+    QCOMPARE(fromImage.income, read.income);
+    QVERIFY(fromImage.categories == read.categories);
+    const QDateTime savedAt = QDateTime::currentDateTime();
+    const LogRecord reading =
+        writeLogDatabase(db.folder.path(), {submissionPath(db), image, "A:\\1.MDB", savedAt});
+    const LogRecord given = writeLogDatabase(
+        db.folder.path(), {submissionPath(db), image, "A:\\1.MDB", savedAt}, fromImage);
+    QCOMPARE(given.toRow(), reading.toRow());
 }
 
 void TestSubmissionFiles::imageKeepsSheetOrderHoweverRowsAreStored() {
