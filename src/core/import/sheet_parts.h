@@ -52,7 +52,10 @@ std::optional<QString> sheetEntry(const QByteArray& package, const zippackage::D
 std::optional<QByteArray> withoutRows(const QByteArray& package,
                                       const zippackage::Directory& directory, const QString& entry);
 
-// A workbook of one sheet holding the part.
-QByteArray partPackage(const QByteArray& part);
+// A workbook of one sheet holding the part. Text cells written inline in it are given a table of
+// shared strings of the part's own, numbered from `firstString` (after the workbook's own
+// strings, which the reader already holds), so that no table of the whole sheet's texts is
+// ever made.
+QByteArray partPackage(const QByteArray& part, int firstString);
 
 } // namespace sheetparts

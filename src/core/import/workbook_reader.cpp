@@ -4,6 +4,7 @@
 #include "core/import/sheet_parts.h"
 #include "core/import/sheet_rows.h"
 #include "core/import/workbook_styles.h"
+#include "core/import/xlsx_normal_form.h"
 
 #include <QHash>
 #include <QObject>
@@ -40,6 +41,17 @@ public:
     }
     // A cell that is no text ends whatever text pieces were begun for it.
     void dropPieces() { m_pieces.clear(); }
+    int count() const { return static_cast<int>(m_ends.size()); }
+    // Gives back every text after the first `count`: a part's own texts once its rows are taken.
+    // The room they took is kept for the next part's.
+    void keepFirst(int count) {
+        if (count >= m_ends.size())
+            return;
+        m_ends.resize(count);
+        m_texts.resize(count == 0 ? 0 : m_ends.last());
+        m_indexOf.removeIf(
+            [count](const auto& item) { return item.value() >= std::size_t(count); });
+    }
 
     std::size_t append(std::string_view s) override {
         m_texts.append(s.data(), static_cast<qsizetype>(s.size()));
@@ -233,6 +245,7 @@ public:
 
     const QStringList& names() const { return m_names; }
     SheetRows& rows() { return m_rows; }
+    SharedStrings& strings() { return m_strings; }
     SheetRows::Reading reading() const {
         return {[this](quint32 index) { return m_strings.text(index); },
                 [this](quint32 format) { return m_styles.showsDate(format); }, m_settings.origin()};
@@ -329,6 +342,16 @@ QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QStri
 
 namespace {
 
+// The package of a sheet read whole, with every inline text made a shared string.
+QByteArray ordinaryForm(const QByteArray& package, const QString& fileName) {
+    const zippackage::Reading reading = zippackage::readDirectory(package);
+    const QByteArray ordinary =
+        reading.directory ? ordinaryXlsx(package, *reading.directory) : QByteArray();
+    if (ordinary.isEmpty())
+        throw refusal(fileName, QObject::tr("it is damaged: a part cannot be expanded"));
+    return ordinary;
+}
+
 // Reads an .xlsx sheet in parts (see sheetparts): first the workbook without the sheet's rows,
 // then each part as soon as it is cut, its rows handed on once it is read. False, with nothing
 // handed on, when the sheet is not written in the plain form the parts need or has no rows.
@@ -349,11 +372,13 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
         throw refusal(fileName, QObject::tr("it has no sheet %1").arg(sheet + 1));
     book.beginPart();
     bool handedOn = false;
+    const int ownStrings = book.strings().count();
     sheetparts::Cutter cutter(sheetparts::rowsPerPart, [&](const QByteArray& part) {
         handedOn = true;
         book.beginPart();
-        read(book, sheetparts::partPackage(part), WorkbookKind::Xlsx, fileName);
+        read(book, sheetparts::partPackage(part, ownStrings), WorkbookKind::Xlsx, fileName);
         book.rows().takeRows(book.reading(), take);
+        book.strings().keepFirst(ownStrings);
         return true;
     });
     const zippackage::Expansion expansion =
@@ -373,8 +398,11 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
 
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
                 const std::function<void(const csv::Record&)>& take) {
-    if (kind == WorkbookKind::Xlsx && readInParts(package, sheet, fileName, take))
-        return;
+    if (kind == WorkbookKind::Xlsx) {
+        if (readInParts(package, sheet, fileName, take))
+            return;
+        package = ordinaryForm(package, fileName);
+    }
     Workbook book(sheet, false);
     read(book, package, kind, fileName);
     package = QByteArray();

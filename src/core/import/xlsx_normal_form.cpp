@@ -1,5 +1,6 @@
 #include "core/import/xlsx_normal_form.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -49,19 +50,41 @@ int stringIndex(const QByteArray& text, QList<QByteArray>& strings, QHash<QByteA
     return index;
 }
 
-QByteArray stringTable(const std::optional<QByteArray>& existing,
-                       const QList<QByteArray>& strings) {
-    QByteArray added;
-    for (const QByteArray& text : strings)
-        added += "<si><t xml:space=\"preserve\">" + text + "</t></si>";
-    if (existing) {
-        QByteArray table = *existing;
-        table.replace("</sst>", added + "</sst>");
-        return table;
+// The strings as items of a table, handed on in runs of about a mebibyte so that a large table
+// is never written out whole before it is deflated.
+void forEachRunOfItems(const QList<QByteArray>& strings,
+                       const std::function<void(QByteArrayView items)>& take) {
+    constexpr qsizetype run = 1024 * 1024;
+    QByteArray items;
+    items.reserve(run + 64);
+    for (const QByteArray& text : strings) {
+        items.append("<si><t xml:space=\"preserve\">").append(text).append("</t></si>");
+        if (items.size() >= run) {
+            take(items);
+            items.clear();
+        }
     }
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst "
-           "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
-           added + "</sst>";
+    take(items);
+}
+
+const QByteArray tableOpening =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst "
+    "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+
+// The workbook's table with the strings added after its own, deflated as it is made.
+zippackage::Deflated stringTable(const std::optional<QByteArray>& existing,
+                                 const QList<QByteArray>& strings) {
+    zippackage::Deflater table;
+    const QByteArrayView own = existing ? QByteArrayView(*existing) : QByteArrayView(tableOpening);
+    const qsizetype end = existing ? existing->lastIndexOf("</sst>") : own.size();
+    table.add(own.first(end < 0 ? own.size() : end));
+    forEachRunOfItems(strings, [&table](QByteArrayView items) { table.add(items); });
+    table.add(end < 0 || !existing ? QByteArrayView("</sst>") : own.sliced(end));
+    return table.finish();
+}
+
+int stringCount(const std::optional<QByteArray>& table) {
+    return table ? static_cast<int>(table->count("<si>") + table->count("<si ")) : 0;
 }
 
 void registerStrings(QHash<QString, QByteArray>& parts) {
@@ -81,6 +104,12 @@ void registerStrings(QHash<QString, QByteArray>& parts) {
 }
 
 } // namespace
+
+QByteArray stringTableOf(const QList<QByteArray>& strings) {
+    QByteArray table = tableOpening;
+    forEachRunOfItems(strings, [&table](QByteArrayView items) { table.append(items); });
+    return table + "</sst>";
+}
 
 std::optional<zippackage::Deflated>
 sharedInlineStringsOf(const QByteArray& bytes, const zippackage::Entry& entry,
@@ -128,31 +157,40 @@ QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strin
     return out;
 }
 
-QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory) {
-    QHash<QString, QByteArray> parts;
+QByteArray withRelativeTargets(const QByteArray& bytes, const zippackage::Directory& directory) {
     const zippackage::Entry* relsEntry = directory.find(relationsName);
     const std::optional<QByteArray> rels =
         relsEntry ? zippackage::expand(bytes, *relsEntry) : std::nullopt;
     if (!rels)
         return {};
+    const QByteArray relative = relativeTargets(*rels);
+    return relative == *rels
+               ? bytes
+               : zippackage::withEntries(bytes, directory, {{relationsName, relative}});
+}
+
+QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory) {
+    const zippackage::Entry* relsEntry = directory.find(relationsName);
+    const std::optional<QByteArray> rels =
+        relsEntry ? zippackage::expand(bytes, *relsEntry) : std::nullopt;
+    if (!rels)
+        return {};
+    QHash<QString, QByteArray> parts;
     if (relativeTargets(*rels) != *rels)
         parts.insert(relationsName, relativeTargets(*rels));
     const zippackage::Entry* stringsEntry = directory.find(stringsName);
     const std::optional<QByteArray> existing =
         stringsEntry ? zippackage::expand(bytes, *stringsEntry) : std::nullopt;
-    const int first =
-        existing ? static_cast<int>(existing->count("<si>") + existing->count("<si ")) : 0;
     QList<QByteArray> strings;
     QHash<QByteArray, int> indexOf;
     QHash<QString, zippackage::Deflated> rewritten;
     for (const zippackage::Entry& entry : directory.entries) {
         if (!entry.name.startsWith(QStringLiteral("xl/worksheets/")) ||
-            !entry.name.endsWith(QStringLiteral(".xml")))
-            continue;
-        if (!zippackage::expandedContains(bytes, entry, inlineMark))
+            !entry.name.endsWith(QStringLiteral(".xml")) ||
+            !zippackage::expandedContains(bytes, entry, inlineMark))
             continue;
         std::optional<zippackage::Deflated> sheet =
-            sharedInlineStringsOf(bytes, entry, strings, indexOf, first);
+            sharedInlineStringsOf(bytes, entry, strings, indexOf, stringCount(existing));
         if (!sheet)
             return {};
         rewritten.insert(entry.name, std::move(*sheet));
@@ -160,8 +198,10 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
     if (!strings.isEmpty()) {
         parts.insert(relationsName, relativeTargets(*rels));
         parts.insert(typesName, *zippackage::expand(bytes, *directory.find(typesName)));
-        parts.insert(stringsName, stringTable(existing, strings));
         registerStrings(parts);
+        rewritten.insert(stringsName, stringTable(existing, strings));
     }
-    return parts.isEmpty() ? bytes : zippackage::withEntries(bytes, directory, parts, rewritten);
+    return parts.isEmpty() && rewritten.isEmpty()
+               ? bytes
+               : zippackage::withEntries(bytes, directory, parts, rewritten);
 }
