@@ -17,23 +17,25 @@ QByteArray relativeTargets(QByteArray rels) {
     return rels;
 }
 
-// The escaped text of every <t> element between from and to, joined.
+// The escaped text of every <t> element between from and to, joined. Nothing after `to` is
+// searched, so a cell without any text costs no search through the cells after it.
 QByteArray textsBetween(const QByteArray& xml, qsizetype from, qsizetype to) {
+    const QByteArrayView cell = QByteArrayView(xml).first(to);
     QByteArray text;
     qsizetype at = from;
-    while ((at = xml.indexOf("<t", at)) >= 0 && at < to) {
-        const qsizetype close = xml.indexOf('>', at);
-        const char next = xml.at(at + 2);
+    while ((at = cell.indexOf("<t", at)) >= 0) {
+        const qsizetype close = cell.indexOf('>', at);
+        const char next = at + 2 < cell.size() ? cell.at(at + 2) : '\0';
         if (close < 0 || (next != '>' && next != ' ' && next != '/'))
             break;
-        if (xml.at(close - 1) == '/') {
+        if (cell.at(close - 1) == '/') {
             at = close;
             continue;
         }
-        const qsizetype end = xml.indexOf("</t>", close);
-        if (end < 0 || end > to)
+        const qsizetype end = cell.indexOf("</t>", close);
+        if (end < 0)
             break;
-        text += xml.mid(close + 1, end - close - 1);
+        text.append(cell.sliced(close + 1, end - close - 1));
         at = end + 4;
     }
     return text;
@@ -41,6 +43,8 @@ QByteArray textsBetween(const QByteArray& xml, qsizetype from, qsizetype to) {
 
 int stringIndex(const QByteArray& text, QList<QByteArray>& strings, QHash<QByteArray, int>& indexOf,
                 int first) {
+    if (text.isEmpty())
+        return noString;
     const auto found = indexOf.constFind(text);
     if (found != indexOf.cend())
         return *found;
@@ -137,6 +141,8 @@ sharedInlineStringsOf(const QByteArray& bytes, const zippackage::Entry& entry,
 
 QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
                                QHash<QByteArray, int>& indexOf, int first) {
+    // Written straight into the result, piece by piece: this runs over every cell of a sheet.
+    const QByteArrayView view(sheet);
     QByteArray out;
     out.reserve(sheet.size());
     qsizetype done = 0;
@@ -144,16 +150,20 @@ QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strin
     while ((mark = sheet.indexOf(inlineMark, done)) >= 0) {
         const qsizetype start = sheet.lastIndexOf("<c ", mark);
         const qsizetype tagEnd = sheet.indexOf('>', mark);
-        const qsizetype end = sheet.indexOf("</c>", tagEnd);
-        if (start < done || tagEnd < 0 || end < 0)
+        const qsizetype end = tagEnd < 0 ? -1 : sheet.indexOf("</c>", tagEnd);
+        if (start < done || end < 0)
             break;
-        QByteArray tag = sheet.mid(start, tagEnd - start + 1);
-        tag.replace(inlineMark, "t=\"s\"");
+        const qsizetype afterMark = mark + inlineMark.size();
         const int index = stringIndex(textsBetween(sheet, tagEnd, end), strings, indexOf, first);
-        out += sheet.mid(done, start - done) + tag + "<v>" + QByteArray::number(index) + "</v></c>";
+        out.append(view.sliced(done, mark - done))
+            .append("t=\"s\"")
+            .append(view.sliced(afterMark, tagEnd + 1 - afterMark))
+            .append("<v>")
+            .append(QByteArray::number(index))
+            .append("</v></c>");
         done = end + 4;
     }
-    out += sheet.mid(done);
+    out.append(view.sliced(done));
     return out;
 }
 

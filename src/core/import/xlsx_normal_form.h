@@ -19,8 +19,13 @@ QByteArray withRelativeTargets(const QByteArray& bytes, const zippackage::Direct
 // A table of shared strings holding these (their escaped XML), in this order.
 QByteArray stringTableOf(const QList<QByteArray>& strings);
 
+// An empty text is made a reference to this index, which no table holds: the reading library
+// gives an empty item of a table the text of the item before it, and a reference past the
+// table reads as the empty text.
+inline constexpr int noString = 0x7fffffff;
+
 // The sheet's inline text cells as shared strings: the sheet rewritten, the strings appended to
-// `strings` (their escaped XML, each once) from index `first`.
+// `strings` (their escaped XML, each once) from index `first`; an empty text is `noString`.
 QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
                                QHash<QByteArray, int>& indexOf, int first);
 

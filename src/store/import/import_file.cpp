@@ -34,7 +34,12 @@ QByteArray readLimited(const QString& path, qint64 limit,
             QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
     if (const std::optional<QString> refused = sizeRefusal(file.size()))
         throw refusal(*refused);
-    QByteArray bytes = file.read(limit + 1);
+    // Room for the size the file has, and one byte more to see whether it grew since; only a
+    // file that did is read on to the limit. Asking for the limit at once would reserve it whole.
+    const qint64 size = file.size();
+    QByteArray bytes = file.read(size + 1);
+    if (bytes.size() > size)
+        bytes += file.read(limit + 1 - bytes.size());
     if (const std::optional<QString> refused = sizeRefusal(bytes.size()))
         throw refusal(*refused);
     return bytes;
