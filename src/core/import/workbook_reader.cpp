@@ -3,6 +3,7 @@
 #include "core/common/engine_error.h"
 #include "core/import/sheet_parts.h"
 #include "core/import/sheet_rows.h"
+#include "core/import/workbook_strings.h"
 #include "core/import/workbook_styles.h"
 #include "core/import/xlsx_normal_form.h"
 
@@ -28,68 +29,6 @@ struct Refusal {
 };
 // Thrown once the names of the sheets are known, when nothing more is wanted.
 struct NamesRead {};
-
-// The texts are kept end to end in one block, so that a workbook of many short texts costs
-// little more than their bytes.
-class SharedStrings : public iface::import_shared_strings {
-public:
-    QByteArray text(quint32 index) const {
-        if (index >= static_cast<quint32>(m_ends.size()))
-            return {};
-        const qsizetype from = index == 0 ? 0 : m_ends.at(index - 1);
-        return m_texts.mid(from, m_ends.at(index) - from);
-    }
-    // A cell that is no text ends whatever text pieces were begun for it.
-    void dropPieces() { m_pieces.clear(); }
-    int count() const { return static_cast<int>(m_ends.size()); }
-    // Gives back every text after the first `count`: a part's own texts once its rows are taken.
-    // The room they took is kept for the next part's.
-    void keepFirst(int count) {
-        if (count >= m_ends.size())
-            return;
-        m_ends.resize(count);
-        m_texts.resize(count == 0 ? 0 : m_ends.last());
-        m_indexOf.removeIf(
-            [count](const auto& item) { return item.value() >= std::size_t(count); });
-    }
-
-    std::size_t append(std::string_view s) override {
-        m_texts.append(s.data(), static_cast<qsizetype>(s.size()));
-        m_ends << m_texts.size();
-        return static_cast<std::size_t>(m_ends.size() - 1);
-    }
-    std::size_t add(std::string_view s) override {
-        const QByteArray text(s.data(), static_cast<qsizetype>(s.size()));
-        const auto found = m_indexOf.constFind(text);
-        if (found != m_indexOf.cend())
-            return *found;
-        m_indexOf.insert(text, static_cast<std::size_t>(m_ends.size()));
-        return append(s);
-    }
-    void set_segment_font(std::size_t) override {}
-    void set_segment_bold(bool) override {}
-    void set_segment_italic(bool) override {}
-    void set_segment_font_name(std::string_view) override {}
-    void set_segment_font_size(double) override {}
-    void set_segment_font_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
-                                orcus::spreadsheet::color_elem_t,
-                                orcus::spreadsheet::color_elem_t) override {}
-    void append_segment(std::string_view s) override {
-        m_pieces.append(s.data(), static_cast<qsizetype>(s.size()));
-    }
-    std::size_t commit_segments() override {
-        const std::size_t index = append(
-            std::string_view(m_pieces.constData(), static_cast<std::size_t>(m_pieces.size())));
-        m_pieces.clear();
-        return index;
-    }
-
-private:
-    QByteArray m_texts;
-    QList<qsizetype> m_ends;
-    QHash<QByteArray, std::size_t> m_indexOf;
-    QByteArray m_pieces;
-};
 
 // A formula's value as last calculated, put in the cell where the formula stands.
 class FormulaValues : public iface::import_formula {
