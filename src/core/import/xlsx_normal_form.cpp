@@ -10,6 +10,12 @@ const QString typesName = QStringLiteral("[Content_Types].xml");
 const QString stringsName = QStringLiteral("xl/sharedStrings.xml");
 const QByteArray inlineMark = QByteArrayLiteral("t=\"inlineStr\"");
 
+std::optional<QByteArray> expanded(const QByteArray& bytes, const zippackage::Directory& directory,
+                                   const QString& name) {
+    const zippackage::Entry* entry = directory.find(name);
+    return entry ? zippackage::expand(bytes, *entry) : std::nullopt;
+}
+
 // Targets named from the package's root become names from the workbook's folder.
 QByteArray relativeTargets(QByteArray rels) {
     rels.replace("Target=\"/xl/", "Target=\"");
@@ -168,9 +174,7 @@ QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strin
 }
 
 QByteArray withRelativeTargets(const QByteArray& bytes, const zippackage::Directory& directory) {
-    const zippackage::Entry* relsEntry = directory.find(relationsName);
-    const std::optional<QByteArray> rels =
-        relsEntry ? zippackage::expand(bytes, *relsEntry) : std::nullopt;
+    const std::optional<QByteArray> rels = expanded(bytes, directory, relationsName);
     if (!rels)
         return {};
     const QByteArray relative = relativeTargets(*rels);
@@ -180,17 +184,13 @@ QByteArray withRelativeTargets(const QByteArray& bytes, const zippackage::Direct
 }
 
 QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory) {
-    const zippackage::Entry* relsEntry = directory.find(relationsName);
-    const std::optional<QByteArray> rels =
-        relsEntry ? zippackage::expand(bytes, *relsEntry) : std::nullopt;
+    const std::optional<QByteArray> rels = expanded(bytes, directory, relationsName);
     if (!rels)
         return {};
     QHash<QString, QByteArray> parts;
     if (relativeTargets(*rels) != *rels)
         parts.insert(relationsName, relativeTargets(*rels));
-    const zippackage::Entry* stringsEntry = directory.find(stringsName);
-    const std::optional<QByteArray> existing =
-        stringsEntry ? zippackage::expand(bytes, *stringsEntry) : std::nullopt;
+    const std::optional<QByteArray> existing = expanded(bytes, directory, stringsName);
     QList<QByteArray> strings;
     QHash<QByteArray, int> indexOf;
     QHash<QString, zippackage::Deflated> rewritten;
