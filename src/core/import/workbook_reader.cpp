@@ -269,11 +269,31 @@ void read(Workbook& book, const QByteArray& package, WorkbookKind kind, const QS
 
 } // namespace
 
+namespace {
+
+// The .xlsx package with every worksheet left empty: the names are the workbook's, and the
+// library would otherwise expand the first sheet whole before it reads a cell of it.
+QByteArray withEmptyWorksheets(const QByteArray& package) {
+    const zippackage::Reading reading = zippackage::readDirectory(package);
+    if (!reading.directory)
+        return package;
+    QHash<QString, QByteArray> empty;
+    for (const zippackage::Entry& entry : reading.directory->entries)
+        if (entry.name.startsWith(QStringLiteral("xl/worksheets/")) &&
+            entry.name.endsWith(QStringLiteral(".xml")))
+            empty.insert(entry.name,
+                         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet xmlns=\"http://"
+                         "schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/>"
+                         "</worksheet>");
+    return zippackage::withEntries(package, *reading.directory, empty);
+}
+
+} // namespace
+
 QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QString& fileName) {
-    // An .xlsx names all its sheets before the cells of the first; an .ods names each where
-    // it begins, so it is read to its end.
+    // An .ods names each sheet where it begins, so it is read to its end.
     Workbook book(-1, kind == WorkbookKind::Xlsx);
-    read(book, package, kind, fileName);
+    read(book, kind == WorkbookKind::Xlsx ? withEmptyWorksheets(package) : package, kind, fileName);
     if (book.names().isEmpty())
         throw refusal(fileName, QObject::tr("it has no sheet"));
     return book.names();
