@@ -148,10 +148,9 @@ qsizetype Cutter::endOfRows(qsizetype& rows, qsizetype& counted) const {
     return last;
 }
 
-// The rows with each row's number written in it: a row written without one is the row after
-// the one before it, which a part read alone could not know.
-QByteArray Cutter::numbered(QByteArrayView rows) {
-    QByteArray out;
+// The rows appended to `out`, each row with its number written in it: a row written without one is
+// the row after the one before it, which a part read alone could not know.
+void Cutter::appendNumbered(QByteArray& out, QByteArrayView rows) {
     qsizetype copied = 0;
     for (const QByteArrayView tag : tags(rows, "row")) {
         if (const std::optional<QByteArray> number = attribute(tag, "r")) {
@@ -160,12 +159,13 @@ QByteArray Cutter::numbered(QByteArrayView rows) {
         }
         ++m_lastRow;
         const qsizetype at = tag.constData() - rows.constData() + 4;
-        out += rows.sliced(copied, at - copied);
-        out += " r=\"" + QByteArray::number(m_lastRow) + "\"";
+        out.append(rows.sliced(copied, at - copied))
+            .append(" r=\"")
+            .append(QByteArray::number(m_lastRow))
+            .append('"');
         copied = at;
     }
-    out += rows.sliced(copied);
-    return out;
+    out.append(rows.sliced(copied));
 }
 
 bool Cutter::takeRows(bool last) {
@@ -183,8 +183,12 @@ bool Cutter::takeRows(bool last) {
         m_ended = rows < m_rowsPerPart;
         if (m_ended && rows == 0)
             break;
-        const QByteArray part =
-            m_opening + numbered(QByteArrayView(m_pending).first(cut)) + closing;
+        // Made in one buffer of about its size: the rows are copied once.
+        QByteArray part;
+        part.reserve(m_opening.size() + cut + closing.size() + 64);
+        part.append(m_opening);
+        appendNumbered(part, QByteArrayView(m_pending).first(cut));
+        part.append(closing);
         m_pending.remove(0, m_ended ? m_pending.size() : cut);
         m_rowsFound = 0;
         m_searched = 0;

@@ -30,7 +30,7 @@ private:
     bool takeOpening();
     bool takeRows(bool last);
     qsizetype endOfRows(qsizetype& rows, qsizetype& counted) const;
-    QByteArray numbered(QByteArrayView rows);
+    void appendNumbered(QByteArray& out, QByteArrayView rows);
 
     int m_rowsPerPart;
     std::function<bool(const QByteArray&)> m_part;
