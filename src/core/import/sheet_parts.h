@@ -10,8 +10,9 @@
 // A large worksheet handed to the reading library as several small worksheets of a few thousand
 // rows each, so that the library holds one of them at a time rather than the whole sheet's text
 // (about ten times the packed size). The sheet's text is cut only between rows, and each part
-// keeps the sheet's opening, so each is a whole worksheet of its own. The shared strings and the
-// styles stay in the workbook, read once.
+// keeps the sheet's opening, so each is a whole worksheet of its own. The workbook's shared
+// strings and styles stay in the workbook, read once; texts written inline in the sheet go into
+// a table of each part's own, so that no table of the whole sheet's texts is ever made.
 namespace sheetparts {
 
 inline constexpr int rowsPerPart = 2'000;
