@@ -154,10 +154,11 @@ QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strin
     qsizetype done = 0;
     qsizetype mark = 0;
     while ((mark = sheet.indexOf(inlineMark, done)) >= 0) {
-        const qsizetype start = sheet.lastIndexOf("<c ", mark);
+        // No attribute holds a '<', so the cell's tag begins at the last one before the mark.
+        const qsizetype start = sheet.lastIndexOf('<', mark);
         const qsizetype tagEnd = sheet.indexOf('>', mark);
         const qsizetype end = tagEnd < 0 ? -1 : sheet.indexOf("</c>", tagEnd);
-        if (start < done || end < 0)
+        if (start < done || !view.sliced(start).startsWith("<c ") || end < 0)
             break;
         const qsizetype afterMark = mark + inlineMark.size();
         const int index = stringIndex(textsBetween(sheet, tagEnd, end), strings, indexOf, first);
