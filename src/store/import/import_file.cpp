@@ -37,7 +37,8 @@ QByteArray readLimited(const QString& path, qint64 limit,
     // Room for the size the file has, and one byte more to see whether it grew since; only a
     // file that did is read on to the limit. Asking for the limit at once would reserve it whole.
     const qint64 size = file.size();
-    QByteArray bytes = file.read(size + 1);
+    QByteArray bytes(size + 1, Qt::Uninitialized);
+    bytes.resize(qMax<qint64>(0, file.read(bytes.data(), bytes.size())));
     if (bytes.size() > size)
         bytes += file.read(limit + 1 - bytes.size());
     if (const std::optional<QString> refused = sizeRefusal(bytes.size()))
