@@ -267,10 +267,6 @@ void read(Workbook& book, const QByteArray& package, WorkbookKind kind, const QS
     }
 }
 
-} // namespace
-
-namespace {
-
 // The .xlsx package with every worksheet left empty: the names are the workbook's, and the
 // library would otherwise expand the first sheet whole before it reads a cell of it.
 QByteArray withEmptyWorksheets(const QByteArray& package) {
