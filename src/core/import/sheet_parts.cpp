@@ -1,5 +1,7 @@
 #include "core/import/sheet_parts.h"
 
+#include "core/import/xlsx_normal_form.h"
+
 #include <QHash>
 #include <QList>
 #include <optional>
@@ -61,6 +63,38 @@ std::optional<QByteArray> relationOf(QByteArrayView sheetTag) {
     return attribute(sheetTag, sheetTag.sliced(space + 1, at + 3 - space - 1));
 }
 
+const QString sheetName = QStringLiteral("xl/worksheets/sheet1.xml");
+const QByteArray inlineMark = QByteArrayLiteral("t=\"inlineStr\"");
+
+// The content types of a part's workbook, with its table of strings when it has one.
+QByteArray partTypes(bool withStrings) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types xmlns=\"http://schemas."
+           "openxmlformats.org/package/2006/content-types\"><Default Extension=\"rels\" "
+           "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/><Default "
+           "Extension=\"xml\" ContentType=\"application/xml\"/><Override "
+           "PartName=\"/xl/workbook.xml\" ContentType=\"application/vnd.openxmlformats-"
+           "officedocument.spreadsheetml.sheet.main+xml\"/><Override "
+           "PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/"
+           "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>" +
+           QByteArray(withStrings ? "<Override PartName=\"/xl/sharedStrings.xml\" "
+                                    "ContentType=\"application/vnd.openxmlformats-"
+                                    "officedocument.spreadsheetml.sharedStrings+xml\"/>"
+                                  : "") +
+           "</Types>";
+}
+
+QByteArray partRelations(bool withStrings) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas."
+           "openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" "
+           "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+           "worksheet\" Target=\"worksheets/sheet1.xml\"/>" +
+           QByteArray(withStrings ? "<Relationship Id=\"rId2\" Type=\"http://schemas."
+                                    "openxmlformats.org/officeDocument/2006/relationships/"
+                                    "sharedStrings\" Target=\"sharedStrings.xml\"/>"
+                                  : "") +
+           "</Relationships>";
+}
+
 } // namespace
 
 Cutter::Cutter(int rowsPerPart, std::function<bool(const QByteArray&)> part)
@@ -114,10 +148,9 @@ qsizetype Cutter::endOfRows(qsizetype& rows, qsizetype& counted) const {
     return last;
 }
 
-// The rows with each row's number written in it: a row written without one is the row after
-// the one before it, which a part read alone could not know.
-QByteArray Cutter::numbered(QByteArrayView rows) {
-    QByteArray out;
+// The rows appended to `out`, each row with its number written in it: a row written without one is
+// the row after the one before it, which a part read alone could not know.
+void Cutter::appendNumbered(QByteArray& out, QByteArrayView rows) {
     qsizetype copied = 0;
     for (const QByteArrayView tag : tags(rows, "row")) {
         if (const std::optional<QByteArray> number = attribute(tag, "r")) {
@@ -126,12 +159,13 @@ QByteArray Cutter::numbered(QByteArrayView rows) {
         }
         ++m_lastRow;
         const qsizetype at = tag.constData() - rows.constData() + 4;
-        out += rows.sliced(copied, at - copied);
-        out += " r=\"" + QByteArray::number(m_lastRow) + "\"";
+        out.append(rows.sliced(copied, at - copied))
+            .append(" r=\"")
+            .append(QByteArray::number(m_lastRow))
+            .append('"');
         copied = at;
     }
-    out += rows.sliced(copied);
-    return out;
+    out.append(rows.sliced(copied));
 }
 
 bool Cutter::takeRows(bool last) {
@@ -149,8 +183,12 @@ bool Cutter::takeRows(bool last) {
         m_ended = rows < m_rowsPerPart;
         if (m_ended && rows == 0)
             break;
-        const QByteArray part =
-            m_opening + numbered(QByteArrayView(m_pending).first(cut)) + closing;
+        // Made in one buffer of about its size: the rows are copied once.
+        QByteArray part;
+        part.reserve(m_opening.size() + cut + closing.size() + 64);
+        part.append(m_opening);
+        appendNumbered(part, QByteArrayView(m_pending).first(cut));
+        part.append(closing);
         m_pending.remove(0, m_ended ? m_pending.size() : cut);
         m_rowsFound = 0;
         m_searched = 0;
@@ -206,16 +244,8 @@ std::optional<QByteArray> withoutRows(const QByteArray& package,
     return zippackage::withEntries(package, directory, {{entry, opening + closing}});
 }
 
-QByteArray partPackage(const QByteArray& part) {
+QByteArray partPackage(const QByteArray& part, int firstString) {
     static const QHash<QString, QByteArray> frame{
-        {QStringLiteral("[Content_Types].xml"),
-         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types xmlns=\"http://schemas.openxmlformats."
-         "org/package/2006/content-types\"><Default Extension=\"rels\" ContentType=\"application/"
-         "vnd.openxmlformats-package.relationships+xml\"/><Default Extension=\"xml\" "
-         "ContentType=\"application/xml\"/><Override PartName=\"/xl/workbook.xml\" "
-         "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+"
-         "xml\"/><Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/"
-         "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>"},
         {QStringLiteral("_rels/.rels"),
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas."
          "openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" "
@@ -225,14 +255,19 @@ QByteArray partPackage(const QByteArray& part) {
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?><workbook xmlns=\"http://schemas."
          "openxmlformats.org/spreadsheetml/2006/main\" xmlns:r=\"http://schemas.openxmlformats."
          "org/officeDocument/2006/relationships\"><sheets><sheet name=\"Part\" sheetId=\"1\" "
-         "r:id=\"rId1\"/></sheets></workbook>"},
-        {QStringLiteral("xl/_rels/workbook.xml.rels"),
-         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas."
-         "openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" "
-         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
-         "Target=\"worksheets/sheet1.xml\"/></Relationships>"}};
+         "r:id=\"rId1\"/></sheets></workbook>"}};
     QHash<QString, QByteArray> parts = frame;
-    parts.insert(QStringLiteral("xl/worksheets/sheet1.xml"), part);
+    QList<QByteArray> strings;
+    if (part.contains(inlineMark)) {
+        QHash<QByteArray, int> indexOf;
+        parts.insert(sheetName, sharedInlineStrings(part, strings, indexOf, firstString));
+    } else {
+        parts.insert(sheetName, part);
+    }
+    parts.insert(QStringLiteral("[Content_Types].xml"), partTypes(!strings.isEmpty()));
+    parts.insert(QStringLiteral("xl/_rels/workbook.xml.rels"), partRelations(!strings.isEmpty()));
+    if (!strings.isEmpty())
+        parts.insert(QStringLiteral("xl/sharedStrings.xml"), stringTableOf(strings));
     return zippackage::withEntries({}, {}, parts);
 }
 

@@ -10,8 +10,9 @@
 // A large worksheet handed to the reading library as several small worksheets of a few thousand
 // rows each, so that the library holds one of them at a time rather than the whole sheet's text
 // (about ten times the packed size). The sheet's text is cut only between rows, and each part
-// keeps the sheet's opening, so each is a whole worksheet of its own. The shared strings and the
-// styles stay in the workbook, read once.
+// keeps the sheet's opening, so each is a whole worksheet of its own. The workbook's shared
+// strings and styles stay in the workbook, read once; texts written inline in the sheet go into
+// a table of each part's own, so that no table of the whole sheet's texts is ever made.
 namespace sheetparts {
 
 inline constexpr int rowsPerPart = 2'000;
@@ -30,7 +31,7 @@ private:
     bool takeOpening();
     bool takeRows(bool last);
     qsizetype endOfRows(qsizetype& rows, qsizetype& counted) const;
-    QByteArray numbered(QByteArrayView rows);
+    void appendNumbered(QByteArray& out, QByteArrayView rows);
 
     int m_rowsPerPart;
     std::function<bool(const QByteArray&)> m_part;
@@ -52,7 +53,10 @@ std::optional<QString> sheetEntry(const QByteArray& package, const zippackage::D
 std::optional<QByteArray> withoutRows(const QByteArray& package,
                                       const zippackage::Directory& directory, const QString& entry);
 
-// A workbook of one sheet holding the part.
-QByteArray partPackage(const QByteArray& part);
+// A workbook of one sheet holding the part. Text cells written inline in it are given a table of
+// shared strings of the part's own, numbered from `firstString` (after the workbook's own
+// strings, which the reader already holds), so that no table of the whole sheet's texts is
+// ever made.
+QByteArray partPackage(const QByteArray& part, int firstString);
 
 } // namespace sheetparts

@@ -119,7 +119,9 @@ CheckedPackage checkedPackage(const QByteArray& bytes, WorkbookKind kind, const 
         return refused(fileName, *why);
     if (kind == WorkbookKind::Ods)
         return {bytes, {}};
-    const QByteArray ordinary = ordinaryXlsx(bytes, *reading.directory);
+    // Inline texts are left for the reader: a sheet read in parts gives each part a table of
+    // its own, and only a sheet read whole needs them all in one.
+    const QByteArray ordinary = withRelativeTargets(bytes, *reading.directory);
     if (ordinary.isEmpty())
         return refused(fileName, QObject::tr("it is damaged: a part cannot be expanded"));
     return {ordinary, {}};

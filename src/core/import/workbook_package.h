@@ -24,6 +24,7 @@ struct CheckedPackage {
 };
 
 // The package as the reader takes it, or the refusal. An .xlsx whose parts are named from the
-// package's root, or whose text cells are written inline, is given the ordinary form of both,
-// so that it reads as any other .xlsx.
+// package's root is given the ordinary form of the names; text cells written inline are left
+// as they are, for the reader (workbook::forEachRow) turns them into shared strings where it
+// reads them.
 CheckedPackage checkedPackage(const QByteArray& bytes, WorkbookKind kind, const QString& fileName);

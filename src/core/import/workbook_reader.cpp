@@ -3,7 +3,9 @@
 #include "core/common/engine_error.h"
 #include "core/import/sheet_parts.h"
 #include "core/import/sheet_rows.h"
+#include "core/import/workbook_strings.h"
 #include "core/import/workbook_styles.h"
+#include "core/import/xlsx_normal_form.h"
 
 #include <QHash>
 #include <QObject>
@@ -27,57 +29,6 @@ struct Refusal {
 };
 // Thrown once the names of the sheets are known, when nothing more is wanted.
 struct NamesRead {};
-
-// The texts are kept end to end in one block, so that a workbook of many short texts costs
-// little more than their bytes.
-class SharedStrings : public iface::import_shared_strings {
-public:
-    QByteArray text(quint32 index) const {
-        if (index >= static_cast<quint32>(m_ends.size()))
-            return {};
-        const qsizetype from = index == 0 ? 0 : m_ends.at(index - 1);
-        return m_texts.mid(from, m_ends.at(index) - from);
-    }
-    // A cell that is no text ends whatever text pieces were begun for it.
-    void dropPieces() { m_pieces.clear(); }
-
-    std::size_t append(std::string_view s) override {
-        m_texts.append(s.data(), static_cast<qsizetype>(s.size()));
-        m_ends << m_texts.size();
-        return static_cast<std::size_t>(m_ends.size() - 1);
-    }
-    std::size_t add(std::string_view s) override {
-        const QByteArray text(s.data(), static_cast<qsizetype>(s.size()));
-        const auto found = m_indexOf.constFind(text);
-        if (found != m_indexOf.cend())
-            return *found;
-        m_indexOf.insert(text, static_cast<std::size_t>(m_ends.size()));
-        return append(s);
-    }
-    void set_segment_font(std::size_t) override {}
-    void set_segment_bold(bool) override {}
-    void set_segment_italic(bool) override {}
-    void set_segment_font_name(std::string_view) override {}
-    void set_segment_font_size(double) override {}
-    void set_segment_font_color(orcus::spreadsheet::color_elem_t, orcus::spreadsheet::color_elem_t,
-                                orcus::spreadsheet::color_elem_t,
-                                orcus::spreadsheet::color_elem_t) override {}
-    void append_segment(std::string_view s) override {
-        m_pieces.append(s.data(), static_cast<qsizetype>(s.size()));
-    }
-    std::size_t commit_segments() override {
-        const std::size_t index = append(
-            std::string_view(m_pieces.constData(), static_cast<std::size_t>(m_pieces.size())));
-        m_pieces.clear();
-        return index;
-    }
-
-private:
-    QByteArray m_texts;
-    QList<qsizetype> m_ends;
-    QHash<QByteArray, std::size_t> m_indexOf;
-    QByteArray m_pieces;
-};
 
 // A formula's value as last calculated, put in the cell where the formula stands.
 class FormulaValues : public iface::import_formula {
@@ -233,6 +184,7 @@ public:
 
     const QStringList& names() const { return m_names; }
     SheetRows& rows() { return m_rows; }
+    SharedStrings& strings() { return m_strings; }
     SheetRows::Reading reading() const {
         return {[this](quint32 index) { return m_strings.text(index); },
                 [this](quint32 format) { return m_styles.showsDate(format); }, m_settings.origin()};
@@ -315,19 +267,45 @@ void read(Workbook& book, const QByteArray& package, WorkbookKind kind, const QS
     }
 }
 
+// The .xlsx package with every worksheet left empty: the names are the workbook's, and the
+// library would otherwise expand the first sheet whole before it reads a cell of it.
+QByteArray withEmptyWorksheets(const QByteArray& package) {
+    const zippackage::Reading reading = zippackage::readDirectory(package);
+    if (!reading.directory)
+        return package;
+    QHash<QString, QByteArray> empty;
+    for (const zippackage::Entry& entry : reading.directory->entries)
+        if (entry.name.startsWith(QStringLiteral("xl/worksheets/")) &&
+            entry.name.endsWith(QStringLiteral(".xml")))
+            empty.insert(entry.name,
+                         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet xmlns=\"http://"
+                         "schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/>"
+                         "</worksheet>");
+    return zippackage::withEntries(package, *reading.directory, empty);
+}
+
 } // namespace
 
 QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QString& fileName) {
-    // An .xlsx names all its sheets before the cells of the first; an .ods names each where
-    // it begins, so it is read to its end.
+    // An .ods names each sheet where it begins, so it is read to its end.
     Workbook book(-1, kind == WorkbookKind::Xlsx);
-    read(book, package, kind, fileName);
+    read(book, kind == WorkbookKind::Xlsx ? withEmptyWorksheets(package) : package, kind, fileName);
     if (book.names().isEmpty())
         throw refusal(fileName, QObject::tr("it has no sheet"));
     return book.names();
 }
 
 namespace {
+
+// The package of a sheet read whole, with every inline text made a shared string.
+QByteArray ordinaryForm(const QByteArray& package, const QString& fileName) {
+    const zippackage::Reading reading = zippackage::readDirectory(package);
+    const QByteArray ordinary =
+        reading.directory ? ordinaryXlsx(package, *reading.directory) : QByteArray();
+    if (ordinary.isEmpty())
+        throw refusal(fileName, QObject::tr("it is damaged: a part cannot be expanded"));
+    return ordinary;
+}
 
 // Reads an .xlsx sheet in parts (see sheetparts): first the workbook without the sheet's rows,
 // then each part as soon as it is cut, its rows handed on once it is read. False, with nothing
@@ -349,11 +327,13 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
         throw refusal(fileName, QObject::tr("it has no sheet %1").arg(sheet + 1));
     book.beginPart();
     bool handedOn = false;
+    const int ownStrings = book.strings().count();
     sheetparts::Cutter cutter(sheetparts::rowsPerPart, [&](const QByteArray& part) {
         handedOn = true;
         book.beginPart();
-        read(book, sheetparts::partPackage(part), WorkbookKind::Xlsx, fileName);
+        read(book, sheetparts::partPackage(part, ownStrings), WorkbookKind::Xlsx, fileName);
         book.rows().takeRows(book.reading(), take);
+        book.strings().keepFirst(ownStrings);
         return true;
     });
     const zippackage::Expansion expansion =
@@ -373,8 +353,11 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
 
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
                 const std::function<void(const csv::Record&)>& take) {
-    if (kind == WorkbookKind::Xlsx && readInParts(package, sheet, fileName, take))
-        return;
+    if (kind == WorkbookKind::Xlsx) {
+        if (readInParts(package, sheet, fileName, take))
+            return;
+        package = ordinaryForm(package, fileName);
+    }
     Workbook book(sheet, false);
     read(book, package, kind, fileName);
     package = QByteArray();

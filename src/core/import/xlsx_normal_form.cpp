@@ -1,5 +1,6 @@
 #include "core/import/xlsx_normal_form.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -9,6 +10,12 @@ const QString typesName = QStringLiteral("[Content_Types].xml");
 const QString stringsName = QStringLiteral("xl/sharedStrings.xml");
 const QByteArray inlineMark = QByteArrayLiteral("t=\"inlineStr\"");
 
+std::optional<QByteArray> expanded(const QByteArray& bytes, const zippackage::Directory& directory,
+                                   const QString& name) {
+    const zippackage::Entry* entry = directory.find(name);
+    return entry ? zippackage::expand(bytes, *entry) : std::nullopt;
+}
+
 // Targets named from the package's root become names from the workbook's folder.
 QByteArray relativeTargets(QByteArray rels) {
     rels.replace("Target=\"/xl/", "Target=\"");
@@ -16,23 +23,25 @@ QByteArray relativeTargets(QByteArray rels) {
     return rels;
 }
 
-// The escaped text of every <t> element between from and to, joined.
+// The escaped text of every <t> element between from and to, joined. Nothing after `to` is
+// searched, so a cell without any text costs no search through the cells after it.
 QByteArray textsBetween(const QByteArray& xml, qsizetype from, qsizetype to) {
+    const QByteArrayView cell = QByteArrayView(xml).first(to);
     QByteArray text;
     qsizetype at = from;
-    while ((at = xml.indexOf("<t", at)) >= 0 && at < to) {
-        const qsizetype close = xml.indexOf('>', at);
-        const char next = xml.at(at + 2);
+    while ((at = cell.indexOf("<t", at)) >= 0) {
+        const qsizetype close = cell.indexOf('>', at);
+        const char next = at + 2 < cell.size() ? cell.at(at + 2) : '\0';
         if (close < 0 || (next != '>' && next != ' ' && next != '/'))
             break;
-        if (xml.at(close - 1) == '/') {
+        if (cell.at(close - 1) == '/') {
             at = close;
             continue;
         }
-        const qsizetype end = xml.indexOf("</t>", close);
-        if (end < 0 || end > to)
+        const qsizetype end = cell.indexOf("</t>", close);
+        if (end < 0)
             break;
-        text += xml.mid(close + 1, end - close - 1);
+        text.append(cell.sliced(close + 1, end - close - 1));
         at = end + 4;
     }
     return text;
@@ -40,6 +49,8 @@ QByteArray textsBetween(const QByteArray& xml, qsizetype from, qsizetype to) {
 
 int stringIndex(const QByteArray& text, QList<QByteArray>& strings, QHash<QByteArray, int>& indexOf,
                 int first) {
+    if (text.isEmpty())
+        return noString;
     const auto found = indexOf.constFind(text);
     if (found != indexOf.cend())
         return *found;
@@ -49,19 +60,41 @@ int stringIndex(const QByteArray& text, QList<QByteArray>& strings, QHash<QByteA
     return index;
 }
 
-QByteArray stringTable(const std::optional<QByteArray>& existing,
-                       const QList<QByteArray>& strings) {
-    QByteArray added;
-    for (const QByteArray& text : strings)
-        added += "<si><t xml:space=\"preserve\">" + text + "</t></si>";
-    if (existing) {
-        QByteArray table = *existing;
-        table.replace("</sst>", added + "</sst>");
-        return table;
+// The strings as items of a table, handed on in runs of about a mebibyte so that a large table
+// is never written out whole before it is deflated.
+void forEachRunOfItems(const QList<QByteArray>& strings,
+                       const std::function<void(QByteArrayView items)>& take) {
+    constexpr qsizetype run = 1024 * 1024;
+    QByteArray items;
+    items.reserve(run + 64);
+    for (const QByteArray& text : strings) {
+        items.append("<si><t xml:space=\"preserve\">").append(text).append("</t></si>");
+        if (items.size() >= run) {
+            take(items);
+            items.clear();
+        }
     }
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst "
-           "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
-           added + "</sst>";
+    take(items);
+}
+
+const QByteArray tableOpening =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst "
+    "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+
+// The workbook's table with the strings added after its own, deflated as it is made.
+zippackage::Deflated stringTable(const std::optional<QByteArray>& existing,
+                                 const QList<QByteArray>& strings) {
+    zippackage::Deflater table;
+    const QByteArrayView own = existing ? QByteArrayView(*existing) : QByteArrayView(tableOpening);
+    const qsizetype end = existing ? existing->lastIndexOf("</sst>") : own.size();
+    table.add(own.first(end < 0 ? own.size() : end));
+    forEachRunOfItems(strings, [&table](QByteArrayView items) { table.add(items); });
+    table.add(end < 0 || !existing ? QByteArrayView("</sst>") : own.sliced(end));
+    return table.finish();
+}
+
+int stringCount(const std::optional<QByteArray>& table) {
+    return table ? static_cast<int>(table->count("<si>") + table->count("<si ")) : 0;
 }
 
 void registerStrings(QHash<QString, QByteArray>& parts) {
@@ -81,6 +114,12 @@ void registerStrings(QHash<QString, QByteArray>& parts) {
 }
 
 } // namespace
+
+QByteArray stringTableOf(const QList<QByteArray>& strings) {
+    QByteArray table = tableOpening;
+    forEachRunOfItems(strings, [&table](QByteArrayView items) { table.append(items); });
+    return table + "</sst>";
+}
 
 std::optional<zippackage::Deflated>
 sharedInlineStringsOf(const QByteArray& bytes, const zippackage::Entry& entry,
@@ -108,51 +147,61 @@ sharedInlineStringsOf(const QByteArray& bytes, const zippackage::Entry& entry,
 
 QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strings,
                                QHash<QByteArray, int>& indexOf, int first) {
+    // Written straight into the result, piece by piece: this runs over every cell of a sheet.
+    const QByteArrayView view(sheet);
     QByteArray out;
     out.reserve(sheet.size());
     qsizetype done = 0;
     qsizetype mark = 0;
     while ((mark = sheet.indexOf(inlineMark, done)) >= 0) {
-        const qsizetype start = sheet.lastIndexOf("<c ", mark);
+        // No attribute holds a '<', so the cell's tag begins at the last one before the mark.
+        const qsizetype start = sheet.lastIndexOf('<', mark);
         const qsizetype tagEnd = sheet.indexOf('>', mark);
-        const qsizetype end = sheet.indexOf("</c>", tagEnd);
-        if (start < done || tagEnd < 0 || end < 0)
+        const qsizetype end = tagEnd < 0 ? -1 : sheet.indexOf("</c>", tagEnd);
+        if (start < done || !view.sliced(start).startsWith("<c ") || end < 0)
             break;
-        QByteArray tag = sheet.mid(start, tagEnd - start + 1);
-        tag.replace(inlineMark, "t=\"s\"");
+        const qsizetype afterMark = mark + inlineMark.size();
         const int index = stringIndex(textsBetween(sheet, tagEnd, end), strings, indexOf, first);
-        out += sheet.mid(done, start - done) + tag + "<v>" + QByteArray::number(index) + "</v></c>";
+        out.append(view.sliced(done, mark - done))
+            .append("t=\"s\"")
+            .append(view.sliced(afterMark, tagEnd + 1 - afterMark))
+            .append("<v>")
+            .append(QByteArray::number(index))
+            .append("</v></c>");
         done = end + 4;
     }
-    out += sheet.mid(done);
+    out.append(view.sliced(done));
     return out;
 }
 
-QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory) {
-    QHash<QString, QByteArray> parts;
-    const zippackage::Entry* relsEntry = directory.find(relationsName);
-    const std::optional<QByteArray> rels =
-        relsEntry ? zippackage::expand(bytes, *relsEntry) : std::nullopt;
+QByteArray withRelativeTargets(const QByteArray& bytes, const zippackage::Directory& directory) {
+    const std::optional<QByteArray> rels = expanded(bytes, directory, relationsName);
     if (!rels)
         return {};
+    const QByteArray relative = relativeTargets(*rels);
+    return relative == *rels
+               ? bytes
+               : zippackage::withEntries(bytes, directory, {{relationsName, relative}});
+}
+
+QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& directory) {
+    const std::optional<QByteArray> rels = expanded(bytes, directory, relationsName);
+    if (!rels)
+        return {};
+    QHash<QString, QByteArray> parts;
     if (relativeTargets(*rels) != *rels)
         parts.insert(relationsName, relativeTargets(*rels));
-    const zippackage::Entry* stringsEntry = directory.find(stringsName);
-    const std::optional<QByteArray> existing =
-        stringsEntry ? zippackage::expand(bytes, *stringsEntry) : std::nullopt;
-    const int first =
-        existing ? static_cast<int>(existing->count("<si>") + existing->count("<si ")) : 0;
+    const std::optional<QByteArray> existing = expanded(bytes, directory, stringsName);
     QList<QByteArray> strings;
     QHash<QByteArray, int> indexOf;
     QHash<QString, zippackage::Deflated> rewritten;
     for (const zippackage::Entry& entry : directory.entries) {
         if (!entry.name.startsWith(QStringLiteral("xl/worksheets/")) ||
-            !entry.name.endsWith(QStringLiteral(".xml")))
-            continue;
-        if (!zippackage::expandedContains(bytes, entry, inlineMark))
+            !entry.name.endsWith(QStringLiteral(".xml")) ||
+            !zippackage::expandedContains(bytes, entry, inlineMark))
             continue;
         std::optional<zippackage::Deflated> sheet =
-            sharedInlineStringsOf(bytes, entry, strings, indexOf, first);
+            sharedInlineStringsOf(bytes, entry, strings, indexOf, stringCount(existing));
         if (!sheet)
             return {};
         rewritten.insert(entry.name, std::move(*sheet));
@@ -160,8 +209,10 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
     if (!strings.isEmpty()) {
         parts.insert(relationsName, relativeTargets(*rels));
         parts.insert(typesName, *zippackage::expand(bytes, *directory.find(typesName)));
-        parts.insert(stringsName, stringTable(existing, strings));
         registerStrings(parts);
+        rewritten.insert(stringsName, stringTable(existing, strings));
     }
-    return parts.isEmpty() ? bytes : zippackage::withEntries(bytes, directory, parts, rewritten);
+    return parts.isEmpty() && rewritten.isEmpty()
+               ? bytes
+               : zippackage::withEntries(bytes, directory, parts, rewritten);
 }

@@ -1,6 +1,7 @@
 #include "core/import/zip_package.h"
 
 #include <QObject>
+#include <algorithm>
 #include <cstring>
 #include <zlib.h>
 
@@ -217,35 +218,94 @@ std::optional<QByteArray> expand(const QByteArray& bytes, const Entry& entry) {
     return expansion == Expansion::Whole ? std::optional<QByteArray>(content) : std::nullopt;
 }
 
-QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
-                       const QHash<QString, QByteArray>& contents,
-                       const QHash<QString, Deflated>& deflated) {
-    QByteArray out = bytes.left(directory.offset);
-    QList<Entry> entries;
+namespace {
+
+// Where each entry's local record ends: at the next entry's header, or where the directory
+// begins, so that a record takes its data descriptor, if it has one, with it.
+QList<qint64> recordEnds(const Directory& directory) {
+    QList<qint64> starts;
     for (const Entry& entry : directory.entries)
-        if (!contents.contains(entry.name) && !deflated.contains(entry.name))
-            entries << entry;
-    for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
-        const qint64 size = it.value().size();
-        entries << Entry{it.key(), 0, 0, checksum(it.value()), size, size, out.size()};
-        writeLocalEntry(out, entries.last(), it.value());
+        starts << entry.localOffset;
+    std::sort(starts.begin(), starts.end());
+    QList<qint64> ends;
+    for (const Entry& entry : directory.entries) {
+        const auto next = std::upper_bound(starts.cbegin(), starts.cend(), entry.localOffset);
+        ends << (next == starts.cend() ? directory.offset : *next);
     }
-    for (auto it = deflated.cbegin(); it != deflated.cend(); ++it) {
-        const Deflated& content = it.value();
-        entries << Entry{it.key(),     0,         8, content.crc, content.bytes.size(),
-                         content.size, out.size()};
-        writeLocalEntry(out, entries.last(), content.bytes);
-    }
-    const qint64 directoryOffset = out.size();
-    for (const Entry& entry : entries)
-        writeDirectoryRecord(out, entry);
+    return ends;
+}
+
+void writeEnd(QByteArray& out, qsizetype entries, qint64 directoryOffset) {
     append(out, endSignature, 4);
     append(out, 0, 4);
-    append(out, static_cast<quint32>(entries.size()), 2);
-    append(out, static_cast<quint32>(entries.size()), 2);
+    append(out, static_cast<quint32>(entries), 2);
+    append(out, static_cast<quint32>(entries), 2);
     append(out, static_cast<quint32>(out.size() - directoryOffset - 12), 4);
     append(out, static_cast<quint32>(directoryOffset), 4);
     append(out, 0, 2);
+}
+
+// The entries of a new package in the order they are written, the ones kept first with where
+// their records end in the old bytes; their offsets are still the old ones.
+struct Layout {
+    QList<Entry> entries;
+    QList<qint64> keptEnds;
+    qint64 size = endSize; // of the whole new package
+};
+
+Layout layout(const Directory& directory, const QHash<QString, QByteArray>& contents,
+              const QHash<QString, Deflated>& deflated) {
+    const QList<qint64> ends = recordEnds(directory);
+    Layout planned;
+    for (qsizetype i = 0; i < directory.entries.size(); ++i) {
+        const Entry& entry = directory.entries.at(i);
+        if (contents.contains(entry.name) || deflated.contains(entry.name))
+            continue;
+        planned.entries << entry;
+        planned.keptEnds << ends.at(i);
+        planned.size += ends.at(i) - entry.localOffset;
+    }
+    for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
+        const qint64 size = it.value().size();
+        planned.entries << Entry{it.key(), 0, 0, checksum(it.value()), size, size, 0};
+        planned.size += localHeaderSize + it.key().toUtf8().size() + size;
+    }
+    for (auto it = deflated.cbegin(); it != deflated.cend(); ++it) {
+        const Deflated& content = it.value();
+        planned.entries << Entry{it.key(),     0, 8, content.crc, content.bytes.size(),
+                                 content.size, 0};
+        planned.size += localHeaderSize + it.key().toUtf8().size() + content.bytes.size();
+    }
+    for (const Entry& entry : std::as_const(planned.entries))
+        planned.size += directoryRecordSize + entry.name.toUtf8().size();
+    return planned;
+}
+
+} // namespace
+
+QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
+                       const QHash<QString, QByteArray>& contents,
+                       const QHash<QString, Deflated>& deflated) {
+    // Only the entries kept are copied, each with its own record, so the old bytes of an entry
+    // replaced never reach the new package; its whole size is reserved before it is written.
+    Layout planned = layout(directory, contents, deflated);
+    QByteArray out;
+    out.reserve(planned.size);
+    for (qsizetype i = 0; i < planned.entries.size(); ++i) {
+        Entry& entry = planned.entries[i];
+        const qint64 from = entry.localOffset;
+        entry.localOffset = out.size();
+        if (i < planned.keptEnds.size())
+            out.append(bytes.constData() + from, planned.keptEnds.at(i) - from);
+        else if (entry.method == 0)
+            writeLocalEntry(out, entry, contents.value(entry.name));
+        else
+            writeLocalEntry(out, entry, deflated.value(entry.name).bytes);
+    }
+    const qint64 directoryOffset = out.size();
+    for (const Entry& entry : std::as_const(planned.entries))
+        writeDirectoryRecord(out, entry);
+    writeEnd(out, planned.entries.size(), directoryOffset);
     return out;
 }
 

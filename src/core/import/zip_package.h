@@ -81,8 +81,9 @@ private:
 };
 
 // The same package with some entries given new contents (stored, not compressed, or deflated
-// already) and others added; every other entry is kept as it is. The new entries and a new
-// directory are written after the old entries, so no byte of those moves.
+// already) and others added; every other entry is kept as it is, its record copied byte for
+// byte. The old bytes of an entry given new contents are left out. The new entries and a new
+// directory are written after the entries kept.
 QByteArray withEntries(const QByteArray& bytes, const Directory& directory,
                        const QHash<QString, QByteArray>& contents,
                        const QHash<QString, Deflated>& deflated = {});

@@ -34,7 +34,13 @@ QByteArray readLimited(const QString& path, qint64 limit,
             QObject::tr("The file '%1' cannot be read: %2").arg(path, file.errorString()));
     if (const std::optional<QString> refused = sizeRefusal(file.size()))
         throw refusal(*refused);
-    QByteArray bytes = file.read(limit + 1);
+    // Room for the size the file has, and one byte more to see whether it grew since; only a
+    // file that did is read on to the limit. Asking for the limit at once would reserve it whole.
+    const qint64 size = file.size();
+    QByteArray bytes(size + 1, Qt::Uninitialized);
+    bytes.resize(qMax<qint64>(0, file.read(bytes.data(), bytes.size())));
+    if (bytes.size() > size)
+        bytes += file.read(limit + 1 - bytes.size());
     if (const std::optional<QString> refused = sizeRefusal(bytes.size()))
         throw refusal(*refused);
     return bytes;
