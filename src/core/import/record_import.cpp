@@ -36,20 +36,19 @@ QString enteredText(const EditorField& field, const QString& text, const Sibling
     return verdict && verdict->ok ? verdict->newText : changed;
 }
 
-ImportRow unreadableRow(int row, int line, const QString& message) {
-    ImportRow unreadable{
-        row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false,
-        0,   {}};
-    unreadable.addProblem(ReturnProblem{
-        row, {}, {}, 0, {}, message, Kind::CannotStore, {}, cannotStoreCode, {}, {}, {}});
-    return unreadable;
-}
-
 // A message held for the whole dry run, in exactly its room: the conversion leaves room for
 // three bytes a character.
 QByteArray heldUtf8(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return QByteArray(utf8.constData(), utf8.size());
+}
+
+ImportRow unreadableRow(int row, int line, const QString& message) {
+    ImportRow unreadable{
+        row, line, packRow(RowValues(static_cast<qsizetype>(employeeColumns().size()))), {}, false,
+        0,   {}};
+    unreadable.findings << RowFinding{{}, cannotStoreCode, heldUtf8(message), 0, Kind::CannotStore};
+    return unreadable;
 }
 
 void checkStorage(ImportRow& row, const RowValues& values) {

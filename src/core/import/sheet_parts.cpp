@@ -64,7 +64,6 @@ std::optional<QByteArray> relationOf(QByteArrayView sheetTag) {
 }
 
 const QString sheetName = QStringLiteral("xl/worksheets/sheet1.xml");
-const QByteArray inlineMark = QByteArrayLiteral("t=\"inlineStr\"");
 
 // The content types of a part's workbook, with its table of strings when it has one.
 QByteArray partTypes(bool withStrings) {
@@ -258,7 +257,7 @@ QByteArray partPackage(const QByteArray& part, int firstString) {
          "r:id=\"rId1\"/></sheets></workbook>"}};
     QHash<QString, QByteArray> parts = frame;
     QList<QByteArray> strings;
-    if (part.contains(inlineMark)) {
+    if (part.contains(inlineTextMark)) {
         QHash<QByteArray, int> indexOf;
         parts.insert(sheetName, sharedInlineStrings(part, strings, indexOf, firstString));
     } else {

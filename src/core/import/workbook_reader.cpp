@@ -275,8 +275,7 @@ QByteArray withEmptyWorksheets(const QByteArray& package) {
         return package;
     QHash<QString, QByteArray> empty;
     for (const zippackage::Entry& entry : reading.directory->entries)
-        if (entry.name.startsWith(QStringLiteral("xl/worksheets/")) &&
-            entry.name.endsWith(QStringLiteral(".xml")))
+        if (isWorksheet(entry.name))
             empty.insert(entry.name,
                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet xmlns=\"http://"
                          "schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/>"

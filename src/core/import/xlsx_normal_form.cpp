@@ -8,7 +8,6 @@ namespace {
 const QString relationsName = QStringLiteral("xl/_rels/workbook.xml.rels");
 const QString typesName = QStringLiteral("[Content_Types].xml");
 const QString stringsName = QStringLiteral("xl/sharedStrings.xml");
-const QByteArray inlineMark = QByteArrayLiteral("t=\"inlineStr\"");
 
 std::optional<QByteArray> expanded(const QByteArray& bytes, const zippackage::Directory& directory,
                                    const QString& name) {
@@ -115,6 +114,11 @@ void registerStrings(QHash<QString, QByteArray>& parts) {
 
 } // namespace
 
+bool isWorksheet(const QString& entryName) {
+    return entryName.startsWith(QStringLiteral("xl/worksheets/")) &&
+           entryName.endsWith(QStringLiteral(".xml"));
+}
+
 QByteArray stringTableOf(const QList<QByteArray>& strings) {
     QByteArray table = tableOpening;
     forEachRunOfItems(strings, [&table](QByteArrayView items) { table.append(items); });
@@ -153,14 +157,14 @@ QByteArray sharedInlineStrings(const QByteArray& sheet, QList<QByteArray>& strin
     out.reserve(sheet.size());
     qsizetype done = 0;
     qsizetype mark = 0;
-    while ((mark = sheet.indexOf(inlineMark, done)) >= 0) {
+    while ((mark = sheet.indexOf(inlineTextMark, done)) >= 0) {
         // No attribute holds a '<', so the cell's tag begins at the last one before the mark.
         const qsizetype start = sheet.lastIndexOf('<', mark);
         const qsizetype tagEnd = sheet.indexOf('>', mark);
         const qsizetype end = tagEnd < 0 ? -1 : sheet.indexOf("</c>", tagEnd);
         if (start < done || !view.sliced(start).startsWith("<c ") || end < 0)
             break;
-        const qsizetype afterMark = mark + inlineMark.size();
+        const qsizetype afterMark = mark + inlineTextMark.size();
         const int index = stringIndex(textsBetween(sheet, tagEnd, end), strings, indexOf, first);
         out.append(view.sliced(done, mark - done))
             .append("t=\"s\"")
@@ -196,9 +200,7 @@ QByteArray ordinaryXlsx(const QByteArray& bytes, const zippackage::Directory& di
     QHash<QByteArray, int> indexOf;
     QHash<QString, zippackage::Deflated> rewritten;
     for (const zippackage::Entry& entry : directory.entries) {
-        if (!entry.name.startsWith(QStringLiteral("xl/worksheets/")) ||
-            !entry.name.endsWith(QStringLiteral(".xml")) ||
-            !zippackage::expandedContains(bytes, entry, inlineMark))
+        if (!isWorksheet(entry.name) || !zippackage::expandedContains(bytes, entry, inlineTextMark))
             continue;
         std::optional<zippackage::Deflated> sheet =
             sharedInlineStringsOf(bytes, entry, strings, indexOf, stringCount(existing));

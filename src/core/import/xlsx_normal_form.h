@@ -19,6 +19,12 @@ QByteArray withRelativeTargets(const QByteArray& bytes, const zippackage::Direct
 // A table of shared strings holding these (their escaped XML), in this order.
 QByteArray stringTableOf(const QList<QByteArray>& strings);
 
+// What marks a text cell written inline in a sheet's XML.
+inline const QByteArray inlineTextMark = QByteArrayLiteral("t=\"inlineStr\"");
+
+// Whether the package's entry of this name is a worksheet.
+bool isWorksheet(const QString& entryName);
+
 // An empty text is made a reference to this index, which no table holds: the reading library
 // gives an empty item of a table the text of the item before it, and a reference past the
 // table reads as the empty text.
