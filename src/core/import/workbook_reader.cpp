@@ -307,9 +307,11 @@ QByteArray ordinaryForm(const QByteArray& package, const QString& fileName) {
 }
 
 // Reads an .xlsx sheet in parts (see sheetparts): first the workbook without the sheet's rows,
-// then each part as soon as it is cut, its rows handed on once it is read. False, with nothing
-// handed on, when the sheet is not written in the plain form the parts need or has no rows.
-bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
+// then each part as soon as it is cut, its rows handed on once it is read. The sheet's bytes are
+// taken out of the package, which is let go once the first part is cut, and they are given back
+// as they are expanded. False, with nothing handed on and the package kept, when the sheet is
+// not written in the plain form the parts need or has no rows.
+bool readInParts(QByteArray& package, int sheet, const QString& fileName,
                  const std::function<void(const csv::Record&)>& take) {
     const zippackage::Reading reading = zippackage::readDirectory(package);
     const std::optional<QString> entry =
@@ -317,7 +319,11 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
                           : std::nullopt;
     std::optional<QByteArray> opening =
         entry ? sheetparts::withoutRows(package, *reading.directory, *entry) : std::nullopt;
-    if (!opening)
+    const zippackage::Entry sheetEntry =
+        opening ? *reading.directory->find(*entry) : zippackage::Entry{};
+    std::optional<QList<QByteArray>> kept =
+        opening ? zippackage::keptPieces(package, sheetEntry) : std::nullopt;
+    if (!kept)
         return false;
     Workbook book(sheet, false);
     read(book, *opening, WorkbookKind::Xlsx, fileName);
@@ -329,6 +335,7 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
     const int ownStrings = book.strings().count();
     sheetparts::Cutter cutter(sheetparts::rowsPerPart, [&](const QByteArray& part) {
         handedOn = true;
+        package = QByteArray();
         book.beginPart();
         read(book, sheetparts::partPackage(part, ownStrings), WorkbookKind::Xlsx, fileName);
         book.rows().takeRows(book.reading(), take);
@@ -336,8 +343,8 @@ bool readInParts(const QByteArray& package, int sheet, const QString& fileName,
         return true;
     });
     const zippackage::Expansion expansion =
-        zippackage::expandEach(package, *reading.directory->find(*entry),
-                               [&cutter](QByteArrayView piece) { return cutter.take(piece); });
+        zippackage::expandPieces(std::move(*kept), sheetEntry,
+                                 [&cutter](QByteArrayView piece) { return cutter.take(piece); });
     const bool whole = expansion == zippackage::Expansion::Whole && cutter.finish();
     // Until a row is handed on, a sheet that cannot be cut is read whole, as any other; it is
     // refused there when it is damaged.

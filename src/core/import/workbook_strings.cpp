@@ -17,7 +17,7 @@ void SharedStrings::keepFirst(int count) {
 
 std::size_t SharedStrings::append(std::string_view s) {
     m_texts.append(s.data(), static_cast<qsizetype>(s.size()));
-    m_ends << m_texts.size();
+    m_ends << static_cast<quint32>(m_texts.size());
     return static_cast<std::size_t>(m_ends.size() - 1);
 }
 

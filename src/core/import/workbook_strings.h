@@ -33,7 +33,7 @@ public:
 
 private:
     QByteArray m_texts;
-    QList<qsizetype> m_ends;
+    QList<quint32> m_ends; // a workbook's part expands to far less than 4 GB
     QHash<QByteArray, std::size_t> m_indexOf;
     QByteArray m_pieces;
 };

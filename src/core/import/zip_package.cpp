@@ -149,20 +149,44 @@ qint64 dataOffset(const QByteArray& bytes, const Entry& entry) {
 
 namespace {
 
+// Hands out the kept pieces one after another, each given back once the next is asked for; an
+// empty view once all are given.
+class KeptInput {
+public:
+    explicit KeptInput(QList<QByteArray>& pieces)
+        : m_pieces(pieces) {}
+    QByteArrayView next() {
+        if (m_next > 0)
+            m_pieces[m_next - 1] = QByteArray();
+        if (m_next == m_pieces.size())
+            return {};
+        return m_pieces.at(m_next++);
+    }
+
+private:
+    QList<QByteArray>& m_pieces;
+    qsizetype m_next = 0;
+};
+
 // Inflates a deflated entry into `take` piece by piece, keeping its size and checksum.
-Expansion inflateEach(const char* packed, const Entry& entry,
+Expansion inflateEach(KeptInput& input, const Entry& entry,
                       const std::function<bool(QByteArrayView)>& take) {
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
         return Expansion::Damaged;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed));
-    stream.avail_in = static_cast<uInt>(entry.compressedSize);
     QByteArray piece(64 * 1024, Qt::Uninitialized);
     uLong crc = crc32(0, nullptr, 0);
     qint64 size = 0;
     int result = Z_OK;
     bool wanted = true;
     while (wanted && result == Z_OK && size <= entry.size) {
+        // With no input left, the library still gives out what it holds, then stops for want
+        // of bytes: an entry cut short.
+        if (stream.avail_in == 0) {
+            const QByteArrayView kept = input.next();
+            stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(kept.constData()));
+            stream.avail_in = static_cast<uInt>(kept.size());
+        }
         stream.next_out = reinterpret_cast<Bytef*>(piece.data());
         stream.avail_out = static_cast<uInt>(piece.size());
         result = inflate(&stream, Z_NO_FLUSH);
@@ -180,19 +204,56 @@ Expansion inflateEach(const char* packed, const Entry& entry,
     return wanted || result != Z_OK ? Expansion::Damaged : Expansion::Stopped;
 }
 
+// A stored entry is its own content: it is checked whole before any of it is handed on.
+Expansion takeStored(QList<QByteArray>& pieces, const Entry& entry,
+                     const std::function<bool(QByteArrayView)>& take) {
+    qint64 size = 0;
+    uLong crc = crc32(0, nullptr, 0);
+    for (const QByteArray& piece : std::as_const(pieces)) {
+        size += piece.size();
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece.constData()),
+                    static_cast<uInt>(piece.size()));
+    }
+    if (entry.compressedSize != entry.size || size != entry.size || crc != entry.crc)
+        return Expansion::Damaged;
+    KeptInput input(pieces);
+    for (QByteArrayView piece = input.next(); !piece.isEmpty(); piece = input.next())
+        if (!take(piece))
+            return Expansion::Stopped;
+    return Expansion::Whole;
+}
+
 } // namespace
+
+std::optional<QList<QByteArray>> keptPieces(const QByteArray& bytes, const Entry& entry,
+                                            qsizetype pieceSize) {
+    const qint64 data = dataOffset(bytes, entry);
+    if (data < 0)
+        return std::nullopt;
+    QList<QByteArray> pieces;
+    for (qint64 at = 0; at < entry.compressedSize; at += pieceSize)
+        pieces << bytes.mid(data + at, qMin<qint64>(pieceSize, entry.compressedSize - at));
+    return pieces;
+}
+
+Expansion expandPieces(QList<QByteArray> pieces, const Entry& entry,
+                       const std::function<bool(QByteArrayView)>& take) {
+    if (entry.method == 0)
+        return takeStored(pieces, entry, take);
+    if (entry.method != 8)
+        return Expansion::Damaged;
+    KeptInput input(pieces);
+    return inflateEach(input, entry, take);
+}
 
 Expansion expandEach(const QByteArray& bytes, const Entry& entry,
                      const std::function<bool(QByteArrayView)>& take) {
     const qint64 data = dataOffset(bytes, entry);
     if (data < 0)
         return Expansion::Damaged;
-    if (entry.method == 8)
-        return inflateEach(bytes.constData() + data, entry, take);
-    const QByteArrayView stored(bytes.constData() + data, entry.compressedSize);
-    if (entry.method != 0 || entry.compressedSize != entry.size || checksum(stored) != entry.crc)
-        return Expansion::Damaged;
-    return take(stored) ? Expansion::Whole : Expansion::Stopped;
+    // The entry's bytes are read where they lie, not copied.
+    return expandPieces({QByteArray::fromRawData(bytes.constData() + data, entry.compressedSize)},
+                        entry, take);
 }
 
 bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker) {

@@ -54,6 +54,17 @@ enum class Expansion { Whole, Stopped, Damaged };
 Expansion expandEach(const QByteArray& bytes, const Entry& entry,
                      const std::function<bool(QByteArrayView piece)>& take);
 
+// The entry's bytes as they are kept in the package (deflated or stored), copied out in pieces
+// (of a megabyte unless told), so that the package itself can be let go while the entry is
+// expanded; nothing when they lie outside the bytes.
+std::optional<QList<QByteArray>> keptPieces(const QByteArray& bytes, const Entry& entry,
+                                            qsizetype pieceSize = 1024 * 1024);
+
+// As expandEach, from the entry's kept pieces; each piece is given back as soon as it has been
+// expanded, so that the entry's bytes shrink as its content is handed on.
+Expansion expandPieces(QList<QByteArray> pieces, const Entry& entry,
+                       const std::function<bool(QByteArrayView piece)>& take);
+
 // Whether the entry's expanded bytes hold `marker`, found while expanding a piece at a time so
 // that a large entry is never held whole. False as well when the entry cannot be read.
 bool expandedContains(const QByteArray& bytes, const Entry& entry, const QByteArray& marker);

@@ -136,15 +136,23 @@ void TestSheetParts::entryIsExpandedPieceByPiece_data() {
     QTest::addColumn<bool>("deflate");
     QTest::addColumn<QString>("damage");
     QTest::addColumn<int>("expansion");
+    QTest::addColumn<int>("keptPiece"); // 0: the entry read where it lies in the package
     using zippackage::Expansion;
-    for (const bool deflate : {false, true}) {
-        const char* how = deflate ? "deflated" : "stored";
-        QTest::addRow("%s, whole", how) << deflate << "" << int(Expansion::Whole);
-        QTest::addRow("%s, a byte changed", how) << deflate << "flip" << int(Expansion::Damaged);
-        QTest::addRow("%s, longer than declared", how)
-            << deflate << "size" << int(Expansion::Damaged);
-        QTest::addRow("%s, stopped by the reader", how)
-            << deflate << "stop" << int(Expansion::Stopped);
+    for (const int keptPiece : {0, 1000, 4096, 1 << 20}) {
+        for (const bool deflate : {false, true}) {
+            const QByteArray how =
+                (deflate ? "deflated" : "stored") +
+                (keptPiece ? ", kept in pieces of " + QByteArray::number(keptPiece) : "");
+            const auto row = [&](const char* name, const char* damage, Expansion expansion) {
+                QTest::addRow("%s, %s", how.constData(), name)
+                    << deflate << damage << int(expansion) << keptPiece;
+            };
+            row("whole", "", Expansion::Whole);
+            row("a byte changed", "flip", Expansion::Damaged);
+            row("longer than declared", "size", Expansion::Damaged);
+            row("cut short", "cut", Expansion::Damaged);
+            row("stopped by the reader", "stop", Expansion::Stopped);
+        }
     }
 }
 
@@ -152,12 +160,13 @@ void TestSheetParts::entryIsExpandedPieceByPiece() {
     QFETCH(bool, deflate);
     QFETCH(QString, damage);
     QFETCH(int, expansion);
+    QFETCH(int, keptPiece);
     const QByteArray content = rows(1, 20000);
     QByteArray package = zippackage::withEntries({}, {}, {{"sheet.xml", content}});
     zippackage::Entry entry = zippackage::readDirectory(package).directory->entries.first();
+    const qint64 data = entry.localOffset + 30 + entry.name.size();
     if (deflate) {
         // The same entry deflated: the package's bytes from the entry's data on are replaced.
-        const qint64 data = entry.localOffset + 30 + entry.name.size();
         const QByteArray packed = deflated(content);
         package = package.left(data) + packed;
         entry.method = 8;
@@ -167,18 +176,37 @@ void TestSheetParts::entryIsExpandedPieceByPiece() {
         package[package.size() - (deflate ? 40 : 100)] ^= 0x21;
     if (damage == u"size")
         entry.size -= 10;
+    if (damage == u"cut")
+        entry.compressedSize -= 20;
     QByteArray expanded;
     int pieces = 0;
+    const auto take = [&](QByteArrayView piece) {
+        expanded += piece;
+        ++pieces;
+        return damage != u"stop";
+    };
+    std::optional<QList<QByteArray>> kept;
+    if (keptPiece) {
+        kept = zippackage::keptPieces(package, entry, keptPiece);
+        QVERIFY(kept);
+        QCOMPARE(kept->size(), (entry.compressedSize + keptPiece - 1) / keptPiece);
+        QCOMPARE(kept->join(), package.sliced(data, entry.compressedSize));
+        // The package may go once the pieces are taken out.
+        package = QByteArray();
+    }
     const zippackage::Expansion result =
-        zippackage::expandEach(package, entry, [&](QByteArrayView piece) {
-            expanded += piece;
-            ++pieces;
-            return damage != u"stop";
-        });
+        keptPiece ? zippackage::expandPieces(std::move(*kept), entry, take)
+                  : zippackage::expandEach(package, entry, take);
     QCOMPARE(int(result), expansion);
     if (damage.isEmpty()) {
         QCOMPARE(expanded, content);
-        QCOMPARE(pieces, deflate ? int((content.size() + 65535) / 65536) : 1);
+        // Never more than 64 KiB expanded at a time; a stored entry as it is kept. Inflating
+        // from small kept pieces may hand on more, shorter pieces.
+        const int stored = keptPiece ? int((content.size() + keptPiece - 1) / keptPiece) : 1;
+        const int least = deflate ? int((content.size() + 65535) / 65536) : stored;
+        QVERIFY(pieces >= least);
+        if (!deflate || !keptPiece)
+            QCOMPARE(pieces, least);
     }
     QVERIFY(expanded.size() <= entry.size);
 }
