@@ -3,6 +3,7 @@
 #include "core/common/amounts.h"
 #include "core/common/files.h"
 #include "core/common/finished_file.h"
+#include "core/common/text_blocks.h"
 #include "core/records/income_lines.h"
 #include "core/submission/return_image.h"
 #include "store/common/rows.h"
@@ -39,14 +40,28 @@ void handOnFullPiece(QByteArray& piece, const std::function<void(const QByteArra
     piece.clear();
 }
 
+// An amount of a few plain digits, as nearly every stored amount is, is read as it stands; any
+// other goes through the general rule, with its errors.
+qint64 storedAmount(const Statement& row, int column, QByteArrayView text) {
+    if (text.size() < 10 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        qint64 amount = 0;
+        for (const char digit : text)
+            amount = amount * 10 + (digit - '0');
+        return amount;
+    }
+    return amountToLong(row.value(column));
+}
+
 // Adds one record's amounts, read at these columns of the row in income line order. Most
 // amounts are missing or empty and add nothing; only the others are converted.
 void addToTotals(SubmissionTotals& totals, const Statement& row, const std::vector<int>& amounts) {
     ++totals.records;
     for (std::size_t line = 0; line < amounts.size(); ++line) {
-        if (row.textBytes(amounts[line]).isEmpty())
+        const QByteArrayView text = row.textBytes(amounts[line]);
+        if (text.isEmpty())
             continue;
-        const qint64 amount = amountToLong(row.value(amounts[line]));
+        const qint64 amount = storedAmount(row, amounts[line], text);
         totals.categories[std::size_t(incomeLines()[line].letter - 'a')] += amount;
         totals.income += amount;
     }
@@ -61,9 +76,8 @@ std::vector<int> incomePlaces() {
 }
 
 struct RenderedRecords {
-    QByteArray texts;
-    std::vector<qsizetype> ends; // where each record's text ends, in file order
-    std::vector<double> sheets;  // each record's numeric sheet number, in file order
+    TextBlocks texts;           // each record's text, in file order
+    std::vector<double> sheets; // each record's numeric sheet number, in file order
 };
 
 // One pass over the records in file order renders each one and keeps its numeric sheet number
@@ -77,11 +91,13 @@ RenderedRecords renderInFileOrder(Database& submission, SubmissionTotals* totals
     const returnimage::ValueAt values = storedValues(records, employeeColumns());
     const std::vector<int> amounts = incomePlaces();
     RenderedRecords rendered;
+    QByteArray record;
     while (records.next()) {
-        returnimage::appendRecordText(rendered.texts, values);
+        record.resize(0);
+        returnimage::appendRecordText(record, values);
+        rendered.texts.add(record);
         if (totals)
             addToTotals(*totals, records, amounts);
-        rendered.ends.push_back(rendered.texts.size());
         rendered.sheets.push_back(records.isNull(sheetColumn)
                                       ? -std::numeric_limits<double>::infinity()
                                       : records.value(sheetColumn).toDouble());
@@ -98,8 +114,7 @@ void appendInSheetOrder(QByteArray& piece, const RenderedRecords& rendered,
     std::ranges::stable_sort(order, {},
                              [&rendered](std::size_t record) { return rendered.sheets[record]; });
     for (const std::size_t record : order) {
-        const qsizetype begin = record == 0 ? 0 : rendered.ends[record - 1];
-        piece.append(rendered.texts.constData() + begin, rendered.ends[record] - begin);
+        piece.append(rendered.texts.at(record));
         handOnFullPiece(piece, sink);
     }
 }
@@ -159,15 +174,14 @@ SubmissionTotals writeReturnImage(const QString& submissionPath, const QString& 
         qint64 written = 0;
         Database submission = openForReading(submissionPath);
         totals = SubmissionTotals{};
-        streamReturnImage(
-            submission,
-            [&](const QByteArray& bytes) {
-                writeAll(file, bytes);
-                written += bytes.size();
-                if (pieceWritten)
-                    pieceWritten();
-            },
-            &totals);
+        const auto write = [&](const QByteArray& bytes) {
+            writeAll(file, bytes);
+            written += bytes.size();
+            if (pieceWritten)
+                pieceWritten();
+        };
+        // One pass over the file: its pages are read once, so the cache is kept small.
+        submission.readingOnce([&] { streamReturnImage(submission, write, &totals); });
         if (!file.flush())
             throw fileError(workPath, file.errorString());
         file.close();

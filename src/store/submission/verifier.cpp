@@ -20,9 +20,14 @@ namespace {
 // Far longer than reading any submission or log takes; a file that needs more is not one.
 constexpr std::chrono::seconds readingLimit{10};
 
-QString imageDigest(Database& submission) {
+// The image's digest and the totals of the records, from one pass over the file, whose pages
+// are read once and so kept in a small cache.
+QString imageDigest(Database& submission, SubmissionTotals& totals) {
     QCryptographicHash hash(QCryptographicHash::Md5);
-    streamReturnImage(submission, [&](const QByteArray& bytes) { hash.addData(bytes); });
+    submission.readingOnce([&] {
+        streamReturnImage(
+            submission, [&](const QByteArray& bytes) { hash.addData(bytes); }, &totals);
+    });
     return QString::fromLatin1(hash.result().toHex());
 }
 
@@ -77,8 +82,8 @@ QList<SubmissionCheck> compare(const PrivateCopy& submission, const LogRecord& l
     requireReadable(submission.original, ForeignFileKind::Submission, verdict);
     Database db = openForReading(submission.path);
     ReadLimits limits(db, QFileInfo(submission.original).fileName(), readingLimit);
-    const SubmissionTotals totals = limits.run([&] { return readTotals(db); });
-    const QString digest = limits.run([&] { return imageDigest(db); });
+    SubmissionTotals totals;
+    const QString digest = limits.run([&] { return imageDigest(db, totals); });
     const QString original = QFileInfo(submission.original).absoluteFilePath();
     return {
         tables,

@@ -171,13 +171,23 @@ void TestSubmissionFiles::imagePassTotalsTheFileAsTheLogWould() {
     db.addRecord(exampleRecord("1", "ONE") + QStringList{"bIncome=1,500", "kIncome2=30"});
     db.addRecord(exampleRecord("2", "TWO") + QStringList{"aIncome=", "lIncome=7"});
     db.addRecord(exampleRecord("3", "THREE") + QStringList{"jIncome=12,345,678"});
+    // Plain digits are read as they stand, up to nine of them; every other form by the rule.
+    db.addRecord(exampleRecord("4", "FOUR") + QStringList{"aIncome=999999999", "cIncome=1000000000",
+                                                          "dIncome=007", "eIncome= 12",
+                                                          "fIncome=-5"});
     buildSubmission(db.state.db(), db.folder.path(), "2002");
     const QString image = db.folder.file("_a.txt");
     const SubmissionTotals fromImage = writeReturnImage(submissionPath(db), image);
     Database submission = openForReading(submissionPath(db));
     const SubmissionTotals read = readTotals(submission);
-    QCOMPARE(fromImage.records, qint64(3));
-    QCOMPARE(fromImage.income, qint64(240'000 + 1'500 + 30 + 7 + 240'000 + 12'345'678));
+    QCOMPARE(fromImage.records, qint64(4));
+    QCOMPARE(fromImage.income, qint64(240'000 + 1'500 + 30 + 7 + 240'000 + 12'345'678 +
+                                      999'999'999 + 1'000'000'000 + 7 + 12 - 5));
+    QCOMPARE(fromImage.categories[0], qint64(240'000 + 240'000 + 999'999'999));
+    QCOMPARE(fromImage.categories[2], qint64(1'000'000'000));
+    QCOMPARE(fromImage.categories[3], qint64(7));
+    QCOMPARE(fromImage.categories[4], qint64(12));
+    QCOMPARE(fromImage.categories[5], qint64(-5));
     QCOMPARE(fromImage.records, read.records);
     QCOMPARE(fromImage.income, read.income);
     QVERIFY(fromImage.categories == read.categories);
