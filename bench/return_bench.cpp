@@ -49,23 +49,26 @@ Figures measure(int repeat, const std::function<void()>& prepare,
                 const std::function<void()>& step) {
     std::vector<qint64> samples;
     std::vector<qint64> cpuSamples;
-    // Memory the commands before freed goes back to the system first: the allocator keeps it
-    // otherwise, and the peak would be theirs rather than this command's.
-    malloc_trim(0);
-    const qint64 residentBefore = memory::currentResidentKiB() * 1024;
-    memory::resetPeakResident();
+    qint64 residentBefore = -1;
+    qint64 peakKiB = 0;
     for (int i = 0; i < repeat; ++i) {
         if (prepare)
             prepare();
+        // Memory the commands before freed (and the run before) goes back to the system first:
+        // the allocator keeps it otherwise, and the peak would be theirs rather than this run's.
+        malloc_trim(0);
+        if (residentBefore < 0)
+            residentBefore = memory::currentResidentKiB() * 1024;
+        memory::resetPeakResident();
         QElapsedTimer timer;
         const qint64 cpuStart = processorNs();
         timer.start();
         step();
         samples.push_back(timer.nsecsElapsed());
         cpuSamples.push_back(processorNs() - cpuStart);
+        peakKiB = std::max(peakKiB, memory::peakResidentKiB());
     }
-    return {bench::median(samples), memory::peakResidentKiB() * 1024, bench::median(cpuSamples),
-            residentBefore};
+    return {bench::median(samples), peakKiB * 1024, bench::median(cpuSamples), residentBefore};
 }
 
 // The engine's own client writes the same rows as CSV.
