@@ -144,8 +144,10 @@ void streamReturnImage(Database& submission, const std::function<void(const QByt
     piece.reserve(pieceSize * 2);
     returnimage::appendEmployerLine(piece, storedValues(employer, employerColumns()));
     // The build stores the records in file order, so that the copy needs no sort of whole rows:
-    // one pass renders them, and only the rendered texts are put in sheet order.
-    appendInSheetOrder(piece, renderInFileOrder(submission, totals), sink);
+    // one pass renders them, and only the rendered texts are put in sheet order. That pass reads
+    // each page once, so it keeps the page cache small.
+    submission.readingOnce(
+        [&] { appendInSheetOrder(piece, renderInFileOrder(submission, totals), sink); });
     sink(piece);
 }
 
@@ -180,8 +182,7 @@ SubmissionTotals writeReturnImage(const QString& submissionPath, const QString& 
             if (pieceWritten)
                 pieceWritten();
         };
-        // One pass over the file: its pages are read once, so the cache is kept small.
-        submission.readingOnce([&] { streamReturnImage(submission, write, &totals); });
+        streamReturnImage(submission, write, &totals);
         if (!file.flush())
             throw fileError(workPath, file.errorString());
         file.close();

@@ -8,9 +8,10 @@
 #include <functional>
 #include <vector>
 
-// Renders the submission database as the return text image, handed on a piece at a time. The
-// records' texts are held in memory while they are put in sheet order. The totals of the records
-// read, when asked for, are those readTotals gives.
+// Renders the submission database as the return text image, handed on a piece at a time, in one
+// pass over its records with a small page cache. The records' texts are held in memory while
+// they are put in sheet order. The totals of the records read, when asked for, are those
+// readTotals gives.
 void streamReturnImage(Database& submission, const std::function<void(const QByteArray&)>& sink,
                        SubmissionTotals* totals = nullptr);
 

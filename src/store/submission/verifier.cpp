@@ -20,14 +20,11 @@ namespace {
 // Far longer than reading any submission or log takes; a file that needs more is not one.
 constexpr std::chrono::seconds readingLimit{10};
 
-// The image's digest and the totals of the records, from one pass over the file, whose pages
-// are read once and so kept in a small cache.
+// The image's digest and the totals of the records, from one pass over the file.
 QString imageDigest(Database& submission, SubmissionTotals& totals) {
     QCryptographicHash hash(QCryptographicHash::Md5);
-    submission.readingOnce([&] {
-        streamReturnImage(
-            submission, [&](const QByteArray& bytes) { hash.addData(bytes); }, &totals);
-    });
+    streamReturnImage(
+        submission, [&](const QByteArray& bytes) { hash.addData(bytes); }, &totals);
     return QString::fromLatin1(hash.result().toHex());
 }
 
