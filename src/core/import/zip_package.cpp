@@ -99,10 +99,14 @@ void writeDirectoryRecord(QByteArray& out, const Entry& entry) {
     out += encodedName;
 }
 
+// The running checksum of an entry's content, carried on over the next bytes of it.
+uLong checksumWith(uLong crc, QByteArrayView bytes) {
+    return crc32(crc, reinterpret_cast<const Bytef*>(bytes.constData()),
+                 static_cast<uInt>(bytes.size()));
+}
+
 quint32 checksum(QByteArrayView content) {
-    return static_cast<quint32>(crc32(crc32(0, nullptr, 0),
-                                      reinterpret_cast<const Bytef*>(content.constData()),
-                                      static_cast<uInt>(content.size())));
+    return static_cast<quint32>(checksumWith(crc32(0, nullptr, 0), content));
 }
 
 } // namespace
@@ -191,8 +195,7 @@ Expansion inflateEach(KeptInput& input, const Entry& entry,
         stream.avail_out = static_cast<uInt>(piece.size());
         result = inflate(&stream, Z_NO_FLUSH);
         const qsizetype filled = piece.size() - static_cast<qsizetype>(stream.avail_out);
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece.constData()),
-                    static_cast<uInt>(filled));
+        crc = checksumWith(crc, QByteArrayView(piece.constData(), filled));
         size += filled;
         // A piece beyond the declared size is never handed on: the entry is damaged.
         if (filled > 0 && size <= entry.size)
@@ -211,8 +214,7 @@ Expansion takeStored(QList<QByteArray>& pieces, const Entry& entry,
     uLong crc = crc32(0, nullptr, 0);
     for (const QByteArray& piece : std::as_const(pieces)) {
         size += piece.size();
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece.constData()),
-                    static_cast<uInt>(piece.size()));
+        crc = checksumWith(crc, piece);
     }
     if (entry.compressedSize != entry.size || size != entry.size || crc != entry.crc)
         return Expansion::Damaged;
