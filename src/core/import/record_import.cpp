@@ -205,9 +205,11 @@ ImportPlan planImport(QString text, const EmployerData& employer,
                       const QHash<QString, qint64>& knownIdentities,
                       const ImportSettings& settings) {
     // The header row comes first and is no data row.
-    if (csv::countRecords(text, mostImportRows + 1) > mostImportRows + 1)
+    const qsizetype count = csv::countRecords(text, mostImportRows + 1);
+    if (count > mostImportRows + 1)
         throw tooManyRows();
-    const auto records = [&text](const std::function<void(const csv::Record&)>& take) {
+    const auto records = [&text, count](const TakeRecord& take, const ExpectRows& expect) {
+        expect(count);
         csv::forEachRecord(text, take);
         text = QString(); // the rows hold all that is needed of it now
     };
@@ -225,7 +227,13 @@ ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
     for (auto it = knownIdentities.cbegin(); it != knownIdentities.cend(); ++it)
         if (!settings.storedRecord || settings.sharedIdentities.contains(it.key()))
             check.addKnownIdentity(it.key(), it.value());
-    rows([&](const csv::Record& record) {
+    // Most of a large file's rows are originals, each with an identity number the check keeps.
+    const auto expect = [&](qsizetype likely) {
+        const qsizetype dataRows = std::clamp<qsizetype>(likely - 1, 0, mostImportRows);
+        plan.rows.reserve(dataRows);
+        check.expectRecords(dataRows);
+    };
+    const auto take = [&](const csv::Record& record) {
         if (!columns) {
             if (!record.error.isEmpty())
                 throw noHeader();
@@ -237,7 +245,8 @@ ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,
         plan.rows << readRecord(withDateParts(record, *columns),
                                 static_cast<int>(plan.rows.size()) + 1,
                                 RowReading{*columns, check, knownIdentities, settings});
-    });
+    };
+    rows(take, expect);
     if (!columns)
         throw noHeader();
     plan.unknownColumns = columns->unknown;

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <algorithm>
 #include <optional>
 
 namespace sheetparts {
@@ -14,6 +15,8 @@ const QByteArray rowsEnd = QByteArrayLiteral("</sheetData>");
 const QByteArray closing = QByteArrayLiteral("</sheetData></worksheet>");
 // An opening longer than this is no plain worksheet's; the sheet is then read whole.
 constexpr qsizetype longestOpening = 1024 * 1024;
+// A row with a cell takes at least this much of a sheet's text: "<row><c><v>1</v></c></row>".
+constexpr qint64 shortestRowBytes = 26;
 
 // The value of an attribute of one tag (the text from "<" to ">"), quoted either way.
 std::optional<QByteArray> attribute(QByteArrayView tag, QByteArrayView name) {
@@ -222,9 +225,31 @@ std::optional<QString> sheetEntry(const QByteArray& package, const zippackage::D
     return std::nullopt;
 }
 
-std::optional<QByteArray> withoutRows(const QByteArray& package,
-                                      const zippackage::Directory& directory,
-                                      const QString& entry) {
+qsizetype likelyRows(QByteArrayView opening, qint64 sheetBytes) {
+    const QList<QByteArrayView> dimensions = tags(opening, "dimension");
+    const std::optional<QByteArray> range =
+        dimensions.isEmpty() ? std::nullopt : attribute(dimensions.first(), "ref");
+    if (!range)
+        return 0;
+    // "A1:CC100001", or "A1" alone for a sheet of one cell.
+    const auto rowOf = [](QByteArrayView cell) {
+        qsizetype digits = cell.size();
+        while (digits > 0 && cell.at(digits - 1) >= '0' && cell.at(digits - 1) <= '9')
+            --digits;
+        bool ok = false;
+        const qint64 row = cell.sliced(digits).toLongLong(&ok);
+        return ok && digits > 0 ? row : 0;
+    };
+    const QList<QByteArray> corners = range->split(':');
+    const qint64 first = rowOf(corners.first());
+    const qint64 last = rowOf(corners.last());
+    if (corners.size() > 2 || first < 1 || last < first)
+        return 0;
+    return static_cast<qsizetype>(std::min(last - first + 1, sheetBytes / shortestRowBytes));
+}
+
+std::optional<Opening> withoutRows(const QByteArray& package,
+                                   const zippackage::Directory& directory, const QString& entry) {
     const zippackage::Entry* sheet = directory.find(entry);
     if (!sheet)
         return std::nullopt;
@@ -240,7 +265,8 @@ std::optional<QByteArray> withoutRows(const QByteArray& package,
     if (!opening.endsWith('>') || opening.endsWith("/>") || !opening.contains("<sheetData") ||
         !opening.contains("<worksheet"))
         return std::nullopt;
-    return zippackage::withEntries(package, directory, {{entry, opening + closing}});
+    return Opening{zippackage::withEntries(package, directory, {{entry, opening + closing}}),
+                   likelyRows(opening, sheet->size)};
 }
 
 QByteArray partPackage(const QByteArray& part, int firstString) {

@@ -48,10 +48,20 @@ private:
 std::optional<QString> sheetEntry(const QByteArray& package, const zippackage::Directory& directory,
                                   int sheet);
 
+// How many rows a sheet's opening says it has (from the first to the last row its dimension
+// spans), at most as many as `sheetBytes` of text can hold; 0 when it does not say. A reader
+// makes room for that many at once: the number is only a likely one, as another program may
+// write a dimension that does not fit its rows.
+qsizetype likelyRows(QByteArrayView opening, qint64 sheetBytes);
+
 // The package with that sheet's rows left out, for a first reading of the names, the shared
-// strings, the styles and the settings.
-std::optional<QByteArray> withoutRows(const QByteArray& package,
-                                      const zippackage::Directory& directory, const QString& entry);
+// strings, the styles and the settings, and how many rows the sheet's opening says it has.
+struct Opening {
+    QByteArray package;
+    qsizetype likelyRows = 0;
+};
+std::optional<Opening> withoutRows(const QByteArray& package,
+                                   const zippackage::Directory& directory, const QString& entry);
 
 // A workbook of one sheet holding the part. Text cells written inline in it are given a table of
 // shared strings of the part's own, numbered from `firstString` (after the workbook's own

@@ -312,12 +312,13 @@ QByteArray ordinaryForm(const QByteArray& package, const QString& fileName) {
 // as they are expanded. False, with nothing handed on and the package kept, when the sheet is
 // not written in the plain form the parts need or has no rows.
 bool readInParts(QByteArray& package, int sheet, const QString& fileName,
-                 const std::function<void(const csv::Record&)>& take) {
+                 const std::function<void(const csv::Record&)>& take,
+                 const std::function<void(qsizetype)>& expect) {
     const zippackage::Reading reading = zippackage::readDirectory(package);
     const std::optional<QString> entry =
         reading.directory ? sheetparts::sheetEntry(package, *reading.directory, sheet)
                           : std::nullopt;
-    std::optional<QByteArray> opening =
+    std::optional<sheetparts::Opening> opening =
         entry ? sheetparts::withoutRows(package, *reading.directory, *entry) : std::nullopt;
     const zippackage::Entry sheetEntry =
         opening ? *reading.directory->find(*entry) : zippackage::Entry{};
@@ -326,10 +327,14 @@ bool readInParts(QByteArray& package, int sheet, const QString& fileName,
     if (!kept)
         return false;
     Workbook book(sheet, false);
-    read(book, *opening, WorkbookKind::Xlsx, fileName);
+    read(book, opening->package, WorkbookKind::Xlsx, fileName);
+    const qsizetype likelyRows = opening->likelyRows;
     opening.reset();
+    book.strings().squeeze();
     if (sheet >= book.names().size())
         throw refusal(fileName, QObject::tr("it has no sheet %1").arg(sheet + 1));
+    if (likelyRows > 0 && expect)
+        expect(likelyRows);
     book.beginPart();
     bool handedOn = false;
     const int ownStrings = book.strings().count();
@@ -358,9 +363,10 @@ bool readInParts(QByteArray& package, int sheet, const QString& fileName,
 } // namespace
 
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
-                const std::function<void(const csv::Record&)>& take) {
+                const std::function<void(const csv::Record&)>& take,
+                const std::function<void(qsizetype)>& expect) {
     if (kind == WorkbookKind::Xlsx) {
-        if (readInParts(package, sheet, fileName, take))
+        if (readInParts(package, sheet, fileName, take, expect))
             return;
         package = ordinaryForm(package, fileName);
     }

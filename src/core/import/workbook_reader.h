@@ -20,8 +20,11 @@ inline constexpr int mostSheetColumns = 1'000;
 
 QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QString& fileName);
 
-// The package is let go once the library has read it, before the rows are taken.
+// The package is let go once the library has read it, before the rows are taken. Before the
+// first row, `expect` is told how many rows an .xlsx sheet says it has (see
+// sheetparts::likelyRows), when it says.
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
-                const std::function<void(const csv::Record&)>& take);
+                const std::function<void(const csv::Record&)>& take,
+                const std::function<void(qsizetype rows)>& expect = {});
 
 } // namespace workbook

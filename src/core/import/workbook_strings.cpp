@@ -15,6 +15,12 @@ void SharedStrings::keepFirst(int count) {
     m_indexOf.removeIf([count](const auto& item) { return item.value() >= std::size_t(count); });
 }
 
+void SharedStrings::squeeze() {
+    m_texts.squeeze();
+    m_ends.squeeze();
+    m_indexOf.squeeze();
+}
+
 std::size_t SharedStrings::append(std::string_view s) {
     m_texts.append(s.data(), static_cast<qsizetype>(s.size()));
     m_ends << static_cast<quint32>(m_texts.size());

@@ -17,6 +17,9 @@ public:
     // Gives back every text after the first `count`: a part's own texts once its rows are taken.
     // The room they took is kept for the next part's.
     void keepFirst(int count);
+    // Gives back the room the table grew into beyond its texts: the workbook's own table is
+    // held, as it was read, while every row of the sheet is taken.
+    void squeeze();
 
     std::size_t append(std::string_view s) override;
     std::size_t add(std::string_view s) override;

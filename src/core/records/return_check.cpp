@@ -257,15 +257,16 @@ QString originalIdentity(FieldView fields) {
 IdentityCarrier::IdentityCarrier(const QString& identity, const QString& where,
                                  std::optional<qint64> record, FieldView fields)
     : identity(identity)
-    , where(where)
-    , record(record) {
+    , m_record(record.value_or(0))
+    , m_hasRecord(record.has_value()) {
     const QString surname = fieldText(fields, "Surname");
     const QString firstName = fieldText(fields, "FirstName");
     const QString sheet = fieldText(fields, "SheetNo").trimmed();
-    m_names.reserve(surname.size() + firstName.size() + sheet.size()); // exactly its room
-    m_names.append(surname).append(firstName).append(sheet);
-    m_surnameLength = surname.size();
-    m_firstNameLength = firstName.size();
+    m_texts.reserve(surname.size() + firstName.size() + sheet.size() + where.size());
+    m_texts.append(surname).append(firstName).append(sheet).append(where);
+    m_surnameLength = static_cast<qint32>(surname.size());
+    m_firstNameLength = static_cast<qint32>(firstName.size());
+    m_sheetLength = static_cast<qint32>(sheet.size());
 }
 
 ReturnCheck::ReturnCheck(const EmployerData& employer, const QString& recordLabel)
@@ -298,12 +299,18 @@ QList<ReturnProblem> ReturnCheck::checkRecord(std::optional<qint64> record, Fiel
 }
 
 QString ReturnCheck::nameOf(const IdentityCarrier& carrier) const {
-    return carrier.where.isEmpty() ? m_recordLabel.arg(carrier.record.value_or(0)) : carrier.where;
+    const QString where = carrier.where();
+    return where.isEmpty() ? m_recordLabel.arg(carrier.record().value_or(0)) : where;
 }
 
 QString ReturnCheck::nameOf(const Holder& holder) const {
     return holder.carrier < 0 ? QStringLiteral("record with ID %1").arg(holder.knownId)
                               : nameOf(m_carriers.at(holder.carrier));
+}
+
+void ReturnCheck::expectRecords(qsizetype count) {
+    m_carriers.reserve(count);
+    m_identities.reserve(m_identities.size() + count);
 }
 
 void ReturnCheck::addKnownIdentity(const QString& identity, qint64 id) {
@@ -363,7 +370,7 @@ void ReturnCheck::forEachRepeatedIdentity(
         const char* code = other < 0 || personNames(m_carriers.at(other)) == personNames(carrier)
                                ? validation::code::repeatedIdentity
                                : validation::code::identityOtherName;
-        take(ReturnProblem{carrier.record, carrier.surname(), carrier.firstName(), 1,
+        take(ReturnProblem{carrier.record(), carrier.surname(), carrier.firstName(), 1,
                            QStringLiteral("HKID"), message, Kind::WholeReturn,
                            carrier.sheetNumber(), sharedText(code), QString(recordtype::original),
                            carrier.identity, carrier.identity});

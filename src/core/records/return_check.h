@@ -47,23 +47,32 @@ QList<ReturnProblem> recordProblems(FieldView fields, const QString& returnYear)
 
 // A whole return is checked one record at a time, so that a large table need not be held.
 // A record of a whole-return check that carries an identity number; without a name of its own
-// (`where`), it is named by the check's record label. Its surname, first names and sheet number
-// are kept end to end in one text, as one is kept for each record of a large return.
+// (`where`), it is named by the check's record label. Its surname, first names, sheet number
+// and name are kept end to end in one text, as one is kept for each record of a large return.
 class IdentityCarrier {
 public:
     IdentityCarrier(const QString& identity, const QString& where, std::optional<qint64> record,
                     FieldView fields);
     QString identity;
-    QString where;
-    std::optional<qint64> record;
-    QString surname() const { return m_names.first(m_surnameLength); }
-    QString firstName() const { return m_names.sliced(m_surnameLength, m_firstNameLength); }
-    QString sheetNumber() const { return m_names.sliced(m_surnameLength + m_firstNameLength); }
+    std::optional<qint64> record() const {
+        return m_hasRecord ? std::optional<qint64>(m_record) : std::nullopt;
+    }
+    QString surname() const { return m_texts.first(m_surnameLength); }
+    QString firstName() const { return m_texts.sliced(m_surnameLength, m_firstNameLength); }
+    QString sheetNumber() const {
+        return m_texts.sliced(m_surnameLength + m_firstNameLength, m_sheetLength);
+    }
+    QString where() const {
+        return m_texts.sliced(m_surnameLength + m_firstNameLength + m_sheetLength);
+    }
 
 private:
-    QString m_names;
-    qsizetype m_surnameLength = 0;
-    qsizetype m_firstNameLength = 0;
+    QString m_texts;
+    qint64 m_record = 0;
+    qint32 m_surnameLength = 0;
+    qint32 m_firstNameLength = 0;
+    qint32 m_sheetLength = 0;
+    bool m_hasRecord = false;
 };
 // One for each record of a large return: its list grows in place.
 Q_DECLARE_TYPEINFO(IdentityCarrier, Q_RELOCATABLE_TYPE);
@@ -82,6 +91,9 @@ public:
     // so that a large file's findings are held once, beside its rows.
     QList<ReturnProblem> checkRecord(std::optional<qint64> record, FieldView fields,
                                      const QString& where = QString());
+    // Makes room at once for this many records with identity numbers, when about as many are
+    // coming; the check holds a few words for each.
+    void expectRecords(qsizetype count);
     // Identity numbers of "O" records checked elsewhere (the database, when a file is imported),
     // with the record's ID; a record added later that repeats one is reported against that
     // record ("record with ID 7").

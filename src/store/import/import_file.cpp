@@ -91,7 +91,7 @@ ImportPlan planTextFile(const QString& path, const EmployerData& employer,
     const std::optional<csv::FileEncoding> encoding = csv::fileEncoding(file, largestImportBytes);
     if (!encoding)
         throw undecodable(name);
-    const auto records = [&](const std::function<void(const csv::Record&)>& take) {
+    const auto records = [&](const TakeRecord& take, const ExpectRows&) {
         if (csv::forEachRecordOfFile(file, largestImportBytes, *encoding, take))
             return;
         // A file that grew past the limit while it was read is refused as one too large.
@@ -131,8 +131,8 @@ ImportPlan planFileImport(const QString& path, const QString& sheet, const Emplo
     QByteArray package = checkedWorkbook(path, *kind);
     const int index = sheetIndex(
         sheet.isEmpty() ? QStringList{} : workbook::sheetNames(package, *kind, name), sheet, name);
-    const auto rows = [&](const std::function<void(const csv::Record&)>& take) {
-        workbook::forEachRow(std::move(package), *kind, index, name, take);
+    const auto rows = [&](const TakeRecord& take, const ExpectRows& expect) {
+        workbook::forEachRow(std::move(package), *kind, index, name, take, expect);
     };
     return planImportRows(rows, employer, knownIdentities, settings);
 }

@@ -74,6 +74,8 @@ private slots:
     void deflatedEntriesReadBack();
     void workbooksOfOtherProgramsAreCut_data();
     void workbooksOfOtherProgramsAreCut();
+    void likelyRowsAreTheDimensionsWithinTheText_data();
+    void likelyRowsAreTheDimensionsWithinTheText();
 };
 
 void TestSheetParts::sheetIsCutBetweenRows_data() {
@@ -235,10 +237,11 @@ void TestSheetParts::workbooksOfOtherProgramsAreCut_data() {
     QTest::addColumn<int>("sheet");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("parts");
-    QTest::newRow("4,101 rows") << "many.xlsx" << 0 << "xl/worksheets/sheet1.xml" << 3;
+    QTest::addColumn<int>("likelyRows");
+    QTest::newRow("4,101 rows") << "many.xlsx" << 0 << "xl/worksheets/sheet1.xml" << 3 << 4101;
     QTest::newRow("4,101 rows without numbers")
-        << "many-unnumbered.xlsx" << 0 << "xl/worksheets/sheet1.xml" << 3;
-    QTest::newRow("second sheet") << "staff.xlsx" << 1 << "xl/worksheets/sheet2.xml" << 1;
+        << "many-unnumbered.xlsx" << 0 << "xl/worksheets/sheet1.xml" << 3 << 4101;
+    QTest::newRow("second sheet") << "staff.xlsx" << 1 << "xl/worksheets/sheet2.xml" << 1 << 2;
 }
 
 // The workbooks as openpyxl writes them are read in parts: their sheets are found by the
@@ -248,6 +251,7 @@ void TestSheetParts::workbooksOfOtherProgramsAreCut() {
     QFETCH(int, sheet);
     QFETCH(QString, entry);
     QFETCH(int, parts);
+    QFETCH(int, likelyRows);
     QFile source(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/workbooks/") + file);
     QVERIFY(source.open(QIODevice::ReadOnly));
     const CheckedPackage checked = checkedPackage(source.readAll(), WorkbookKind::Xlsx, file);
@@ -255,11 +259,14 @@ void TestSheetParts::workbooksOfOtherProgramsAreCut() {
     const zippackage::Directory directory = *zippackage::readDirectory(checked.bytes).directory;
     QCOMPARE(sheetparts::sheetEntry(checked.bytes, directory, sheet), entry);
     QVERIFY(!sheetparts::sheetEntry(checked.bytes, directory, 2));
-    const std::optional<QByteArray> opening =
+    const std::optional<sheetparts::Opening> opening =
         sheetparts::withoutRows(checked.bytes, directory, entry);
     QVERIFY(opening);
-    const zippackage::Directory openingDirectory = *zippackage::readDirectory(*opening).directory;
-    QVERIFY(!zippackage::expand(*opening, *openingDirectory.find(entry))->contains("<row"));
+    QCOMPARE(opening->likelyRows, likelyRows);
+    const QByteArray& withoutRows = opening->package;
+    const zippackage::Directory openingDirectory =
+        *zippackage::readDirectory(withoutRows).directory;
+    QVERIFY(!zippackage::expand(withoutRows, *openingDirectory.find(entry))->contains("<row"));
     int cut = 0;
     sheetparts::Cutter cutter(sheetparts::rowsPerPart, [&cut](const QByteArray& part) {
         ++cut;
@@ -270,6 +277,44 @@ void TestSheetParts::workbooksOfOtherProgramsAreCut() {
              zippackage::Expansion::Whole);
     QVERIFY(cutter.finish());
     QCOMPARE(cut, parts);
+}
+
+void TestSheetParts::likelyRowsAreTheDimensionsWithinTheText_data() {
+    QTest::addColumn<QByteArray>("dimension");
+    QTest::addColumn<qint64>("sheetBytes");
+    QTest::addColumn<qsizetype>("likelyRows");
+    const qint64 large = 100'000'000;
+    QTest::newRow("from the first row")
+        << QByteArray("<dimension ref=\"A1:CC100001\"/>") << large << qsizetype(100'001);
+    QTest::newRow("from a later row")
+        << QByteArray("<dimension ref=\"B5:C10\"/>") << large << qsizetype(6);
+    QTest::newRow("one cell") << QByteArray("<dimension ref=\"B7\"/>") << large << qsizetype(1);
+    QTest::newRow("single quotes")
+        << QByteArray("<dimension  ref='A1:R5' />") << large << qsizetype(5);
+    QTest::newRow("more rows than the text holds")
+        << QByteArray("<dimension ref=\"A1:XFD1048576\"/>") << qint64(2'600) << qsizetype(100);
+    QTest::newRow("not said") << QByteArray("<sheetViews/>") << large << qsizetype(0);
+    QTest::newRow("another element")
+        << QByteArray("<dimensions ref=\"A1:A9\"/>") << large << qsizetype(0);
+    QTest::newRow("backwards") << QByteArray("<dimension ref=\"A10:B2\"/>") << large
+                               << qsizetype(0);
+    QTest::newRow("a corner without a row")
+        << QByteArray("<dimension ref=\"A1:B\"/>") << large << qsizetype(0);
+    QTest::newRow("a corner without a column")
+        << QByteArray("<dimension ref=\"1:5\"/>") << large << qsizetype(0);
+    QTest::newRow("three corners")
+        << QByteArray("<dimension ref=\"A1:B2:C3\"/>") << large << qsizetype(0);
+    QTest::newRow("row zero") << QByteArray("<dimension ref=\"A0:B4\"/>") << large << qsizetype(0);
+}
+
+// A sheet's dimension says how many rows to make room for, never more than its text can hold.
+void TestSheetParts::likelyRowsAreTheDimensionsWithinTheText() {
+    QFETCH(QByteArray, dimension);
+    QFETCH(qint64, sheetBytes);
+    QFETCH(qsizetype, likelyRows);
+    const QByteArray opening =
+        "<?xml version=\"1.0\"?><worksheet xmlns=\"x\">" + dimension + "<sheetData>";
+    QCOMPARE(sheetparts::likelyRows(opening, sheetBytes), likelyRows);
 }
 
 QTEST_GUILESS_MAIN(TestSheetParts)
