@@ -8,6 +8,7 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
+#include "core/platform/allocator.h"
 #include "store/common/rows.h"
 #include "store/common/schema.h"
 #include "store/startup/conversion.h"
@@ -109,6 +110,7 @@ void measure(const QString& command, const bench::Sizes& options, bool longAddre
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("convert_bench"));
     const std::optional<bench::Sizes> options = bench::readSizes(app);

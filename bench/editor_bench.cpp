@@ -6,6 +6,7 @@
 #include "editor_fixture.h"
 #include "process_memory.h"
 
+#include "core/platform/allocator.h"
 #include "gui/records/name_search_window.h"
 #include "gui/records/navigator.h"
 #include "gui/startup/shell.h"
@@ -200,5 +201,6 @@ int measure(ScreenBench& bench) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     return bench::runScreenBench(argc, argv, "editor_bench", measure);
 }

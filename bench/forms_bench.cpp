@@ -5,6 +5,7 @@
 #include "editor_fixture.h"
 #include "process_memory.h"
 
+#include "core/platform/allocator.h"
 #include "gui/records/record_editor.h"
 #include "gui/reports/form_export.h"
 #include "store/records/record_report.h"
@@ -138,5 +139,6 @@ int measure(bench::ScreenBench& bench) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     return bench::runScreenBench(argc, argv, "forms_bench", measure);
 }

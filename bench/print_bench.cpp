@@ -6,6 +6,7 @@
 #include "open_preview.h"
 #include "process_memory.h"
 
+#include "core/platform/allocator.h"
 #include "core/platform/printing.h"
 #include "gui/records/record_editor.h"
 #include "gui/reports/preview_window.h"
@@ -97,5 +98,6 @@ int measure(bench::ScreenBench& bench) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     return bench::runScreenBench(argc, argv, "print_bench", measure);
 }

@@ -5,6 +5,7 @@
 #include "editor_fixture.h"
 #include "process_memory.h"
 
+#include "core/platform/allocator.h"
 #include "gui/records/name_search_window.h"
 #include "gui/records/record_list_link.h"
 #include "gui/records/record_list_model.h"
@@ -144,5 +145,6 @@ int measure(ScreenBench& bench) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     return bench::runScreenBench(argc, argv, "record_list_bench", measure);
 }

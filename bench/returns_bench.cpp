@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "record_generator.h"
 
+#include "core/platform/allocator.h"
 #include "store/common/schema.h"
 #include "store/returns/return_list.h"
 #include "store/returns/summary_file.h"
@@ -66,6 +67,7 @@ void makeWorkspace(const QString& workspace, int returns) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     QCoreApplication app(argc, argv);
     const std::optional<Request> request = readRequest(app);
     if (!request)

@@ -12,6 +12,7 @@
 #include "record_generator.h"
 #include "unattended_services.h"
 
+#include "core/platform/allocator.h"
 #include "core/submission/log_record.h"
 #include "gui/records/record_editor.h"
 #include "gui/submission/save_screen.h"
@@ -99,6 +100,7 @@ void printFigures(const QString& folder, const QString& submission, qint64 count
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

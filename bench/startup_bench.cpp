@@ -7,6 +7,7 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
+#include "core/platform/allocator.h"
 #include "store/common/schema.h"
 #include "store/startup/backups.h"
 #include "store/startup/startup.h"
@@ -222,6 +223,7 @@ int run(const Request& request) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("startup_bench"));
     const std::optional<Request> request = readRequest(app);

@@ -8,6 +8,7 @@
 #include "process_memory.h"
 #include "record_generator.h"
 
+#include "core/platform/allocator.h"
 #include "store/common/schema.h"
 #include "store/records/sheet_numbers.h"
 #include "store/submission/log_database.h"
@@ -98,6 +99,7 @@ void report(const QDir& folder, const ProgramRun& run, qint64 floor) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks(); // as the program does
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("submission_bench"));
     QCommandLineParser parser;

@@ -2,6 +2,7 @@
 #include "cli/headless.h"
 #include "core/common/secrets.h"
 #include "core/common/version.h"
+#include "core/platform/allocator.h"
 #include "core/platform/language.h"
 #include "core/platform/program_folder.h"
 #include "core/platform/settings.h"
@@ -67,6 +68,7 @@ int runDesktop(int& argc, char* argv[], const cli::DesktopOptions& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    allocator::mapLargeBlocks();
     // Before anything reads the password or a record.
     secrets::stopCoreDumps();
     // A file-size limit then fails the write like a full disk, which the store reports, instead
