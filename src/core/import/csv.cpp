@@ -165,7 +165,7 @@ std::optional<QString> decodeFile(const QByteArray& bytes) {
     return codepage::decode(body);
 }
 
-void forEachRecord(const QString& text, const std::function<void(const Record&)>& take) {
+void forEachRecord(const QString& text, const TakeRecord& take) {
     Reader reader(text);
     reader.skipEmptyLines();
     while (!reader.atEnd()) {
@@ -264,7 +264,7 @@ std::optional<FileEncoding> fileEncoding(QIODevice& file, qint64 limit) {
 }
 
 bool forEachRecordOfFile(QIODevice& file, qint64 limit, FileEncoding encoding,
-                         const std::function<void(const Record&)>& take) {
+                         const TakeRecord& take) {
     Pieces pieces(file, limit, encoding == FileEncoding::Utf8);
     QString text; // a record cut off by the end of a piece is read again with the next
     int firstLine = 1;

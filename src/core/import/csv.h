@@ -42,6 +42,12 @@ struct Record {
     QList<QDate> dates; // a spreadsheet's date cells by field (null for any other); empty in CSV
 };
 
+// Takes the records of a source one at a time: a CSV text, or the rows of a workbook's sheet.
+using TakeRecord = std::function<void(const Record&)>;
+// Told, before the first record, how many records a source likely holds, so that room for them
+// all can be made at once rather than grown one at a time.
+using ExpectRecords = std::function<void(qsizetype records)>;
+
 // The number of records of the text, counted up to `stopAfter` and no further; the count is
 // then stopAfter + 1.
 int countRecords(const QString& text, int stopAfter);
@@ -51,7 +57,7 @@ int countRecords(const QString& text, int stopAfter);
 // and reading goes on with the next line.
 QList<Record> parse(const QString& text);
 // The same, one record at a time, so that a large file's records need not all be held.
-void forEachRecord(const QString& text, const std::function<void(const Record&)>& take);
+void forEachRecord(const QString& text, const TakeRecord& take);
 
 // The same for a file read a piece at a time, so that a large file's text is never held whole:
 // the encoding decodeFile would take (found by reading the file once, then back at its start),
@@ -60,6 +66,6 @@ void forEachRecord(const QString& text, const std::function<void(const Record&)>
 enum class FileEncoding { Utf8, CodePage };
 std::optional<FileEncoding> fileEncoding(QIODevice& file, qint64 limit);
 bool forEachRecordOfFile(QIODevice& file, qint64 limit, FileEncoding encoding,
-                         const std::function<void(const Record&)>& take);
+                         const TakeRecord& take);
 
 } // namespace csv

@@ -208,7 +208,8 @@ ImportPlan planImport(QString text, const EmployerData& employer,
     const qsizetype count = csv::countRecords(text, mostImportRows + 1);
     if (count > mostImportRows + 1)
         throw tooManyRows();
-    const auto records = [&text, count](const TakeRecord& take, const ExpectRows& expect) {
+    const auto records = [&text, count](const csv::TakeRecord& take,
+                                        const csv::ExpectRecords& expect) {
         expect(count);
         csv::forEachRecord(text, take);
         text = QString(); // the rows hold all that is needed of it now

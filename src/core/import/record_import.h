@@ -112,11 +112,9 @@ ImportPlan planImport(QString text, const EmployerData& employer,
 
 // Hands each row of a file to `take`, the header row first: the records of a CSV text, or the
 // rows of a workbook's sheet. A source that knows how many rows it likely holds (the header
-// among them) tells `expect` before the first, so that room for them all is made at once rather
-// than grown row by row.
-using TakeRecord = std::function<void(const csv::Record&)>;
-using ExpectRows = std::function<void(qsizetype rows)>;
-using ImportRows = std::function<void(const TakeRecord& take, const ExpectRows& expect)>;
+// among them) tells `expect` before the first.
+using ImportRows =
+    std::function<void(const csv::TakeRecord& take, const csv::ExpectRecords& expect)>;
 // The dry run of rows from any source; more than mostImportRows data rows are refused as for a
 // text. A spreadsheet's date cells in the day, month and year columns give that part.
 ImportPlan planImportRows(const ImportRows& rows, const EmployerData& employer,

@@ -174,8 +174,7 @@ void SheetRows::readCell(const Cell& cell, const Reading& reading, QString& text
     }
 }
 
-void SheetRows::takeRows(const Reading& reading,
-                         const std::function<void(const csv::Record&)>& take) {
+void SheetRows::takeRows(const Reading& reading, const csv::TakeRecord& take) {
     for (qsizetype row = 0; row < m_rows.size(); ++row) {
         const QList<Cell> cells = cellsOf(m_rows.at(row));
         m_rows[row] = QByteArray();

@@ -30,7 +30,7 @@ public:
     // Each row that has a cell, its fields the cells' texts as the user sees them; each row is
     // let go once taken. Cells may then be set for the rows after the last taken, and taken in
     // turn, so that a sheet read in parts is held one part at a time.
-    void takeRows(const Reading& reading, const std::function<void(const csv::Record&)>& take);
+    void takeRows(const Reading& reading, const csv::TakeRecord& take);
 
 private:
     struct Cell {

@@ -312,8 +312,7 @@ QByteArray ordinaryForm(const QByteArray& package, const QString& fileName) {
 // as they are expanded. False, with nothing handed on and the package kept, when the sheet is
 // not written in the plain form the parts need or has no rows.
 bool readInParts(QByteArray& package, int sheet, const QString& fileName,
-                 const std::function<void(const csv::Record&)>& take,
-                 const std::function<void(qsizetype)>& expect) {
+                 const csv::TakeRecord& take, const csv::ExpectRecords& expect) {
     const zippackage::Reading reading = zippackage::readDirectory(package);
     const std::optional<QString> entry =
         reading.directory ? sheetparts::sheetEntry(package, *reading.directory, sheet)
@@ -363,8 +362,7 @@ bool readInParts(QByteArray& package, int sheet, const QString& fileName,
 } // namespace
 
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
-                const std::function<void(const csv::Record&)>& take,
-                const std::function<void(qsizetype)>& expect) {
+                const csv::TakeRecord& take, const csv::ExpectRecords& expect) {
     if (kind == WorkbookKind::Xlsx) {
         if (readInParts(package, sheet, fileName, take, expect))
             return;

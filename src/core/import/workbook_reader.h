@@ -24,7 +24,6 @@ QStringList sheetNames(const QByteArray& package, WorkbookKind kind, const QStri
 // first row, `expect` is told how many rows an .xlsx sheet says it has (see
 // sheetparts::likelyRows), when it says.
 void forEachRow(QByteArray package, WorkbookKind kind, int sheet, const QString& fileName,
-                const std::function<void(const csv::Record&)>& take,
-                const std::function<void(qsizetype rows)>& expect = {});
+                const csv::TakeRecord& take, const csv::ExpectRecords& expect = {});
 
 } // namespace workbook

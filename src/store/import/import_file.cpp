@@ -91,7 +91,7 @@ ImportPlan planTextFile(const QString& path, const EmployerData& employer,
     const std::optional<csv::FileEncoding> encoding = csv::fileEncoding(file, largestImportBytes);
     if (!encoding)
         throw undecodable(name);
-    const auto records = [&](const TakeRecord& take, const ExpectRows&) {
+    const auto records = [&](const csv::TakeRecord& take, const csv::ExpectRecords&) {
         if (csv::forEachRecordOfFile(file, largestImportBytes, *encoding, take))
             return;
         // A file that grew past the limit while it was read is refused as one too large.
@@ -131,7 +131,7 @@ ImportPlan planFileImport(const QString& path, const QString& sheet, const Emplo
     QByteArray package = checkedWorkbook(path, *kind);
     const int index = sheetIndex(
         sheet.isEmpty() ? QStringList{} : workbook::sheetNames(package, *kind, name), sheet, name);
-    const auto rows = [&](const TakeRecord& take, const ExpectRows& expect) {
+    const auto rows = [&](const csv::TakeRecord& take, const csv::ExpectRecords& expect) {
         workbook::forEachRow(std::move(package), *kind, index, name, take, expect);
     };
     return planImportRows(rows, employer, knownIdentities, settings);
